@@ -1,0 +1,54 @@
+# Waybill: the two commands a developer needs are `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 180
+
+.PHONY: all deps configure build test test-core test-asan run fuzz bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test-core: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Qt-free core and its tests again, under AddressSanitizer and UBSan.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWAYBILL_CORE_ONLY=ON \
+		-DWAYBILL_SANITIZE=ON -DWAYBILL_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+test: test-core test-asan
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		xvfb-run -a $(BUILD)/bin/Waybill; else $(BUILD)/bin/Waybill; fi
+
+# libFuzzer runs of every target, FUZZ_SECONDS each, starting from the seed corpora.
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DWAYBILL_CORE_ONLY=ON -DWAYBILL_FUZZ=ON -DWAYBILL_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_BUILD)/bin/fuzz_*; do \
+		name=$$(basename $$t); corpus=fuzz/corpus/$${name#fuzz_}; \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+		echo "== $$name"; \
+		$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name $$corpus || exit 1; \
+	done
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

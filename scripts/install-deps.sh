@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Waybill need.
+# Idempotent: prints nothing and touches nothing when everything is present.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    clang libclang-rt-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libsqlite3-dev sqlite3
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    xvfb xauth
+    fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

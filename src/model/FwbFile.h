@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "model/Book.h"
+#include "platform/UserMessage.h"
+
+namespace waybill {
+
+inline constexpr const char* kFwbSignature = "VB WAYBILL 1.0";
+
+// Reads a document file into `book`: its pages are added after the pages the book has and
+// the header fields the file names are set. On failure the message to show is returned and
+// `book` is left exactly as it was.
+std::optional<UserMessage> ReadFWB(const std::filesystem::path& path, Book& book);
+
+// The same, from the file's bytes; `path` only names the file in messages.
+std::optional<UserMessage> ParseFWB(std::string_view content, const std::filesystem::path& path,
+                                    Book& book);
+
+// The document as the bytes of a document file (Windows-1252, CR LF line ends).
+std::string FormatFWB(const Book& book);
+
+// Writes the document to `path`, replacing the file there only once everything has been
+// written; on failure the file on disk is untouched and the message to show is returned.
+std::optional<UserMessage> WriteFWB(const Book& book, const std::filesystem::path& path);
+
+// "Cannot Open <path>." with the caption "File Error".
+UserMessage CannotOpenMessage(const std::filesystem::path& path);
+
+// A path as it appears in a message (Windows-1252).
+std::string PathText(const std::filesystem::path& path);
+
+} // namespace waybill

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// Windows-1252 <-> UTF-8 at the program's edges (file names, the window, the terminal).
+// The five codes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the
+// C1 control characters of the same number, so every byte survives a round trip.
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// Characters without a Windows-1252 code, and malformed UTF-8, become "?".
+std::string Utf8ToCp1252(std::string_view utf8);
+
+} // namespace waybill

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace waybill {
+
+// Value lines of page data: a leading "|" and every value followed by "|".
+std::vector<std::string> SplitPipeList(std::string_view text);
+std::string JoinPipeList(const std::vector<std::string>& values, std::size_t start);
+
+bool IsParenList(std::string_view text);
+// CAD percent codes: "%%34" -> \" ; "%%C", "%%c" -> byte 186 ; "%%137" -> byte 240.
+std::string DecodeCadCodes(std::string_view text);
+// The top-level items of a parenthesised list.
+std::vector<std::string> TokenizeList(std::string_view text);
+// The document's file name for a path, with the ".fwb" extension. Both "\" and "/"
+// separate folders, so Windows paths stored in settings work on every platform.
+std::string DocFileName(std::string_view path);
+
+} // namespace waybill

@@ -1,0 +1,336 @@
+#include "units/Utils.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "units/NumberText.h"
+#include "units/Text.h"
+
+namespace waybill {
+namespace {
+
+std::string IntText(long long v) { return std::to_string(v); }
+
+bool IsFractionGlyph(unsigned char c) {
+    return c >= kFirstFractionGlyph && c <= kLastFractionGlyph;
+}
+
+long long Gcd(long long a, long long b) {
+    a = std::llabs(a);
+    b = std::llabs(b);
+    while (b != 0) {
+        const long long t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+// The feet, inch and fraction parts that both formatters share, with the truncating
+// remainder of integer arithmetic so negative lengths stay consistent.
+struct FtInParts {
+    double rounded;
+    long long feet;
+    long long inches;
+    double fraction;
+};
+
+FtInParts Split(float x) {
+    const double r = Round16(x);
+    const double whole = std::floor(r);
+    return {r, static_cast<long long>(std::floor(r / 12.0)),
+            static_cast<long long>(whole) % 12, r - whole};
+}
+
+} // namespace
+
+char SixteenthGlyph(int n) { return static_cast<char>(200 + 2 * n); }
+
+float Round16(float x) {
+    return static_cast<float>(std::trunc(static_cast<double>(x) * 16.0 + 0.5) / 16.0);
+}
+
+std::string FormatFtIn(float x, bool useGlyph) {
+    const FtInParts p = Split(x);
+    std::string fraction;
+    if (p.fraction > 0) {
+        if (useGlyph) {
+            fraction = FormatFtInGlyph(static_cast<float>(p.fraction));
+        } else {
+            long long n = std::llround(p.fraction * 16.0);
+            long long d = 16;
+            while (n % 2 == 0 && n != 0) {
+                n /= 2;
+                d /= 2;
+            }
+            fraction = " " + IntText(n) + "/" + IntText(d);
+        }
+    }
+    return IntText(p.feet) + "'-" + IntText(p.inches) + fraction;
+}
+
+std::string FormatFtInGlyph(float x) {
+    const FtInParts p = Split(x);
+    const long long n = std::llround(p.fraction * 16.0);
+    std::string text;
+    if (p.feet > 0) {
+        text = IntText(p.feet) + "'";
+        if (p.inches + n > 0) {
+            text += "-";
+        }
+    }
+    if (p.inches >= 1) {
+        text += IntText(p.inches);
+    } else if (p.inches == 0 && n >= 1 && p.feet >= 1) {
+        text += "0";
+    }
+    if (n > 0) {
+        text += SixteenthGlyph(static_cast<int>(n));
+    }
+    return p.rounded > 0 ? text : "0";
+}
+
+double ParseFtIn(std::string_view input) {
+    const std::string_view text = TrimView(input);
+    if (text.empty()) {
+        return 0;
+    }
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dash = text.find('-', start);
+        pieces.push_back(text.substr(start, dash == std::string_view::npos ? dash : dash - start));
+        if (dash == std::string_view::npos) {
+            break;
+        }
+        start = dash + 1;
+    }
+    if (pieces.size() > 3) {
+        return 0;
+    }
+
+    std::int32_t feetInches = 0;
+    std::int16_t inches = 0;
+    double fraction = 0;
+    double pending = 0;
+
+    // Each step may overflow; any overflow makes the whole text no length.
+    auto toInches = [&](double v) { return RoundToInt16(v); };
+    auto toFeetInches = [&](double v) { return RoundToInt32(v * 12.0); };
+
+    for (const std::string_view rawPiece : pieces) {
+        const std::string_view piece = TrimView(rawPiece);
+        std::string buffer;
+        if (pending > 0) {
+            if (feetInches > 0) {
+                const auto v = toInches(pending);
+                if (!v) {
+                    return 0;
+                }
+                inches = *v;
+            } else {
+                const auto v = toFeetInches(pending);
+                if (!v) {
+                    return 0;
+                }
+                feetInches = *v;
+            }
+            pending = 0;
+        }
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            const char c = piece[i];
+            const auto code = static_cast<unsigned char>(c);
+            if (IsFractionGlyph(code)) {
+                if (pending > 0) {
+                    const auto v = toInches(pending);
+                    if (!v) {
+                        return 0;
+                    }
+                    inches = *v;
+                } else if (!buffer.empty()) {
+                    if (inches > 0) {
+                        return 0;
+                    }
+                    const auto v = toInches(LeadingNumber(buffer).value_or(0));
+                    if (!v) {
+                        return 0;
+                    }
+                    inches = *v;
+                }
+                fraction = (code - 200) / 32.0;
+                break;
+            }
+            if (c == '\'') {
+                if (feetInches > 0) {
+                    return 0;
+                }
+                const auto value = LeadingNumber(buffer);
+                const auto v = value ? toFeetInches(*value) : std::nullopt;
+                if (!v) {
+                    return 0;
+                }
+                feetInches = *v;
+                buffer.clear();
+            } else if ((c >= '0' && c <= '9') || c == '.') {
+                buffer += c;
+            } else if (c == ' ') {
+                if (buffer.empty()) {
+                    continue;
+                }
+                if (pending > 0) {
+                    const auto v = toFeetInches(pending);
+                    if (!v) {
+                        return 0;
+                    }
+                    feetInches = *v;
+                }
+                const auto value = LeadingNumber(buffer);
+                if (!value) {
+                    return 0;
+                }
+                pending = *value;
+                buffer.clear();
+            } else if (c == '/') {
+                const auto denominatorValue = LeadingNumber(piece.substr(i + 1));
+                const auto numeratorValue = LeadingNumber(buffer);
+                if (!denominatorValue || !numeratorValue) {
+                    return 0;
+                }
+                const auto denominator = RoundToInt32(*denominatorValue);
+                const auto numerator = RoundToInt32(*numeratorValue);
+                if (!denominator || !numerator || *denominator <= 0 ||
+                    *denominator <= *numerator || *numerator == 0) {
+                    return 0;
+                }
+                fraction = static_cast<double>(*numerator) / *denominator;
+                buffer.clear();
+                break;
+            } else if (c == '"') {
+                continue;
+            } else {
+                return 0;
+            }
+        }
+        if (!buffer.empty()) {
+            if (pending > 0) {
+                return 0;
+            }
+            const auto value = LeadingNumber(buffer);
+            if (!value) {
+                return 0;
+            }
+            pending = *value;
+        }
+    }
+    if (pending > 0) {
+        const auto v = toInches(pending);
+        if (!v) {
+            return 0;
+        }
+        inches = *v;
+    }
+    return static_cast<double>(inches) + static_cast<double>(feetInches) + fraction;
+}
+
+float ParseFtDotted(std::string_view text) {
+    const auto whole = NumericValue(text);
+    if (!whole) {
+        return 0;
+    }
+    const std::string_view t = TrimView(text);
+    const std::size_t point = t.find('.');
+    if (point == std::string_view::npos) {
+        return static_cast<float>(RoundToInt32(*whole * 12.0).value_or(0));
+    }
+    auto part = [](std::string_view s) -> double {
+        const auto v = NumericValue(s);
+        return v ? static_cast<double>(RoundToInt32(*v).value_or(0)) : 0.0;
+    };
+    const std::string_view after = t.substr(point + 1);
+    const double feet = part(t.substr(0, point));
+    const double inches = part(after.substr(0, 2));
+    const double sixteenths = part(after.size() > 2 ? after.substr(2, 2) : std::string_view{});
+    return static_cast<float>(feet * 12.0 + inches + sixteenths / 16.0);
+}
+
+std::string ReduceFraction(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) {
+        return std::string(text);
+    }
+    const auto a = RoundToInt32(LeadingNumber(text.substr(0, slash)).value_or(0));
+    const auto b = RoundToInt32(LeadingNumber(text.substr(slash + 1)).value_or(0));
+    if (!a || !b) {
+        return std::string(text);
+    }
+    const long long g = Gcd(*a, *b);
+    if (g == 0) {
+        return std::string(text);
+    }
+    return IntText(*a / g) + "/" + IntText(*b / g);
+}
+
+std::string GlyphsToText(std::string_view text) {
+    static const char* const kSymbols[] = {"\xD8", "CL", "PL", "C", "G", "L", "L", "L", "Z", "G"};
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (IsFractionGlyph(code)) {
+            if (i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9') {
+                out += '-';
+            }
+            out += ReduceFraction(IntText(code - 200) + "/32");
+        } else if (code >= kFirstSymbolGlyph && code <= kLastSymbolGlyph) {
+            out += kSymbols[code - kFirstSymbolGlyph];
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string SetParenText(std::string_view text, std::string_view value, int index) {
+    if (text.find('(') == std::string_view::npos) {
+        if (value.empty()) {
+            return std::string(text);
+        }
+        return std::string(text) + " (" + std::string(value) + ")";
+    }
+    std::string out;
+    std::size_t start = 0;
+    int pieceNumber = 0;
+    while (true) {
+        const std::size_t open = text.find('(', start);
+        const std::string_view piece =
+            text.substr(start, open == std::string_view::npos ? open : open - start);
+        if (pieceNumber == 0) {
+            out += piece;
+        } else {
+            out += '(';
+            const std::size_t close = piece.find(')');
+            if (pieceNumber == index && close != std::string_view::npos) {
+                out += value;
+                out += piece.substr(close);
+            } else {
+                out += piece;
+            }
+        }
+        if (open == std::string_view::npos) {
+            break;
+        }
+        start = open + 1;
+        ++pieceNumber;
+    }
+    return out;
+}
+
+double RadToDeg(double x) { return x / kPi * 180.0; }
+double DegToRad(double x) { return x / 180.0 * kPi; }
+double CosD(double x) { return std::cos(DegToRad(x)); }
+double SinD(double x) { return std::sin(DegToRad(x)); }
+
+} // namespace waybill

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// Lengths are inches. Drawing text writes fractions as one character of the drawing font
+// "ArialDT": byte 200 + k draws k/32 inch (k = 1..31); bytes 232-241 are symbols.
+constexpr unsigned char kFirstFractionGlyph = 201;
+constexpr unsigned char kLastFractionGlyph = 231;
+constexpr unsigned char kFirstSymbolGlyph = 232;
+constexpr unsigned char kLastSymbolGlyph = 241;
+constexpr double kPi = 3.14159265358979;
+
+// The character that draws n/16 inch (n = 1..15).
+char SixteenthGlyph(int n);
+
+float Round16(float x);
+std::string FormatFtIn(float x, bool useGlyph);
+std::string FormatFtInGlyph(float x);
+// Inches of a typed length; 0 for text that is no length.
+double ParseFtIn(std::string_view text);
+// "ft.iiss" (feet, point, two digits of inches, two of sixteenths); 0 when not numeric.
+float ParseFtDotted(std::string_view text);
+std::string ReduceFraction(std::string_view text);
+std::string GlyphsToText(std::string_view text);
+std::string SetParenText(std::string_view text, std::string_view value, int index);
+
+double RadToDeg(double x);
+double DegToRad(double x);
+double CosD(double x);
+double SinD(double x);
+
+} // namespace waybill

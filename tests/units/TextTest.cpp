@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "units/Text.h"
+TEST(Text, Trim) { EXPECT_EQ(waybill::Trim("  a "), "a"); }
