@@ -1,0 +1,24 @@
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "units/Utils.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const double inches = waybill::ParseFtIn(text);
+    if (!std::isfinite(inches) || inches < 0) {
+        __builtin_trap();
+    }
+    waybill::ParseFtDotted(text);
+    waybill::GlyphsToText(text);
+    // Whatever length was read formats and reads back to its rounded value.
+    if (inches < 1e6) {
+        const float rounded = waybill::Round16(static_cast<float>(inches));
+        const double again = waybill::ParseFtIn(waybill::FormatFtInGlyph(rounded));
+        if (rounded > 0 && std::fabs(again - rounded) > 1e-3) {
+            __builtin_trap();
+        }
+    }
+    return 0;
+}
