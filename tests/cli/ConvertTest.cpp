@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+#include "model/FwbFile.h"
+
+namespace waybill {
+namespace {
+
+using test::TempDir;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun Convert(const std::filesystem::path& in, const std::filesystem::path& out) {
+    std::ostringstream o, e;
+    const int status = cli::Convert({in.string(), out.string()}, o, e);
+    return {status, o.str(), e.str()};
+}
+
+const std::string kDocument = "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: JD\r\nIssue: \r\n"
+                              "Checked By: \r\nDate: 1.2.2026\r\nCustomer: Acme\r\n"
+                              "Job Number: 4471\r\nNumber Pages: True\r\n"
+                              "Show Page Total: False\r\nPassword: \r\n**END HEADER\r\n"
+                              "**PAGEDEF\r\nsht01-1,PG,Roof \xBA\r\nGRID: sht\r\n|a|b|\r\n";
+
+TEST(ConvertCommand, CurrentDocumentIsItsOwnFixedPoint) {
+    TempDir dir;
+    const auto in = dir.Write("in.fwb", kDocument);
+    const CliRun run = Convert(in, dir / "out.fwb");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(TempDir::Read(dir / "out.fwb"), kDocument);
+}
+
+TEST(ConvertCommand, LegacyFileByExtensionInAnyCase) {
+    TempDir dir;
+    const auto in = dir.Write("JOB12.WbL", "#(JD \"\" \"\" 1.2.2026 Acme 4471)\r\nsht01-1\r\n"
+                                           "(sht)\r\nPG\r\nRoof %%C\r\n(a b)\r\n***\r\n");
+    const CliRun run = Convert(in, dir / "JOB12.fwb");
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string expected = kDocument;
+    expected.replace(expected.find("Number Pages: True"), 18, "Number Pages: False");
+    EXPECT_EQ(TempDir::Read(dir / "JOB12.fwb"), expected);
+}
+
+TEST(ConvertCommand, ReadFailuresExitWithStatusOneAndWriteNothing) {
+    TempDir dir;
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"sig.fwb", "VB WAYBILL 1.0 \r\n"},
+        {"stray.fwb", "VB WAYBILL 1.0\r\nstray\r\n"},
+        {"header.fwb", "VB WAYBILL 1.0\r\n**HEADER\r\n"},
+        {"bool.fwb", "VB WAYBILL 1.0\r\n**HEADER\r\nNumber Pages: maybe\r\n**END HEADER\r\n"},
+        {"empty.fwb", ""},
+        {"short.wbl", "p1\r\n(g)\r\n"},
+        {"header.wbl", "#(a b)\r\n"},
+    };
+    for (const auto& [name, content] : bad) {
+        const auto in = dir.Write(name, content);
+        const auto out = dir / ("out-" + name + ".fwb");
+        const CliRun run = Convert(in, out);
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_FALSE(run.err.empty()) << name;
+        EXPECT_FALSE(std::filesystem::exists(out)) << name;
+    }
+    const CliRun missing = Convert(dir / "none.fwb", dir / "x.fwb");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot Open " + (dir / "none.fwb").string() + ".\n");
+}
+
+TEST(ConvertCommand, FormatMessageLinesGoToSeparateTerminalLines) {
+    TempDir dir;
+    const auto in = dir.Write("x.fwb", "WRONG\r\n");
+    const CliRun run = Convert(in, dir / "y.fwb");
+    EXPECT_EQ(run.err, "The waybill file " + in.string() + " error:\nWRONG\n");
+}
+
+TEST(ConvertCommand, WrongArgumentsAreAUsageError) {
+    std::ostringstream o, e;
+    EXPECT_EQ(cli::Convert({"only-one"}, o, e), 2);
+    EXPECT_NE(e.str().find("usage"), std::string::npos);
+}
+
+} // namespace
+} // namespace waybill
