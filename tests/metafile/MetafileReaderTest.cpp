@@ -1,0 +1,327 @@
+#include "platform/Metafile.h"
+#include "WmfWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace waybill {
+namespace {
+
+using test::Rgb;
+using test::WmfWriter;
+
+Metafile ReadOk(const WmfWriter& writer) {
+    MetafileResult result = ReadMetafile(writer.Bytes());
+    EXPECT_TRUE(result.Ok()) << DescribeMetafileError(result.error);
+    return result.drawing.value_or(Metafile{});
+}
+
+const MetaFigure& FigureAt(const Metafile& m, std::size_t i) {
+    return std::get<MetaFigure>(m.items.at(i));
+}
+
+const MetaText& TextAt(const Metafile& m, std::size_t i) {
+    return std::get<MetaText>(m.items.at(i));
+}
+
+// A 2 x 1 inch drawing at 1000 units per inch, its window the bounding box.
+WmfWriter Drawing() {
+    WmfWriter w;
+    w.Placeable(0, 0, 2000, 1000, 1000);
+    return w;
+}
+
+TEST(MetafileSize, PlaceableHeaderGivesBoundingBoxOverUnitsPerInch) {
+    WmfWriter w;
+    w.Placeable(100, 200, 3100, 1700, 1440);
+    w.SetWindowExt(10, 10); // the header wins for the natural size
+    const Metafile m = ReadOk(w);
+    EXPECT_DOUBLE_EQ(m.widthInches, 3000.0 / 1440);
+    EXPECT_DOUBLE_EQ(m.heightInches, 1500.0 / 1440);
+}
+
+TEST(MetafileSize, WithoutHeaderTheFirstWindowExtentAt1440PerInch) {
+    WmfWriter w;
+    w.SetWindowExt(2880, -720); // an upward y axis still has a positive size
+    w.SetWindowExt(100, 100);
+    const Metafile m = ReadOk(w);
+    EXPECT_DOUBLE_EQ(m.widthInches, 2.0);
+    EXPECT_DOUBLE_EQ(m.heightInches, 0.5);
+}
+
+TEST(MetafileSize, ZeroExtentsAreRefusedAndNothingElseGivesAFrame) {
+    WmfWriter w;
+    w.SetWindowExt(0, 500);
+    w.SetWindowExt(500, 0);
+    w.Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(ReadMetafile(w.Bytes()).error, MetafileError::NoFrame);
+
+    w.SetWindowExt(1440, 1440);
+    const Metafile m = ReadOk(w);
+    EXPECT_DOUBLE_EQ(m.widthInches, 1.0);
+    // The rectangle drawn before the extent was known takes the drawing's frame.
+    EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{10.0 / 1440, 10.0 / 1440}));
+}
+
+TEST(MetafileSize, UnusablePlaceableHeaders) {
+    WmfWriter flat;
+    flat.Placeable(0, 50, 100, 50, 1440);
+    EXPECT_EQ(ReadMetafile(flat.Bytes()).error, MetafileError::BadHeader);
+    WmfWriter unscaled;
+    unscaled.Placeable(0, 0, 100, 100, 0);
+    EXPECT_EQ(ReadMetafile(unscaled.Bytes()).error, MetafileError::BadHeader);
+}
+
+TEST(MetafileSize, NotAMetafile) {
+    EXPECT_EQ(ReadMetafile("").error, MetafileError::NotAMetafile);
+    EXPECT_EQ(ReadMetafile("GIF89a and some more bytes").error, MetafileError::NotAMetafile);
+    std::string bytes = Drawing().Bytes();
+    bytes[22 + 2] = 12; // header size other than nine words
+    EXPECT_EQ(ReadMetafile(bytes).error, MetafileError::NotAMetafile);
+    EXPECT_EQ(LoadMetafile("/nonexistent/block.wmf").error, MetafileError::CannotOpen);
+}
+
+TEST(MetafileMapping, WindowOriginAndExtentMapOntoTheFrame) {
+    WmfWriter w = Drawing();
+    w.Rectangle(500, 250, 1500, 750); // in the bounding box's own window
+    w.SetWindowOrg(-100, 100);
+    w.SetWindowExt(400, -200); // y upward from the origin
+    w.MoveTo(-100, 100);
+    w.LineTo(300, -100);
+    const Metafile m = ReadOk(w);
+    ASSERT_EQ(m.items.size(), 2u);
+    EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0.25, 0.25}, {0.75, 0.75}}));
+    EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0, 0}, {1, 1}}));
+}
+
+TEST(MetafileMapping, FixedSizeUnitsRunUpFromTheOrigin) {
+    WmfWriter w;
+    w.Placeable(0, 0, 2880, 1440, 1440); // 2 x 1 inch
+    w.SetMapMode(6);                     // twips
+    w.SetWindowExt(5, 5);                // ignored by fixed-size units
+    w.MoveTo(0, 0);
+    w.LineTo(1440, -720);
+    const Metafile m = ReadOk(w);
+    EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0, 0}, {0.5, 0.5}}));
+}
+
+TEST(MetafileMapping, PenWidthAndFontHeightScaleWithTheFrame) {
+    WmfWriter w = Drawing();
+    w.Select(w.CreatePen(0, 20, Rgb(255, 0, 0)));
+    w.Select(w.CreateFont(-100, "ArialDT", 900, 700));
+    w.Rectangle(0, 0, 10, 10);
+    w.TextOut(0, 0, "A");
+    const Metafile m = ReadOk(w);
+    EXPECT_DOUBLE_EQ(FigureAt(m, 0).pen.width, 0.01);
+    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{255, 0, 0}));
+    const MetaFont& font = TextAt(m, 1).font;
+    EXPECT_DOUBLE_EQ(font.height, 0.1);
+    EXPECT_FALSE(font.cellHeight);
+    EXPECT_EQ(font.escapement, 900);
+    EXPECT_EQ(font.weight, 700);
+    EXPECT_EQ(font.faceName, "ArialDT");
+}
+
+TEST(MetafileFigures, ShapesKeepTheirPointsAndCurrentStyle) {
+    WmfWriter w = Drawing();
+    w.Select(w.CreateBrush(2, Rgb(0, 0, 255), 3));
+    w.SetPolyFillMode(2);
+    w.Polyline({{0, 0}, {1000, 0}, {1000, 500}});
+    w.Polygon({{0, 0}, {2000, 0}, {2000, 1000}});
+    w.PolyPolygon({{{0, 0}, {200, 0}, {200, 200}}, {}, {{400, 400}, {600, 400}, {600, 600}}});
+    w.Ellipse(0, 0, 2000, 1000);
+    w.ArcLike(test::kWmfPie, 0, 0, 2000, 1000, {2000, 500}, {1000, 0});
+    const Metafile m = ReadOk(w);
+    ASSERT_EQ(m.items.size(), 5u);
+    EXPECT_EQ(FigureAt(m, 0).shape, MetaShape::Polyline);
+    EXPECT_EQ(FigureAt(m, 0).points.size(), 3u);
+    EXPECT_EQ(FigureAt(m, 1).brush.style, MetaBrushStyle::Hatched);
+    EXPECT_EQ(FigureAt(m, 1).brush.hatch, 3);
+    EXPECT_EQ(FigureAt(m, 1).brush.background, (MetaColor{255, 255, 255})); // opaque mode
+    EXPECT_TRUE(FigureAt(m, 1).windingFill);
+    EXPECT_EQ(FigureAt(m, 2).counts, (std::vector<std::size_t>{3, 3})); // the empty one dropped
+    EXPECT_EQ(FigureAt(m, 2).points.size(), 6u);
+    EXPECT_EQ(FigureAt(m, 3).shape, MetaShape::Ellipse);
+    EXPECT_EQ(FigureAt(m, 4).points, (std::vector<MetaPoint>{{0, 0}, {1, 1}, {1, 0.5}, {0.5, 0}}));
+}
+
+TEST(MetafileFigures, ConnectedLineToRecordsMakeOneLine) {
+    WmfWriter w = Drawing();
+    w.MoveTo(0, 0);
+    w.LineTo(1000, 0);
+    w.LineTo(1000, 1000);
+    w.Select(w.CreatePen(2, 0, 0)); // a new pen ends the line
+    w.LineTo(0, 1000);
+    w.MoveTo(0, 0);
+    w.LineTo(2000, 0);
+    const Metafile m = ReadOk(w);
+    ASSERT_EQ(m.items.size(), 3u);
+    EXPECT_EQ(FigureAt(m, 0).points.size(), 3u);
+    EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0.5, 1}, {0, 1}}));
+    EXPECT_EQ(FigureAt(m, 1).pen.style, MetaPenStyle::Dot);
+    EXPECT_EQ(FigureAt(m, 2).points.front(), (MetaPoint{0, 0}));
+}
+
+TEST(MetafileObjects, DeletedSlotsAreReusedLowestFirst) {
+    WmfWriter w = Drawing();
+    const int red = w.CreatePen(0, 0, Rgb(255, 0, 0));
+    const int region = w.CreateRegion();
+    w.Delete(red);
+    const int green = w.CreatePen(0, 0, Rgb(0, 255, 0)); // takes slot 0 again
+    ASSERT_EQ(green, red);
+    w.Select(region); // not a pen, brush or font: changes nothing
+    w.Select(green);
+    w.Rectangle(0, 0, 1, 1);
+    w.Delete(green);
+    w.Select(green); // deleted: the pen in use stays
+    w.Select(999);   // never created
+    w.Rectangle(0, 0, 1, 1);
+    const Metafile m = ReadOk(w);
+    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{0, 255, 0}));
+    EXPECT_EQ(FigureAt(m, 1).pen.color, (MetaColor{0, 255, 0}));
+}
+
+TEST(MetafileObjects, TableIsBoundedAndAFullTableCreatesNothing) {
+    WmfWriter w = Drawing();
+    for (std::size_t i = 0; i < kMetafileMaxObjects + 10; ++i) {
+        w.CreatePen(0, 0, Rgb(0, 0, i % 256));
+    }
+    w.Select(static_cast<int>(kMetafileMaxObjects - 1));
+    w.Rectangle(0, 0, 1, 1);
+    w.Select(static_cast<int>(kMetafileMaxObjects + 5));
+    w.Rectangle(0, 0, 1, 1);
+    const Metafile m = ReadOk(w);
+    const MetaColor last{0, 0, static_cast<std::uint8_t>((kMetafileMaxObjects - 1) % 256)};
+    EXPECT_EQ(FigureAt(m, 0).pen.color, last);
+    EXPECT_EQ(FigureAt(m, 1).pen.color, last);
+}
+
+TEST(MetafileText, BytesPositionAlignmentAndColour) {
+    WmfWriter w = Drawing();
+    w.SetTextAlign(6 | 24); // centre, base line
+    w.SetTextColor(Rgb(10, 20, 30));
+    w.SetBkMode(1);                    // transparent
+    w.TextOut(1000, 500, "3\xC9\x93"); // a fraction glyph and a curly quote, as stored
+    const Metafile m = ReadOk(w);
+    const MetaText& text = TextAt(m, 0);
+    EXPECT_EQ(text.text, "3\xC9\x93");
+    EXPECT_EQ(text.at, (MetaPoint{0.5, 0.5}));
+    EXPECT_EQ(text.align, kMetaAlignCenter | kMetaAlignBaseline);
+    EXPECT_EQ(text.color, (MetaColor{10, 20, 30}));
+    EXPECT_FALSE(text.background);
+    EXPECT_TRUE(text.advances.empty());
+}
+
+TEST(MetafileText, ExtTextOutAdvancesOpaqueBoxAndCurrentPosition) {
+    WmfWriter w = Drawing();
+    w.SetBkColor(Rgb(1, 2, 3));
+    w.ExtTextOut(200, 100, "AB", {100, 300}, std::vector<std::int16_t>{0, 0, 400, 200});
+    w.SetTextAlign(1); // at the current position
+    w.MoveTo(400, 800);
+    w.ExtTextOut(0, 0, "odd");
+    const Metafile m = ReadOk(w);
+    ASSERT_EQ(m.items.size(), 3u);
+    EXPECT_EQ(FigureAt(m, 0).brush.color, (MetaColor{1, 2, 3}));
+    EXPECT_EQ(FigureAt(m, 0).pen.style, MetaPenStyle::Null);
+    EXPECT_EQ(TextAt(m, 1).advances, (std::vector<double>{0.05, 0.15}));
+    EXPECT_EQ(TextAt(m, 1).background, (MetaColor{1, 2, 3}));
+    EXPECT_EQ(TextAt(m, 2).text, "odd");
+    EXPECT_EQ(TextAt(m, 2).at, (MetaPoint{0.2, 0.8}));
+}
+
+TEST(MetafileState, RestoreDcRelativeAndAbsolute) {
+    WmfWriter w = Drawing();
+    const int red = w.CreatePen(0, 0, Rgb(255, 0, 0));
+    const int blue = w.CreatePen(0, 0, Rgb(0, 0, 255));
+    w.SaveDc(); // 1: black pen, bounding-box window
+    w.Select(red);
+    w.SetWindowExt(1000, 1000);
+    w.SaveDc(); // 2: red
+    w.Select(blue);
+    w.SaveDc(); // 3: blue
+    w.RestoreDc(-1);
+    w.Rectangle(0, 0, 500, 500); // blue, window 1000
+    w.RestoreDc(-5);             // deeper than saved: ignored
+    w.RestoreDc(1);
+    w.Rectangle(0, 0, 500, 500); // black, bounding box
+    w.RestoreDc(-1);             // nothing left: ignored
+    w.Rectangle(0, 0, 500, 500);
+    const Metafile m = ReadOk(w);
+    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{0, 0, 255}));
+    EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{0.5, 0.5}));
+    EXPECT_EQ(FigureAt(m, 1).pen.color, (MetaColor{0, 0, 0}));
+    EXPECT_EQ(FigureAt(m, 1).points[1], (MetaPoint{0.25, 0.5}));
+    EXPECT_EQ(FigureAt(m, 2).pen.color, (MetaColor{0, 0, 0}));
+}
+
+TEST(MetafileState, DeepSaveNestingIsBounded) {
+    WmfWriter w = Drawing();
+    const int red = w.CreatePen(0, 0, Rgb(255, 0, 0));
+    for (int i = 0; i < 100000; ++i) {
+        w.SaveDc();
+    }
+    w.Select(red);
+    w.RestoreDc(-1); // the last kept level: black again
+    w.Rectangle(0, 0, 1, 1);
+    const Metafile m = ReadOk(w);
+    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{0, 0, 0}));
+}
+
+TEST(MetafileDamage, RecordsRunningPastTheEnd) {
+    WmfWriter w = Drawing();
+    w.Rectangle(0, 0, 10, 10);
+    const std::string whole = w.Bytes();
+    // Cut inside the rectangle record, inside a record header, and a size beyond the file.
+    EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 10)).error, MetafileError::Truncated);
+    EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 3)).error, MetafileError::Truncated);
+    std::string huge = whole;
+    huge[40] = huge[41] = huge[42] = huge[43] = '\xFF';
+    EXPECT_EQ(ReadMetafile(huge).error, MetafileError::Truncated);
+    std::string tiny = whole;
+    tiny[40] = 2; // shorter than a record header
+    tiny[41] = tiny[42] = tiny[43] = 0;
+    EXPECT_EQ(ReadMetafile(tiny).error, MetafileError::Truncated);
+}
+
+TEST(MetafileDamage, EndOfFileWithoutEofRecordAndBytesAfterIt) {
+    WmfWriter noEof = Drawing();
+    noEof.Rectangle(0, 0, 10, 10);
+    noEof.OmitEof();
+    EXPECT_EQ(ReadOk(noEof).items.size(), 1u);
+    WmfWriter trailing = Drawing();
+    trailing.Rectangle(0, 0, 10, 10);
+    trailing.AppendRaw("\x01\x02\x03");
+    EXPECT_EQ(ReadOk(trailing).items.size(), 1u);
+}
+
+TEST(MetafileDamage, CountsLargerThanTheirRecordSkipTheRecord) {
+    WmfWriter w = Drawing();
+    w.Record(0x0325, {60000, 1, 2, 3, 4});             // polyline of 60000 points
+    w.Record(0x0538, {2, 3, 65535, 0, 0, 1, 1, 2, 2}); // poly-polygon counts
+    w.Record(0x0538, {65535});                         // more polygons than counts
+    w.Record(0x0521, {500, 0x4141, 0, 0});             // text longer than the record
+    w.Record(0x0A32, {0, 0, 9, 6, 0, 0});              // clipped, the box cut off
+    w.Record(0x02FB, {10, 0});                         // font record cut short
+    w.Record(0x0817, {1, 2, 3});                       // arc without its box
+    w.Polyline({{0, 0}, {1, 1}});
+    const Metafile m = ReadOk(w);
+    ASSERT_EQ(m.items.size(), 1u);
+    EXPECT_EQ(FigureAt(m, 0).points.size(), 2u);
+}
+
+TEST(MetafileDamage, TooManyRecordsOrPoints) {
+    WmfWriter records = Drawing();
+    for (std::size_t i = 0; i <= kMetafileMaxRecords; ++i) {
+        records.Record(0x0102, {});
+    }
+    EXPECT_EQ(ReadMetafile(records.Bytes()).error, MetafileError::TooLarge);
+
+    WmfWriter points = Drawing();
+    const std::vector<WmfWriter::Pt> line(60000, {1, 1});
+    for (std::size_t i = 0; i * line.size() <= kMetafileMaxPoints; ++i) {
+        points.Polyline(line);
+    }
+    EXPECT_EQ(ReadMetafile(points.Bytes()).error, MetafileError::TooLarge);
+}
+
+} // namespace
+} // namespace waybill
