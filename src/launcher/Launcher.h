@@ -1,0 +1,44 @@
+#pragma once
+
+#include "LauncherServices.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace waybill::launcher {
+
+// Where the launcher finds itself and the user's desktop; both with a closing separator.
+struct LauncherPlaces {
+    QString sourceFolder;
+    QString desktopFolder;
+};
+
+// The launcher's entry procedure: installs the editor from the source folder on first use,
+// otherwise brings the installed files up to date, then starts the installed editor with the
+// launcher's own command line.
+class Launcher {
+  public:
+    Launcher(LauncherUi& ui, SettingsStore& settings, ProgramStarter& starter,
+             LauncherPlaces places);
+
+    void Run(const QStringList& commandLine);
+
+  private:
+    enum class InstallResult { Installed, Stopped, Cancelled };
+
+    InstallResult Install();
+    bool CreateFolder(const QString& folder);
+    void Update();
+    void StartEditor(const QStringList& commandLine);
+    void ShowError(const QString& text);
+
+    LauncherUi& ui_;
+    SettingsStore& settings_;
+    ProgramStarter& starter_;
+    QString sourceFolder_;
+    QString desktopFolder_;
+    QString installFolder_;
+    QString exportFolder_;
+};
+
+} // namespace waybill::launcher

@@ -1,0 +1,142 @@
+#include "LauncherFixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace waybill::launcher {
+namespace {
+
+const QDateTime earlier = QDateTime::currentDateTime().addDays(-2);
+const QDateTime later = QDateTime::currentDateTime().addDays(-1);
+
+class UpdateTest : public LauncherTest {
+  protected:
+    void SetUp() override {
+        LauncherTest::SetUp();
+        MarkInstalled();
+    }
+
+    Message CannotUpdate() const {
+        return Error("Cannot open Files.txt.  Cannot check for updates.");
+    }
+    // The files directly in the install folder.
+    QStringList InstalledNames() const {
+        return QDir(InstallFolder()).entryList(QDir::Files | QDir::Hidden);
+    }
+};
+
+TEST_F(UpdateTest, CopiesOnlyNewerFilesAndNeverCopiesAnInstalledFileBack) {
+    WriteFile(SourceFolder() + "Files.txt", "newer.dll\r\nolder.dll\r\nsame.dll\r\n");
+    WriteFile(SourceFolder() + "newer.dll", "source newer", later);
+    WriteFile(InstallFolder() + "newer.dll", "installed older", earlier);
+    WriteFile(SourceFolder() + "older.dll", "source older", earlier);
+    WriteFile(InstallFolder() + "older.dll", "installed newer", later);
+    WriteFile(SourceFolder() + "same.dll", "source same", later);
+    WriteFile(InstallFolder() + "same.dll", "installed same", later);
+    RunLauncher();
+
+    EXPECT_EQ(ReadFile(InstallFolder() + "newer.dll"), "source newer");
+    EXPECT_GE(ModifiedAt(InstallFolder() + "newer.dll"), ModifiedAt(SourceFolder() + "newer.dll"));
+    EXPECT_EQ(ReadFile(InstallFolder() + "older.dll"), "installed newer");
+    EXPECT_EQ(ReadFile(SourceFolder() + "older.dll"), "source older");
+    EXPECT_EQ(ReadFile(InstallFolder() + "same.dll"), "installed same");
+    EXPECT_TRUE(ui_.messages.empty());
+    EXPECT_TRUE(ui_.dialogsShown.empty());
+    ASSERT_EQ(starter_.starts.size(), 1u);
+    EXPECT_EQ(starter_.starts[0].program, InstallFolder() + "Waybill");
+    EXPECT_TRUE(starter_.starts[0].arguments.isEmpty());
+
+    // What was copied is not copied again.
+    WriteFile(InstallFolder() + "newer.dll", "edited after the copy",
+              ModifiedAt(InstallFolder() + "newer.dll"));
+    RunLauncher();
+    EXPECT_EQ(ReadFile(InstallFolder() + "newer.dll"), "edited after the copy");
+}
+
+TEST_F(UpdateTest, NamesSeparatedByCommasAndLineEndsAreAllUpdated) {
+    WriteFile(SourceFolder() + "Files.txt", "a.dll,b.dll\r\nc.exe\n\n , \rBlocks/d.wmf");
+    for (const QString name : {"a.dll", "b.dll", "c.exe", "Blocks/d.wmf"})
+        WriteFile(SourceFolder() + name, name.toUtf8());
+    QDir().mkpath(InstallFolder() + "Blocks");
+    RunLauncher();
+
+    for (const QString name : {"a.dll", "b.dll", "c.exe", "Blocks/d.wmf"})
+        EXPECT_EQ(ReadFile(InstallFolder() + name), name.toUtf8());
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(UpdateTest, MissingListedFileIsReportedAndTheUpdateGoesOn) {
+    WriteFile(SourceFolder() + "Files.txt", "gone.dll,Blocks\\gone.wmf,here.dll");
+    WriteFile(SourceFolder() + "here.dll", "here");
+    RunLauncher();
+
+    EXPECT_EQ(ui_.messages, (std::vector<Message>{
+                                Error("File " + SourceFolder() + "gone.dll not found."),
+                                Error("File " + SourceFolder() + "Blocks/gone.wmf not found.")}));
+    EXPECT_EQ(ReadFile(InstallFolder() + "here.dll"), "here");
+    EXPECT_EQ(starter_.starts.size(), 1u);
+}
+
+TEST_F(UpdateTest, MissingFileListStillStartsTheEditor) {
+    RunLauncher({"job.fwb"});
+
+    EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
+    ASSERT_EQ(starter_.starts.size(), 1u);
+    EXPECT_EQ(starter_.starts[0].arguments, QStringList{"job.fwb"});
+}
+
+TEST_F(UpdateTest, FailedCopyEndsTheUpdateKeepsEarlierCopiesAndStartsTheEditor) {
+    WriteFile(SourceFolder() + "Files.txt", "first.dll\r\nNoSuchFolder/x.dll\r\nlast.dll\r\n");
+    WriteFile(SourceFolder() + "first.dll", "first");
+    WriteFile(SourceFolder() + "NoSuchFolder/x.dll", "x");
+    WriteFile(SourceFolder() + "last.dll", "last");
+    RunLauncher();
+
+    EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
+    EXPECT_EQ(ReadFile(InstallFolder() + "first.dll"), "first");
+    EXPECT_FALSE(QFileInfo::exists(InstallFolder() + "last.dll"));
+    EXPECT_EQ(starter_.starts.size(), 1u);
+}
+
+TEST_F(UpdateTest, FailedReplacementLeavesTheOldFileAndNoTemporaryFile) {
+    WriteFile(SourceFolder() + "Files.txt", "lib.so");
+    WriteFile(SourceFolder() + "lib.so", "new library", QDateTime::currentDateTime().addDays(1));
+    // A non-empty folder in the way makes the final rename fail after the bytes are written.
+    WriteFile(InstallFolder() + "lib.so/kept", "kept");
+    RunLauncher();
+
+    EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
+    EXPECT_EQ(ReadFile(InstallFolder() + "lib.so/kept"), "kept");
+    EXPECT_EQ(InstalledNames(), QStringList{"Waybill"});
+    EXPECT_EQ(starter_.starts.size(), 1u);
+}
+
+TEST_F(UpdateTest, CommandLineIsPassedOnUnchanged) {
+    WriteFile(SourceFolder() + "Files.txt", "");
+    const QStringList commandLine{"/home/jo/my jobs/job 7.fwb", "--second", ""};
+    RunLauncher(commandLine);
+
+    ASSERT_EQ(starter_.starts.size(), 1u);
+    EXPECT_EQ(starter_.starts[0].arguments, commandLine);
+}
+
+TEST_F(UpdateTest, EditorThatCannotBeStartedIsReported) {
+    WriteFile(SourceFolder() + "Files.txt", "");
+    starter_.succeeds = false;
+    RunLauncher();
+
+    EXPECT_EQ(ui_.messages,
+              std::vector<Message>{Error("Cannot start " + InstallFolder() + "Waybill.")});
+}
+
+TEST_F(UpdateTest, SettingWithoutTheEditorInItMeansNotInstalled) {
+    QFile::remove(InstallFolder() + "Waybill");
+    RunLauncher({"job.fwb"});
+
+    EXPECT_EQ(ui_.messages,
+              std::vector<Message>{Error("Config file error.  Installation is aborted.")});
+    EXPECT_TRUE(starter_.starts.empty());
+}
+
+} // namespace
+} // namespace waybill::launcher
