@@ -10,7 +10,7 @@ packages=(
     libsqlite3-dev sqlite3
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
 )
 
 missing=()
