@@ -46,8 +46,10 @@ FRAC_TOP = 1580  # top of the numerator; the denominator stands on the base line
 SLASH_SLOPE = 0.36  # run per rise of the fraction slash
 SLASH_WIDTH = 150  # horizontal thickness of the fraction slash
 SLASH_GAP = 56  # clearance between the slash and the digits
-FRAC_LEFT = 100  # side bearings of the fraction glyphs: more on the left, where the raised
-FRAC_RIGHT = 60  # numerator would otherwise touch the inch digits before it
+# Side bearings of the fraction glyphs: more on the left, where the raised numerator would
+# otherwise touch the inch digits before it.
+FRAC_LEFT = 100
+FRAC_RIGHT = 60
 
 
 def rect(pen, x0, y0, x1, y1):
@@ -115,12 +117,11 @@ def small_digits(font):
 
 
 def place_number(glyph, font, digit_glyphs, text, x, y_bottom):
-    """References the small digits of text from ink x on; returns the ink's right edge."""
+    """References the small digits of text, their ink starting at x."""
     for ch in text:
         name = digit_glyphs[int(ch)]
         glyph.addReference(name, psMat.translate(x, y_bottom))
         x += font[name].boundingBox()[2] + DIGIT_GAP
-    return x - DIGIT_GAP
 
 
 def number_width(font, digit_glyphs, text):
@@ -163,7 +164,7 @@ def fraction_glyph(font, digit_glyphs, slash, k):
 
 
 def diameter_glyph(font):
-    """Circle with a slash through it, larger than the slash of the letter O."""
+    """A true circle with a slash running out beyond it, unlike the oval letter Ø."""
     g = new_glyph(font, "diametersign")
     r = 600
     cx, cy = 700, CAP / 2
