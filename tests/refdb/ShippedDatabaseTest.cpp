@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "refdb/ReferenceDatabase.h"
+
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
