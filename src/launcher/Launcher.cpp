@@ -14,6 +14,10 @@ namespace {
 
 const QString editorName = ExecutableName(QStringLiteral("Waybill"));
 
+// The editor reads its drawings from this folder below its program folder; off Windows the
+// letter case of the name matters.
+const QString blocksFolder = QStringLiteral("blocks");
+
 const QString installedFirstLine =
     QStringLiteral("The Waybill program has been installed on your computer");
 
@@ -65,7 +69,7 @@ Launcher::InstallResult Launcher::Install() {
         ShowError(QStringLiteral("Source folder not found."));
     }
 
-    if (!CreateFolder(installFolder_) || !CreateFolder(installFolder_ + QStringLiteral("Blocks")))
+    if (!CreateFolder(installFolder_) || !CreateFolder(installFolder_ + blocksFolder))
         return InstallResult::Stopped;
 
     Update();
@@ -117,7 +121,8 @@ void Launcher::Update() {
         const QFileInfo targetInfo(target);
         if (targetInfo.exists() && targetInfo.lastModified() >= sourceInfo.lastModified())
             continue;
-        if (!CopyFileOver(source, target)) {
+        // A release may bring a sub-folder that older installations lack (the fonts, say).
+        if (!QDir().mkpath(targetInfo.absolutePath()) || !CopyFileOver(source, target)) {
             ShowError(failure);
             return;
         }

@@ -16,12 +16,12 @@ class InstallTest : public LauncherTest {
   protected:
     void SetUp() override {
         LauncherTest::SetUp();
-        MakeReleasedSource("Waybill\r\nDefault.fwb\r\nBlocks\\Gutter.wmf\r\n");
+        MakeReleasedSource("Waybill\r\nDefault.fwb\r\nblocks\\Gutter.wmf\r\n");
         WriteFile(SourceFolder() + "Waybill", "editor");
         QFile::setPermissions(SourceFolder() + "Waybill",
                               QFile::permissions(SourceFolder() + "Waybill") | QFile::ExeOwner);
         WriteFile(SourceFolder() + "Default.fwb", "default document");
-        WriteFile(SourceFolder() + "Blocks/Gutter.wmf", "block");
+        WriteFile(SourceFolder() + "blocks/Gutter.wmf", "block");
     }
 };
 
@@ -33,7 +33,7 @@ TEST_F(InstallTest, FirstStartInstallsFilesShortcutAndSettingsWithoutStartingThe
     EXPECT_EQ(ReadFile(InstallFolder() + "Waybill"), "editor");
     EXPECT_TRUE(QFileInfo(InstallFolder() + "Waybill").isExecutable());
     EXPECT_EQ(ReadFile(InstallFolder() + "Default.fwb"), "default document");
-    EXPECT_EQ(ReadFile(InstallFolder() + "Blocks/Gutter.wmf"), "block");
+    EXPECT_EQ(ReadFile(InstallFolder() + "blocks/Gutter.wmf"), "block");
 
     const QString entry = ReadFile(DesktopFolder() + "Waybill.desktop");
     EXPECT_TRUE(entry.contains("Exec=\"" + SourceFolder() + "WaybillStart\"\n"))
@@ -65,15 +65,15 @@ TEST_F(InstallTest, DocumentOnTheCommandLineIsOpenedRightAfterInstalling) {
     EXPECT_EQ(starter_.starts[0].arguments, QStringList{"/home/jo/my jobs/job 7.fwb"});
 }
 
-TEST_F(InstallTest, InstallFolderTypedWithoutClosingSeparatorGetsBlocksInsideIt) {
+TEST_F(InstallTest, InstallFolderTypedWithoutClosingSeparatorGetsItsBlocksFolderInsideIt) {
     const QString typed = RootFolder() + "Typed Folder";
     ui_.answerFolders = [&](const FolderChoice& shown) {
         return FolderChoice{shown.sourceFolder, typed};
     };
     RunLauncher();
 
-    EXPECT_TRUE(QFileInfo(typed + "/Blocks").isDir());
-    EXPECT_EQ(ReadFile(typed + "/Blocks/Gutter.wmf"), "block");
+    EXPECT_TRUE(QFileInfo(typed + "/blocks").isDir());
+    EXPECT_EQ(ReadFile(typed + "/blocks/Gutter.wmf"), "block");
     EXPECT_EQ(Setting("LocalExecPath"), typed + "/");
     EXPECT_FALSE(QFileInfo::exists(InstallFolder()));
 }

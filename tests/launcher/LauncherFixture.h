@@ -10,6 +10,11 @@
 #include <QTemporaryDir>
 #include <vector>
 
+// Readable failure output for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace waybill::launcher {
 
 // Answers the "Folders" dialog and records every message and dialog.

@@ -21,7 +21,7 @@ class UpdateTest : public LauncherTest {
     }
     // The files directly in the install folder.
     QStringList InstalledNames() const {
-        return QDir(InstallFolder()).entryList(QDir::Files | QDir::Hidden);
+        return QDir(InstallFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
 };
 
@@ -85,29 +85,27 @@ TEST_F(UpdateTest, MissingFileListStillStartsTheEditor) {
     EXPECT_EQ(starter_.starts[0].arguments, QStringList{"job.fwb"});
 }
 
-TEST_F(UpdateTest, FailedCopyEndsTheUpdateKeepsEarlierCopiesAndStartsTheEditor) {
-    WriteFile(SourceFolder() + "Files.txt", "first.dll\r\nNoSuchFolder/x.dll\r\nlast.dll\r\n");
-    WriteFile(SourceFolder() + "first.dll", "first");
-    WriteFile(SourceFolder() + "NoSuchFolder/x.dll", "x");
-    WriteFile(SourceFolder() + "last.dll", "last");
+TEST_F(UpdateTest, SubFoldersNewToTheInstallFolderAreCreated) {
+    WriteFile(SourceFolder() + "Files.txt", "fonts\\ArialDT.ttf");
+    WriteFile(SourceFolder() + "fonts/ArialDT.ttf", "font");
     RunLauncher();
 
-    EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
-    EXPECT_EQ(ReadFile(InstallFolder() + "first.dll"), "first");
-    EXPECT_FALSE(QFileInfo::exists(InstallFolder() + "last.dll"));
-    EXPECT_EQ(starter_.starts.size(), 1u);
+    EXPECT_EQ(ReadFile(InstallFolder() + "fonts/ArialDT.ttf"), "font");
+    EXPECT_TRUE(ui_.messages.empty());
 }
 
-TEST_F(UpdateTest, FailedReplacementLeavesTheOldFileAndNoTemporaryFile) {
-    WriteFile(SourceFolder() + "Files.txt", "lib.so");
-    WriteFile(SourceFolder() + "lib.so", "new library", QDateTime::currentDateTime().addDays(1));
+TEST_F(UpdateTest, FailedCopyEndsTheUpdateLeavesTheOldFileAndStillStartsTheEditor) {
+    WriteFile(SourceFolder() + "Files.txt", "first.dll\r\nlib.so\r\nlast.dll\r\n");
+    for (const QString name : {"first.dll", "lib.so", "last.dll"})
+        WriteFile(SourceFolder() + name, name.toUtf8(), QDateTime::currentDateTime().addDays(1));
     // A non-empty folder in the way makes the final rename fail after the bytes are written.
     WriteFile(InstallFolder() + "lib.so/kept", "kept");
     RunLauncher();
 
     EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
+    EXPECT_EQ(ReadFile(InstallFolder() + "first.dll"), "first.dll");
     EXPECT_EQ(ReadFile(InstallFolder() + "lib.so/kept"), "kept");
-    EXPECT_EQ(InstalledNames(), QStringList{"Waybill"});
+    EXPECT_EQ(InstalledNames(), (QStringList{"Waybill", "first.dll"}));
     EXPECT_EQ(starter_.starts.size(), 1u);
 }
 
