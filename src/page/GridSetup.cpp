@@ -1,0 +1,74 @@
+#include "page/GridSetup.h"
+
+#include <cmath>
+
+#include "units/Text.h"
+
+namespace waybill {
+
+UserMessage GridNotFoundMessage(std::string_view gridName) {
+    return {"Grid " + std::string(gridName) + " not found in Grid Definition Table.", "Waybill",
+            MessageIcon::Exclamation};
+}
+
+std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel) {
+    if (rowCount <= 0) {
+        return {};
+    }
+    const double p = unitsPerPixel > 0 ? unitsPerPixel : 1;
+    // A row is a whole number of pixels.
+    const double a = std::floor(height / rowCount / p) * p;
+    std::vector<double> heights(static_cast<std::size_t>(rowCount), a);
+    const double total = rowCount * a;
+    if (std::fabs(total - height) >= p) {
+        const double b = height > total ? a + p : a - p;
+        const int n = static_cast<int>(std::nearbyint(std::fabs(height - total) / p));
+        if (n > 0) {
+            const int step = std::max(1, rowCount / n);
+            for (int i = 0, row = 0; i < n && row < rowCount; ++i, row += step) {
+                heights[static_cast<std::size_t>(row)] = b;
+            }
+        }
+    }
+    return heights;
+}
+
+std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& database,
+                                                std::string_view gridName,
+                                                const PageAreaMetrics& area) {
+    const auto definition = database.FindGrid(gridName);
+    const auto columnTable = definition ? database.ReadTable(gridName) : std::nullopt;
+    if (!definition || !columnTable || definition->Columns < 1 || definition->Rows < 0 ||
+        columnTable->RowCount() < static_cast<std::size_t>(definition->Columns)) {
+        return GridNotFoundMessage(gridName);
+    }
+
+    GridLayout grid;
+    grid.name = std::string(gridName);
+    grid.columns = definition->Columns;
+    grid.rows = definition->Rows + 1;
+    grid.left = definition->Left;
+    grid.top = definition->Top * area.verticalScale;
+    grid.width = area.innerWidth;
+    grid.height = area.innerHeight - grid.top;
+    grid.rowHeights = ResizeRows(grid.height, grid.rows, area.unitsPerPixel);
+
+    double used = 0;
+    for (int c = 0; c < grid.columns; ++c) {
+        const auto row = static_cast<std::size_t>(c);
+        double width = 0;
+        if (c == grid.columns - 1) {
+            width = std::nearbyint(grid.width - used);
+        } else {
+            width = std::nearbyint(columnTable->Number(row, "Width") * area.horizontalScale);
+            used += width;
+        }
+        grid.columnWidths.push_back(width);
+        grid.alignments.push_back(static_cast<int>(columnTable->Integer(row, "Align")));
+        grid.headers.push_back(columnTable->Text(row, "Label"));
+    }
+    grid.compIdShaded = EqualsNoCase(grid.headers.back(), "COMP. ID");
+    return grid;
+}
+
+} // namespace waybill

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/UserMessage.h"
+#include "refdb/ReferenceDatabase.h"
+
+namespace waybill {
+
+// The page area a grid is laid out in. Units are the window's (device-independent pixels
+// on screen); the scales are window units per sheet inch.
+struct PageAreaMetrics {
+    double innerWidth = 0;
+    double innerHeight = 0;
+    double horizontalScale = 0;
+    double verticalScale = 0;
+    // Window units per device pixel: rows are whole pixels high.
+    double unitsPerPixel = 1;
+};
+
+// The line-item grid as laid out from its definition: row 0 is the header row.
+struct GridLayout {
+    std::string name;
+    int columns = 0;
+    int rows = 0; // header row included
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    std::vector<double> columnWidths; // the last may be zero or negative when space runs out
+    std::vector<int> alignments;
+    std::vector<std::string> headers;
+    std::vector<double> rowHeights;
+    // The last column is "COMP. ID": it is shaded and cannot be edited.
+    bool compIdShaded = false;
+};
+
+UserMessage GridNotFoundMessage(std::string_view gridName);
+
+// Lays out the named grid (name trimmed by the caller) from its definition and column table.
+// A missing definition, a missing column table or one with fewer rows than columns gives the
+// "not found" message instead.
+std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& database,
+                                                std::string_view gridName,
+                                                const PageAreaMetrics& area);
+
+// Divides `height` among `rowCount` rows of whole pixels so that they fill it to within one
+// pixel: every row gets the truncated share, and the rows 0, step, 2*step... get one pixel
+// more (or less) until the remainder is used.
+std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel);
+
+} // namespace waybill

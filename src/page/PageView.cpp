@@ -1,0 +1,66 @@
+#include "page/PageView.h"
+
+#include "model/Book.h"
+#include "units/Text.h"
+
+namespace waybill {
+
+void AttribValueList::Add(std::string key, std::string value) {
+    entries_.push_back({std::move(key), std::move(value)});
+}
+
+std::optional<std::size_t> AttribValueList::IndexOf(std::string_view key,
+                                                    std::size_t occurrence) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (EqualsNoCase(entries_[i].key, key)) {
+            if (occurrence == 0) {
+                return i;
+            }
+            --occurrence;
+        }
+    }
+    return std::nullopt;
+}
+
+const AttribValueList::Entry* AttribValueList::Find(std::string_view key,
+                                                    std::size_t occurrence) const {
+    const auto index = IndexOf(key, occurrence);
+    return index ? &entries_[*index] : nullptr;
+}
+
+bool AttribValueList::Replace(std::string_view key, std::string value, std::size_t occurrence) {
+    const auto index = IndexOf(key, occurrence);
+    if (!index) {
+        return false;
+    }
+    entries_[*index].value = std::move(value);
+    return true;
+}
+
+std::string AttribValueList::ValueLine(std::string_view entryValue) {
+    const std::size_t sep = entryValue.find("::");
+    return sep == std::string_view::npos ? std::string{} : std::string(entryValue.substr(sep + 2));
+}
+
+const std::string& GridView::Cell(int row, int column) const {
+    return cells.at(static_cast<std::size_t>(row * layout.columns + column));
+}
+
+void GridView::SetCell(int row, int column, std::string text) {
+    cells.at(static_cast<std::size_t>(row * layout.columns + column)) = std::move(text);
+}
+
+std::string CadBase(std::string_view cadNumber) {
+    return ToLower(cadNumber.substr(0, cadNumber.find('-')));
+}
+
+void SetTblkInfo(PageView& view, const Book& book) {
+    view.titleBlock[TblkDetailBy] = book.DetailBy;
+    view.titleBlock[TblkIssue] = book.Issue;
+    view.titleBlock[TblkCheckedBy] = book.CheckedBy;
+    view.titleBlock[TblkDate] = book.CurDate;
+    view.titleBlock[TblkCustomer] = book.Customer;
+    view.titleBlock[TblkJobNumber] = book.JobNumber;
+}
+
+} // namespace waybill

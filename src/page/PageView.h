@@ -1,0 +1,104 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "page/GridSetup.h"
+#include "platform/UserMessage.h"
+
+namespace waybill {
+
+class Book;
+
+// Indexes of the title-block fields.
+enum TitleBlockField : int {
+    TblkFinish = 0,
+    TblkDetailBy = 1,
+    TblkIssue = 2,
+    TblkCheckedBy = 3,
+    TblkDate = 4,
+    TblkCadNumber = 5,
+    TblkCustomer = 6,
+    TblkJobNumber = 7,
+    TblkDescription = 8,
+    TblkSheetNumber = 9,
+    TblkSheetTotal = 10,
+};
+constexpr int kTitleBlockFields = 11;
+constexpr int kRevisionRows = 4;
+constexpr int kRevisionColumns = 3;
+
+// `BlockAttribValues`: the attribute value lines of the shown page, in page order, each as
+// block name + "::" + value line. Keys ignore letter case. A block that appears twice on a
+// page keeps one entry per appearance, so neither value line is lost.
+class AttribValueList {
+public:
+    struct Entry {
+        std::string key;
+        std::string value; // block name + "::" + value line
+    };
+
+    void Add(std::string key, std::string value);
+    // The entry of the `occurrence`-th (0-based) appearance of the block, if any.
+    const Entry* Find(std::string_view key, std::size_t occurrence = 0) const;
+    // Replaces that entry's value; false when there is no such entry.
+    bool Replace(std::string_view key, std::string value, std::size_t occurrence = 0);
+    const std::vector<Entry>& Entries() const { return entries_; }
+    bool Empty() const { return entries_.empty(); }
+
+    // The value line of an entry: everything after its first "::".
+    static std::string ValueLine(std::string_view entryValue);
+
+private:
+    std::optional<std::size_t> IndexOf(std::string_view key, std::size_t occurrence) const;
+
+    std::vector<Entry> entries_;
+};
+
+// The line-item grid with its layout and its cells (row 0 holds the headers).
+struct GridView {
+    GridLayout layout;
+    std::vector<std::string> cells; // layout.rows x layout.columns
+
+    int Rows() const { return layout.rows; }
+    int Columns() const { return layout.columns; }
+    const std::string& Cell(int row, int column) const;
+    void SetCell(int row, int column, std::string text);
+};
+
+// A block named on the page, in page order, with its value line when it is an attribute
+// block.
+struct PageBlock {
+    std::string name;
+    std::optional<std::string> valueLine;
+};
+
+// The working copy of the shown page: what the window displays and edits. Filled from a
+// page by RenderPageData, written back by ComposePageData.
+struct PageView {
+    std::array<std::string, kTitleBlockFields> titleBlock;
+    std::array<std::array<std::string, kRevisionColumns>, kRevisionRows> revision; // rows 1..4
+    std::optional<GridView> grid;
+    std::vector<PageBlock> blocks;
+    AttribValueList BlockAttribValues;
+    bool gridSeen = false;
+    bool blocksSeen = false;
+    // The block picture's height in window units.
+    double blockPictureHeight = 0;
+    // Grids named on the page that could not be laid out: their lines are kept as stored.
+    std::set<std::string> missingGrids; // lower case
+    // Messages for the user, in the order they arose.
+    std::vector<UserMessage> messages;
+};
+
+// The page kind: the drawing number in lower case up to its first "-".
+std::string CadBase(std::string_view cadNumber);
+
+// The document-level title-block fields from the document header (`SetTblkInfo`).
+void SetTblkInfo(PageView& view, const Book& book);
+
+} // namespace waybill

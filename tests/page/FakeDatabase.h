@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+
+#include "refdb/ReferenceDatabase.h"
+#include "units/Text.h"
+
+namespace waybill::test {
+
+// An in-memory reference database for the page tests.
+class FakeDatabase : public ReferenceDatabase {
+public:
+    // A grid with `columns` columns labelled by `labels` (missing labels: "C<k>"), each 1
+    // sheet inch wide.
+    void AddGrid(const std::string& name, int columns, int rows,
+                 std::vector<std::string> labels = {}, float left = 0, float top = 0) {
+        grids_[ToLower(name)] = GridDefinition{name, columns, rows, left, top, 0.25f};
+        std::vector<std::vector<FieldValue>> rowsOfTable;
+        for (int c = 0; c < columns; ++c) {
+            const std::string label = c < static_cast<int>(labels.size())
+                                          ? labels[static_cast<std::size_t>(c)]
+                                          : "C" + std::to_string(c);
+            rowsOfTable.push_back({1.0, std::int64_t{c % 3}, label, std::int64_t{c + 1},
+                                   std::int64_t{0}});
+        }
+        AddTable(name, {"Width", "Align", "Label", "ColumnIDX", "BoldLine"}, rowsOfTable);
+    }
+
+    void AddTable(const std::string& name, std::vector<std::string> fields,
+                  std::vector<std::vector<FieldValue>> rows) {
+        tables_[ToLower(name)] = TableRows(std::move(fields), std::move(rows));
+    }
+
+    void RemoveTable(const std::string& name) { tables_.erase(ToLower(name)); }
+
+    std::optional<GridDefinition> FindGrid(std::string_view name) const override {
+        const auto found = grids_.find(ToLower(name));
+        if (found == grids_.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    std::optional<TableRows> ReadTable(std::string_view name) const override {
+        ++reads;
+        const auto found = tables_.find(ToLower(name));
+        if (found == tables_.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    bool HasTable(std::string_view name) const override {
+        return tables_.contains(ToLower(name));
+    }
+
+    mutable int reads = 0;
+
+private:
+    std::map<std::string, GridDefinition> grids_;
+    std::map<std::string, TableRows> tables_;
+};
+
+} // namespace waybill::test
