@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 namespace waybill::launcher {
 
@@ -42,18 +43,18 @@ void Launcher::Run(const QStringList& commandLine) {
     } else {
         // After a stopped installation the install folder was never set, so there is no
         // editor to start even when a document was named.
-        if (Install() != InstallResult::Installed || commandLine.isEmpty())
+        if (!Install() || commandLine.isEmpty())
             return;
     }
     StartEditor(commandLine);
 }
 
-Launcher::InstallResult Launcher::Install() {
+bool Launcher::Install() {
     const std::optional<LauncherConfig> config =
         ReadConfig(sourceFolder_ + QStringLiteral("Waybill.cfg"));
     if (!config) {
         ShowError(QStringLiteral("Config file error.  Installation is aborted."));
-        return InstallResult::Stopped;
+        return false;
     }
     sourceFolder_ = NormaliseFolder(sourceFolder_);
     installFolder_ = NormaliseFolder(config->installFolder);
@@ -61,7 +62,7 @@ Launcher::InstallResult Launcher::Install() {
 
     const std::optional<FolderChoice> choice = ui_.AskFolders({sourceFolder_, installFolder_});
     if (!choice)
-        return InstallResult::Cancelled;
+        return false;
     if (HoldsFiles(NormaliseFolder(choice->sourceFolder))) {
         installFolder_ = NormaliseFolder(choice->installFolder);
         sourceFolder_ = NormaliseFolder(choice->sourceFolder);
@@ -70,7 +71,7 @@ Launcher::InstallResult Launcher::Install() {
     }
 
     if (!CreateFolder(installFolder_) || !CreateFolder(installFolder_ + blocksFolder))
-        return InstallResult::Stopped;
+        return false;
 
     Update();
 
@@ -91,7 +92,7 @@ Launcher::InstallResult Launcher::Install() {
                            QStringLiteral("\r\nand a shortcut has been created on your desktop.")
                      : installedFirstLine;
     ui_.ShowMessage({QStringLiteral("Installation Complete"), text, MessageIcon::None});
-    return InstallResult::Installed;
+    return true;
 }
 
 bool Launcher::CreateFolder(const QString& folder) {

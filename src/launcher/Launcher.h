@@ -24,9 +24,8 @@ class Launcher {
     void Run(const QStringList& commandLine);
 
   private:
-    enum class InstallResult { Installed, Stopped, Cancelled };
-
-    InstallResult Install();
+    // False when the installation was stopped or cancelled.
+    bool Install();
     bool CreateFolder(const QString& folder);
     void Update();
     void StartEditor(const QStringList& commandLine);
