@@ -1,0 +1,143 @@
+#include "platform/gui/DialogService.h"
+
+#include "platform/Cp1252.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+namespace waybill {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer FromQtButton(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        // Closed without a button: the safe answer the box offers.
+        if (buttons == MessageButtons::YesNo) {
+            return MessageAnswer::No;
+        }
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, request.title, request.startFolder);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
+                                                  : QFileDialog::ExistingFile);
+    const QStringList filters = QtNameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    if (!request.defaultExtension.isEmpty()) {
+        dialog.setDefaultSuffix(request.defaultExtension);
+    }
+    if (!request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageButtons buttons) {
+    QMessageBox box(ToQtIcon(message.icon), MessageText(message.caption), MessageText(message.text),
+                    ToQtButtons(buttons), parent_);
+    return FromQtButton(box.exec(), buttons);
+}
+
+std::optional<QString> QtDialogService::GetOpenFileName(const FileDialogRequest& request) {
+    return RunFileDialog(parent_, request, false);
+}
+
+std::optional<QString> QtDialogService::GetSaveFileName(const FileDialogRequest& request) {
+    return RunFileDialog(parent_, request, true);
+}
+
+std::optional<QString> QtDialogService::GetFolder(const QString& title,
+                                                  const QString& startFolder) {
+    const QString folder = QFileDialog::getExistingDirectory(parent_, title, startFolder);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+QStringList QtNameFilters(const QString& systemFilter) {
+    // Qt reads a filter's patterns from the parentheses at its end, separated by blanks, so
+    // the description's own pattern list (often "*.a, *.b") is replaced by the real one.
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    const QStringList parts = systemFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        description.remove(trailingPatterns);
+        const QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QStringList trimmed;
+        for (const QString& pattern : patterns) {
+            const QString p = pattern.trimmed();
+            // "*.*" means every file there; on other systems it would skip names without a dot.
+            if (p == QStringLiteral("*.*")) {
+                trimmed << QStringLiteral("*");
+            } else if (!p.isEmpty()) {
+                trimmed << p;
+            }
+        }
+        if (trimmed.isEmpty()) {
+            continue;
+        }
+        filters << description.trimmed() + QStringLiteral(" (") + trimmed.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
+}
+
+QString MessageText(const std::string& cp1252) {
+    QString text = QString::fromStdString(Cp1252ToUtf8(cp1252));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace waybill

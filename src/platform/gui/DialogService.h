@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "platform/UserMessage.h"
+
+class QWidget;
+
+namespace waybill {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// A file dialog as the commands describe it. `filter` is in the "Text (*.a;*.b)|*.a;*.b|..."
+// form the system's texts use; the service turns it into what the platform dialog takes.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString startFolder;      // empty: where the platform puts it
+    QString fileName;         // proposed name
+    QString defaultExtension; // without the dot; empty for none
+    bool mustExist = false;   // open dialogs: only existing files
+};
+
+// Every message box and common dialog goes through this, so tests answer and record them.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+
+    // Shows the message (Windows-1252 text, "\r" or "\r\n" between lines).
+    virtual MessageAnswer ShowMessage(const UserMessage& message,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> GetFolder(const QString& title, const QString& startFolder) = 0;
+};
+
+// The platform's own dialogs, parented to `parent` (may be null).
+class QtDialogService : public DialogService {
+public:
+    explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override;
+    std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
+    std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
+    std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override;
+
+private:
+    QWidget* parent_;
+};
+
+// "Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|All Files (*.*)|*.*" as a Qt name filter list.
+QStringList QtNameFilters(const QString& systemFilter);
+
+// A Windows-1252 message text for a Qt widget: line ends become "\n".
+QString MessageText(const std::string& cp1252);
+
+} // namespace waybill

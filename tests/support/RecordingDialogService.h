@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/gui/DialogService.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace waybill::test {
+
+// A DialogService for GUI tests: records every message and dialog request and answers from
+// queues the test fills. With an empty queue a message gets its first button (Ok or Yes, the
+// default button) and a file or folder dialog is cancelled.
+class RecordingDialogService : public DialogService {
+  public:
+    struct MessageCall {
+        UserMessage message;
+        MessageButtons buttons = MessageButtons::Ok;
+    };
+
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override {
+        messages.push_back({message, buttons});
+        if (onMessage) {
+            onMessage(messages.back());
+        }
+        if (!answers.empty()) {
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+                   ? MessageAnswer::Ok
+                   : MessageAnswer::Yes;
+    }
+
+    std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return Next(openAnswers);
+    }
+
+    std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return Next(saveAnswers);
+    }
+
+    std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override {
+        folderRequests.emplace_back(title, startFolder);
+        return Next(folderAnswers);
+    }
+
+    // The texts of the recorded messages, in order (Windows-1252 bytes).
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& call : messages) {
+            texts.push_back(call.message.text);
+        }
+        return texts;
+    }
+
+    void Clear() {
+        messages.clear();
+        openRequests.clear();
+        saveRequests.clear();
+        folderRequests.clear();
+    }
+
+    std::vector<MessageCall> messages;
+    std::deque<MessageAnswer> answers;
+    // Called while the message is "on screen", before it is answered.
+    std::function<void(const MessageCall&)> onMessage;
+
+    std::vector<FileDialogRequest> openRequests;
+    std::deque<std::optional<QString>> openAnswers;
+    std::vector<FileDialogRequest> saveRequests;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<std::pair<QString, QString>> folderRequests; // title, start folder
+    std::deque<std::optional<QString>> folderAnswers;
+
+  private:
+    static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
+        if (queue.empty()) {
+            return std::nullopt;
+        }
+        auto answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
+};
+
+} // namespace waybill::test
