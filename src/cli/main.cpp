@@ -12,6 +12,12 @@ Commands:
   convert IN OUT   Read IN (a legacy ".wbl" document or a ".fwb" document) and write it
                    to OUT as a ".fwb" document. On a read failure the message goes to
                    stderr, the exit status is 1 and OUT is not created.
+  recompose IN.fwb OUT.fwb [--refdb FILE]
+                   Render every page of IN and compose it back, as if each page had been
+                   shown in the editor and left unchanged, then write OUT. The reference
+                   database is FILE, else the "DefDB" setting, else DefWaybill.db beside
+                   the program. A grid missing from the database is reported on stderr and
+                   its page keeps its stored grid lines.
   --help           Show this list.
 )";
 
@@ -26,6 +32,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "convert") {
         return waybill::cli::Convert(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "recompose") {
+        return waybill::cli::Recompose(rest, std::cout, std::cerr);
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// The folder that holds the running executable.
+std::filesystem::path ProgramFolder();
+
+// The file of the per-user settings store that the editor and the launcher write (through
+// Qt, application "Waybill"): on Linux $XDG_CONFIG_HOME/Waybill/Waybill.conf, else
+// ~/.config/Waybill/Waybill.conf. Nothing where the store is not a file.
+std::optional<std::filesystem::path> StoredSettingsFile();
+
+// A value of that store, for programs without Qt (the command-line tool): section, key.
+// Nothing when the store, the section or the key is absent.
+std::optional<std::string> ReadStoredSetting(std::string_view section, std::string_view key);
+
+// The same, from the text of a settings file in the format Qt writes.
+std::optional<std::string> FindSetting(std::string_view fileText, std::string_view section,
+                                       std::string_view key);
+
+} // namespace waybill
