@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/UserMessage.h"
+
+#include <string_view>
+
+namespace waybill {
+
+// The messages of the main window and its dialogs. Texts are Windows-1252; paths are given
+// as they appear in messages.
+
+UserMessage FileChangedQuestion();
+UserMessage DeletePageQuestion();
+UserMessage InvalidPageNumberMessage();
+UserMessage MissingDefaultWaybillMessage();
+UserMessage MissingDefaultDatabaseMessage();
+UserMessage CreateFolderQuestion(std::string_view folder);
+UserMessage CannotCreateFolderMessage(std::string_view folder, std::string_view reason);
+// The reference database could not be opened at start: what went wrong, and what the user
+// is to do about it.
+UserMessage DatabaseOpenFailedMessage(std::string_view path, std::string_view reason);
+UserMessage AboutMessage(int major, int minor, int revision);
+UserMessage NoHelpMessage();
+UserMessage UndoButtonMessage();
+UserMessage UndoMenuMessage();
+
+} // namespace waybill

@@ -1,0 +1,44 @@
+#include "app/AppSettings.h"
+
+#include <filesystem>
+
+namespace waybill {
+namespace {
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+std::string OrDefault(std::string value, std::string_view programFolder, std::string_view name) {
+    if (!value.empty()) {
+        return value;
+    }
+    return std::string(programFolder) + "/" + std::string(name);
+}
+
+} // namespace
+
+PathSettings ReadPathSettings(const SettingsStore& store, std::string_view programFolder) {
+    PathSettings paths;
+    paths.DefFwb = OrDefault(store.Read(kConfigSection, "DefFwb"), programFolder, "Default.fwb");
+    paths.DefDB = OrDefault(store.Read(kConfigSection, "DefDB"), programFolder, "DefWaybill.db");
+    paths.WorkFolder = store.Read(kConfigSection, "WorkFolder");
+    paths.ExportFolder = store.Read(kConfigSection, "ExportFolder");
+    paths.PunchExport = store.Read(kConfigSection, "PunchExport");
+    return paths;
+}
+
+void WritePathSettings(SettingsStore& store, const PathSettings& paths) {
+    store.Write(kConfigSection, "DefFwb", paths.DefFwb);
+    store.Write(kConfigSection, "DefDB", paths.DefDB);
+    store.Write(kConfigSection, "WorkFolder", paths.WorkFolder);
+    store.Write(kConfigSection, "ExportFolder", paths.ExportFolder);
+    store.Write(kConfigSection, "PunchExport", paths.PunchExport);
+}
+
+bool NeedsPathConfiguration(const PathSettings& paths) {
+    return !IsFile(paths.DefFwb) || !IsFile(paths.DefDB);
+}
+
+} // namespace waybill

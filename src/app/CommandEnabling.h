@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace waybill {
+
+// Which page and file commands are available (the menus and the toolbar buttons alike).
+struct CommandEnabling {
+    bool firstPage = false; // also Previous Page
+    bool gotoPage = false;
+    bool lastPage = false; // also Next Page
+    bool addPage = false;
+    bool pageCommands = false; // Delete, Copy and Cut Page
+    bool pastePage = false;
+    bool documentCommands = false; // Save, Save As (and print and export)
+
+    bool operator==(const CommandEnabling&) const = default;
+};
+
+// `pageCount` pages with page `currentPage` shown; `loaded` once the main window has finished
+// loading.
+CommandEnabling ComputeEnabling(int pageCount, int currentPage, bool hasPageBuf, bool loaded);
+
+// The page number typed into Go to Page, when it names a page of a document with
+// `pageCount` pages. Only digits are typed; anything else is no page.
+std::optional<int> ParseGotoPageNumber(std::string_view text, int pageCount);
+
+} // namespace waybill

@@ -1,0 +1,48 @@
+#include "app/DocumentName.h"
+
+#include "units/Parsers.h"
+#include "units/Text.h"
+
+namespace waybill {
+
+std::string DocPathFor(std::string_view path) {
+    if (path.empty()) {
+        return {};
+    }
+    const std::size_t sep = path.find_last_of("\\/");
+    const std::string_view folder =
+        sep == std::string_view::npos ? std::string_view{} : path.substr(0, sep + 1);
+    return std::string(folder) + DocFileName(path);
+}
+
+std::string WindowCaption(std::string_view docPath) {
+    if (docPath.empty()) {
+        return "Waybill";
+    }
+    return "Waybill - " + std::string(docPath);
+}
+
+bool IsDocumentFilePath(std::string_view docPath) {
+    return EndsWithNoCase(docPath, ".fwb");
+}
+
+std::string ProposedSaveName(std::string_view docPath, std::string_view jobNumber) {
+    if (!docPath.empty()) {
+        return std::string(docPath);
+    }
+    const std::string_view job = TrimView(jobNumber);
+    return job.empty() ? std::string{} : DocFileName(job);
+}
+
+std::string FolderOf(std::string_view path) {
+    const std::size_t sep = path.find_last_of("\\/");
+    if (sep == std::string_view::npos) {
+        return {};
+    }
+    if (sep == 0) {
+        return std::string(path.substr(0, 1));
+    }
+    return std::string(path.substr(0, sep));
+}
+
+} // namespace waybill

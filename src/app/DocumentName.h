@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// How the open document is named. Paths use "\" or "/" between folders.
+
+// `DocPath` for a path the document was opened from or saved to: its folder (with the
+// separator) and its document file name, so a legacy "JOB12.WBL" becomes "JOB12.fwb" in the
+// same folder. Empty for an empty path (a new document).
+std::string DocPathFor(std::string_view path);
+
+// "Waybill" for a new document, else "Waybill - " and the document's path.
+std::string WindowCaption(std::string_view docPath);
+
+// True when Save can write to `docPath` directly: it names a ".fwb" file (any letter case).
+bool IsDocumentFilePath(std::string_view docPath);
+
+// The name the Save As dialog proposes: the document's path, else the document file name of
+// the job number (title-block text, trimmed), else nothing.
+std::string ProposedSaveName(std::string_view docPath, std::string_view jobNumber);
+
+// The folder of a path: the text before its last separator; "/" for a file in the root, and
+// empty when the path has no folder.
+std::string FolderOf(std::string_view path);
+
+} // namespace waybill

@@ -1,0 +1,83 @@
+#include "app/PageOrder.h"
+
+#include "units/Text.h"
+
+namespace waybill {
+
+std::string PageKindKey(std::string_view cadNumber) {
+    return std::string(cadNumber.substr(0, cadNumber.find('-')));
+}
+
+bool LocationIndex::Add(std::string_view key, std::int16_t position) {
+    return positions_.emplace(ToLower(key), position).second;
+}
+
+std::optional<std::int16_t> LocationIndex::Find(std::string_view key) const {
+    const auto found = positions_.find(ToLower(key));
+    if (found == positions_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+LocationIndex MakeLocationIndex(Book& defWaybill) {
+    LocationIndex index;
+    std::int16_t position = 0;
+    for (const auto& page : defWaybill.Pages()) {
+        ++position;
+        const std::string key = PageKindKey(page->CadNumber);
+        index.Add(key, position);
+        page->LocIndex = *index.Find(key);
+    }
+    return index;
+}
+
+void SetLocIdx(Book& book, const LocationIndex& index) {
+    for (const auto& page : book.Pages()) {
+        if (const auto position = index.Find(PageKindKey(page->CadNumber))) {
+            page->LocIndex = *position;
+        }
+    }
+}
+
+bool IsSorted(const Book& book) {
+    std::int16_t previous = 0;
+    for (const auto& page : book.Pages()) {
+        if (page->LocIndex < previous) {
+            return false;
+        }
+        previous = page->LocIndex;
+    }
+    return true;
+}
+
+Book SortWaybills(const Book& book) {
+    Book sorted;
+    sorted.CopyHeaderFrom(book);
+    for (const auto& page : book.Pages()) {
+        sorted.AddPage(*page, AtDefaultLocation);
+    }
+    return sorted;
+}
+
+void AddTemplatePages(Book& book, const Book& defWaybill, const std::vector<int>& templatePages,
+                      PageLocation location) {
+    int code = location;
+    for (const int number : templatePages) {
+        if (number < 1 || number > defWaybill.PageCount()) {
+            continue;
+        }
+        book.AddPage(defWaybill.GetPage(number), code);
+        if (code != AtDefaultLocation) {
+            code = AfterCurrentPage;
+        }
+    }
+}
+
+void AddRedLinePages(Book& book, const Book& redLine) {
+    for (const auto& page : redLine.Pages()) {
+        book.AddPage(*page, AfterCurrentPage);
+    }
+}
+
+} // namespace waybill
