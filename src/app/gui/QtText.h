@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Cp1252.h"
+
+#include <filesystem>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// Text crossing between the window (Unicode) and the core: paths and settings are UTF-8,
+// document and message texts Windows-1252.
+
+inline QString FromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline std::string ToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+inline QString FromCp1252(std::string_view cp1252) {
+    return FromUtf8(Cp1252ToUtf8(cp1252));
+}
+
+inline std::string ToCp1252(const QString& text) {
+    return Utf8ToCp1252(ToUtf8(text));
+}
+
+inline std::filesystem::path FsPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+} // namespace waybill

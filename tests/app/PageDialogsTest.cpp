@@ -1,0 +1,139 @@
+#include "app/AppMessages.h"
+#include "app/gui/dlgAddPage.h"
+#include "app/gui/dlgGotoPage.h"
+#include "app/gui/dlgRedLine.h"
+#include "support/RecordingDialogService.h"
+
+#include <gtest/gtest.h>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace waybill {
+namespace {
+
+Book ThreePages() {
+    Book book;
+    book.Add("pre_rel-01", "As Noted", "PRE-RELEASE MATERIAL", {}, AfterLastPage);
+    book.Add("stl-01", "Red-Oxide", "BUILT-UP STEEL", {}, AfterLastPage);
+    book.Add("brc-01", "Red-Oxide", "FLANGE BRACES", {}, AfterLastPage);
+    return book;
+}
+
+QTreeWidgetItem* Selected(const QTreeWidget& list) {
+    const auto items = list.selectedItems();
+    return items.size() == 1 ? items.front() : nullptr;
+}
+
+class GotoPageTest : public ::testing::Test {
+  protected:
+    void ClickOk() { dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
+
+    GotoPageTest() : dialog(dialogs) {
+        book = ThreePages();
+        book.GotoPage(2);
+        dialog.FillList(book);
+    }
+    test::RecordingDialogService dialogs;
+    Book book;
+    dlgGotoPage dialog;
+};
+
+TEST_F(GotoPageTest, ListsEveryPageAndStartsAtTheCurrentOne) {
+    ASSERT_EQ(dialog.lvPages->topLevelItemCount(), 3);
+    const QTreeWidgetItem* row = dialog.lvPages->topLevelItem(2);
+    EXPECT_EQ(row->text(0), QStringLiteral("3"));
+    EXPECT_EQ(row->text(1), QStringLiteral("brc-01"));
+    EXPECT_EQ(row->text(2), QStringLiteral("FLANGE BRACES"));
+    ASSERT_NE(Selected(*dialog.lvPages), nullptr);
+    EXPECT_EQ(Selected(*dialog.lvPages)->text(0), QStringLiteral("2"));
+    EXPECT_EQ(dialog.txtPageNumber->text(), QStringLiteral("2"));
+}
+
+TEST_F(GotoPageTest, TypingSelectsTheRowAndOnlyDigitsAreTaken) {
+    dialog.txtPageNumber->clear();
+    QTest::keyClicks(dialog.txtPageNumber, QStringLiteral("x3"));
+    EXPECT_EQ(dialog.txtPageNumber->text(), QStringLiteral("3"));
+    EXPECT_EQ(Selected(*dialog.lvPages)->text(0), QStringLiteral("3"));
+    dialog.lvPages->itemClicked(dialog.lvPages->topLevelItem(0), 0);
+    EXPECT_EQ(dialog.txtPageNumber->text(), QStringLiteral("1"));
+}
+
+TEST_F(GotoPageTest, OkRefusesNumbersOutsideTheDocument) {
+    for (const char* text : {"0", "4", ""}) {
+        dialogs.Clear();
+        dialog.txtPageNumber->setText(QString::fromLatin1(text));
+        ClickOk();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << text;
+        EXPECT_EQ(dialogs.messages[0].message, InvalidPageNumberMessage());
+        EXPECT_EQ(dialog.ChosenPage(), std::nullopt);
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+    }
+    dialog.txtPageNumber->setText(QStringLiteral("03"));
+    ClickOk();
+    EXPECT_EQ(dialog.ChosenPage(), 3);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(GotoPageTest, DoubleClickGoesAtOnce) {
+    dialog.lvPages->itemDoubleClicked(dialog.lvPages->topLevelItem(0), 1);
+    EXPECT_EQ(dialog.ChosenPage(), 1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(AddPageDialogTest, StartsWithTheFirstTemplateAtTheDefaultLocation) {
+    dlgAddPage dialog;
+    dialog.FillList(ThreePages());
+    ASSERT_EQ(dialog.lvAddPages->topLevelItemCount(), 3);
+    EXPECT_EQ(dialog.lvAddPages->topLevelItem(1)->text(1), QStringLiteral("BUILT-UP STEEL"));
+    EXPECT_EQ(dialog.SelectedPages(), std::vector<int>{1});
+    EXPECT_EQ(dialog.Location(), AtDefaultLocation);
+
+    dialog.lvAddPages->topLevelItem(2)->setSelected(true);
+    dialog.lvAddPages->topLevelItem(0)->setSelected(false);
+    dialog.lvAddPages->topLevelItem(1)->setSelected(true);
+    EXPECT_EQ(dialog.SelectedPages(), (std::vector<int>{2, 3}));
+
+    const std::pair<QRadioButton*, PageLocation> options[] = {
+        {dialog.optAfterLast, AfterLastPage},
+        {dialog.OptBeforePage, BeforeCurrentPage},
+        {dialog.optAfterPage, AfterCurrentPage},
+        {dialog.optAtDefault, AtDefaultLocation}};
+    for (const auto& [option, location] : options) {
+        option->click();
+        EXPECT_EQ(dialog.Location(), location);
+    }
+
+    // Filling again starts over.
+    dialog.optAfterLast->click();
+    dialog.FillList(ThreePages());
+    EXPECT_EQ(dialog.SelectedPages(), std::vector<int>{1});
+    EXPECT_EQ(dialog.Location(), AtDefaultLocation);
+}
+
+TEST(AddPageDialogTest, NothingToChooseNothingToConfirm) {
+    dlgAddPage dialog;
+    dialog.FillList(Book{});
+    EXPECT_FALSE(dialog.OKButton->isEnabled());
+    dialog.FillList(ThreePages());
+    EXPECT_TRUE(dialog.OKButton->isEnabled());
+    dialog.lvAddPages->clearSelection();
+    EXPECT_FALSE(dialog.OKButton->isEnabled());
+}
+
+TEST(RedLineDialogTest, EachButtonClosesWithItsChoice) {
+    dlgRedLine dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Red Line Insertion"));
+    dialog.cmdCreateRedLine->click();
+    EXPECT_EQ(dialog.result(), dlgRedLine::CreateNew);
+    dialog.cmdInsertRedLine->click();
+    EXPECT_EQ(dialog.result(), dlgRedLine::InsertAtEnd);
+    dialog.cmdCancel->click();
+    EXPECT_EQ(dialog.result(), dlgRedLine::Cancelled);
+}
+
+} // namespace
+} // namespace waybill

@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QStandardPaths>
+
+// The GUI tests run offscreen; Qt's test mode keeps any store Qt would pick in a test folder.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
