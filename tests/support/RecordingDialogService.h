@@ -81,12 +81,14 @@ class RecordingDialogService : public DialogService {
 
   private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
-        if (queue.empty()) {
-            return std::nullopt;
+        std::optional<QString> result;
+        if (!queue.empty()) {
+            if (queue.front()) {
+                result.emplace(*queue.front());
+            }
+            queue.pop_front();
         }
-        auto answer = std::move(queue.front());
-        queue.pop_front();
-        return answer;
+        return result;
     }
 };
 

@@ -1,0 +1,71 @@
+#include "page/BlockLibrary.h"
+
+#include "platform/Cp1252.h"
+#include "units/Text.h"
+
+#include <system_error>
+
+namespace waybill {
+
+UserMessage MissingBlockMessage(std::string_view blockName) {
+    return {"Cannot find block " + std::string(blockName) + ".", "Waybill",
+            MessageIcon::Exclamation};
+}
+
+std::optional<std::filesystem::path> FindBlockFile(const std::filesystem::path& folder,
+                                                   std::string_view blockName) {
+    if (blockName.empty()) {
+        return std::nullopt;
+    }
+    const std::string wanted = std::string(blockName) + ".wmf";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error) {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> found;
+    for (const auto& entry : entries) {
+        const auto utf8 = entry.path().filename().u8string();
+        const std::string name =
+            Utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+        if (!EqualsNoCase(name, wanted) || !entry.is_regular_file(error)) {
+            continue;
+        }
+        // An exact match wins over one that differs in case; among the others the first in
+        // name order, so the choice does not depend on the directory's order.
+        if (name == wanted) {
+            return entry.path();
+        }
+        if (!found || entry.path().filename() < found->filename()) {
+            found = entry.path();
+        }
+    }
+    return found;
+}
+
+void BlockLibrary::SetFolder(std::filesystem::path folder) {
+    if (folder != folder_) {
+        folder_ = std::move(folder);
+        cache_.clear();
+    }
+}
+
+std::shared_ptr<const Metafile> BlockLibrary::Find(std::string_view blockName) {
+    const std::string key = ToLower(blockName);
+    if (const auto cached = cache_.find(key); cached != cache_.end()) {
+        return cached->second;
+    }
+    const auto path = FindBlockFile(folder_, blockName);
+    if (!path) {
+        return nullptr;
+    }
+    MetafileResult result = LoadMetafile(*path);
+    if (!result.Ok()) {
+        return nullptr;
+    }
+    auto drawing = std::make_shared<const Metafile>(std::move(*result.drawing));
+    cache_.emplace(key, drawing);
+    return drawing;
+}
+
+} // namespace waybill

@@ -1,0 +1,64 @@
+#include "page/PageLayout.h"
+
+#include <cmath>
+
+namespace waybill {
+
+const std::array<TitleBlockSlot, 11> kTitleBlockSlots = {{
+    {"Finish:", 1.5625, 0.0625, 2.0625, 1.875},
+    {"Detail By:", 4.0625, 0.0625, 4.75, 1.6875},
+    {"Issue:", 1.5625, 0.3125, 2.0625, 1.875},
+    {"Checked By:", 4.0625, 0.3125, 5.0, 1.4375},
+    {"Date:", 1.5625, 0.5625, 2.0625, 1.875},
+    {"CAD #:", 4.0625, 0.5625, 4.5625, 1.875},
+    {"Customer:", 1.5625, 0.8125, 2.375, 5.0625},
+    {"Job Number:", 7.6625, 0.8125, 8.625, 1.5},
+    {"Shipping List For:", 1.5625, 1.0625, 2.875, 4.5625},
+    {"Sheet No.:", 7.6625, 1.0625, 8.375, 0.75},
+    {"of", 9.125, 1.0625, 9.375, 0.75},
+}};
+
+PageAreaMetrics SheetGeometry::PageArea(double unitsPerPixel) const {
+    return {width, pageAreaHeight, horizontalScale, verticalScale, unitsPerPixel};
+}
+
+SheetGeometry FitSheet(double areaWidth, double areaHeight) {
+    SheetGeometry g;
+    double width = std::max(0.0, areaWidth);
+    double height = std::max(0.0, areaHeight);
+    if (width * kSheetHeight > height * kSheetWidth) {
+        width = height * kSheetWidth / kSheetHeight;
+    } else {
+        height = width * kSheetHeight / kSheetWidth;
+    }
+    g.width = std::floor(width);
+    g.height = std::floor(height);
+    g.left = std::floor((areaWidth - g.width) / 2);
+    g.top = std::floor((areaHeight - g.height) / 2);
+    g.horizontalScale = g.width / kSheetWidth;
+    g.verticalScale = g.height / kSheetHeight;
+    g.titleBlockHeight = std::round(g.verticalScale * kTitleBlockHeight);
+    g.pageAreaHeight = g.height - g.titleBlockHeight;
+    g.fontPixels = std::max(7.0, std::round(g.verticalScale * 0.135));
+    return g;
+}
+
+void RescaleGrid(GridLayout& grid, const PageAreaMetrics& from, const PageAreaMetrics& to) {
+    const double horizontal = from.innerWidth > 0 ? to.innerWidth / from.innerWidth : 1;
+    const double vertical = from.verticalScale > 0 ? to.verticalScale / from.verticalScale : 1;
+    grid.top = grid.top * vertical;
+    grid.width = to.innerWidth;
+    grid.height = to.innerHeight - grid.top;
+    double used = 0;
+    for (std::size_t c = 0; c < grid.columnWidths.size(); ++c) {
+        if (c + 1 == grid.columnWidths.size()) {
+            grid.columnWidths[c] = std::nearbyint(grid.width - used);
+        } else {
+            grid.columnWidths[c] = std::nearbyint(grid.columnWidths[c] * horizontal);
+            used += grid.columnWidths[c];
+        }
+    }
+    grid.rowHeights = ResizeRows(grid.height, grid.rows, to.unitsPerPixel);
+}
+
+} // namespace waybill

@@ -1,0 +1,50 @@
+#include "page/gui/BlockPicture.h"
+
+#include "platform/Cp1252.h"
+#include "platform/gui/MetafilePainter.h"
+
+#include <QPainter>
+
+namespace waybill {
+
+BlockPicture::BlockPicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BlockPicture::SetLayers(std::vector<BlockLayer> layers) {
+    layers_ = std::move(layers);
+    update();
+}
+
+void BlockPicture::Paint(QPainter& painter, const std::vector<BlockLayer>& layers,
+                         const QRectF& target) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const BlockLayer& layer : layers) {
+        if (!layer.drawing) {
+            PaintMetafilePlaceholder(painter, target,
+                                     QString::fromStdString(Cp1252ToUtf8(layer.name)));
+            continue;
+        }
+        PaintMetafile(painter, *layer.drawing, target);
+        painter.setPen(Qt::black);
+        for (const AttributeText& text : layer.texts) {
+            painter.save();
+            painter.translate(target.topLeft() + text.topLeft);
+            painter.rotate(-text.rotation);
+            painter.setFont(text.font);
+            // The corner is the top of the character cell, as the text output of the
+            // original surface takes it.
+            painter.drawText(QPointF(0, text.ascent), text.text);
+            painter.restore();
+        }
+    }
+}
+
+void BlockPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    Paint(painter, layers_, QRectF(rect()));
+}
+
+} // namespace waybill

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Metafile.h"
+
+#include <memory>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace waybill {
+
+// One attribute text as it is drawn: the font, the top-left corner of the text and its
+// rotation (degrees, counter-clockwise) about that corner.
+struct AttributeText {
+    QString text;
+    QFont font;
+    QPointF topLeft;
+    double ascent = 0; // of the font: the base line's distance below the corner
+    double rotation = 0;
+};
+
+// One block of the page: its drawing (null when missing: the name is drawn instead) and
+// the attribute texts on it.
+struct BlockLayer {
+    std::string name; // Windows-1252
+    std::shared_ptr<const Metafile> drawing;
+    std::vector<AttributeText> texts;
+};
+
+// The block picture: every block of the page painted over the whole picture, one over the
+// other, with its attribute texts.
+class BlockPicture : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit BlockPicture(QWidget* parent = nullptr);
+
+    void SetLayers(std::vector<BlockLayer> layers);
+    const std::vector<BlockLayer>& Layers() const { return layers_; }
+
+    // Paints the layers over `target` (the block picture's whole area).
+    static void Paint(QPainter& painter, const std::vector<BlockLayer>& layers,
+                      const QRectF& target);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<BlockLayer> layers_;
+};
+
+} // namespace waybill

@@ -1,0 +1,354 @@
+// Cell editing on the page: the in-place cell box, the page-kind rules, the title-block boxes'
+// commit and the Edit menu.
+
+#include "page/gui/PageWidgetImpl.h"
+#include "platform/gui/DialogService.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace waybill {
+namespace {
+
+const std::array<std::string, kRevisionColumns> kRevisionHeaders = {"Rev.", "Date", "By"};
+
+bool ClipboardHasText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard != nullptr && !clipboard->text().isEmpty();
+}
+
+} // namespace
+
+CellGrid* PageWidget::Impl::GridOf(int gridIndex) const {
+    return gridIndex == Revisions ? revision : grid;
+}
+
+const std::string& PageWidget::Impl::CellText(int gridIndex, int row, int column) const {
+    static const std::string kNone;
+    if (gridIndex == Revisions) {
+        if (column < 0 || column >= kRevisionColumns || row < 0 || row > kRevisionRows) {
+            return kNone;
+        }
+        return row == 0 ? kRevisionHeaders[static_cast<std::size_t>(column)]
+                        : view.revision[static_cast<std::size_t>(row - 1)]
+                                       [static_cast<std::size_t>(column)];
+    }
+    if (!view.grid || row < 0 || row >= view.grid->Rows() || column < 0 ||
+        column >= view.grid->Columns()) {
+        return kNone;
+    }
+    return view.grid->Cell(row, column);
+}
+
+std::string& PageWidget::Impl::CellText(int gridIndex, int row, int column) {
+    return const_cast<std::string&>(std::as_const(*this).CellText(gridIndex, row, column));
+}
+
+bool PageWidget::Impl::MayChangeCell(int gridIndex, int row, int column) const {
+    if (row < 1) {
+        return false;
+    }
+    if (gridIndex == Revisions) {
+        return row <= kRevisionRows && column >= 0 && column < kRevisionColumns;
+    }
+    if (!view.grid || row >= view.grid->Rows() || column < 0 || column >= view.grid->Columns()) {
+        return false;
+    }
+    // Paste and Delete keep to the cells the user could type into.
+    const std::string& header = view.grid->Cell(0, column);
+    static const std::string kNone;
+    const std::string& shipLength = view.grid->Columns() > 3 ? view.grid->Cell(row, 3) : kNone;
+    return DecideCellEdit(cadBase, {row, column, header, shipLength}).action == CellAction::Edit;
+}
+
+bool PageWidget::Impl::StoreCell(int gridIndex, int row, int column, const std::string& text) {
+    std::string& cell = CellText(gridIndex, row, column);
+    if (!CellTextChanged(cell, text)) {
+        return false;
+    }
+    cell = text;
+    GridOf(gridIndex)->update();
+    emit self.Changed();
+    if (gridIndex == LineItems) {
+        emit self.LineItemCellChanged(row, column);
+    }
+    return true;
+}
+
+void PageWidget::BeginCellEdit(int row, int column, const std::string& startText) {
+    Impl& d = *impl_;
+    if (!d.view.grid || row < 1 || row >= d.view.grid->Rows() || column < 0 ||
+        column >= d.view.grid->Columns()) {
+        return;
+    }
+    d.grid->SetCurrent(row, column);
+    const GridView& g = *d.view.grid;
+    static const std::string kNone;
+    const std::string& shipLength = g.Columns() > 3 ? g.Cell(row, 3) : kNone;
+    const CellDecision decision =
+        DecideCellEdit(d.cadBase, {row, column, g.Cell(0, column), shipLength});
+    if (decision.message) {
+        d.dialogs.ShowMessage(*decision.message);
+    }
+    switch (decision.action) {
+    case CellAction::Edit:
+        d.OpenCellBox(LineItems, startText);
+        break;
+    case CellAction::Refuse:
+        d.grid->setFocus();
+        break;
+    case CellAction::FinishMessage:
+        d.boxes[TblkFinish]->setFocus();
+        break;
+    case CellAction::Redirect:
+        if (decision.redirectColumn != column) {
+            BeginCellEdit(row, decision.redirectColumn, {});
+        }
+        break;
+    case CellAction::HandOver:
+        emit CellHandedOver(*decision.handOver, row, column);
+        break;
+    case CellAction::Nothing:
+        break;
+    }
+}
+
+void PageWidget::Impl::OpenCellBox(int gridIndex, const std::string& startText) {
+    if (boxGrid >= 0) {
+        CommitCellBox();
+    }
+    CellGrid* g = GridOf(gridIndex);
+    const QRectF cell = g->CellRect(g->Row(), g->Column());
+    if (cell.isEmpty()) {
+        return;
+    }
+    boxGrid = gridIndex;
+    editRow = g->Row();
+    editColumn = g->Column();
+
+    box->setGeometry(QRect(g->mapTo(&self, cell.topLeft().toPoint()), cell.size().toSize()));
+    box->setFont(pageFont);
+    const Qt::Alignment align = GridAlignment(g->ColumnAlignmentCode(editColumn));
+    box->setAlignment((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    if (!startText.empty()) {
+        box->setText(ToQString(startText));
+        box->deselect();
+        box->end(false);
+    } else {
+        box->setText(ToQString(CellText(gridIndex, editRow, editColumn)));
+        box->selectAll();
+    }
+    box->show();
+    box->raise();
+    box->setFocus();
+    emit self.EditStateChanged();
+}
+
+void PageWidget::Impl::CommitCellBox() {
+    if (boxGrid < 0) {
+        return;
+    }
+    const int gridIndex = boxGrid;
+    boxGrid = -1; // closed before the hide below moves the focus
+    StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(FromQString(box->text())));
+    box->hide();
+    emit self.EditStateChanged();
+}
+
+void PageWidget::Impl::CloseCellBoxUnchanged() {
+    boxGrid = -1;
+    box->hide();
+}
+
+void PageWidget::Impl::CellBoxFocusLost() {
+    // After a commit the box is closed, so the loss of focus its hiding causes commits
+    // nothing a second time.
+    CommitCellBox();
+}
+
+void PageWidget::Impl::CellBoxExit(waybill::CellBoxExit how) {
+    if (boxGrid < 0) {
+        return;
+    }
+    CellGrid* g = GridOf(boxGrid);
+    if (how == CellBoxExit::Escape) {
+        box->setText(ToQString(CellText(boxGrid, editRow, editColumn)));
+    }
+    const int row = editRow;
+    const int column = editColumn;
+    CommitCellBox();
+    g->setFocus();
+    switch (how) {
+    case CellBoxExit::Left:
+        g->SetCurrent(row, column - 1);
+        break;
+    case CellBoxExit::Right:
+        g->SetCurrent(row, column + 1);
+        break;
+    case CellBoxExit::Up:
+        g->SetCurrent(row - 1, column);
+        break;
+    case CellBoxExit::Down:
+        g->SetCurrent(row + 1, column);
+        break;
+    case CellBoxExit::Enter:
+    case CellBoxExit::Escape:
+        break;
+    }
+}
+
+void PageWidget::Impl::CommitTitleBox(int index) {
+    const auto i = static_cast<std::size_t>(index);
+    if (CellTextChanged(remembered[i], view.titleBlock[i])) {
+        remembered[i] = view.titleBlock[i];
+        emit self.Changed();
+    }
+}
+
+void PageWidget::CommitEdits() {
+    Impl& d = *impl_;
+    d.CommitCellBox();
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        if (d.FocusedControl() == d.boxes[static_cast<std::size_t>(i)]) {
+            d.CommitTitleBox(i);
+        }
+    }
+}
+
+QWidget* PageWidget::Impl::FocusedControl() const {
+    QWidget* focus = self.window()->focusWidget();
+    return focus != nullptr && self.isAncestorOf(focus) && focus->isVisible() ? focus : nullptr;
+}
+
+QLineEdit* PageWidget::Impl::FocusedTextBox() const {
+    QWidget* focus = FocusedControl();
+    if (focus == box) {
+        return box;
+    }
+    for (QLineEdit* edit : boxes) {
+        if (focus == edit) {
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+int PageWidget::Impl::FocusedGrid() const {
+    QWidget* focus = FocusedControl();
+    if (focus == grid && view.grid) {
+        return LineItems;
+    }
+    return focus == revision ? Revisions : -1;
+}
+
+bool PageWidget::CanCopy() const {
+    const Impl& d = *impl_;
+    if (const QLineEdit* edit = d.FocusedTextBox()) {
+        return edit->hasSelectedText();
+    }
+    const int g = d.FocusedGrid();
+    if (g < 0) {
+        return false;
+    }
+    const CellGrid* cells = d.GridOf(g);
+    return !d.CellText(g, cells->Row(), cells->Column()).empty();
+}
+
+bool PageWidget::CanPaste() const {
+    return ClipboardHasText();
+}
+
+void PageWidget::Impl::CopyGridSelection(int gridIndex) {
+    const CellGrid* g = GridOf(gridIndex);
+    const CellRange range = g->Selection();
+    std::vector<std::vector<std::string>> rows;
+    for (int r = range.top; r <= range.bottom; ++r) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (int c = range.left; c <= range.right; ++c) {
+            row.push_back(CellText(gridIndex, r, c));
+        }
+    }
+    QGuiApplication::clipboard()->setText(ToQString(JoinClipText(rows)));
+}
+
+void PageWidget::Copy() {
+    Impl& d = *impl_;
+    if (QLineEdit* edit = d.FocusedTextBox()) {
+        edit->copy();
+    } else if (const int g = d.FocusedGrid(); g >= 0) {
+        d.CopyGridSelection(g);
+    }
+    emit EditStateChanged();
+}
+
+void PageWidget::Cut() {
+    Impl& d = *impl_;
+    if (QLineEdit* edit = d.FocusedTextBox()) {
+        edit->cut();
+        emit EditStateChanged();
+        return;
+    }
+    Copy();
+    Delete();
+}
+
+void PageWidget::Delete() {
+    Impl& d = *impl_;
+    if (QLineEdit* edit = d.FocusedTextBox()) {
+        if (edit->hasSelectedText()) {
+            edit->del();
+        }
+        emit EditStateChanged();
+        return;
+    }
+    const int g = d.FocusedGrid();
+    if (g < 0) {
+        return;
+    }
+    // The grid puts what it deletes on the clipboard first.
+    d.CopyGridSelection(g);
+    const CellRange range = d.GridOf(g)->Selection();
+    for (int r = range.top; r <= range.bottom; ++r) {
+        for (int c = range.left; c <= range.right; ++c) {
+            if (d.MayChangeCell(g, r, c)) {
+                d.StoreCell(g, r, c, {});
+            }
+        }
+    }
+    emit EditStateChanged();
+}
+
+void PageWidget::Paste() {
+    Impl& d = *impl_;
+    if (!ClipboardHasText()) {
+        return;
+    }
+    if (QLineEdit* edit = d.FocusedTextBox()) {
+        edit->paste();
+        emit EditStateChanged();
+        return;
+    }
+    const int g = d.FocusedGrid();
+    if (g < 0) {
+        return;
+    }
+    CellGrid* cells = d.GridOf(g);
+    const CellRange selection = cells->Selection();
+    if (selection.bottom != selection.top || selection.right != selection.left) {
+        return; // a paste starts from one cell
+    }
+    const PastePlan plan =
+        PlanPaste(FromQString(QGuiApplication::clipboard()->text()), cells->Row(), cells->Column(),
+                  cells->Rows() - 1, cells->Columns() - 1);
+    for (const PastedCell& cell : plan.cells) {
+        if (d.MayChangeCell(g, cell.row, cell.column)) {
+            d.StoreCell(g, cell.row, cell.column, cell.text);
+        }
+    }
+    if (plan.bottom >= plan.top) {
+        cells->SetSelection({plan.top, plan.left, plan.bottom, plan.right});
+    }
+    emit EditStateChanged();
+}
+
+} // namespace waybill

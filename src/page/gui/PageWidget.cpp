@@ -1,0 +1,436 @@
+#include "page/gui/PageWidget.h"
+
+#include "model/Book.h"
+#include "page/gui/PageWidgetImpl.h"
+#include "page/PageData.h"
+#include "platform/Cp1252.h"
+#include "platform/gui/DialogService.h"
+#include "units/Text.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <set>
+
+namespace waybill {
+namespace {
+
+// Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
+// picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
+constexpr double kPlacementDpi = 96;
+
+// A sheet part drawn white with a black frame, like the printed sheet.
+class SheetPart : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+};
+
+// What renders a page when no database was given: every grid is missing.
+class NoDatabase : public ReferenceDatabase {
+  public:
+    std::optional<GridDefinition> FindGrid(std::string_view) const override { return {}; }
+    std::optional<TableRows> ReadTable(std::string_view) const override { return {}; }
+    bool HasTable(std::string_view) const override { return false; }
+};
+
+// The wait cursor while a page is built.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+QString ToQString(const std::string& cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+std::string FromQString(const QString& text) {
+    return Utf8ToCp1252(text.toStdString());
+}
+
+PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
+    : self(owner), dialogs(dialogService) {
+    pageFont = QFont(QStringLiteral("Arial"));
+    pageFont.setStyleHint(QFont::SansSerif);
+
+    pageArea = new SheetPart(&self);
+    picture = new BlockPicture(pageArea);
+    grid = new CellGrid(pageArea);
+    grid->SetTextSource(
+        [this](int r, int c) -> const std::string& { return CellText(LineItems, r, c); });
+
+    titleBlock = new SheetPart(&self);
+    revision = new CellGrid(titleBlock);
+    revision->SetTextSource(
+        [this](int r, int c) -> const std::string& { return CellText(Revisions, r, c); });
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        labels[index] = new QLabel(QString::fromLatin1(kTitleBlockSlots[index].label.data(),
+                                                       kTitleBlockSlots[index].label.size()),
+                                   titleBlock);
+        labels[index]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QLineEdit* edit = new QLineEdit(titleBlock);
+        edit->setObjectName(QStringLiteral("txtTblk%1").arg(i));
+        boxes[index] = edit;
+        if (i == TblkSheetNumber || i == TblkSheetTotal) {
+            edit->setReadOnly(true); // shown only
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+        QObject::connect(edit, &QLineEdit::textChanged, &self, [this, i](const QString& text) {
+            if (!settingTitle) {
+                view.titleBlock[static_cast<std::size_t>(i)] = FromQString(text);
+            }
+        });
+        QObject::connect(edit, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
+    }
+
+    box = new CellBox(&self);
+    QObject::connect(box, &CellBox::FocusLost, &self, [this] { CellBoxFocusLost(); });
+    QObject::connect(box, &CellBox::ExitKey, &self,
+                     [this](waybill::CellBoxExit how) { CellBoxExit(how); });
+    QObject::connect(box, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
+
+    QObject::connect(grid, &CellGrid::CellDoubleClicked, &self,
+                     [this](int r, int c) { self.BeginCellEdit(r, c, {}); });
+    QObject::connect(grid, &CellGrid::EditKeyTyped, &self, [this](const std::string& start) {
+        self.BeginCellEdit(grid->Row(), grid->Column(), start);
+    });
+    QObject::connect(revision, &CellGrid::CellDoubleClicked, &self,
+                     [this](int, int) { OpenCellBox(Revisions, {}); });
+    QObject::connect(revision, &CellGrid::EditKeyTyped, &self,
+                     [this](const std::string& start) { OpenCellBox(Revisions, start); });
+    QObject::connect(grid, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
+    QObject::connect(revision, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
+
+    pageArea->hide();
+    titleBlock->hide();
+}
+
+PageWidget::PageWidget(DialogService& dialogs, QWidget* parent)
+    : QWidget(parent), impl_(std::make_unique<Impl>(*this, dialogs)) {
+    // Round the sheet: the desk the sheet lies on.
+    setAutoFillBackground(true);
+    QPalette desk = palette();
+    desk.setColor(QPalette::Window, QColor(128, 128, 128));
+    setPalette(desk);
+    for (QLineEdit* box : impl_->boxes) {
+        box->installEventFilter(this);
+    }
+    impl_->Layout();
+}
+
+PageWidget::~PageWidget() {
+    // The controls go first, while the state their signals reach is still there.
+    delete impl_->box;
+    delete impl_->titleBlock;
+    delete impl_->pageArea;
+}
+
+void PageWidget::SetEnvironment(const ReferenceDatabase* database, BlockAttribDefs* attribDefs,
+                                std::filesystem::path blocksFolder) {
+    impl_->database = database;
+    impl_->attribDefs = attribDefs;
+    impl_->blocks.SetFolder(std::move(blocksFolder));
+}
+
+void PageWidget::ShowPage(const Book& book, int pageNumber) {
+    Impl& d = *impl_;
+    d.CloseCellBoxUnchanged();
+    std::vector<UserMessage> messages;
+    {
+        WaitCursor wait;
+        static const NoDatabase noDatabase;
+        const RenderContext context{d.database ? *d.database : noDatabase, d.area, d.attribDefs};
+        RenderPageData(d.view, book, pageNumber, context);
+        messages = d.view.messages;
+        d.cadBase = waybill::CadBase(d.view.titleBlock[TblkCadNumber]);
+        d.renderedArea = d.area;
+        d.renderedPictureHeight = d.view.blockPictureHeight;
+        d.renderedGrid.reset();
+        if (d.view.grid) {
+            d.renderedGrid = d.view.grid->layout;
+        }
+
+        // Each block's drawing, from the cache or its file; a missing one is reported once.
+        d.layers.clear();
+        std::set<std::string> reported; // lower case
+        for (const PageBlock& block : d.view.blocks) {
+            BlockLayer layer;
+            layer.name = block.name;
+            layer.drawing = d.blocks.Find(block.name);
+            if (!layer.drawing && reported.insert(ToLower(block.name)).second) {
+                messages.push_back(MissingBlockMessage(block.name));
+            }
+            d.layers.push_back(std::move(layer));
+        }
+
+        d.pageVisible = true;
+        d.titleVisible = true;
+        d.grid->SetCurrent(1, 0);
+        d.revision->SetCurrent(1, 0);
+        d.UpdateControls();
+        d.LayoutPageArea();
+        if (d.boxes[TblkFinish]->isVisibleTo(this)) {
+            d.boxes[TblkFinish]->setFocus();
+        }
+    }
+    for (const UserMessage& message : messages) {
+        d.dialogs.ShowMessage(message);
+    }
+}
+
+void PageWidget::HidePage(bool hideTitleBlock) {
+    impl_->CloseCellBoxUnchanged();
+    impl_->pageVisible = false;
+    impl_->pageArea->hide();
+    if (hideTitleBlock) {
+        impl_->titleVisible = false;
+        impl_->titleBlock->hide();
+    }
+}
+
+PageView& PageWidget::View() {
+    return impl_->view;
+}
+const PageView& PageWidget::View() const {
+    return impl_->view;
+}
+
+void PageWidget::SetTblkInfo(const Book& book) {
+    waybill::SetTblkInfo(impl_->view, book);
+    impl_->UpdateControls();
+}
+
+void PageWidget::SetPageNumbering(bool numberPages, bool showTotal) {
+    impl_->numberPages = numberPages;
+    impl_->showTotal = showTotal;
+    impl_->UpdateControls();
+}
+
+std::string PageWidget::CadBase() const {
+    return impl_->cadBase;
+}
+
+void PageWidget::RefreshFromView() {
+    impl_->UpdateControls();
+    impl_->grid->update();
+    impl_->revision->update();
+}
+
+CellGrid* PageWidget::LineItemGrid() const {
+    return impl_->grid;
+}
+CellGrid* PageWidget::RevisionGrid() const {
+    return impl_->revision;
+}
+QLineEdit* PageWidget::CellBoxEditor() const {
+    return impl_->box;
+}
+
+QLineEdit* PageWidget::TitleBlockBox(int index) const {
+    return index >= 0 && index < kTitleBlockFields ? impl_->boxes[static_cast<std::size_t>(index)]
+                                                   : nullptr;
+}
+
+void PageWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    impl_->Layout();
+}
+
+bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
+    Impl& d = *impl_;
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        if (watched != d.boxes[static_cast<std::size_t>(i)]) {
+            continue;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            d.remembered[static_cast<std::size_t>(i)] =
+                d.view.titleBlock[static_cast<std::size_t>(i)];
+            emit EditStateChanged();
+        } else if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                d.CommitTitleBox(i);
+            }
+            emit EditStateChanged();
+        } else if (event->type() == QEvent::MouseButtonRelease && i == TblkFinish &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            emit FinishBoxClicked();
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PageWidget::Impl::SetTitleText(int index, const std::string& text) {
+    QLineEdit* edit = boxes[static_cast<std::size_t>(index)];
+    const QString shown = ToQString(text);
+    if (edit->text() != shown) {
+        settingTitle = true;
+        edit->setText(shown);
+        edit->setCursorPosition(0);
+        settingTitle = false;
+    }
+}
+
+void PageWidget::Impl::UpdateControls() {
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        SetTitleText(i, view.titleBlock[static_cast<std::size_t>(i)]);
+    }
+    const bool showNumber = numberPages;
+    const bool showCount = numberPages && showTotal;
+    labels[TblkSheetNumber]->setVisible(showNumber);
+    boxes[TblkSheetNumber]->setVisible(showNumber);
+    labels[TblkSheetTotal]->setVisible(showCount);
+    boxes[TblkSheetTotal]->setVisible(showCount);
+    pageArea->setVisible(pageVisible);
+    titleBlock->setVisible(titleVisible);
+}
+
+void PageWidget::Impl::Layout() {
+    sheet = FitSheet(self.width(), self.height());
+    const double dpr = self.devicePixelRatioF() > 0 ? self.devicePixelRatioF() : 1;
+    area = sheet.PageArea(1 / dpr);
+    pageFont.setPixelSize(static_cast<int>(sheet.fontPixels));
+
+    pageArea->setGeometry(static_cast<int>(sheet.left), static_cast<int>(sheet.top),
+                          static_cast<int>(sheet.width), static_cast<int>(sheet.pageAreaHeight));
+    titleBlock->setGeometry(
+        static_cast<int>(sheet.left), static_cast<int>(sheet.top + sheet.pageAreaHeight),
+        static_cast<int>(sheet.width), static_cast<int>(sheet.titleBlockHeight));
+    LayoutTitleBlock();
+    LayoutPageArea();
+}
+
+void PageWidget::Impl::LayoutTitleBlock() {
+    const double h = sheet.horizontalScale;
+    const double v = sheet.verticalScale;
+    // The last row starts 0.1875 inch above the title block's bottom edge.
+    const int boxHeight = std::max(1, static_cast<int>(std::floor(v * 0.1875)));
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const TitleBlockSlot& slot = kTitleBlockSlots[index];
+        const int top = static_cast<int>(std::round(slot.top * v));
+        const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
+        const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
+        labels[index]->setFont(pageFont);
+        labels[index]->setGeometry(labelLeft, top, std::max(1, boxLeft - labelLeft), boxHeight);
+        boxes[index]->setFont(pageFont);
+        boxes[index]->setGeometry(
+            boxLeft, top, std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), boxHeight);
+    }
+
+    const double width = std::round(h * kRevisionGridWidth);
+    const double column = std::round(width / kRevisionColumns);
+    revision->SetCellFont(pageFont);
+    revision->SetShape({column, column, width - 2 * column},
+                       ResizeRows(sheet.titleBlockHeight, kRevisionRows + 1, area.unitsPerPixel),
+                       {4, 4, 4}, -1);
+    revision->move(0, 0);
+}
+
+void PageWidget::Impl::LayoutPageArea() {
+    if (renderedGrid && view.grid) {
+        GridLayout layout = *renderedGrid;
+        RescaleGrid(layout, renderedArea, area);
+        view.grid->layout = layout;
+        grid->SetCellFont(pageFont);
+        grid->SetShape(layout.columnWidths, layout.rowHeights, layout.alignments,
+                       layout.compIdShaded ? layout.columns - 1 : -1);
+        grid->move(static_cast<int>(std::round(layout.left)),
+                   static_cast<int>(std::round(layout.top)));
+        grid->show();
+        grid->raise();
+    } else {
+        grid->SetShape({}, {}, {}, -1);
+        grid->hide();
+    }
+
+    if (view.blocksSeen) {
+        // The picture reaches down to the grid's top or over the whole page area.
+        const bool wholeArea = renderedPictureHeight >= renderedArea.innerHeight;
+        const double scale =
+            renderedArea.verticalScale > 0 ? area.verticalScale / renderedArea.verticalScale : 1;
+        view.blockPictureHeight =
+            wholeArea ? area.innerHeight : std::round(renderedPictureHeight * scale);
+        const QSize size(static_cast<int>(area.innerWidth),
+                         static_cast<int>(std::max(0.0, view.blockPictureHeight)));
+        picture->setGeometry(QRect(QPoint(0, 0), size));
+        for (std::size_t i = 0; i < layers.size() && i < view.blocks.size(); ++i) {
+            layers[i].texts.clear();
+            if (layers[i].drawing && view.blocks[i].valueLine) {
+                layers[i].texts = PlaceTexts(view.blocks[i], *layers[i].drawing, QSizeF(size));
+            }
+        }
+        picture->SetLayers(layers);
+        picture->show();
+    } else {
+        picture->SetLayers({});
+        picture->hide();
+    }
+
+    if (boxGrid >= 0) {
+        // The open box follows its cell.
+        CellGrid* g = GridOf(boxGrid);
+        const QRectF cell = g->CellRect(editRow, editColumn);
+        box->setGeometry(QRect(g->mapTo(&self, cell.topLeft().toPoint()), cell.size().toSize()));
+        box->setFont(pageFont);
+    }
+}
+
+std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
+                                                        const Metafile& drawing,
+                                                        const QSizeF& pictureSize) const {
+    const AttribDefList* definitions = attribDefs ? attribDefs->Find(block.name) : nullptr;
+    if (!definitions) {
+        return {};
+    }
+    auto fontOf = [](double pointSize) {
+        QFont font(QStringLiteral("ArialDT"));
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::nearbyint(pointSize * kPlacementDpi / 72))));
+        return font;
+    };
+    const TextMeasurer measure = [&](std::string_view text, double pointSize) {
+        const QFontMetricsF metrics(fontOf(pointSize));
+        return TextExtent{metrics.horizontalAdvance(ToQString(std::string(text))) / kPlacementDpi,
+                          metrics.height() / kPlacementDpi};
+    };
+    const double outerHeight = self.window()->frameGeometry().height();
+    const AttribSurface surface = ScreenAttribSurface(
+        pictureSize.width() / kPlacementDpi, pictureSize.height() / kPlacementDpi,
+        outerHeight / kPlacementDpi, drawing.widthInches, drawing.heightInches, kPlacementDpi,
+        kPlacementDpi);
+
+    std::vector<AttributeText> texts;
+    for (const PlacedAttribute& placed :
+         PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
+        if (placed.text.empty()) {
+            continue;
+        }
+        AttributeText text;
+        text.text = ToQString(placed.text);
+        text.font = fontOf(placed.pointSize);
+        text.ascent = QFontMetricsF(text.font).ascent();
+        text.topLeft = QPointF(placed.pixelX, placed.pixelY);
+        text.rotation = placed.rotation;
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+} // namespace waybill
