@@ -1,16 +1,16 @@
 // Renders pages of a document as the editor shows them, to PNG files for a look:
 //   page_screenshots <document.fwb> <output folder> [width height]
 // Uses the program folder's reference database, blocks and drawing font.
-#include <QApplication>
-#include <QDir>
-#include <QFontDatabase>
-#include <QImage>
-#include <cstdio>
-
 #include "model/Book.h"
 #include "model/FwbFile.h"
 #include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"
+
+#include <cstdio>
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QImage>
 
 int main(int argc, char** argv) {
     if (argc < 3) {
@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     for (int page = 1; page <= book.PageCount(); ++page) {
         book.GotoPage(page);
         widget.ShowPage(book, page);
-        const QString name = QStringLiteral("%1/page%2.png").arg(argv[2]).arg(page, 2, 10, QLatin1Char('0'));
+        const QString name =
+            QStringLiteral("%1/page%2.png").arg(argv[2]).arg(page, 2, 10, QLatin1Char('0'));
         widget.grab().save(name);
     }
     for (const auto& text : dialogs.Texts()) {
