@@ -82,7 +82,7 @@ TEST_F(PageDisplay, ResizingLosesNothingTyped) {
     // The open box follows its cell and keeps its text.
     ASSERT_TRUE(Box().isVisible());
     EXPECT_EQ(Box().geometry().topLeft(),
-              Grid().mapTo(&page, Grid().CellRect(7, 1).topLeft().toPoint()));
+              Grid().mapTo(&page, Grid().CellRect(7, 1).toAlignedRect().topLeft()) + QPoint(1, 1));
     QTest::keyClick(&Box(), Qt::Key_Return);
     EXPECT_EQ(Cell(6, 1), "X");
     EXPECT_EQ(Cell(7, 1), "Y");

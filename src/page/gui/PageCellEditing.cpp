@@ -126,8 +126,7 @@ void PageWidget::Impl::OpenCellBox(int gridIndex, const std::string& startText) 
     editRow = g->Row();
     editColumn = g->Column();
 
-    box->setGeometry(QRect(g->mapTo(&self, cell.topLeft().toPoint()), cell.size().toSize()));
-    box->setFont(pageFont);
+    PlaceCellBox();
     const Qt::Alignment align = GridAlignment(g->ColumnAlignmentCode(editColumn));
     box->setAlignment((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     if (!startText.empty()) {
@@ -142,6 +141,14 @@ void PageWidget::Impl::OpenCellBox(int gridIndex, const std::string& startText) 
     box->raise();
     box->setFocus();
     emit self.EditStateChanged();
+}
+
+void PageWidget::Impl::PlaceCellBox() {
+    const CellGrid* g = GridOf(boxGrid);
+    // Inside the cell's lines, so the grid still shows which cell is being edited.
+    const QRect cell = g->CellRect(editRow, editColumn).toAlignedRect().adjusted(1, 1, -1, -1);
+    box->setGeometry(QRect(g->mapTo(&self, cell.topLeft()), cell.size()));
+    box->setFont(pageFont);
 }
 
 void PageWidget::Impl::CommitCellBox() {

@@ -8,6 +8,7 @@
 #include "units/Text.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -115,6 +116,9 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
                      [this](const std::string& start) { OpenCellBox(Revisions, start); });
     QObject::connect(grid, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
     QObject::connect(revision, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
+    // Paste follows what the clipboard holds.
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &self,
+                     &PageWidget::EditStateChanged);
 
     pageArea->hide();
     titleBlock->hide();
@@ -384,11 +388,7 @@ void PageWidget::Impl::LayoutPageArea() {
     }
 
     if (boxGrid >= 0) {
-        // The open box follows its cell.
-        CellGrid* g = GridOf(boxGrid);
-        const QRectF cell = g->CellRect(editRow, editColumn);
-        box->setGeometry(QRect(g->mapTo(&self, cell.topLeft().toPoint()), cell.size().toSize()));
-        box->setFont(pageFont);
+        PlaceCellBox(); // the open box follows its cell
     }
 }
 

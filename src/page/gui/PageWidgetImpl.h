@@ -37,6 +37,7 @@ struct PageWidget::Impl {
 
     // Editing (PageCellEditing.cpp).
     void OpenCellBox(int gridIndex, const std::string& startText);
+    void PlaceCellBox();
     void CommitCellBox();
     void CellBoxFocusLost();
     void CellBoxExit(CellBoxExit how);
