@@ -152,6 +152,17 @@ TEST_F(PageDisplay, PageNumberingAndHiding) {
     EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isVisible());
 }
 
+TEST(GridAlignment, CodesOfTheGridDefinitions) {
+    EXPECT_EQ(GridAlignment(0), Qt::AlignLeft | Qt::AlignTop);
+    EXPECT_EQ(GridAlignment(1), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(4), Qt::AlignHCenter | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(8), Qt::AlignRight | Qt::AlignBottom);
+    EXPECT_EQ(GridAlignment(9, QStringLiteral(" 12.5")), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(9, QStringLiteral("1'-0")), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(-1), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(GridAlignment(12), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 TEST_F(PageDisplay, ShownPageReplacesAnOpenBoxWithoutStoringIt) {
     ShowKind("pre_rel");
     Select(6, 1);
