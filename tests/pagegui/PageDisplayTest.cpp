@@ -150,6 +150,12 @@ TEST_F(PageDisplay, PageNumberingAndHiding) {
     Show(1);
     EXPECT_TRUE(Grid().isVisible());
     EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isVisible());
+
+    // A document without pages shows neither part.
+    const Book empty;
+    page.ShowPage(empty, 1);
+    EXPECT_FALSE(Grid().isVisible());
+    EXPECT_FALSE(page.TitleBlockBox(TblkFinish)->isVisible());
 }
 
 TEST(GridAlignment, CodesOfTheGridDefinitions) {

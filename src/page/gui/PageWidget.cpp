@@ -153,6 +153,10 @@ void PageWidget::SetEnvironment(const ReferenceDatabase* database, BlockAttribDe
 
 void PageWidget::ShowPage(const Book& book, int pageNumber) {
     Impl& d = *impl_;
+    if (book.PageCount() == 0) {
+        HidePage(true); // nothing to render
+        return;
+    }
     d.CloseCellBoxUnchanged();
     std::vector<UserMessage> messages;
     {
