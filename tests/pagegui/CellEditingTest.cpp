@@ -208,6 +208,22 @@ TEST_F(CellEditing, TitleBlockBoxesChangeOnLeavingIgnoringCase) {
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(CellEditing, ShowingAnotherPageIsNoChangeOfTheFocusedBox) {
+    ShowKind("pre_rel");
+    ASSERT_TRUE(page.TitleBlockBox(TblkFinish)->hasFocus());
+    ShowKind("bu_steel"); // another finish in the box that keeps the focus
+    page.CommitEdits();
+    ShowKind("shtap");
+    Grid().setFocus();
+    EXPECT_EQ(changes, 0);
+
+    // Typed after the page was shown, it is a change.
+    page.TitleBlockBox(TblkFinish)->setFocus();
+    QTest::keyClicks(page.TitleBlockBox(TblkFinish), "X");
+    page.CommitEdits();
+    EXPECT_EQ(changes, 1);
+}
+
 TEST_F(CellEditing, FinishBoxClick) {
     ShowKind("pre_rel");
     int clicks = 0;

@@ -285,6 +285,9 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PageWidget::Impl::SetTitleText(int index, const std::string& text) {
+    // What the display puts into a box is its unchanged text, also for a box that keeps the
+    // focus from one page to the next.
+    remembered[static_cast<std::size_t>(index)] = text;
     QLineEdit* edit = boxes[static_cast<std::size_t>(index)];
     const QString shown = ToQString(text);
     if (edit->text() != shown) {
