@@ -1,0 +1,84 @@
+#include "app/gui/WaybillMain.h"
+
+#include "app/AppMessages.h"
+#include "app/gui/dlgConfigPaths.h"
+#include "app/gui/frmWaybillMain.h"
+#include "app/gui/QtText.h"
+#include "model/FwbFile.h"
+#include "platform/gui/DialogService.h"
+
+#include <QFontDatabase>
+
+namespace waybill {
+namespace {
+
+UserMessage MissingFontMessage(const QString& path) {
+    return {"The drawing font " + ToCp1252(path) +
+                " cannot be loaded.\rAttribute texts are drawn in a substitute font.",
+            "File Error", MessageIcon::Exclamation};
+}
+
+// Opens the database at DefDB. When it cannot be opened or lacks its "Grids" table the user
+// is told why and may name another one in Configure File Paths, which is tried at once;
+// Cancel there gives up.
+bool OpenDatabase(WaybillMain& module, DialogService& dialogs, const ModalRunner& runModal) {
+    for (;;) {
+        OpenedReferenceDatabase opened =
+            OpenReferenceDatabase(FsPath(FromUtf8(module.paths.DefDB)));
+        if (opened.database) {
+            module.database = std::move(opened.database);
+            module.attribDefs = std::make_unique<BlockAttribDefs>(*module.database);
+            return true;
+        }
+        dialogs.ShowMessage(DatabaseOpenFailedMessage(
+            PathText(FsPath(FromUtf8(module.paths.DefDB))), opened.error));
+        if (!ConfigurePaths(module, dialogs, runModal, ConfigureMode::Retry)) {
+            return false;
+        }
+    }
+}
+
+} // namespace
+
+bool ConfigurePaths(WaybillMain& module, DialogService& dialogs, const ModalRunner& runModal,
+                    ConfigureMode mode, QWidget* parent) {
+    dlgConfigPaths dialog(dialogs, module.folderTree, parent);
+    if (mode == ConfigureMode::Required) {
+        dialog.SetCancelEnabled(false);
+    } else {
+        dialog.SetPaths(module.paths);
+    }
+    if (runModal(dialog) != QDialog::Accepted) {
+        return false;
+    }
+    module.paths = dialog.Paths();
+    WritePathSettings(module.settings, module.paths);
+    return true;
+}
+
+std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService& dialogs,
+                                             const ModalRunner& runModal,
+                                             const QString& commandLine) {
+    module.paths = ReadPathSettings(module.settings, ToUtf8(module.programFolder));
+    if (NeedsPathConfiguration(module.paths) &&
+        !ConfigurePaths(module, dialogs, runModal, ConfigureMode::Required)) {
+        return nullptr;
+    }
+    if (!OpenDatabase(module, dialogs, runModal)) {
+        return nullptr;
+    }
+    const QString font = module.programFolder + QStringLiteral("/fonts/ArialDT.ttf");
+    if (QFontDatabase::addApplicationFont(font) < 0) {
+        dialogs.ShowMessage(MissingFontMessage(font));
+    }
+    auto window = std::make_unique<frmWaybillMain>(module, dialogs, runModal);
+    window->Load(commandLine);
+    window->show();
+    return window;
+}
+
+QString CommandLineDocument(const QStringList& arguments) {
+    return arguments.mid(1).join(QLatin1Char(' ')).trimmed();
+}
+
+} // namespace waybill

@@ -1,0 +1,207 @@
+#include "app/gui/frmWaybillMain.h"
+
+#include "app/AppMessages.h"
+#include "app/CommandEnabling.h"
+#include "app/gui/MainWindowActions.h"
+#include "app/gui/QtText.h"
+#include "app/gui/WaybillMain.h"
+#include "page/gui/PageWidget.h"
+#include "page/PageData.h"
+#include "platform/gui/DialogService.h"
+
+#include <cmath>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QToolBar>
+
+namespace waybill {
+namespace {
+
+// The sheet: 10.25 x 7.75 sheet inches, shown 1024 pixels wide at start.
+constexpr double kSheetRatio = 7.75 / 10.25;
+constexpr int kStartWidth = 1024;
+constexpr int kMinimumWidth = 800;
+constexpr int kMinimumHeight = 600;
+
+} // namespace
+
+frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, ModalRunner runModal,
+                               QWidget* parent)
+    : QMainWindow(parent), module_(module), dialogs_(dialogs), runModal_(std::move(runModal)),
+      actions_(std::make_unique<Actions>()) {
+    setObjectName(QStringLiteral("frmWaybillMain"));
+    page_ = new PageWidget(dialogs_, this);
+    page_->SetEnvironment(module_.database.get(), module_.attribDefs.get(),
+                          FsPath(module_.programFolder + QStringLiteral("/blocks")));
+    setCentralWidget(page_);
+    CreateActions();
+    CreateMenus();
+    CreateToolbar();
+
+    connect(page_, &PageWidget::Changed, this, [this] { SetFileChanged(); });
+    connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEditMenus);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &frmWaybillMain::SetEditMenus);
+    SetWindowCaption({});
+    SetCtrlMenus();
+    SetEditMenus();
+}
+
+frmWaybillMain::~frmWaybillMain() = default;
+
+void frmWaybillMain::Load(const QString& commandLine) {
+    StartSize();
+    actions_->mnuOptNumberPages->setChecked(false);
+    actions_->mnuOptShowTotalPages->setChecked(false);
+    recentFiles_ = ReadRecentFiles(module_.settings);
+    ShowRecentFiles();
+    MakeNewWaybill();
+    // The default document is read before the command-line document, so the pages of a
+    // document opened at start get their positions like any other opened document.
+    loaded_ = true;
+    MakeDefWaybill();
+    if (commandLine.isEmpty()) {
+        ShowPage(0);
+    } else {
+        OpenWaybillFile(QFileInfo(commandLine).absoluteFilePath());
+    }
+    SetEditMenus();
+}
+
+QString frmWaybillMain::WorkFolder() const {
+    return FromUtf8(module_.paths.WorkFolder);
+}
+
+void frmWaybillMain::ShowMessages(const std::optional<UserMessage>& message) {
+    if (message) {
+        dialogs_.ShowMessage(*message);
+    }
+}
+
+void frmWaybillMain::ShowPage(int pageNumber) {
+    if (pageNumber < 1) {
+        if (waybill_.CurPage() < 1) {
+            page_->HidePage(true);
+        } else {
+            page_->ShowPage(waybill_, waybill_.CurPage());
+        }
+    } else if (pageNumber <= waybill_.PageCount()) {
+        waybill_.GotoPage(pageNumber);
+        page_->ShowPage(waybill_, pageNumber);
+    } else {
+        page_->HidePage(false);
+    }
+    SetCtrlMenus();
+}
+
+void frmWaybillMain::ChkPgContents() {
+    page_->CommitEdits();
+    if (waybill_.PageCount() > 0) {
+        ComposePageData(page_->View(), waybill_);
+    }
+}
+
+void frmWaybillMain::SetCtrlMenus() {
+    const CommandEnabling enabling =
+        ComputeEnabling(waybill_.PageCount(), waybill_.CurPage(), waybill_.HasPageBuf(), loaded_);
+    Actions& a = *actions_;
+    a.mnuCtrlsFirstPg->setEnabled(enabling.firstPage);
+    a.mnuCtrlsPrevPg->setEnabled(enabling.firstPage);
+    a.mnuCtrlsGotoPg->setEnabled(enabling.gotoPage);
+    a.mnuCtrlsNextPg->setEnabled(enabling.lastPage);
+    a.mnuCtrlsLastPg->setEnabled(enabling.lastPage);
+    a.mnuCtrlsAddPg->setEnabled(enabling.addPage);
+    a.mnuCtrlsDelPg->setEnabled(enabling.pageCommands);
+    a.mnuCtrlsCopyPg->setEnabled(enabling.pageCommands);
+    a.mnuCtrlsCutPg->setEnabled(enabling.pageCommands);
+    a.mnuCtrlsPastePg->setEnabled(enabling.pastePage);
+    a.mnuFileSave->setEnabled(enabling.documentCommands);
+    a.mnuFileSaveAs->setEnabled(enabling.documentCommands);
+}
+
+void frmWaybillMain::SetEditMenus() {
+    const bool canCopy = page_->CanCopy();
+    actions_->mnuEditCut->setEnabled(canCopy);
+    actions_->mnuEditCopy->setEnabled(canCopy);
+    actions_->mnuEditDelete->setEnabled(canCopy);
+    actions_->mnuEditPaste->setEnabled(page_->CanPaste());
+}
+
+void frmWaybillMain::About() {
+    dialogs_.ShowMessage(
+        AboutMessage(WAYBILL_VERSION_MAJOR, WAYBILL_VERSION_MINOR, WAYBILL_VERSION_REVISION));
+}
+
+// There is no help file: both help commands say so.
+void frmWaybillMain::HelpContents() {
+    dialogs_.ShowMessage(NoHelpMessage());
+}
+
+void frmWaybillMain::closeEvent(QCloseEvent* event) {
+    ChkPgContents();
+    if (!ChangedOK()) {
+        event->ignore();
+        return;
+    }
+    WriteRecentFiles(module_.settings, recentFiles_);
+    event->accept();
+}
+
+// The menu bar and the toolbar above the page, as the window lays them out (their own sizes
+// are not settled yet while the window is first shown).
+int frmWaybillMain::ChromeHeight() const {
+    const int menu = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    return menu + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
+}
+
+// A screen up to 1024 pixels wide, or one too low for the sheet at that width, gets a
+// maximised window; otherwise the page area starts 1024 pixels wide at the sheet's
+// proportions.
+void frmWaybillMain::StartSize() {
+    const int height = static_cast<int>(std::lround(kStartWidth * kSheetRatio)) + ChromeHeight();
+    const QScreen* display = screen();
+    const bool maximise = display == nullptr || display->geometry().width() <= kStartWidth ||
+                          display->availableGeometry().height() < height;
+    if (maximise) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        resize(kStartWidth, height);
+    }
+}
+
+void frmWaybillMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!loaded_ || resizing_ ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        return;
+    }
+    KeepSheetProportions();
+}
+
+// A normal window keeps the sheet's proportions: a wide window sets the height from the
+// width (at least 800 pixels), a tall one the width from the height (at least 600).
+void frmWaybillMain::KeepSheetProportions() {
+    resizing_ = true;
+    const int chrome = ChromeHeight();
+    int width = this->width();
+    int height = this->height();
+    if (width > height) {
+        width = std::max(width, kMinimumWidth);
+        height = static_cast<int>(std::lround(width * kSheetRatio)) + chrome;
+    } else {
+        height = std::max(height, kMinimumHeight);
+        width = static_cast<int>(std::lround((height - chrome) / kSheetRatio));
+    }
+    if (QSize(width, height) != size()) {
+        resize(width, height);
+    }
+    resizing_ = false;
+}
+
+} // namespace waybill

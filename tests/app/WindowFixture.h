@@ -1,0 +1,120 @@
+#pragma once
+
+#include "app/gui/frmWaybillMain.h"
+#include "app/gui/QSettingsStore.h"
+#include "app/gui/WaybillMain.h"
+#include "model/TempDir.h"
+#include "support/RecordingDialogService.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QSettings>
+
+namespace waybill::test {
+
+inline QString Q(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// Answers the modal dialogs of the window in the order the test expects them; an unexpected
+// dialog fails the test and is cancelled.
+class ModalScript {
+  public:
+    using Handler = std::function<int(QDialog&)>;
+
+    int Run(QDialog& dialog) {
+        shown.push_back(dialog.objectName());
+        if (handlers.empty()) {
+            ADD_FAILURE() << "unexpected dialog " << dialog.objectName().toStdString();
+            return QDialog::Rejected;
+        }
+        Handler handler = std::move(handlers.front());
+        handlers.pop_front();
+        return handler(dialog);
+    }
+
+    std::deque<Handler> handlers;
+    std::vector<QString> shown;
+};
+
+// A program folder with the shipped data, a settings store of its own and a main window
+// started on them.
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() {
+        const std::filesystem::path shipped = WAYBILL_PROGRAM_DIR;
+        for (const char* name : {"Default.fwb", "DefWaybill.db", "Red-line.fwb"}) {
+            std::filesystem::copy_file(shipped / name, program / name);
+        }
+        for (const char* folder : {"fonts", "blocks"}) {
+            std::filesystem::copy(shipped / folder, program / folder,
+                                  std::filesystem::copy_options::recursive);
+        }
+        settingsFile = Q(settingsDir / "Waybill.conf");
+    }
+
+    ~WindowTest() override {
+        window.reset();
+        module.reset();
+    }
+
+    // Runs the start-up; false when it gave up.
+    bool Start(const QString& commandLine = {}) {
+        window.reset();
+        store = std::make_unique<QSettingsStore>(
+            std::make_unique<QSettings>(settingsFile, QSettings::IniFormat));
+        module = std::make_unique<WaybillMain>(Q(program.Path()), *store);
+        window = StartWaybill(
+            *module, dialogs, [this](QDialog& d) { return modal.Run(d); }, commandLine);
+        if (window) {
+            window->activateWindow();
+            QCoreApplication::processEvents();
+        }
+        return window != nullptr;
+    }
+
+    QSettings Settings() const { return QSettings(settingsFile, QSettings::IniFormat); }
+
+    void Trigger(const char* name) {
+        QAction* action = window->Action(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+
+    bool Enabled(const char* name) const {
+        return window->Action(QString::fromLatin1(name))->isEnabled();
+    }
+
+    std::vector<std::string> Cads() const {
+        std::vector<std::string> cads;
+        for (const auto& page : window->Waybill().Pages()) {
+            cads.push_back(page->CadNumber);
+        }
+        return cads;
+    }
+
+    // A copy of the shipped default document, to open as a sample document.
+    std::filesystem::path SampleDocument(const std::string& name = "sample.fwb") {
+        const std::filesystem::path path = work / name;
+        std::filesystem::copy_file(program / "Default.fwb", path);
+        return path;
+    }
+
+    TempDir program;
+    TempDir work;
+    TempDir settingsDir;
+    QString settingsFile;
+    RecordingDialogService dialogs;
+    ModalScript modal;
+    std::unique_ptr<QSettingsStore> store;
+    std::unique_ptr<WaybillMain> module;
+    std::unique_ptr<frmWaybillMain> window;
+};
+
+} // namespace waybill::test
