@@ -72,12 +72,18 @@ void frmWaybillMain::CreateActions() {
 
     a.mnuCtrlsFirstPg = make("mnuCtrlsFirstPg", QStringLiteral("&First Page"),
                              QKeySequence(Qt::CTRL | Qt::Key_Home), &frmWaybillMain::FirstPage);
+    // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
+    // everywhere.
+    a.mnuCtrlsFirstPg->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Home), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
     a.mnuCtrlsPrevPg = make("mnuCtrlsPrevPg", QStringLiteral("&Previous Page"),
                             QKeySequence(Qt::Key_PageUp), &frmWaybillMain::PreviousPage);
     a.mnuCtrlsNextPg = make("mnuCtrlsNextPg", QStringLiteral("&Next Page"),
                             QKeySequence(Qt::Key_PageDown), &frmWaybillMain::NextPage);
     a.mnuCtrlsLastPg = make("mnuCtrlsLastPg", QStringLiteral("&Last Page"),
                             QKeySequence(Qt::CTRL | Qt::Key_End), &frmWaybillMain::LastPage);
+    a.mnuCtrlsLastPg->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_End), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
     a.mnuCtrlsGotoPg = make("mnuCtrlsGotoPg", QStringLiteral("&Go to Page..."),
                             QKeySequence(Qt::CTRL | Qt::Key_G), &frmWaybillMain::GotoPage);
     a.mnuCtrlsAddPg =
