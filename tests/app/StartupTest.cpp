@@ -23,7 +23,12 @@ TEST_F(StartupTest, NoSettingsAtAllShowsNoDialogAndWritesNoSetting) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->IsLoaded());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill"));
+    // The test screen is no more than 1024 pixels wide.
+    EXPECT_TRUE(window->isMaximized());
     EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_FALSE(window->Action(QStringLiteral("mnuFileSave"))->isEnabled());
+    EXPECT_FALSE(window->Action(QStringLiteral("mnuOptSort"))->isEnabled());
+    EXPECT_TRUE(window->Action(QStringLiteral("mnuCtrlsAddPg"))->isEnabled());
     EXPECT_GT(window->DefWaybill().PageCount(), 20);
     EXPECT_EQ(module->paths.DefDB, (program / "DefWaybill.db").string());
     EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("ArialDT")));

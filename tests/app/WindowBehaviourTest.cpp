@@ -98,6 +98,41 @@ TEST_F(WindowBehaviourTest, KeyboardShortcutsRunTheCommands) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(WindowBehaviourTest, PageCommandShortcutsOpenTheirDialogs) {
+    QWidget* focus = window->Page().TitleBlockBox(TblkCustomer);
+    focus->setFocus();
+    for (int i = 0; i < 2; ++i) {
+        modal.handlers.push_back([](QDialog& d) { return d.result(); });
+    }
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(focus, Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(modal.shown, (std::vector<QString>{"dlgAddPage", "dlgGotoPage"}));
+    dialogs.answers = {MessageAnswer::No};
+    QTest::keyClick(focus, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].message, DeletePageQuestion());
+}
+
+TEST_F(WindowBehaviourTest, EditMenuFollowsTheSelectionAndTheClipboard) {
+    QLineEdit* customer = window->Page().TitleBlockBox(TblkCustomer);
+    customer->setFocus();
+    QTest::keyClicks(customer, QStringLiteral("ACME"));
+    customer->deselect();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Enabled("mnuEditCopy"));
+    customer->selectAll();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Enabled("mnuEditCopy"));
+    EXPECT_TRUE(Enabled("mnuEditCut"));
+    EXPECT_TRUE(Enabled("mnuEditDelete"));
+    Trigger("mnuEditCopy");
+    EXPECT_TRUE(Enabled("mnuEditPaste"));
+    Trigger("mnuEditDelete");
+    EXPECT_EQ(customer->text(), QString());
+    Trigger("mnuEditPaste");
+    EXPECT_EQ(customer->text(), QStringLiteral("ACME"));
+}
+
 TEST_F(WindowBehaviourTest, ToolbarButtonsShareTheMenuCommandsAndTheirEnabling) {
     std::vector<QString> keys;
     for (QAction* action : window->Toolbar().actions()) {
