@@ -5,11 +5,14 @@
 #include "platform/gui/DialogService.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Waybill"));
     QApplication::setOrganizationName(QStringLiteral("Waybill"));
+    QApplication::setWindowIcon(
+        QIcon(QApplication::applicationDirPath() + QStringLiteral("/Waybill.png")));
 
     const auto settings = waybill::QSettingsStore::ForUser();
     waybill::QtDialogService dialogs;
