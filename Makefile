@@ -31,9 +31,14 @@ test-asan: deps
 
 test: test-core test-asan
 
+# The editor opens a sample job: a copy of the shipped default document, made once, so
+# what is typed and saved there never touches the template in the program folder.
+SAMPLE = $(BUILD)/Sample.fwb
+
 run: build
+	@[ -f $(SAMPLE) ] || cp $(BUILD)/bin/Default.fwb $(SAMPLE)
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-		xvfb-run -a $(BUILD)/bin/Waybill; else $(BUILD)/bin/Waybill; fi
+		xvfb-run -a $(BUILD)/bin/Waybill $(SAMPLE); else $(BUILD)/bin/Waybill $(SAMPLE); fi
 
 # libFuzzer runs of every target, FUZZ_SECONDS each, starting from the seed corpora.
 fuzz: deps
