@@ -4,7 +4,7 @@
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/MainWindowActions.h"
 #include "app/gui/QtText.h"
-#include "app/gui/WaitCursor.h"
+#include "platform/gui/WaitCursor.h"
 #include "app/gui/WaybillMain.h"
 #include "model/FwbFile.h"
 #include "model/LegacyImport.h"

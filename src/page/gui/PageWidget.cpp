@@ -5,6 +5,7 @@
 #include "page/PageData.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/WaitCursor.h"
 #include "units/Text.h"
 
 #include <QApplication>
@@ -42,15 +43,6 @@ class NoDatabase : public ReferenceDatabase {
     std::optional<GridDefinition> FindGrid(std::string_view) const override { return {}; }
     std::optional<TableRows> ReadTable(std::string_view) const override { return {}; }
     bool HasTable(std::string_view) const override { return false; }
-};
-
-// The wait cursor while a page is built.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 } // namespace

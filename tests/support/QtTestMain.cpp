@@ -1,8 +1,10 @@
+// The main of the Qt test programs: they run offscreen, and Qt's test mode keeps any store
+// Qt would pick (settings, caches) in a test folder.
 #include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QStandardPaths>
 
-// The GUI tests run offscreen; Qt's test mode keeps any store Qt would pick in a test folder.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
