@@ -17,28 +17,21 @@ std::string Drawing(std::int16_t width) {
     return w.Bytes();
 }
 
-TEST(BlockFiles, NamesMatchWithoutRegardToCase) {
+TEST(BlockFiles, NamesMatchWithoutRegardToCaseAndOnlyInTheFolder) {
     TempDir dir;
-    dir.Write("Trim22.WMF", Drawing(2000));
-    dir.Write("other.wmf", Drawing(1000));
-    ASSERT_TRUE(FindBlockFile(dir.Path(), "TRIM22"));
-    EXPECT_EQ(FindBlockFile(dir.Path(), "trim22")->filename(), "Trim22.WMF");
-    EXPECT_FALSE(FindBlockFile(dir.Path(), "trim2"));
-    EXPECT_FALSE(FindBlockFile(dir.Path(), ""));
-    EXPECT_FALSE(FindBlockFile(dir.Path() / "absent", "trim22"));
-}
-
-TEST(BlockFiles, ExactNameWinsAndNothingOutsideTheFolder) {
-    TempDir dir;
-    std::filesystem::create_directories(dir.Path() / "blocks");
-    dir.Write("blocks/ab.wmf", Drawing(1000));
-    dir.Write("blocks/AB.wmf", Drawing(1000));
-    dir.Write("outside.wmf", Drawing(1000));
     std::filesystem::create_directories(dir.Path() / "blocks" / "dir.wmf");
-    EXPECT_EQ(FindBlockFile(dir.Path() / "blocks", "AB")->filename(), "AB.wmf");
-    EXPECT_EQ(FindBlockFile(dir.Path() / "blocks", "Ab")->filename(), "AB.wmf");
-    EXPECT_FALSE(FindBlockFile(dir.Path() / "blocks", "../outside"));
-    EXPECT_FALSE(FindBlockFile(dir.Path() / "blocks", "dir"));
+    for (const char* name :
+         {"blocks/Trim22.WMF", "blocks/ab.wmf", "blocks/AB.wmf", "outside.wmf"}) {
+        dir.Write(name, Drawing(1000));
+    }
+    const auto blocks = dir.Path() / "blocks";
+    EXPECT_EQ(FindBlockFile(blocks, "trim22")->filename(), "Trim22.WMF");
+    EXPECT_EQ(FindBlockFile(blocks, "ab")->filename(), "ab.wmf"); // the exact name wins
+    EXPECT_EQ(FindBlockFile(blocks, "Ab")->filename(), "AB.wmf"); // else the first by name
+    for (const char* name : {"trim2", "", "../outside", "dir"}) {
+        EXPECT_FALSE(FindBlockFile(blocks, name)) << name;
+    }
+    EXPECT_FALSE(FindBlockFile(dir.Path() / "absent", "trim22"));
 }
 
 TEST(BlockLibrary, ReadsOnceAndRetriesWhatIsMissing) {
@@ -59,12 +52,6 @@ TEST(BlockLibrary, ReadsOnceAndRetriesWhatIsMissing) {
 
     library.SetFolder(dir.Path() / "elsewhere");
     EXPECT_EQ(library.Find("late"), nullptr);
-}
-
-TEST(BlockLibrary, MissingMessage) {
-    const UserMessage m = MissingBlockMessage("trim99");
-    EXPECT_EQ(m.text, "Cannot find block trim99.");
-    EXPECT_EQ(m.icon, MessageIcon::Exclamation);
 }
 
 } // namespace

@@ -11,42 +11,27 @@ CellDecision Decide(std::string_view cadBase, int row, int column, std::string_v
 }
 
 CellAction Action(std::string_view cadBase, int row, int column,
-                  std::string_view header = "PART NUMBER", std::string_view shipLength = "") {
-    return Decide(cadBase, row, column, header, shipLength).action;
+                  std::string_view header = "PART NUMBER") {
+    return Decide(cadBase, row, column, header).action;
 }
 
-TEST(CellRules, PageKindsAndTheirRangeEnds) {
-    EXPECT_EQ(PageKindOf("bu_steel"), PageKind::Steel);
-    EXPECT_EQ(PageKindOf("HR_STEEL"), PageKind::Steel);
-    EXPECT_EQ(PageKindOf("cable01"), PageKind::Cable);
-    EXPECT_EQ(PageKindOf("cable04"), PageKind::Cable);
-    EXPECT_EQ(PageKindOf("cable0"), PageKind::Other);
-    EXPECT_EQ(PageKindOf("cable041"), PageKind::Other);
-    EXPECT_EQ(PageKindOf("clp02_1"), PageKind::Clip1);
-    EXPECT_EQ(PageKindOf("clp02_2"), PageKind::Clip2);
-    EXPECT_EQ(PageKindOf("clp02_3"), PageKind::Other);
-    EXPECT_EQ(PageKindOf("ten"), PageKind::Tensile);
-    EXPECT_EQ(PageKindOf("tenzzzzz"), PageKind::Tensile);
-    EXPECT_EQ(PageKindOf("tenzzzzza"), PageKind::Other);
-    EXPECT_EQ(PageKindOf("sht"), PageKind::Sheet);
-    EXPECT_EQ(PageKindOf("ShtAS24r"), PageKind::Sheet);
-    EXPECT_EQ(PageKindOf("zee00"), PageKind::Member);
-    EXPECT_EQ(PageKindOf("eav00"), PageKind::Member);
-    EXPECT_EQ(PageKindOf(""), PageKind::Other);
-    EXPECT_EQ(PageKindOf("std"), PageKind::Other);
-}
-
-TEST(CellRules, HeaderPrefix) {
-    EXPECT_EQ(ColumnHeaderPrefix("PART MARK"), "part");
-    EXPECT_EQ(ColumnHeaderPrefix("LP"), "lp");
-    EXPECT_EQ(ColumnHeaderPrefix(""), "");
+TEST(CellRules, PageKindRangesIncludeBothEndsInAnyCase) {
+    const std::pair<const char*, PageKind> cases[] = {
+        {"HR_STEEL", PageKind::Steel},  {"cable01", PageKind::Cable},
+        {"CABLE04", PageKind::Cable},   {"cable0", PageKind::Other},
+        {"cable041", PageKind::Other},  {"clp02_3", PageKind::Other},
+        {"ten", PageKind::Tensile},     {"tenzzzzz", PageKind::Tensile},
+        {"tenzzzzza", PageKind::Other}, {"ShtAS24r", PageKind::Sheet},
+        {"", PageKind::Other}};
+    for (const auto& [base, kind] : cases) {
+        EXPECT_EQ(PageKindOf(base), kind) << base;
+    }
 }
 
 TEST(CellRules, ColumnsWithoutRuledPrefixAreEditedEverywhereButOnCables) {
     for (const char* base : {"bu_steel", "clp02_1", "clp02_2", "teng", "shtap", "zee00"}) {
         EXPECT_EQ(Action(base, 1, 5, "QTY"), CellAction::Edit) << base;
     }
-    // On cable pages even a QTY column follows the column rules.
     EXPECT_EQ(Action("cable02", 1, 5, "QTY"), CellAction::Refuse);
 }
 
@@ -65,7 +50,6 @@ TEST(CellRules, CablePage) {
     const CellDecision a = Decide("cable03", 2, 4, "CAB.xCUTLEN.");
     EXPECT_EQ(a.action, CellAction::Redirect);
     EXPECT_EQ(a.redirectColumn, 3);
-    EXPECT_EQ(a.message, ShipLengthOnlyMessage());
     EXPECT_EQ(a.message->text, "You can only change this column by changing the\r\n"
                                "shipping length under the SHIP. LEN. column.");
     EXPECT_EQ(Action("cable03", 2, 8, "COMP. ID"), CellAction::Redirect);
@@ -76,10 +60,8 @@ TEST(CellRules, CablePage) {
     const CellDecision b = Decide("cable01", 3, 7, "FINISH", "   ");
     EXPECT_EQ(b.action, CellAction::Redirect);
     EXPECT_EQ(b.redirectColumn, 3);
-    EXPECT_EQ(b.message->text, "You must enter in the shipping length for this item first.");
-    const CellDecision words = Decide("cable01", 3, 7, "FINISH", "10'-0");
-    EXPECT_EQ(words.action, CellAction::HandOver);
-    EXPECT_EQ(words.handOver, CellHandOver::CableFinishWords);
+    EXPECT_EQ(b.message, ShipLengthFirstMessage());
+    EXPECT_EQ(Decide("cable01", 3, 7, "FINISH", "10'-0").handOver, CellHandOver::CableFinishWords);
 
     EXPECT_EQ(Action("cable01", 3, 3, "SHIP. LEN."), CellAction::Edit);
     EXPECT_EQ(Action("cable01", 3, 0, "LOCATION"), CellAction::Edit);
@@ -101,7 +83,7 @@ TEST(CellRules, ClipPages) {
 }
 
 TEST(CellRules, TensilePages) {
-    EXPECT_EQ(Action("tenza", 1, 6, "PART NUMBER"), CellAction::FinishMessage);
+    EXPECT_EQ(Action("tenza", 1, 6), CellAction::FinishMessage);
     EXPECT_EQ(Decide("tenza", 1, 5, "DESCRIPTION").handOver, CellHandOver::PunchPattern);
     EXPECT_EQ(Action("tene", 1, 5, "DESCRIPTION"), CellAction::Refuse);
     EXPECT_EQ(Action("tenza", 2, 5, "DESCRIPTION"), CellAction::Refuse);
@@ -121,71 +103,41 @@ TEST(CellRules, SteelAndMemberPages) {
     EXPECT_EQ(Action("hr_steel", 1, 4, "DESCRIPTION"), CellAction::Edit);
     EXPECT_EQ(Decide("cee00", 2, 4, "LP").handOver, CellHandOver::PunchCodes);
     EXPECT_EQ(Decide("cee00", 2, 11, "TP").handOver, CellHandOver::PunchCodes);
-    EXPECT_EQ(Action("eav00", 2, 12, "PART NUMBER"), CellAction::Refuse);
+    EXPECT_EQ(Action("eav00", 2, 12), CellAction::Refuse);
     EXPECT_EQ(Action("zee00", 2, 0, "COMP. ID"), CellAction::Edit);
-    EXPECT_EQ(Action("std", 2, 5, "PART NUMBER"), CellAction::Edit);
+    EXPECT_EQ(Action("std", 2, 5), CellAction::Edit);
 }
 
-TEST(CellRules, CommitIgnoresLetterCaseOnly) {
+TEST(CellRules, CommitIgnoresCaseOnlyAndReplacesBars) {
     EXPECT_FALSE(CellTextChanged("a", "A"));
-    EXPECT_FALSE(CellTextChanged("", ""));
     EXPECT_TRUE(CellTextChanged("a", "a "));
-    EXPECT_TRUE(CellTextChanged("", "x"));
-}
-
-TEST(CellRules, BarNeverReachesTheCell) {
     EXPECT_EQ(CellTextForStorage("a|b||"), "a\xA6"
                                            "b\xA6\xA6");
-    EXPECT_EQ(CellTextForStorage("plain"), "plain");
 }
 
-TEST(ClipText, JoinsCellsWithTabsAndRowsWithCr) {
-    EXPECT_EQ(JoinClipText({{"a", "b"}, {"", "d"}}), "a\tb\r\td");
-    EXPECT_EQ(JoinClipText({{"x"}}), "x");
-    EXPECT_EQ(JoinClipText({}), "");
+// The selection a paste leaves and the cells it writes, as "top,left-bottom,right: row,col=text".
+std::string Pasted(std::string_view clip, int row, int column, int lastRow, int lastColumn) {
+    const PastePlan plan = PlanPaste(clip, row, column, lastRow, lastColumn);
+    std::string text = std::to_string(plan.top) + "," + std::to_string(plan.left) + "-" +
+                       std::to_string(plan.bottom) + "," + std::to_string(plan.right) + ":";
+    for (const PastedCell& cell : plan.cells) {
+        text +=
+            " " + std::to_string(cell.row) + "," + std::to_string(cell.column) + "=" + cell.text;
+    }
+    return text;
 }
 
-TEST(ClipText, PasteStretchesFromTheCurrentCell) {
-    const PastePlan plan = PlanPaste("a\tb\tc\rd\te\tf", 2, 1, 10, 5);
-    EXPECT_EQ(plan.top, 2);
-    EXPECT_EQ(plan.left, 1);
-    EXPECT_EQ(plan.bottom, 3);
-    EXPECT_EQ(plan.right, 3);
-    ASSERT_EQ(plan.cells.size(), 6u);
-    EXPECT_EQ(plan.cells[0].text, "a");
-    EXPECT_EQ(plan.cells[5].row, 3);
-    EXPECT_EQ(plan.cells[5].column, 3);
-    EXPECT_EQ(plan.cells[5].text, "f");
-}
-
-TEST(ClipText, PasteAtTheLastRowAndColumnIsCut) {
-    const PastePlan plan = PlanPaste("a\tb\tc\r\nd\te\tf\r\n", 25, 4, 25, 5);
-    EXPECT_EQ(plan.bottom, 25);
-    EXPECT_EQ(plan.right, 5);
-    ASSERT_EQ(plan.cells.size(), 2u);
-    EXPECT_EQ(plan.cells[0].text, "a");
-    EXPECT_EQ(plan.cells[1].text, "b");
-}
-
-TEST(ClipText, PasteLineEndsAndShortLines) {
-    // LF line ends from other programs; the trailing line end adds no row; a short line
-    // leaves the rest of its row alone; extra fields past the first line's count are cut.
-    const PastePlan plan = PlanPaste("a\tb\nc\nd\te\tz\n", 1, 0, 9, 9);
-    EXPECT_EQ(plan.bottom, 3);
-    EXPECT_EQ(plan.right, 1);
-    ASSERT_EQ(plan.cells.size(), 5u);
-    EXPECT_EQ(plan.cells[2].text, "c");
-    EXPECT_EQ(plan.cells[3].row, 3);
-    EXPECT_EQ(plan.cells[4].text, "e");
-}
-
-TEST(ClipText, PasteEdgeCases) {
-    EXPECT_TRUE(PlanPaste("", 1, 1, 5, 5).cells.empty());
-    EXPECT_TRUE(PlanPaste("a", 6, 1, 5, 5).cells.empty());
-    const PastePlan bar = PlanPaste("x|y\t", 1, 1, 5, 5);
-    ASSERT_EQ(bar.cells.size(), 2u);
-    EXPECT_EQ(bar.cells[0].text, "x\xA6y");
-    EXPECT_EQ(bar.cells[1].text, "");
+TEST(PlanPaste, StretchesFromTheCurrentCellButNotPastTheGrid) {
+    EXPECT_EQ(Pasted("a\tb\tc\rd\te\tf", 2, 1, 10, 5),
+              "2,1-3,3: 2,1=a 2,2=b 2,3=c 3,1=d 3,2=e 3,3=f");
+    // Two lines of three fields at the last row and the next-to-last column.
+    EXPECT_EQ(Pasted("a\tb\tc\r\nd\te\tf\r\n", 25, 4, 25, 5), "25,4-25,5: 25,4=a 25,5=b");
+    // LF line ends; the trailing line end adds no row; a short line leaves the rest of its row
+    // alone; fields past the first line's count are cut.
+    EXPECT_EQ(Pasted("a\tb\nc\nd\te\tz\n", 1, 0, 9, 9), "1,0-3,1: 1,0=a 1,1=b 2,0=c 3,0=d 3,1=e");
+    EXPECT_EQ(Pasted("x|y\t", 1, 1, 5, 5), "1,1-1,2: 1,1=x\xA6y 1,2=");
+    EXPECT_EQ(Pasted("", 1, 1, 5, 5), "1,1-0,0:");
+    EXPECT_EQ(Pasted("a", 6, 1, 5, 5), "6,1-5,0:");
 }
 
 } // namespace
