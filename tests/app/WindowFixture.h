@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/gui/dlgAddPage.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
 #include "model/TempDir.h"
+#include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"
 
 #include <deque>
@@ -14,7 +16,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTest>
+#include <QTreeWidget>
 
 namespace waybill::test {
 
@@ -59,11 +66,6 @@ class WindowTest : public ::testing::Test {
         settingsFile = Q(settingsDir / "Waybill.conf");
     }
 
-    ~WindowTest() override {
-        window.reset();
-        module.reset();
-    }
-
     // Runs the start-up; false when it gave up.
     bool Start(const QString& commandLine = {}) {
         window.reset();
@@ -91,6 +93,36 @@ class WindowTest : public ::testing::Test {
         return window->Action(QString::fromLatin1(name))->isEnabled();
     }
 
+    void Open(const std::filesystem::path& path) {
+        dialogs.openAnswers.push_back(Q(path));
+        Trigger("mnuFileOpen");
+    }
+
+    // Types into a title-block box the way a user does, replacing its text.
+    QLineEdit* Type(int titleField, const QString& text) {
+        QLineEdit* box = window->Page().TitleBlockBox(titleField);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        return box;
+    }
+
+    // Adds the default document's pages at these 1-based positions through the dialog.
+    void Add(std::vector<int> templates,
+             QRadioButton* dlgAddPage::*option = &dlgAddPage::optAfterLast) {
+        modal.handlers.push_back([templates, option](QDialog& d) {
+            auto& dialog = dynamic_cast<dlgAddPage&>(d);
+            dialog.lvAddPages->clearSelection();
+            for (const int number : templates) {
+                dialog.lvAddPages->topLevelItem(number - 1)->setSelected(true);
+            }
+            (dialog.*option)->click();
+            dialog.OKButton->click();
+            return dialog.result();
+        });
+        Trigger("mnuCtrlsAddPg");
+    }
+
     std::vector<std::string> Cads() const {
         std::vector<std::string> cads;
         for (const auto& page : window->Waybill().Pages()) {
@@ -112,6 +144,7 @@ class WindowTest : public ::testing::Test {
     QString settingsFile;
     RecordingDialogService dialogs;
     ModalScript modal;
+    // Declared in the order they are needed, so the window goes first.
     std::unique_ptr<QSettingsStore> store;
     std::unique_ptr<WaybillMain> module;
     std::unique_ptr<frmWaybillMain> window;
