@@ -1,8 +1,8 @@
 #include "platform/TextFile.h"
 #include "ShippedData.h"
+#include "units/NumberText.h"
 #include "units/Text.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -56,14 +56,7 @@ std::optional<double> HolePosition(const std::string& line) {
     if (first == std::string::npos) {
         return std::nullopt;
     }
-    const std::size_t second = line.find(',', first + 1);
-    const std::string field = Trim(line.substr(first + 1, second - first - 1));
-    char* end = nullptr;
-    const double value = std::strtod(field.c_str(), &end);
-    if (field.empty() || *end != '\0') {
-        return std::nullopt;
-    }
-    return value;
+    return NumericValue(line.substr(first + 1, line.find(',', first + 1) - first - 1));
 }
 
 // The positions of a template with its includes expanded in place; fails the test on a
@@ -89,16 +82,18 @@ void Expand(const std::string& name, std::vector<std::string>& chain,
     chain.pop_back();
 }
 
-TEST(PunchTemplates, EveryLineBelongsToATemplate) {
-    EXPECT_FALSE(ShippedTemplates().byName.empty());
-    EXPECT_TRUE(ShippedTemplates().linesOutsideTemplates.empty());
+std::vector<double> Positions(const std::string& name) {
+    std::vector<std::string> chain;
+    std::vector<double> positions;
+    Expand(name, chain, positions);
+    return positions;
 }
 
-TEST(PunchTemplates, EveryTemplateExpandsWithoutIncludingItself) {
+TEST(PunchTemplates, EveryLineBelongsToATemplateThatExpandsWithoutIncludingItself) {
+    EXPECT_TRUE(ShippedTemplates().linesOutsideTemplates.empty());
+    ASSERT_FALSE(ShippedTemplates().byName.empty());
     for (const auto& [name, lines] : ShippedTemplates().byName) {
-        std::vector<std::string> chain;
-        std::vector<double> positions;
-        Expand(name, chain, positions);
+        Positions(name);
     }
 }
 
@@ -114,9 +109,7 @@ TEST(PunchTemplates, EveryPunchingCodeHasLeadAndTailTemplatesThatFitItsLength) {
     for (const auto& [code, allowance] : kPunchingCodes) {
         for (const char* end : {"-lead-opt", "-tail-opt"}) {
             const std::string name = std::string(1, code) + end;
-            std::vector<std::string> chain;
-            std::vector<double> positions;
-            Expand(name, chain, positions);
+            const std::vector<double> positions = Positions(name);
             EXPECT_FALSE(positions.empty()) << name;
             // A section of the patterns record holds 32 hole pairs.
             EXPECT_LE(positions.size(), 32u) << name;
@@ -128,14 +121,8 @@ TEST(PunchTemplates, EveryPunchingCodeHasLeadAndTailTemplatesThatFitItsLength) {
             }
         }
     }
-}
-
-// The export tells the user that an E lead punch leaves room for 20 "A" dimensions.
-TEST(PunchTemplates, ELeadLeavesRoomForTwentyADimensions) {
-    std::vector<std::string> chain;
-    std::vector<double> positions;
-    Expand("e-lead-opt", chain, positions);
-    EXPECT_EQ(positions.size(), 12u);
+    // The export tells the user that an E lead punch leaves room for 20 "A" dimensions.
+    EXPECT_EQ(Positions("e-lead-opt").size(), 12u);
 }
 
 } // namespace

@@ -30,48 +30,45 @@ WmfWriter Drawing() {
     return w;
 }
 
-TEST(MetafileSize, PlaceableHeaderGivesBoundingBoxOverUnitsPerInch) {
+// The bounding box gives the natural size whatever the window says; fixed-size units run up
+// from the window origin, its extent ignored.
+TEST(MetafileSize, PlaceableHeaderAndFixedSizeUnits) {
     WmfWriter w;
-    w.Placeable(100, 200, 3100, 1700, 1440);
-    w.SetWindowExt(10, 10); // the header wins for the natural size
-    const Metafile m = ReadOk(w);
-    EXPECT_DOUBLE_EQ(m.widthInches, 3000.0 / 1440);
-    EXPECT_DOUBLE_EQ(m.heightInches, 1500.0 / 1440);
-}
-
-TEST(MetafileSize, WithoutHeaderTheFirstWindowExtentAt1440PerInch) {
-    WmfWriter w;
-    w.SetWindowExt(2880, -720); // an upward y axis still has a positive size
-    w.SetWindowExt(100, 100);
+    w.Placeable(100, 200, 2980, 1640, 1440); // 2 x 1 inch
+    w.SetMapMode(6);                         // twips
+    w.SetWindowExt(5, 5);
+    w.MoveTo(100, 200);
+    w.LineTo(1540, -520);
     const Metafile m = ReadOk(w);
     EXPECT_DOUBLE_EQ(m.widthInches, 2.0);
-    EXPECT_DOUBLE_EQ(m.heightInches, 0.5);
+    EXPECT_DOUBLE_EQ(m.heightInches, 1.0);
+    EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0, 0}, {0.5, 0.5}}));
 }
 
-TEST(MetafileSize, ZeroExtentsAreRefusedAndNothingElseGivesAFrame) {
+// Zero extents are refused, as the device refuses them; the first usable one is the frame.
+TEST(MetafileSize, WithoutHeaderTheFirstWindowExtentAt1440PerInch) {
     WmfWriter w;
     w.SetWindowExt(0, 500);
     w.SetWindowExt(500, 0);
     w.Rectangle(0, 0, 10, 10);
     EXPECT_EQ(ReadMetafile(w.Bytes()).error, MetafileError::NoFrame);
 
-    w.SetWindowExt(1440, 1440);
+    w.SetWindowExt(2880, -720); // an upward y axis still has a positive size
+    w.SetWindowExt(100, 100);
     const Metafile m = ReadOk(w);
-    EXPECT_DOUBLE_EQ(m.widthInches, 1.0);
+    EXPECT_DOUBLE_EQ(m.widthInches, 2.0);
+    EXPECT_DOUBLE_EQ(m.heightInches, 0.5);
     // The rectangle drawn before the extent was known takes the drawing's frame.
-    EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{10.0 / 1440, 10.0 / 1440}));
+    EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{10.0 / 2880, 10.0 / -720}));
 }
 
-TEST(MetafileSize, UnusablePlaceableHeaders) {
+TEST(MetafileSize, UnreadableHeaders) {
     WmfWriter flat;
     flat.Placeable(0, 50, 100, 50, 1440);
     EXPECT_EQ(ReadMetafile(flat.Bytes()).error, MetafileError::BadHeader);
     WmfWriter unscaled;
     unscaled.Placeable(0, 0, 100, 100, 0);
     EXPECT_EQ(ReadMetafile(unscaled.Bytes()).error, MetafileError::BadHeader);
-}
-
-TEST(MetafileSize, NotAMetafile) {
     EXPECT_EQ(ReadMetafile("").error, MetafileError::NotAMetafile);
     EXPECT_EQ(ReadMetafile("GIF89a and some more bytes").error, MetafileError::NotAMetafile);
     std::string bytes = Drawing().Bytes();
@@ -80,45 +77,26 @@ TEST(MetafileSize, NotAMetafile) {
     EXPECT_EQ(LoadMetafile("/nonexistent/block.wmf").error, MetafileError::CannotOpen);
 }
 
+// Each item maps through the window in force when it was drawn, pen widths and font heights
+// with it.
 TEST(MetafileMapping, WindowOriginAndExtentMapOntoTheFrame) {
     WmfWriter w = Drawing();
-    w.Rectangle(500, 250, 1500, 750); // in the bounding box's own window
+    w.Select(w.CreatePen(0, 20, Rgb(255, 0, 0)));
+    w.Select(w.CreateFont(-100, "ArialDT", 900, 700)); // negative: the character height
+    w.Rectangle(500, 250, 1500, 750);                  // in the bounding box's own window
     w.SetWindowOrg(-100, 100);
     w.SetWindowExt(400, -200); // y upward from the origin
     w.MoveTo(-100, 100);
     w.LineTo(300, -100);
+    w.TextOut(300, -100, "A");
     const Metafile m = ReadOk(w);
-    ASSERT_EQ(m.items.size(), 2u);
+    ASSERT_EQ(m.items.size(), 3u);
     EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0.25, 0.25}, {0.75, 0.75}}));
+    EXPECT_EQ(FigureAt(m, 0).pen, (MetaPen{MetaPenStyle::Solid, 0.01, {255, 0, 0}}));
     EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0, 0}, {1, 1}}));
-}
-
-TEST(MetafileMapping, FixedSizeUnitsRunUpFromTheOrigin) {
-    WmfWriter w;
-    w.Placeable(0, 0, 2880, 1440, 1440); // 2 x 1 inch
-    w.SetMapMode(6);                     // twips
-    w.SetWindowExt(5, 5);                // ignored by fixed-size units
-    w.MoveTo(0, 0);
-    w.LineTo(1440, -720);
-    const Metafile m = ReadOk(w);
-    EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0, 0}, {0.5, 0.5}}));
-}
-
-TEST(MetafileMapping, PenWidthAndFontHeightScaleWithTheFrame) {
-    WmfWriter w = Drawing();
-    w.Select(w.CreatePen(0, 20, Rgb(255, 0, 0)));
-    w.Select(w.CreateFont(-100, "ArialDT", 900, 700));
-    w.Rectangle(0, 0, 10, 10);
-    w.TextOut(0, 0, "A");
-    const Metafile m = ReadOk(w);
-    EXPECT_DOUBLE_EQ(FigureAt(m, 0).pen.width, 0.01);
-    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{255, 0, 0}));
-    const MetaFont& font = TextAt(m, 1).font;
-    EXPECT_DOUBLE_EQ(font.height, 0.1);
-    EXPECT_FALSE(font.cellHeight);
-    EXPECT_EQ(font.escapement, 900);
-    EXPECT_EQ(font.weight, 700);
-    EXPECT_EQ(font.faceName, "ArialDT");
+    EXPECT_DOUBLE_EQ(FigureAt(m, 1).pen.width, 0.05);
+    EXPECT_EQ(TextAt(m, 2).at, (MetaPoint{1, 1}));
+    EXPECT_EQ(TextAt(m, 2).font, (MetaFont{0.5, false, 900, 700, false, false, false, "ArialDT"}));
 }
 
 TEST(MetafileFigures, ShapesKeepTheirPointsAndCurrentStyle) {
@@ -132,7 +110,6 @@ TEST(MetafileFigures, ShapesKeepTheirPointsAndCurrentStyle) {
     w.ArcLike(test::kWmfPie, 0, 0, 2000, 1000, {2000, 500}, {1000, 0});
     const Metafile m = ReadOk(w);
     ASSERT_EQ(m.items.size(), 5u);
-    EXPECT_EQ(FigureAt(m, 0).shape, MetaShape::Polyline);
     EXPECT_EQ(FigureAt(m, 0).points.size(), 3u);
     EXPECT_EQ(FigureAt(m, 1).brush.style, MetaBrushStyle::Hatched);
     EXPECT_EQ(FigureAt(m, 1).brush.hatch, 3);
@@ -195,40 +172,36 @@ TEST(MetafileObjects, TableIsBoundedAndAFullTableCreatesNothing) {
     EXPECT_EQ(FigureAt(m, 1).pen.color, last);
 }
 
-TEST(MetafileText, BytesPositionAlignmentAndColour) {
+TEST(MetafileText, TextOutAndExtTextOut) {
     WmfWriter w = Drawing();
-    w.SetTextAlign(6 | 24); // centre, base line
+    w.SetTextAlign(kMetaAlignCenter | kMetaAlignBaseline);
     w.SetTextColor(Rgb(10, 20, 30));
     w.SetBkMode(1);                    // transparent
     w.TextOut(1000, 500, "3\xC9\x93"); // a fraction glyph and a curly quote, as stored
-    const Metafile m = ReadOk(w);
-    const MetaText& text = TextAt(m, 0);
-    EXPECT_EQ(text.text, "3\xC9\x93");
-    EXPECT_EQ(text.at, (MetaPoint{0.5, 0.5}));
-    EXPECT_EQ(text.align, kMetaAlignCenter | kMetaAlignBaseline);
-    EXPECT_EQ(text.color, (MetaColor{10, 20, 30}));
-    EXPECT_FALSE(text.background);
-    EXPECT_TRUE(text.advances.empty());
-}
-
-TEST(MetafileText, ExtTextOutAdvancesOpaqueBoxAndCurrentPosition) {
-    WmfWriter w = Drawing();
+    w.SetBkMode(2);
     w.SetBkColor(Rgb(1, 2, 3));
     w.ExtTextOut(200, 100, "AB", {100, 300}, std::vector<std::int16_t>{0, 0, 400, 200});
-    w.SetTextAlign(1); // at the current position
+    w.SetTextAlign(kMetaAlignUpdateCp);
     w.MoveTo(400, 800);
     w.ExtTextOut(0, 0, "odd");
     const Metafile m = ReadOk(w);
-    ASSERT_EQ(m.items.size(), 3u);
-    EXPECT_EQ(FigureAt(m, 0).brush.color, (MetaColor{1, 2, 3}));
-    EXPECT_EQ(FigureAt(m, 0).pen.style, MetaPenStyle::Null);
-    EXPECT_EQ(TextAt(m, 1).advances, (std::vector<double>{0.05, 0.15}));
-    EXPECT_EQ(TextAt(m, 1).background, (MetaColor{1, 2, 3}));
-    EXPECT_EQ(TextAt(m, 2).text, "odd");
-    EXPECT_EQ(TextAt(m, 2).at, (MetaPoint{0.2, 0.8}));
+    ASSERT_EQ(m.items.size(), 4u);
+    EXPECT_EQ(TextAt(m, 0), (MetaText{{0.5, 0.5},
+                                      "3\xC9\x93",
+                                      {},
+                                      {10, 20, 30},
+                                      kMetaAlignCenter | kMetaAlignBaseline,
+                                      std::nullopt,
+                                      {}}));
+    EXPECT_EQ(FigureAt(m, 1).brush.color, (MetaColor{1, 2, 3})); // the opaque box, unstroked
+    EXPECT_EQ(FigureAt(m, 1).pen.style, MetaPenStyle::Null);
+    EXPECT_EQ(TextAt(m, 2).advances, (std::vector<double>{0.05, 0.15}));
+    EXPECT_EQ(TextAt(m, 2).background, (MetaColor{1, 2, 3}));
+    EXPECT_EQ(TextAt(m, 3).text, "odd");
+    EXPECT_EQ(TextAt(m, 3).at, (MetaPoint{0.2, 0.8})); // the current position
 }
 
-TEST(MetafileState, RestoreDcRelativeAndAbsolute) {
+TEST(MetafileState, RestoreDcRelativeAbsoluteAndBounded) {
     WmfWriter w = Drawing();
     const int red = w.CreatePen(0, 0, Rgb(255, 0, 0));
     const int blue = w.CreatePen(0, 0, Rgb(0, 0, 255));
@@ -243,33 +216,33 @@ TEST(MetafileState, RestoreDcRelativeAndAbsolute) {
     w.RestoreDc(-5);             // deeper than saved: ignored
     w.RestoreDc(1);
     w.Rectangle(0, 0, 500, 500); // black, bounding box
-    w.RestoreDc(-1);             // nothing left: ignored
+    w.Select(blue);
+    w.RestoreDc(-1); // nothing left: ignored
+    w.Rectangle(0, 0, 500, 500);
+    for (int i = 0; i < 100000; ++i) {
+        w.SaveDc(); // levels past the bound are not kept
+    }
+    w.Select(red);
+    w.RestoreDc(static_cast<std::int16_t>(kMetafileMaxSaveDepth + 1)); // not kept: ignored
+    w.Rectangle(0, 0, 500, 500);
+    w.RestoreDc(-1); // the last kept level
     w.Rectangle(0, 0, 500, 500);
     const Metafile m = ReadOk(w);
     EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{0, 0, 255}));
     EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{0.5, 0.5}));
     EXPECT_EQ(FigureAt(m, 1).pen.color, (MetaColor{0, 0, 0}));
     EXPECT_EQ(FigureAt(m, 1).points[1], (MetaPoint{0.25, 0.5}));
-    EXPECT_EQ(FigureAt(m, 2).pen.color, (MetaColor{0, 0, 0}));
+    EXPECT_EQ(FigureAt(m, 2).pen.color, (MetaColor{0, 0, 255}));
+    EXPECT_EQ(FigureAt(m, 3).pen.color, (MetaColor{255, 0, 0}));
+    EXPECT_EQ(FigureAt(m, 4).pen.color, (MetaColor{0, 0, 255}));
 }
 
-TEST(MetafileState, DeepSaveNestingIsBounded) {
-    WmfWriter w = Drawing();
-    const int red = w.CreatePen(0, 0, Rgb(255, 0, 0));
-    for (int i = 0; i < 100000; ++i) {
-        w.SaveDc();
-    }
-    w.Select(red);
-    w.RestoreDc(-1); // the last kept level: black again
-    w.Rectangle(0, 0, 1, 1);
-    const Metafile m = ReadOk(w);
-    EXPECT_EQ(FigureAt(m, 0).pen.color, (MetaColor{0, 0, 0}));
-}
-
-TEST(MetafileDamage, RecordsRunningPastTheEnd) {
+// A record running past the end fails the file; a missing end record or bytes after it do not.
+TEST(MetafileDamage, TheEndOfTheFile) {
     WmfWriter w = Drawing();
     w.Rectangle(0, 0, 10, 10);
     const std::string whole = w.Bytes();
+    EXPECT_EQ(ReadMetafile(whole + "\x01\x02\x03").drawing.value_or(Metafile{}).items.size(), 1u);
     // Cut inside the rectangle record, inside a record header, and a size beyond the file.
     EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 10)).error, MetafileError::Truncated);
     EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 3)).error, MetafileError::Truncated);
@@ -280,17 +253,8 @@ TEST(MetafileDamage, RecordsRunningPastTheEnd) {
     tiny[40] = 2; // shorter than a record header
     tiny[41] = tiny[42] = tiny[43] = 0;
     EXPECT_EQ(ReadMetafile(tiny).error, MetafileError::Truncated);
-}
-
-TEST(MetafileDamage, EndOfFileWithoutEofRecordAndBytesAfterIt) {
-    WmfWriter noEof = Drawing();
-    noEof.Rectangle(0, 0, 10, 10);
-    noEof.OmitEof();
-    EXPECT_EQ(ReadOk(noEof).items.size(), 1u);
-    WmfWriter trailing = Drawing();
-    trailing.Rectangle(0, 0, 10, 10);
-    trailing.AppendRaw("\x01\x02\x03");
-    EXPECT_EQ(ReadOk(trailing).items.size(), 1u);
+    w.OmitEof();
+    EXPECT_EQ(ReadOk(w).items.size(), 1u);
 }
 
 TEST(MetafileDamage, CountsLargerThanTheirRecordSkipTheRecord) {

@@ -138,22 +138,20 @@ void WmfWriter::LineTo(std::int16_t x, std::int16_t y) {
     Record(0x0213, {W(y), W(x)});
 }
 
-void WmfWriter::Polyline(const std::vector<Pt>& points) {
+void WmfWriter::Points(std::uint16_t function, const std::vector<Pt>& points) {
     std::vector<std::uint16_t> params{static_cast<std::uint16_t>(points.size())};
     for (auto [x, y] : points) {
         params.push_back(W(x));
         params.push_back(W(y));
     }
-    Record(0x0325, params);
+    Record(function, params);
 }
 
+void WmfWriter::Polyline(const std::vector<Pt>& points) {
+    Points(0x0325, points);
+}
 void WmfWriter::Polygon(const std::vector<Pt>& points) {
-    std::vector<std::uint16_t> params{static_cast<std::uint16_t>(points.size())};
-    for (auto [x, y] : points) {
-        params.push_back(W(x));
-        params.push_back(W(y));
-    }
-    Record(0x0324, params);
+    Points(0x0324, points);
 }
 
 void WmfWriter::PolyPolygon(const std::vector<std::vector<Pt>>& polygons) {
@@ -239,7 +237,7 @@ std::string WmfWriter::Bytes() const {
     PutU16(out, static_cast<std::uint16_t>(slots_.size()));
     PutU32(out, maxRecordWords_);
     PutU16(out, 0);
-    return out + body + tail_;
+    return out + body;
 }
 
 } // namespace waybill::test

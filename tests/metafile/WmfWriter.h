@@ -56,18 +56,16 @@ class WmfWriter {
 
     // Any record, its parameters as words.
     void Record(std::uint16_t function, const std::vector<std::uint16_t>& params);
-    // Bytes appended after the records as they are, for damaged files.
-    void AppendRaw(std::string_view bytes) { tail_ += bytes; }
     void OmitEof() { eof_ = false; }
 
     std::string Bytes() const;
 
   private:
     int NextSlot();
+    void Points(std::uint16_t function, const std::vector<Pt>& points);
 
     std::optional<std::vector<std::int16_t>> placeable_;
     std::string records_;
-    std::string tail_;
     std::vector<bool> slots_;
     std::uint32_t maxRecordWords_ = 3;
     bool eof_ = true;
