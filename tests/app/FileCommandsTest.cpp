@@ -55,10 +55,12 @@ TEST_F(FileCommandsTest, TypedTitleBlockSurvivesMovingAwaySaveAndReopen) {
               QStringLiteral("ACME Steel, Inc.: Plant 2"));
 }
 
-TEST_F(FileCommandsTest, YesThenCancelledSaveAsKeepsTheDocument) {
-    Open(SampleDocument());
+TEST_F(FileCommandsTest, AChangedDocumentStaysUntilSaved) {
+    const auto sample = SampleDocument();
+    Open(sample);
     Type(TblkJobNumber, QStringLiteral("4471"));
     const int pages = window->Waybill().PageCount();
+    // Yes, then a cancelled Save As.
     for (const char* command : {"mnuFileNew", "mnuFileOpen", "mnuFileMRU0"}) {
         dialogs.Clear();
         dialogs.answers = {MessageAnswer::Yes};
@@ -72,14 +74,25 @@ TEST_F(FileCommandsTest, YesThenCancelledSaveAsKeepsTheDocument) {
         EXPECT_EQ(window->Page().TitleBlockBox(TblkJobNumber)->text(), QStringLiteral("4471"));
     }
     dialogs.Clear();
-    dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    dialogs.answers = {MessageAnswer::Cancel};
     Trigger("mnuFileNew");
     EXPECT_EQ(window->Waybill().PageCount(), pages);
     EXPECT_TRUE(dialogs.saveRequests.empty());
+
+    // Yes and a saved file let the command go on.
+    const auto target = work / "kept.fwb";
+    dialogs.answers = {MessageAnswer::Yes};
+    dialogs.saveAnswers = {Q(target)};
     Trigger("mnuFileNew");
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].fileName, Q(sample)); // Save As proposes the file's path
     EXPECT_EQ(window->Waybill().PageCount(), 0);
     EXPECT_FALSE(window->FileChanged());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill"));
+    EXPECT_EQ(window->RecentFileList()[0], target.string());
+    Book kept;
+    ASSERT_EQ(ReadFWB(target, kept), std::nullopt);
+    EXPECT_EQ(kept.JobNumber, "4471");
 }
 
 TEST_F(FileCommandsTest, ADocumentWithoutPagesIsDroppedWithoutAsking) {

@@ -40,16 +40,14 @@ class GotoPageTest : public ::testing::Test {
     dlgGotoPage dialog;
 };
 
-TEST_F(GotoPageTest, ListsEveryPageAndStartsAtTheCurrentOne) {
+TEST_F(GotoPageTest, StartsAtTheCurrentPageTypingSelectsTheRowAndOnlyDigitsAreTaken) {
     ASSERT_EQ(dialog.lvPages->topLevelItemCount(), 3);
     const QTreeWidgetItem* row = dialog.lvPages->topLevelItem(2);
     EXPECT_EQ(row->text(1), QStringLiteral("brc-01"));
     EXPECT_EQ(row->text(2), QStringLiteral("FLANGE BRACES"));
     EXPECT_EQ(SelectedRow(), QStringLiteral("2"));
     EXPECT_EQ(dialog.txtPageNumber->text(), QStringLiteral("2"));
-}
 
-TEST_F(GotoPageTest, TypingSelectsTheRowAndOnlyDigitsAreTaken) {
     dialog.txtPageNumber->clear();
     QTest::keyClicks(dialog.txtPageNumber, QStringLiteral("x3"));
     EXPECT_EQ(dialog.txtPageNumber->text(), QStringLiteral("3"));
@@ -75,9 +73,12 @@ TEST_F(GotoPageTest, OkRefusesNumbersOutsideTheDocumentDoubleClickGoesAtOnce) {
     EXPECT_EQ(dialog.ChosenPage(), 1);
 }
 
-TEST(AddPageDialogTest, StartsWithTheFirstTemplateAndReturnsTheChoiceInListOrder) {
+TEST(AddPageDialogTest, ChoiceStartsAtTheFirstPageComesInListOrderAndNeedsARow) {
     dlgAddPage dialog;
+    dialog.FillList(Book{}); // nothing to choose, nothing to confirm
+    EXPECT_FALSE(dialog.OKButton->isEnabled());
     dialog.FillList(ThreePages());
+    EXPECT_TRUE(dialog.OKButton->isEnabled());
     ASSERT_EQ(dialog.lvAddPages->topLevelItemCount(), 3);
     EXPECT_EQ(dialog.SelectedPages(), std::vector<int>{1});
     EXPECT_EQ(dialog.Location(), AtDefaultLocation);
@@ -91,14 +92,6 @@ TEST(AddPageDialogTest, StartsWithTheFirstTemplateAndReturnsTheChoiceInListOrder
     dialog.FillList(ThreePages());
     EXPECT_EQ(dialog.SelectedPages(), std::vector<int>{1});
     EXPECT_EQ(dialog.Location(), AtDefaultLocation);
-}
-
-TEST(AddPageDialogTest, NothingToChooseNothingToConfirm) {
-    dlgAddPage dialog;
-    dialog.FillList(Book{});
-    EXPECT_FALSE(dialog.OKButton->isEnabled());
-    dialog.FillList(ThreePages());
-    EXPECT_TRUE(dialog.OKButton->isEnabled());
     dialog.lvAddPages->clearSelection();
     EXPECT_FALSE(dialog.OKButton->isEnabled());
 }

@@ -63,10 +63,7 @@ TEST_F(StartupTest, ADatabaseThatWillNotOpenIsReportedAndAnotherOneTriedOrTheSta
     test::TempDir other;
     std::filesystem::copy_file(program / "DefWaybill.db", other / "Good.db");
     { std::ofstream(program / "DefWaybill.db") << "not a database"; }
-    modal.handlers.push_back([](QDialog& d) {
-        dynamic_cast<dlgConfigPaths&>(d).CancelButton->click();
-        return d.result();
-    });
+    AnswerWith(&dlgConfigPaths::CancelButton);
     EXPECT_FALSE(Start());
     EXPECT_TRUE(Settings().allKeys().isEmpty());
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace waybill {
 namespace {
@@ -106,32 +105,6 @@ TEST_F(WindowBehaviourTest, EditMenuFollowsTheSelectionAndTheClipboard) {
     EXPECT_EQ(customer->text(), QString());
     Trigger("mnuEditPaste");
     EXPECT_EQ(customer->text(), QStringLiteral("ACME"));
-}
-
-TEST_F(WindowBehaviourTest, ToolbarButtonsShareTheMenuCommandsAndTheirEnabling) {
-    QAction* next = window->Action(QStringLiteral("mnuCtrlsNextPg"));
-    auto* button = qobject_cast<QToolButton*>(window->Toolbar().widgetForAction(next));
-    ASSERT_NE(button, nullptr);
-    EXPECT_FALSE(button->icon().isNull());
-    button->click();
-    EXPECT_EQ(window->Waybill().CurPage(), 2);
-    Trigger("mnuCtrlsLastPg");
-    EXPECT_FALSE(button->isEnabled());
-}
-
-TEST_F(WindowBehaviourTest, SavingOnTheQuestionLetsTheCommandGoOn) {
-    Type(TblkCustomer, QStringLiteral("Saved first"));
-    const auto target = work / "kept.fwb";
-    dialogs.answers = {MessageAnswer::Yes};
-    dialogs.saveAnswers = {test::Q(target)};
-    Trigger("mnuFileNew");
-    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, test::Q(sample)); // proposes the file's path
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
-    EXPECT_EQ(window->RecentFileList()[0], target.string());
-    Book kept;
-    ASSERT_EQ(ReadFWB(target, kept), std::nullopt);
-    EXPECT_EQ(kept.Customer, "Saved first");
 }
 
 // The sample document asks for numbered pages with totals; the total needs the numbering.

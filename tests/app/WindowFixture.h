@@ -123,6 +123,14 @@ class WindowTest : public ::testing::Test {
         Trigger("mnuCtrlsAddPg");
     }
 
+    // Answers the next dialog by clicking one of its buttons.
+    template <class Dialog> void AnswerWith(QPushButton* Dialog::*button) {
+        modal.handlers.push_back([button](QDialog& d) {
+            (dynamic_cast<Dialog&>(d).*button)->click();
+            return d.result();
+        });
+    }
+
     std::vector<std::string> Cads() const {
         std::vector<std::string> cads;
         for (const auto& page : window->Waybill().Pages()) {
