@@ -7,22 +7,19 @@ namespace {
 
 TEST(DocumentNameTest, LegacyDocumentsAreNamedAsDocumentFilesInTheirFolder) {
     EXPECT_EQ(DocPathFor("C:\\jobs\\JOB12.WBL"), "C:\\jobs\\JOB12.fwb");
-    EXPECT_EQ(WindowCaption(DocPathFor("C:\\jobs\\JOB12.WBL")), "Waybill - C:\\jobs\\JOB12.fwb");
     EXPECT_EQ(DocPathFor("/home/d/job.FWB"), "/home/d/job.FWB");
     EXPECT_EQ(DocPathFor("/home/d/job"), "/home/d/job.fwb");
     EXPECT_EQ(DocPathFor("job.txt"), "job.txt.fwb");
     EXPECT_EQ(DocPathFor(""), "");
     EXPECT_EQ(WindowCaption(""), "Waybill");
+    EXPECT_EQ(WindowCaption("/a/b.fwb"), "Waybill - /a/b.fwb");
 }
 
-TEST(DocumentNameTest, SaveWritesOnlyToDocumentFiles) {
+TEST(DocumentNameTest, SaveWritesOnlyToDocumentFilesAndSaveAsProposesAName) {
     EXPECT_TRUE(IsDocumentFilePath("/a/b.FwB"));
-    EXPECT_FALSE(IsDocumentFilePath(""));
-    EXPECT_FALSE(IsDocumentFilePath("/a/b.wbl"));
-    EXPECT_FALSE(IsDocumentFilePath("/a/fwb"));
-}
-
-TEST(DocumentNameTest, SaveAsProposesThePathOrTheJobNumber) {
+    for (const char* path : {"", "/a/b.wbl", "/a/fwb"}) {
+        EXPECT_FALSE(IsDocumentFilePath(path)) << path;
+    }
     EXPECT_EQ(ProposedSaveName("", "  4471 "), "4471.fwb");
     EXPECT_EQ(ProposedSaveName("/a/x.fwb", "4471"), "/a/x.fwb");
     EXPECT_EQ(ProposedSaveName("", "   "), "");

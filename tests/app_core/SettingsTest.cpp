@@ -1,25 +1,33 @@
 #include "app/AppSettings.h"
 #include "app/RecentFiles.h"
-#include "MemorySettings.h"
 #include "model/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 namespace waybill {
 namespace {
 
-using test::MemorySettings;
+class MemorySettings : public SettingsStore {
+  public:
+    std::string Read(std::string_view section, std::string_view key) const override {
+        const auto found = values.find({std::string(section), std::string(key)});
+        return found == values.end() ? std::string{} : found->second;
+    }
+    void Write(std::string_view section, std::string_view key, std::string_view value) override {
+        values[{std::string(section), std::string(key)}] = std::string(value);
+    }
+
+    std::map<std::pair<std::string, std::string>, std::string> values;
+};
 
 TEST(PathSettingsTest, AbsentOrEmptyDocumentAndDatabaseNameTheProgramFolderFiles) {
     MemorySettings store;
     store.Write("Config", "DefDB", "");
     store.Write("Config", "WorkFolder", "/jobs");
-    const PathSettings paths = ReadPathSettings(store, "/opt/waybill");
-    EXPECT_EQ(paths.DefFwb, "/opt/waybill/Default.fwb");
-    EXPECT_EQ(paths.DefDB, "/opt/waybill/DefWaybill.db");
-    EXPECT_EQ(paths.WorkFolder, "/jobs");
-    EXPECT_EQ(paths.ExportFolder, "");
-    EXPECT_EQ(paths.PunchExport, "");
+    EXPECT_EQ(
+        ReadPathSettings(store, "/opt/waybill"),
+        (PathSettings{"/opt/waybill/Default.fwb", "/opt/waybill/DefWaybill.db", "/jobs", "", ""}));
 }
 
 TEST(PathSettingsTest, StoredValuesWinAndRoundTrip) {
@@ -51,27 +59,24 @@ TEST(RecentFilesTest, ReadKeepsGapsAndWriteStoresEveryEntry) {
     EXPECT_TRUE(AnyRecentFile(files));
     EXPECT_FALSE(AnyRecentFile(RecentFiles{}));
 
+    // Empty entries are written too, so a dropped file leaves no stale value behind.
     MemorySettings out;
+    out.Write("MRU", "MRU0", "/stale.fwb");
     WriteRecentFiles(out, files);
-    EXPECT_EQ(out.writes, 4);
-    EXPECT_EQ(out.Read("MRU", "MRU0"), "");
-    EXPECT_EQ(out.Read("MRU", "MRU3"), "/d.fwb");
+    EXPECT_EQ(out.values.size(), 4u);
+    EXPECT_EQ(ReadRecentFiles(out), files);
 }
 
-TEST(RecentFilesTest, AddPutsThePathFirstAndClosesGaps) {
-    const RecentFiles files{"", "/b.fwb", "", "/d.fwb"};
-    EXPECT_EQ(AddToMRU(files, "/a.fwb"), (RecentFiles{"/a.fwb", "/b.fwb", "/d.fwb", ""}));
-    const RecentFiles full{"/1.fwb", "/2.fwb", "/3.fwb", "/4.fwb"};
-    EXPECT_EQ(AddToMRU(full, "/5.fwb"), (RecentFiles{"/5.fwb", "/1.fwb", "/2.fwb", "/3.fwb"}));
-}
-
-TEST(RecentFilesTest, AddDropsEveryEntryContainingThePathIgnoringCase) {
-    const RecentFiles files{"C:\\JOBS\\A.FWB", "C:\\b.fwb", "C:\\jobs\\a.fwb.bak", ""};
-    EXPECT_EQ(AddToMRU(files, "C:\\jobs\\a.fwb"),
-              (RecentFiles{"C:\\jobs\\a.fwb", "C:\\b.fwb", "", ""}));
-    // Opening the same file twice keeps one entry.
-    const RecentFiles once = AddToMRU({}, "/x.fwb");
-    EXPECT_EQ(AddToMRU(once, "/x.fwb"), (RecentFiles{"/x.fwb", "", "", ""}));
+TEST(RecentFilesTest, AddPutsThePathFirstClosesGapsAndDropsEntriesContainingIt) {
+    EXPECT_EQ(AddToMRU({"", "/b.fwb", "", "/d.fwb"}, "/a.fwb"),
+              (RecentFiles{"/a.fwb", "/b.fwb", "/d.fwb", ""}));
+    EXPECT_EQ(AddToMRU({"/1.fwb", "/2.fwb", "/3.fwb", "/4.fwb"}, "/5.fwb"),
+              (RecentFiles{"/5.fwb", "/1.fwb", "/2.fwb", "/3.fwb"}));
+    // Letter case is ignored, and a longer entry containing the path goes too.
+    EXPECT_EQ(
+        AddToMRU({"C:\\JOBS\\A.FWB", "C:\\b.fwb", "C:\\jobs\\a.fwb.bak", ""}, "C:\\jobs\\a.fwb"),
+        (RecentFiles{"C:\\jobs\\a.fwb", "C:\\b.fwb", "", ""}));
+    EXPECT_EQ(AddToMRU(AddToMRU({}, "/x.fwb"), "/x.fwb"), (RecentFiles{"/x.fwb", "", "", ""}));
 }
 
 } // namespace
