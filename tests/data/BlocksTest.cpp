@@ -21,15 +21,12 @@ const Metafile* Drawing(const std::string& blockName) {
     return found->second.drawing ? &*found->second.drawing : nullptr;
 }
 
-// Every block a page, a generator or the printout draws; or only those that carry attributes.
-std::set<std::string> ShippedBlocks(bool attributesOnly) {
+// The blocks that carry attribute texts.
+std::set<std::string> AttributeBlocks() {
     std::set<std::string> names;
-    if (!attributesOnly) {
-        names.insert("Corplogo");
-    }
     for (const auto& page : ShippedPages()) {
         for (const auto& block : page.blocks) {
-            if (block.attributes || !attributesOnly) {
+            if (block.attributes) {
                 names.insert(block.name);
             }
         }
@@ -40,20 +37,15 @@ std::set<std::string> ShippedBlocks(bool attributesOnly) {
     return names;
 }
 
-TEST(Blocks, EveryBlockHasADrawing) {
-    for (const auto& name : ShippedBlocks(false)) {
-        EXPECT_TRUE(Drawing(name)) << name;
-    }
-}
-
-// A block is stretched over the page area above the grid that precedes it (the whole page
-// area without one) on screen, and printed at its natural size from the sheet's corner; the
-// two agree only when the drawing has the size of that area.
-TEST(Blocks, DrawingsHaveTheSizeOfTheirPlaceOnThePage) {
+// Every block a page, a generator or the printout draws has a drawing. A block is stretched
+// over the page area above the grid that precedes it (the whole page area without one) on
+// screen, and printed at its natural size from the sheet's corner; the two agree only when
+// the drawing has the size of that area.
+TEST(Blocks, EveryBlockHasADrawingOfTheSizeOfItsPlace) {
     auto expectSize = [](const std::string& name, double width, double height,
                          const std::string& where) {
         const Metafile* drawing = Drawing(name);
-        ASSERT_TRUE(drawing) << name;
+        ASSERT_TRUE(drawing) << "no drawing for " << name << " " << where;
         EXPECT_NEAR(drawing->widthInches, width, 1e-3) << name << " " << where;
         EXPECT_NEAR(drawing->heightInches, height, 1e-3) << name << " " << where;
     };
@@ -102,7 +94,7 @@ TEST(Blocks, GeneratedBlocksTakeTheValuesTheirGeneratorsWrite) {
 }
 
 TEST(Blocks, AttributeTextsLieOnTheirDrawing) {
-    for (const auto& name : ShippedBlocks(true)) {
+    for (const auto& name : AttributeBlocks()) {
         const Metafile* drawing = Drawing(name);
         const auto table = Database().ReadTable(name);
         ASSERT_TRUE(drawing && table) << name;

@@ -10,14 +10,10 @@
 namespace waybill::testdata {
 namespace {
 
-// A template as the punch export reads it: hole lines and includes, in file order.
-struct TemplateLine {
-    bool include = false;
-    std::string text; // the included name (lower case), or the hole line
-};
-
+// The templates as the punch export reads them: hole lines and "[name]" includes, in file
+// order, by lower-case name.
 struct Templates {
-    std::map<std::string, std::vector<TemplateLine>> byName; // lower-case names
+    std::map<std::string, std::vector<std::string>> byName;
     std::vector<std::string> linesOutsideTemplates;
 };
 
@@ -28,7 +24,7 @@ const Templates& ShippedTemplates() {
         if (!content) {
             return read;
         }
-        std::vector<TemplateLine>* current = nullptr;
+        std::vector<std::string>* current = nullptr;
         LineReader lines(*content);
         while (!lines.AtEnd()) {
             const std::string line = Trim(lines.Next());
@@ -39,10 +35,8 @@ const Templates& ShippedTemplates() {
                 current = &read.byName[ToLower(Trim(line.substr(1)))];
             } else if (!current) {
                 read.linesOutsideTemplates.push_back(line);
-            } else if (line[0] == '[') {
-                current->push_back({true, ToLower(Trim(line.substr(1, line.size() - 2)))});
             } else {
-                current->push_back({false, line});
+                current->push_back(line);
             }
         }
         return read;
@@ -71,12 +65,12 @@ void Expand(const std::string& name, std::vector<std::string>& chain,
     }
     chain.push_back(name);
     for (const auto& line : found->second) {
-        if (line.include) {
-            Expand(line.text, chain, positions);
-        } else if (const auto position = HolePosition(line.text)) {
+        if (line[0] == '[') {
+            Expand(ToLower(Trim(line.substr(1, line.size() - 2))), chain, positions);
+        } else if (const auto position = HolePosition(line)) {
             positions.push_back(*position);
         } else {
-            ADD_FAILURE() << name << ": no hole position in \"" << line.text << "\"";
+            ADD_FAILURE() << name << ": no hole position in \"" << line << "\"";
         }
     }
     chain.pop_back();

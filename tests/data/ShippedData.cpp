@@ -46,7 +46,7 @@ bool AllDigits(std::string_view text) {
 
 PageContent ContentOf(const Page& page) {
     PageContent content{page.CadNumber, CadBase(page.CadNumber), {}, {}};
-    enum class Part { None, Grid, Attributes, Revision } part = Part::None;
+    enum class Part { None, Grid, Attributes } part = Part::None;
     for (const std::string& line : page.PageData) {
         if (const auto keyword = ParseKeywordLine(line)) {
             switch (keyword->keyword) {
@@ -65,8 +65,8 @@ PageContent ContentOf(const Page& page) {
                 part = block.attributes ? Part::Attributes : Part::None;
                 break;
             }
-            case PageKeyword::RevGrid:
-                part = Part::Revision;
+            case PageKeyword::RevGrid: // its value line is not page content here
+                part = Part::None;
                 break;
             }
             continue;
@@ -74,8 +74,6 @@ PageContent ContentOf(const Page& page) {
         const std::string_view text = TrimView(line);
         if (part == Part::Attributes) {
             content.blocks.back().valueLine = std::string(text);
-            part = Part::None;
-        } else if (part == Part::Revision) {
             part = Part::None;
         } else if (part == Part::Grid) {
             GridUse& grid = content.grids.back();

@@ -96,7 +96,8 @@ TEST(MetafileMapping, WindowOriginAndExtentMapOntoTheFrame) {
     EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0, 0}, {1, 1}}));
     EXPECT_DOUBLE_EQ(FigureAt(m, 1).pen.width, 0.05);
     EXPECT_EQ(TextAt(m, 2).at, (MetaPoint{1, 1}));
-    EXPECT_EQ(TextAt(m, 2).font, (MetaFont{0.5, false, 900, 700, false, false, false, "ArialDT"}));
+    EXPECT_EQ(TextAt(m, 2).font,
+              (MetaFont{.height = 0.5, .escapement = 900, .weight = 700, .faceName = "ArialDT"}));
 }
 
 TEST(MetafileFigures, ShapesKeepTheirPointsAndCurrentStyle) {
@@ -186,13 +187,12 @@ TEST(MetafileText, TextOutAndExtTextOut) {
     w.ExtTextOut(0, 0, "odd");
     const Metafile m = ReadOk(w);
     ASSERT_EQ(m.items.size(), 4u);
-    EXPECT_EQ(TextAt(m, 0), (MetaText{{0.5, 0.5},
-                                      "3\xC9\x93",
-                                      {},
-                                      {10, 20, 30},
-                                      kMetaAlignCenter | kMetaAlignBaseline,
-                                      std::nullopt,
-                                      {}}));
+    const MetaText& plain = TextAt(m, 0);
+    EXPECT_EQ(plain.text, "3\xC9\x93");
+    EXPECT_EQ(plain.at, (MetaPoint{0.5, 0.5}));
+    EXPECT_EQ(plain.align, kMetaAlignCenter | kMetaAlignBaseline);
+    EXPECT_EQ(plain.color, (MetaColor{10, 20, 30}));
+    EXPECT_FALSE(plain.background);
     EXPECT_EQ(FigureAt(m, 1).brush.color, (MetaColor{1, 2, 3})); // the opaque box, unstroked
     EXPECT_EQ(FigureAt(m, 1).pen.style, MetaPenStyle::Null);
     EXPECT_EQ(TextAt(m, 2).advances, (std::vector<double>{0.05, 0.15}));
