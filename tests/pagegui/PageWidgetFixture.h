@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <tuple>
 
 namespace waybill::test {
 
@@ -41,7 +42,7 @@ class PageWidgetTest : public ::testing::Test {
         QObject::connect(&page, &PageWidget::Changed, [this] { ++changes; });
         QObject::connect(&page, &PageWidget::CellHandedOver,
                          [this](CellHandOver kind, int row, int column) {
-                             handOvers.push_back({kind, row, column});
+                             handOvers.emplace_back(kind, row, column);
                          });
     }
 
@@ -72,17 +73,11 @@ class PageWidgetTest : public ::testing::Test {
         Grid().SetCurrent(row, column);
     }
 
-    void DoubleClick(CellGrid& grid, int row, int column) {
-        const QPoint at = grid.CellRect(row, column).center().toPoint();
-        QTest::mouseClick(&grid, Qt::LeftButton, {}, at);
-        QTest::mouseDClick(&grid, Qt::LeftButton, {}, at);
+    void DoubleClick(int row, int column) {
+        const QPoint at = Grid().CellRect(row, column).center().toPoint();
+        QTest::mouseClick(&Grid(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(&Grid(), Qt::LeftButton, {}, at);
     }
-
-    struct HandOver {
-        CellHandOver kind;
-        int row;
-        int column;
-    };
 
     static std::unique_ptr<OpenedReferenceDatabase> opened;
     BlockAttribDefs defs;
@@ -90,7 +85,7 @@ class PageWidgetTest : public ::testing::Test {
     Book book;
     PageWidget page;
     int changes = 0;
-    std::vector<HandOver> handOvers;
+    std::vector<std::tuple<CellHandOver, int, int>> handOvers; // kind, row, column
 };
 
 inline std::unique_ptr<OpenedReferenceDatabase> PageWidgetTest::opened;
