@@ -168,8 +168,27 @@ bool CellTextChanged(std::string_view cellText, std::string_view boxText) {
     return !EqualsNoCase(cellText, boxText);
 }
 
+std::string SingleLineText(std::string_view text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+        text.remove_suffix(1);
+    }
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            line += ' ';
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
 std::string CellTextForStorage(std::string_view text) {
-    std::string stored(text);
+    std::string stored = SingleLineText(text);
     std::replace(stored.begin(), stored.end(), '|', kCellBarReplacement);
     return stored;
 }

@@ -59,8 +59,13 @@ UserMessage FinishBoxOnlyMessage();
 // A committed cell box changes its cell only when the texts differ other than in letter case.
 bool CellTextChanged(std::string_view cellText, std::string_view boxText);
 
+// The document file holds each value within one line, so a text pasted into a cell or a
+// title-block box keeps to one: each line end (CR LF, CR or LF) becomes a blank, and those at
+// the end, which a copied spreadsheet cell brings along, are dropped.
+std::string SingleLineText(std::string_view text);
+
 // The page data separates cell values with "|", so a cell can never hold one: typed and
-// pasted "|" become the look-alike broken bar (Windows-1252 0xA6).
+// pasted "|" become the look-alike broken bar (Windows-1252 0xA6). The text is made one line.
 constexpr char kCellBarReplacement = '\xA6';
 std::string CellTextForStorage(std::string_view text);
 

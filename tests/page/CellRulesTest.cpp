@@ -108,11 +108,14 @@ TEST(CellRules, SteelAndMemberPages) {
     EXPECT_EQ(Action("std", 2, 5), CellAction::Edit);
 }
 
-TEST(CellRules, CommitIgnoresCaseOnlyAndReplacesBars) {
+TEST(CellRules, CommitIgnoresCaseOnlyAndStoresOneLineWithoutBars) {
     EXPECT_FALSE(CellTextChanged("a", "A"));
     EXPECT_TRUE(CellTextChanged("a", "a "));
     EXPECT_EQ(CellTextForStorage("a|b||"), "a\xA6"
                                            "b\xA6\xA6");
+    // A pasted line end would split the value's line in the document file.
+    EXPECT_EQ(CellTextForStorage("a\r\nb\rc\n\nd\r\n"), "a b c  d");
+    EXPECT_EQ(SingleLineText("\r\n"), "");
 }
 
 // The selection a paste leaves and the cells it writes, as "top,left-bottom,right: row,col=text".

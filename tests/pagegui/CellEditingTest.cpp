@@ -186,6 +186,12 @@ TEST_F(CellEditing, TitleBlockBoxesChangeOnLeavingIgnoringCase) {
     page.CommitEdits();
     EXPECT_EQ(changes, 2);
 
+    // A pasted line end would split the document file's line.
+    QApplication::clipboard()->setText("Plant\r\n2\r\n");
+    page.Paste();
+    EXPECT_EQ(job.text(), "03-1Plant 2");
+    EXPECT_EQ(page.View().titleBlock[TblkJobNumber], "03-1Plant 2");
+
     // Only the finish box opens a list on a click.
     int clicks = 0;
     QObject::connect(&page, &PageWidget::FinishBoxClicked, [&] { ++clicks; });

@@ -83,11 +83,17 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
             edit->setReadOnly(true); // shown only
             edit->setFocusPolicy(Qt::NoFocus);
         }
-        QObject::connect(edit, &QLineEdit::textChanged, &self, [this, i](const QString& text) {
-            if (!settingTitle) {
-                view.titleBlock[static_cast<std::size_t>(i)] = FromQString(text);
-            }
-        });
+        QObject::connect(
+            edit, &QLineEdit::textChanged, &self, [this, i, edit](const QString& text) {
+                if (settingTitle) {
+                    return;
+                }
+                std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
+                stored = SingleLineText(FromQString(text));
+                if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
+                    edit->setText(ToQString(stored)); // a pasted line end: show what is kept
+                }
+            });
         QObject::connect(edit, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
     }
 
