@@ -20,6 +20,11 @@ std::optional<UserMessage> ReadFWB(const std::filesystem::path& path, Book& book
 std::optional<UserMessage> ParseFWB(std::string_view content, const std::filesystem::path& path,
                                     Book& book);
 
+// The drawing number and the finish share their page's definition line with the description,
+// separated by commas, and the format has no escape: a comma in either would shift the
+// fields when the file is read back, so it is stored as ";".
+std::string DefinitionField(std::string_view field);
+
 // The document as the bytes of a document file (Windows-1252, CR LF line ends).
 std::string FormatFWB(const Book& book);
 

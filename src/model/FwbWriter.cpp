@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "model/FwbFile.h"
 #include "platform/AtomicFile.h"
 
@@ -13,6 +15,12 @@ void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {
 const char* BooleanWord(bool b) { return b ? "True" : "False"; }
 
 } // namespace
+
+std::string DefinitionField(std::string_view field) {
+    std::string out(field);
+    std::replace(out.begin(), out.end(), ',', ';');
+    return out;
+}
 
 std::string FormatFWB(const Book& book) {
     std::size_t size = 256;
@@ -38,9 +46,11 @@ std::string FormatFWB(const Book& book) {
     AppendLine(out, "**END HEADER");
     for (const auto& page : book.Pages()) {
         AppendLine(out, "**PAGEDEF");
-        out += page->CadNumber;
+        out += page->CadNumber.find(',') == std::string::npos ? page->CadNumber
+                                                              : DefinitionField(page->CadNumber);
         out += ',';
-        out += page->Finish;
+        out += page->Finish.find(',') == std::string::npos ? page->Finish
+                                                           : DefinitionField(page->Finish);
         out += ',';
         AppendLine(out, page->Description);
         for (const auto& line : page->PageData) {

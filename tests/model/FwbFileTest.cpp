@@ -177,6 +177,16 @@ TEST(FwbWrite, ExactBytes) {
                                "GRID: sht\r\n|a|b|\r\n**PAGEDEF\r\ncab01,,\r\n");
 }
 
+TEST(FwbWrite, CommasInDrawingNumberOrFinishCannotShiftTheFields) {
+    Book book;
+    book.Add("A-1, rev 2", "Polar White, Matte", "Trim, eave", {}, AfterLastPage);
+    Book read;
+    ASSERT_FALSE(ParseFWB(FormatFWB(book), "x.fwb", read));
+    EXPECT_EQ(read.GetPage(1).CadNumber, "A-1; rev 2");
+    EXPECT_EQ(read.GetPage(1).Finish, "Polar White; Matte");
+    EXPECT_EQ(read.GetPage(1).Description, "Trim, eave");
+}
+
 TEST(FwbWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
     TempDir dir;
     const auto path = dir.Write("job.fwb", "old contents");

@@ -192,6 +192,14 @@ TEST_F(CellEditing, TitleBlockBoxesChangeOnLeavingIgnoringCase) {
     EXPECT_EQ(job.text(), "03-1Plant 2");
     EXPECT_EQ(page.View().titleBlock[TblkJobNumber], "03-1Plant 2");
 
+    // The drawing number and the finish share a comma-separated line with the description.
+    QLineEdit& cad = *page.TitleBlockBox(TblkCadNumber);
+    cad.setFocus();
+    cad.selectAll();
+    QTest::keyClicks(&cad, "A-1, rev 2");
+    EXPECT_EQ(cad.text(), "A-1; rev 2");
+    EXPECT_EQ(page.View().titleBlock[TblkCadNumber], "A-1; rev 2");
+
     // Only the finish box opens a list on a click.
     int clicks = 0;
     QObject::connect(&page, &PageWidget::FinishBoxClicked, [&] { ++clicks; });

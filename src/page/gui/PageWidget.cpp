@@ -1,6 +1,7 @@
 #include "page/gui/PageWidget.h"
 
 #include "model/Book.h"
+#include "model/FwbFile.h"
 #include "page/gui/PageWidgetImpl.h"
 #include "page/PageData.h"
 #include "platform/Cp1252.h"
@@ -90,8 +91,13 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
                 }
                 std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
                 stored = SingleLineText(FromQString(text));
-                if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
-                    edit->setText(ToQString(stored)); // a pasted line end: show what is kept
+                const bool definitionField = i == TblkFinish || i == TblkCadNumber;
+                if (definitionField) {
+                    stored = DefinitionField(stored);
+                }
+                if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+                    (definitionField && text.contains(QLatin1Char(',')))) {
+                    edit->setText(ToQString(stored)); // show what is kept
                 }
             });
         QObject::connect(edit, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
