@@ -33,10 +33,13 @@ bool FlushToDisk(std::FILE* file) {
     if (std::fflush(file) != 0) {
         return false;
     }
-#ifdef _WIN32
+#if defined(_WIN32)
     return _commit(_fileno(file)) == 0;
-#else
+#elif defined(__APPLE__)
     return ::fsync(::fileno(file)) == 0;
+#else
+    // The data and the size needed to read it back; the rename then publishes the file.
+    return ::fdatasync(::fileno(file)) == 0;
 #endif
 }
 
