@@ -172,11 +172,18 @@ TEST_P(ConfigErrorTest, StopsTheInstallationAndStartsNothing) {
     EXPECT_FALSE(QFileInfo::exists(DesktopFolder()));
 }
 
+std::string ConfigCaseName(const testing::TestParamInfo<const char*>& info) {
+    static const char* const names[] = {"Missing",      "Empty",        "OneLine",
+                                        "NoEqualsSign", "CommaInValue", "EmptyInstallFolder"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(BadConfigs, ConfigErrorTest,
                          testing::Values(nullptr, "", "Install=/opt/wb/\r\n",
                                          "Install=/opt/wb/\r\nno equals sign\r\n",
                                          "Install=/opt/a,b/\r\nExport=/x/\r\n",
-                                         "Install=\r\nExport=/x/\r\n"));
+                                         "Install=\r\nExport=/x/\r\n"),
+                         ConfigCaseName);
 
 } // namespace
 } // namespace waybill::launcher
