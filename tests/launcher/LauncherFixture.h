@@ -7,17 +7,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <vector>
 
-// Readable failure output for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace waybill::launcher {
 
-// Answers the "Folders" dialog and records every message and dialog.
 class RecordingUi : public LauncherUi {
   public:
     void ShowMessage(const Message& message) override { messages.push_back(message); }
@@ -28,7 +25,6 @@ class RecordingUi : public LauncherUi {
 
     std::vector<Message> messages;
     std::vector<FolderChoice> dialogsShown;
-    // OK with the folders as shown, unless a test answers otherwise.
     std::function<std::optional<FolderChoice>(const FolderChoice&)> answerFolders =
         [](const FolderChoice& shown) { return shown; };
 };
@@ -37,7 +33,7 @@ class RecordingStarter : public ProgramStarter {
   public:
     bool Start(const QString& program, const QStringList& arguments) override {
         starts.push_back({program, arguments});
-        return succeeds;
+        return true;
     }
 
     struct StartCall {
@@ -45,32 +41,41 @@ class RecordingStarter : public ProgramStarter {
         QStringList arguments;
     };
     std::vector<StartCall> starts;
-    bool succeeds = true;
 };
 
-// Temporary source, install and desktop folders and a temporary settings store.
 class LauncherTest : public testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        ASSERT_TRUE(QDir().mkpath(SourceFolder()));
+        settings_ = std::make_unique<QtSettingsStore>(
+            std::make_unique<QSettings>(root_.path() + "/settings.ini", QSettings::IniFormat));
+    }
 
     QString SourceFolder() const { return root_.path() + "/source/"; }
     QString InstallFolder() const { return root_.path() + "/install/"; }
     QString DesktopFolder() const { return root_.path() + "/desktop/"; }
     QString RootFolder() const { return root_.path() + "/"; }
 
-    // Writes `content` to `path`, creating its folder, and gives it modification time `time`.
     static void WriteFile(const QString& path, const QByteArray& content,
-                          const QDateTime& time = QDateTime::currentDateTime().addSecs(-3600));
-    static QByteArray ReadFile(const QString& path);
-    static QDateTime ModifiedAt(const QString& path);
+                          const QDateTime& time = QDateTime::currentDateTime().addSecs(-3600)) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(content), content.size());
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    static QByteArray ReadFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
 
-    // A source folder ready for a first installation into InstallFolder().
-    void MakeReleasedSource(const QByteArray& filesList);
-    // Marks the editor as installed in InstallFolder().
-    void MarkInstalled();
-
-    void RunLauncher(const QStringList& commandLine = {});
-    QString Setting(const QString& key);
+    void RunLauncher(const QStringList& commandLine = {}) {
+        Launcher launcher(ui_, *settings_, starter_, {SourceFolder(), DesktopFolder()});
+        launcher.Run(commandLine);
+    }
+    QString Setting(const QString& key) { return settings_->Read(key); }
     Message Error(const QString& text) const { return {"Error", text, MessageIcon::Warning}; }
 
     QTemporaryDir root_;
