@@ -3,6 +3,7 @@
 #include "units/NumberText.h"
 #include "units/Text.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -11,30 +12,19 @@ namespace waybill::testdata {
 namespace {
 
 // The templates as the punch export reads them: hole lines and "[name]" includes, in file
-// order, by lower-case name.
-struct Templates {
-    std::map<std::string, std::vector<std::string>> byName;
-    std::vector<std::string> linesOutsideTemplates;
-};
-
-const Templates& ShippedTemplates() {
-    static const Templates templates = [] {
-        Templates read;
-        const auto content = ReadWholeFile(DataDir() / "PunchTemplates.txt");
-        if (!content) {
-            return read;
-        }
-        std::vector<std::string>* current = nullptr;
-        LineReader lines(*content);
-        while (!lines.AtEnd()) {
+// order, by lower-case name; lines before the first template under "".
+const std::map<std::string, std::vector<std::string>>& ShippedTemplates() {
+    static const auto templates = [] {
+        std::map<std::string, std::vector<std::string>> read;
+        const std::string content = ReadWholeFile(DataDir() / "PunchTemplates.txt").value_or("");
+        std::vector<std::string>* current = &read[""];
+        for (LineReader lines(content); !lines.AtEnd();) {
             const std::string line = Trim(lines.Next());
             if (line.empty()) {
                 continue;
             }
             if (line[0] == ':') {
-                current = &read.byName[ToLower(Trim(line.substr(1)))];
-            } else if (!current) {
-                read.linesOutsideTemplates.push_back(line);
+                current = &read[ToLower(Trim(line.substr(1)))];
             } else {
                 current->push_back(line);
             }
@@ -44,63 +34,50 @@ const Templates& ShippedTemplates() {
     return templates;
 }
 
-// Field 1 of a hole line: the hole position in inches from the member's end.
-std::optional<double> HolePosition(const std::string& line) {
-    const std::size_t first = line.find(',');
-    if (first == std::string::npos) {
-        return std::nullopt;
-    }
-    return NumericValue(line.substr(first + 1, line.find(',', first + 1) - first - 1));
-}
-
-// The positions of a template with its includes expanded in place; fails the test on a
-// missing template or an include that leads back to a template being expanded.
-void Expand(const std::string& name, std::vector<std::string>& chain,
-            std::vector<double>& positions) {
-    const auto& templates = ShippedTemplates().byName;
-    const auto found = templates.find(name);
-    ASSERT_NE(found, templates.end()) << "no template " << name;
-    for (const auto& open : chain) {
-        ASSERT_NE(open, name) << "template " << chain.front() << " includes itself via " << name;
-    }
+// The hole positions (field 1 of a hole line, inches from the member's end) of a template with
+// its includes expanded in place; fails the test on a missing template or an include that
+// leads back to a template being expanded.
+void Expand(const std::string& name, std::vector<double>& positions,
+            std::vector<std::string> chain = {}) {
+    const auto found = ShippedTemplates().find(name);
+    ASSERT_NE(found, ShippedTemplates().end()) << "no template " << name;
+    ASSERT_EQ(std::ranges::count(chain, name), 0)
+        << "template " << chain.front() << " includes itself via " << name;
     chain.push_back(name);
     for (const auto& line : found->second) {
+        const std::size_t first = line.find(',');
+        const auto position =
+            first == std::string::npos
+                ? std::nullopt
+                : NumericValue(line.substr(first + 1, line.find(',', first + 1) - first - 1));
         if (line[0] == '[') {
-            Expand(ToLower(Trim(line.substr(1, line.size() - 2))), chain, positions);
-        } else if (const auto position = HolePosition(line)) {
+            Expand(ToLower(Trim(line.substr(1, line.size() - 2))), positions, chain);
+        } else if (position) {
             positions.push_back(*position);
         } else {
             ADD_FAILURE() << name << ": no hole position in \"" << line << "\"";
         }
     }
-    chain.pop_back();
 }
 
 std::vector<double> Positions(const std::string& name) {
-    std::vector<std::string> chain;
     std::vector<double> positions;
-    Expand(name, chain, positions);
+    Expand(name, positions);
     return positions;
 }
 
 TEST(PunchTemplates, EveryLineBelongsToATemplateThatExpandsWithoutIncludingItself) {
-    EXPECT_TRUE(ShippedTemplates().linesOutsideTemplates.empty());
-    ASSERT_FALSE(ShippedTemplates().byName.empty());
-    for (const auto& [name, lines] : ShippedTemplates().byName) {
+    EXPECT_TRUE(ShippedTemplates().at("").empty());
+    for (const auto& [name, lines] : ShippedTemplates()) {
         Positions(name);
     }
 }
 
 // The codes that punch, with the minimum member length that the validation asks of them.
-struct PunchCode {
-    char code;
-    double allowance;
-};
-constexpr PunchCode kPunchingCodes[] = {{'a', 2.75}, {'b', 18.75}, {'c', 54.75},
-                                        {'d', 0},    {'e', 78.75}, {'f', 134.75}};
-
 TEST(PunchTemplates, EveryPunchingCodeHasLeadAndTailTemplatesThatFitItsLength) {
-    for (const auto& [code, allowance] : kPunchingCodes) {
+    const std::pair<char, double> codes[] = {{'a', 2.75}, {'b', 18.75}, {'c', 54.75},
+                                             {'d', 0},    {'e', 78.75}, {'f', 134.75}};
+    for (const auto& [code, allowance] : codes) {
         for (const char* end : {"-lead-opt", "-tail-opt"}) {
             const std::string name = std::string(1, code) + end;
             const std::vector<double> positions = Positions(name);
