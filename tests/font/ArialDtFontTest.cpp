@@ -9,126 +9,73 @@
 #include <QFontInfo>
 #include <QPainterPath>
 #include <QRawFont>
-#include <QString>
 #include <set>
 #include <vector>
 
 namespace {
 
 const QString kFontFile = QStringLiteral(WAYBILL_FONT_DIR "/ArialDT.ttf");
-const QString kBaseFile = QStringLiteral(WAYBILL_BASE_FONT);
-
-// One pixel per font unit, so that sizes below are in font units.
-constexpr qreal kUnitsPerEm = 2048;
-
-constexpr int kDiameterCad = 186;
-constexpr int kFirstFraction = 201;
-constexpr int kLastFraction = 231;
-constexpr int kDiameter = 232;
-constexpr int kLastSymbol = 241;
-
-bool IsSymbol(int code) {
-    return code == kDiameterCad || (code >= kFirstFraction && code <= kLastSymbol);
-}
 
 struct Glyph {
     quint32 index = 0;
     qreal advance = 0;
     QPainterPath path;
+    QRectF box;
 };
 
 Glyph GlyphOf(const QRawFont& font, int code) {
-    const QList<quint32> indexes = font.glyphIndexesForString(QString(QChar(code)));
-    Glyph glyph;
-    if (indexes.size() == 1) {
-        glyph.index = indexes.front();
-        glyph.advance = font.advancesForGlyphIndexes(indexes).front().x();
-        glyph.path = font.pathForGlyph(glyph.index);
-    }
-    return glyph;
+    const QList<quint32> index = font.glyphIndexesForString(QString(QChar(code)));
+    const QPainterPath path = font.pathForGlyph(index.front());
+    return {index.front(), font.advancesForGlyphIndexes(index).front().x(), path,
+            path.boundingRect()};
 }
 
 // Outlines may be re-encoded when the font is written, so shapes are compared by what
 // they occupy rather than point by point.
 bool SameShape(const Glyph& a, const Glyph& b) {
-    const QRectF ra = a.path.boundingRect();
-    const QRectF rb = b.path.boundingRect();
     auto near = [](qreal x, qreal y) { return qAbs(x - y) < 0.5; };
-    return near(a.advance, b.advance) && near(ra.left(), rb.left()) && near(ra.top(), rb.top()) &&
-           near(ra.right(), rb.right()) && near(ra.bottom(), rb.bottom());
+    return near(a.advance, b.advance) && near(a.box.left(), b.box.left()) &&
+           near(a.box.top(), b.box.top()) && near(a.box.right(), b.box.right()) &&
+           near(a.box.bottom(), b.box.bottom());
 }
 
-class ArialDtFont : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(drawing_.isValid()) << "cannot load " << kFontFile.toStdString();
-        ASSERT_TRUE(base_.isValid()) << "cannot load the base face " << kBaseFile.toStdString()
-                                     << " (package fonts-liberation2)";
-    }
-    const QRawFont drawing_{kFontFile, kUnitsPerEm, QFont::PreferNoHinting};
-    const QRawFont base_{kBaseFile, kUnitsPerEm, QFont::PreferNoHinting};
-};
-
-TEST_F(ArialDtFont, IsFoundByItsFamilyName) {
-    EXPECT_EQ(drawing_.styleName(), QStringLiteral("Regular"));
-
-    // The program asks for the face by name once the file is registered.
+TEST(ArialDtFont, FamilyAndGlyphs) {
     const int id = QFontDatabase::addApplicationFont(kFontFile);
     ASSERT_GE(id, 0);
     EXPECT_EQ(QFontDatabase::applicationFontFamilies(id), QStringList{QStringLiteral("ArialDT")});
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("ArialDT"))).family(), QStringLiteral("ArialDT"));
     QFontDatabase::removeApplicationFont(id);
-}
 
-TEST_F(ArialDtFont, DrawsItsOwnGlyphAtEverySymbolCode) {
-    const QRectF digit = GlyphOf(drawing_, '8').path.boundingRect();
-    for (int code = kDiameterCad; code <= kLastSymbol; ++code) {
-        if (!IsSymbol(code)) {
-            continue;
-        }
-        SCOPED_TRACE(code);
-        const Glyph glyph = GlyphOf(drawing_, code);
-        const QRectF box = glyph.path.boundingRect();
-        EXPECT_NE(glyph.index, 0u); // the font has the character
-        EXPECT_FALSE(glyph.path.isEmpty());
-        EXPECT_GT(glyph.advance, box.width());
-        EXPECT_FALSE(SameShape(glyph, GlyphOf(base_, code))) << "still the base face's glyph";
-        // Inside the line box, where neither screen nor printer clips it.
-        EXPECT_GE(box.top(), -drawing_.ascent());
-        EXPECT_LE(box.bottom(), drawing_.descent());
-        if (code >= kFirstFraction && code <= kLastFraction) {
-            // As tall as a digit at least, standing on the base line like the digits before it.
-            EXPECT_LE(box.top(), digit.top());
-            EXPECT_NEAR(box.bottom(), digit.bottom(), 40);
-        }
-    }
-}
-
-TEST_F(ArialDtFont, GivesEveryCodeItsOwnGlyphButTheTwoDiameterCodes) {
+    // One pixel per font unit, so that sizes below are in font units.
+    const QRawFont drawing(kFontFile, 2048, QFont::PreferNoHinting);
+    const QRawFont base(QStringLiteral(WAYBILL_BASE_FONT), 2048, QFont::PreferNoHinting);
+    ASSERT_TRUE(drawing.isValid() && base.isValid()) << "base face: package fonts-liberation2";
+    const QRectF digit = GlyphOf(drawing, '8').box;
     std::set<quint32> indexes;
     std::vector<QPainterPath> fractions;
-    for (int code = kFirstFraction; code <= kLastSymbol; ++code) {
-        const Glyph glyph = GlyphOf(drawing_, code);
-        EXPECT_TRUE(indexes.insert(glyph.index).second) << code << " shares its glyph";
-        if (code <= kLastFraction) {
-            EXPECT_EQ(std::count(fractions.begin(), fractions.end(), glyph.path), 0)
-                << code << " looks like another fraction";
+    for (int code = 0x20; code <= 0xFF; ++code) {
+        SCOPED_TRACE(code);
+        const Glyph glyph = GlyphOf(drawing, code);
+        if (code != 186 && (code < 201 || code > 241)) { // the base face keeps texts' widths
+            EXPECT_TRUE((code > 0x7E && code < 0xA1) || SameShape(glyph, GlyphOf(base, code)));
+            continue;
+        }
+        EXPECT_NE(glyph.index, 0u);
+        EXPECT_FALSE(glyph.box.isEmpty());
+        EXPECT_GT(glyph.advance, glyph.box.width());
+        EXPECT_FALSE(SameShape(glyph, GlyphOf(base, code))) << "still the base face's glyph";
+        EXPECT_GE(glyph.box.top(), -drawing.ascent()); // inside the line box, never clipped
+        EXPECT_LE(glyph.box.bottom(), drawing.descent());
+        if (code <= 231 && code != 186) { // fractions: on the base line, at least digit-tall
+            EXPECT_LE(glyph.box.top(), digit.top());
+            EXPECT_NEAR(glyph.box.bottom(), digit.bottom(), 40);
+            EXPECT_EQ(std::count(fractions.begin(), fractions.end(), glyph.path), 0);
             fractions.push_back(glyph.path);
         }
+        // The CAD code %%c becomes 186, the formatter writes 232: both are the diameter.
+        EXPECT_TRUE(indexes.insert(glyph.index).second || code == 232) << "shares its glyph";
     }
-    // The CAD code %%c becomes 186, the formatter writes 232: both are the diameter.
-    EXPECT_EQ(GlyphOf(drawing_, kDiameterCad).index, GlyphOf(drawing_, kDiameter).index);
-}
-
-// Plain text keeps the base face's metrics, so measured widths and justified attribute texts
-// come out as laid out.
-TEST_F(ArialDtFont, KeepsTheBaseGlyphsOfEveryOtherCharacter) {
-    for (int code = 0x20; code <= 0xFF; ++code) {
-        if (!IsSymbol(code) && (code <= 0x7E || code >= 0xA1)) {
-            SCOPED_TRACE(code);
-            EXPECT_TRUE(SameShape(GlyphOf(drawing_, code), GlyphOf(base_, code)));
-        }
-    }
+    EXPECT_EQ(GlyphOf(drawing, 186).index, GlyphOf(drawing, 232).index);
 }
 
 } // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 
-using waybill::test::Rgb;
-using waybill::test::WmfWriter;
+using namespace waybill::test;
 
 // A placeable line drawing as a CAD program writes one: pens, lines, a frame and a label.
 WmfWriter LineDrawing() {
@@ -50,9 +49,9 @@ WmfWriter Curves() {
     w.Select(w.CreatePen(0, 0, Rgb(0, 0, 0)));
     w.Select(w.CreateBrush(2, Rgb(0, 0, 0), 3));
     w.Ellipse(100, 100, 1340, 1340);
-    w.ArcLike(waybill::test::kWmfArc, 1540, 100, 2780, 1340, {2780, 720}, {2160, 1340});
-    w.ArcLike(waybill::test::kWmfPie, 1540, 100, 2780, 1340, {2160, 100}, {1540, 720});
-    w.ArcLike(waybill::test::kWmfChord, 200, 200, 1240, 1240, {1240, 720}, {200, 720});
+    w.ArcLike(kWmfArc, 1540, 100, 2780, 1340, {2780, 720}, {2160, 1340});
+    w.ArcLike(kWmfPie, 1540, 100, 2780, 1340, {2160, 100}, {1540, 720});
+    w.ArcLike(kWmfChord, 200, 200, 1240, 1240, {1240, 720}, {200, 720});
     w.Select(w.CreateBrush(0, Rgb(200, 200, 200)));
     w.PolyPolygon({{{300, 300}, {1100, 300}, {700, 1100}}, {{600, 500}, {800, 500}, {700, 700}}});
     w.Polygon({{1600, 1300}, {2700, 1300}, {2150, 1400}});
@@ -91,15 +90,10 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    const std::pair<const char*, WmfWriter> seeds[] = {
-        {"line_drawing.wmf", LineDrawing()},
-        {"curves.wmf", Curves()},
-        {"states.wmf", States()},
-    };
-    for (const auto& [name, writer] : seeds) {
-        std::ofstream out(folder / name, std::ios::binary);
-        out << writer.Bytes();
-        if (!out) {
+    for (const auto& [name, writer] :
+         {std::pair{"line_drawing.wmf", LineDrawing()}, std::pair{"curves.wmf", Curves()},
+          std::pair{"states.wmf", States()}}) {
+        if (!(std::ofstream(folder / name, std::ios::binary) << writer.Bytes())) {
             std::fprintf(stderr, "cannot write %s\n", name);
             return 1;
         }
