@@ -1,29 +1,23 @@
 #pragma once
 
-#include <map>
-
 #include "refdb/ReferenceDatabase.h"
 #include "units/Text.h"
+
+#include <map>
 
 namespace waybill::test {
 
 // An in-memory reference database for the page tests.
 class FakeDatabase : public ReferenceDatabase {
-public:
-    // A grid with `columns` columns labelled by `labels` (missing labels: "C<k>"), each 1
-    // sheet inch wide.
-    void AddGrid(const std::string& name, int columns, int rows,
-                 std::vector<std::string> labels = {}, float left = 0, float top = 0) {
+  public:
+    // A grid of `columns` columns "C<k>", each 1 sheet inch wide.
+    void AddGrid(const std::string& name, int columns, int rows, float left = 0, float top = 0) {
         grids_[ToLower(name)] = GridDefinition{name, columns, rows, left, top, 0.25f};
-        std::vector<std::vector<FieldValue>> rowsOfTable;
+        std::vector<std::vector<FieldValue>> columnRows;
         for (int c = 0; c < columns; ++c) {
-            const std::string label = c < static_cast<int>(labels.size())
-                                          ? labels[static_cast<std::size_t>(c)]
-                                          : "C" + std::to_string(c);
-            rowsOfTable.push_back({1.0, std::int64_t{c % 3}, label, std::int64_t{c + 1},
-                                   std::int64_t{0}});
+            columnRows.push_back({1.0, std::int64_t{c % 3}, "C" + std::to_string(c)});
         }
-        AddTable(name, {"Width", "Align", "Label", "ColumnIDX", "BoldLine"}, rowsOfTable);
+        AddTable(name, {"Width", "Align", "Label"}, columnRows);
     }
 
     void AddTable(const std::string& name, std::vector<std::string> fields,
@@ -48,13 +42,11 @@ public:
         }
         return found->second;
     }
-    bool HasTable(std::string_view name) const override {
-        return tables_.contains(ToLower(name));
-    }
+    bool HasTable(std::string_view name) const override { return tables_.contains(ToLower(name)); }
 
     mutable int reads = 0;
 
-private:
+  private:
     std::map<std::string, GridDefinition> grids_;
     std::map<std::string, TableRows> tables_;
 };

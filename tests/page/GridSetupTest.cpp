@@ -1,56 +1,60 @@
-#include <gtest/gtest.h>
-
-#include <numeric>
+#include "page/GridSetup.h"
 
 #include "FakeDatabase.h"
-#include "page/GridSetup.h"
+#include "page/PageLayout.h"
+
+#include <gtest/gtest.h>
+#include <numeric>
 
 namespace waybill {
 namespace {
 
-using test::FakeDatabase;
+double Sum(const std::vector<double>& v) {
+    return std::accumulate(v.begin(), v.end(), 0.0);
+}
 
-double Sum(const std::vector<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0); }
-
-TEST(SetupGrid, LaysOutFromTheDefinition) {
-    FakeDatabase db;
-    db.AddGrid("sht", 4, 20, {"QTY", "LENGTH", "", "PART NUMBER"}, 0.5f, 1.25f);
+TEST(SetupGrid, LaysOutFromTheDefinitionAndRescalesToANewArea) {
+    test::FakeDatabase db;
+    db.AddGrid("sht", 4, 20, 0.5f, 1.25f);
     db.AddTable("sht", {"Width", "Align", "Label"},
-                {{0.8, std::int64_t{1}, "QTY"}, {1.55, std::int64_t{4}, "LENGTH"},
-                 {2.0, std::int64_t{7}, FieldValue{}}, {9.0, std::int64_t{1}, "PART NUMBER"}});
+                {{0.8, std::int64_t{1}, "QTY"},
+                 {1.55, std::int64_t{4}, "LENGTH"},
+                 {2.0, std::int64_t{7}, FieldValue{}},
+                 {9.0, std::int64_t{1}, "PART NUMBER"}});
     const PageAreaMetrics area{1025, 600, 100, 80, 1};
-    const auto result = SetupGrid(db, "SHT", area);
-    ASSERT_TRUE(std::holds_alternative<GridLayout>(result));
-    const auto& grid = std::get<GridLayout>(result);
-    EXPECT_EQ(grid.columns, 4);
+    auto grid = std::get<GridLayout>(SetupGrid(db, "SHT", area));
     EXPECT_EQ(grid.rows, 21);
-    EXPECT_DOUBLE_EQ(grid.left, 0.5);
     EXPECT_DOUBLE_EQ(grid.top, 100);
-    EXPECT_DOUBLE_EQ(grid.width, 1025);
     EXPECT_DOUBLE_EQ(grid.height, 500);
     EXPECT_EQ(grid.columnWidths, (std::vector<double>{80, 155, 200, 590}));
     EXPECT_EQ(grid.alignments, (std::vector<int>{1, 4, 7, 1}));
     EXPECT_EQ(grid.headers, (std::vector<std::string>{"QTY", "LENGTH", "", "PART NUMBER"}));
     EXPECT_FALSE(grid.compIdShaded);
-    EXPECT_NEAR(Sum(grid.rowHeights), 500, 1);
-}
 
-TEST(SetupGrid, LastColumnTakesWhatIsLeftEvenWhenNothingIs) {
-    FakeDatabase db;
-    db.AddGrid("wide", 3, 2, {"A", "B", "comp. id"});
-    db.AddTable("wide", {"Width", "Align", "Label"},
-                {{6.0, std::int64_t{0}, "A"}, {6.0, std::int64_t{0}, "B"},
+    RescaleGrid(grid, area, {1537, 900, 150, 120, 0.5});
+    EXPECT_DOUBLE_EQ(grid.top, 150);
+    EXPECT_DOUBLE_EQ(grid.height, 750);
+    EXPECT_EQ(grid.columnWidths, (std::vector<double>{120, 232, 300, 885}));
+    EXPECT_NEAR(Sum(grid.rowHeights), 750, 0.5);
+
+    // The last column takes what is left, even when nothing is.
+    db.AddTable("sht", {"Width", "Align", "Label"},
+                {{6.0, std::int64_t{0}, "A"},
+                 {6.0, std::int64_t{0}, "B"},
+                 {1.0, std::int64_t{0}, "B"},
                  {1.0, std::int64_t{0}, "comp. id"}});
-    const auto grid = std::get<GridLayout>(SetupGrid(db, "wide", {1000, 500, 100, 100, 1}));
-    EXPECT_DOUBLE_EQ(grid.columnWidths.back(), -200);
+    grid = std::get<GridLayout>(SetupGrid(db, "sht", {1000, 500, 100, 100, 1}));
+    EXPECT_DOUBLE_EQ(grid.columnWidths.back(), -300);
     EXPECT_TRUE(grid.compIdShaded); // the label matches in any letter case
 }
 
 TEST(SetupGrid, MissingDefinitionOrColumnsAreReported) {
-    FakeDatabase db;
+    test::FakeDatabase db;
     db.AddGrid("short", 3, 2);
     db.AddTable("short", {"Width"}, {{1.0}, {1.0}});
-    for (const char* name : {"unknown", "short"}) {
+    db.AddGrid("tableless", 2, 2);
+    db.RemoveTable("tableless");
+    for (const char* name : {"unknown", "short", "tableless"}) {
         const auto result = SetupGrid(db, name, {1000, 500, 100, 100, 1});
         ASSERT_TRUE(std::holds_alternative<UserMessage>(result)) << name;
         EXPECT_EQ(std::get<UserMessage>(result).text,
@@ -66,20 +70,6 @@ TEST(ResizeRows, SpreadsTheRemainderEveryStepFromRowZero) {
         EXPECT_DOUBLE_EQ(heights[static_cast<std::size_t>(r)], (r % 2 == 0 && r < 20) ? 11 : 10)
             << r;
     }
-}
-
-TEST(ResizeRows, FillsToWithinOnePixel) {
-    for (int rows : {1, 2, 7, 21, 40}) {
-        for (double height : {0.0, 13.0, 99.5, 500.0, 731.0}) {
-            const auto heights = ResizeRows(height, rows, 1);
-            ASSERT_EQ(heights.size(), static_cast<std::size_t>(rows));
-            EXPECT_LE(std::abs(Sum(heights) - height), std::max(1.0, height / rows)) << rows;
-            for (double h : heights) {
-                EXPECT_GE(h, 0);
-            }
-        }
-    }
-    EXPECT_DOUBLE_EQ(Sum(ResizeRows(100, 4, 1)), 100);
     EXPECT_TRUE(ResizeRows(100, 0, 1).empty());
     // Device pixels smaller than a unit: rows are whole device pixels.
     EXPECT_DOUBLE_EQ(ResizeRows(10, 4, 0.5)[1], 2.5);
