@@ -6,7 +6,7 @@
 #include "app/gui/dlgRedLine.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/MainWindowActions.h"
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 #include "platform/gui/WaitCursor.h"
 #include "app/gui/WaybillMain.h"
 #include "model/FwbFile.h"

@@ -3,7 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/gui/frmWaybillMain.h"
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 #include "model/FwbFile.h"
 #include "platform/gui/DialogService.h"
 

@@ -1,6 +1,6 @@
 #include "app/gui/dlgAddPage.h"
 
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/gui/dlgFolderTree.h"
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 #include "platform/gui/DialogService.h"
 
 #include <QDir>

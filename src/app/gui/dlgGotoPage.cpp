@@ -2,7 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CommandEnabling.h"
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 #include "model/Book.h"
 #include "platform/gui/DialogService.h"
 

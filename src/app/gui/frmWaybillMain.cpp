@@ -3,7 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/CommandEnabling.h"
 #include "app/gui/MainWindowActions.h"
-#include "app/gui/QtText.h"
+#include "platform/gui/QtText.h"
 #include "app/gui/WaybillMain.h"
 #include "page/gui/PageWidget.h"
 #include "page/PageData.h"

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/gui/MetafilePainter.h"
+#include "platform/gui/QtText.h"
 
 #include <QPainter>
 
@@ -22,8 +23,7 @@ void BlockPicture::Paint(QPainter& painter, const std::vector<BlockLayer>& layer
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const BlockLayer& layer : layers) {
         if (!layer.drawing) {
-            PaintMetafilePlaceholder(painter, target,
-                                     QString::fromStdString(Cp1252ToUtf8(layer.name)));
+            PaintMetafilePlaceholder(painter, target, FromCp1252(layer.name));
             continue;
         }
         PaintMetafile(painter, *layer.drawing, target);

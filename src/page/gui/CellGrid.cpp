@@ -1,6 +1,7 @@
 #include "page/gui/CellGrid.h"
 
 #include "platform/Cp1252.h"
+#include "platform/gui/QtText.h"
 
 #include <algorithm>
 #include <QKeyEvent>
@@ -19,14 +20,6 @@ bool LooksNumeric(const QString& text) {
     bool ok = false;
     text.trimmed().toDouble(&ok);
     return ok;
-}
-
-QString CellString(const std::string& cp1252) {
-    // Plain ASCII (nearly every cell) needs no code page conversion.
-    const bool ascii = std::all_of(cp1252.begin(), cp1252.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return ascii ? QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()))
-                 : QString::fromStdString(Cp1252ToUtf8(cp1252));
 }
 
 } // namespace
@@ -174,7 +167,7 @@ void CellGrid::paintEvent(QPaintEvent* event) {
             if (bytes.empty()) {
                 continue;
             }
-            const QString text = CellString(bytes);
+            const QString text = FromCp1252(bytes);
             const Qt::Alignment align =
                 r == 0 ? Qt::AlignCenter : GridAlignment(ColumnAlignmentCode(c), text);
             painter.setPen(selected ? highlightText : Qt::black);

@@ -130,11 +130,11 @@ void PageWidget::Impl::OpenCellBox(int gridIndex, const std::string& startText) 
     const Qt::Alignment align = GridAlignment(g->ColumnAlignmentCode(editColumn));
     box->setAlignment((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     if (!startText.empty()) {
-        box->setText(ToQString(startText));
+        box->setText(FromCp1252(startText));
         box->deselect();
         box->end(false);
     } else {
-        box->setText(ToQString(CellText(gridIndex, editRow, editColumn)));
+        box->setText(FromCp1252(CellText(gridIndex, editRow, editColumn)));
         box->selectAll();
     }
     box->show();
@@ -157,7 +157,7 @@ void PageWidget::Impl::CommitCellBox() {
     }
     const int gridIndex = boxGrid;
     boxGrid = -1; // closed before the hide below moves the focus
-    StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(FromQString(box->text())));
+    StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(ToCp1252(box->text())));
     box->hide();
     emit self.EditStateChanged();
 }
@@ -179,7 +179,7 @@ void PageWidget::Impl::CellBoxExit(waybill::CellBoxExit how) {
     }
     CellGrid* g = GridOf(boxGrid);
     if (how == CellBoxExit::Escape) {
-        box->setText(ToQString(CellText(boxGrid, editRow, editColumn)));
+        box->setText(FromCp1252(CellText(boxGrid, editRow, editColumn)));
     }
     const int row = editRow;
     const int column = editColumn;
@@ -275,7 +275,7 @@ void PageWidget::Impl::CopyGridSelection(int gridIndex) {
             row.push_back(CellText(gridIndex, r, c));
         }
     }
-    QGuiApplication::clipboard()->setText(ToQString(JoinClipText(rows)));
+    QGuiApplication::clipboard()->setText(FromCp1252(JoinClipText(rows)));
 }
 
 void PageWidget::Copy() {
@@ -344,9 +344,8 @@ void PageWidget::Paste() {
     if (selection.bottom != selection.top || selection.right != selection.left) {
         return; // a paste starts from one cell
     }
-    const PastePlan plan =
-        PlanPaste(FromQString(QGuiApplication::clipboard()->text()), cells->Row(), cells->Column(),
-                  cells->Rows() - 1, cells->Columns() - 1);
+    const PastePlan plan = PlanPaste(ToCp1252(QGuiApplication::clipboard()->text()), cells->Row(),
+                                     cells->Column(), cells->Rows() - 1, cells->Columns() - 1);
     for (const PastedCell& cell : plan.cells) {
         if (d.MayChangeCell(g, cell.row, cell.column)) {
             d.StoreCell(g, cell.row, cell.column, cell.text);

@@ -48,14 +48,6 @@ class NoDatabase : public ReferenceDatabase {
 
 } // namespace
 
-QString ToQString(const std::string& cp1252) {
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
-
-std::string FromQString(const QString& text) {
-    return Utf8ToCp1252(text.toStdString());
-}
-
 PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     : self(owner), dialogs(dialogService) {
     pageFont = QFont(QStringLiteral("Arial"));
@@ -90,14 +82,14 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
                     return;
                 }
                 std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
-                stored = SingleLineText(FromQString(text));
+                stored = SingleLineText(ToCp1252(text));
                 const bool definitionField = i == TblkFinish || i == TblkCadNumber;
                 if (definitionField) {
                     stored = DefinitionField(stored);
                 }
                 if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
                     (definitionField && text.contains(QLatin1Char(',')))) {
-                    edit->setText(ToQString(stored)); // show what is kept
+                    edit->setText(FromCp1252(stored)); // show what is kept
                 }
             });
         QObject::connect(edit, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
@@ -293,7 +285,7 @@ void PageWidget::Impl::SetTitleText(int index, const std::string& text) {
     // focus from one page to the next.
     remembered[static_cast<std::size_t>(index)] = text;
     QLineEdit* edit = boxes[static_cast<std::size_t>(index)];
-    const QString shown = ToQString(text);
+    const QString shown = FromCp1252(text);
     if (edit->text() != shown) {
         settingTitle = true;
         edit->setText(shown);
@@ -418,7 +410,7 @@ std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
     };
     const TextMeasurer measure = [&](std::string_view text, double pointSize) {
         const QFontMetricsF metrics(fontOf(pointSize));
-        return TextExtent{metrics.horizontalAdvance(ToQString(std::string(text))) / kPlacementDpi,
+        return TextExtent{metrics.horizontalAdvance(FromCp1252(std::string(text))) / kPlacementDpi,
                           metrics.height() / kPlacementDpi};
     };
     const double outerHeight = self.window()->frameGeometry().height();
@@ -434,7 +426,7 @@ std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
             continue;
         }
         AttributeText text;
-        text.text = ToQString(placed.text);
+        text.text = FromCp1252(placed.text);
         text.font = fontOf(placed.pointSize);
         text.ascent = QFontMetricsF(text.font).ascent();
         text.topLeft = QPointF(placed.pixelX, placed.pixelY);

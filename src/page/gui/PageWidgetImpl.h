@@ -8,6 +8,7 @@
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "page/PageLayout.h"
+#include "platform/gui/QtText.h"
 
 #include <array>
 #include <optional>
@@ -16,9 +17,6 @@
 #include <string>
 
 namespace waybill {
-
-QString ToQString(const std::string& cp1252);
-std::string FromQString(const QString& text);
 
 // Which grid a cell belongs to: the line-item grid or the revision grid.
 enum GridIndex : int { LineItems = 0, Revisions = 1 };

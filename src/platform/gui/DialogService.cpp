@@ -1,6 +1,7 @@
 #include "platform/gui/DialogService.h"
 
 #include "platform/Cp1252.h"
+#include "platform/gui/QtText.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -134,7 +135,7 @@ QStringList QtNameFilters(const QString& systemFilter) {
 }
 
 QString MessageText(const std::string& cp1252) {
-    QString text = QString::fromStdString(Cp1252ToUtf8(cp1252));
+    QString text = FromCp1252(cp1252);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;

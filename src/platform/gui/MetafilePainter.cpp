@@ -1,6 +1,7 @@
 #include "platform/gui/MetafilePainter.h"
 
 #include "platform/Cp1252.h"
+#include "platform/gui/QtText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -177,7 +178,7 @@ void PaintFigure(QPainter& painter, const MetaFigure& figure, const FrameMap& ma
 }
 
 void PaintText(QPainter& painter, const MetaText& text, const FrameMap& map) {
-    const QString qtext = MetafileText(text.text);
+    const QString qtext = FromCp1252(text.text);
     const double height =
         text.font.height > 0 ? map.Height(text.font.height) : map.DefaultFontHeight();
     const double deviceScale = DeviceScale(painter);
@@ -188,7 +189,7 @@ void PaintText(QPainter& painter, const MetaText& text, const FrameMap& map) {
     // painter is scaled to bring those pixels to the exact height.
     QFont font;
     if (!text.font.faceName.empty()) {
-        font.setFamily(MetafileText(text.font.faceName));
+        font.setFamily(FromCp1252(text.font.faceName));
     }
     font.setWeight(static_cast<QFont::Weight>(
         std::clamp(text.font.weight == 0 ? 400 : text.font.weight, 1, 1000)));
@@ -246,11 +247,6 @@ void PaintText(QPainter& painter, const MetaText& text, const FrameMap& map) {
 
 } // namespace
 
-QString MetafileText(std::string_view cp1252) {
-    const std::string utf8 = Cp1252ToUtf8(cp1252);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 void PaintMetafile(QPainter& painter, const Metafile& drawing, const QRectF& target) {
     const FrameMap map(target, drawing);
     painter.save();
@@ -296,7 +292,7 @@ void PaintBlock(QPainter& painter, const MetafileResult& block, const QRectF& ta
     if (block.drawing) {
         PaintMetafile(painter, *block.drawing, target);
     } else {
-        PaintMetafilePlaceholder(painter, target, MetafileText(blockName));
+        PaintMetafilePlaceholder(painter, target, FromCp1252(blockName));
     }
 }
 

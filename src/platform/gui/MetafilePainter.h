@@ -29,7 +29,5 @@ void PaintMetafilePlaceholder(QPainter& painter, const QRectF& target, const QSt
 void PaintBlock(QPainter& painter, const MetafileResult& block, const QRectF& target,
                 std::string_view blockName);
 
-// A metafile text (Windows-1252 bytes) as Qt text.
-QString MetafileText(std::string_view cp1252);
 
 } // namespace waybill

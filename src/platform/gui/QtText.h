@@ -21,7 +21,13 @@ inline std::string ToUtf8(const QString& text) {
 }
 
 inline QString FromCp1252(std::string_view cp1252) {
-    return FromUtf8(Cp1252ToUtf8(cp1252));
+    // Plain ASCII (nearly every cell and label) needs no code page conversion.
+    for (const char c : cp1252) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return FromUtf8(Cp1252ToUtf8(cp1252));
+        }
+    }
+    return QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
 }
 
 inline std::string ToCp1252(const QString& text) {
