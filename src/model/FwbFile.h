@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Book.h"
+#include "platform/Cp1252.h"
 #include "platform/UserMessage.h"
 
 namespace waybill {
@@ -35,7 +36,5 @@ std::optional<UserMessage> WriteFWB(const Book& book, const std::filesystem::pat
 // "Cannot Open <path>." with the caption "File Error".
 UserMessage CannotOpenMessage(const std::filesystem::path& path);
 
-// A path as it appears in a message (Windows-1252).
-std::string PathText(const std::filesystem::path& path);
 
 } // namespace waybill

@@ -128,11 +128,6 @@ PendingPage ReadDefinition(std::string_view line) {
 
 } // namespace
 
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return Utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
-}
-
 UserMessage CannotOpenMessage(const std::filesystem::path& path) {
     return {"Cannot Open " + PathText(path) + ".", "File Error", MessageIcon::Exclamation};
 }

@@ -25,9 +25,7 @@ std::optional<std::filesystem::path> FindBlockFile(const std::filesystem::path& 
     }
     std::optional<std::filesystem::path> found;
     for (const auto& entry : entries) {
-        const auto utf8 = entry.path().filename().u8string();
-        const std::string name =
-            Utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+        const std::string name = PathText(entry.path().filename());
         if (!EqualsNoCase(name, wanted) || !entry.is_regular_file(error)) {
             continue;
         }

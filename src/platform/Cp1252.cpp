@@ -101,4 +101,9 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return Utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
+}
+
 } // namespace waybill

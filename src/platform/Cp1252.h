@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,8 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 
 // Characters without a Windows-1252 code, and malformed UTF-8, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// A path as it appears in a message or is compared with a name from the documents.
+std::string PathText(const std::filesystem::path& path);
 
 } // namespace waybill

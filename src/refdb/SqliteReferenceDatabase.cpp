@@ -1,4 +1,3 @@
-#include "model/FwbFile.h"
 #include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
 #include "units/Text.h"
