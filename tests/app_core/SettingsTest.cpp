@@ -1,6 +1,5 @@
 #include "app/AppSettings.h"
 #include "app/RecentFiles.h"
-#include "model/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -21,7 +20,7 @@ class MemorySettings : public SettingsStore {
     std::map<std::pair<std::string, std::string>, std::string> values;
 };
 
-TEST(PathSettingsTest, AbsentOrEmptyDocumentAndDatabaseNameTheProgramFolderFiles) {
+TEST(PathSettingsTest, EmptyFileNamesMeanTheProgramFolderFiles) {
     MemorySettings store;
     store.Write("Config", "DefDB", "");
     store.Write("Config", "WorkFolder", "/jobs");
@@ -30,41 +29,12 @@ TEST(PathSettingsTest, AbsentOrEmptyDocumentAndDatabaseNameTheProgramFolderFiles
         (PathSettings{"/opt/waybill/Default.fwb", "/opt/waybill/DefWaybill.db", "/jobs", "", ""}));
 }
 
-TEST(PathSettingsTest, StoredValuesWinAndRoundTrip) {
+TEST(RecentFilesTest, WriteClearsStaleEntriesAndReadKeepsGaps) {
+    const RecentFiles files{"", "/b.fwb", "", "/d.fwb"};
     MemorySettings store;
-    const PathSettings written{"/a/D.fwb", "/a/D.db", "/w", "/e", "/p/spcptrns.dat"};
-    WritePathSettings(store, written);
-    EXPECT_EQ(store.Read("Config", "PunchExport"), "/p/spcptrns.dat");
-    EXPECT_EQ(ReadPathSettings(store, "/elsewhere"), written);
-}
-
-TEST(PathSettingsTest, ConfigurationIsNeededUnlessBothFilesExist) {
-    test::TempDir dir;
-    const std::string fwb = dir.Write("Default.fwb", "x").string();
-    const std::string db = dir.Write("DefWaybill.db", "x").string();
-    EXPECT_FALSE(NeedsPathConfiguration({fwb, db, "", "", ""}));
-    EXPECT_TRUE(NeedsPathConfiguration({fwb, (dir / "none.db").string(), "", "", ""}));
-    EXPECT_TRUE(NeedsPathConfiguration({(dir / "none.fwb").string(), db, "", "", ""}));
-    // A folder is no document.
-    EXPECT_TRUE(NeedsPathConfiguration({dir.Path().string(), db, "", "", ""}));
-    EXPECT_TRUE(NeedsPathConfiguration({"", "", "", "", ""}));
-}
-
-TEST(RecentFilesTest, ReadKeepsGapsAndWriteStoresEveryEntry) {
-    MemorySettings store;
-    store.Write("MRU", "MRU1", "/b.fwb");
-    store.Write("MRU", "MRU3", "/d.fwb");
-    const RecentFiles files = ReadRecentFiles(store);
-    EXPECT_EQ(files, (RecentFiles{"", "/b.fwb", "", "/d.fwb"}));
-    EXPECT_TRUE(AnyRecentFile(files));
-    EXPECT_FALSE(AnyRecentFile(RecentFiles{}));
-
-    // Empty entries are written too, so a dropped file leaves no stale value behind.
-    MemorySettings out;
-    out.Write("MRU", "MRU0", "/stale.fwb");
-    WriteRecentFiles(out, files);
-    EXPECT_EQ(out.values.size(), 4u);
-    EXPECT_EQ(ReadRecentFiles(out), files);
+    store.Write("MRU", "MRU0", "/stale.fwb");
+    WriteRecentFiles(store, files);
+    EXPECT_EQ(ReadRecentFiles(store), files);
 }
 
 TEST(RecentFilesTest, AddPutsThePathFirstClosesGapsAndDropsEntriesContainingIt) {
@@ -76,7 +46,6 @@ TEST(RecentFilesTest, AddPutsThePathFirstClosesGapsAndDropsEntriesContainingIt) 
     EXPECT_EQ(
         AddToMRU({"C:\\JOBS\\A.FWB", "C:\\b.fwb", "C:\\jobs\\a.fwb.bak", ""}, "C:\\jobs\\a.fwb"),
         (RecentFiles{"C:\\jobs\\a.fwb", "C:\\b.fwb", "", ""}));
-    EXPECT_EQ(AddToMRU(AddToMRU({}, "/x.fwb"), "/x.fwb"), (RecentFiles{"/x.fwb", "", "", ""}));
 }
 
 } // namespace
