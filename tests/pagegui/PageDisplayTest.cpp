@@ -4,7 +4,6 @@
 #include "PageWidgetFixture.h"
 
 #include <filesystem>
-#include <QLabel>
 
 namespace waybill::test {
 namespace {
@@ -42,25 +41,6 @@ TEST_F(PageDisplay, ShowsGridBlockAndTitleBlockOfADefaultPage) {
     EXPECT_GT(InkIn(image, QRect(origin, QSize(page.width(), Grid().y() - 2))), 500);
     // Grid lines and texts.
     EXPECT_GT(InkIn(image, QRect(origin + Grid().pos(), Grid().size())), 2000);
-}
-
-TEST_F(PageDisplay, SheetIsCentredAndTheTitleBlockBoxesKeepTheirPlaces) {
-    ShowKind("pre_rel");
-    for (const QSize size : {QSize(1024, 775), QSize(1600, 700), QSize(700, 900)}) {
-        page.resize(size);
-        const SheetGeometry sheet = FitSheet(size.width(), size.height());
-        const QWidget* titleBlock = page.TitleBlockBox(0)->parentWidget();
-        EXPECT_EQ(titleBlock->geometry(), QRect(sheet.left, sheet.top + sheet.pageAreaHeight,
-                                                sheet.width, sheet.titleBlockHeight));
-        EXPECT_EQ(Grid().width(), static_cast<int>(sheet.width));
-        for (int i = 0; i < kTitleBlockFields; ++i) {
-            const QWidget* box = page.TitleBlockBox(i);
-            const TitleBlockSlot& slot = kTitleBlockSlots[static_cast<std::size_t>(i)];
-            EXPECT_NEAR(box->x(), slot.boxLeft * sheet.horizontalScale, 1) << i;
-            EXPECT_NEAR(box->y(), slot.top * sheet.verticalScale, 1) << i;
-            EXPECT_LE(box->geometry().bottom(), titleBlock->height()) << i;
-        }
-    }
 }
 
 TEST_F(PageDisplay, ResizingLosesNothingTyped) {
@@ -112,38 +92,6 @@ TEST_F(PageDisplay, BlocksAreFoundWithoutRegardToCaseAndAMissingOneReportedOnce)
     EXPECT_GT(pictureInk(QSize(200, 40)), 20); // the block's name instead of its drawing
     Show(book.PageCount());                    // shown again: reported again
     EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
-TEST_F(PageDisplay, PageNumberingAndHiding) {
-    ShowKind("pre_rel");
-    for (const auto& [number, total] : {std::pair(true, false), std::pair(false, true)}) {
-        page.SetPageNumbering(number, total);
-        EXPECT_EQ(page.TitleBlockBox(TblkSheetNumber)->isVisible(), number);
-        EXPECT_FALSE(page.TitleBlockBox(TblkSheetTotal)->isVisible());
-    }
-
-    page.HidePage(false);
-    EXPECT_FALSE(Grid().isVisible());
-    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isVisible());
-    page.HidePage(true);
-    EXPECT_FALSE(page.TitleBlockBox(TblkFinish)->isVisible());
-    Show(1);
-    EXPECT_TRUE(Grid().isVisible());
-    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isVisible());
-
-    // A document without pages shows neither part.
-    const Book empty;
-    page.ShowPage(empty, 1);
-    EXPECT_FALSE(Grid().isVisible());
-    EXPECT_FALSE(page.TitleBlockBox(TblkFinish)->isVisible());
-}
-
-TEST(GridAlignment, CodesOfTheGridDefinitions) {
-    EXPECT_EQ(GridAlignment(1), Qt::AlignLeft | Qt::AlignVCenter);
-    EXPECT_EQ(GridAlignment(8), Qt::AlignRight | Qt::AlignBottom);
-    EXPECT_EQ(GridAlignment(9, QStringLiteral(" 12.5")), Qt::AlignRight | Qt::AlignVCenter);
-    EXPECT_EQ(GridAlignment(9, QStringLiteral("1'-0")), Qt::AlignLeft | Qt::AlignVCenter);
-    EXPECT_EQ(GridAlignment(12), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
-#include <tuple>
 
 namespace waybill::test {
 
@@ -40,10 +39,6 @@ class PageWidgetTest : public ::testing::Test {
         page.activateWindow();
         QApplication::processEvents();
         QObject::connect(&page, &PageWidget::Changed, [this] { ++changes; });
-        QObject::connect(&page, &PageWidget::CellHandedOver,
-                         [this](CellHandOver kind, int row, int column) {
-                             handOvers.emplace_back(kind, row, column);
-                         });
     }
 
     // Shows the page of the default document whose CAD base is `cadBase`.
@@ -85,7 +80,6 @@ class PageWidgetTest : public ::testing::Test {
     Book book;
     PageWidget page;
     int changes = 0;
-    std::vector<std::tuple<CellHandOver, int, int>> handOvers; // kind, row, column
 };
 
 inline std::unique_ptr<OpenedReferenceDatabase> PageWidgetTest::opened;
