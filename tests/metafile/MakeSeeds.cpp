@@ -49,9 +49,9 @@ WmfWriter Curves() {
     w.Select(w.CreatePen(0, 0, Rgb(0, 0, 0)));
     w.Select(w.CreateBrush(2, Rgb(0, 0, 0), 3));
     w.Ellipse(100, 100, 1340, 1340);
-    w.ArcLike(kWmfArc, 1540, 100, 2780, 1340, {2780, 720}, {2160, 1340});
-    w.ArcLike(kWmfPie, 1540, 100, 2780, 1340, {2160, 100}, {1540, 720});
-    w.ArcLike(kWmfChord, 200, 200, 1240, 1240, {1240, 720}, {200, 720});
+    w.ArcLike(WmfWriter::kArc, 1540, 100, 2780, 1340, {2780, 720}, {2160, 1340});
+    w.ArcLike(WmfWriter::kPie, 1540, 100, 2780, 1340, {2160, 100}, {1540, 720});
+    w.ArcLike(WmfWriter::kChord, 200, 200, 1240, 1240, {1240, 720}, {200, 720});
     w.Select(w.CreateBrush(0, Rgb(200, 200, 200)));
     w.PolyPolygon({{{300, 300}, {1100, 300}, {700, 1100}}, {{600, 500}, {800, 500}, {700, 700}}});
     w.Polygon({{1600, 1300}, {2700, 1300}, {2150, 1400}});

@@ -19,10 +19,6 @@ const MetaFigure& FigureAt(const Metafile& m, std::size_t i) {
     return std::get<MetaFigure>(m.items.at(i));
 }
 
-const MetaText& TextAt(const Metafile& m, std::size_t i) {
-    return std::get<MetaText>(m.items.at(i));
-}
-
 // A 2 x 1 inch drawing at 1000 units per inch, its window the bounding box.
 WmfWriter Drawing() {
     WmfWriter w;
@@ -32,7 +28,7 @@ WmfWriter Drawing() {
 
 // The bounding box gives the natural size whatever the window says; fixed-size units run up
 // from the window origin, its extent ignored.
-TEST(MetafileSize, PlaceableHeaderAndFixedSizeUnits) {
+TEST(MetafileSize, NaturalSizeWithAndWithoutPlaceableHeader) {
     WmfWriter w;
     w.Placeable(100, 200, 2980, 1640, 1440); // 2 x 1 inch
     w.SetMapMode(6);                         // twips
@@ -43,32 +39,29 @@ TEST(MetafileSize, PlaceableHeaderAndFixedSizeUnits) {
     EXPECT_DOUBLE_EQ(m.widthInches, 2.0);
     EXPECT_DOUBLE_EQ(m.heightInches, 1.0);
     EXPECT_EQ(FigureAt(m, 0).points, (std::vector<MetaPoint>{{0, 0}, {0.5, 0.5}}));
-}
 
-// Zero extents are refused, as the device refuses them; the first usable one is the frame.
-TEST(MetafileSize, WithoutHeaderTheFirstWindowExtentAt1440PerInch) {
-    WmfWriter w;
-    w.SetWindowExt(0, 500);
-    w.SetWindowExt(500, 0);
-    w.Rectangle(0, 0, 10, 10);
-    EXPECT_EQ(ReadMetafile(w.Bytes()).error, MetafileError::NoFrame);
-
-    w.SetWindowExt(2880, -720); // an upward y axis still has a positive size
-    w.SetWindowExt(100, 100);
-    const Metafile m = ReadOk(w);
-    EXPECT_DOUBLE_EQ(m.widthInches, 2.0);
-    EXPECT_DOUBLE_EQ(m.heightInches, 0.5);
-    // The rectangle drawn before the extent was known takes the drawing's frame.
-    EXPECT_EQ(FigureAt(m, 0).points[1], (MetaPoint{10.0 / 2880, 10.0 / -720}));
+    // Without the header, the first usable window extent at 1440 per inch: zero extents are
+    // refused, as the device refuses them, and a rectangle drawn before takes the frame.
+    WmfWriter plain;
+    plain.SetWindowExt(0, 500);
+    plain.SetWindowExt(500, 0);
+    plain.Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(ReadMetafile(plain.Bytes()).error, MetafileError::NoFrame);
+    plain.SetWindowExt(2880, -720); // an upward y axis still has a positive size
+    plain.SetWindowExt(100, 100);
+    const Metafile n = ReadOk(plain);
+    EXPECT_DOUBLE_EQ(n.widthInches, 2.0);
+    EXPECT_DOUBLE_EQ(n.heightInches, 0.5);
+    EXPECT_EQ(FigureAt(n, 0).points[1], (MetaPoint{10.0 / 2880, 10.0 / -720}));
 }
 
 TEST(MetafileSize, UnreadableHeaders) {
-    WmfWriter flat;
+    WmfWriter flat, unscaled;
     flat.Placeable(0, 50, 100, 50, 1440);
-    EXPECT_EQ(ReadMetafile(flat.Bytes()).error, MetafileError::BadHeader);
-    WmfWriter unscaled;
     unscaled.Placeable(0, 0, 100, 100, 0);
-    EXPECT_EQ(ReadMetafile(unscaled.Bytes()).error, MetafileError::BadHeader);
+    for (const WmfWriter& w : {flat, unscaled}) {
+        EXPECT_EQ(ReadMetafile(w.Bytes()).error, MetafileError::BadHeader);
+    }
     std::string bytes = Drawing().Bytes();
     for (std::size_t cut : {0, 10, 22 + 17}) { // in the placeable header, in the one after it
         EXPECT_EQ(ReadMetafile(bytes.substr(0, cut)).error, MetafileError::NotAMetafile) << cut;
@@ -97,27 +90,12 @@ TEST(MetafileMapping, WindowOriginAndExtentMapOntoTheFrame) {
     EXPECT_EQ(FigureAt(m, 0).pen, (MetaPen{MetaPenStyle::Solid, 0.01, {255, 0, 0}}));
     EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0, 0}, {1, 1}}));
     EXPECT_DOUBLE_EQ(FigureAt(m, 1).pen.width, 0.05);
-    EXPECT_EQ(TextAt(m, 2).text, "3\xC9\x93"); // a fraction glyph and a curly quote, as stored
-    EXPECT_EQ(TextAt(m, 2).at, (MetaPoint{1, 1}));
-    EXPECT_EQ(TextAt(m, 2).advances, (std::vector<double>{0.1, 0, 0}));
-    EXPECT_EQ(TextAt(m, 2).font,
+    const MetaText& text = std::get<MetaText>(m.items[2]);
+    EXPECT_EQ(text.text, "3\xC9\x93"); // a fraction glyph and a curly quote, as stored
+    EXPECT_EQ(text.at, (MetaPoint{1, 1}));
+    EXPECT_EQ(text.advances, (std::vector<double>{0.1, 0, 0}));
+    EXPECT_EQ(text.font,
               (MetaFont{.height = 0.5, .escapement = 900, .weight = 700, .faceName = "ArialDT"}));
-}
-
-// Connected LineTo records make one line until the pen changes; an empty polygon is dropped.
-TEST(MetafileFigures, LinesAndPolygons) {
-    WmfWriter w = Drawing();
-    w.MoveTo(0, 0);
-    w.LineTo(1000, 0);
-    w.LineTo(1000, 1000);
-    w.Select(w.CreatePen(2, 0, 0));
-    w.LineTo(0, 1000);
-    w.PolyPolygon({{{0, 0}, {200, 0}, {200, 200}}, {}, {{400, 400}, {600, 400}, {600, 600}}});
-    const Metafile m = ReadOk(w);
-    ASSERT_EQ(m.items.size(), 3u);
-    EXPECT_EQ(FigureAt(m, 0).points.size(), 3u);
-    EXPECT_EQ(FigureAt(m, 1).points, (std::vector<MetaPoint>{{0.5, 1}, {0, 1}}));
-    EXPECT_EQ(FigureAt(m, 2).counts, (std::vector<std::size_t>{3, 3}));
 }
 
 // Deleted slots are reused lowest first; selecting a deleted or missing object keeps the pen
@@ -178,12 +156,13 @@ TEST(MetafileDamage, TheEndOfTheFile) {
     w.Rectangle(0, 0, 10, 10);
     const std::string whole = w.Bytes();
     EXPECT_EQ(ReadMetafile(whole + "\x01\x02\x03").drawing.value_or(Metafile{}).items.size(), 1u);
-    // Cut inside the rectangle record, inside a record header, and a size beyond the file.
-    EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 10)).error, MetafileError::Truncated);
-    EXPECT_EQ(ReadMetafile(whole.substr(0, whole.size() - 3)).error, MetafileError::Truncated);
-    for (const char* size : {"\xFF\xFF\xFF\xFF", "\x02\0\0\0"}) { // or shorter than its header
-        EXPECT_EQ(ReadMetafile(std::string(whole).replace(40, 4, size, 4)).error,
-                  MetafileError::Truncated);
+    // Cut inside the rectangle record or a record header; a record size beyond the file or
+    // shorter than a record header.
+    for (const std::string& bad :
+         {whole.substr(0, whole.size() - 10), whole.substr(0, whole.size() - 3),
+          std::string(whole).replace(40, 4, "\xFF\xFF\xFF\xFF"),
+          std::string(whole).replace(40, 4, "\x02\0\0\0", 4)}) {
+        EXPECT_EQ(ReadMetafile(bad).error, MetafileError::Truncated);
     }
     w.OmitEof();
     EXPECT_EQ(ReadOk(w).items.size(), 1u);
@@ -210,7 +189,6 @@ TEST(MetafileDamage, TooManyRecordsOrPoints) {
         records.Record(0x0102, {});
     }
     EXPECT_EQ(ReadMetafile(records.Bytes()).error, MetafileError::TooLarge);
-
     WmfWriter points = Drawing();
     const std::vector<WmfWriter::Pt> line(60000, {1, 1});
     for (std::size_t i = 0; i * line.size() <= kMetafileMaxPoints; ++i) {

@@ -5,14 +5,11 @@
 namespace waybill::test {
 namespace {
 
-void PutU16(std::string& out, std::uint16_t v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>(v >> 8);
-}
-
-void PutU32(std::string& out, std::uint32_t v) {
-    PutU16(out, static_cast<std::uint16_t>(v & 0xFFFF));
-    PutU16(out, static_cast<std::uint16_t>(v >> 16));
+// Little-endian, as the file stores every number.
+template <typename T> void Put(std::string& out, T v) {
+    for (std::size_t i = 0; i < sizeof v; ++i) {
+        out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    }
 }
 
 // Text bytes packed two to a word, padded with a zero byte to a whole word.
@@ -28,23 +25,20 @@ void PutText(std::vector<std::uint16_t>& params, std::string_view text) {
 
 void WmfWriter::Record(U16 function, const std::vector<U16>& params) {
     const auto words = static_cast<U32>(3 + params.size());
-    PutU32(records_, words);
-    PutU16(records_, function);
+    Put<U32>(records_, words);
+    Put<U16>(records_, function);
     for (U16 p : params) {
-        PutU16(records_, p);
+        Put<U16>(records_, p);
     }
     maxRecordWords_ = std::max(maxRecordWords_, words);
 }
 
 int WmfWriter::Create(U16 function, const std::vector<U16>& params) {
     Record(function, params);
-    const auto free = std::find(slots_.begin(), slots_.end(), false);
-    if (free != slots_.end()) {
-        *free = true;
-        return static_cast<int>(free - slots_.begin());
-    }
-    slots_.push_back(true);
-    return static_cast<int>(slots_.size() - 1);
+    const std::size_t slot = std::find(slots_.begin(), slots_.end(), false) - slots_.begin();
+    slots_.resize(std::max(slots_.size(), slot + 1));
+    slots_[slot] = true;
+    return static_cast<int>(slot);
 }
 
 int WmfWriter::CreateFont(I16 height, std::string_view face, I16 escapement, I16 weight) {
@@ -57,9 +51,7 @@ int WmfWriter::CreateFont(I16 height, std::string_view face, I16 escapement, I16
 
 void WmfWriter::Delete(int slot) {
     Record(0x01F0, {static_cast<U16>(slot)});
-    if (slot >= 0 && static_cast<std::size_t>(slot) < slots_.size()) {
-        slots_[slot] = false;
-    }
+    slots_.at(slot) = false;
 }
 
 void WmfWriter::Poly(U16 function, const std::vector<std::vector<Pt>>& polygons) {
@@ -72,8 +64,7 @@ void WmfWriter::Poly(U16 function, const std::vector<std::vector<Pt>>& polygons)
     }
     for (const auto& polygon : polygons) {
         for (auto [x, y] : polygon) {
-            params.push_back(W(x));
-            params.push_back(W(y));
+            params.insert(params.end(), {W(x), W(y)});
         }
     }
     Record(function, params);
@@ -82,8 +73,7 @@ void WmfWriter::Poly(U16 function, const std::vector<std::vector<Pt>>& polygons)
 void WmfWriter::TextOut(I16 x, I16 y, std::string_view text) {
     std::vector<U16> params{static_cast<U16>(text.size())};
     PutText(params, text);
-    params.push_back(W(y));
-    params.push_back(W(x));
+    params.insert(params.end(), {W(y), W(x)});
     Record(0x0521, params);
 }
 
@@ -91,13 +81,9 @@ void WmfWriter::ExtTextOut(I16 x, I16 y, std::string_view text, const std::vecto
                            const std::vector<I16>& opaqueRect) {
     std::vector<U16> params{W(y), W(x), static_cast<U16>(text.size()),
                             static_cast<U16>(opaqueRect.empty() ? 0 : 2)};
-    for (I16 v : opaqueRect) {
-        params.push_back(W(v));
-    }
+    params.insert(params.end(), opaqueRect.begin(), opaqueRect.end());
     PutText(params, text);
-    for (I16 dx : advances) {
-        params.push_back(W(dx));
-    }
+    params.insert(params.end(), advances.begin(), advances.end());
     Record(0x0A32, params);
 }
 
@@ -105,23 +91,22 @@ std::string WmfWriter::Bytes() const {
     std::string out;
     if (!placeable_.empty()) {
         U16 checksum = 0xCDD7 ^ 0x9AC6; // the words of the header before it, xored
-        PutU32(out, 0x9AC6CDD7);
-        PutU16(out, 0);
+        Put<U32>(out, 0x9AC6CDD7);
+        Put<U16>(out, 0);
         for (I16 v : placeable_) {
-            PutU16(out, W(v));
+            Put<U16>(out, W(v));
             checksum ^= W(v);
         }
-        PutU32(out, 0);
-        PutU16(out, checksum);
+        Put<U32>(out, 0);
+        Put<U16>(out, checksum);
     }
     const std::string body = eof_ ? records_ + std::string("\3\0\0\0\0\0", 6) : records_;
-    PutU16(out, 1); // in memory
-    PutU16(out, 9); // header words
-    PutU16(out, 0x0300);
-    PutU32(out, static_cast<U32>((18 + body.size()) / 2));
-    PutU16(out, static_cast<U16>(slots_.size()));
-    PutU32(out, maxRecordWords_);
-    PutU16(out, 0);
+    const auto size = static_cast<U32>((18 + body.size()) / 2);
+    // In memory, nine header words, version 3, the size, objects, the longest record.
+    for (U16 word : {U16(1), U16(9), U16(0x0300), Lo(size), Hi(size), U16(slots_.size()),
+                     Lo(maxRecordWords_), Hi(maxRecordWords_), U16(0)}) {
+        Put<U16>(out, word);
+    }
     return out + body;
 }
 

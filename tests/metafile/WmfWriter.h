@@ -53,8 +53,8 @@ class WmfWriter {
     void PolyPolygon(const std::vector<std::vector<Pt>>& polygons) { Poly(0x0538, polygons); }
     void Rectangle(I16 l, I16 t, I16 r, I16 b) { Record(0x041B, {W(b), W(r), W(t), W(l)}); }
     void Ellipse(I16 l, I16 t, I16 r, I16 b) { Record(0x0418, {W(b), W(r), W(t), W(l)}); }
-    // kind: 0x0817 arc, 0x081A pie, 0x0830 chord
-    void ArcLike(U16 kind, I16 l, I16 t, I16 r, I16 b, Pt start, Pt end) {
+    enum ArcKind : U16 { kArc = 0x0817, kPie = 0x081A, kChord = 0x0830 };
+    void ArcLike(ArcKind kind, I16 l, I16 t, I16 r, I16 b, Pt start, Pt end) {
         Record(kind, {W(end.second), W(end.first), W(start.second), W(start.first), W(b), W(r),
                       W(t), W(l)});
     }
@@ -82,10 +82,6 @@ class WmfWriter {
     U32 maxRecordWords_ = 3;
     bool eof_ = true;
 };
-
-inline constexpr std::uint16_t kWmfArc = 0x0817;
-inline constexpr std::uint16_t kWmfPie = 0x081A;
-inline constexpr std::uint16_t kWmfChord = 0x0830;
 
 constexpr std::uint32_t Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return r | (std::uint32_t(g) << 8) | (std::uint32_t(b) << 16);
