@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
 #include "model/FwbFile.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
 
 namespace waybill {
 namespace {
@@ -77,12 +76,6 @@ TEST(ConvertCommand, FormatMessageLinesGoToSeparateTerminalLines) {
     const auto in = dir.Write("x.fwb", "WRONG\r\n");
     const CliRun run = Convert(in, dir / "y.fwb");
     EXPECT_EQ(run.err, "The waybill file " + in.string() + " error:\nWRONG\n");
-}
-
-TEST(ConvertCommand, WrongArgumentsAreAUsageError) {
-    std::ostringstream o, e;
-    EXPECT_EQ(cli::Convert({"only-one"}, o, e), 2);
-    EXPECT_NE(e.str().find("usage"), std::string::npos);
 }
 
 } // namespace

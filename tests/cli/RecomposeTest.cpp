@@ -1,11 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sqlite3.h>
-
-#include <sstream>
-
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sstream>
 
 namespace waybill {
 namespace {
@@ -76,22 +74,6 @@ TEST(RecomposeCommand, MissingGridIsReportedAndItsLinesKept) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "Grid lost not found in Grid Definition Table.\n");
     EXPECT_EQ(TempDir::Read(dir / "out.fwb"), Document(pages));
-}
-
-TEST(RecomposeCommand, UnusableInputsWriteNothing) {
-    TempDir dir;
-    const auto db = MakeDatabase(dir);
-    const auto in = dir.Write("in.fwb", Document(""));
-    const auto notDb = dir.Write("not.db", "plain text");
-    EXPECT_EQ(Recompose({in.string(), (dir / "o1.fwb").string(), "--refdb", notDb.string()}).status,
-              1);
-    EXPECT_EQ(Recompose({(dir / "none.fwb").string(), (dir / "o2.fwb").string(), "--refdb",
-                         db.string()})
-                  .status,
-              1);
-    EXPECT_FALSE(std::filesystem::exists(dir / "o1.fwb"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "o2.fwb"));
-    EXPECT_EQ(Recompose({in.string()}).status, 2);
 }
 
 } // namespace

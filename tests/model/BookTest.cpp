@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/Book.h"
+
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
@@ -104,17 +104,6 @@ TEST(BookAdd, DefaultLocationIsAStableAscendingOrder) {
     EXPECT_EQ(empty.CurPage(), 1);
 }
 
-TEST(BookAdd, AddMakesAPageWithTheUnknownLocation) {
-    Book b;
-    b.Add("sht01-1", "PG", "Roof", {"GRID: sht"}, AfterLastPage);
-    const Page& p = b.GetPage(1);
-    EXPECT_EQ(p.CadNumber, "sht01-1");
-    EXPECT_EQ(p.Finish, "PG");
-    EXPECT_EQ(p.Description, "Roof");
-    EXPECT_EQ(p.PageData, PageLines{"GRID: sht"});
-    EXPECT_EQ(p.LocIndex, kUnknownLocIndex);
-}
-
 TEST(BookClipboard, CopiesAreIndependent) {
     Book b = Three();
     b.GotoPage(1);
@@ -153,12 +142,6 @@ TEST(BookReplace, PutsThePageItselfAtTheCursor) {
     Book empty;
     empty.ReplacePage(std::make_shared<Page>(MakePage("x")));
     EXPECT_EQ(empty.PageCount(), 0);
-}
-
-TEST(BookReference, GetPageHandsOutTheStoredPage) {
-    Book b = Three();
-    b.GetPage(1).PageData = {"GRID: changed"};
-    EXPECT_EQ(b.GetPage(1).PageData, PageLines{"GRID: changed"});
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
+#include "model/LegacyImport.h"
 
 #include "TempDir.h"
-#include "model/LegacyImport.h"
+
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
@@ -49,14 +50,6 @@ TEST(LegacyImport, HeaderAndPages) {
                                          "|1|2 ft|3|", "BLOCK: r_panel"}));
     EXPECT_EQ(book.GetPage(2).PageData, (PageLines{"GRID: cab", "|x|y|"}));
     EXPECT_EQ(book.GetPage(2).LocIndex, kUnknownLocIndex);
-}
-
-TEST(LegacyImport, WithoutHeaderLineTheFieldsStayEmpty) {
-    Book book;
-    ASSERT_FALSE(Import("p1\r\n(g)\r\nPG\r\nd\r\n(1)\r\n***\r\n", book));
-    EXPECT_EQ(book.DetailBy, "");
-    EXPECT_EQ(book.JobNumber, "");
-    ASSERT_EQ(book.PageCount(), 1);
 }
 
 TEST(LegacyImport, ExtAndEsLayouts) {
@@ -130,22 +123,6 @@ TEST(LegacyImport, FailuresKeepThePagesReadBefore) {
 
     Book empty;
     ExpectCannotOpen(Import("", empty));
-}
-
-TEST(LegacyImport, MissingFileCannotBeOpened) {
-    test::TempDir dir;
-    Book book;
-    const auto message = ImportWBL(dir / "none.wbl", book);
-    ASSERT_TRUE(message);
-    EXPECT_EQ(message->caption, "File Error");
-}
-
-TEST(LegacyImport, ExtensionDecidesTheReader) {
-    EXPECT_TRUE(IsLegacyDocumentPath("C:/a/JOB12.WBL"));
-    EXPECT_TRUE(IsLegacyDocumentPath("job.wbl"));
-    EXPECT_FALSE(IsLegacyDocumentPath("job.wbl.fwb"));
-    EXPECT_FALSE(IsLegacyDocumentPath("wbl"));
-    EXPECT_FALSE(IsLegacyDocumentPath("job"));
 }
 
 } // namespace

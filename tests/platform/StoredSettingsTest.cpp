@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include "platform/StoredSettings.h"
 
 #include "../model/TempDir.h"
-#include "platform/StoredSettings.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
@@ -33,10 +33,6 @@ TEST(StoredSettings, ReadsTheUsersStoreFile) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
-}
-
-TEST(StoredSettings, ProgramFolderHoldsThisProgram) {
-    EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "platform_tests"));
 }
 
 } // namespace

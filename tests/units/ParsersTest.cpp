@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "units/Parsers.h"
+
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
@@ -25,14 +25,6 @@ TEST(JoinPipeList, FromStartIndex) {
     for (const char* line : {"|a|b|c|", "|a||c|", "|||", "|x|"}) {
         EXPECT_EQ(JoinPipeList(SplitPipeList(line), 0), line);
     }
-}
-
-TEST(IsParenList, TrimmedParentheses) {
-    EXPECT_TRUE(IsParenList(" (a b) "));
-    EXPECT_TRUE(IsParenList("()"));
-    EXPECT_FALSE(IsParenList("("));
-    EXPECT_FALSE(IsParenList("(a b"));
-    EXPECT_FALSE(IsParenList("a)"));
 }
 
 TEST(DecodeCadCodes, PercentCodes) {

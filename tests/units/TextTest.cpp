@@ -1,17 +1,12 @@
-#include <gtest/gtest.h>
+#include "units/Text.h"
 
 #include "platform/Cp1252.h"
 #include "units/NumberText.h"
-#include "units/Text.h"
+
+#include <gtest/gtest.h>
 
 namespace waybill {
 namespace {
-
-TEST(Text, TrimRemovesSpacesOnly) {
-    EXPECT_EQ(Trim("  a b  "), "a b");
-    EXPECT_EQ(Trim("\ta\t"), "\ta\t");
-    EXPECT_EQ(Trim("    "), "");
-}
 
 TEST(Text, CaseFoldingLeavesGlyphBytesAlone) {
     EXPECT_EQ(ToUpper("abc\xE9\xC9z"), "ABC\xE9\xC9Z");
@@ -33,24 +28,6 @@ TEST(NumberText, LeadingNumberReadsLikeTypedText) {
     EXPECT_FALSE(LeadingNumber("1e999").has_value());
 }
 
-TEST(NumberText, IsNumericWholeText) {
-    EXPECT_TRUE(IsNumeric(" 10.0608 "));
-    EXPECT_TRUE(IsNumeric("10."));
-    EXPECT_TRUE(IsNumeric("-3"));
-    EXPECT_FALSE(IsNumeric(""));
-    EXPECT_FALSE(IsNumeric("."));
-    EXPECT_FALSE(IsNumeric("1 2"));
-    EXPECT_FALSE(IsNumeric("12a"));
-}
-
-TEST(NumberText, RoundingIsHalfToEvenAndRangeChecked) {
-    EXPECT_EQ(RoundToInt16(2.5), 2);
-    EXPECT_EQ(RoundToInt16(3.5), 4);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_FALSE(RoundToInt16(32767.5).has_value());
-    EXPECT_FALSE(RoundToInt32(3e9).has_value());
-}
-
 TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;
     for (int c = 1; c < 256; ++c) {
@@ -60,13 +37,13 @@ TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
 }
 
 TEST(Cp1252, HighBlockAndUndefinedCodes) {
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");             // euro sign
-    EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");                 // undefined: C1 control
-    EXPECT_EQ(Cp1252ToUtf8("\xD8\xBA"), "\xC3\x98\xC2\xBA");     // diameter and ordinal sign
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"), "\x93");             // left double quote
-    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");                // no Windows-1252 code
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");                      // truncated sequence
-    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");                   // overlong form
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");         // euro sign
+    EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");             // undefined: C1 control
+    EXPECT_EQ(Cp1252ToUtf8("\xD8\xBA"), "\xC3\x98\xC2\xBA"); // diameter and ordinal sign
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"), "\x93");         // left double quote
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");            // no Windows-1252 code
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");                  // truncated sequence
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");               // overlong form
 }
 
 } // namespace
