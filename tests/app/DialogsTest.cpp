@@ -1,8 +1,8 @@
 #include "app/AppMessages.h"
-#include "app/gui/dlgAddPage.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/gui/dlgFolderTree.h"
 #include "app/gui/dlgGotoPage.h"
+#include "model/Book.h"
 #include "model/TempDir.h"
 #include "support/RecordingDialogService.h"
 
@@ -77,7 +77,7 @@ TEST_F(ConfigPathsTest, CancelCanBeRefusedEvenToEscape) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST(PageDialogsTest, GotoTakesOnlyDigitsAndAddNeedsARow) {
+TEST(PageDialogsTest, GotoPageTakesOnlyDigitsAndSelectsTheirRow) {
     Book book;
     for (const char* cad : {"a-01", "b-01", "c-01"}) {
         book.Add(cad, "", "", {}, AfterLastPage);
@@ -89,14 +89,6 @@ TEST(PageDialogsTest, GotoTakesOnlyDigitsAndAddNeedsARow) {
     QTest::keyClicks(gotoPage.txtPageNumber, QStringLiteral("x3"));
     EXPECT_EQ(gotoPage.txtPageNumber->text(), QStringLiteral("3"));
     EXPECT_EQ(gotoPage.lvPages->selectedItems().value(0)->text(1), QStringLiteral("c-01"));
-
-    dlgAddPage addPage;
-    addPage.FillList(Book{});
-    EXPECT_FALSE(addPage.OKButton->isEnabled());
-    addPage.FillList(book);
-    EXPECT_EQ(addPage.SelectedPages(), std::vector<int>{1});
-    addPage.lvAddPages->clearSelection();
-    EXPECT_FALSE(addPage.OKButton->isEnabled());
 }
 
 } // namespace

@@ -75,16 +75,6 @@ TEST_F(FileCommandsTest, AChangedDocumentStaysUntilSaved) {
     EXPECT_EQ(kept.JobNumber, "4471");
 }
 
-TEST_F(FileCommandsTest, ADocumentWithoutPagesIsDroppedWithoutAsking) {
-    Add({1});
-    dialogs.answers = {MessageAnswer::Yes};
-    Trigger("mnuCtrlsDelPg");
-    EXPECT_TRUE(window->FileChanged());
-    dialogs.Clear();
-    Trigger("mnuFileNew");
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(FileCommandsTest, SaveAsProposesTheJobNumberThenSaveWritesWithoutAsking) {
     Add({1});
     Type(TblkJobNumber, QStringLiteral(" 4471 "));
@@ -127,18 +117,6 @@ TEST_F(FileCommandsTest, FailedSavesAreReportedAndLeaveTheDocumentChangedUnderIt
     EXPECT_EQ(window->RecentFileList()[0], sample.string());
 }
 
-TEST_F(FileCommandsTest, LegacyDocumentsAreOfferedForSavingAsDocumentFiles) {
-    const auto legacy = work / "JOB12.WBL";
-    std::filesystem::copy_file(
-        std::filesystem::path(WAYBILL_SOURCE_DIR) / "fuzz/corpus/legacy_import/basic.wbl", legacy);
-    Open(legacy);
-    EXPECT_GT(window->Waybill().PageCount(), 0);
-    Trigger("mnuFileSave");
-    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, Q(work / "JOB12.fwb"));
-    EXPECT_EQ(window->RecentFileList()[0], legacy.string());
-}
-
 TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
     const auto a = SampleDocument("a & b.fwb");
     const auto b = SampleDocument("b.fwb");
@@ -167,14 +145,6 @@ TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(Settings().value(QStringLiteral("MRU/MRU0")).toString(), Q(b));
     EXPECT_EQ(Settings().value(QStringLiteral("MRU/MRU1")).toString(), Q(a));
-}
-
-TEST_F(FileCommandsTest, StoredRecentFilesKeepTheirSlots) {
-    Settings().setValue(QStringLiteral("MRU/MRU1"), QStringLiteral("/jobs/one.fwb"));
-    ASSERT_TRUE(Start());
-    EXPECT_FALSE(window->Action(QStringLiteral("mnuFileMRU0"))->isVisible());
-    EXPECT_TRUE(window->Action(QStringLiteral("mnuFileMRU1"))->isVisible());
-    EXPECT_TRUE(window->Action(QStringLiteral("mnuFileBar5"))->isVisible());
 }
 
 } // namespace

@@ -38,18 +38,6 @@ TEST_F(StartupTest, MissingDefaultDocumentMustBeNamedBeforeTheWindowOpens) {
     EXPECT_EQ(Settings().value(QStringLiteral("Config/DefFwb")).toString(),
               Q(work / "Default.fwb"));
     EXPECT_GT(window->DefWaybill().PageCount(), 20);
-
-    // From the menu the dialog shows the paths and can be cancelled.
-    modal.handlers.push_back([&](QDialog& d) {
-        auto& dialog = dynamic_cast<dlgConfigPaths&>(d);
-        EXPECT_EQ(dialog.txtDefFwb->text(), Q(work / "Default.fwb"));
-        dialog.txtWorkFolder->setText(QStringLiteral("/changed"));
-        dialog.CancelButton->click();
-        return dialog.result();
-    });
-    Trigger("mnuFileConfig");
-    EXPECT_EQ(modal.shown.size(), 2u);
-    EXPECT_EQ(module->paths.WorkFolder, "");
 }
 
 TEST_F(StartupTest, ADatabaseThatWillNotOpenIsReportedAndAnotherOneTriedOrTheStartEnds) {

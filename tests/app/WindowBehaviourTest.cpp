@@ -52,13 +52,12 @@ TEST_F(WindowBehaviourTest, KeyboardShortcutsRunTheCommands) {
     QWidget* focus = window->Page().TitleBlockBox(TblkCustomer);
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_PageDown);
-    QTest::keyClick(focus, Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(window->Waybill().CurPage(), window->Waybill().PageCount());
-    // Outside a text box Ctrl+Home goes to the first page too.
+    EXPECT_EQ(window->Waybill().CurPage(), 2);
+    // Outside a text box Ctrl+End goes to the last page too.
     QWidget* grid = window->Page().LineItemGrid();
     grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(window->Waybill().CurPage(), 1);
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(window->Waybill().CurPage(), window->Waybill().PageCount());
 
     focus->setFocus();
     QTest::keyClicks(focus, QStringLiteral("Key"));
