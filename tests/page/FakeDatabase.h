@@ -28,25 +28,23 @@ class FakeDatabase : public ReferenceDatabase {
     void RemoveTable(const std::string& name) { tables_.erase(ToLower(name)); }
 
     std::optional<GridDefinition> FindGrid(std::string_view name) const override {
-        const auto found = grids_.find(ToLower(name));
-        if (found == grids_.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return Lookup(grids_, name);
     }
     std::optional<TableRows> ReadTable(std::string_view name) const override {
         ++reads;
-        const auto found = tables_.find(ToLower(name));
-        if (found == tables_.end()) {
-            return std::nullopt;
-        }
-        return found->second;
+        return Lookup(tables_, name);
     }
     bool HasTable(std::string_view name) const override { return tables_.contains(ToLower(name)); }
 
     mutable int reads = 0;
 
   private:
+    template <typename T>
+    static std::optional<T> Lookup(const std::map<std::string, T>& map, std::string_view name) {
+        const auto found = map.find(ToLower(name));
+        return found == map.end() ? std::nullopt : std::optional<T>(found->second);
+    }
+
     std::map<std::string, GridDefinition> grids_;
     std::map<std::string, TableRows> tables_;
 };
