@@ -1,5 +1,4 @@
-// Writes the seed metafiles of the metafile fuzz target into the folder given
-// (fuzz/corpus/metafile), so that they can be made again after the writer changes.
+// Writes the metafile fuzz target's seeds into the folder given (fuzz/corpus/metafile).
 #include "WmfWriter.h"
 
 #include <cstdio>

@@ -1,6 +1,8 @@
 #include "WmfWriter.h"
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
 
 namespace waybill::test {
 namespace {
@@ -55,10 +57,7 @@ void WmfWriter::Delete(int slot) {
 }
 
 void WmfWriter::Poly(U16 function, const std::vector<std::vector<Pt>>& polygons) {
-    std::vector<U16> params;
-    if (function == 0x0538) {
-        params.push_back(static_cast<U16>(polygons.size()));
-    }
+    std::vector<U16> params(function == 0x0538 ? 1 : 0, static_cast<U16>(polygons.size()));
     for (const auto& polygon : polygons) {
         params.push_back(static_cast<U16>(polygon.size()));
     }
@@ -88,23 +87,20 @@ void WmfWriter::ExtTextOut(I16 x, I16 y, std::string_view text, const std::vecto
 }
 
 std::string WmfWriter::Bytes() const {
-    std::string out;
+    std::vector<U16> words;
     if (!placeable_.empty()) {
-        U16 checksum = 0xCDD7 ^ 0x9AC6; // the words of the header before it, xored
-        Put<U32>(out, 0x9AC6CDD7);
-        Put<U16>(out, 0);
-        for (I16 v : placeable_) {
-            Put<U16>(out, W(v));
-            checksum ^= W(v);
-        }
-        Put<U32>(out, 0);
-        Put<U16>(out, checksum);
+        words = {0xCDD7, 0x9AC6, 0};
+        words.insert(words.end(), placeable_.begin(), placeable_.end());
+        words.insert(words.end(), {0, 0});
+        words.push_back(std::reduce(words.begin(), words.end(), U16(0), std::bit_xor<U16>()));
     }
     const std::string body = eof_ ? records_ + std::string("\3\0\0\0\0\0", 6) : records_;
     const auto size = static_cast<U32>((18 + body.size()) / 2);
     // In memory, nine header words, version 3, the size, objects, the longest record.
-    for (U16 word : {U16(1), U16(9), U16(0x0300), Lo(size), Hi(size), U16(slots_.size()),
-                     Lo(maxRecordWords_), Hi(maxRecordWords_), U16(0)}) {
+    words.insert(words.end(), {1, 9, 0x0300, Lo(size), Hi(size), U16(slots_.size()),
+                               Lo(maxRecordWords_), Hi(maxRecordWords_), 0});
+    std::string out;
+    for (U16 word : words) {
         Put<U16>(out, word);
     }
     return out + body;
