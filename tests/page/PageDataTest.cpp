@@ -52,10 +52,9 @@ TEST_F(PageDataTest, WorkedExample) {
     ASSERT_TRUE(view.BlockAttribValues.Replace("trim22", "trim22::|6|5|4|"));
 
     const PageLines composed = Compose(view);
-    const PageLines expected = {
-        "REVGRID:", "|A|1-5-03|RB||||||||||", "GRID: LIST", "|P-1|M1|4|10'|",
-        "2",        "2 |P-2|M2|1|5'|",        "2",          "ATTRIBLK: trim22",
-        "|6|5|4|"};
+    const PageLines expected = {"REVGRID:",   "|A|1-5-03|RB||||||||||", "GRID: LIST",
+                                "|P-1|M1|4|10'|", "2", "2 |P-2|M2|1|5'|", "2",
+                                "ATTRIBLK: trim22", "|6|5|4|"};
     EXPECT_EQ(composed, expected);
 
     // Rendering the composed lines fills exactly the same cells.
