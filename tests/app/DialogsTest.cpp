@@ -2,22 +2,14 @@
 #include "app/gui/dlgConfigPaths.h"
 #include "app/gui/dlgFolderTree.h"
 #include "app/gui/dlgGotoPage.h"
-#include "model/Book.h"
-#include "model/TempDir.h"
-#include "support/RecordingDialogService.h"
+#include "WindowFixture.h"
 
 #include <gtest/gtest.h>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
 
 namespace waybill {
 namespace {
 
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
+using test::Q;
 
 class ConfigPathsTest : public ::testing::Test {
   protected:
