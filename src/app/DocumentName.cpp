@@ -1,9 +1,24 @@
 #include "app/DocumentName.h"
 
-#include "units/Parsers.h"
 #include "units/Text.h"
 
 namespace waybill {
+
+std::string DocFileName(std::string_view path) {
+    const std::size_t sep = path.find_last_of("\\/");
+    const std::string name(sep == std::string_view::npos ? path : path.substr(sep + 1));
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
+        return name + ".fwb";
+    }
+    if (EndsWithNoCase(name, ".fwb")) {
+        return name;
+    }
+    if (EndsWithNoCase(name, ".wbl")) {
+        return name.substr(0, dot) + ".fwb";
+    }
+    return name + ".fwb";
+}
 
 std::string DocPathFor(std::string_view path) {
     if (path.empty()) {

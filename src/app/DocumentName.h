@@ -7,6 +7,10 @@ namespace waybill {
 
 // How the open document is named. Paths use "\" or "/" between folders.
 
+// The document's file name for a path, with the ".fwb" extension. Both "\" and "/"
+// separate folders, so Windows paths stored in settings work on every platform.
+std::string DocFileName(std::string_view path);
+
 // `DocPath` for a path the document was opened from or saved to: its folder (with the
 // separator) and its document file name, so a legacy "JOB12.WBL" becomes "JOB12.fwb" in the
 // same folder. Empty for an empty path (a new document).

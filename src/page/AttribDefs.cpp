@@ -4,7 +4,7 @@
 
 #include "units/Parsers.h"
 #include "units/Text.h"
-#include "units/Utils.h"
+#include "units/Angles.h"
 
 namespace waybill {
 

@@ -142,20 +142,39 @@ std::vector<std::string> TokenizeList(std::string_view text) {
     return tokens;
 }
 
-std::string DocFileName(std::string_view path) {
-    const std::size_t sep = path.find_last_of("\\/");
-    const std::string name(sep == std::string_view::npos ? path : path.substr(sep + 1));
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos) {
-        return name + ".fwb";
+std::string SetParenText(std::string_view text, std::string_view value, int index) {
+    if (text.find('(') == std::string_view::npos) {
+        if (value.empty()) {
+            return std::string(text);
+        }
+        return std::string(text) + " (" + std::string(value) + ")";
     }
-    if (EndsWithNoCase(name, ".fwb")) {
-        return name;
+    std::string out;
+    std::size_t start = 0;
+    int pieceNumber = 0;
+    while (true) {
+        const std::size_t open = text.find('(', start);
+        const std::string_view piece =
+            text.substr(start, open == std::string_view::npos ? open : open - start);
+        if (pieceNumber == 0) {
+            out += piece;
+        } else {
+            out += '(';
+            const std::size_t close = piece.find(')');
+            if (pieceNumber == index && close != std::string_view::npos) {
+                out += value;
+                out += piece.substr(close);
+            } else {
+                out += piece;
+            }
+        }
+        if (open == std::string_view::npos) {
+            break;
+        }
+        start = open + 1;
+        ++pieceNumber;
     }
-    if (EndsWithNoCase(name, ".wbl")) {
-        return name.substr(0, dot) + ".fwb";
-    }
-    return name + ".fwb";
+    return out;
 }
 
 } // namespace waybill

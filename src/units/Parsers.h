@@ -15,8 +15,8 @@ bool IsParenList(std::string_view text);
 std::string DecodeCadCodes(std::string_view text);
 // The top-level items of a parenthesised list.
 std::vector<std::string> TokenizeList(std::string_view text);
-// The document's file name for a path, with the ".fwb" extension. Both "\" and "/"
-// separate folders, so Windows paths stored in settings work on every platform.
-std::string DocFileName(std::string_view path);
+// `text` with the index-th parenthesised value (from 1) replaced by `value`; a text without
+// parentheses gets " (value)" appended, unless the value is empty.
+std::string SetParenText(std::string_view text, std::string_view value, int index);
 
 } // namespace waybill

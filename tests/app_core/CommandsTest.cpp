@@ -6,6 +6,15 @@
 namespace waybill {
 namespace {
 
+TEST(DocFileName, CurrentExtension) {
+    EXPECT_EQ(DocFileName("C:\\jobs\\A.WBL"), "A.fwb");
+    EXPECT_EQ(DocFileName("C:\\jobs\\A.FWB"), "A.FWB");
+    EXPECT_EQ(DocFileName("/home/u/jobs/4471"), "4471.fwb");
+    EXPECT_EQ(DocFileName("report.txt"), "report.txt.fwb");
+    EXPECT_EQ(DocFileName("C:\\a.b\\job"), "job.fwb");
+    EXPECT_EQ(DocFileName("x.Wbl"), "x.fwb");
+}
+
 TEST(DocumentNameTest, LegacyFilesGetADocumentNameAndOnlyDocumentFilesAreSavedInPlace) {
     EXPECT_EQ(DocPathFor("C:\\jobs\\JOB12.WBL"), "C:\\jobs\\JOB12.fwb");
     EXPECT_EQ(DocPathFor("/home/d/job.FWB"), "/home/d/job.FWB");

@@ -51,13 +51,13 @@ TEST(TokenizeList, QuotesAndEscapes) {
     EXPECT_EQ(TokenizeList("((a \"b c\"))"), (Values{"(a \"b c\")"}));
 }
 
-TEST(DocFileName, CurrentExtension) {
-    EXPECT_EQ(DocFileName("C:\\jobs\\A.WBL"), "A.fwb");
-    EXPECT_EQ(DocFileName("C:\\jobs\\A.FWB"), "A.FWB");
-    EXPECT_EQ(DocFileName("/home/u/jobs/4471"), "4471.fwb");
-    EXPECT_EQ(DocFileName("report.txt"), "report.txt.fwb");
-    EXPECT_EQ(DocFileName("C:\\a.b\\job"), "job.fwb");
-    EXPECT_EQ(DocFileName("x.Wbl"), "x.fwb");
+TEST(SetParenText, ReplacesOrAppendsTheParenthesisedValue) {
+    EXPECT_EQ(SetParenText("Roof sheet", "PG", 1), "Roof sheet (PG)");
+    EXPECT_EQ(SetParenText("Roof sheet", "", 1), "Roof sheet");
+    EXPECT_EQ(SetParenText("Roof (PG) 26ga", "GR", 1), "Roof (GR) 26ga");
+    EXPECT_EQ(SetParenText("A (x) B (y)", "z", 2), "A (x) B (z)");
+    EXPECT_EQ(SetParenText("A (x) B (y", "z", 2), "A (x) B (y");
+    EXPECT_EQ(SetParenText("A (x)", "z", 5), "A (x)");
 }
 
 } // namespace

@@ -11,7 +11,6 @@ constexpr unsigned char kFirstFractionGlyph = 201;
 constexpr unsigned char kLastFractionGlyph = 231;
 constexpr unsigned char kFirstSymbolGlyph = 232;
 constexpr unsigned char kLastSymbolGlyph = 241;
-constexpr double kPi = 3.14159265358979;
 
 // The character that draws n/16 inch (n = 1..15).
 char SixteenthGlyph(int n);
@@ -25,11 +24,5 @@ double ParseFtIn(std::string_view text);
 float ParseFtDotted(std::string_view text);
 std::string ReduceFraction(std::string_view text);
 std::string GlyphsToText(std::string_view text);
-std::string SetParenText(std::string_view text, std::string_view value, int index);
-
-double RadToDeg(double x);
-double DegToRad(double x);
-double CosD(double x);
-double SinD(double x);
 
 } // namespace waybill

@@ -1,4 +1,4 @@
-#include "units/Utils.h"
+#include "units/Lengths.h"
 
 #include <gtest/gtest.h>
 
@@ -92,15 +92,6 @@ TEST(GlyphsToText, FractionsAndSymbolsBecomePlainText) {
         GlyphsToText(Glyph(233) + Glyph(234) + Glyph(235) + Glyph(236) + Glyph(240) + Glyph(241)),
         "CLPLCGZG");
     EXPECT_EQ(GlyphsToText(Glyph(200) + Glyph(242)), Glyph(200) + Glyph(242));
-}
-
-TEST(SetParenText, ReplacesOrAppendsTheParenthesisedValue) {
-    EXPECT_EQ(SetParenText("Roof sheet", "PG", 1), "Roof sheet (PG)");
-    EXPECT_EQ(SetParenText("Roof sheet", "", 1), "Roof sheet");
-    EXPECT_EQ(SetParenText("Roof (PG) 26ga", "GR", 1), "Roof (GR) 26ga");
-    EXPECT_EQ(SetParenText("A (x) B (y)", "z", 2), "A (x) B (z)");
-    EXPECT_EQ(SetParenText("A (x) B (y", "z", 2), "A (x) B (y");
-    EXPECT_EQ(SetParenText("A (x)", "z", 5), "A (x)");
 }
 
 } // namespace

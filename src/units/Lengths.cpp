@@ -1,4 +1,7 @@
-#include "units/Utils.h"
+#include "units/Lengths.h"
+
+#include "units/NumberText.h"
+#include "units/Text.h"
 
 #include <cmath>
 #include <cstdint>
@@ -6,13 +9,12 @@
 #include <optional>
 #include <vector>
 
-#include "units/NumberText.h"
-#include "units/Text.h"
-
 namespace waybill {
 namespace {
 
-std::string IntText(long long v) { return std::to_string(v); }
+std::string IntText(long long v) {
+    return std::to_string(v);
+}
 
 bool IsFractionGlyph(unsigned char c) {
     return c >= kFirstFractionGlyph && c <= kLastFractionGlyph;
@@ -41,13 +43,15 @@ struct FtInParts {
 FtInParts Split(float x) {
     const double r = Round16(x);
     const double whole = std::floor(r);
-    return {r, static_cast<long long>(std::floor(r / 12.0)),
-            static_cast<long long>(whole) % 12, r - whole};
+    return {r, static_cast<long long>(std::floor(r / 12.0)), static_cast<long long>(whole) % 12,
+            r - whole};
 }
 
 } // namespace
 
-char SixteenthGlyph(int n) { return static_cast<char>(200 + 2 * n); }
+char SixteenthGlyph(int n) {
+    return static_cast<char>(200 + 2 * n);
+}
 
 float Round16(float x) {
     return static_cast<float>(std::trunc(static_cast<double>(x) * 16.0 + 0.5) / 16.0);
@@ -201,8 +205,8 @@ double ParseFtIn(std::string_view input) {
                 }
                 const auto denominator = RoundToInt32(*denominatorValue);
                 const auto numerator = RoundToInt32(*numeratorValue);
-                if (!denominator || !numerator || *denominator <= 0 ||
-                    *denominator <= *numerator || *numerator == 0) {
+                if (!denominator || !numerator || *denominator <= 0 || *denominator <= *numerator ||
+                    *numerator == 0) {
                     return 0;
                 }
                 fraction = static_cast<double>(*numerator) / *denominator;
@@ -292,45 +296,5 @@ std::string GlyphsToText(std::string_view text) {
     }
     return out;
 }
-
-std::string SetParenText(std::string_view text, std::string_view value, int index) {
-    if (text.find('(') == std::string_view::npos) {
-        if (value.empty()) {
-            return std::string(text);
-        }
-        return std::string(text) + " (" + std::string(value) + ")";
-    }
-    std::string out;
-    std::size_t start = 0;
-    int pieceNumber = 0;
-    while (true) {
-        const std::size_t open = text.find('(', start);
-        const std::string_view piece =
-            text.substr(start, open == std::string_view::npos ? open : open - start);
-        if (pieceNumber == 0) {
-            out += piece;
-        } else {
-            out += '(';
-            const std::size_t close = piece.find(')');
-            if (pieceNumber == index && close != std::string_view::npos) {
-                out += value;
-                out += piece.substr(close);
-            } else {
-                out += piece;
-            }
-        }
-        if (open == std::string_view::npos) {
-            break;
-        }
-        start = open + 1;
-        ++pieceNumber;
-    }
-    return out;
-}
-
-double RadToDeg(double x) { return x / kPi * 180.0; }
-double DegToRad(double x) { return x / 180.0 * kPi; }
-double CosD(double x) { return std::cos(DegToRad(x)); }
-double SinD(double x) { return std::sin(DegToRad(x)); }
 
 } // namespace waybill
