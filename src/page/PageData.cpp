@@ -1,16 +1,17 @@
 #include "page/PageData.h"
 
-#include <algorithm>
-
 #include "model/Book.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
+
+#include <algorithm>
 
 namespace waybill {
 namespace {
 
 bool AllDigits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // A count of rows as typed in page data; nothing when it is too large to be a row count.
@@ -21,10 +22,12 @@ std::optional<int> RowCount(std::string_view digits) {
     return std::stoi(std::string(digits));
 }
 
-bool IsKeywordLine(std::string_view line) { return ParseKeywordLine(line).has_value(); }
+bool IsKeywordLine(std::string_view line) {
+    return ParseKeywordLine(line).has_value();
+}
 
 class Renderer {
-public:
+  public:
     Renderer(PageView& view, const RenderContext& context) : view_(view), context_(context) {}
 
     void Run(const PageLines& lines) {
@@ -57,10 +60,11 @@ public:
         }
     }
 
-private:
+  private:
     void Revision(std::string_view line) {
         const auto values = SplitPipeList(line);
-        const std::size_t n = std::min<std::size_t>(values.size(), kRevisionRows * kRevisionColumns);
+        const std::size_t n =
+            std::min<std::size_t>(values.size(), kRevisionRows * kRevisionColumns);
         for (std::size_t k = 0; k < n; ++k) {
             view_.revision[k / kRevisionColumns][k % kRevisionColumns] = values[k];
         }
@@ -104,7 +108,7 @@ private:
             view_.messages.push_back(MissingAttribDefsMessage(currentBlock_));
         }
         view_.blocks.back().valueLine = line;
-        view_.BlockAttribValues.Add(currentBlock_, currentBlock_ + "::" + line);
+        view_.BlockAttribValues.Add(currentBlock_, line);
         // One value line per block; what follows it before the next keyword is not page data.
         inAttribBlock_ = false;
     }
@@ -122,8 +126,9 @@ private:
         int count = 1;
         if (line.front() >= '0' && line.front() <= '9') {
             const std::size_t bar = line.find('|');
-            const auto repeat =
-                bar == std::string_view::npos ? std::nullopt : RowCount(TrimView(line.substr(0, bar)));
+            const auto repeat = bar == std::string_view::npos
+                                    ? std::nullopt
+                                    : RowCount(TrimView(line.substr(0, bar)));
             if (!repeat) {
                 return;
             }
@@ -290,9 +295,9 @@ void ComposePageData(const PageView& view, Book& book) {
             lines.push_back(old[i]);
             const bool hadValueLine = i + 1 < old.size() && !IsKeywordLine(old[i + 1]);
             if (hadValueLine) {
-                const auto* entry =
-                    view.BlockAttribValues.Find(keyword->argument, nextOccurrence(keyword->argument));
-                lines.push_back(entry ? AttribValueList::ValueLine(entry->value) : old[i + 1]);
+                const auto* entry = view.BlockAttribValues.Find(keyword->argument,
+                                                                nextOccurrence(keyword->argument));
+                lines.push_back(entry ? entry->valueLine : old[i + 1]);
             }
             break;
         }

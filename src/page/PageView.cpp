@@ -5,14 +5,14 @@
 
 namespace waybill {
 
-void AttribValueList::Add(std::string key, std::string value) {
-    entries_.push_back({std::move(key), std::move(value)});
+void AttribValueList::Add(std::string block, std::string valueLine) {
+    entries_.push_back({std::move(block), std::move(valueLine)});
 }
 
-std::optional<std::size_t> AttribValueList::IndexOf(std::string_view key,
+std::optional<std::size_t> AttribValueList::IndexOf(std::string_view block,
                                                     std::size_t occurrence) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (EqualsNoCase(entries_[i].key, key)) {
+        if (EqualsNoCase(entries_[i].block, block)) {
             if (occurrence == 0) {
                 return i;
             }
@@ -22,24 +22,20 @@ std::optional<std::size_t> AttribValueList::IndexOf(std::string_view key,
     return std::nullopt;
 }
 
-const AttribValueList::Entry* AttribValueList::Find(std::string_view key,
+const AttribValueList::Entry* AttribValueList::Find(std::string_view block,
                                                     std::size_t occurrence) const {
-    const auto index = IndexOf(key, occurrence);
+    const auto index = IndexOf(block, occurrence);
     return index ? &entries_[*index] : nullptr;
 }
 
-bool AttribValueList::Replace(std::string_view key, std::string value, std::size_t occurrence) {
-    const auto index = IndexOf(key, occurrence);
+bool AttribValueList::Replace(std::string_view block, std::string valueLine,
+                              std::size_t occurrence) {
+    const auto index = IndexOf(block, occurrence);
     if (!index) {
         return false;
     }
-    entries_[*index].value = std::move(value);
+    entries_[*index].valueLine = std::move(valueLine);
     return true;
-}
-
-std::string AttribValueList::ValueLine(std::string_view entryValue) {
-    const std::size_t sep = entryValue.find("::");
-    return sep == std::string_view::npos ? std::string{} : std::string(entryValue.substr(sep + 2));
 }
 
 const std::string& GridView::Cell(int row, int column) const {

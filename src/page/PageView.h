@@ -1,14 +1,14 @@
 #pragma once
 
+#include "page/GridSetup.h"
+#include "platform/UserMessage.h"
+
 #include <array>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "page/GridSetup.h"
-#include "platform/UserMessage.h"
 
 namespace waybill {
 
@@ -32,29 +32,27 @@ constexpr int kTitleBlockFields = 11;
 constexpr int kRevisionRows = 4;
 constexpr int kRevisionColumns = 3;
 
-// `BlockAttribValues`: the attribute value lines of the shown page, in page order, each as
-// block name + "::" + value line. Keys ignore letter case. A block that appears twice on a
-// page keeps one entry per appearance, so neither value line is lost.
+// `BlockAttribValues`: the attribute value lines of the shown page, in page order, each with
+// its block name. Names ignore letter case. A block that appears twice on a page keeps one
+// entry per appearance, so neither value line is lost. Name and value line are kept apart,
+// so no block name can run into its values.
 class AttribValueList {
-public:
+  public:
     struct Entry {
-        std::string key;
-        std::string value; // block name + "::" + value line
+        std::string block;
+        std::string valueLine;
     };
 
-    void Add(std::string key, std::string value);
+    void Add(std::string block, std::string valueLine);
     // The entry of the `occurrence`-th (0-based) appearance of the block, if any.
-    const Entry* Find(std::string_view key, std::size_t occurrence = 0) const;
-    // Replaces that entry's value; false when there is no such entry.
-    bool Replace(std::string_view key, std::string value, std::size_t occurrence = 0);
+    const Entry* Find(std::string_view block, std::size_t occurrence = 0) const;
+    // Replaces that entry's value line; false when there is no such entry.
+    bool Replace(std::string_view block, std::string valueLine, std::size_t occurrence = 0);
     const std::vector<Entry>& Entries() const { return entries_; }
     bool Empty() const { return entries_.empty(); }
 
-    // The value line of an entry: everything after its first "::".
-    static std::string ValueLine(std::string_view entryValue);
-
-private:
-    std::optional<std::size_t> IndexOf(std::string_view key, std::size_t occurrence) const;
+  private:
+    std::optional<std::size_t> IndexOf(std::string_view block, std::size_t occurrence) const;
 
     std::vector<Entry> entries_;
 };

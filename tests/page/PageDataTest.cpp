@@ -49,12 +49,13 @@ TEST_F(PageDataTest, WorkedExample) {
         grid.SetCell(5, c, second[static_cast<std::size_t>(c)]);
     }
     view.revision[0] = {"A", "1-5-03", "RB"};
-    ASSERT_TRUE(view.BlockAttribValues.Replace("trim22", "trim22::|6|5|4|"));
+    ASSERT_TRUE(view.BlockAttribValues.Replace("trim22", "|6|5|4|"));
 
     const PageLines composed = Compose(view);
-    const PageLines expected = {"REVGRID:",   "|A|1-5-03|RB||||||||||", "GRID: LIST",
-                                "|P-1|M1|4|10'|", "2", "2 |P-2|M2|1|5'|", "2",
-                                "ATTRIBLK: trim22", "|6|5|4|"};
+    const PageLines expected = {
+        "REVGRID:", "|A|1-5-03|RB||||||||||", "GRID: LIST", "|P-1|M1|4|10'|",
+        "2",        "2 |P-2|M2|1|5'|",        "2",          "ATTRIBLK: trim22",
+        "|6|5|4|"};
     EXPECT_EQ(composed, expected);
 
     // Rendering the composed lines fills exactly the same cells.
@@ -114,8 +115,13 @@ TEST_F(PageDataTest, RevisionLine) {
 TEST_F(PageDataTest, SameBlockTwiceKeepsBothValueLines) {
     PageView view = Render({"ATTRIBLK: trim22", "|1|", "ATTRIBLK: Trim22", "|2|"});
     EXPECT_EQ(Compose(view), (PageLines{"ATTRIBLK: trim22", "|1|", "ATTRIBLK: Trim22", "|2|"}));
-    ASSERT_TRUE(view.BlockAttribValues.Replace("trim22", "trim22::|3|", 1));
+    ASSERT_TRUE(view.BlockAttribValues.Replace("trim22", "|3|", 1));
     EXPECT_EQ(Compose(view), (PageLines{"ATTRIBLK: trim22", "|1|", "ATTRIBLK: Trim22", "|3|"}));
+
+    // A block name holding the old name/value separator still composes to its own lines.
+    const PageLines odd = {"ATTRIBLK: a::b", "|1|2|3|"};
+    EXPECT_EQ(RoundTrip(odd), odd);
+    EXPECT_EQ(RoundTrip(RoundTrip(odd)), odd);
 }
 
 TEST_F(PageDataTest, MissingGridKeepsTheStoredLines) {
