@@ -21,8 +21,10 @@ std::string OrDefault(std::string value, std::string_view programFolder, std::st
 
 PathSettings ReadPathSettings(const SettingsStore& store, std::string_view programFolder) {
     PathSettings paths;
-    paths.DefFwb = OrDefault(store.Read(kConfigSection, "DefFwb"), programFolder, "Default.fwb");
-    paths.DefDB = OrDefault(store.Read(kConfigSection, "DefDB"), programFolder, "DefWaybill.db");
+    paths.DefFwb =
+        OrDefault(store.Read(kConfigSection, "DefFwb"), programFolder, kDefaultDocumentName);
+    paths.DefDB =
+        OrDefault(store.Read(kConfigSection, "DefDB"), programFolder, kDefaultDatabaseName);
     paths.WorkFolder = store.Read(kConfigSection, "WorkFolder");
     paths.ExportFolder = store.Read(kConfigSection, "ExportFolder");
     paths.PunchExport = store.Read(kConfigSection, "PunchExport");

@@ -19,6 +19,10 @@ class SettingsStore {
 inline constexpr std::string_view kConfigSection = "Config";
 inline constexpr std::string_view kMruSection = "MRU";
 
+// The files the program folder holds when no setting names others.
+inline constexpr std::string_view kDefaultDocumentName = "Default.fwb";
+inline constexpr std::string_view kDefaultDatabaseName = "DefWaybill.db";
+
 // The five path settings of section "Config", under their key names.
 struct PathSettings {
     std::string DefFwb;

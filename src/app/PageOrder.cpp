@@ -4,10 +4,6 @@
 
 namespace waybill {
 
-std::string PageKindKey(std::string_view cadNumber) {
-    return std::string(cadNumber.substr(0, cadNumber.find('-')));
-}
-
 bool LocationIndex::Add(std::string_view key, std::int16_t position) {
     return positions_.emplace(ToLower(key), position).second;
 }
@@ -25,7 +21,7 @@ LocationIndex MakeLocationIndex(Book& defWaybill) {
     std::int16_t position = 0;
     for (const auto& page : defWaybill.Pages()) {
         ++position;
-        const std::string key = PageKindKey(page->CadNumber);
+        const std::string key = CadBase(page->CadNumber);
         index.Add(key, position);
         page->LocIndex = *index.Find(key);
     }
@@ -34,7 +30,7 @@ LocationIndex MakeLocationIndex(Book& defWaybill) {
 
 void SetLocIdx(Book& book, const LocationIndex& index) {
     for (const auto& page : book.Pages()) {
-        if (const auto position = index.Find(PageKindKey(page->CadNumber))) {
+        if (const auto position = index.Find(CadBase(page->CadNumber))) {
             page->LocIndex = *position;
         }
     }

@@ -11,9 +11,6 @@
 
 namespace waybill {
 
-// The page-kind key of a page: its CAD number up to (not including) the first "-".
-std::string PageKindKey(std::string_view cadNumber);
-
 // `DefWblIdx`: page-kind key -> 1-based position of that kind in the default document.
 // Keys ignore letter case.
 class LocationIndex {

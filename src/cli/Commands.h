@@ -10,7 +10,4 @@ namespace waybill::cli {
 int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Prints a message of the system (Windows-1252, "\r" between lines) to a terminal.
-void PrintMessage(std::ostream& stream, const std::string& cp1252Text);
-
 } // namespace waybill::cli

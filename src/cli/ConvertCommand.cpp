@@ -1,19 +1,9 @@
 #include "cli/Commands.h"
+#include "cli/CommandSupport.h"
 #include "model/FwbFile.h"
-#include "model/LegacyImport.h"
-#include "platform/Cp1252.h"
+#include "model/ReadDocument.h"
 
 namespace waybill::cli {
-
-void PrintMessage(std::ostream& stream, const std::string& cp1252Text) {
-    std::string text = Cp1252ToUtf8(cp1252Text);
-    for (char& c : text) {
-        if (c == '\r') {
-            c = '\n';
-        }
-    }
-    stream << text << '\n';
-}
 
 int Convert(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     if (args.size() != 2) {
@@ -23,7 +13,7 @@ int Convert(const std::vector<std::string>& args, std::ostream&, std::ostream& e
     const std::filesystem::path in = args[0];
     const std::filesystem::path out = args[1];
     Book book;
-    const auto failure = IsLegacyDocumentPath(in) ? ImportWBL(in, book) : ReadFWB(in, book);
+    const auto failure = ReadDocument(in, book);
     if (failure) {
         PrintMessage(err, failure->text);
         return 1;

@@ -1,26 +1,11 @@
 #include "cli/Commands.h"
+#include "cli/CommandSupport.h"
 #include "model/FwbFile.h"
-#include "model/LegacyImport.h"
+#include "model/ReadDocument.h"
 #include "page/PageData.h"
-#include "platform/StoredSettings.h"
 #include "refdb/ReferenceDatabase.h"
 
 namespace waybill::cli {
-namespace {
-
-// The editor's default: the "DefDB" setting, else the database beside the program.
-std::filesystem::path DefaultDatabase() {
-    if (const auto stored = ReadStoredSetting("Config", "DefDB"); stored && !stored->empty()) {
-        return *stored;
-    }
-    return ProgramFolder() / "DefWaybill.db";
-}
-
-// Any window size gives the same page data; this is the editor's default window.
-constexpr PageAreaMetrics kDefaultArea{1024, 774, 1024 / 10.25, 774 / 7.75, 1};
-
-} // namespace
-
 int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     std::vector<std::string> files;
     std::optional<std::filesystem::path> refdb;
@@ -44,7 +29,7 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
         return 1;
     }
     Book book;
-    if (const auto failure = IsLegacyDocumentPath(in) ? ImportWBL(in, book) : ReadFWB(in, book)) {
+    if (const auto failure = ReadDocument(in, book)) {
         PrintMessage(err, failure->text);
         return 1;
     }

@@ -1,8 +1,8 @@
+#include "cli/Commands.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "cli/Commands.h"
 
 namespace {
 

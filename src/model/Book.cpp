@@ -2,7 +2,9 @@
 
 namespace waybill {
 
-void Book::LastPage() { current_ = PageCount(); }
+void Book::LastPage() {
+    current_ = PageCount();
+}
 
 void Book::FirstPage() {
     if (!pages_.empty()) {
@@ -89,9 +91,13 @@ void Book::Add(std::string cadNumber, std::string finish, std::string descriptio
     *pages_[static_cast<std::size_t>(current_ - 1)] = std::move(page);
 }
 
-Page& Book::GetPage(int pageNumber) { return *GetPagePtr(pageNumber); }
+Page& Book::GetPage(int pageNumber) {
+    return *GetPagePtr(pageNumber);
+}
 
-const Page& Book::GetPage(int pageNumber) const { return *GetPagePtr(pageNumber); }
+const Page& Book::GetPage(int pageNumber) const {
+    return *GetPagePtr(pageNumber);
+}
 
 Book::PagePtr Book::GetPagePtr(int pageNumber) const {
     if (pageNumber < 1 || pageNumber > PageCount()) {
@@ -100,7 +106,9 @@ Book::PagePtr Book::GetPagePtr(int pageNumber) const {
     return pages_.at(static_cast<std::size_t>(pageNumber - 1));
 }
 
-void Book::CopyPage() { pageBuf_ = std::make_shared<Page>(GetPage(current_)); }
+void Book::CopyPage() {
+    pageBuf_ = std::make_shared<Page>(GetPage(current_));
+}
 
 void Book::CutPage() {
     pageBuf_ = GetPagePtr(current_);

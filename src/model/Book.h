@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/Page.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "model/Page.h"
 
 namespace waybill {
 
@@ -21,7 +21,7 @@ enum PageLocation : std::int16_t {
 // empty) and a one-page clipboard. Pages are held by reference: GetPage hands out the
 // stored page itself, so a change through it changes the document.
 class Book {
-public:
+  public:
     using PagePtr = std::shared_ptr<Page>;
 
     std::string DetailBy;
@@ -43,8 +43,8 @@ public:
     void DeletePage(int pageNumber);
     // Adds a copy of the page; `location` is one of PageLocation (any other value appends).
     void AddPage(const Page& newPage, int location);
-    void Add(std::string cadNumber, std::string finish, std::string description,
-             PageLines pageData, int location);
+    void Add(std::string cadNumber, std::string finish, std::string description, PageLines pageData,
+             int location);
     int CurPage() const { return current_; }
     // The stored page; a number outside 1..count means the current page. The book must not
     // be empty.
@@ -66,7 +66,7 @@ public:
     // The header fields and the options, without pages or clipboard.
     void CopyHeaderFrom(const Book& other);
 
-private:
+  private:
     void Insert(std::size_t index, PagePtr page);
 
     std::vector<PagePtr> pages_;

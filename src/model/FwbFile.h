@@ -1,12 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
-#include <string>
-
 #include "model/Book.h"
 #include "platform/Cp1252.h"
 #include "platform/UserMessage.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
 
 namespace waybill {
 
@@ -35,6 +35,5 @@ std::optional<UserMessage> WriteFWB(const Book& book, const std::filesystem::pat
 
 // "Cannot Open <path>." with the caption "File Error".
 UserMessage CannotOpenMessage(const std::filesystem::path& path);
-
 
 } // namespace waybill

@@ -28,8 +28,7 @@ std::optional<bool> ParseBoolean(std::string_view value) {
 }
 
 struct ParsedHeader {
-    std::optional<std::string> detailBy, issue, checkedBy, curDate, customer, jobNumber,
-        password;
+    std::optional<std::string> detailBy, issue, checkedBy, curDate, customer, jobNumber, password;
     std::optional<bool> numberPgs, showPgTot;
 };
 

@@ -1,7 +1,7 @@
-#include <algorithm>
-
 #include "model/FwbFile.h"
 #include "platform/AtomicFile.h"
+
+#include <algorithm>
 
 namespace waybill {
 namespace {
@@ -12,7 +12,9 @@ void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {
     out += "\r\n";
 }
 
-const char* BooleanWord(bool b) { return b ? "True" : "False"; }
+const char* BooleanWord(bool b) {
+    return b ? "True" : "False";
+}
 
 } // namespace
 

@@ -1,12 +1,12 @@
 #include "model/LegacyImport.h"
 
-#include <string>
-#include <vector>
-
 #include "model/FwbFile.h"
 #include "platform/TextFile.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
+
+#include <string>
+#include <vector>
 
 namespace waybill {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 struct ImportFailure {};
 
 class LegacyReader {
-public:
+  public:
     explicit LegacyReader(std::string_view content) : lines_(content) {}
 
     bool AtEnd() const { return lines_.AtEnd(); }
@@ -34,11 +34,13 @@ public:
         return std::string(lines_.NextField());
     }
 
-private:
+  private:
     LineReader lines_;
 };
 
-bool IsSeparator(std::string_view line) { return line.starts_with("***"); }
+bool IsSeparator(std::string_view line) {
+    return line.starts_with("***");
+}
 
 const std::string& Item(const std::vector<std::string>& items, std::size_t index) {
     if (index >= items.size()) {

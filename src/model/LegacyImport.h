@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/Book.h"
+#include "platform/UserMessage.h"
+
 #include <filesystem>
 #include <optional>
 #include <string_view>
-
-#include "model/Book.h"
-#include "platform/UserMessage.h"
 
 namespace waybill {
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace waybill {
@@ -22,5 +23,9 @@ struct Page {
 
     bool operator==(const Page&) const = default;
 };
+
+// The page kind: the drawing number in lower case up to its first "-". It selects the cell
+// rules, the finish catalogue, the part-number rules and the page's place in the standard order.
+std::string CadBase(std::string_view cadNumber);
 
 } // namespace waybill

@@ -46,10 +46,6 @@ void GridView::SetCell(int row, int column, std::string text) {
     cells.at(static_cast<std::size_t>(row * layout.columns + column)) = std::move(text);
 }
 
-std::string CadBase(std::string_view cadNumber) {
-    return ToLower(cadNumber.substr(0, cadNumber.find('-')));
-}
-
 void SetTblkInfo(PageView& view, const Book& book) {
     view.titleBlock[TblkDetailBy] = book.DetailBy;
     view.titleBlock[TblkIssue] = book.Issue;

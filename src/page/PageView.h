@@ -93,9 +93,6 @@ struct PageView {
     std::vector<UserMessage> messages;
 };
 
-// The page kind: the drawing number in lower case up to its first "-".
-std::string CadBase(std::string_view cadNumber);
-
 // The document-level title-block fields from the document header (`SetTblkInfo`).
 void SetTblkInfo(PageView& view, const Book& book);
 

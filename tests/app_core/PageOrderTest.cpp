@@ -27,8 +27,8 @@ template <class T> std::vector<T> Each(const Book& book, T Page::*field) {
 }
 
 TEST(PageOrderTest, DefaultDocumentGivesEachKindItsPositionFirstOneWinning) {
-    EXPECT_EQ(PageKindKey("Sht-a-b"), "Sht");
-    EXPECT_EQ(PageKindKey("-x"), "");
+    EXPECT_EQ(CadBase("Sht-a-b"), "sht");
+    EXPECT_EQ(CadBase("-x"), "");
     Book defaults = BookOf({"pre_rel-01", "stl-01", "STL-02", "brc-01"});
     const LocationIndex index = MakeLocationIndex(defaults);
     EXPECT_EQ(Each(defaults, &Page::LocIndex), (std::vector<std::int16_t>{1, 2, 2, 4}));

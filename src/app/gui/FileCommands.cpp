@@ -3,13 +3,14 @@
 #include "app/DocumentName.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/MainWindowActions.h"
-#include "platform/gui/QtText.h"
-#include "platform/gui/WaitCursor.h"
 #include "app/gui/WaybillMain.h"
 #include "model/FwbFile.h"
 #include "model/LegacyImport.h"
+#include "model/ReadDocument.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
+#include "platform/gui/WaitCursor.h"
 
 #include <QAction>
 #include <QDate>
@@ -45,7 +46,7 @@ void frmWaybillMain::OpenWaybillFile(const QString& path) {
     imported_ = legacy;
     {
         WaitCursor wait;
-        failure = legacy ? ImportWBL(file, waybill_) : ReadFWB(file, waybill_);
+        failure = ReadDocument(file, waybill_);
     }
     ShowMessages(failure);
     if (!legacy) {
