@@ -18,6 +18,14 @@ Commands:
                    database is FILE, else the "DefDB" setting, else DefWaybill.db beside
                    the program. A grid missing from the database is reported on stderr and
                    its page keeps its stored grid lines.
+  set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]
+                   Do on each page in the range (default: all; --pages N for one page)
+                   what picking FINISH from the page's finish list does in the editor:
+                   the page's finish becomes FINISH as the list spells it (letter case
+                   ignored), then the page's part numbers follow it. Other pages are
+                   written unchanged. A FINISH some page in the range does not offer is
+                   reported on stderr, the exit status is 1 and OUT is not written. The
+                   reference database is found as for recompose.
   --help           Show this list.
 )";
 
@@ -35,6 +43,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "recompose") {
         return waybill::cli::Recompose(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "set-finish") {
+        return waybill::cli::SetFinish(rest, std::cout, std::cerr);
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;

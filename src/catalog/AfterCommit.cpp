@@ -1,0 +1,24 @@
+#include "catalog/AfterCommit.h"
+
+#include "catalog/CableParts.h"
+#include "catalog/ShortLength.h"
+#include "model/Page.h"
+#include "page/CellRules.h"
+
+namespace waybill {
+
+PageChanges AfterCellCommit(const PageView& view, int row, int column) {
+    if (!view.grid) {
+        return {};
+    }
+    const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
+    if (PageKindOf(cadBase) == PageKind::Cable) {
+        return column == 3 ? SetCablePartNumber(view, row) : PageChanges{};
+    }
+    if (const auto lengthColumn = ShortLengthColumnForEdit(cadBase); lengthColumn == column) {
+        return SetShortLengthSuffix(*view.grid, row, column);
+    }
+    return {};
+}
+
+} // namespace waybill

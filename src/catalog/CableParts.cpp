@@ -1,0 +1,94 @@
+#include "catalog/CableParts.h"
+
+#include "catalog/FinishRules.h"
+#include "catalog/GridEdits.h"
+#include "model/Page.h"
+#include "units/Lengths.h"
+#include "units/NumberText.h"
+#include "units/Text.h"
+
+#include <array>
+
+namespace waybill {
+namespace {
+
+// Size texts: the fraction glyphs of the drawing font, '"' and the diameter symbol (0xE8).
+constexpr std::array<CableSpec, 4> kCables{{
+    {"cable01", "\xD0\"\xE8", "\xD0", "\xD8\"\xE8", 23.0, "014"},
+    {"cable02", "\xD4\"\xE8", "\xD4", "\xE0\"\xE8", 30.5, "038"},
+    {"cable03", "\xD8\"\xE8", "\xD8", "\xE4\"\xE8", 36.0, "012"},
+    {"cable04", "\xD2\"\xE8", "\xD2", "\xDC\"\xE8", 28.25, "0516"},
+}};
+
+constexpr int kShipLength = 3;
+constexpr int kCutLength = 4;
+constexpr int kCableDiameter = 5;
+constexpr int kEyeBolt = 6;
+constexpr int kFinishWord = 7;
+constexpr int kPartNumber = 8;
+
+} // namespace
+
+const CableSpec* FindCable(std::string_view block) {
+    for (const CableSpec& cable : kCables) {
+        if (EqualsNoCase(cable.block, block)) {
+            return &cable;
+        }
+    }
+    return nullptr;
+}
+
+std::string CableLengthCode(double inches) {
+    struct Band {
+        double below;
+        const char* code;
+    };
+    static constexpr std::array<Band, 7> kBands{{{120, "010"},
+                                                 {180, "1015"},
+                                                 {240, "1520"},
+                                                 {300, "2025"},
+                                                 {360, "2530"},
+                                                 {420, "3035"},
+                                                 {480, "3540"}}};
+    for (const Band& band : kBands) {
+        if (inches < band.below) {
+            return band.code;
+        }
+    }
+    return "4045";
+}
+
+PageChanges SetCablePartNumber(const PageView& view, int row) {
+    if (!view.grid) {
+        return {};
+    }
+    GridEdits grid(*view.grid);
+    const double typed = ParseFtIn(grid.Cell(row, kShipLength));
+    if (!(typed > 0)) {
+        for (int column = kShipLength; column <= kPartNumber; ++column) {
+            grid.Set(row, column, "");
+        }
+        return {{}, grid.Changes()};
+    }
+    const CableSpec* cable = FindCable(CadBase(view.titleBlock[TblkCadNumber]));
+    if (cable == nullptr) {
+        return {};
+    }
+    const double length = RoundToInt32(typed).value_or(0);
+    grid.Set(row, kShipLength, FormatFtIn(static_cast<float>(length), true));
+    grid.Set(row, kCutLength,
+             std::string(cable->sizeText1) + " x " +
+                 FormatFtIn(static_cast<float>(length - cable->allowance), true));
+    grid.Set(row, kCableDiameter, std::string(cable->sizeText2));
+    grid.Set(row, kEyeBolt, std::string(cable->sizeText3));
+    if (grid.Cell(row, kFinishWord).empty()) {
+        grid.Set(row, kFinishWord,
+                 ContainsNoCase(view.titleBlock[TblkFinish], "alv") ? "GALV." : "ZINC");
+    }
+    grid.Set(row, kPartNumber,
+             "43BCA" + std::string(cable->diameterCode) + "_" + CableLengthCode(length));
+    SetCableFinishCode(grid, row);
+    return {{}, grid.Changes()};
+}
+
+} // namespace waybill

@@ -1,0 +1,80 @@
+#include "catalog/CellLists.h"
+
+#include "catalog/FinishRules.h"
+#include "catalog/GridEdits.h"
+#include "catalog/MemberTypes.h"
+#include "units/Text.h"
+
+namespace waybill {
+
+const std::vector<std::string>& PunchCodeList() {
+    static const std::vector<std::string> kCodes{" ", "A", "B", "C", "E", "F", "NP"};
+    return kCodes;
+}
+
+const std::vector<std::string>& CableFinishWordList() {
+    static const std::vector<std::string> kWords{"ZINC", "GALV"};
+    return kWords;
+}
+
+std::optional<CellList> CellListFor(CellHandOver handOver, std::string_view cadBase) {
+    switch (handOver) {
+    case CellHandOver::MemberTypes:
+        return CellList{CellListKind::MemberTypes, MemberTypeList(cadBase)};
+    case CellHandOver::CableFinishWords:
+        return CellList{CellListKind::CableFinishWords, CableFinishWordList()};
+    case CellHandOver::PunchCodes:
+        return CellList{CellListKind::PunchCodes, PunchCodeList()};
+    case CellHandOver::ClipCell:
+    case CellHandOver::PunchPattern:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> CellListPreselection(const std::vector<std::string>& items,
+                                                std::string_view cellText) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (EqualsNoCase(items[i], cellText)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+PageChanges PickCableFinishWord(const GridView& grid, int row, int column, std::string_view word) {
+    GridEdits edits(grid);
+    edits.Set(row, column, std::string(word));
+    SetCableFinishCode(edits, row);
+    return {{}, edits.Changes()};
+}
+
+PageChanges PickPunchCode(const GridView& grid, int row, int column, std::string_view code) {
+    constexpr int kLeadingPunch = 4;
+    constexpr int kTrailingPunch = 11;
+    GridEdits edits(grid);
+    edits.Set(row, column, std::string(code));
+    if (column == kLeadingPunch) {
+        edits.Set(row, kTrailingPunch, std::string(code));
+    } else if (edits.Cell(row, kLeadingPunch).empty()) {
+        edits.Set(row, kLeadingPunch, std::string(code));
+    }
+    return {{}, edits.Changes()};
+}
+
+PageChanges PickCellListItem(const GridView& grid, CellListKind kind, int row, int column,
+                             std::string_view item) {
+    switch (kind) {
+    case CellListKind::MemberTypes:
+        return PickMemberType(grid, row, item);
+    case CellListKind::CableFinishWords:
+        return PickCableFinishWord(grid, row, column, item);
+    case CellListKind::PunchCodes:
+        return PickPunchCode(grid, row, column, item);
+    case CellListKind::Inert:
+        break;
+    }
+    return {};
+}
+
+} // namespace waybill

@@ -1,0 +1,75 @@
+#include "catalog/ShortLength.h"
+
+#include "units/Lengths.h"
+#include "units/Text.h"
+
+namespace waybill {
+namespace {
+
+bool Between(std::string_view s, std::string_view low, std::string_view high) {
+    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
+}
+
+bool IsZeeOrCee(std::string_view cadBase) {
+    return EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "cee00");
+}
+
+} // namespace
+
+std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInches) {
+    if (partNumber.empty() || !(lengthInches > 0)) {
+        return std::string(partNumber);
+    }
+    std::string_view base = partNumber;
+    while (EndsWithNoCase(base, "SL")) {
+        base.remove_suffix(2);
+    }
+    std::string result(base);
+    if (lengthInches < kShortLengthLimit) {
+        result += "SL";
+    }
+    return result;
+}
+
+std::optional<int> ShortLengthColumnForEdit(std::string_view cadBase) {
+    if (Between(cadBase, "tenza", "tenzf99") || Between(cadBase, "tenca", "tencf99")) {
+        return 4;
+    }
+    if (IsZeeOrCee(cadBase)) {
+        return 3;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ShortLengthColumnForFinish(std::string_view cadBase) {
+    if (StartsWithNoCase(cadBase, "ten")) {
+        return 4;
+    }
+    if (IsZeeOrCee(cadBase)) {
+        return 3;
+    }
+    return std::nullopt;
+}
+
+void SetShortLengthSuffix(GridEdits& grid, int row, int lengthColumn) {
+    const int partColumn = grid.LastColumn();
+    const std::string& partNumber = grid.Cell(row, partColumn);
+    grid.Set(row, partColumn,
+             WithShortLengthSuffix(partNumber, ParseFtIn(grid.Cell(row, lengthColumn))));
+}
+
+PageChanges SetShortLengthSuffix(const GridView& grid, int row, int lengthColumn) {
+    GridEdits edits(grid);
+    SetShortLengthSuffix(edits, row, lengthColumn);
+    return {{}, edits.Changes()};
+}
+
+PageChanges SetShortLengthSuffixes(const GridView& grid, int lengthColumn) {
+    GridEdits edits(grid);
+    for (int row = 1; row < edits.Rows(); ++row) {
+        SetShortLengthSuffix(edits, row, lengthColumn);
+    }
+    return {{}, edits.Changes()};
+}
+
+} // namespace waybill

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "catalog/GridEdits.h"
+#include "catalog/PageChanges.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace waybill {
+
+// Members shorter than five feet are ordered as short lengths: their part numbers end in
+// "SL". A part number with a length of 60 inches or more carries no such mark; one without
+// a length (0) is left as it is.
+constexpr double kShortLengthLimit = 60.0;
+
+// The part number for a member of `lengthInches`: with exactly one trailing "SL" below the
+// limit, with none from the limit on; unchanged for an empty part number or no length.
+std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInches);
+
+// The length column whose edit re-marks its row: 4 on the Zee and Cee purlin lists
+// ("tenza".."tenzf99", "tenca".."tencf99"), 3 on "zee00" and "cee00" pages.
+std::optional<int> ShortLengthColumnForEdit(std::string_view cadBase);
+// The length column re-marked on every row after a finish change: 4 on every "ten" list,
+// 3 on "zee00" and "cee00" pages.
+std::optional<int> ShortLengthColumnForFinish(std::string_view cadBase);
+
+// One row's part number (the last column) from the length in `lengthColumn`.
+PageChanges SetShortLengthSuffix(const GridView& grid, int row, int lengthColumn);
+// Every data row.
+PageChanges SetShortLengthSuffixes(const GridView& grid, int lengthColumn);
+void SetShortLengthSuffix(GridEdits& grid, int row, int lengthColumn);
+
+} // namespace waybill

@@ -1,0 +1,110 @@
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sstream>
+
+namespace waybill {
+namespace {
+
+using test::TempDir;
+
+// A reference database with the sheet grid "sht" (6 columns, 4 rows), a 13-column member
+// grid "hte" (2 rows) and the sheet block table.
+std::filesystem::path MakeDatabase(const TempDir& dir) {
+    const auto path = dir / "ref.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(path.string().c_str(), &db);
+    std::string sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
+                      " Left REAL, Top REAL, RowHeight REAL);"
+                      "INSERT INTO Grids VALUES('sht', 6, 4, 0, 0, 0.25), ('hte', 13, 2, 0, 0,"
+                      " 0.25);"
+                      "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
+                      "CREATE TABLE hte(Width REAL, Align INTEGER, Label TEXT);"
+                      "CREATE TABLE SheetParts(BlockName TEXT, BasePart TEXT);"
+                      "INSERT INTO SheetParts VALUES('shtap', '51AP');";
+    for (const char* label : {"COMP", "MARK", "QTY", "LENGTH", "DESCRIPTION", "PART"}) {
+        sql += std::string("INSERT INTO sht VALUES(1, 1, '") + label + "');";
+    }
+    for (int c = 0; c < 13; ++c) {
+        sql += "INSERT INTO hte VALUES(1, 1, 'C" + std::to_string(c) + "');";
+    }
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return path;
+}
+
+std::string Document(const std::string& pages) {
+    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
+           "Customer: \r\nJob Number: \r\nNumber Pages: False\r\nShow Page Total: False\r\n"
+           "Password: \r\n**END HEADER\r\n" +
+           pages;
+}
+
+const std::string kSheetPage = "**PAGEDEF\r\nshtap-01,Galvalume Plus,WALL PANELS\r\nGRID: sht\r\n"
+                               "|PANEL||||Galvalume Plus (26GA WALL PANELS)||\r\n"
+                               "|PANEL||||OUT TO OUT||\r\n"
+                               "2 |PANEL|||||51APM|\r\n";
+const std::string kMemberPage = "**PAGEDEF\r\nzee00-01,Pre-Galvanized,HI-TENSILE (ZB24)\r\n"
+                                "GRID: hte\r\n|ZEE|Z1|2|4'-6|||||||||528Z14G|\r\n"
+                                "|ZEE|Z2|2|6'|||||||||528Z14G|\r\n";
+
+struct CliRun {
+    int status;
+    std::string err;
+};
+
+CliRun SetFinish(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = cli::SetFinish(args, out, err);
+    return {status, err.str()};
+}
+
+class SetFinishCommand : public ::testing::Test {
+  protected:
+    TempDir dir;
+    std::string db = MakeDatabase(dir).string();
+    std::string in = dir.Write("in.fwb", Document(kSheetPage + kMemberPage)).string();
+    std::string out = (dir / "out.fwb").string();
+};
+
+TEST_F(SetFinishCommand, RangeTakesTheFinishAndItsPartNumbers) {
+    const CliRun run = SetFinish({in, out, "smp ash gray", "--pages", "1", "--refdb", db});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(TempDir::Read(out),
+              Document("**PAGEDEF\r\nshtap-01,SMP Ash Gray,WALL PANELS\r\nGRID: sht\r\n"
+                       "|PANEL||||SMP Ash Gray (26GA WALL PANELS)||\r\n"
+                       "|PANEL||||OUT TO OUT||\r\n2 |PANEL|||||51APAY|\r\n" +
+                       kMemberPage));
+
+    // The member page offers only its own finish; the short member keeps its mark.
+    ASSERT_EQ(SetFinish({in, out, "PRE-GALVANIZED", "--pages", "2-2", "--refdb", db}).status, 0);
+    EXPECT_NE(TempDir::Read(out).find("|ZEE|Z1|2|4'-6|||||||||528Z14GSL|\r\n"
+                                      "|ZEE|Z2|2|6'|||||||||528Z14G|\r\n"),
+              std::string::npos);
+}
+
+TEST_F(SetFinishCommand, FinishNotOfferedWritesNothing) {
+    const CliRun run = SetFinish({in, out, "Black", "--refdb", db});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Finish Black is not offered for page 1.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(SetFinish({in, out, "Black", "--pages", "2", "--refdb", db}).err,
+              "Finish Black is not offered for page 2.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(SetFinishCommand, WrongUsageAndRangesPastTheEnd) {
+    EXPECT_EQ(SetFinish({in, out}).status, 2);
+    for (const char* range : {"0", "2-1", "a", "1-", "-3"}) {
+        EXPECT_EQ(SetFinish({in, out, "Gray", "--pages", range, "--refdb", db}).status, 2) << range;
+    }
+    const CliRun past = SetFinish({in, out, "Gray", "--pages", "1-3", "--refdb", db});
+    EXPECT_EQ(past.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(SetFinish({(dir / "missing.fwb").string(), out, "Gray", "--refdb", db}).status, 1);
+}
+
+} // namespace
+} // namespace waybill
