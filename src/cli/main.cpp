@@ -18,6 +18,30 @@ Commands:
                    database is FILE, else the "DefDB" setting, else DefWaybill.db beside
                    the program. A grid missing from the database is reported on stderr and
                    its page keeps its stored grid lines.
+  detail IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]
+                   Run a trim-detail generator as its dialog's OK would and add the new
+                   page(s) at the end of IN, then write OUT. GENERATOR and VARIANT:
+                     gutter oversize|standard|severeice
+                       Width Depth RoofSlope SFNumber PanelType (1 Apex Span,
+                       2 Apex Seam-24R, 3 StormGrip)
+                     downspout standard|oldstyle
+                       Width Depth Length SFNumber StrapSFNumber AddStrap (1 ticks it)
+                     ds-offset      Width Depth Offset SFNumber
+                     cond-head none|left|right
+                       GuWidth GuDepth DsWidth DsDepth CHNumber ValleyGutterNo
+                     cap-trim       Dim CtSF BcSF
+                     end-dam AS24R|IIPlus
+                       AngleP2 EdNo
+                     ridge-cap prevent
+                       RoofSlope LegLength RcSFNo EcSFNo
+                     ridge-cap sseam
+                       RoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16,
+                       2 Apex Seam-24R) Clip (1 Low, 2 High)
+                   Field names ignore case; a value is the text as typed into the box
+                   (Length, Offset, LegLength, PPToRidge and PanOHang in ft.iiss form);
+                   a field left out is an empty box, an option left out is its first
+                   choice. An input error goes to stderr with status 1 and OUT is not
+                   written; the steep-slope warning goes to stderr and the page is made.
   --help           Show this list.
 )";
 
@@ -35,6 +59,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "recompose") {
         return waybill::cli::Recompose(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "detail") {
+        return waybill::cli::Detail(rest, std::cout, std::cerr);
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;
