@@ -10,5 +10,6 @@ namespace waybill::cli {
 int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int SetFinish(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Detail(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace waybill::cli

@@ -26,8 +26,44 @@ Commands:
                    written unchanged. A FINISH some page in the range does not offer is
                    reported on stderr, the exit status is 1 and OUT is not written. The
                    reference database is found as for recompose.
+  detail IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]
+                   Run a trim-detail generator as its dialog's OK would and add the new
+                   page(s) at the end of IN, then write OUT. GENERATOR and VARIANT:
+                     gutter oversize|standard|severeice
+                       Width Depth RoofSlope SFNumber PanelType (1 Apex Span,
+                       2 Apex Seam-24R, 3 StormGrip)
+                     downspout standard|oldstyle
+                       Width Depth Length SFNumber StrapSFNumber AddStrap (1 ticks it)
+                     ds-offset      Width Depth Offset SFNumber
+                     cond-head none|left|right
+                       GuWidth GuDepth DsWidth DsDepth CHNumber ValleyGutterNo
+                     cap-trim       Dim CtSF BcSF
+                     end-dam AS24R|IIPlus
+                       AngleP2 EdNo
+                     ridge-cap prevent
+                       RoofSlope LegLength RcSFNo EcSFNo
+                     ridge-cap sseam
+                       RoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16,
+                       2 Apex Seam-24R) Clip (1 Low, 2 High)
+                   Field names ignore case; a value is the text as typed into the box
+                   (Length, Offset, LegLength, PPToRidge and PanOHang in ft.iiss form);
+                   a field left out is an empty box, an option left out is its first
+                   choice. An input error goes to stderr with status 1 and OUT is not
+                   written; the steep-slope warning goes to stderr and the page is made.
   --help           Show this list.
 )";
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+};
+
+constexpr Command kCommands[] = {
+    {"convert", waybill::cli::Convert},
+    {"recompose", waybill::cli::Recompose},
+    {"set-finish", waybill::cli::SetFinish},
+    {"detail", waybill::cli::Detail},
+};
 
 } // namespace
 
@@ -38,14 +74,10 @@ int main(int argc, char** argv) {
         return args.empty() ? 2 : 0;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (args[0] == "convert") {
-        return waybill::cli::Convert(rest, std::cout, std::cerr);
-    }
-    if (args[0] == "recompose") {
-        return waybill::cli::Recompose(rest, std::cout, std::cerr);
-    }
-    if (args[0] == "set-finish") {
-        return waybill::cli::SetFinish(rest, std::cout, std::cerr);
+    for (const Command& command : kCommands) {
+        if (args[0] == command.name) {
+            return command.run(rest, std::cout, std::cerr);
+        }
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;

@@ -1,0 +1,122 @@
+#include "details/gui/DetailPreview.h"
+
+#include "page/AttribDefs.h"
+#include "page/BlockLibrary.h"
+#include "page/PageData.h"
+#include "platform/gui/QtText.h"
+
+#include <cmath>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace waybill {
+namespace {
+
+constexpr double kPreviewDpi = 96;
+
+QFont AttribFont(double pointSize) {
+    QFont font(QStringLiteral("ArialDT"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(pointSize * kPreviewDpi / 72))));
+    return font;
+}
+
+// The blocks of a detail page with their value lines.
+std::vector<std::pair<std::string, std::string>> BlocksOf(const Page& page) {
+    std::vector<std::pair<std::string, std::string>> blocks;
+    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
+        const auto keyword = ParseKeywordLine(page.PageData[i]);
+        if (keyword && keyword->keyword == PageKeyword::AttribBlock) {
+            blocks.emplace_back(keyword->argument,
+                                i + 1 < page.PageData.size() ? page.PageData[i + 1] : "|");
+        }
+    }
+    return blocks;
+}
+
+} // namespace
+
+DetailPreview::DetailPreview(BlockLibrary* blocks, BlockAttribDefs* attribDefs, QWidget* parent)
+    : QWidget(parent), blocks_(blocks), attribDefs_(attribDefs) {
+    setMinimumSize(440, 300);
+}
+
+void DetailPreview::ShowPage(const Page& page) {
+    page_ = page;
+    problem_.clear();
+    update();
+}
+
+void DetailPreview::ShowProblem(const QString& text) {
+    problem_ = text;
+    update();
+}
+
+QRectF DetailPreview::DrawingArea(const QSizeF& size) const {
+    const auto blocks = BlocksOf(page_);
+    const auto drawing = blocks_ && !blocks.empty() ? blocks_->Find(blocks.front().first) : nullptr;
+    if (!drawing || drawing->widthInches <= 0 || drawing->heightInches <= 0) {
+        return QRectF(QPointF(0, 0), size);
+    }
+    const double scale =
+        std::min(size.width() / drawing->widthInches, size.height() / drawing->heightInches);
+    const QSizeF fitted(drawing->widthInches * scale, drawing->heightInches * scale);
+    return QRectF(
+        QPointF((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2),
+        fitted);
+}
+
+std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
+    std::vector<BlockLayer> layers;
+    if (!problem_.isEmpty() || !blocks_) {
+        return layers;
+    }
+    const TextMeasurer measure = [](std::string_view text, double pointSize) {
+        const QFontMetricsF metrics(AttribFont(pointSize));
+        return TextExtent{metrics.horizontalAdvance(FromCp1252(text)) / kPreviewDpi,
+                          metrics.height() / kPreviewDpi};
+    };
+    for (const auto& [name, valueLine] : BlocksOf(page_)) {
+        BlockLayer layer;
+        layer.name = name;
+        layer.drawing = blocks_->Find(name);
+        const AttribDefList* definitions = attribDefs_ ? attribDefs_->Find(name) : nullptr;
+        if (layer.drawing && definitions && layer.drawing->widthInches > 0 &&
+            layer.drawing->heightInches > 0) {
+            AttribSurface surface;
+            surface.xScale = target.width() / kPreviewDpi / layer.drawing->widthInches;
+            surface.yScale = target.height() / kPreviewDpi / layer.drawing->heightInches;
+            surface.pixelsPerInchX = kPreviewDpi;
+            surface.pixelsPerInchY = kPreviewDpi;
+            for (const PlacedAttribute& placed :
+                 PlaceAttributes(*definitions, valueLine, surface, measure)) {
+                if (placed.text.empty()) {
+                    continue;
+                }
+                AttributeText text;
+                text.text = FromCp1252(placed.text);
+                text.font = AttribFont(placed.pointSize);
+                text.ascent = QFontMetricsF(text.font).ascent();
+                text.topLeft = QPointF(placed.pixelX, placed.pixelY);
+                text.rotation = placed.rotation;
+                layer.texts.push_back(std::move(text));
+            }
+        }
+        layers.push_back(std::move(layer));
+    }
+    return layers;
+}
+
+void DetailPreview::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!problem_.isEmpty()) {
+        painter.setPen(Qt::darkRed);
+        painter.drawText(rect().adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap,
+                         problem_);
+        return;
+    }
+    const QRectF area = DrawingArea(size());
+    BlockPicture::Paint(painter, Layers(area), area);
+}
+
+} // namespace waybill

@@ -1,0 +1,151 @@
+#include "details/Gutter.h"
+
+#include "DetailExpect.h"
+#include "units/Parsers.h"
+
+namespace waybill {
+namespace {
+
+using namespace test;
+
+GutterInput Input(GutterKind kind, std::string width, std::string depth, std::string slope,
+                  GutterPanel panel = GutterPanel::ApexSpan, std::string sf = "1234") {
+    return {kind, std::move(width), std::move(depth), std::move(slope), panel, std::move(sf)};
+}
+
+const std::string kTooLarge = "Invalid number.  The resulting dimensions are too large.";
+
+TEST(Gutter, ValidationFirstFailingRuleWins) {
+    const std::string slope = "Invalid Roof Slope. Slope must be greater than 0.";
+    const std::string range = "Invalid Number.  Value must be from 4 to 16.";
+    const std::string hg330 = "Use the HG-330 gutter for this condition.";
+    struct Case {
+        GutterInput input;
+        DetailInputError error; // empty message: the page is made
+    };
+    const Case cases[] = {
+        {Input(GutterKind::Standard, "", "", "0"), {slope, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", ""), {slope, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", "-4"), {slope, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", "four"), {slope, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", "1e999"), {slope, "RoofSlope"}},
+        {Input(GutterKind::Oversize, "0", "0", "0"), {slope, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", "2"), {hg330, "RoofSlope"}},
+        {Input(GutterKind::Standard, "", "", "2.01"), {}},
+        {Input(GutterKind::Standard, "", "", "2", GutterPanel::StormGrip), {}},
+        {Input(GutterKind::Standard, "99", "x", "4"), {}}, // Width and Depth are ignored
+        {Input(GutterKind::Oversize, "8", "6", "1"), {}},  // HG-330 only for the standard
+        {Input(GutterKind::Oversize, "3.99", "6", "4"), {range, "Width"}},
+        {Input(GutterKind::Oversize, "16.01", "6", "4"), {range, "Width"}},
+        {Input(GutterKind::Oversize, "", "6", "4"), {range, "Width"}},
+        {Input(GutterKind::Oversize, "4", "6", "4"), {}},
+        {Input(GutterKind::Oversize, "16", "6", "4"), {}},
+        {Input(GutterKind::Oversize, "8", "3.99", "4"), {range, "Depth"}},
+        {Input(GutterKind::Oversize, "8", "16.01", "4"), {range, "Depth"}},
+        {Input(GutterKind::Oversize, "8", "4", "4"), {}},
+        {Input(GutterKind::Oversize, "8", "16", "4"), {}},
+        {Input(GutterKind::SevereIce, "20", "6", "4"), {range, "Width"}},
+        {Input(GutterKind::SevereIce, "8", "2", "4", GutterPanel::StormGrip), {range, "Depth"}},
+        {Input(GutterKind::SevereIce, "16", "16", "4", GutterPanel::StormGrip), {}},
+    };
+    for (const Case& c : cases) {
+        const DetailResult result = MakeGutter(c.input);
+        const std::string label = c.input.width + "/" + c.input.depth + "/" + c.input.roofSlope;
+        if (c.error.message.empty()) {
+            EXPECT_NE(PagesOf(result), nullptr) << label << ": " << ErrorOf(result).message;
+        } else {
+            EXPECT_EQ(ErrorOf(result), c.error) << label;
+        }
+    }
+}
+
+TEST(Gutter, SteepSlopeAsksForEveryVariantAboveSix) {
+    for (const GutterKind kind :
+         {GutterKind::Oversize, GutterKind::Standard, GutterKind::SevereIce}) {
+        for (const auto& [slope, warn] : {std::pair{"6", false}, {"6.01", true}, {"12", true}}) {
+            const DetailResult result = MakeGutter(Input(kind, "8", "6", slope));
+            ASSERT_NE(PagesOf(result), nullptr) << slope;
+            EXPECT_EQ(PagesOf(result)->steepSlopeWarning, warn) << slope;
+        }
+    }
+}
+
+TEST(Gutter, StandardVariants) {
+    // StormGrip at 4:12, lap 2: B = Round16(5.25 / cos - tan) = Round16(5.2007) = 5 3/16,
+    // C = 3 3/16, Total = C + 5 5/8 + 12 11/16 = 21 1/2.
+    ExpectPage(
+        MakeGutter(Input(GutterKind::Standard, "", "", "4", GutterPanel::StormGrip, " S7 ")), 0,
+        "trim22", "TRIM DETAILS (Gutter for StormGrip Pnls.)",
+        {"ATTRIBLK: trim22", Line({"4", "7" + Sx(4), "1" + Sx(4), "3" + Sx(3), "1", "5" + Sx(3),
+                                   "108" + kDeg, "5" + Sx(10), "S7", "1'-9" + Sx(8)})});
+    // Apex Span at 4:12, lap 1 1/4: B = Round16(6.3246 - 0.3333) = 6, H = 4.
+    ExpectPage(MakeGutter(Input(GutterKind::Standard, "", "", "4")), 0, "trim22",
+               "TRIM DETAILS (Gutter for A. Span Pnls.)",
+               {"ATTRIBLK: trim22", Line({"4", "7" + Sx(4), "1" + Sx(4), "4", "1", "6",
+                                          "108" + kDeg, "4", "1234", "1'-8" + Sx(11)})});
+    // Apex Seam-24R at 12:12, lap 3: B = Round16(4.25 * 1.41421 - 1) = 5, angle 135.
+    ExpectPage(MakeGutter(Input(GutterKind::Standard, "", "", "12", GutterPanel::ApexSeam24R)), 0,
+               "trim22", "TRIM DETAILS (Gutter for AS-24R Pnls.)",
+               {"ATTRIBLK: trim22", Line({"1'", "7" + Sx(4), "1" + Sx(4), "3", "1", "5",
+                                          "135" + kDeg, "5" + Sx(10), "1234", "1'-9" + Sx(5)})});
+}
+
+TEST(Gutter, Oversize) {
+    // Width 8, depth 6, 4:12, Apex Span: A = Round16(6 cos + 1.25) = 6 15/16,
+    // B = Round16((A - 1.25) / cos - 1/3) = 5 11/16, C = 15/16, Total = 24 1/16.
+    ExpectPage(
+        MakeGutter(Input(GutterKind::Oversize, "8", "6", "4")), 0, "trim22-01",
+        "TRIM DETAILS (Oversize Gutter for A. Span Pnls.)",
+        {"ATTRIBLK: trim22", Line({"4", "6" + Sx(15), Sx(15), "3" + Sx(11), "1", "5" + Sx(11),
+                                   "108" + kDeg, "8", "1234", "2'-0" + Sx(1)})});
+}
+
+TEST(Gutter, SevereIcingCarriesTheStrap) {
+    // Apex Span, width 8, depth 6, 4:12: S = Round16(6.5 / cos) = 6 7/8, V = Round16(6.5 +
+    // S sin) = 8 11/16, strap angle 180 - atan(1.3125 / V) = 171.41, L = 8 13/16,
+    // D = 6 cos = 5.692.
+    ExpectPage(
+        MakeGutter(Input(GutterKind::SevereIce, "8", "6", "4")), 0, "trim25-01",
+        "TRIM DETAILS (Gutter w/strap for A. Span Pnls.)",
+        {"ATTRIBLK: trim25",
+         Line({"8", "6" + Sx(14), "3" + Sx(7), "2" + Sx(14), "5" + Sx(11), "2" + Sx(3), "4",
+               "108" + kDeg, "1234", "1'-11" + Sx(15)}),
+         "ATTRIBLK: gutter_strap",
+         Line({"8" + Sx(11), "8" + Sx(13), "1" + Sx(15), "171", "171", "1235", "1'-3" + Sx(9)})});
+    // StormGrip: V = Round16(8.25 + S sin) = 10 7/16, strap angle 177.26, L = 10 7/16.
+    ExpectPage(
+        MakeGutter(Input(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, "A12")), 0,
+        "trim26-01", "TRIM DETAILS (Gutter w/strap for StormGrip Pnls.)",
+        {"ATTRIBLK: trim26",
+         Line({"8", "6" + Sx(14), "3" + Sx(7), "2" + Sx(14), "4", "108" + kDeg, "A12",
+               "2'-1" + Sx(1)}),
+         "ATTRIBLK: gutter_strap",
+         Line({"10" + Sx(7), "10" + Sx(7), Sx(8), "177", "177", ".", "1'-5" + Sx(3)})});
+}
+
+TEST(Gutter, StrapSFNumberFollowsANumericSFNumber) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1234", "1235"}, {"ABC", "."},         {"", "."},
+        {"-5", "-4"},     {"99999999999", "."}, {"2147483647", "2147483648"}};
+    for (const auto& [sf, strap] : cases) {
+        const DetailResult result =
+            MakeGutter(Input(GutterKind::SevereIce, "8", "6", "4", GutterPanel::ApexSpan, sf));
+        ASSERT_NE(PagesOf(result), nullptr);
+        EXPECT_EQ(SplitPipeList(PagesOf(result)->pages[0].PageData[3]).at(5), strap) << sf;
+    }
+}
+
+TEST(Gutter, SlopesTooSteepToDrawAreInputErrors) {
+    for (const GutterKind kind :
+         {GutterKind::Oversize, GutterKind::Standard, GutterKind::SevereIce}) {
+        for (const char* slope : {"1e7", "1e39", "3e38"}) {
+            EXPECT_EQ(ErrorOf(MakeGutter(Input(kind, "8", "6", slope))),
+                      (DetailInputError{kTooLarge, "RoofSlope"}))
+                << slope;
+        }
+        EXPECT_NE(PagesOf(MakeGutter(Input(kind, "8", "6", "1000"))), nullptr);
+    }
+}
+
+} // namespace
+} // namespace waybill

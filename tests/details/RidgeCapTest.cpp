@@ -1,0 +1,101 @@
+#include "details/RidgeCap.h"
+
+#include "DetailExpect.h"
+#include "units/Parsers.h"
+
+namespace waybill {
+namespace {
+
+using namespace test;
+
+const std::string kSlope = "Invalid roof slope.  Slope must be greater than 0.";
+const std::string kTooLarge = "Invalid number.  The resulting dimensions are too large.";
+
+TEST(PreventRidgeCap, Validation) {
+    const std::pair<PreventRidgeCapInput, DetailInputError> cases[] = {
+        {{"0", "0", "", ""}, {kSlope, "RoofSlope"}},
+        {{"", "1.06", "", ""}, {kSlope, "RoofSlope"}},
+        {{"4", "0", "", ""}, {"Invalid length.", "LegLength"}},
+        {{"4", "", "", ""}, {"Invalid length.", "LegLength"}},
+        {{"4", "0.0001", "", ""}, {}},
+        {{"1e7", "1", "", ""}, {kTooLarge, "RoofSlope"}},
+        {{"4", "99999.00", "", ""}, {kTooLarge, "LegLength"}},
+    };
+    for (const auto& [input, error] : cases) {
+        const DetailResult result = MakePreventRidgeCap(input);
+        if (error.message.empty()) {
+            EXPECT_NE(PagesOf(result), nullptr) << input.roofSlope << "/" << input.legLength;
+        } else {
+            EXPECT_EQ(ErrorOf(result), error) << input.roofSlope << "/" << input.legLength;
+        }
+    }
+}
+
+TEST(PreventRidgeCap, Values) {
+    // 4:12, leg 1'-6: G1 = Round16(0.75 / 3) = 1/4, G2 = 19, G3 = Round16(19 cos) = 18,
+    // G4 = Round16(19 sin) = 6, G5 = Round16(3 sin) = 15/16, G6 = 17 1/16, G7 = 36,
+    // G8 = Round16(3 cos + 6) = 8 7/8, G9 = Round16(G6 / 3) = 5 11/16.
+    ExpectPage(
+        MakePreventRidgeCap({"4", "1.0600", "RC1", " EC1 "}), 0, "trim27", "Prevent Ridge cap",
+        {"ATTRIBLK: trim27", Line({"4", "1'-6", "1'-6", "144" + kDeg, "3'-3", "RC1", "1'-6", Sx(4),
+                                   "1'-7", "1'-6", "6", Sx(15), "1'-5" + Sx(1), "3'", "8" + Sx(14),
+                                   "5" + Sx(11), "8" + Sx(14) + " x 3'", "EC1"})});
+}
+
+TEST(PreventRidgeCap, AngleText) {
+    for (const auto& [slope, text] : {std::pair{"12", "90"}, {"4", "144"}, {"1", "172"}}) {
+        const DetailResult result = MakePreventRidgeCap({slope, "1", "", ""});
+        ASSERT_NE(PagesOf(result), nullptr);
+        EXPECT_EQ(SplitPipeList(PagesOf(result)->pages[0].PageData[1]).at(3), text + kDeg);
+    }
+}
+
+TEST(SSeamRidgeCap, Validation) {
+    const std::string overhang = "Distance to ridge must be greater than panel overhang.";
+    const std::pair<SSeamRidgeCapInput, DetailInputError> cases[] = {
+        {{"-1", "", "", "", ""}, {kSlope, "RoofSlope"}},
+        {{"4", "0", "0", "", ""}, {"Invalid length.", "PPToRidge"}},
+        {{"4", "1", "0", "", ""}, {"Invalid length.", "PanOHang"}},
+        {{"4", "1.0000", "1.0000", "", ""}, {overhang, "PanOHang"}},
+        {{"4", "1.0000", "1.0001", "", ""}, {overhang, "PanOHang"}},
+        {{"4", "1.0001", "1.0000", "", ""}, {}},
+        {{"1e7", "2", "1", "", ""}, {kTooLarge, "RoofSlope"}},
+        {{"4", "99999.00", "1", "", ""}, {kTooLarge, "PPToRidge"}},
+    };
+    for (const auto& [input, error] : cases) {
+        const DetailResult result = MakeSSeamRidgeCap(input);
+        const std::string label = input.roofSlope + "/" + input.ppToRidge + "/" + input.panOHang;
+        if (error.message.empty()) {
+            EXPECT_NE(PagesOf(result), nullptr) << label << ": " << ErrorOf(result).message;
+        } else {
+            EXPECT_EQ(ErrorOf(result), error) << label;
+        }
+    }
+}
+
+TEST(SSeamRidgeCap, PanelAndClipChooseTheOffsets) {
+    // 4:12, 1' to the ridge, 4" overhang: X = 8 + K / 3 - 3.8017.
+    struct Case {
+        SeamPanel panel;
+        ClipType clip;
+        std::string y, z;
+    };
+    const Case cases[] = {
+        // K 4 3/8, V 4 1/2: Y = Round16(10.1566) = 10 3/16, Z = 33.
+        {SeamPanel::ApexSeam24R, ClipType::High, "10" + Sx(3), "2'-9"},
+        // K 3 3/8, V 4 1/2: Y = Round16(9.8233) = 9 13/16, Z = 32 1/4.
+        {SeamPanel::ApexSeam24R, ClipType::Low, "9" + Sx(13), "2'-8" + Sx(4)},
+        // K 3 3/8, V 4: Y = Round16(9.3233) = 9 5/16, Z = 31 1/4.
+        {SeamPanel::StormGrip16, ClipType::High, "9" + Sx(5), "2'-7" + Sx(4)},
+        // K 2 3/8, V 4: Y = Round16(8.9900) = 9, Z = 30 5/8.
+        {SeamPanel::StormGrip16, ClipType::Low, "9", "2'-6" + Sx(10)},
+    };
+    for (const Case& c : cases) {
+        ExpectPage(MakeSSeamRidgeCap({"4", "1.0000", "0.04", "RC", "EC", c.panel, c.clip}), 0,
+                   "trim28", "Standing Seam Ridge cap",
+                   {"ATTRIBLK: trim28", Line({c.y, "4", "108" + kDeg, "RC", c.z, "EC"})});
+    }
+}
+
+} // namespace
+} // namespace waybill
