@@ -9,5 +9,8 @@ namespace waybill::cli {
 // Each command takes its own arguments (after the command name) and returns the exit status.
 int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err);
 
 } // namespace waybill::cli

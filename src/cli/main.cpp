@@ -18,6 +18,20 @@ Commands:
                    database is FILE, else the "DefDB" setting, else DefWaybill.db beside
                    the program. A grid missing from the database is reported on stderr and
                    its page keeps its stored grid lines.
+  export-table IN.fwb OUT.txt [--refdb FILE]
+                   Write the line items of IN as the order-entry table OUT, as the editor's
+                   Export Table does, and print the summary. Any stop (no job number, a bad
+                   cell, an invalid finish, nothing to export) goes to stderr with the page,
+                   row and column of a bad cell; the exit status is then 1 and OUT is left
+                   as it was (not created).
+  export-punches IN.fwb DAT (--all | --only) [--templates FILE]
+                   Update the special patterns file DAT with the Cee and Zee members of IN,
+                   as the editor's Export Punches does: all members, or only those with "A"
+                   dimensions or mismatched punches. The templates are FILE, else
+                   PunchTemplates.txt beside the program. A message that stops the export
+                   goes to stderr, the exit status is 1 and DAT is byte-for-byte as before.
+                   Members left out for too many lead punches are listed on stderr; the
+                   file is still written.
   --help           Show this list.
 )";
 
@@ -35,6 +49,12 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "recompose") {
         return waybill::cli::Recompose(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "export-table") {
+        return waybill::cli::ExportTableCommand(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "export-punches") {
+        return waybill::cli::ExportPunchesCommand(rest, std::cout, std::cerr);
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;
