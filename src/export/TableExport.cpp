@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace waybill {
 namespace {
@@ -185,20 +186,40 @@ class Exporter {
                 }
             } else if (keyword->keyword == PageKeyword::Grid) {
                 const std::string& grid = keyword->argument;
-                const auto definition = database_.FindGrid(grid);
-                const auto columns = database_.ReadTable(grid);
-                if (!definition || !columns) {
+                const GridColumns* columns = Columns(grid);
+                if (columns == nullptr) {
                     // Skipping the grid would drop its items from the order without a word.
                     return ExportFailure{GridNotFoundMessage(grid), pageNumber};
                 }
-                const GridRows rows(lines, i + 1, definition->Rows);
-                if (auto failure = Grid(page, base, grid, ReadPositions(*columns), rows)) {
+                const GridRows rows(lines, i + 1, columns->rows);
+                if (auto failure = Grid(page, base, grid, columns->positions, rows)) {
                     return failure;
                 }
                 i = rows.End() - 1;
             }
         }
         return std::nullopt;
+    }
+
+    struct GridColumns {
+        int rows = 0;
+        Positions positions;
+    };
+
+    // Grids are read once per export: a document names the same few grids on every page.
+    const GridColumns* Columns(const std::string& grid) {
+        const std::string key = ToLower(grid);
+        auto found = grids_.find(key);
+        if (found == grids_.end()) {
+            const auto definition = database_.FindGrid(grid);
+            const auto columns = database_.ReadTable(grid);
+            std::optional<GridColumns> read;
+            if (definition && columns) {
+                read = GridColumns{definition->Rows, ReadPositions(*columns)};
+            }
+            found = grids_.emplace(key, read).first;
+        }
+        return found->second ? &*found->second : nullptr;
     }
 
     std::optional<ExportFailure> Grid(const waybill::Page& page, const std::string& base,
@@ -374,6 +395,7 @@ class Exporter {
     const std::string job_;
     TableExport table_;
     int pageNumber_ = 0;
+    std::map<std::string, std::optional<GridColumns>> grids_;
 };
 
 } // namespace
