@@ -12,6 +12,12 @@
 
 namespace waybill {
 
+// The save dialog of the export: its title, filter and default extension; it starts in the
+// "ExportFolder" setting (when set) and proposes the job number as the file name.
+inline constexpr const char* kExportTableTitle = "Export Waybill to Table";
+inline constexpr const char* kExportTableFilter = "Export Files (*.txt)|*.txt";
+inline constexpr const char* kExportTableExtension = "txt";
+
 // The line items of a document as the order system reads them: one record per exported grid
 // row, 13 fields joined by ";", without line ends.
 struct TableExport {
