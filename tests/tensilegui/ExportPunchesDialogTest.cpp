@@ -8,12 +8,13 @@
 namespace waybill {
 namespace {
 
-// Drives the shown dialog: `choose` picks an option by its mnemonic, then `button` closes it.
-std::function<int(QDialog&)> Answer(char mnemonic, QPushButton* dlgExportPunches::*button) {
+// Drives the shown dialog: clicks an option, then the button that closes it.
+std::function<int(QDialog&)> Answer(QRadioButton* dlgExportPunches::*option,
+                                    QPushButton* dlgExportPunches::*button) {
     return [=](QDialog& shown) {
         auto& dialog = static_cast<dlgExportPunches&>(shown);
         dialog.show();
-        QTest::keyClick(&dialog, mnemonic, Qt::AltModifier);
+        (dialog.*option)->click();
         (dialog.*button)->click();
         return dialog.result();
     };
@@ -22,14 +23,18 @@ std::function<int(QDialog&)> Answer(char mnemonic, QPushButton* dlgExportPunches
 TEST(ExportPunchesDialog, AnswersTheChosenMembersAndRemembersTheChoice) {
     dlgExportPunches dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export Punches"));
+    EXPECT_EQ(dialog.optAll->text(), QStringLiteral("Export &all members"));
     EXPECT_EQ(dialog.optOnly->text(),
               QStringLiteral("Export &only members with \"A\" Dims or mismatched punches"));
 
-    EXPECT_EQ(dialog.StartExport(Answer('o', &dlgExportPunches::cmdOK)), PunchSelection::Only);
+    EXPECT_EQ(dialog.StartExport(Answer(&dlgExportPunches::optOnly, &dlgExportPunches::cmdOK)),
+              PunchSelection::Only);
     // Shown again, it offers the last choice.
     EXPECT_TRUE(dialog.optOnly->isChecked());
-    EXPECT_EQ(dialog.StartExport(Answer('a', &dlgExportPunches::cmdOK)), PunchSelection::All);
-    EXPECT_EQ(dialog.StartExport(Answer('o', &dlgExportPunches::cmdCancel)), std::nullopt);
+    EXPECT_EQ(dialog.StartExport(Answer(&dlgExportPunches::optAll, &dlgExportPunches::cmdOK)),
+              PunchSelection::All);
+    EXPECT_EQ(dialog.StartExport(Answer(&dlgExportPunches::optOnly, &dlgExportPunches::cmdCancel)),
+              std::nullopt);
 }
 
 } // namespace
