@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace waybill {
 namespace {
