@@ -11,5 +11,8 @@ int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int SetFinish(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Detail(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err);
 
 } // namespace waybill::cli

@@ -50,6 +50,20 @@ Commands:
                    a field left out is an empty box, an option left out is its first
                    choice. An input error goes to stderr with status 1 and OUT is not
                    written; the steep-slope warning goes to stderr and the page is made.
+  export-table IN.fwb OUT.txt [--refdb FILE]
+                   Write the line items of IN as the order-entry table OUT, as the editor's
+                   Export Table does, and print the summary. Any stop (no job number, a bad
+                   cell, an invalid finish, nothing to export) goes to stderr with the page,
+                   row and column of a bad cell; the exit status is then 1 and OUT is left
+                   as it was (not created).
+  export-punches IN.fwb DAT (--all | --only) [--templates FILE]
+                   Update the special patterns file DAT with the Cee and Zee members of IN,
+                   as the editor's Export Punches does: all members, or only those with "A"
+                   dimensions or mismatched punches. The templates are FILE, else
+                   PunchTemplates.txt beside the program. A message that stops the export
+                   goes to stderr, the exit status is 1 and DAT is byte-for-byte as before.
+                   Members left out for too many lead punches are listed on stderr; the
+                   file is still written.
   --help           Show this list.
 )";
 
@@ -63,6 +77,8 @@ constexpr Command kCommands[] = {
     {"recompose", waybill::cli::Recompose},
     {"set-finish", waybill::cli::SetFinish},
     {"detail", waybill::cli::Detail},
+    {"export-table", waybill::cli::ExportTableCommand},
+    {"export-punches", waybill::cli::ExportPunchesCommand},
 };
 
 } // namespace

@@ -1,0 +1,436 @@
+#include "export/TableExport.h"
+
+#include "export/PageClasses.h"
+#include "page/GridRows.h"
+#include "page/GridSetup.h"
+#include "page/PageData.h"
+#include "platform/AtomicFile.h"
+#include "platform/Cp1252.h"
+#include "units/DecimalText.h"
+#include "units/Lengths.h"
+#include "units/NumberText.h"
+#include "units/Text.h"
+#include "units/Wildcard.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace waybill {
+namespace {
+
+constexpr char kInchMark = '"';
+
+// 1-based column positions of the roles the export reads; 0 when the grid has none.
+struct Positions {
+    int part = 0;
+    int quantity = 0;
+    int length = 0;
+    int punch = 0;
+    int componentId = 0;
+    int description = 0;
+    int slope = 0;
+
+    bool Exportable() const { return quantity > 0 && componentId > 0 && part > 0; }
+};
+
+Positions ReadPositions(const TableRows& columns) {
+    Positions positions;
+    for (std::size_t row = 0; row < columns.RowCount(); ++row) {
+        const std::int64_t index = columns.Integer(row, "ColumnIDX");
+        const int position =
+            index < 1 ? 0 : static_cast<int>(std::min<std::int64_t>(index, 100000));
+        const std::string label = Trim(columns.Text(row, "Label"));
+        const auto is = [&](std::initializer_list<std::string_view> labels) {
+            return std::ranges::any_of(labels,
+                                       [&](std::string_view l) { return EqualsNoCase(label, l); });
+        };
+        if (is({"PART NUMBER", "PART MARK", "MARK"})) {
+            positions.part = position;
+        } else if (is({"QTY", "QTY."})) {
+            positions.quantity = position;
+        } else if (is({"LENGTH", "SHIP. LEN."})) {
+            positions.length = position;
+        } else if (is({"LP"})) {
+            positions.punch = position;
+        } else if (is({"COMP. ID"})) {
+            positions.componentId = position;
+        } else if (is({"DESCRIPTION", "CAB.xCUTLEN."})) {
+            positions.description = position;
+        } else if (is({"SLOPE"})) {
+            positions.slope = position;
+        }
+    }
+    return positions;
+}
+
+const std::string* ValueAt(const std::vector<std::string>& values, int position) {
+    if (position < 1 || static_cast<std::size_t>(position) > values.size()) {
+        return nullptr;
+    }
+    return &values[static_cast<std::size_t>(position - 1)];
+}
+
+std::string ValueOrEmpty(const std::vector<std::string>& values, int position) {
+    const std::string* value = ValueAt(values, position);
+    return value != nullptr ? *value : std::string{};
+}
+
+// The punch named in the first row's description on an "ext" grid ("... (punch=A)").
+std::string ExtensionPunch(const std::string& text) {
+    if (!MatchesPattern(text, "*punch*=*")) {
+        return "NP";
+    }
+    const std::size_t equals = text.rfind('=');
+    const std::size_t close = text.rfind(')');
+    const std::size_t end = close != std::string::npos && close > equals ? close : text.size();
+    const std::string p = Trim(std::string_view(text).substr(equals + 1, end - equals - 1));
+    if (p.size() == 1 && p[0] >= 'A' && p[0] <= 'F') {
+        return "PUNCH " + p;
+    }
+    if (EqualsNoCase(p, "NO PUNCH")) {
+        return "NP";
+    }
+    return p + " PUNCH";
+}
+
+bool IsAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool ValidComponentId(std::string_view id, std::string_view gridName) {
+    if (id.empty()) {
+        return false;
+    }
+    if (std::ranges::all_of(id, IsAlphanumeric)) {
+        return true;
+    }
+    // Cable ids may carry other characters around an inner underscore.
+    return EqualsNoCase(gridName, "cab") && MatchesPattern(id, "*?_?*");
+}
+
+// Fields 5 to 8: the length in inches, then feet, inches and fraction for the order form.
+// The last three come from the length rounded to the sixteenth, as the feet are, so that a
+// fraction that rounds up to a whole inch carries into the inches and feet.
+void LengthFields(double length, std::vector<std::string>& fields) {
+    fields.push_back(FormatDecimal(length));
+    const std::string feetInches = FormatFtIn(static_cast<float>(length), false);
+    fields.push_back(feetInches.substr(0, feetInches.find('\'') + 1));
+    const double rounded = Round16(static_cast<float>(length));
+    const double whole = std::floor(rounded);
+    fields.push_back(std::to_string(static_cast<long long>(whole) % 12) + kInchMark);
+    fields.push_back(GlyphsToText(FormatFtInGlyph(static_cast<float>(rounded - whole))) +
+                     kInchMark);
+}
+
+enum class Column { Quantity, Part, ComponentId, Slope, Length };
+
+UserMessage ColumnMessage(Column column) {
+    const char* text = "";
+    switch (column) {
+    case Column::Quantity:
+        text = "Invalid quantity.";
+        break;
+    case Column::Part:
+        text = "Invalid part number.";
+        break;
+    case Column::ComponentId:
+        text = "Invalid or missing component ID.";
+        break;
+    case Column::Slope:
+        text = "Invalid slope. Slope must be a number.";
+        break;
+    case Column::Length:
+        text = "Invalid length. Length must be in Feet-Inches";
+        break;
+    }
+    return {text, "Error", MessageIcon::Exclamation};
+}
+
+class Exporter {
+  public:
+    Exporter(const Book& book, const ReferenceDatabase& database)
+        : book_(book), database_(database), job_(Trim(book.JobNumber)) {}
+
+    std::variant<TableExport, ExportFailure> Run() {
+        for (int page = 1; page <= book_.PageCount(); ++page) {
+            if (auto failure = Page(page)) {
+                return std::move(*failure);
+            }
+        }
+        if (table_.records.empty()) {
+            return ExportFailure{{"There is no quantity to export.", "Note", MessageIcon::None}};
+        }
+        return std::move(table_);
+    }
+
+  private:
+    std::optional<ExportFailure> Page(int pageNumber) {
+        const waybill::Page& page = book_.GetPage(pageNumber);
+        pageNumber_ = pageNumber;
+        const std::string base = CadBase(page.CadNumber);
+        if (IsPurchasePage(base)) {
+            table_.purchasePages = true;
+            return std::nullopt;
+        }
+        const PageLines& lines = page.PageData;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto keyword = ParseKeywordLine(lines[i]);
+            if (!keyword) {
+                continue;
+            }
+            if (keyword->keyword == PageKeyword::RevGrid) {
+                if (i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1])) {
+                    ++i;
+                }
+            } else if (keyword->keyword == PageKeyword::Grid) {
+                const std::string& grid = keyword->argument;
+                const GridColumns* columns = Columns(grid);
+                if (columns == nullptr) {
+                    // Skipping the grid would drop its items from the order without a word.
+                    return ExportFailure{GridNotFoundMessage(grid), pageNumber};
+                }
+                const GridRows rows(lines, i + 1, columns->rows);
+                if (auto failure = Grid(page, base, grid, columns->positions, rows)) {
+                    return failure;
+                }
+                i = rows.End() - 1;
+            }
+        }
+        return std::nullopt;
+    }
+
+    struct GridColumns {
+        int rows = 0;
+        Positions positions;
+    };
+
+    // Grids are read once per export: a document names the same few grids on every page.
+    const GridColumns* Columns(const std::string& grid) {
+        const std::string key = ToLower(grid);
+        auto found = grids_.find(key);
+        if (found == grids_.end()) {
+            const auto definition = database_.FindGrid(grid);
+            const auto columns = database_.ReadTable(grid);
+            std::optional<GridColumns> read;
+            if (definition && columns) {
+                read = GridColumns{definition->Rows, ReadPositions(*columns)};
+            }
+            found = grids_.emplace(key, read).first;
+        }
+        return found->second ? &*found->second : nullptr;
+    }
+
+    std::optional<ExportFailure> Grid(const waybill::Page& page, const std::string& base,
+                                      const std::string& grid, const Positions& positions,
+                                      const GridRows& rows) {
+        if (!positions.Exportable()) {
+            return std::nullopt;
+        }
+        const std::string extensionPunch =
+            EqualsNoCase(grid, "ext")
+                ? ExtensionPunch(ValueOrEmpty(rows.Values(1), positions.description))
+                : std::string{};
+        for (int row = 1; row <= rows.Count(); ++row) {
+            if (rows.Values(row).empty()) {
+                continue; // an empty row
+            }
+            if (auto failure = Row(page, base, grid, positions, rows, row, extensionPunch)) {
+                return failure;
+            }
+        }
+        return std::nullopt;
+    }
+
+    ExportFailure CellFailure(Column column, int row, int position) const {
+        return {ColumnMessage(column), pageNumber_, ExportFocus::Cell, row, position - 1};
+    }
+
+    std::optional<ExportFailure> Row(const waybill::Page& page, const std::string& base,
+                                     const std::string& grid, const Positions& positions,
+                                     const GridRows& rows, int row,
+                                     const std::string& extensionPunch) {
+        const std::vector<std::string>& values = rows.Values(row);
+
+        // Quantity: "one", or the leading number with thousands separators dropped.
+        const std::string* quantityValue = ValueAt(values, positions.quantity);
+        if (quantityValue == nullptr) {
+            return CellFailure(Column::Quantity, row, positions.quantity);
+        }
+        const std::string quantityText = ToLower(Trim(*quantityValue));
+        std::optional<std::int16_t> quantity = 1;
+        if (quantityText != "one") {
+            std::string digits = *quantityValue;
+            std::erase(digits, ',');
+            const auto number = LeadingNumber(digits);
+            quantity = number ? RoundToInt16(*number) : std::nullopt;
+        }
+        if (quantity && *quantity == 0 && quantityText.empty()) {
+            return std::nullopt;
+        }
+        if (!quantity || *quantity <= 0) {
+            return CellFailure(Column::Quantity, row, positions.quantity);
+        }
+
+        const std::string* part = ValueAt(values, positions.part);
+        if (part == nullptr || part->find('_') != std::string::npos) {
+            return CellFailure(Column::Part, row, positions.part);
+        }
+
+        const std::string* idValue = ValueAt(values, positions.componentId);
+        const std::string componentId = idValue != nullptr ? Trim(*idValue) : std::string{};
+        if (!ValidComponentId(componentId, grid)) {
+            return CellFailure(Column::ComponentId, row, positions.componentId);
+        }
+
+        std::string slope;
+        if (positions.slope > 0) {
+            const std::string* slopeValue = ValueAt(values, positions.slope);
+            const auto number =
+                slopeValue != nullptr ? NumericValue(Trim(*slopeValue)) : std::nullopt;
+            if (!number) {
+                return CellFailure(Column::Slope, row, positions.slope);
+            }
+            slope = FormatDecimal(*number) + ":12";
+        }
+
+        std::vector<std::string> lengthFields;
+        if (positions.length > 0) {
+            const std::string* lengthValue = ValueAt(values, positions.length);
+            if (lengthValue == nullptr) {
+                return CellFailure(Column::Length, row, positions.length);
+            }
+            if (!TrimView(*lengthValue).empty()) {
+                const double length = ParseFtIn(*lengthValue);
+                if (!(length > 0)) {
+                    return CellFailure(Column::Length, row, positions.length);
+                }
+                LengthFields(length, lengthFields);
+            }
+        }
+        if (lengthFields.empty()) {
+            lengthFields = {"0", "", "", ""};
+        }
+
+        std::string punch;
+        if (positions.punch > 0) {
+            punch = ValueOrEmpty(values, positions.punch);
+            if (!TrimView(punch).empty()) {
+                // Any "A" dimension makes the pattern a special one.
+                for (std::size_t k = 5; k + 2 < values.size(); ++k) {
+                    if (!TrimView(values[k]).empty()) {
+                        punch = "SPECIAL PUNCH";
+                        break;
+                    }
+                }
+            }
+        }
+
+        std::string description;
+        if (positions.description > 0 && !IsNoDescriptionPage(base)) {
+            description = Trim(ValueOrEmpty(values, positions.description));
+            if (description == std::string(1, kInchMark)) {
+                description.clear();
+            } else {
+                if (EqualsNoCase(grid, "hed")) {
+                    // A header takes two rows: the size column of both joins its description.
+                    const int size = positions.description + 1;
+                    description += ", " + Trim(ValueOrEmpty(values, size));
+                    if (row % 2 == 1) {
+                        description += ", " + Trim(ValueOrEmpty(rows.Values(row + 1), size));
+                    }
+                } else if (EqualsNoCase(grid, "ext")) {
+                    if (description.find('=') != std::string::npos) {
+                        punch = "SPECIAL PUNCH";
+                        if (extensionPunch != "NP") {
+                            description += ", " + extensionPunch;
+                        }
+                    } else {
+                        punch = extensionPunch;
+                    }
+                }
+                description = GlyphsToText(description);
+            }
+        }
+
+        std::string finishWord;
+        if (IsFabricatedSteelPage(base)) {
+            const auto word = FabricatedFinishWord(page.Finish);
+            if (!word) {
+                return ExportFailure{
+                    {"You must select a finish", "Invalid Finish", MessageIcon::None},
+                    pageNumber_,
+                    ExportFocus::Finish};
+            }
+            finishWord = *word;
+        } else if (IsHiTensilePage(base) && !page.Finish.empty()) {
+            description += "(" + page.Finish + ")";
+        }
+
+        const std::string fields[] = {job_,
+                                      componentId,
+                                      std::to_string(*quantity),
+                                      *part,
+                                      lengthFields[0],
+                                      lengthFields[1],
+                                      lengthFields[2],
+                                      lengthFields[3],
+                                      punch,
+                                      slope,
+                                      description,
+                                      std::to_string(table_.records.size() + 1),
+                                      finishWord};
+        std::string record = fields[0];
+        for (std::size_t k = 1; k < std::size(fields); ++k) {
+            record += ';';
+            record += fields[k];
+        }
+        table_.records.push_back(std::move(record));
+        return std::nullopt;
+    }
+
+    const Book& book_;
+    const ReferenceDatabase& database_;
+    const std::string job_;
+    TableExport table_;
+    int pageNumber_ = 0;
+    std::map<std::string, std::optional<GridColumns>> grids_;
+};
+
+} // namespace
+
+std::variant<TableExport, ExportFailure> ExportTable(const Book& book,
+                                                     const ReferenceDatabase& database) {
+    return Exporter(book, database).Run();
+}
+
+std::string FormatTable(const TableExport& table) {
+    std::string text;
+    for (const std::string& record : table.records) {
+        text += record;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::optional<UserMessage> WriteTable(const TableExport& table, const std::filesystem::path& path) {
+    const std::string why = WriteFileAtomically(path, FormatTable(table));
+    if (why.empty()) {
+        return std::nullopt;
+    }
+    return UserMessage{"Cannot write " + PathText(path) + ": " + Utf8ToCp1252(why) + ".",
+                       "File Error", MessageIcon::Exclamation};
+}
+
+UserMessage TableExportedMessage(const TableExport& table, const std::filesystem::path& path) {
+    std::string text =
+        std::to_string(table.records.size()) + " line(s) exported to file " + PathText(path) + ".";
+    if (table.purchasePages) {
+        text += "\r*** This job contains purchase waybill(s) that were not exported;\r"
+                "You will need to enter these items in manually into Oracle. ***";
+    }
+    return {std::move(text), "Waybill Export Finished", MessageIcon::None};
+}
+
+} // namespace waybill

@@ -1,0 +1,117 @@
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sstream>
+
+namespace waybill {
+namespace {
+
+using test::TempDir;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCommand(int (*command)(const std::vector<std::string>&, std::ostream&, std::ostream&),
+                  std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = command(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string Document(const std::string& job, const std::string& pages) {
+    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
+           "Customer: \r\nJob Number: " +
+           job +
+           "\r\nNumber Pages: False\r\nShow Page Total: False\r\nPassword: \r\n**END HEADER\r\n" +
+           pages;
+}
+
+class ExportTableCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sqlite3* db = nullptr;
+        sqlite3_open(database.string().c_str(), &db);
+        sqlite3_exec(db,
+                     "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
+                     " Top REAL, RowHeight REAL);"
+                     "INSERT INTO Grids VALUES('std', 4, 10, 0, 0, 0.25);"
+                     "CREATE TABLE std(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER);"
+                     "INSERT INTO std VALUES (1, 0, 'COMP. ID', 1), (1, 0, 'MARK', 2),"
+                     " (1, 0, 'QTY', 3), (1, 0, 'LENGTH', 4);",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+
+    CliRun Export(const std::string& job, const std::string& pages) {
+        const auto in = dir.Write("in.fwb", Document(job, pages));
+        return RunCommand(cli::ExportTableCommand,
+                          {in.string(), out.string(), "--refdb", database.string()});
+    }
+
+    TempDir dir;
+    std::filesystem::path database = dir / "ref.db";
+    std::filesystem::path out = dir / "J7.txt";
+};
+
+TEST_F(ExportTableCli, WritesTheTableAndPrintsTheSummary) {
+    const CliRun run = Export("J7", "**PAGEDEF\r\nmisc-01,,\r\nGRID: std\r\n|T|M1|2|5'-6 1/2|\r\n"
+                                    "**PAGEDEF\r\npur03-01,,\r\nGRID: std\r\n|T|M2|1||\r\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(TempDir::Read(out), "J7;T;2;M1;66.5;5';6\";1/2\";;;;1;\r\n");
+    EXPECT_EQ(run.out, "1 line(s) exported to file " + out.string() +
+                           ".\n*** This job contains purchase waybill(s) that were not exported;\n"
+                           "You will need to enter these items in manually into Oracle. ***\n");
+}
+
+TEST_F(ExportTableCli, StopsWriteNothing) {
+    const std::string page = "**PAGEDEF\r\nmisc-01,,\r\nGRID: std\r\n";
+    EXPECT_EQ(Export("", page + "|T|M1|2||\r\n").err,
+              "You must supply a job number before you can export.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    dir.Write("J7.txt", "kept");
+    const CliRun bad = Export("J7", page + "3\r\n|T|M1|x||\r\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Invalid quantity.\npage 1, row 4, column 2\n");
+    EXPECT_EQ(Export("J7", page + "|T|M1|||\r\n").err, "There is no quantity to export.\n");
+    EXPECT_EQ(TempDir::Read(out), "kept");
+
+    EXPECT_EQ(RunCommand(cli::ExportTableCommand, {"in.fwb"}).status, 2);
+}
+
+TEST(ExportPunchesCli, UpdatesThePatternsFileOrLeavesItAsItWas) {
+    TempDir dir;
+    const auto templates = dir.Write("t.txt", ":e-lead-opt\nWEB, 1.375, 9/16\n:e-tail-opt\n"
+                                              "WEB, 2, 9/16\n");
+    const auto dat = dir / "Spcptrns.dat";
+    const auto run = [&](const std::string& rows, const char* selection) {
+        const auto in = dir.Write(
+            "in.fwb", Document("J7", "**PAGEDEF\r\nzee00-01,,\r\nGRID: hte\r\n" + rows +
+                                         "ATTRIBLK: zee00\r\n|8|2|4|2|8 x 14GA|M|S|\r\n"));
+        return RunCommand(cli::ExportPunchesCommand, {in.string(), dat.string(), selection,
+                                                      "--templates", templates.string()});
+    };
+
+    CliRun ok = run("|Z|M1|2|20'|E|||||||E|5|\r\n", "--all");
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    EXPECT_EQ(ok.out, "0 record(s) updated, 1 record(s) added.\n");
+    const std::string written = TempDir::Read(dat);
+    EXPECT_EQ(written.size(), 2346u);
+
+    const CliRun bad = run("|Z|M1|2|20'|E|||||||E|5|\r\n|Z|m1|2|20'|E|||||||E|5|\r\n", "--only");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Part mark already exists.\npage 1, row 2, column 1\n");
+    EXPECT_EQ(run("|Z|M1|2|20'|E|||||||E|5|\r\n", "--only").err,
+              "No hi-tensile members found to export.\n");
+    EXPECT_EQ(TempDir::Read(dat), written);
+
+    EXPECT_EQ(run("", "--both").status, 2);
+}
+
+} // namespace
+} // namespace waybill
