@@ -9,5 +9,7 @@ namespace waybill::cli {
 // Each command takes its own arguments (after the command name) and returns the exit status.
 int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Only in the Qt build (WAYBILL_CLI_PDF): it paints the sheets.
+int Pdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace waybill::cli

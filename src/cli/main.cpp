@@ -18,6 +18,11 @@ Commands:
                    database is FILE, else the "DefDB" setting, else DefWaybill.db beside
                    the program. A grid missing from the database is reported on stderr and
                    its page keeps its stored grid lines.
+  pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]
+                   Print the pages of IN (all, or A to B) into OUT as one PDF, one
+                   landscape Letter sheet per page, without a display. The reference
+                   database is found as for recompose. A missing grid or block is reported
+                   on stderr and the PDF is still written. Built with the editor only.
   --help           Show this list.
 )";
 
@@ -35,6 +40,14 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "recompose") {
         return waybill::cli::Recompose(rest, std::cout, std::cerr);
+    }
+    if (args[0] == "pdf") {
+#ifdef WAYBILL_CLI_PDF
+        return waybill::cli::Pdf(rest, std::cout, std::cerr);
+#else
+        std::cerr << "waybill-cli: pdf needs the build with the editor (Qt)\n";
+        return 2;
+#endif
     }
     std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;
