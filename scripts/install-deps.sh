@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libsqlite3-dev sqlite3
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    xvfb xauth
+    xvfb xauth poppler-utils
     fonts-dejavu-core fonts-liberation2
 )
 

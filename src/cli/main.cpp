@@ -64,8 +64,22 @@ Commands:
                    goes to stderr, the exit status is 1 and DAT is byte-for-byte as before.
                    Members left out for too many lead punches are listed on stderr; the
                    file is still written.
+  pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]
+                   Print the pages of IN (all, or A to B) into OUT as one PDF, one
+                   landscape Letter sheet per page, without a display. The reference
+                   database is found as for recompose. A missing grid or block is reported
+                   on stderr and the PDF is still written. Built with the editor only.
   --help           Show this list.
 )";
+
+#ifdef WAYBILL_CLI_PDF
+using waybill::cli::Pdf;
+#else
+int Pdf(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+    err << "waybill-cli: pdf needs the build with the editor (Qt)\n";
+    return 2;
+}
+#endif
 
 struct Command {
     const char* name;
@@ -79,6 +93,7 @@ constexpr Command kCommands[] = {
     {"detail", waybill::cli::Detail},
     {"export-table", waybill::cli::ExportTableCommand},
     {"export-punches", waybill::cli::ExportPunchesCommand},
+    {"pdf", Pdf},
 };
 
 } // namespace

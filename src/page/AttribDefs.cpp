@@ -61,16 +61,6 @@ AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
     return s;
 }
 
-AttribSurface PrinterAttribSurface(double pageWidthIn, double pageHeightIn,
-                                   double pixelsPerInchX, double pixelsPerInchY) {
-    AttribSurface s;
-    s.xOffset = (pageWidthIn - 11.0) / 2.0 + 0.375;
-    s.yOffset = (pageHeightIn - 8.5) / 2.0 + 0.375;
-    s.pixelsPerInchX = pixelsPerInchX;
-    s.pixelsPerInchY = pixelsPerInchY;
-    return s;
-}
-
 std::vector<PlacedAttribute> PlaceAttributes(const AttribDefList& definitions,
                                              std::string_view valueLine,
                                              const AttribSurface& surface,

@@ -65,11 +65,6 @@ AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
                                   double drawingHeightIn, double pixelsPerInchX,
                                   double pixelsPerInchY);
 
-// A printed page working in inches: the 11 x 8.5 inch drawing centred on the page and
-// shifted by 0.375 inch.
-AttribSurface PrinterAttribSurface(double pageWidthIn, double pageHeightIn,
-                                   double pixelsPerInchX, double pixelsPerInchY);
-
 // Width and height in inches of a text in "ArialDT" at a size in points.
 struct TextExtent {
     double width = 0;

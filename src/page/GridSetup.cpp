@@ -1,14 +1,30 @@
 #include "page/GridSetup.h"
 
-#include <cmath>
-
+#include "units/NumberText.h"
 #include "units/Text.h"
+
+#include <cmath>
 
 namespace waybill {
 
 UserMessage GridNotFoundMessage(std::string_view gridName) {
     return {"Grid " + std::string(gridName) + " not found in Grid Definition Table.", "Waybill",
             MessageIcon::Exclamation};
+}
+
+CellAlignment GridCellAlignment(int code, std::string_view text) {
+    if (code == 9) {
+        return {IsNumeric(text) ? CellHorizontal::Right : CellHorizontal::Left,
+                CellVertical::Middle};
+    }
+    if (code < 0 || code > 8) {
+        return {};
+    }
+    static constexpr CellHorizontal kHorizontal[] = {CellHorizontal::Left, CellHorizontal::Centre,
+                                                     CellHorizontal::Right};
+    static constexpr CellVertical kVertical[] = {CellVertical::Top, CellVertical::Middle,
+                                                 CellVertical::Bottom};
+    return {kHorizontal[code / 3], kVertical[code % 3]};
 }
 
 std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel) {

@@ -40,6 +40,21 @@ struct GridLayout {
 
 UserMessage GridNotFoundMessage(std::string_view gridName);
 
+enum class CellHorizontal { Left, Centre, Right };
+enum class CellVertical { Top, Middle, Bottom };
+struct CellAlignment {
+    CellHorizontal horizontal = CellHorizontal::Left;
+    CellVertical vertical = CellVertical::Middle;
+
+    bool operator==(const CellAlignment&) const = default;
+};
+
+// Where a cell's text goes by its column's alignment code (the grid control's codes): 0-8
+// are left, centre and right (code / 3), each at the top, middle or bottom of the cell
+// (code % 3); 9 is "general" (numbers to the right, other text to the left, in the middle);
+// any other code is left and middle. `text` (Windows-1252) matters only for code 9.
+CellAlignment GridCellAlignment(int code, std::string_view text = {});
+
 // Lays out the named grid (name trimmed by the caller) from its definition and column table.
 // A missing definition, a missing column table or one with fewer rows than columns gives the
 // "not found" message instead.

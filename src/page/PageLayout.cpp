@@ -1,5 +1,6 @@
 #include "page/PageLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace waybill {
@@ -17,6 +18,27 @@ const std::array<TitleBlockSlot, 11> kTitleBlockSlots = {{
     {"Sheet No.:", 7.6625, 1.0625, 8.375, 0.75},
     {"of", 9.125, 1.0625, 9.375, 0.75},
 }};
+
+TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale) {
+    const double h = horizontalScale;
+    const double v = verticalScale;
+    TitleBlockBoxes boxes;
+    // The last row starts 0.1875 inch above the title block's bottom edge.
+    const int rowHeight = std::max(1, static_cast<int>(std::floor(v * 0.1875)));
+    for (std::size_t i = 0; i < kTitleBlockSlots.size(); ++i) {
+        const TitleBlockSlot& slot = kTitleBlockSlots[i];
+        const int top = static_cast<int>(std::round(slot.top * v));
+        const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
+        const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
+        boxes.labels[i] = {labelLeft, top, std::max(1, boxLeft - labelLeft), rowHeight};
+        boxes.boxes[i] = {boxLeft, top,
+                          std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), rowHeight};
+    }
+    const double width = std::round(h * kRevisionGridWidth);
+    const double column = std::round(width / kRevisionColumns);
+    boxes.revisionColumns = {column, column, width - 2 * column};
+    return boxes;
+}
 
 PageAreaMetrics SheetGeometry::PageArea(double unitsPerPixel) const {
     return {width, pageAreaHeight, horizontalScale, verticalScale, unitsPerPixel};

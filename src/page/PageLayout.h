@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/GridSetup.h"
+#include "page/PageView.h"
 
 #include <array>
 #include <string_view>
@@ -43,6 +44,27 @@ struct TitleBlockSlot {
 };
 
 extern const std::array<TitleBlockSlot, 11> kTitleBlockSlots;
+
+// A rectangle on whole window units.
+struct UnitRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const UnitRect&) const = default;
+};
+
+// The title block's controls for a sheet's scales, in window units from the title block's
+// top-left corner: each field's label (up to its box) and box, one row high, and the widths
+// of the revision grid's three columns (the last takes what the others leave).
+struct TitleBlockBoxes {
+    std::array<UnitRect, kTitleBlockFields> labels;
+    std::array<UnitRect, kTitleBlockFields> boxes;
+    std::array<double, kRevisionColumns> revisionColumns{};
+};
+
+TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale);
 
 // Fits a grid laid out for one page area to another, as SetupGrid would lay it out there:
 // the top and the column widths scale (the last column takes what the others leave) and

@@ -31,6 +31,8 @@ enum TitleBlockField : int {
 constexpr int kTitleBlockFields = 11;
 constexpr int kRevisionRows = 4;
 constexpr int kRevisionColumns = 3;
+// The revision table's column headers.
+inline const std::array<std::string, kRevisionColumns> kRevisionHeaders = {"Rev.", "Date", "By"};
 
 // `BlockAttribValues`: the attribute value lines of the shown page, in page order, each with
 // its block name. Names ignore letter case. A block that appears twice on a page keeps one

@@ -20,6 +20,11 @@ class FakeDatabase : public ReferenceDatabase {
         AddTable(name, {"Width", "Align", "Label"}, columnRows);
     }
 
+    // A definition as given; its column table is added on its own.
+    void AddGridDefinition(const GridDefinition& definition) {
+        grids_[ToLower(definition.GridName)] = definition;
+    }
+
     void AddTable(const std::string& name, std::vector<std::string> fields,
                   std::vector<std::vector<FieldValue>> rows) {
         tables_[ToLower(name)] = TableRows(std::move(fields), std::move(rows));

@@ -51,6 +51,22 @@ class RecordingDialogService : public DialogService {
         return Next(folderAnswers);
     }
 
+    std::optional<PrintChoice> GetPrintChoice(QPrinter&,
+                                              const PrintDialogRequest& request) override {
+        printRequests.push_back(request);
+        return NextChoice();
+    }
+
+    bool SetUpPrinter(QPrinter&, const QString& title) override {
+        setupTitles.push_back(title);
+        return setupAnswer;
+    }
+
+    std::optional<PrintChoice> GetPageRange(const PrintDialogRequest& request) override {
+        rangeRequests.push_back(request);
+        return NextChoice();
+    }
+
     // The texts of the recorded messages, in order (Windows-1252 bytes).
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -79,7 +95,23 @@ class RecordingDialogService : public DialogService {
     std::vector<std::pair<QString, QString>> folderRequests; // title, start folder
     std::deque<std::optional<QString>> folderAnswers;
 
+    std::vector<PrintDialogRequest> printRequests;
+    std::vector<PrintDialogRequest> rangeRequests;
+    // Answers of the print and page-range dialogs; an empty queue cancels.
+    std::deque<std::optional<PrintChoice>> printAnswers;
+    std::vector<QString> setupTitles;
+    bool setupAnswer = false;
+
   private:
+    std::optional<PrintChoice> NextChoice() {
+        std::optional<PrintChoice> choice;
+        if (!printAnswers.empty()) {
+            choice = printAnswers.front();
+            printAnswers.pop_front();
+        }
+        return choice;
+    }
+
     static std::optional<QString> Next(std::deque<std::optional<QString>>& queue) {
         std::optional<QString> result;
         if (!queue.empty()) {

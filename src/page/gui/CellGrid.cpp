@@ -16,26 +16,16 @@ const QColor kLineColor(128, 128, 128);
 const QColor kHeaderColor(224, 224, 224);
 const QColor kShadedColor(227, 227, 227); // the 3-D light system colour
 
-bool LooksNumeric(const QString& text) {
-    bool ok = false;
-    text.trimmed().toDouble(&ok);
-    return ok;
-}
-
 } // namespace
 
 Qt::Alignment GridAlignment(int code, const QString& text) {
-    if (code == 9) {
-        return (LooksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    }
-    if (code < 0 || code > 8) {
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
+    const CellAlignment alignment = GridCellAlignment(code, ToCp1252(text));
     static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
                                                         Qt::AlignRight};
     static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter,
                                                       Qt::AlignBottom};
-    return kHorizontal[code / 3] | kVertical[code % 3];
+    return kHorizontal[static_cast<int>(alignment.horizontal)] |
+           kVertical[static_cast<int>(alignment.vertical)];
 }
 
 CellGrid::CellGrid(QWidget* parent) : QWidget(parent) {

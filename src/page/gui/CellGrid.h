@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/GridSetup.h"
+
 #include <functional>
 #include <QWidget>
 #include <string>
@@ -20,10 +22,7 @@ struct CellRange {
     }
 };
 
-// The text alignment of a column alignment code of the grid definitions: codes 0-8 are
-// left, centre and right (code / 3), each at the top, middle or bottom of the cell
-// (code % 3); 9 is "general" (numbers to the right, other text to the left, in the middle);
-// any other code is left and middle.
+// GridCellAlignment as Qt flags.
 Qt::Alignment GridAlignment(int code, const QString& text = {});
 
 // A grid drawn like the sheet's line-item and revision tables: a fixed header row 0, cells

@@ -10,8 +10,6 @@
 namespace waybill {
 namespace {
 
-const std::array<std::string, kRevisionColumns> kRevisionHeaders = {"Rev.", "Date", "By"};
-
 bool ClipboardHasText() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard != nullptr && !clipboard->text().isEmpty();

@@ -324,27 +324,18 @@ void PageWidget::Impl::Layout() {
 }
 
 void PageWidget::Impl::LayoutTitleBlock() {
-    const double h = sheet.horizontalScale;
-    const double v = sheet.verticalScale;
-    // The last row starts 0.1875 inch above the title block's bottom edge.
-    const int boxHeight = std::max(1, static_cast<int>(std::floor(v * 0.1875)));
-    for (int i = 0; i < kTitleBlockFields; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        const TitleBlockSlot& slot = kTitleBlockSlots[index];
-        const int top = static_cast<int>(std::round(slot.top * v));
-        const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
-        const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
-        labels[index]->setFont(pageFont);
-        labels[index]->setGeometry(labelLeft, top, std::max(1, boxLeft - labelLeft), boxHeight);
-        boxes[index]->setFont(pageFont);
-        boxes[index]->setGeometry(
-            boxLeft, top, std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), boxHeight);
+    const TitleBlockBoxes placed =
+        LayoutTitleBlockBoxes(sheet.horizontalScale, sheet.verticalScale);
+    auto toQRect = [](const UnitRect& r) { return QRect(r.left, r.top, r.width, r.height); };
+    for (std::size_t i = 0; i < placed.labels.size(); ++i) {
+        labels[i]->setFont(pageFont);
+        labels[i]->setGeometry(toQRect(placed.labels[i]));
+        boxes[i]->setFont(pageFont);
+        boxes[i]->setGeometry(toQRect(placed.boxes[i]));
     }
 
-    const double width = std::round(h * kRevisionGridWidth);
-    const double column = std::round(width / kRevisionColumns);
     revision->SetCellFont(pageFont);
-    revision->SetShape({column, column, width - 2 * column},
+    revision->SetShape({placed.revisionColumns.begin(), placed.revisionColumns.end()},
                        ResizeRows(sheet.titleBlockHeight, kRevisionRows + 1, area.unitsPerPixel),
                        {4, 4, 4}, -1);
     revision->move(0, 0);

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <optional>
-
 #include "platform/UserMessage.h"
 
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
 class QWidget;
 
 namespace waybill {
@@ -24,9 +25,27 @@ struct FileDialogRequest {
     bool mustExist = false;   // open dialogs: only existing files
 };
 
+// The print dialog of a print command: the pages it offers and the range it proposes.
+struct PrintDialogRequest {
+    QString title;
+    int minPage = 1;
+    int maxPage = 1;
+    int fromPage = 1; // preset in the range boxes
+    int toPage = 1;
+};
+
+// The pages the user chose: all of them, or `from` to `to`.
+struct PrintChoice {
+    bool range = false;
+    int from = 1;
+    int to = 1;
+
+    bool operator==(const PrintChoice&) const = default;
+};
+
 // Every message box and common dialog goes through this, so tests answer and record them.
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
 
     // Shows the message (Windows-1252 text, "\r" or "\r\n" between lines).
@@ -36,11 +55,19 @@ public:
     virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetFolder(const QString& title, const QString& startFolder) = 0;
+    // The print dialog for `printer` (its settings change with the user's choice); nothing
+    // when the user cancelled.
+    virtual std::optional<PrintChoice> GetPrintChoice(QPrinter& printer,
+                                                      const PrintDialogRequest& request) = 0;
+    // The printer set-up dialog; false when the user cancelled (the printer is unchanged).
+    virtual bool SetUpPrinter(QPrinter& printer, const QString& title) = 0;
+    // Which pages of `request.minPage` to `request.maxPage` to export; nothing on cancel.
+    virtual std::optional<PrintChoice> GetPageRange(const PrintDialogRequest& request) = 0;
 };
 
 // The platform's own dialogs, parented to `parent` (may be null).
 class QtDialogService : public DialogService {
-public:
+  public:
     explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
@@ -48,8 +75,12 @@ public:
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override;
+    std::optional<PrintChoice> GetPrintChoice(QPrinter& printer,
+                                              const PrintDialogRequest& request) override;
+    bool SetUpPrinter(QPrinter& printer, const QString& title) override;
+    std::optional<PrintChoice> GetPageRange(const PrintDialogRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

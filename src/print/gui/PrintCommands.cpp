@@ -1,0 +1,193 @@
+#include "print/gui/PrintCommands.h"
+
+#include "model/Book.h"
+#include "platform/AtomicFile.h"
+#include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
+#include "platform/gui/WaitCursor.h"
+#include "print/gui/PdfExport.h"
+#include "print/gui/PrintPreview.h"
+
+#include <algorithm>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace waybill {
+namespace {
+
+UserMessage PrinterFailedMessage() {
+    return {"The printer could not be started; nothing was printed.", "Waybill",
+            MessageIcon::Exclamation};
+}
+
+UserMessage PdfWriteFailedMessage(const std::string& path, const std::string& reason) {
+    return {"Cannot write " + path + ".\r" + reason, "File Error", MessageIcon::Exclamation};
+}
+
+// Each distinct message once: a grid missing from every page is told once per command.
+void ShowDistinct(DialogService& dialogs, const std::vector<UserMessage>& messages) {
+    std::vector<UserMessage> shown;
+    for (const UserMessage& message : messages) {
+        if (std::find(shown.begin(), shown.end(), message) == shown.end()) {
+            shown.push_back(message);
+            dialogs.ShowMessage(message);
+        }
+    }
+}
+
+// The printer in landscape while it lives; its orientation as it was afterwards.
+class LandscapeWhile {
+  public:
+    explicit LandscapeWhile(QPrinter& printer)
+        : printer_(printer), saved_(printer.pageLayout().orientation()) {
+        printer_.setPageOrientation(QPageLayout::Landscape);
+    }
+    ~LandscapeWhile() { printer_.setPageOrientation(saved_); }
+    LandscapeWhile(const LandscapeWhile&) = delete;
+    LandscapeWhile& operator=(const LandscapeWhile&) = delete;
+
+  private:
+    QPrinter& printer_;
+    QPageLayout::Orientation saved_;
+};
+
+PageRange RangeOf(const std::optional<PrintChoice>& choice, int pageCount) {
+    if (!choice || !choice->range) {
+        return {1, pageCount};
+    }
+    const int first = std::clamp(choice->from, 1, pageCount);
+    return {first, std::clamp(choice->to, first, pageCount)};
+}
+
+} // namespace
+
+void PrintWaybill(PrintContext& context) {
+    if (context.storePage) {
+        context.storePage();
+    }
+    Book& book = context.book;
+    if (book.PageCount() == 0) {
+        return;
+    }
+    LandscapeWhile landscape(context.printer);
+    const int current = std::max(1, book.CurPage());
+    const auto choice = context.dialogs.GetPrintChoice(
+        context.printer, {QStringLiteral("Print Waybill"), 1, book.PageCount(), current, current});
+    if (!choice) {
+        return;
+    }
+    const PageRange range = RangeOf(choice, book.PageCount());
+    std::vector<UserMessage> messages;
+    bool started = false;
+    {
+        WaitCursor wait;
+        QPainter painter;
+        started = painter.begin(&context.printer);
+        if (started) {
+            const PrintSurface surface = PagedSurface(context.printer);
+            for (int page = range.first; page <= range.last; ++page) {
+                if (page > range.first) {
+                    context.printer.newPage();
+                }
+                const PrintedSheet sheet = DescribeSheet(book, page, context.sources);
+                messages.insert(messages.end(), sheet.messages.begin(), sheet.messages.end());
+                SetPrintScale(painter, surface);
+                PrintPage(painter, surface, sheet);
+            }
+            painter.end();
+        }
+    }
+    if (!started) {
+        messages.push_back(PrinterFailedMessage());
+    }
+    ShowDistinct(context.dialogs, messages);
+}
+
+void SetUpPrinter(PrintContext& context) {
+    context.dialogs.SetUpPrinter(context.printer, QStringLiteral("Printer Setup"));
+}
+
+PaperLayout PaperOf(const QPrinter& printer) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        return LetterLandscape();
+    }
+    QPageLayout layout = printer.pageLayout();
+    layout.setOrientation(QPageLayout::Landscape);
+    const QRectF full = layout.fullRect(QPageLayout::Inch);
+    return {full.size(), layout.paintRect(QPageLayout::Inch)};
+}
+
+void PreviewWaybill(PrintContext& context) {
+    if (context.storePage) {
+        context.storePage();
+    }
+    const Book& book = context.book;
+    if (book.PageCount() == 0) {
+        return; // no page to show
+    }
+    LandscapeWhile landscape(context.printer);
+    PrintPreview preview(
+        book.PageCount(), book.CurPage(),
+        [&context](int page) { return DescribeSheet(context.book, page, context.sources); },
+        PaperOf(context.printer), context.dialogs, context.parent);
+    preview.exec();
+}
+
+QString PdfFileName(const std::string& docPath) {
+    if (docPath.empty()) {
+        return QStringLiteral("Untitled.pdf");
+    }
+    std::string name = docPath;
+    const std::size_t slash = name.find_last_of("\\/");
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        name.erase(dot);
+    }
+    return FromCp1252(name + ".pdf");
+}
+
+bool ExportPdf(PrintContext& context, const std::string& docPath) {
+    if (context.storePage) {
+        context.storePage();
+    }
+    const Book& book = context.book;
+    if (book.PageCount() == 0) {
+        return false;
+    }
+    const int current = std::max(1, book.CurPage());
+    const auto choice = context.dialogs.GetPageRange(
+        {QStringLiteral("Export PDF"), 1, book.PageCount(), current, current});
+    if (!choice) {
+        return false;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Export PDF");
+    request.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
+    request.fileName = PdfFileName(docPath);
+    request.defaultExtension = QStringLiteral("pdf");
+    const auto path = context.dialogs.GetSaveFileName(request);
+    if (!path) {
+        return false;
+    }
+    PdfDocument pdf;
+    std::string failure;
+    {
+        WaitCursor wait;
+        pdf = MakePdf(book, RangeOf(choice, book.PageCount()), context.sources,
+                      QFileInfo(*path).completeBaseName());
+        failure = WriteFileAtomically(
+            FsPath(*path),
+            std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));
+    }
+    ShowDistinct(context.dialogs, pdf.messages);
+    if (!failure.empty()) {
+        context.dialogs.ShowMessage(PdfWriteFailedMessage(ToCp1252(*path), failure));
+        return false;
+    }
+    return true;
+}
+
+} // namespace waybill

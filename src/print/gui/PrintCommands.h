@@ -1,0 +1,50 @@
+#pragma once
+
+#include "print/gui/SheetPainter.h"
+
+#include <functional>
+#include <QString>
+#include <string>
+
+class QPrinter;
+class QWidget;
+
+namespace waybill {
+
+class Book;
+class DialogService;
+
+// What the print commands work on; the main window hands these in.
+struct PrintContext {
+    Book& book;
+    SheetSources& sources;
+    DialogService& dialogs;
+    QPrinter& printer;               // the editor's printer, kept for the whole run
+    std::function<void()> storePage; // ChkPgContents: the shown page's edits into the book
+    QWidget* parent = nullptr;       // of the preview window
+};
+
+// File > Print (mnuFilePrint): the "Print Waybill" dialog, preset to the current page, then
+// the chosen pages in landscape. The printer's orientation is restored afterwards.
+void PrintWaybill(PrintContext& context);
+
+// File > Printer Setup (mnuFilePrintSetup): the "Printer Setup" dialog; cancel changes nothing.
+void SetUpPrinter(PrintContext& context);
+
+// File > Print Preview (mnuFilePrintPreview): the modal preview on the current page, on the
+// printer's paper in landscape (Letter when no printer is installed). Nothing for a
+// document without pages.
+void PreviewWaybill(PrintContext& context);
+
+// File > Export PDF (mnuFileExportPdf): all pages or a range into one PDF, written
+// atomically; the proposed name is the document's (`docPath`, empty for a new document)
+// with ".pdf". False when nothing was written.
+bool ExportPdf(PrintContext& context, const std::string& docPath);
+
+// The printer's paper in landscape; Letter landscape when no printer is installed.
+PaperLayout PaperOf(const QPrinter& printer);
+
+// The proposed file name of the PDF of a document.
+QString PdfFileName(const std::string& docPath);
+
+} // namespace waybill
