@@ -11,7 +11,7 @@
 
 namespace waybill {
 
-// `DefWblIdx`: page-kind key -> 1-based position of that kind in the default document.
+// Page-kind key -> 1-based position of that kind in the default document.
 // Keys ignore letter case.
 class LocationIndex {
   public:
@@ -24,19 +24,19 @@ class LocationIndex {
     std::map<std::string, std::int16_t> positions_; // lower-case key
 };
 
-// `MakeDefWaybill` on a read default document: every page kind gets the position of its first
+// The index of a read default document: every page kind gets the position of its first
 // page, and every page of the default document takes the position of its kind, so a second
 // template page of a kind sorts like the first (and like pages of that kind in documents).
 LocationIndex MakeLocationIndex(Book& defWaybill);
 
-// `SetLocIdx`: pages of a kind in the index take its position; others keep theirs.
+// Pages of a kind in the index take its position; others keep theirs.
 void SetLocIdx(Book& book, const LocationIndex& index);
 
-// True when the pages' positions never decrease from first to last page (`CheckSort`
-// enables Sort exactly when this is false).
+// True when the pages' positions never decrease from first to last page (Sort is enabled
+// exactly when this is false).
 bool IsSorted(const Book& book);
 
-// `SortWaybills`: a new document with the same header and every page at its default location;
+// A new document with the same header and every page at its default location;
 // pages of equal position keep their order. The clipboard is not carried over.
 Book SortWaybills(const Book& book);
 

@@ -16,7 +16,7 @@ namespace {
 const QString editorName = ExecutableName(QStringLiteral("Waybill"));
 
 // The editor reads its drawings from this folder below its program folder; off Windows the
-// letter case of the name matters.
+// letter case of the name matters, so one that exists in another case is used as it is.
 const QString blocksFolder = QStringLiteral("blocks");
 
 const QString installedFirstLine =
@@ -70,7 +70,8 @@ bool Launcher::Install() {
         ShowError(QStringLiteral("Source folder not found."));
     }
 
-    if (!CreateFolder(installFolder_) || !CreateFolder(installFolder_ + blocksFolder))
+    if (!CreateFolder(installFolder_) ||
+        !CreateFolder(installFolder_ + ExistingFolderName(installFolder_, blocksFolder)))
         return false;
 
     Update();

@@ -1,6 +1,7 @@
 #include "PlatformNames.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace waybill::launcher {
 
@@ -43,11 +44,32 @@ QString NormaliseFolder(const QString& text) {
     return folder;
 }
 
+QString ExistingFolderName(const QString& parent, const QString& name) {
+    const QDir dir(parent);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        QFileInfo(dir.filePath(name)).isDir())
+        return name;
+    const QStringList folders =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString& folder : folders) {
+        if (folder.compare(name, Qt::CaseInsensitive) == 0)
+            return folder;
+    }
+    return name;
+}
+
 QString ListedPath(const QString& folder, const QString& name) {
     QString mapped = name;
-    mapped.replace(QLatin1Char('\\'), FolderSeparator());
-    mapped.replace(QLatin1Char('/'), FolderSeparator());
-    return folder + mapped;
+    mapped.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = mapped.split(QLatin1Char('/'));
+    QString path = folder;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool subFolder = i + 1 < parts.size();
+        path += subFolder ? ExistingFolderName(path, parts[i]) : parts[i];
+        if (subFolder)
+            path += FolderSeparator();
+    }
+    return path;
 }
 
 } // namespace waybill::launcher

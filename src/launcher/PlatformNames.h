@@ -17,7 +17,14 @@ QString ExecutableName(const QString& baseName);
 QString NormaliseFolder(const QString& text);
 
 // `folder` (with its closing separator) + a name from a list file, whose sub-folders may be
-// written with "\" or "/".
+// written with "\" or "/". Lists written on Windows do not mind letter case, so each
+// sub-folder that already exists in another letter case is taken as it exists ("Blocks\a.wmf"
+// goes into an existing "blocks"); a sub-folder that does not exist yet is kept as written.
 QString ListedPath(const QString& folder, const QString& name);
+
+// The name of the folder in `parent` (with its closing separator) that matches `name`
+// without regard to letter case: `name` itself when it exists or nothing matches, else the
+// first match in name order.
+QString ExistingFolderName(const QString& parent, const QString& name);
 
 } // namespace waybill::launcher

@@ -55,7 +55,7 @@ class Book {
     bool HasPageBuf() const { return pageBuf_ != nullptr; }
     const Page* PageBuf() const { return pageBuf_.get(); }
     int PageCount() const { return static_cast<int>(pages_.size()); }
-    // Iteration over the pages in order (NewEnum).
+    // The pages in order, for iteration.
     const std::vector<PagePtr>& Pages() const { return pages_; }
     void CopyPage();
     void CutPage();

@@ -23,8 +23,17 @@ std::optional<UserMessage> ParseFWB(std::string_view content, const std::filesys
 
 // The drawing number and the finish share their page's definition line with the description,
 // separated by commas, and the format has no escape: a comma in either would shift the
-// fields when the file is read back, so it is stored as ";".
+// fields when the file is read back, so it is stored as ";". Line ends become blanks.
 std::string DefinitionField(std::string_view field);
+
+// A page line as the file holds it. The reader takes a line that begins with "**HEAD" or
+// "**PAGE" as a marker and trims every line, so such a line is written trimmed, with a "\"
+// before it; a line that is one or more "\" followed by a marker gets one "\" more. Every
+// other line is written as it is, so files without such lines are unchanged. Line ends
+// inside the line become blanks: the file has one line per entry.
+std::string FileLine(std::string_view pageLine);
+// The page line a trimmed, non-marker file line stands for: the reverse of FileLine.
+std::string PageLineFromFile(std::string_view fileLine);
 
 // The document as the bytes of a document file (Windows-1252, CR LF line ends).
 std::string FormatFWB(const Book& book);

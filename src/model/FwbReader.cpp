@@ -169,7 +169,7 @@ std::optional<UserMessage> ParseFWB(std::string_view content, const std::filesys
         } else if (!collecting) {
             return FormatError(path, line);
         } else {
-            pages.back().lines.emplace_back(line);
+            pages.back().lines.push_back(PageLineFromFile(line));
         }
     }
 

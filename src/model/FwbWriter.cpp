@@ -1,15 +1,37 @@
 #include "model/FwbFile.h"
 #include "platform/AtomicFile.h"
+#include "units/Text.h"
 
 #include <algorithm>
 
 namespace waybill {
 namespace {
 
+std::string OneLine(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '\r', ' ');
+    std::replace(out.begin(), out.end(), '\n', ' ');
+    return out;
+}
+
 void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {
     out += a;
-    out += b;
+    if (b.find_first_of("\r\n") == std::string_view::npos) {
+        out += b;
+    } else {
+        out += OneLine(b);
+    }
     out += "\r\n";
+}
+
+bool IsMarker(std::string_view line) {
+    return line.starts_with("**HEAD") || line.starts_with("**PAGE");
+}
+
+// One or more "\" followed by a marker.
+bool IsEscapedMarker(std::string_view line) {
+    const std::size_t bars = line.find_first_not_of('\\');
+    return bars != 0 && bars != std::string_view::npos && IsMarker(line.substr(bars));
 }
 
 const char* BooleanWord(bool b) {
@@ -19,9 +41,22 @@ const char* BooleanWord(bool b) {
 } // namespace
 
 std::string DefinitionField(std::string_view field) {
-    std::string out(field);
+    std::string out = OneLine(field);
     std::replace(out.begin(), out.end(), ',', ';');
     return out;
+}
+
+std::string FileLine(std::string_view pageLine) {
+    const std::string line = OneLine(pageLine);
+    const std::string_view trimmed = TrimView(line);
+    if (IsMarker(trimmed) || IsEscapedMarker(trimmed)) {
+        return "\\" + std::string(trimmed);
+    }
+    return line;
+}
+
+std::string PageLineFromFile(std::string_view fileLine) {
+    return std::string(IsEscapedMarker(fileLine) ? fileLine.substr(1) : fileLine);
 }
 
 std::string FormatFWB(const Book& book) {
@@ -48,15 +83,13 @@ std::string FormatFWB(const Book& book) {
     AppendLine(out, "**END HEADER");
     for (const auto& page : book.Pages()) {
         AppendLine(out, "**PAGEDEF");
-        out += page->CadNumber.find(',') == std::string::npos ? page->CadNumber
-                                                              : DefinitionField(page->CadNumber);
+        out += DefinitionField(page->CadNumber);
         out += ',';
-        out += page->Finish.find(',') == std::string::npos ? page->Finish
-                                                           : DefinitionField(page->Finish);
+        out += DefinitionField(page->Finish);
         out += ',';
-        AppendLine(out, page->Description);
+        AppendLine(out, {}, page->Description);
         for (const auto& line : page->PageData) {
-            AppendLine(out, line);
+            AppendLine(out, FileLine(line));
         }
     }
     return out;

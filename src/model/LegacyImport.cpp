@@ -57,8 +57,24 @@ void ReadHeaderLine(const std::string& line, Book& book) {
     std::string* fields[] = {&book.DetailBy, &book.Issue,    &book.CheckedBy,
                              &book.CurDate,  &book.Customer, &book.JobNumber};
     for (std::size_t i = 0; i < 6; ++i) {
-        *fields[i] = Item(items, i);
+        *fields[i] = Trim(Item(items, i));
     }
+}
+
+// A row or attribute value line of the tokens from `first` on. A "|" inside a token would
+// split its value in two and shift the columns after it.
+std::string ValueLine(const std::vector<std::string>& tokens, std::size_t first) {
+    std::vector<std::string> values;
+    for (std::size_t i = first; i < tokens.size(); ++i) {
+        values.push_back(WithoutBars(tokens[i]));
+    }
+    return JoinPipeList(values, 0);
+}
+
+// A drawing number or finish as the document file holds it (see DefinitionField), so an
+// imported document reads back the same once saved.
+std::string DefinitionValue(std::string_view text) {
+    return DefinitionField(Trim(text));
 }
 
 } // namespace
@@ -120,7 +136,7 @@ std::optional<UserMessage> ParseWBL(std::string_view content, const std::filesys
                 } while (line && !IsSeparator(*line));
             } else {
                 const std::string gridName = extPage ? "ext" : gridItem;
-                data.push_back("GRID: " + gridName);
+                data.push_back(Trim("GRID: " + gridName));
                 line = nextGridLine();
                 if (EqualsNoCase(gridName, "ind")) {
                     while (line && !IsSeparator(*line)) {
@@ -131,7 +147,7 @@ std::optional<UserMessage> ParseWBL(std::string_view content, const std::filesys
                     while (line && !IsSeparator(*line)) {
                         const std::string_view t = TrimView(*line);
                         if (IsParenList(t)) {
-                            data.push_back(JoinPipeList(TokenizeList(t), 0));
+                            data.push_back(ValueLine(TokenizeList(t), 0));
                         } else if (!t.empty()) {
                             data.emplace_back(t);
                         }
@@ -143,14 +159,14 @@ std::optional<UserMessage> ParseWBL(std::string_view content, const std::filesys
                 for (std::size_t i = 1; i <= n; ++i) {
                     if (IsParenList(items[i])) {
                         const std::vector<std::string> tokens = TokenizeList(items[i]);
-                        data.push_back("ATTRIBLK: " + Item(tokens, 0));
-                        data.push_back(JoinPipeList(tokens, 1));
+                        data.push_back(Trim("ATTRIBLK: " + Item(tokens, 0)));
+                        data.push_back(ValueLine(tokens, 1));
                     } else {
-                        data.push_back("BLOCK: " + items[i]);
+                        data.push_back(Trim("BLOCK: " + items[i]));
                     }
                 }
             }
-            book.Add(std::move(cadNumber), std::move(finish), std::move(description),
+            book.Add(DefinitionValue(cadNumber), DefinitionValue(finish), std::move(description),
                      std::move(data), AfterLastPage);
             if (line) {
                 current = std::move(*line);

@@ -59,7 +59,8 @@ struct AttribSurface {
 };
 
 // The block picture on screen: the drawing (natural size in inches) stretched over the
-// picture. The vertical scale keeps the historic correction for the window's height.
+// picture. The vertical scale is corrected for the window's outer height, so attribute
+// texts sit where the stored definitions expect them.
 AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
                                   double windowOuterHeightIn, double drawingWidthIn,
                                   double drawingHeightIn, double pixelsPerInchX,

@@ -41,7 +41,30 @@ std::optional<std::filesystem::path> FindBlockFile(const std::filesystem::path& 
     return found;
 }
 
+std::filesystem::path FindFolderIgnoringCase(const std::filesystem::path& folder) {
+    std::error_code error;
+    const std::filesystem::path name = folder.filename();
+    if (name.empty() || std::filesystem::is_directory(folder, error)) {
+        return folder;
+    }
+    const std::filesystem::path parent = folder.parent_path();
+    std::filesystem::directory_iterator entries(parent.empty() ? "." : parent, error);
+    if (error) {
+        return folder;
+    }
+    const std::string wanted = PathText(name);
+    std::optional<std::filesystem::path> found;
+    for (const auto& entry : entries) {
+        if (EqualsNoCase(PathText(entry.path().filename()), wanted) && entry.is_directory(error) &&
+            (!found || entry.path().filename() < found->filename())) {
+            found = entry.path().filename();
+        }
+    }
+    return found ? parent / *found : folder;
+}
+
 void BlockLibrary::SetFolder(std::filesystem::path folder) {
+    folder = FindFolderIgnoringCase(folder);
     if (folder != folder_) {
         folder_ = std::move(folder);
         cache_.clear();

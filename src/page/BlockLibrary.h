@@ -20,10 +20,16 @@ UserMessage MissingBlockMessage(std::string_view blockName);
 std::optional<std::filesystem::path> FindBlockFile(const std::filesystem::path& folder,
                                                    std::string_view blockName);
 
+// `folder` when it exists; otherwise the folder beside it whose name differs only in letter
+// case (the exact name first, then the first in name order), so an installation whose
+// "blocks" folder came as "Blocks" still finds its drawings; `folder` itself when none does.
+std::filesystem::path FindFolderIgnoringCase(const std::filesystem::path& folder);
+
 // The block picture cache: each block's drawing read once and kept, by lower-case name. A
 // block whose file is missing or unreadable is looked for again on its next use.
 class BlockLibrary {
   public:
+    // The drawings' folder, found without regard to the letter case of its own name.
     void SetFolder(std::filesystem::path folder);
     const std::filesystem::path& Folder() const { return folder_; }
 

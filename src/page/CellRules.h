@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/UserMessage.h"
+#include "units/Parsers.h"
 
 #include <optional>
 #include <string>
@@ -51,8 +52,8 @@ struct CellRequest {
 CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& request);
 
 // The messages of the rules; all are captioned "Note" and carry no icon.
-UserMessage ShipLengthOnlyMessage();  // message A
-UserMessage ShipLengthFirstMessage(); // message B
+UserMessage ShipLengthOnlyMessage();
+UserMessage ShipLengthFirstMessage();
 UserMessage CellRefusedMessage();
 UserMessage FinishBoxOnlyMessage();
 
@@ -66,7 +67,7 @@ std::string SingleLineText(std::string_view text);
 
 // The page data separates cell values with "|", so a cell can never hold one: typed and
 // pasted "|" become the look-alike broken bar (Windows-1252 0xA6). The text is made one line.
-constexpr char kCellBarReplacement = '\xA6';
+constexpr char kCellBarReplacement = kBrokenBar;
 std::string CellTextForStorage(std::string_view text);
 
 // The clip text of a block of cells: TAB between the cells of a row, CR between rows.

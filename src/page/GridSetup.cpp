@@ -27,6 +27,18 @@ CellAlignment GridCellAlignment(int code, std::string_view text) {
     return {kHorizontal[code / 3], kVertical[code % 3]};
 }
 
+UserMessage GridOutOfBoundsMessage(std::string_view gridName) {
+    return {"Grid " + std::string(gridName) + " in Grid Definition Table has sizes out of range.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
+bool GridDefinitionInBounds(const GridDefinition& definition) {
+    return definition.Columns >= 1 && definition.Columns <= kMaxGridColumns &&
+           definition.Rows >= 0 && definition.Rows <= kMaxGridRows && definition.RowHeight >= 0 &&
+           definition.RowHeight <= kMaxGridInches && std::isfinite(definition.Left) &&
+           std::isfinite(definition.Top);
+}
+
 std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel) {
     if (rowCount <= 0) {
         return {};
@@ -54,9 +66,21 @@ std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& databas
                                                 const PageAreaMetrics& area) {
     const auto definition = database.FindGrid(gridName);
     const auto columnTable = definition ? database.ReadTable(gridName) : std::nullopt;
-    if (!definition || !columnTable || definition->Columns < 1 || definition->Rows < 0 ||
-        columnTable->RowCount() < static_cast<std::size_t>(definition->Columns)) {
+    if (!definition || !columnTable) {
         return GridNotFoundMessage(gridName);
+    }
+    if (!GridDefinitionInBounds(*definition)) {
+        return GridOutOfBoundsMessage(gridName);
+    }
+    if (columnTable->RowCount() < static_cast<std::size_t>(definition->Columns)) {
+        return GridNotFoundMessage(gridName);
+    }
+    // The last column's width is what the others leave; it is not read.
+    for (int c = 0; c + 1 < definition->Columns; ++c) {
+        const double width = columnTable->Number(static_cast<std::size_t>(c), "Width");
+        if (!(width >= 0 && width <= kMaxGridInches)) {
+            return GridOutOfBoundsMessage(gridName);
+        }
     }
 
     GridLayout grid;

@@ -39,6 +39,16 @@ struct GridLayout {
 };
 
 UserMessage GridNotFoundMessage(std::string_view gridName);
+UserMessage GridOutOfBoundsMessage(std::string_view gridName);
+
+// The sizes a grid definition may have. The shipped grids stay far inside them; beyond
+// them a damaged or hostile database could exhaust memory or overflow the layout.
+inline constexpr int kMaxGridColumns = 100;
+inline constexpr int kMaxGridRows = 1000;     // data rows, the header row not counted
+inline constexpr double kMaxGridInches = 100; // a column width or the row height
+// True when the columns, rows and row height are within those bounds and "Left" and "Top"
+// are numbers.
+bool GridDefinitionInBounds(const GridDefinition& definition);
 
 enum class CellHorizontal { Left, Centre, Right };
 enum class CellVertical { Top, Middle, Bottom };
@@ -57,7 +67,8 @@ CellAlignment GridCellAlignment(int code, std::string_view text = {});
 
 // Lays out the named grid (name trimmed by the caller) from its definition and column table.
 // A missing definition, a missing column table or one with fewer rows than columns gives the
-// "not found" message instead.
+// "not found" message instead; a definition or a column width outside the bounds above gives
+// the "out of bounds" message.
 std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& database,
                                                 std::string_view gridName,
                                                 const PageAreaMetrics& area);

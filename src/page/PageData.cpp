@@ -116,6 +116,13 @@ class Renderer {
     void GridLine(std::string_view line) {
         GridView& grid = *view_.grid;
         const int lastRow = grid.Rows() - 1;
+        if (line.empty()) {
+            // One row with no values.
+            if (currentRow_ < lastRow) {
+                ++currentRow_;
+            }
+            return;
+        }
         if (AllDigits(line)) {
             const auto run = RowCount(line);
             if (run && currentRow_ + *run <= lastRow) {

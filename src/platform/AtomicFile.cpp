@@ -1,13 +1,13 @@
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <random>
-#include <system_error>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,6 +19,82 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
+
+class OperatingSystemCalls final : public FileSystemCalls {
+  public:
+    std::error_code Create(const fs::path& path, int& handle) override {
+#ifdef _WIN32
+        handle = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                          _S_IREAD | _S_IWRITE);
+#else
+        handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+        return handle < 0 ? LastError() : std::error_code{};
+    }
+
+    std::error_code Write(int handle, std::string_view bytes) override {
+        while (!bytes.empty()) {
+#ifdef _WIN32
+            const int chunk = static_cast<int>(std::min<std::size_t>(bytes.size(), 1u << 30));
+            const auto written = ::_write(handle, bytes.data(), static_cast<unsigned>(chunk));
+#else
+            const auto written = ::write(handle, bytes.data(), bytes.size());
+#endif
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return LastError();
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return {};
+    }
+
+    std::error_code Flush(int handle) override {
+#if defined(_WIN32)
+        return ::_commit(handle) == 0 ? std::error_code{} : LastError();
+#elif defined(__APPLE__)
+        return ::fsync(handle) == 0 ? std::error_code{} : LastError();
+#else
+        // The data and the size needed to read it back; the rename then publishes the file.
+        return ::fdatasync(handle) == 0 ? std::error_code{} : LastError();
+#endif
+    }
+
+    std::error_code Close(int handle) override {
+#ifdef _WIN32
+        return ::_close(handle) == 0 ? std::error_code{} : LastError();
+#else
+        return ::close(handle) == 0 ? std::error_code{} : LastError();
+#endif
+    }
+
+    std::error_code CopyPermissions(const fs::path& like, const fs::path& path) override {
+        std::error_code error;
+        const fs::file_status status = fs::status(like, error);
+        if (!fs::exists(status)) {
+            return {};
+        }
+        fs::permissions(path, status.permissions(), fs::perm_options::replace, error);
+        return error;
+    }
+
+    std::error_code Rename(const fs::path& from, const fs::path& to) override {
+        std::error_code error;
+        fs::rename(from, to, error);
+        return error;
+    }
+
+    void Remove(const fs::path& path) override {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+    }
+};
+
 std::string RandomSuffix() {
     static std::mt19937_64 engine{std::random_device{}()};
     static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -27,20 +103,6 @@ std::string RandomSuffix() {
         s += kDigits[engine() % 36];
     }
     return s;
-}
-
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) {
-        return false;
-    }
-#if defined(_WIN32)
-    return _commit(_fileno(file)) == 0;
-#elif defined(__APPLE__)
-    return ::fsync(::fileno(file)) == 0;
-#else
-    // The data and the size needed to read it back; the rename then publishes the file.
-    return ::fdatasync(::fileno(file)) == 0;
-#endif
 }
 
 // A symbolic link is kept: the file it points to is replaced.
@@ -57,7 +119,17 @@ fs::path ResolveTarget(const fs::path& target) {
 
 } // namespace
 
-std::string WriteFileAtomically(const fs::path& requested, std::string_view content) {
+FileSystemCalls& SystemFileCalls() {
+    static OperatingSystemCalls calls;
+    return calls;
+}
+
+std::string WriteFileAtomically(const fs::path& target, std::string_view content) {
+    return WriteFileAtomically(target, content, SystemFileCalls());
+}
+
+std::string WriteFileAtomically(const fs::path& requested, std::string_view content,
+                                FileSystemCalls& calls) {
     const fs::path target = ResolveTarget(requested);
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
@@ -65,45 +137,38 @@ std::string WriteFileAtomically(const fs::path& requested, std::string_view cont
     }
 
     fs::path temp;
-    std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 16 && file == nullptr; ++attempt) {
+    int handle = -1;
+    std::error_code error;
+    for (int attempt = 0; attempt < 16 && handle < 0; ++attempt) {
         temp = target;
         temp += RandomSuffix();
-        // "x": fail rather than reuse a name that appeared in the meantime.
-        file = std::fopen(temp.string().c_str(), "wbx");
-        if (file == nullptr && errno != EEXIST) {
-            return std::strerror(errno);
+        // Fail rather than reuse a name that appeared in the meantime.
+        error = calls.Create(temp, handle);
+        if (error && error != std::errc::file_exists) {
+            return error.message();
         }
     }
-    if (file == nullptr) {
+    if (handle < 0) {
         return "no temporary file name is free";
     }
 
-    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    int writeErrno = errno;
-    const bool flushed = written && FlushToDisk(file);
-    if (!flushed) {
-        writeErrno = errno;
+    error = calls.Write(handle, content);
+    if (!error) {
+        error = calls.Flush(handle);
     }
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        fs::remove(temp, ec);
-        return writeErrno != 0 ? std::strerror(writeErrno) : "write failed";
+    const std::error_code closeError = calls.Close(handle);
+    if (!error) {
+        error = closeError;
     }
-
-#ifndef _WIN32
-    // Keep the permissions of the file being replaced.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        ::chmod(temp.c_str(), old.st_mode & 07777);
+    if (!error) {
+        error = calls.CopyPermissions(target, temp);
     }
-#endif
-
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::string why = ec.message();
-        fs::remove(temp, ec);
-        return why;
+    if (!error) {
+        error = calls.Rename(temp, target);
+    }
+    if (error) {
+        calls.Remove(temp);
+        return error.message();
     }
     return {};
 }

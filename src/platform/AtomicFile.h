@@ -3,13 +3,42 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace waybill {
 
+// The system calls a file replacement makes, one step each, so tests can make any of them
+// fail. Each returns the error of its step (empty on success).
+class FileSystemCalls {
+  public:
+    virtual ~FileSystemCalls() = default;
+    // Creates `path` for writing; fails with "file exists" when something is there already.
+    virtual std::error_code Create(const std::filesystem::path& path, int& handle) = 0;
+    // Writes all of `bytes`.
+    virtual std::error_code Write(int handle, std::string_view bytes) = 0;
+    // Puts the written bytes on the disk.
+    virtual std::error_code Flush(int handle) = 0;
+    virtual std::error_code Close(int handle) = 0;
+    // Gives `path` the permissions of the file `like`, when there is one.
+    virtual std::error_code CopyPermissions(const std::filesystem::path& like,
+                                            const std::filesystem::path& path) = 0;
+    // Replaces `to` with `from` in one step.
+    virtual std::error_code Rename(const std::filesystem::path& from,
+                                   const std::filesystem::path& to) = 0;
+    virtual void Remove(const std::filesystem::path& path) = 0;
+};
+
+// The calls of the operating system.
+FileSystemCalls& SystemFileCalls();
+
 // Replaces the file at `target` with `content` so that a failure at any point leaves the
 // old file as it was: the bytes go to a temporary file beside the target, are flushed to
-// disk, and only then is the temporary renamed over the target. Returns an empty text on
-// success, otherwise what went wrong (in the system's words, for the terminal or a log).
+// disk, get the old file's permissions, and only then is the temporary renamed over the
+// target (a symbolic link is kept and the file it points to replaced). No temporary file is
+// left behind. Returns an empty text on success, otherwise what went wrong (in the
+// system's words, for the terminal or a log).
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
+                                FileSystemCalls& calls);
 
 } // namespace waybill

@@ -7,7 +7,7 @@ namespace waybill {
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
 
 // A message the user is to see, described by the core and shown by the window.
-// Text and caption hold Windows-1252 bytes; "\r" separates lines as in the original texts.
+// Text and caption hold Windows-1252 bytes; "\r" separates lines.
 struct UserMessage {
     std::string text;
     std::string caption;

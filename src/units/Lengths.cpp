@@ -3,6 +3,7 @@
 #include "units/NumberText.h"
 #include "units/Text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -31,20 +32,30 @@ long long Gcd(long long a, long long b) {
     return a;
 }
 
+// A whole number of any size, written out in full.
+std::string WholeText(double v) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 0);
+    return std::string(buffer, result.ptr);
+}
+
 // The feet, inch and fraction parts that both formatters share, with the truncating
-// remainder of integer arithmetic so negative lengths stay consistent.
+// remainder of integer arithmetic so negative lengths stay consistent. The parts are kept
+// as doubles, so every float, however large, has them. A value that is not finite is
+// formatted as 0.
 struct FtInParts {
     double rounded;
-    long long feet;
-    long long inches;
+    double feet;
+    double inches;
     double fraction;
 };
 
 FtInParts Split(float x) {
-    const double r = Round16(x);
+    const double r = std::isfinite(x) ? static_cast<double>(Round16(x)) : 0.0;
     const double whole = std::floor(r);
-    return {r, static_cast<long long>(std::floor(r / 12.0)), static_cast<long long>(whole) % 12,
-            r - whole};
+    // Adding 0 turns a remainder of -0 into 0, which writes without a sign.
+    return {r, std::floor(r / 12.0) + 0.0, std::fmod(whole, 12.0) + 0.0, r - whole};
 }
 
 } // namespace
@@ -73,7 +84,7 @@ std::string FormatFtIn(float x, bool useGlyph) {
             fraction = " " + IntText(n) + "/" + IntText(d);
         }
     }
-    return IntText(p.feet) + "'-" + IntText(p.inches) + fraction;
+    return WholeText(p.feet) + "'-" + WholeText(p.inches) + fraction;
 }
 
 std::string FormatFtInGlyph(float x) {
@@ -81,13 +92,13 @@ std::string FormatFtInGlyph(float x) {
     const long long n = std::llround(p.fraction * 16.0);
     std::string text;
     if (p.feet > 0) {
-        text = IntText(p.feet) + "'";
+        text = WholeText(p.feet) + "'";
         if (p.inches + n > 0) {
             text += "-";
         }
     }
     if (p.inches >= 1) {
-        text += IntText(p.inches);
+        text += WholeText(p.inches);
     } else if (p.inches == 0 && n >= 1 && p.feet >= 1) {
         text += "0";
     }
@@ -254,6 +265,11 @@ float ParseFtDotted(std::string_view text) {
         return v ? static_cast<double>(RoundToInt32(*v).value_or(0)) : 0.0;
     };
     const std::string_view after = t.substr(point + 1);
+    // Feet that do not fit make no length, as they do without the point.
+    const auto feetValue = NumericValue(t.substr(0, point));
+    if (feetValue && !RoundToInt32(*feetValue * 12.0)) {
+        return 0;
+    }
     const double feet = part(t.substr(0, point));
     const double inches = part(after.substr(0, 2));
     const double sixteenths = part(after.size() > 2 ? after.substr(2, 2) : std::string_view{});

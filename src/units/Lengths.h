@@ -16,11 +16,15 @@ constexpr unsigned char kLastSymbolGlyph = 241;
 char SixteenthGlyph(int n);
 
 float Round16(float x);
+// Both formatters write any finite length in full, however large (feet as a whole number
+// of as many digits as it takes), and a value that is no number or infinite as a length
+// of 0 ("0'-0" and "0"). Callers that take lengths from input reject such values first.
 std::string FormatFtIn(float x, bool useGlyph);
 std::string FormatFtInGlyph(float x);
 // Inches of a typed length; 0 for text that is no length.
 double ParseFtIn(std::string_view text);
-// "ft.iiss" (feet, point, two digits of inches, two of sixteenths); 0 when not numeric.
+// "ft.iiss" (feet, point, two digits of inches, two of sixteenths); 0 when not numeric or
+// when the feet are too many to count in whole inches.
 float ParseFtDotted(std::string_view text);
 std::string ReduceFraction(std::string_view text);
 std::string GlyphsToText(std::string_view text);

@@ -1,15 +1,18 @@
 #include "units/NumberText.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <string>
-
 #include "units/Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
 
 namespace waybill {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Copies the longest number at the start of `text` into `out` without blanks; returns the
 // number of characters of `text` used.
@@ -65,20 +68,51 @@ std::size_t ScanNumber(std::string_view text, std::string& out, bool skipBlanks)
     return i;
 }
 
+// Which way a number that does not fit a double misses: by size (true) or by smallness.
+bool TooLarge(std::string_view number) {
+    const std::size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            digits.remove_prefix(1);
+        }
+        // Exponents beyond any double's range are all alike here.
+        exponent = digits.size() > 6 ? 1000000 : std::stoll(std::string(digits));
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos) {
+        return false;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    // The power of ten of the leading digit, plus one.
+    const long long lead = firstDigit < point ? static_cast<long long>(point - firstDigit)
+                                              : -static_cast<long long>(firstDigit - point - 1);
+    return lead + exponent > 0;
+}
+
+// std::from_chars reads "." whatever the locale the program runs under.
 std::optional<double> Convert(const std::string& number) {
     if (number.find_first_of("0123456789") == std::string::npos) {
         return 0.0;
     }
-    std::string normalized = number;
-    if (normalized.back() == '.') {
-        normalized.pop_back();
+    std::string_view normalized = number;
+    if (normalized.front() == '+') {
+        normalized.remove_prefix(1);
     }
-    if (!normalized.empty() && normalized.front() == '.') {
-        normalized.insert(normalized.begin(), '0');
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (TooLarge(normalized)) {
+            return std::nullopt;
+        }
+        return normalized.front() == '-' ? -0.0 : 0.0;
     }
-    char* end = nullptr;
-    const double value = std::strtod(normalized.c_str(), &end);
-    if (!std::isfinite(value)) {
+    if (error != std::errc{} || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

@@ -2,6 +2,8 @@
 
 #include "units/Text.h"
 
+#include <algorithm>
+
 namespace waybill {
 
 std::vector<std::string> SplitPipeList(std::string_view text) {
@@ -25,6 +27,12 @@ std::vector<std::string> SplitPipeList(std::string_view text) {
         start = bar + 1;
     }
     return values;
+}
+
+std::string WithoutBars(std::string_view value) {
+    std::string out(value);
+    std::replace(out.begin(), out.end(), '|', kBrokenBar);
+    return out;
 }
 
 std::string JoinPipeList(const std::vector<std::string>& values, std::size_t start) {
@@ -74,13 +82,15 @@ std::vector<std::string> TokenizeList(std::string_view text) {
     std::string token;
     bool inToken = false;
     bool quoted = false;
-    int depth = 0;
+    int depth = 0;    // of a sub-list item
+    int bareOpen = 0; // parentheses a bare item opened and has not closed yet
     auto endToken = [&] {
         tokens.push_back(std::move(token));
         token.clear();
         inToken = false;
         quoted = false;
         depth = 0;
+        bareOpen = 0;
     };
     const std::size_t last = s.size() - 1; // the closing parenthesis
     for (std::size_t i = 1; i < last; ++i) {
@@ -113,8 +123,14 @@ std::vector<std::string> TokenizeList(std::string_view text) {
             } else {
                 token += c;
             }
+        } else if (c == '(' && depth == 0) {
+            token += c;
+            ++bareOpen;
         } else if (c == ')') {
-            if (depth > 0) {
+            if (bareOpen > 0) {
+                token += c;
+                --bareOpen;
+            } else if (depth > 0) {
                 token += c;
                 if (--depth == 0) {
                     endToken();

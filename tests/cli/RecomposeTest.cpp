@@ -10,7 +10,8 @@ namespace {
 
 using test::TempDir;
 
-// A reference database with one two-column grid "g" of three rows.
+// A reference database with one two-column grid "g" of three rows, and one "huge" whose
+// row count no grid may have.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
     const auto path = dir / "ref.db";
     sqlite3* db = nullptr;
@@ -21,7 +22,10 @@ std::filesystem::path MakeDatabase(const TempDir& dir) {
                  "INSERT INTO Grids VALUES('g', 2, 3, 0, 0, 0.25);"
                  "CREATE TABLE g(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER,"
                  " BoldLine INTEGER);"
-                 "INSERT INTO g VALUES(1, 0, 'QTY', 1, 0), (1, 0, 'PART', 2, 0);",
+                 "INSERT INTO g VALUES(1, 0, 'QTY', 1, 0), (1, 0, 'PART', 2, 0);"
+                 "INSERT INTO Grids VALUES('huge', 2, 2147483647, 0, 0, 0.25);"
+                 "CREATE TABLE huge(Width REAL, Align INTEGER, Label TEXT);"
+                 "INSERT INTO huge VALUES(1, 0, 'QTY'), (1, 0, 'PART');",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
     return path;
@@ -73,6 +77,17 @@ TEST(RecomposeCommand, MissingGridIsReportedAndItsLinesKept) {
     const CliRun run = Recompose({in.string(), (dir / "out.fwb").string(), "--refdb", db.string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "Grid lost not found in Grid Definition Table.\n");
+    EXPECT_EQ(TempDir::Read(dir / "out.fwb"), Document(pages));
+}
+
+TEST(RecomposeCommand, GridOutOfBoundsIsReportedAndItsLinesKept) {
+    TempDir dir;
+    const auto db = MakeDatabase(dir);
+    const std::string pages = "**PAGEDEF\r\na,,\r\nGRID: huge\r\n|1|2|\r\n3 |x|\r\n";
+    const auto in = dir.Write("in.fwb", Document(pages));
+    const CliRun run = Recompose({in.string(), (dir / "out.fwb").string(), "--refdb", db.string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Grid huge in Grid Definition Table has sizes out of range.\n");
     EXPECT_EQ(TempDir::Read(dir / "out.fwb"), Document(pages));
 }
 

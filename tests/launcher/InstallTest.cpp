@@ -56,6 +56,16 @@ TEST_F(InstallTest, InstallFolderTypedWithoutClosingSeparatorGetsItsBlocksFolder
     EXPECT_FALSE(QFileInfo::exists(InstallFolder()));
 }
 
+TEST_F(InstallTest, AnInstallFolderWithBlocksInAnotherCaseGetsNoSecondBlocksFolder) {
+    ASSERT_TRUE(QDir().mkpath(InstallFolder() + "Blocks"));
+    WriteFile(SourceFolder() + "Files.txt", "Waybill\r\nBlocks\\Gutter.wmf\r\n");
+    RunLauncher();
+
+    EXPECT_EQ(ReadFile(InstallFolder() + "Blocks/Gutter.wmf"), "block");
+    EXPECT_EQ(QDir(InstallFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"Blocks"});
+}
+
 TEST_F(InstallTest, OnlyTheFirstMatchingShortcutIsReplaced) {
     WriteFile(DesktopFolder() + "old-WAYBILL.desktop", "second");
     WriteFile(DesktopFolder() + "My Waybill.Desktop", "first");

@@ -56,6 +56,27 @@ TEST_F(UpdateTest, NamesSeparatedByCommasAndLineEndsAreAllUpdated) {
     EXPECT_TRUE(ui_.messages.empty());
 }
 
+// Lists written for Windows name the drawings "Blocks\\x.wmf"; the editor reads "blocks".
+TEST_F(UpdateTest, SubFoldersInAnotherLetterCaseGoIntoTheFoldersThatExist) {
+    ASSERT_TRUE(QDir().mkpath(InstallFolder() + "blocks"));
+    ASSERT_TRUE(QDir().mkpath(InstallFolder() + "Fonts/ttf"));
+    WriteFile(SourceFolder() + "Files.txt", "Blocks\\a.wmf\r\nBLOCKS/b.wmf\r\nfonts\\TTF\\x.ttf\r\n"
+                                            "New\\c.txt\r\n");
+    WriteFile(SourceFolder() + "blocks/a.wmf", "a");
+    WriteFile(SourceFolder() + "blocks/b.wmf", "b");
+    WriteFile(SourceFolder() + "Fonts/TTF/x.ttf", "x");
+    WriteFile(SourceFolder() + "New/c.txt", "c");
+    RunLauncher();
+
+    EXPECT_TRUE(ui_.messages.empty());
+    EXPECT_EQ(ReadFile(InstallFolder() + "blocks/a.wmf"), "a");
+    EXPECT_EQ(ReadFile(InstallFolder() + "blocks/b.wmf"), "b");
+    EXPECT_EQ(ReadFile(InstallFolder() + "Fonts/ttf/x.ttf"), "x");
+    EXPECT_EQ(ReadFile(InstallFolder() + "New/c.txt"), "c"); // a new folder as written
+    EXPECT_EQ(QDir(InstallFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"Fonts", "New", "blocks"}));
+}
+
 TEST_F(UpdateTest, MissingListedFileIsReportedAndTheUpdateGoesOn) {
     WriteFile(SourceFolder() + "Files.txt", "gone.dll,Blocks\\gone.wmf,here.dll");
     WriteFile(SourceFolder() + "here.dll", "here");

@@ -1,5 +1,6 @@
 #include "model/LegacyImport.h"
 
+#include "model/FwbFile.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,55 @@ TEST(LegacyImport, FailuresKeepThePagesReadBefore) {
 
     Book empty;
     ExpectCannotOpen(Import("", empty));
+}
+
+TEST(LegacyImport, BarInsideATokenKeepsTheColumns) {
+    Book book;
+    ASSERT_FALSE(Import("p1\r\n(g (blk \"x|y\" 2))\r\nPG\r\nd\r\n(a|b c)\r\n***\r\n", book));
+    EXPECT_EQ(book.GetPage(1).PageData, (PageLines{"GRID: g",
+                                                   "|a\xA6"
+                                                   "b|c|",
+                                                   "ATTRIBLK: blk",
+                                                   "|x\xA6"
+                                                   "y|2|"}));
+}
+
+// Whatever the import gives must survive a save and a reopen unchanged.
+TEST(LegacyImport, ImportedDocumentsReadBackTheSameOnceSaved) {
+    Book book;
+    ASSERT_FALSE(Import("#(\" JD \" 2 CK 1.1.99 \" Acme \" 4471)\r\n"
+                        "\" p1 \",(g \"blk \" (\"a \" 1))\r\n"
+                        " PG, matte \r\n"
+                        "d\r\n"
+                        "**HEAD office copy\r\n"
+                        "(1 2)\r\n"
+                        "  **PAGEDEF keep me\r\n"
+                        "\\**HEADER\r\n"
+                        "***\r\n"
+                        "a, b\r\n(g es)\r\nPG\r\nd\r\n***\r\n",
+                        book));
+    ASSERT_EQ(book.PageCount(), 2);
+    EXPECT_EQ(book.DetailBy, "JD");
+    EXPECT_EQ(book.Customer, "Acme");
+    const Page& page = book.GetPage(1);
+    EXPECT_EQ(page.CadNumber, "p1");
+    EXPECT_EQ(page.Finish, "PG; matte");
+    EXPECT_EQ(page.PageData,
+              (PageLines{"GRID: g", "**HEAD office copy", "|1|2|", "**PAGEDEF keep me",
+                         "\\**HEADER", "BLOCK: blk", "ATTRIBLK: a", "|1|"}));
+    EXPECT_EQ(book.GetPage(2).CadNumber, "a; b");
+
+    Book read;
+    ASSERT_FALSE(ParseFWB(FormatFWB(book), "job.fwb", read));
+    EXPECT_EQ(read.DetailBy, book.DetailBy);
+    EXPECT_EQ(read.Customer, book.Customer);
+    ASSERT_EQ(read.PageCount(), 2);
+    for (int p = 1; p <= 2; ++p) {
+        EXPECT_EQ(read.GetPage(p).CadNumber, book.GetPage(p).CadNumber);
+        EXPECT_EQ(read.GetPage(p).Finish, book.GetPage(p).Finish);
+        EXPECT_EQ(read.GetPage(p).Description, book.GetPage(p).Description);
+        EXPECT_EQ(read.GetPage(p).PageData, book.GetPage(p).PageData);
+    }
 }
 
 } // namespace

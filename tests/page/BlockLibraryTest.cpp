@@ -24,5 +24,25 @@ TEST(BlockFiles, NamesMatchWithoutRegardToCaseAndOnlyInTheFolder) {
     EXPECT_FALSE(FindBlockFile(dir.Path() / "absent", "trim22"));
 }
 
+TEST(BlockFiles, TheBlocksFolderIsFoundWhateverItsLetterCase) {
+    test::TempDir dir;
+    dir.Write("placeholder", "");
+    std::filesystem::create_directories(dir.Path() / "Blocks");
+    std::filesystem::create_directories(dir.Path() / "BLOCKS.txt");
+    dir.Write("blocks", "a file, not the folder");
+    EXPECT_EQ(FindFolderIgnoringCase(dir.Path() / "blocks"), dir.Path() / "Blocks");
+    EXPECT_EQ(FindFolderIgnoringCase(dir.Path() / "Blocks"), dir.Path() / "Blocks");
+    EXPECT_EQ(FindFolderIgnoringCase(dir.Path() / "fonts"), dir.Path() / "fonts");
+
+    std::filesystem::remove(dir.Path() / "blocks");
+    dir.Write("Blocks/Trim22.wmf", "not a drawing");
+    BlockLibrary library;
+    library.SetFolder(dir.Path() / "blocks");
+    EXPECT_EQ(library.Folder(), dir.Path() / "Blocks");
+    // The exact name wins when both exist.
+    std::filesystem::create_directories(dir.Path() / "blocks");
+    EXPECT_EQ(FindFolderIgnoringCase(dir.Path() / "blocks"), dir.Path() / "blocks");
+}
+
 } // namespace
 } // namespace waybill

@@ -20,9 +20,13 @@ class FakeDatabase : public ReferenceDatabase {
         AddTable(name, {"Width", "Align", "Label"}, columnRows);
     }
 
-    // A definition as given; its column table is added on its own.
-    void AddGridDefinition(const GridDefinition& definition) {
+    // A definition as given, with its column table as given (none when `columns` is empty).
+    void AddDefinition(const GridDefinition& definition,
+                       std::vector<std::vector<FieldValue>> columns = {}) {
         grids_[ToLower(definition.GridName)] = definition;
+        if (!columns.empty()) {
+            AddTable(definition.GridName, {"Width", "Align", "Label"}, std::move(columns));
+        }
     }
 
     void AddTable(const std::string& name, std::vector<std::string> fields,

@@ -64,6 +64,9 @@ TEST(ResizeRows, SpreadsTheRemainderEveryStepFromRowZero) {
               (std::vector<double>{11, 10, 11, 10, 11, 10, 11, 10, 11, 10, 11,
                                    10, 11, 10, 11, 10, 11, 10, 11, 10, 10}));
     EXPECT_TRUE(ResizeRows(100, 0, 1).empty());
+    // A remainder of exactly one pixel goes to row 0, so the rows reach the frame.
+    EXPECT_EQ(ResizeRows(10, 3, 1), (std::vector<double>{4, 3, 3}));
+    EXPECT_EQ(ResizeRows(8, 3, 1), (std::vector<double>{3, 3, 2}));
     // Device pixels smaller than a unit: rows are whole device pixels.
     EXPECT_DOUBLE_EQ(ResizeRows(10, 4, 0.5)[1], 2.5);
 }

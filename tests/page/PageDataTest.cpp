@@ -4,6 +4,7 @@
 #include "model/Book.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace waybill {
 namespace {
@@ -131,6 +132,61 @@ TEST_F(PageDataTest, MissingGridKeepsTheStoredLines) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "Grid nowhere not found in Grid Definition Table.");
     EXPECT_EQ(Compose(view), (PageLines{"GRID: nowhere", "|a|b|", "3 |c|", "", "BLOCK: logo"}));
+}
+
+TEST_F(PageDataTest, EmptyLineInAGridIsOneRowWithNoValues) {
+    for (const char* empty : {"", "   "}) {
+        const PageView view = Render({"GRID: two", "|a|", empty, "|b|", empty, empty});
+        ASSERT_TRUE(view.grid);
+        EXPECT_EQ(view.grid->Cell(1, 0), "a");
+        EXPECT_EQ(view.grid->Cell(2, 0), "");
+        EXPECT_EQ(view.grid->Cell(3, 0), "b"); // the last empty lines find no row left
+    }
+    EXPECT_EQ(RoundTrip({"GRID: two", "", "|x|"}), (PageLines{"GRID: two", "1", "|x||", "1"}));
+}
+
+// A hostile database must not abort the program: a grid beyond the bounds is reported by
+// name and its page keeps its lines, as for a missing grid.
+TEST_F(PageDataTest, GridDefinitionsOutOfBoundsAreRefusedAndThePageKeepsItsLines) {
+    const std::vector<std::vector<FieldValue>> columns = {{1.0, std::int64_t{0}, "A"},
+                                                          {1.0, std::int64_t{0}, "B"}};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::vector<std::pair<GridDefinition, std::vector<std::vector<FieldValue>>>> bad = {
+        {{"max", 2, 2147483647, 0, 0, 0.25f}, columns},
+        {{"huge", 2, 300000000, 0, 0, 0.25f}, columns},
+        {{"over", 2, kMaxGridRows + 1, 0, 0, 0.25f}, columns},
+        {{"negative", 2, -1, 0, 0, 0.25f}, columns},
+        {{"wide", 2147483647, 2, 0, 0, 0.25f}, columns},
+        {{"nocolumns", 0, 2, 0, 0, 0.25f}, columns},
+        {{"tall", 2, 2, 0, 0, inf}, columns},
+        {{"nanrow", 2, 2, 0, 0, static_cast<float>(nan)}, columns},
+        {{"top", 2, 2, 0, inf, 0.25f}, columns},
+        {{"width", 2, 2, 0, 0, 0.25f}, {{nan, std::int64_t{0}, "A"}, {1.0, std::int64_t{0}, "B"}}},
+        {{"far", 2, 2, 0, 0, 0.25f}, {{1e30, std::int64_t{0}, "A"}, {1.0, std::int64_t{0}, "B"}}},
+        {{"backward", 2, 2, 0, 0, 0.25f},
+         {{-1.0, std::int64_t{0}, "A"}, {1.0, std::int64_t{0}, "B"}}},
+    };
+    for (const auto& [definition, table] : bad) {
+        db.AddDefinition(definition, table);
+        const std::string& name = definition.GridName;
+        const PageLines lines = {"GRID: " + name, "|a|b|", "2 |c|", "ATTRIBLK: trim22", "|1|"};
+        const PageView view = Render(lines);
+        EXPECT_FALSE(view.grid) << name;
+        ASSERT_EQ(view.messages.size(), 1u) << name;
+        EXPECT_EQ(view.messages[0].text,
+                  "Grid " + name + " in Grid Definition Table has sizes out of range.");
+        EXPECT_EQ(Compose(view), lines) << name;
+    }
+
+    // At the bounds the grid is laid out; a last column too wide is never read.
+    db.AddDefinition({"edge", 2, kMaxGridRows, 0, 0, static_cast<float>(kMaxGridInches)},
+                     {{kMaxGridInches, std::int64_t{0}, "A"}, {nan, std::int64_t{0}, "B"}});
+    const PageView edge = Render({"GRID: edge", "|a|"});
+    ASSERT_TRUE(edge.grid);
+    EXPECT_EQ(edge.grid->Rows(), kMaxGridRows + 1);
+    EXPECT_TRUE(GridDefinitionInBounds({"c", kMaxGridColumns, 0, 0, 0, 0}));
+    EXPECT_FALSE(GridDefinitionInBounds({"c", kMaxGridColumns + 1, 0, 0, 0, 0}));
 }
 
 } // namespace

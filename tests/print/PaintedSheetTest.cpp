@@ -92,7 +92,7 @@ class PaintedSheet : public ::testing::Test {
         std::filesystem::create_directories(dir / "blocks");
         dir.Write("blocks/square.wmf", RedSquareDrawing());
         blocks.SetFolder(dir / "blocks");
-        database.AddGridDefinition({"g", 3, 17, 0, 2.0f, 0.25f});
+        database.AddDefinition({"g", 3, 17, 0, 2.0f, 0.25f});
         database.AddTable("g", {"Width", "Align", "Label", "BoldLine"},
                           {{1.0, std::int64_t{1}, "", std::int64_t{0}},
                            {1.5, std::int64_t{4}, "", std::int64_t{0}},

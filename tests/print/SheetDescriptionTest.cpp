@@ -42,7 +42,7 @@ class SheetDescription : public ::testing::Test {
                           {{1.0, std::int64_t{1}, "QTY", std::int64_t{0}},
                            {1.5, std::int64_t{4}, "MARK", std::int64_t{0}},
                            {2.0, std::int64_t{7}, "WEIGHT", std::int64_t{1}}});
-        database.AddGridDefinition({"g", 3, 4, 0.5f, 2.0f, 0.375f});
+        database.AddDefinition({"g", 3, 4, 0.5f, 2.0f, 0.375f});
         // Attribute "A" at (1, 1) centred, "B" at (2, 0.5) left.
         database.AddTable(
             "pic",

@@ -1,6 +1,7 @@
 #include "units/Lengths.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace waybill {
 namespace {
@@ -78,6 +79,36 @@ TEST(ParseFtDotted, FeetInchesSixteenths) {
     EXPECT_FLOAT_EQ(ParseFtDotted("abc"), 0);
     EXPECT_FLOAT_EQ(ParseFtDotted("1.2.3"), 0);
     EXPECT_FLOAT_EQ(ParseFtDotted(""), 0);
+}
+
+TEST(ParseFtDotted, FeetTooManyToCountMakeNoLength) {
+    EXPECT_FLOAT_EQ(ParseFtDotted("99999999999"), 0);
+    EXPECT_FLOAT_EQ(ParseFtDotted("99999999999.0608"), 0);
+    EXPECT_FLOAT_EQ(ParseFtDotted("178956971.0608"), 0); // 12 x feet passes 2^31
+    EXPECT_FLOAT_EQ(ParseFtDotted("178956970.00"), 2147483640.0f);
+}
+
+// The generators divide by sines that may be 0; whatever comes out, the formatters give a
+// defined text, and every length above 0 a text that is not empty.
+TEST(FormatFtIn, EveryFloatHasADefinedText) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const float x : {nan, inf, -inf}) {
+        EXPECT_EQ(FormatFtIn(x, false), "0'-0") << x;
+        EXPECT_EQ(FormatFtIn(x, true), "0'-0") << x;
+        EXPECT_EQ(FormatFtInGlyph(x), "0") << x;
+    }
+    EXPECT_EQ(FormatFtIn(1.2e10f, false), "1000000000'-0");
+    EXPECT_EQ(FormatFtInGlyph(1.2e10f), "1000000000'");
+    const std::string max = FormatFtInGlyph(std::numeric_limits<float>::max());
+    EXPECT_EQ(max, FormatFtIn(std::numeric_limits<float>::max(), false).substr(0, max.size()));
+    EXPECT_EQ(max.size(), 39u); // 3.4e38 inches are a 38-digit number of feet and a mark
+    EXPECT_EQ(max.find_first_not_of("0123456789"), 38u);
+    EXPECT_EQ(FormatFtIn(-12, false), "-1'-0 1/16"); // no "-0" inches
+    EXPECT_EQ(FormatFtInGlyph(std::numeric_limits<float>::denorm_min()), "0");
+    for (const float x : {1.0f / 16, 0.01f, 1e-3f, 1e7f, 3e38f}) {
+        EXPECT_FALSE(FormatFtInGlyph(x).empty()) << x;
+    }
 }
 
 TEST(GlyphsToText, FractionsAndSymbolsBecomePlainText) {

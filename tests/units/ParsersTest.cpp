@@ -51,6 +51,26 @@ TEST(TokenizeList, QuotesAndEscapes) {
     EXPECT_EQ(TokenizeList("((a \"b c\"))"), (Values{"(a \"b c\")"}));
 }
 
+TEST(TokenizeList, ParenthesesInsideItems) {
+    // A bare item closes what it opened; a sub-list does not nest.
+    EXPECT_EQ(TokenizeList("(P-1 W8X10(A) 4)"), (Values{"P-1", "W8X10(A)", "4"}));
+    EXPECT_EQ(TokenizeList("(a(b)(c) d)"), (Values{"a(b)(c)", "d"}));
+    EXPECT_EQ(TokenizeList("(x (a (b) c))"), (Values{"x", "(a (b)", "c"}));
+    // A stray ")" still ends a bare item and is dropped.
+    EXPECT_EQ(TokenizeList("(a) b)"), (Values{"a", "b"}));
+    // A quoted value with a parenthesis inside a nested item stays in that item.
+    EXPECT_EQ(TokenizeList("(sht (trim20 \"3 (typ)\" 2) r_panel)"),
+              (Values{"sht", "(trim20 \"3 (typ)\" 2)", "r_panel"}));
+    EXPECT_EQ(TokenizeList("(sht (trim20 \"(a\") r)"), (Values{"sht", "(trim20 \"(a\")", "r"}));
+}
+
+TEST(WithoutBars, BarsBecomeBrokenBars) {
+    EXPECT_EQ(WithoutBars("a|b||"), "a\xA6"
+                                    "b\xA6\xA6");
+    EXPECT_EQ(JoinPipeList({WithoutBars("a|b"), "c"}, 0), "|a\xA6"
+                                                          "b|c|");
+}
+
 TEST(SetParenText, ReplacesOrAppendsTheParenthesisedValue) {
     EXPECT_EQ(SetParenText("Roof sheet", "PG", 1), "Roof sheet (PG)");
     EXPECT_EQ(SetParenText("Roof sheet", "", 1), "Roof sheet");

@@ -33,8 +33,7 @@ void BlockPicture::Paint(QPainter& painter, const std::vector<BlockLayer>& layer
             painter.translate(target.topLeft() + text.topLeft);
             painter.rotate(-text.rotation);
             painter.setFont(text.font);
-            // The corner is the top of the character cell, as the text output of the
-            // original surface takes it.
+            // Attribute positions give the top of the character cell, not the baseline.
             painter.drawText(QPointF(0, text.ascent), text.text);
             painter.restore();
         }

@@ -59,7 +59,8 @@ QPen ToQPen(const MetaPen& pen, const FrameMap& map, double deviceScale) {
     if (pen.style == MetaPenStyle::Null) {
         return Qt::NoPen;
     }
-    // Lines thinner than a device pixel draw one pixel wide, as on the original device.
+    // Lines thinner than a device pixel draw one pixel wide (a cosmetic pen), so thin
+    // lines never vanish on screen.
     const double width = map.Width(pen.width);
     QPen qpen(ToQColor(pen.color), width * deviceScale < 1 ? 0 : width);
     switch (pen.style) {
