@@ -4,6 +4,7 @@
 #include "units/Parsers.h"
 #include "units/Text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace waybill {

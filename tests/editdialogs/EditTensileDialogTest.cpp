@@ -83,13 +83,5 @@ TEST_F(EditTensileDialogTest, AConfigurationItWroteReopensWithTheSameChoices) {
     EXPECT_EQ(dialog.Result()->values[6], "16.9375 x 0.102 Min.");
 }
 
-TEST_F(EditTensileDialogTest, CancelReportsNothing) {
-    dialog.Load(MemberSection::Zee, "|8||||8\xF0 x 2\xCC x 2\xD4 x 14GA|", "Gray", kFinishes);
-    ASSERT_TRUE(dialog.cmdOk->isEnabled());
-    dialog.cmdCancel->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(dialog.Result());
-}
-
 } // namespace
 } // namespace waybill

@@ -70,11 +70,6 @@ TEST(MemberConfig, OkNeedsSizeFlangeGaugeAndAFinishOrPreGalvanizing) {
     EXPECT_FALSE(EncodeMemberConfig(MemberSection::Zee, Choose(8, 2, 14, false)));
 }
 
-TEST(MemberConfig, GaugeListShowsThePreGalvanizedThicknesses) {
-    EXPECT_EQ(MemberGaugeItems(false)[2], "16 GA (.056)");
-    EXPECT_EQ(MemberGaugeItems(true)[2], "16 GA (.058)");
-}
-
 TEST(MemberConfig, EveryConfigurationReopensWithTheSameChoices) {
     for (const auto section : {MemberSection::Zee, MemberSection::Cee}) {
         for (std::size_t size = 0; size < kMemberSizes.size(); ++size) {
@@ -125,13 +120,6 @@ TEST(MemberConfig, PartNumberRejectsTextsThatAreNoPartCode) {
     for (const char* code : {"", "ZB2", "ZB241", "XB24", "ZG24", "ZB54", "ZB28"}) {
         EXPECT_FALSE(MemberPartNumber(code)) << code;
     }
-}
-
-TEST(MemberConfig, SectionAndCaptionFollowTheBlockName) {
-    EXPECT_EQ(MemberSectionOf("ZEE00"), MemberSection::Zee);
-    EXPECT_EQ(MemberSectionOf("cee00"), MemberSection::Cee);
-    EXPECT_FALSE(MemberSectionOf("eav00"));
-    EXPECT_EQ(MemberEditorCaption(MemberSection::Cee), "Cee Configuration");
 }
 
 } // namespace
