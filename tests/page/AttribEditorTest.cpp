@@ -1,0 +1,135 @@
+#include "page/AttribEditor.h"
+
+#include "FakeDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace waybill {
+namespace {
+
+class AttribEditorTest : public testing::Test {
+  protected:
+    AttribEditorTest() {
+        db.AddTable("trim22", {"Prompt", "Tag", "DEF_VAL"},
+                    {{"Width", "W", "1"}, {"Height", "H", "2"}, {"Hem", "E", "3"}});
+        db.AddTable("cap", {"Prompt", "Tag", "DEF_VAL"}, {{"Girth", "G", "9"}});
+    }
+
+    static std::vector<std::string> Values(const AttribEditState& state) {
+        std::vector<std::string> values;
+        for (const auto& row : state.Rows()) {
+            values.push_back(row.value);
+        }
+        return values;
+    }
+
+    test::FakeDatabase db;
+    BlockAttribDefs defs{db};
+};
+
+TEST_F(AttribEditorTest, APageWithoutAttributeBlocksShowsNothingAndChangesNothing) {
+    AttribEditState state(AttribValueList{}, defs);
+    EXPECT_TRUE(state.BlockNames().empty());
+    EXPECT_EQ(state.CurrentBlock(), -1);
+    EXPECT_TRUE(state.Rows().empty());
+    EXPECT_TRUE(state.Ok().empty());
+}
+
+TEST_F(AttribEditorTest, OpensOnTheFirstBlockWithOneRowPerDefinition) {
+    AttribValueList values;
+    values.Add("TRIM22", "|4|5|");
+    values.Add("cap", "|7|");
+    AttribEditState state(values, defs);
+
+    EXPECT_EQ(state.BlockNames(), (std::vector<std::string>{"TRIM22", "cap"}));
+    EXPECT_EQ(state.CurrentBlock(), 0);
+    ASSERT_EQ(state.Rows().size(), 3u);
+    EXPECT_EQ(state.Rows()[1].prompt, "Height");
+    // A missing value shows empty, not the default.
+    EXPECT_EQ(Values(state), (std::vector<std::string>{"4", "5", ""}));
+}
+
+TEST_F(AttribEditorTest, OkStoresOneFieldPerDefinitionForTheShownBlocksOnly) {
+    AttribValueList values;
+    values.Add("trim22", "|4|");
+    values.Add("cap", "|7|8|");
+    values.Add("cap", "|1|2|3|");
+    AttribEditState state(values, defs);
+    state.ChooseBlock(1);
+
+    // The short line gains its empty fields; the shown "cap" loses its extra value; the
+    // block never shown keeps its line as it is.
+    EXPECT_EQ(state.Ok(),
+              (std::vector<AttribValueChange>{{"trim22", 0, "|4|||"}, {"cap", 0, "|7|"}}));
+}
+
+TEST_F(AttribEditorTest, EditsSurviveSwitchingBlocksAndReachTheRightOccurrence) {
+    AttribValueList values;
+    values.Add("cap", "|1|");
+    values.Add("trim22", "|4|5|6|");
+    values.Add("cap", "|2|");
+    AttribEditState state(values, defs);
+
+    state.SetValue(0, "10");
+    state.ChooseBlock(2);
+    EXPECT_EQ(Values(state), (std::vector<std::string>{"2"}));
+    state.SetValue(0, "20");
+    state.ChooseBlock(0);
+    EXPECT_EQ(Values(state), (std::vector<std::string>{"10"}));
+    // Choosing the block on show again keeps the rows as edited.
+    state.SetValue(0, "11");
+    state.ChooseBlock(0);
+    EXPECT_EQ(Values(state), (std::vector<std::string>{"11"}));
+
+    const auto changes = state.Ok();
+    EXPECT_EQ(changes, (std::vector<AttribValueChange>{{"cap", 0, "|11|"}, {"cap", 1, "|20|"}}));
+}
+
+TEST_F(AttribEditorTest, ChangingAValueAndBackIsNoChange) {
+    AttribValueList values;
+    values.Add("trim22", "|4|5|6|");
+    AttribEditState state(values, defs);
+    state.SetValue(1, "50");
+    state.SetValue(1, "5");
+    EXPECT_TRUE(state.Ok().empty());
+}
+
+TEST_F(AttribEditorTest, ABlockWithoutDefinitionsShowsNoRowsAndKeepsItsValues) {
+    AttribValueList values;
+    values.Add("gone", "|a|b|");
+    values.Add("cap", "|7|");
+    AttribEditState state(values, defs);
+    EXPECT_TRUE(state.Rows().empty());
+    state.ChooseBlock(1);
+    state.ChooseBlock(0);
+    EXPECT_EQ(state.ValueText(0), "|a|b|");
+    EXPECT_TRUE(state.Ok().empty());
+}
+
+TEST_F(AttribEditorTest, AValueStaysOnOneLineWithoutBars) {
+    AttribValueList values;
+    values.Add("cap", "|7|");
+    AttribEditState state(values, defs);
+    state.SetValue(0, "a|b\r\nc");
+    EXPECT_EQ(state.Ok(), (std::vector<AttribValueChange>{{"cap", 0,
+                                                           "|a\xA6"
+                                                           "b c|"}}));
+}
+
+TEST(ApplyAttribChanges, UpdatesTheEntryAndTheDrawnBlockOfThatOccurrence) {
+    PageView view;
+    view.blocks = {{"cap", "|1|"}, {"frame", std::nullopt}, {"CAP", "|2|"}};
+    view.BlockAttribValues.Add("cap", "|1|");
+    view.BlockAttribValues.Add("CAP", "|2|");
+
+    ApplyAttribChanges(view, {{"cap", 1, "|9|"}, {"missing", 0, "|x|"}});
+
+    EXPECT_EQ(view.BlockAttribValues.Entries()[0].valueLine, "|1|");
+    EXPECT_EQ(view.BlockAttribValues.Entries()[1].valueLine, "|9|");
+    EXPECT_EQ(view.blocks[0].valueLine, "|1|");
+    EXPECT_FALSE(view.blocks[1].valueLine);
+    EXPECT_EQ(view.blocks[2].valueLine, "|9|");
+}
+
+} // namespace
+} // namespace waybill
