@@ -21,7 +21,10 @@ UserMessage CannotCreateFolderMessage(std::string_view folder, std::string_view 
 UserMessage DatabaseOpenFailedMessage(std::string_view path, std::string_view reason);
 UserMessage AboutMessage(int major, int minor, int revision);
 UserMessage NoHelpMessage();
-UserMessage UndoButtonMessage();
-UserMessage UndoMenuMessage();
+// Saving over a file that someone else saved since the document was opened or saved.
+UserMessage ChangedOnDiskQuestion(std::string_view path);
+// A recovery copy of `document` (a path, or "Untitled") written at `time` was found.
+UserMessage RecoveryQuestion(std::string_view document, std::string_view time);
+UserMessage RecoveryFailedMessage(std::string_view reason);
 
 } // namespace waybill

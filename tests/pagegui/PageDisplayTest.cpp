@@ -31,7 +31,8 @@ TEST_F(PageDisplay, ShowsGridBlockAndTitleBlockOfADefaultPage) {
     EXPECT_EQ(Cell(2, 1), "FB2");
     EXPECT_EQ(page.TitleBlockBox(TblkDescription)->text(), "FLANGE BRACES");
     EXPECT_EQ(page.TitleBlockBox(TblkSheetNumber)->text(), QString::number(book.CurPage()));
-    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->hasFocus());
+    EXPECT_TRUE(Grid().hasFocus());                            // the next key edits a line item
+    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isReadOnly()); // chosen from its list only
 
     // The grid starts 2 sheet inches down; the drawing fills the picture above it.
     const SheetGeometry sheet = FitSheet(page.width(), page.height());

@@ -3,11 +3,12 @@
 #include "app/AppMessages.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/gui/frmWaybillMain.h"
-#include "platform/gui/QtText.h"
 #include "model/FwbFile.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
 
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 namespace waybill {
 namespace {
@@ -39,6 +40,11 @@ bool OpenDatabase(WaybillMain& module, DialogService& dialogs, const ModalRunner
 }
 
 } // namespace
+
+WaybillMain::WaybillMain(QString programFolder, SettingsStore& settings)
+    : programFolder(std::move(programFolder)), settings(settings),
+      recoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/recovery")) {}
 
 bool ConfigurePaths(WaybillMain& module, DialogService& dialogs, const ModalRunner& runModal,
                     ConfigureMode mode, QWidget* parent) {
