@@ -7,38 +7,17 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <new>
+#include <malloc.h>
 #include <string>
 
 namespace {
 
-// Live heap bytes, counted by the replaced global allocation functions below.
-std::size_t g_liveBytes = 0;
+// Heap bytes in use (glibc's allocator statistics).
+std::size_t LiveBytes() {
+    return mallinfo2().uordblks;
+}
 
 } // namespace
-
-void* operator new(std::size_t size) {
-    auto* block = static_cast<std::size_t*>(std::malloc(size + sizeof(std::max_align_t)));
-    if (block == nullptr) {
-        throw std::bad_alloc();
-    }
-    *block = size;
-    g_liveBytes += size;
-    return reinterpret_cast<char*>(block) + sizeof(std::max_align_t);
-}
-
-void operator delete(void* pointer) noexcept {
-    if (pointer != nullptr) {
-        auto* block =
-            reinterpret_cast<std::size_t*>(static_cast<char*>(pointer) - sizeof(std::max_align_t));
-        g_liveBytes -= *block;
-        std::free(block);
-    }
-}
-
-void operator delete(void* pointer, std::size_t) noexcept {
-    operator delete(pointer);
-}
 
 namespace {
 
@@ -109,14 +88,14 @@ void BM_HistoryMemoryOf1000EditsOn2000Pages(benchmark::State& state) {
         }
         Document document(1000);
         document.Reset(std::move(large), "bench.fwb", false);
-        const std::size_t before = g_liveBytes;
+        const std::size_t before = LiveBytes();
         std::size_t pageBytes = 0;
         state.ResumeTiming();
         for (int edit = 0; edit < 1000; ++edit) {
             EditCell(document, (edit * 7) % 2000 + 1, edit);
         }
         state.PauseTiming();
-        const std::size_t after = g_liveBytes;
+        const std::size_t after = LiveBytes();
         for (const auto& line : document.GetBook().GetPage(1).PageData) {
             pageBytes += line.capacity() + sizeof(std::string);
         }

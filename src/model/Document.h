@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -105,7 +106,7 @@ class Document {
     Book book_;
     std::string path_;
     bool imported_ = false;
-    std::vector<Step> steps_;
+    std::deque<Step> steps_;
     std::size_t done_ = 0;                 // steps applied
     std::optional<std::size_t> cleanStep_; // `done_` at the last open or save
     std::optional<FileStamp> diskStamp_;
