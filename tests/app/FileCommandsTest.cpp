@@ -6,6 +6,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace waybill {
@@ -155,8 +156,9 @@ TEST_F(FileCommandsTest, AResizedWindowKeepsTheSheetProportionsAndTheTypedText) 
     Open(sample);
     window->setWindowState(Qt::WindowNoState);
     QLineEdit* customer = Type(TblkCustomer, QStringLiteral("Typed"));
-    const int chrome =
-        window->menuBar()->sizeHint().height() + window->Toolbar().sizeHint().height();
+    const int chrome = window->menuBar()->sizeHint().height() +
+                       window->Toolbar().sizeHint().height() +
+                       window->statusBar()->sizeHint().height();
     const auto byWidth = [&](int w) {
         return QSize(w, static_cast<int>(std::lround(w * 7.75 / 10.25)) + chrome);
     };

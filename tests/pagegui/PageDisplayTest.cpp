@@ -44,6 +44,28 @@ TEST_F(PageDisplay, ShowsGridBlockAndTitleBlockOfADefaultPage) {
     EXPECT_GT(InkIn(image, QRect(origin + Grid().pos(), Grid().size())), 2000);
 }
 
+TEST_F(PageDisplay, TheLayoutDependsOnlyOnThePageAndTheSize) {
+    page.resize(700, 540);
+    ShowKind("pre_rel");
+    for (const QSize size : {QSize(1031, 790), QSize(803, 611), QSize(1600, 1230)}) {
+        page.resize(size);
+        QApplication::processEvents();
+        const GridLayout resized = page.View().grid->layout;
+        Show(book.CurPage()); // rendered at this size directly
+        const GridLayout shown = page.View().grid->layout;
+        EXPECT_EQ(resized.columnWidths, shown.columnWidths) << size.width();
+        EXPECT_EQ(resized.rowHeights, shown.rowHeights) << size.width();
+        EXPECT_EQ(resized.top, shown.top) << size.width();
+
+        // The whole title block fits, its frame line included.
+        for (int i = 0; i < kTitleBlockFields; ++i) {
+            const QLineEdit* box = page.TitleBlockBox(i);
+            EXPECT_LT(box->geometry().bottom(), box->parentWidget()->height() - 1)
+                << size.width() << " field " << i;
+        }
+    }
+}
+
 TEST_F(PageDisplay, ResizingLosesNothingTyped) {
     ShowKind("pre_rel");
     Select(6, 1);

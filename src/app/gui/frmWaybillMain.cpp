@@ -46,6 +46,7 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     CreateActions();
     CreateMenus();
     CreateToolbar();
+    statusBar(); // from the start, so the page never changes size when a note first shows
 
     connect(page_, &PageWidget::Changed, this, &frmWaybillMain::RecordView);
     connect(page_, &PageWidget::StatusMessage, this,
@@ -244,11 +245,12 @@ void frmWaybillMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The menu bar and the toolbar above the page, as the window lays them out (their own sizes
-// are not settled yet while the window is first shown).
+// The menu bar and the toolbar above the page and the status bar below it, as the window
+// lays them out (their own sizes are not settled yet while the window is first shown).
 int frmWaybillMain::ChromeHeight() const {
     const int menu = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    return menu + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
+    const int status = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
+    return menu + status + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
 }
 
 // A screen up to 1024 pixels wide, or one too low for the sheet at that width, gets a

@@ -68,7 +68,9 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
         labels[index] = new QLabel(QString::fromLatin1(kTitleBlockSlots[index].label.data(),
                                                        kTitleBlockSlots[index].label.size()),
                                    titleBlock);
-        labels[index]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // "of" sits between the two page-number boxes with no room to spare.
+        labels[index]->setAlignment(i == TblkSheetTotal ? Qt::AlignCenter
+                                                        : Qt::AlignLeft | Qt::AlignVCenter);
         QLineEdit* edit = new QLineEdit(titleBlock);
         edit->setObjectName(QStringLiteral("txtTblk%1").arg(i));
         boxes[index] = edit;
@@ -364,11 +366,14 @@ void PageWidget::Impl::LayoutTitleBlock() {
         const int top = static_cast<int>(std::round(slot.top * v));
         const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
         const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
+        // The last row ends above the title block's frame line, which it would otherwise cover.
+        const int height =
+            std::max(1, std::min(boxHeight, static_cast<int>(sheet.titleBlockHeight) - 2 - top));
         labels[index]->setFont(pageFont);
-        labels[index]->setGeometry(labelLeft, top, std::max(1, boxLeft - labelLeft), boxHeight);
+        labels[index]->setGeometry(labelLeft, top, std::max(1, boxLeft - labelLeft), height);
         boxes[index]->setFont(pageFont);
         boxes[index]->setGeometry(
-            boxLeft, top, std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), boxHeight);
+            boxLeft, top, std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), height);
     }
 
     const double width = std::round(h * kRevisionGridWidth);
@@ -382,8 +387,19 @@ void PageWidget::Impl::LayoutTitleBlock() {
 
 void PageWidget::Impl::LayoutPageArea() {
     if (renderedGrid && view.grid) {
+        // Laid out afresh from its definition for this size, so a page looks the same
+        // however it came to this size.
         GridLayout layout = *renderedGrid;
-        RescaleGrid(layout, renderedArea, area);
+        if (database) {
+            auto fresh = SetupGrid(*database, renderedGrid->name, area);
+            if (auto* laidOut = std::get_if<GridLayout>(&fresh)) {
+                layout = std::move(*laidOut);
+            } else {
+                RescaleGrid(layout, renderedArea, area);
+            }
+        } else {
+            RescaleGrid(layout, renderedArea, area);
+        }
         view.grid->layout = layout;
         grid->SetCellFont(pageFont);
         grid->SetShape(layout.columnWidths, layout.rowHeights, layout.alignments,
