@@ -55,6 +55,19 @@ UserMessage AboutMessage(int major, int minor, int revision) {
             kTitle, MessageIcon::None};
 }
 
+UserMessage MissingStartFilesMessage(std::string_view missingDefFwb,
+                                     std::string_view missingDefDB) {
+    std::string text;
+    if (!missingDefFwb.empty()) {
+        text += "The default waybill file " + std::string(missingDefFwb) + " cannot be found.\r";
+    }
+    if (!missingDefDB.empty()) {
+        text += "The reference database " + std::string(missingDefDB) + " cannot be found.\r";
+    }
+    text += "Name them in Configure File Paths.";
+    return {text, "File Error", MessageIcon::Exclamation};
+}
+
 UserMessage NoHelpMessage() {
     return {"Unable to display Help Contents. There is no Help associated with this project.",
             kTitle, MessageIcon::Information};

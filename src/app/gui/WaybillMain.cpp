@@ -66,9 +66,19 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
                                              const ModalRunner& runModal,
                                              const QString& commandLine) {
     module.paths = ReadPathSettings(module.settings, ToUtf8(module.programFolder));
-    if (NeedsPathConfiguration(module.paths) &&
-        !ConfigurePaths(module, dialogs, runModal, ConfigureMode::Required)) {
-        return nullptr;
+    if (NeedsPathConfiguration(module.paths)) {
+        // Say why before asking, so the empty dialog does not come out of nowhere.
+        const auto missing = [](const std::string& path) {
+            std::error_code error;
+            return std::filesystem::is_regular_file(FsPath(FromUtf8(path)), error)
+                       ? std::string()
+                       : PathText(FsPath(FromUtf8(path)));
+        };
+        dialogs.ShowMessage(
+            MissingStartFilesMessage(missing(module.paths.DefFwb), missing(module.paths.DefDB)));
+        if (!ConfigurePaths(module, dialogs, runModal, ConfigureMode::Required)) {
+            return nullptr;
+        }
     }
     if (!OpenDatabase(module, dialogs, runModal)) {
         return nullptr;
