@@ -2,6 +2,7 @@
 
 #include "units/Text.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace waybill {
@@ -52,11 +53,14 @@ bool IsSorted(const Book& book) {
 }
 
 Book SortWaybills(const Book& book) {
+    // Adding each page at its default location is a stable sort by position; sorting the
+    // handles gives that order without copying a page.
+    std::vector<Book::PagePtr> pages = book.Pages();
+    std::stable_sort(pages.begin(), pages.end(),
+                     [](const auto& a, const auto& b) { return a->LocIndex < b->LocIndex; });
     Book sorted;
     sorted.CopyHeaderFrom(book);
-    for (const auto& page : book.Pages()) {
-        sorted.AddPage(*page, AtDefaultLocation);
-    }
+    sorted.SetPages(std::move(pages), 1);
     return sorted;
 }
 

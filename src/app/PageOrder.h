@@ -37,7 +37,8 @@ void SetLocIdx(Book& book, const LocationIndex& index);
 bool IsSorted(const Book& book);
 
 // `SortWaybills`: a new document with the same header and every page at its default location;
-// pages of equal position keep their order. The clipboard is not carried over.
+// pages of equal position keep their order; the first page is current. The pages are shared
+// with `book`, not copied. The clipboard is not carried over.
 Book SortWaybills(const Book& book);
 
 // Adds copies of the default document's pages numbered `templatePages` (1-based, in list

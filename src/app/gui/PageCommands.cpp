@@ -13,7 +13,6 @@
 #include "platform/gui/QtText.h"
 #include "platform/gui/WaitCursor.h"
 
-#include <algorithm>
 #include <QAction>
 
 namespace waybill {
@@ -34,14 +33,8 @@ void frmWaybillMain::CheckSort() {
 }
 
 void frmWaybillMain::SortWaybills() {
-    RecordDocumentEdit(QStringLiteral("Sort"), [](Book& book) {
-        // The same order as adding each page at its default location, but the pages stay
-        // shared with the history instead of being copied.
-        std::vector<Book::PagePtr> pages = book.Pages();
-        std::stable_sort(pages.begin(), pages.end(),
-                         [](const auto& a, const auto& b) { return a->LocIndex < b->LocIndex; });
-        book.SetPages(std::move(pages), 1);
-    });
+    RecordDocumentEdit(QStringLiteral("Sort"),
+                       [](Book& book) { book = waybill::SortWaybills(book); });
 }
 
 void frmWaybillMain::FirstPage() {
