@@ -127,6 +127,24 @@ TEST_F(PageCommandsTest, MissingRedLineFileAddsNothingAndChangesNoPage) {
     Trigger("mnuCtrlsCutPg");
 }
 
+TEST_F(PageCommandsTest, EveryCommandIsSafeOnAnEmptyDocument) {
+    Add({1});
+    Trigger("mnuCtrlsCopyPg"); // so Paste Page has something
+    Trigger("mnuCtrlsDelPg");
+    ASSERT_EQ(window->Waybill().PageCount(), 0);
+    for (const char* name :
+         {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsCopyPg",
+          "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
+          "mnuEditDelete", "mnuOptSort", "mnuOptNumberPages", "mnuOptShowTotalPages", "mnuEditUndo",
+          "mnuEditRedo", "mnuFileSave"}) {
+        // Enabled or not, running it changes nothing it should not and breaks nothing.
+        Trigger(name);
+        EXPECT_LE(window->Waybill().PageCount(), 1) << name;
+    }
+    Trigger("mnuCtrlsPastePg");
+    EXPECT_EQ(Cads(), Names{"pre_rel-01"});
+}
+
 TEST_F(PageCommandsTest, AfterAPageChangeTheKeysGoToTheLineItems) {
     Add({1, 2});
     Trigger("mnuCtrlsFirstPg");
