@@ -55,17 +55,39 @@ UserMessage AboutMessage(int major, int minor, int revision) {
             kTitle, MessageIcon::None};
 }
 
+UserMessage MissingStartFilesMessage(std::string_view missingDefFwb,
+                                     std::string_view missingDefDB) {
+    std::string text;
+    if (!missingDefFwb.empty()) {
+        text += "The default waybill file " + std::string(missingDefFwb) + " cannot be found.\r";
+    }
+    if (!missingDefDB.empty()) {
+        text += "The reference database " + std::string(missingDefDB) + " cannot be found.\r";
+    }
+    text += "Name them in Configure File Paths.";
+    return {text, "File Error", MessageIcon::Exclamation};
+}
+
 UserMessage NoHelpMessage() {
     return {"Unable to display Help Contents. There is no Help associated with this project.",
             kTitle, MessageIcon::Information};
 }
 
-UserMessage UndoButtonMessage() {
-    return {"Add 'Undo' button code.", kTitle, MessageIcon::None};
+UserMessage ChangedOnDiskQuestion(std::string_view path) {
+    return {std::string(path) + " was changed by someone else since you opened it. Overwrite it?",
+            "File Changed on Disk", MessageIcon::Exclamation};
 }
 
-UserMessage UndoMenuMessage() {
-    return {"Add 'mnuEditUndo_Click' code.", kTitle, MessageIcon::None};
+UserMessage RecoveryQuestion(std::string_view document, std::string_view time) {
+    return {"Unsaved changes to " + std::string(document) + " were kept in a recovery copy at " +
+                std::string(time) + ".\rDo you want to recover them?\r\r" +
+                "Yes opens the recovered copy; No deletes it.",
+            "Waybill Recovery", MessageIcon::Question};
+}
+
+UserMessage RecoveryFailedMessage(std::string_view reason) {
+    return {"The recovery copy could not be read: " + std::string(reason), "Waybill Recovery",
+            MessageIcon::Exclamation};
 }
 
 } // namespace waybill

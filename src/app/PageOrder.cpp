@@ -2,6 +2,9 @@
 
 #include "units/Text.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace waybill {
 
 bool LocationIndex::Add(std::string_view key, std::int16_t position) {
@@ -18,20 +21,22 @@ std::optional<std::int16_t> LocationIndex::Find(std::string_view key) const {
 
 LocationIndex MakeLocationIndex(Book& defWaybill) {
     LocationIndex index;
-    std::int16_t position = 0;
-    for (const auto& page : defWaybill.Pages()) {
-        ++position;
-        const std::string key = CadBase(page->CadNumber);
-        index.Add(key, position);
-        page->LocIndex = *index.Find(key);
+    for (int number = 1; number <= defWaybill.PageCount(); ++number) {
+        Page& page = defWaybill.GetPage(number);
+        const std::string key = CadBase(page.CadNumber);
+        index.Add(key, static_cast<std::int16_t>(number));
+        page.LocIndex = *index.Find(key);
     }
     return index;
 }
 
 void SetLocIdx(Book& book, const LocationIndex& index) {
-    for (const auto& page : book.Pages()) {
-        if (const auto position = index.Find(CadBase(page->CadNumber))) {
-            page->LocIndex = *position;
+    for (int number = 1; number <= book.PageCount(); ++number) {
+        // Read first, so a page that keeps its position stays shared with other books.
+        const Page& page = std::as_const(book).GetPage(number);
+        if (const auto position = index.Find(CadBase(page.CadNumber));
+            position && page.LocIndex != *position) {
+            book.GetPage(number).LocIndex = *position;
         }
     }
 }
@@ -48,11 +53,14 @@ bool IsSorted(const Book& book) {
 }
 
 Book SortWaybills(const Book& book) {
+    // Adding each page at its default location is a stable sort by position; sorting the
+    // handles gives that order without copying a page.
+    std::vector<Book::PagePtr> pages = book.Pages();
+    std::stable_sort(pages.begin(), pages.end(),
+                     [](const auto& a, const auto& b) { return a->LocIndex < b->LocIndex; });
     Book sorted;
     sorted.CopyHeaderFrom(book);
-    for (const auto& page : book.Pages()) {
-        sorted.AddPage(*page, AtDefaultLocation);
-    }
+    sorted.SetPages(std::move(pages), 1);
     return sorted;
 }
 

@@ -36,8 +36,9 @@ void SetLocIdx(Book& book, const LocationIndex& index);
 // exactly when this is false).
 bool IsSorted(const Book& book);
 
-// A new document with the same header and every page at its default location;
-// pages of equal position keep their order. The clipboard is not carried over.
+// A new document with the same header and every page at its default location; pages of
+// equal position keep their order; the first page is current. The pages are shared with
+// `book`, not copied. The clipboard is not carried over.
 Book SortWaybills(const Book& book);
 
 // Adds copies of the default document's pages numbered `templatePages` (1-based, in list

@@ -1,5 +1,7 @@
 #include "model/Book.h"
 
+#include <algorithm>
+
 namespace waybill {
 
 void Book::LastPage() {
@@ -91,28 +93,46 @@ void Book::Add(std::string cadNumber, std::string finish, std::string descriptio
     *pages_[static_cast<std::size_t>(current_ - 1)] = std::move(page);
 }
 
-Page& Book::GetPage(int pageNumber) {
-    return *GetPagePtr(pageNumber);
-}
-
-const Page& Book::GetPage(int pageNumber) const {
-    return *GetPagePtr(pageNumber);
-}
-
-Book::PagePtr Book::GetPagePtr(int pageNumber) const {
+std::size_t Book::IndexOf(int pageNumber) const {
     if (pageNumber < 1 || pageNumber > PageCount()) {
         pageNumber = current_;
     }
-    return pages_.at(static_cast<std::size_t>(pageNumber - 1));
+    return static_cast<std::size_t>(pageNumber - 1);
+}
+
+Page& Book::GetPage(int pageNumber) {
+    if (pages_.empty()) {
+        blank_ = Page{};
+        return blank_;
+    }
+    PagePtr& page = pages_[IndexOf(pageNumber)];
+    if (page.use_count() > 1) {
+        page = std::make_shared<Page>(*page); // another book or the clipboard keeps the old one
+    }
+    return *page;
+}
+
+const Page& Book::GetPage(int pageNumber) const {
+    static const Page kBlank;
+    return pages_.empty() ? kBlank : *pages_[IndexOf(pageNumber)];
+}
+
+std::shared_ptr<const Page> Book::GetPagePtr(int pageNumber) const {
+    return pages_.empty() ? nullptr : pages_[IndexOf(pageNumber)];
 }
 
 void Book::CopyPage() {
-    pageBuf_ = std::make_shared<Page>(GetPage(current_));
+    if (!pages_.empty()) {
+        pageBuf_ = std::make_shared<Page>(GetPage(current_));
+    }
 }
 
+// The clipboard shares the cut page; a later change on either side copies it first.
 void Book::CutPage() {
-    pageBuf_ = GetPagePtr(current_);
-    DeletePage(0);
+    if (!pages_.empty()) {
+        pageBuf_ = pages_[IndexOf(current_)];
+        DeletePage(0);
+    }
 }
 
 void Book::PastePage() {
@@ -122,16 +142,22 @@ void Book::PastePage() {
 }
 
 void Book::ReplacePage(PagePtr page) {
-    if (pages_.empty()) {
+    if (pages_.empty() || !page) {
         return;
     }
-    const auto index = static_cast<std::size_t>(current_ - 1);
-    pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
-    if (index >= pages_.size()) {
-        pages_.push_back(std::move(page));
-    } else {
-        Insert(index, std::move(page));
-    }
+    pages_[IndexOf(current_)] = std::move(page);
+}
+
+void Book::SetPages(std::vector<PagePtr> pages, int current) {
+    pages_ = std::move(pages);
+    current_ = pages_.empty() ? 0 : std::clamp(current, 1, PageCount());
+}
+
+bool Book::SameHeader(const Book& other) const {
+    return DetailBy == other.DetailBy && Issue == other.Issue && CheckedBy == other.CheckedBy &&
+           CurDate == other.CurDate && Customer == other.Customer && JobNumber == other.JobNumber &&
+           Password == other.Password && NumberPgs == other.NumberPgs &&
+           ShowPgTot == other.ShowPgTot;
 }
 
 void Book::CopyHeaderFrom(const Book& other) {

@@ -8,8 +8,25 @@
 namespace waybill {
 namespace {
 
+// A line of the file as the message quotes it: a binary file's line is no text, so control
+// characters show as "?" and a long line is cut.
+std::string QuotedLine(std::string_view line) {
+    constexpr std::size_t kLongest = 120;
+    std::string quoted(line.substr(0, kLongest));
+    for (char& c : quoted) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 32 || code == 127) {
+            c = '?';
+        }
+    }
+    if (line.size() > kLongest) {
+        quoted += '\x85'; // the ellipsis of Windows-1252
+    }
+    return quoted;
+}
+
 UserMessage FormatError(const std::filesystem::path& path, std::string_view detail) {
-    return {"The waybill file " + PathText(path) + " error:\r" + std::string(detail),
+    return {"The waybill file " + PathText(path) + " error:\r" + QuotedLine(detail),
             "File Format Error", MessageIcon::Exclamation};
 }
 

@@ -175,12 +175,13 @@ std::string SingleLineText(std::string_view text) {
     std::string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (text[i] == '\r' || text[i] == '\n' || text[i] == '\t') {
             line += ' ';
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
-        } else {
+        } else if (code >= 32 && code != 127) {
             line += text[i];
         }
     }

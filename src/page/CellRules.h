@@ -61,8 +61,9 @@ UserMessage FinishBoxOnlyMessage();
 bool CellTextChanged(std::string_view cellText, std::string_view boxText);
 
 // The document file holds each value within one line, so a text pasted into a cell or a
-// title-block box keeps to one: each line end (CR LF, CR or LF) becomes a blank, and those at
-// the end, which a copied spreadsheet cell brings along, are dropped.
+// title-block box keeps to one: each line end (CR LF, CR or LF) and TAB becomes a blank, and
+// the line ends at the end, which a copied spreadsheet cell brings along, are dropped. Other
+// control characters (below 32, and 127) are dropped: no value ever holds one.
 std::string SingleLineText(std::string_view text);
 
 // The page data separates cell values with "|", so a cell can never hold one: typed and

@@ -19,7 +19,8 @@ const std::array<TitleBlockSlot, 11> kTitleBlockSlots = {{
     {"of", 9.125, 1.0625, 9.375, 0.75},
 }};
 
-TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale) {
+TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale,
+                                      double titleBlockHeight) {
     const double h = horizontalScale;
     const double v = verticalScale;
     TitleBlockBoxes boxes;
@@ -30,9 +31,12 @@ TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalSca
         const int top = static_cast<int>(std::round(slot.top * v));
         const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
         const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
-        boxes.labels[i] = {labelLeft, top, std::max(1, boxLeft - labelLeft), rowHeight};
+        // The last row ends above the title block's frame line, which it would otherwise cover.
+        const int height =
+            std::max(1, std::min(rowHeight, static_cast<int>(titleBlockHeight) - 2 - top));
+        boxes.labels[i] = {labelLeft, top, std::max(1, boxLeft - labelLeft), height};
         boxes.boxes[i] = {boxLeft, top,
-                          std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), rowHeight};
+                          std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), height};
     }
     const double width = std::round(h * kRevisionGridWidth);
     const double column = std::round(width / kRevisionColumns);

@@ -56,15 +56,17 @@ struct UnitRect {
 };
 
 // The title block's controls for a sheet's scales, in window units from the title block's
-// top-left corner: each field's label (up to its box) and box, one row high, and the widths
-// of the revision grid's three columns (the last takes what the others leave).
+// top-left corner: each field's label (up to its box) and box, one row high but ending above
+// the title block's bottom frame line, and the widths of the revision grid's three columns
+// (the last takes what the others leave).
 struct TitleBlockBoxes {
     std::array<UnitRect, kTitleBlockFields> labels;
     std::array<UnitRect, kTitleBlockFields> boxes;
     std::array<double, kRevisionColumns> revisionColumns{};
 };
 
-TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale);
+TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalScale,
+                                      double titleBlockHeight);
 
 // Fits a grid laid out for one page area to another, as SetupGrid would lay it out there:
 // the top and the column widths scale (the last column takes what the others leave) and

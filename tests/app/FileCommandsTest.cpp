@@ -5,7 +5,10 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace waybill {
@@ -118,6 +121,45 @@ TEST_F(FileCommandsTest, FailedSavesAreReportedAndLeaveTheDocumentChangedUnderIt
     EXPECT_TRUE(window->FileChanged());
     EXPECT_EQ(window->DocPath(), Q(sample));
     EXPECT_EQ(window->RecentFileList()[0], sample.string());
+    EXPECT_EQ(window->WorkFolder(), Q(work.Path())); // only a save that worked moves it
+}
+
+TEST_F(FileCommandsTest, TextTypedInATitleBoxIsAskedAboutWhenAMenuDropsTheDocument) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    for (const char* command : {"mnuFileNew", "mnuFileExit", "mnuFileMRU0"}) {
+        QLineEdit* issue = Type(TblkIssue, QStringLiteral("R1"));
+        // A menu opened with the mouse takes the focus and gives it back.
+        QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(issue, &out);
+        QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+        QApplication::sendEvent(issue, &in);
+        dialogs.Clear();
+        dialogs.answers = {MessageAnswer::Cancel};
+        Trigger(command);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << command;
+        EXPECT_EQ(dialogs.messages[0].message, FileChangedQuestion());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Waybill().Issue, "R1");
+        Trigger("mnuEditUndo");
+        EXPECT_EQ(window->Waybill().Issue, "");
+        EXPECT_EQ(issue->text(), QString());
+    }
+}
+
+TEST_F(FileCommandsTest, AFileThatFailsToOpenLeavesAnEmptyViewAndTheFolderAsItWas) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    const QString folder = window->WorkFolder();
+    test::TempDir elsewhere;
+    const auto bad = elsewhere.Write("bad.fwb", std::string("PK\x03\x04\x00\x01", 6));
+    Open(bad);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].message.caption, "File Format Error");
+    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "");
+    EXPECT_FALSE(window->Page().TitleBlockBox(TblkCadNumber)->isVisible());
+    EXPECT_EQ(window->WorkFolder(), folder);
 }
 
 TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
@@ -155,8 +197,9 @@ TEST_F(FileCommandsTest, AResizedWindowKeepsTheSheetProportionsAndTheTypedText) 
     Open(sample);
     window->setWindowState(Qt::WindowNoState);
     QLineEdit* customer = Type(TblkCustomer, QStringLiteral("Typed"));
-    const int chrome =
-        window->menuBar()->sizeHint().height() + window->Toolbar().sizeHint().height();
+    const int chrome = window->menuBar()->sizeHint().height() +
+                       window->Toolbar().sizeHint().height() +
+                       window->statusBar()->sizeHint().height();
     const auto byWidth = [&](int w) {
         return QSize(w, static_cast<int>(std::lround(w * 7.75 / 10.25)) + chrome);
     };

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QToolBar>
 #include <QToolButton>
@@ -93,12 +94,71 @@ TEST_F(PageCommandsTest, RedLinePagesGoIntoAnEmptyDocumentOrAtTheEnd) {
               (Names{"redline-01", "redline-02", "pre_rel-01", "redline-01", "redline-02"}));
 }
 
-TEST_F(PageCommandsTest, MissingRedLineFileAddsNothing) {
+TEST_F(PageCommandsTest, MissingRedLineFileAddsNothingAndChangesNoPage) {
     std::filesystem::remove(program / "Red-line.fwb");
     Trigger("mnuOptRedLine");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message, CannotOpenMessage(program / "Red-line.fwb"));
     EXPECT_EQ(window->Waybill().PageCount(), 0);
+
+    Add({1, 2, 3});
+    Trigger("mnuCtrlsFirstPg");
+    const Book before = window->Waybill();
+    AnswerWith(&dlgRedLine::cmdInsertRedLine);
+    Trigger("mnuOptRedLine");
+    EXPECT_EQ(Current(), 1); // the page on screen is still the current one
+    EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "pre_rel-01");
+    Trigger("mnuCtrlsLastPg");
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(window->Waybill().GetPage(n), before.GetPage(n)) << n;
+    }
+
+    // A new document that gets no red-line pages is empty, and its commands say so.
+    dialogs.answers = {MessageAnswer::No};
+    AnswerWith(&dlgRedLine::cmdCreateRedLine);
+    Trigger("mnuOptRedLine");
+    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    for (const char* name :
+         {"mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuFileSave", "mnuFileSaveAs"}) {
+        EXPECT_FALSE(Enabled(name)) << name;
+    }
+    EXPECT_FALSE(window->Page().TitleBlockBox(TblkCadNumber)->isVisible());
+    Trigger("mnuCtrlsCopyPg"); // and nothing breaks when one runs anyway
+    Trigger("mnuCtrlsCutPg");
+}
+
+TEST_F(PageCommandsTest, EveryCommandIsSafeOnAnEmptyDocument) {
+    Add({1});
+    Trigger("mnuCtrlsCopyPg"); // so Paste Page has something
+    Trigger("mnuCtrlsDelPg");
+    ASSERT_EQ(window->Waybill().PageCount(), 0);
+    for (const char* name :
+         {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsCopyPg",
+          "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
+          "mnuEditDelete", "mnuOptSort", "mnuOptNumberPages", "mnuOptShowTotalPages", "mnuEditUndo",
+          "mnuEditRedo", "mnuFileSave"}) {
+        // Enabled or not, running it changes nothing it should not and breaks nothing.
+        Trigger(name);
+        EXPECT_LE(window->Waybill().PageCount(), 1) << name;
+    }
+    Trigger("mnuCtrlsPastePg");
+    EXPECT_EQ(Cads(), Names{"pre_rel-01"});
+}
+
+TEST_F(PageCommandsTest, AfterAPageChangeTheKeysGoToTheLineItems) {
+    Add({1, 2});
+    Trigger("mnuCtrlsFirstPg");
+    window->Page().TitleBlockBox(TblkJobNumber)->setFocus();
+    Trigger("mnuCtrlsNextPg");
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_EQ(focus, window->Page().LineItemGrid());
+    const QString finish = window->Page().TitleBlockBox(TblkFinish)->text();
+    QTest::keyClicks(focus, "Q");
+    EXPECT_TRUE(window->Page().CellBoxEditor()->isVisible());
+    EXPECT_EQ(window->Page().TitleBlockBox(TblkFinish)->text(), finish);
+    // The finish box never takes a stray key.
+    QTest::keyClicks(window->Page().TitleBlockBox(TblkFinish), "Q");
+    EXPECT_EQ(window->Page().TitleBlockBox(TblkFinish)->text(), finish);
 }
 
 } // namespace

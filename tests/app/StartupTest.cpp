@@ -1,3 +1,4 @@
+#include "app/AppMessages.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "WindowFixture.h"
 
@@ -35,6 +36,10 @@ TEST_F(StartupTest, MissingDefaultDocumentMustBeNamedBeforeTheWindowOpens) {
         return dialog.result();
     });
     ASSERT_TRUE(Start());
+    // The reason comes first.
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages[0].message,
+              MissingStartFilesMessage((program / "Default.fwb").string(), ""));
     EXPECT_EQ(Settings().value(QStringLiteral("Config/DefFwb")).toString(),
               Q(work / "Default.fwb"));
     EXPECT_GT(window->DefWaybill().PageCount(), 20);

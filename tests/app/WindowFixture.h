@@ -5,6 +5,7 @@
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
 #include "model/TempDir.h"
+#include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"
 
@@ -68,6 +69,7 @@ class WindowTest : public ::testing::Test {
         store = std::make_unique<QSettingsStore>(
             std::make_unique<QSettings>(settingsFile, QSettings::IniFormat));
         module = std::make_unique<WaybillMain>(Q(program.Path()), *store);
+        module->recoveryFolder = Q(recovery.Path());
         window = StartWaybill(
             *module, dialogs, [this](QDialog& d) { return modal.Run(d); }, commandLine);
         if (window) {
@@ -141,7 +143,21 @@ class WindowTest : public ::testing::Test {
         return work / name;
     }
 
-    TempDir program, work, settingsDir;
+    // Types into a line-item cell through the cell box and commits it with Enter.
+    void TypeCell(int row, int column, const QString& text) {
+        CellGrid* grid = window->Page().LineItemGrid();
+        grid->setFocus();
+        grid->SetCurrent(row, column);
+        QTest::keyClicks(grid, text.left(1)); // opens the cell box
+        QTest::keyClicks(window->Page().CellBoxEditor(), text.mid(1));
+        QTest::keyClick(window->Page().CellBoxEditor(), Qt::Key_Return);
+    }
+
+    std::string Cell(int row, int column) const {
+        return window->Page().View().grid->Cell(row, column);
+    }
+
+    TempDir program, work, settingsDir, recovery;
     QString settingsFile = Q(settingsDir / "Waybill.conf");
     RecordingDialogService dialogs;
     ModalScript modal;

@@ -47,6 +47,8 @@ TEST(PageOrderTest, SortPutsPagesInDefaultOrderKeepingTiesAndHeader) {
     EXPECT_EQ(Each(sorted, &Page::CadNumber), (Names{"a", "a2", "b", "c", "x"}));
     EXPECT_TRUE(IsSorted(sorted));
     EXPECT_EQ(sorted.Customer, "ACME, Inc.");
+    EXPECT_EQ(sorted.CurPage(), 1);
+    EXPECT_EQ(sorted.GetPagePtr(1), doc.GetPagePtr(2)); // shared, not copied
     // Unknown kinds and empty documents count as sorted.
     EXPECT_TRUE(IsSorted(BookOf({"a", "b"})));
     EXPECT_TRUE(IsSorted(Book{}));

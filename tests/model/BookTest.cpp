@@ -1,6 +1,7 @@
 #include "model/Book.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace waybill {
 namespace {
@@ -142,6 +143,37 @@ TEST(BookReplace, PutsThePageItselfAtTheCursor) {
     Book empty;
     empty.ReplacePage(std::make_shared<Page>(MakePage("x")));
     EXPECT_EQ(empty.PageCount(), 0);
+}
+
+TEST(BookEmpty, EveryOperationIsSafe) {
+    Book b;
+    b.CopyPage();
+    EXPECT_FALSE(b.HasPageBuf());
+    b.CutPage();
+    b.PastePage();
+    b.DeletePage(0);
+    b.DeletePage(1);
+    b.PreviousPage();
+    b.ReplacePage(nullptr);
+    EXPECT_EQ(b.GetPagePtr(1), nullptr);
+    EXPECT_EQ(std::as_const(b).GetPage(1).CadNumber, "");
+    b.GetPage(0).CadNumber = "nowhere"; // a blank page that belongs to no book
+    EXPECT_EQ(b.PageCount(), 0);
+    EXPECT_EQ(b.GetPage(0).CadNumber, "");
+    EXPECT_EQ(b.CurPage(), 0);
+}
+
+TEST(BookCopies, ShareUnchangedPagesAndCopyOnWrite) {
+    Book a = Three();
+    Book b = a;
+    EXPECT_EQ(a.GetPagePtr(2), b.GetPagePtr(2));
+    b.GetPage(2).Finish = "GR";
+    EXPECT_EQ(std::as_const(a).GetPage(2).Finish, "");
+    EXPECT_EQ(a.GetPagePtr(1), b.GetPagePtr(1));
+    b.SetPages({}, 5);
+    EXPECT_EQ(b.CurPage(), 0);
+    b.SetPages(a.Pages(), 9);
+    EXPECT_EQ(b.CurPage(), 3);
 }
 
 } // namespace

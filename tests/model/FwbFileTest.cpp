@@ -119,16 +119,20 @@ TEST_P(FwbReadFailure, GivesTheFormatMessageAndLeavesTheBookUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Malformed, FwbReadFailure,
-    testing::Values(BadFile{"SignatureWithBlank", "VB WAYBILL 1.0 \r\n**HEADER\r\n",
-                            "VB WAYBILL 1.0 "},
-                    BadFile{"ContentBeforeFirstPage",
-                            kHeader + "GRID: sht\r\n**PAGEDEF\r\na,b,c\r\n", "GRID: sht"},
-                    BadFile{"HeaderWithoutEnd",
-                            "VB WAYBILL 1.0\r\n**HEADER\r\nCustomer: x\r\n**PAGEDEF\r\na,b,c\r\n",
-                            "**HEADER without **END HEADER"},
-                    BadFile{"UnreadableBoolean",
-                            "VB WAYBILL 1.0\r\n**HEADER\r\nNumber Pages: Yes\r\n**END HEADER\r\n",
-                            "Number Pages: Yes"}),
+    testing::Values(
+        BadFile{"SignatureWithBlank", "VB WAYBILL 1.0 \r\n**HEADER\r\n", "VB WAYBILL 1.0 "},
+        BadFile{"ContentBeforeFirstPage", kHeader + "GRID: sht\r\n**PAGEDEF\r\na,b,c\r\n",
+                "GRID: sht"},
+        BadFile{"HeaderWithoutEnd",
+                "VB WAYBILL 1.0\r\n**HEADER\r\nCustomer: x\r\n**PAGEDEF\r\na,b,c\r\n",
+                "**HEADER without **END HEADER"},
+        BadFile{"UnreadableBoolean",
+                "VB WAYBILL 1.0\r\n**HEADER\r\nNumber Pages: Yes\r\n**END HEADER\r\n",
+                "Number Pages: Yes"},
+        // A binary file: control characters as "?", cut at 120 with an ellipsis.
+        BadFile{"Binary",
+                std::string("PK\x03\x04\x7f\x1b\x00x", 8) + std::string(200, 'z') + "\r\nmore",
+                "PK?????x" + std::string(112, 'z') + "\x85"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FwbReadFile, MissingOrEmptyFileCannotBeOpened) {

@@ -1,5 +1,6 @@
 #include "PageWidgetFixture.h"
 
+#include <QKeyEvent>
 #include <tuple>
 
 namespace waybill::test {
@@ -136,6 +137,73 @@ TEST_F(CellEditing, PasteAtTheLastRowFillsOnlyTheLastRow) {
     QApplication::clipboard()->setText("z");
     page.Paste();
     EXPECT_EQ(Cell(last, 1), "a");
+}
+
+// X11 gives Delete the key text "\x7f"; it must never become a cell's text.
+void PressDelete(QWidget& target) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+    QApplication::sendEvent(&target, &press);
+}
+
+TEST_F(CellEditing, DeleteKeyEmptiesTheSelectionAndNeverStartsAnEdit) {
+    ShowKind("pre_rel");
+    Select(1, 2); // empty
+    PressDelete(Grid());
+    EXPECT_FALSE(Box().isVisible());
+    EXPECT_EQ(Cell(1, 2), "");
+    EXPECT_EQ(changes, 0);
+
+    Select(1, 1);
+    PressDelete(Grid());
+    EXPECT_FALSE(Box().isVisible());
+    EXPECT_EQ(Cell(1, 1), "");
+    EXPECT_EQ(changes, 1); // one step
+    EXPECT_EQ(QApplication::clipboard()->text(), "AB1");
+
+    page.RevisionGrid()->setFocus();
+    page.RevisionGrid()->SetCurrent(1, 0);
+    PressDelete(*page.RevisionGrid());
+    EXPECT_FALSE(Box().isVisible());
+    EXPECT_EQ(page.View().revision[0][0], "");
+
+    // Typed or pasted, no control character reaches a cell.
+    Select(2, 4);
+    QTest::keyClicks(&Grid(), "x");
+    Box().insert(QStringLiteral("\x01y\x7f"));
+    QTest::keyClick(&Box(), Qt::Key_Return);
+    EXPECT_EQ(Cell(2, 4), "xy");
+}
+
+TEST_F(CellEditing, PasteAndDeleteKeepLetterCaseAndCopyFollowsAnySelectedText) {
+    ShowKind("pre_rel");
+    Select(1, 1);
+    QApplication::clipboard()->setText("ab1");
+    page.Paste();
+    EXPECT_EQ(Cell(1, 1), "ab1"); // only the cell box's commit ignores letter case
+    EXPECT_EQ(changes, 1);
+
+    // Dragged up from an empty cell to one with text: still something to copy.
+    Select(7, 2);
+    EXPECT_FALSE(page.CanCopy());
+    Grid().SetSelection({1, 1, 7, 2});
+    EXPECT_TRUE(page.CanCopy());
+}
+
+TEST_F(CellEditing, PasteTellsHowManyValuesItLeftOut) {
+    QString status;
+    QObject::connect(&page, &PageWidget::StatusMessage,
+                     [&](const QString& text) { status = text; });
+    ShowKind("clp02_2");
+    Select(2, 1); // clip 2: column 1 changes through its own list only
+    QApplication::clipboard()->setText("x");
+    page.Paste();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(status,
+              QStringLiteral("1 pasted value was left out: its cell may not be typed into."));
+    ShowKind("pre_rel");
+    Select(1, 2);
+    page.Paste();
+    EXPECT_TRUE(status.isEmpty());
 }
 
 } // namespace

@@ -31,7 +31,8 @@ TEST_F(PageDisplay, ShowsGridBlockAndTitleBlockOfADefaultPage) {
     EXPECT_EQ(Cell(2, 1), "FB2");
     EXPECT_EQ(page.TitleBlockBox(TblkDescription)->text(), "FLANGE BRACES");
     EXPECT_EQ(page.TitleBlockBox(TblkSheetNumber)->text(), QString::number(book.CurPage()));
-    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->hasFocus());
+    EXPECT_TRUE(Grid().hasFocus());                            // the next key edits a line item
+    EXPECT_TRUE(page.TitleBlockBox(TblkFinish)->isReadOnly()); // chosen from its list only
 
     // The grid starts 2 sheet inches down; the drawing fills the picture above it.
     const SheetGeometry sheet = FitSheet(page.width(), page.height());
@@ -41,6 +42,28 @@ TEST_F(PageDisplay, ShowsGridBlockAndTitleBlockOfADefaultPage) {
     EXPECT_GT(InkIn(image, QRect(origin, QSize(page.width(), Grid().y() - 2))), 500);
     // Grid lines and texts.
     EXPECT_GT(InkIn(image, QRect(origin + Grid().pos(), Grid().size())), 2000);
+}
+
+TEST_F(PageDisplay, TheLayoutDependsOnlyOnThePageAndTheSize) {
+    page.resize(700, 540);
+    ShowKind("pre_rel");
+    for (const QSize size : {QSize(1031, 790), QSize(803, 611), QSize(1600, 1230)}) {
+        page.resize(size);
+        QApplication::processEvents();
+        const GridLayout resized = page.View().grid->layout;
+        Show(book.CurPage()); // rendered at this size directly
+        const GridLayout shown = page.View().grid->layout;
+        EXPECT_EQ(resized.columnWidths, shown.columnWidths) << size.width();
+        EXPECT_EQ(resized.rowHeights, shown.rowHeights) << size.width();
+        EXPECT_EQ(resized.top, shown.top) << size.width();
+
+        // The whole title block fits, its frame line included.
+        for (int i = 0; i < kTitleBlockFields; ++i) {
+            const QLineEdit* box = page.TitleBlockBox(i);
+            EXPECT_LT(box->geometry().bottom(), box->parentWidget()->height() - 1)
+                << size.width() << " field " << i;
+        }
+    }
 }
 
 TEST_F(PageDisplay, ResizingLosesNothingTyped) {

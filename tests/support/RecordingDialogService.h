@@ -12,17 +12,19 @@
 namespace waybill::test {
 
 // A DialogService for GUI tests: records every message and dialog request and answers from
-// queues the test fills. With an empty queue a message gets its first button (Ok or Yes, the
-// default button) and a file or folder dialog is cancelled.
+// queues the test fills. With an empty queue a message gets its default button (the one
+// named, else the first: Ok or Yes) and a file or folder dialog is cancelled.
 class RecordingDialogService : public DialogService {
   public:
     struct MessageCall {
         UserMessage message;
         MessageButtons buttons = MessageButtons::Ok;
+        std::optional<MessageAnswer> defaultButton;
     };
 
-    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override {
-        messages.push_back({message, buttons});
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override {
+        messages.push_back({message, buttons, defaultButton});
         if (onMessage) {
             onMessage(messages.back());
         }
@@ -30,6 +32,9 @@ class RecordingDialogService : public DialogService {
             const MessageAnswer answer = answers.front();
             answers.pop_front();
             return answer;
+        }
+        if (defaultButton) {
+            return *defaultButton;
         }
         return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
                    ? MessageAnswer::Ok

@@ -4,6 +4,7 @@
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/MainWindowActions.h"
 #include "app/gui/WaybillMain.h"
+#include "app/Recovery.h"
 #include "model/FwbFile.h"
 #include "model/LegacyImport.h"
 #include "model/ReadDocument.h"
@@ -14,7 +15,11 @@
 
 #include <QAction>
 #include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
+#include <QStatusBar>
+#include <QTime>
 
 namespace waybill {
 namespace {
@@ -27,44 +32,52 @@ std::string TodayText() {
 } // namespace
 
 void frmWaybillMain::MakeNewWaybill() {
-    waybill_ = Book{};
-    fileChanged_ = false;
-    imported_ = false;
-    waybill_.CurDate = TodayText();
+    Book book;
+    book.CurDate = TodayText();
+    // The numbering options on screen apply to the new document.
+    book.NumberPgs = actions_->mnuOptNumberPages->isChecked();
+    book.ShowPgTot = actions_->mnuOptShowTotalPages->isChecked();
+    document_.Reset(std::move(book), {}, false);
     // The title block shows the new document's header (its date, and no fields left over
-    // from the document before), and the numbering options on screen apply to it.
-    page_->SetTblkInfo(waybill_);
+    // from the document before).
+    page_->SetTblkInfo(document_.GetBook());
     TogNumberPages();
-    SetWindowCaption({});
+    SetWindowCaption();
     actions_->mnuOptSort->setEnabled(false);
+    SetHistoryMenus();
 }
 
-void frmWaybillMain::OpenWaybillFile(const QString& path) {
+bool frmWaybillMain::OpenWaybillFile(const QString& path) {
     std::optional<UserMessage> failure;
     const std::filesystem::path file = FsPath(path);
     const bool legacy = IsLegacyDocumentPath(file);
-    imported_ = legacy;
+    Book book = document_.GetBook(); // the new document the caller made
     {
         WaitCursor wait;
-        failure = ReadDocument(file, waybill_);
+        failure = ReadDocument(file, book);
     }
     ShowMessages(failure);
+    waybill::SetLocIdx(book, defWblIdx_);
+    const std::string docPath = DocPathFor(ToUtf8(path));
+    document_.Reset(std::move(book), docPath, legacy);
+    document_.SetDiskStamp(ReadFileStamp(FsPath(FromUtf8(docPath))));
     if (!legacy) {
-        actions_->mnuOptNumberPages->setChecked(waybill_.NumberPgs);
-        actions_->mnuOptShowTotalPages->setChecked(waybill_.ShowPgTot);
-        TogNumberPages();
+        SetNumberingChecks();
     }
-    SetLocIdx();
-    page_->SetTblkInfo(waybill_);
+    TogNumberPages();
+    page_->SetTblkInfo(document_.GetBook());
     AddToMRU(path);
-    SetWindowCaption(path);
+    SetWindowCaption();
     ShowPage(1);
     CheckSort();
+    SetHistoryMenus();
+    OfferRecovery();
+    return !failure;
 }
 
 bool frmWaybillMain::ChangedOK() {
-    page_->CommitEdits();
-    if (waybill_.PageCount() == 0 || !fileChanged_) {
+    ChkPgContents();
+    if (document_.GetBook().PageCount() == 0 || !document_.FileChanged()) {
         return true;
     }
     switch (dialogs_.ShowMessage(FileChangedQuestion(), MessageButtons::YesNoCancel)) {
@@ -79,13 +92,23 @@ bool frmWaybillMain::ChangedOK() {
 
 bool frmWaybillMain::SaveFWB(const QString& path) {
     ChkPgContents();
+    const std::filesystem::path file = FsPath(path);
+    if (file == FsPath(DocPath()) && document_.ChangedOnDisk() &&
+        dialogs_.ShowMessage(ChangedOnDiskQuestion(PathText(file)), MessageButtons::YesNo,
+                             MessageAnswer::No) != MessageAnswer::Yes) {
+        return false;
+    }
     std::optional<UserMessage> failure;
     {
         WaitCursor wait;
-        failure = WriteFWB(waybill_, FsPath(path));
+        failure = WriteFWB(document_.GetBook(), file);
     }
     ShowMessages(failure);
-    return !failure;
+    if (failure) {
+        return false;
+    }
+    document_.SetDiskStamp(ReadFileStamp(file));
+    return true;
 }
 
 bool frmWaybillMain::SaveAsFile() {
@@ -94,25 +117,27 @@ bool frmWaybillMain::SaveAsFile() {
     request.filter = QStringLiteral("Waybill Files (*.fwb)|*.fwb");
     request.defaultExtension = QStringLiteral("fwb");
     request.startFolder = WorkFolder();
-    page_->CommitEdits();
+    ChkPgContents();
     request.fileName =
-        docPath_.isEmpty()
+        document_.Path().empty()
             ? FromCp1252(ProposedSaveName({}, page_->View().titleBlock[TblkJobNumber]))
-            : docPath_;
+            : DocPath();
     const std::optional<QString> chosen = dialogs_.GetSaveFileName(request);
     if (!chosen || chosen->trimmed().isEmpty()) {
         return false;
     }
-    module_.paths.WorkFolder = FolderOf(ToUtf8(*chosen));
     // A failed write is shown and leaves the document as it was: still changed, under its
-    // old name.
+    // old name, and the dialogs still start where they did.
     if (!SaveFWB(*chosen)) {
         return false;
     }
-    fileChanged_ = false;
-    imported_ = false;
+    module_.paths.WorkFolder = FolderOf(ToUtf8(*chosen));
+    RemoveRecovery(); // under the old name
+    document_.MarkSaved(DocPathFor(ToUtf8(*chosen)));
+    RemoveRecovery();
     AddToMRU(*chosen);
-    SetWindowCaption(*chosen);
+    SetWindowCaption();
+    SetHistoryMenus();
     return true;
 }
 
@@ -131,16 +156,19 @@ void frmWaybillMain::ShowRecentFiles() {
     actions_->mnuFileBar5->setVisible(AnyRecentFile(recentFiles_));
 }
 
-void frmWaybillMain::SetWindowCaption(const QString& path) {
-    const std::string docPath = DocPathFor(ToUtf8(path));
-    docPath_ = FromUtf8(docPath);
-    setWindowTitle(FromUtf8(WindowCaption(docPath)));
+void frmWaybillMain::SetWindowCaption() {
+    setWindowTitle(FromUtf8(WindowCaption(document_.Path())));
+}
+
+void frmWaybillMain::ReplaceDocument() {
+    RemoveRecovery();
+    MakeNewWaybill();
 }
 
 // A cancelled New keeps the page on screen as it is, typed text included.
 void frmWaybillMain::FileNew() {
     if (ChangedOK()) {
-        MakeNewWaybill();
+        ReplaceDocument();
         ShowPage(0);
     }
 }
@@ -158,19 +186,22 @@ void frmWaybillMain::FileOpen() {
     if (!chosen || chosen->trimmed().isEmpty()) {
         return;
     }
-    module_.paths.WorkFolder = FolderOf(ToUtf8(*chosen));
-    MakeNewWaybill();
-    OpenWaybillFile(*chosen);
+    ReplaceDocument();
+    if (OpenWaybillFile(*chosen)) {
+        module_.paths.WorkFolder = FolderOf(ToUtf8(*chosen));
+    }
 }
 
 void frmWaybillMain::FileSave() {
-    if (imported_ || !IsDocumentFilePath(ToUtf8(docPath_))) {
+    if (document_.Imported() || !IsDocumentFilePath(document_.Path())) {
         SaveAsFile();
         return;
     }
     // A failed write leaves the document marked changed.
-    if (SaveFWB(docPath_)) {
-        fileChanged_ = false;
+    if (SaveFWB(DocPath())) {
+        document_.MarkSaved(document_.Path());
+        RemoveRecovery();
+        SetHistoryMenus();
     }
 }
 
@@ -183,7 +214,7 @@ void frmWaybillMain::FileRecent(int index) {
     if (path.empty() || !ChangedOK()) {
         return;
     }
-    MakeNewWaybill();
+    ReplaceDocument();
     OpenWaybillFile(FromUtf8(path));
 }
 
@@ -192,8 +223,64 @@ void frmWaybillMain::FileConfigure() {
 }
 
 void frmWaybillMain::FileExit() {
-    ChkPgContents();
     close();
+}
+
+QString frmWaybillMain::RecoveryPath() const {
+    return module_.recoveryFolder + QLatin1Char('/') + FromUtf8(RecoveryFileName(document_.Path()));
+}
+
+void frmWaybillMain::RemoveRecovery() {
+    std::error_code ignored; // nothing there is the usual case
+    std::filesystem::remove(FsPath(RecoveryPath()), ignored);
+}
+
+// Never written over the document itself, and atomically, so a crash while writing leaves
+// the previous copy.
+void frmWaybillMain::Autosave() {
+    if (!document_.FileChanged() || document_.GetBook().PageCount() == 0) {
+        RemoveRecovery();
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(FsPath(module_.recoveryFolder), error);
+    const auto failure = WriteFWB(document_.GetBook(), FsPath(RecoveryPath()));
+    statusBar()->showMessage(
+        failure ? QStringLiteral("The recovery copy could not be written.")
+                : QStringLiteral("Recovery copy saved at %1.")
+                      .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
+}
+
+void frmWaybillMain::OfferRecovery() {
+    const std::filesystem::path recovery = FsPath(RecoveryPath());
+    if (!RecoveryIsNewer(recovery, FsPath(DocPath()))) {
+        return;
+    }
+    std::error_code error;
+    const QDateTime written = QFileInfo(RecoveryPath()).lastModified();
+    const std::string name =
+        document_.Path().empty() ? std::string("Untitled") : PathText(FsPath(DocPath()));
+    const std::string time = ToCp1252(QLocale::system().toString(written, QLocale::ShortFormat));
+    if (dialogs_.ShowMessage(RecoveryQuestion(name, time), MessageButtons::YesNo,
+                             MessageAnswer::Yes) != MessageAnswer::Yes) {
+        std::filesystem::remove(recovery, error);
+        return;
+    }
+    Book book;
+    if (const auto failure = ReadFWB(recovery, book)) {
+        dialogs_.ShowMessage(RecoveryFailedMessage(failure->text));
+        return;
+    }
+    waybill::SetLocIdx(book, defWblIdx_);
+    // Recovered under the document's own path, changed, so Save writes the user's file.
+    const std::string path = document_.Path();
+    const bool imported = document_.Imported();
+    auto stamp = document_.DiskStamp();
+    document_.Reset(std::move(book), path, imported);
+    document_.SetDiskStamp(std::move(stamp));
+    document_.MarkUnsaved();
+    document_.GotoPage(1);
+    ShowDocument();
 }
 
 } // namespace waybill

@@ -50,8 +50,12 @@ void frmWaybillMain::CreateActions() {
     a.mnuFileExit = make("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                          &frmWaybillMain::FileExit);
 
-    a.mnuEditUndo = make("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence::Undo,
-                         [this] { dialogs_.ShowMessage(UndoMenuMessage()); });
+    a.mnuEditUndo =
+        make("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence::Undo, &frmWaybillMain::Undo);
+    a.mnuEditRedo =
+        make("mnuEditRedo", QStringLiteral("&Redo"), QKeySequence::Redo, &frmWaybillMain::Redo);
+    a.mnuEditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     a.mnuEditCut = make("mnuEditCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [this] {
         page_->Cut();
         SetEditMenus();
@@ -104,10 +108,10 @@ void frmWaybillMain::CreateActions() {
 
     a.mnuOptSort = make("mnuOptSort", QStringLiteral("&Sort"), {}, &frmWaybillMain::SortWaybills);
     a.mnuOptNumberPages = make("mnuOptNumberPages", QStringLiteral("&Number Pages"), {},
-                               &frmWaybillMain::ToggleNumbering);
+                               [this] { ToggleNumbering(QStringLiteral("Number Pages")); });
     a.mnuOptNumberPages->setCheckable(true);
     a.mnuOptShowTotalPages = make("mnuOptShowTotalPages", QStringLiteral("Show &Total Pages"), {},
-                                  &frmWaybillMain::ToggleNumbering);
+                                  [this] { ToggleNumbering(QStringLiteral("Show Total Pages")); });
     a.mnuOptShowTotalPages->setCheckable(true);
     a.mnuOptRedLine =
         make("mnuOptRedLine", QStringLiteral("&Red Line"), {}, &frmWaybillMain::RedLine);
@@ -117,9 +121,6 @@ void frmWaybillMain::CreateActions() {
     a.mnuHelpSearch = make("mnuHelpSearch", QStringLiteral("&Search For Help On..."), {},
                            &frmWaybillMain::HelpContents);
     a.mnuHelpAbout = make("mnuHelpAbout", QStringLiteral("&About"), {}, &frmWaybillMain::About);
-
-    a.tbUndo = make("tbUndo", QStringLiteral("Undo"), {},
-                    [this] { dialogs_.ShowMessage(UndoButtonMessage()); });
 }
 
 void frmWaybillMain::CreateMenus() {
@@ -140,7 +141,7 @@ void frmWaybillMain::CreateMenus() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    edit->addAction(a.mnuEditUndo);
+    edit->addActions({a.mnuEditUndo, a.mnuEditRedo});
     edit->addSeparator();
     edit->addActions({a.mnuEditCut, a.mnuEditCopy, a.mnuEditPaste, a.mnuEditDelete});
 
@@ -176,7 +177,9 @@ void frmWaybillMain::CreateToolbar() {
     toolbar_->toggleViewAction()->setEnabled(false);
     const auto button = [this](QAction* action, const char* key, const QString& tip) {
         action->setIcon(ToolbarIcon(QString::fromLatin1(key)));
-        action->setToolTip(tip);
+        if (!tip.isEmpty()) {
+            action->setToolTip(tip);
+        }
         action->setData(QString::fromLatin1(key));
         toolbar_->addAction(action);
     };
@@ -200,7 +203,9 @@ void frmWaybillMain::CreateToolbar() {
     button(a.mnuCtrlsAddPg, "AddPg", QStringLiteral("Add Page"));
     button(a.mnuCtrlsDelPg, "DelPg", QStringLiteral("Delete Page"));
     toolbar_->addSeparator();
-    button(a.tbUndo, "Undo", QStringLiteral("Undo"));
+    // Their tips follow the menu text, which names the step.
+    button(a.mnuEditUndo, "Undo", {});
+    button(a.mnuEditRedo, "Redo", {});
 }
 
 } // namespace waybill

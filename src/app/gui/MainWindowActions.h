@@ -19,7 +19,8 @@ struct frmWaybillMain::Actions {
     std::array<QAction*, 4> mnuFileMRU{};
     QAction* mnuFileExit = nullptr;
 
-    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditUndo = nullptr; // also the toolbar's Undo and Redo buttons
+    QAction* mnuEditRedo = nullptr;
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditPaste = nullptr;
@@ -44,9 +45,6 @@ struct frmWaybillMain::Actions {
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpSearch = nullptr;
     QAction* mnuHelpAbout = nullptr;
-
-    // The toolbar's Undo button has its own message.
-    QAction* tbUndo = nullptr;
 };
 
 } // namespace waybill

@@ -6,12 +6,12 @@
 #include "app/gui/dlgRedLine.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/MainWindowActions.h"
-#include "platform/gui/QtText.h"
-#include "platform/gui/WaitCursor.h"
 #include "app/gui/WaybillMain.h"
 #include "model/FwbFile.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
+#include "platform/gui/WaitCursor.h"
 
 #include <QAction>
 
@@ -28,53 +28,43 @@ void frmWaybillMain::MakeDefWaybill() {
     defWblIdx_ = MakeLocationIndex(defWaybill_);
 }
 
-void frmWaybillMain::SetLocIdx() {
-    waybill::SetLocIdx(waybill_, defWblIdx_);
-}
-
 void frmWaybillMain::CheckSort() {
-    actions_->mnuOptSort->setEnabled(!IsSorted(waybill_));
+    actions_->mnuOptSort->setEnabled(!IsSorted(document_.GetBook()));
 }
 
 void frmWaybillMain::SortWaybills() {
-    ChkPgContents();
-    {
-        WaitCursor wait;
-        waybill_ = waybill::SortWaybills(waybill_);
-    }
-    fileChanged_ = true;
-    ShowPage(1);
-    actions_->mnuOptSort->setEnabled(false);
+    RecordDocumentEdit(QStringLiteral("Sort"),
+                       [](Book& book) { book = waybill::SortWaybills(book); });
 }
 
 void frmWaybillMain::FirstPage() {
     ChkPgContents();
-    waybill_.FirstPage();
+    document_.GotoPage(1);
     ShowPage(0);
 }
 
 void frmWaybillMain::PreviousPage() {
     ChkPgContents();
-    waybill_.PreviousPage();
+    document_.GotoPage(document_.GetBook().CurPage() - 1);
     ShowPage(0);
 }
 
 void frmWaybillMain::NextPage() {
     ChkPgContents();
-    waybill_.NextPage();
+    document_.GotoPage(document_.GetBook().CurPage() + 1);
     ShowPage(0);
 }
 
 void frmWaybillMain::LastPage() {
     ChkPgContents();
-    waybill_.LastPage();
+    document_.GotoPage(document_.GetBook().PageCount());
     ShowPage(0);
 }
 
 void frmWaybillMain::GotoPage() {
     ChkPgContents();
     dlgGotoPage dialog(dialogs_, this);
-    dialog.FillList(waybill_);
+    dialog.FillList(document_.GetBook());
     if (runModal_(dialog) == QDialog::Accepted && dialog.ChosenPage()) {
         ShowPage(*dialog.ChosenPage());
     }
@@ -82,35 +72,26 @@ void frmWaybillMain::GotoPage() {
 
 void frmWaybillMain::CopyPage() {
     ChkPgContents();
-    waybill_.CopyPage();
+    document_.CopyPage();
     SetCtrlMenus();
 }
 
 void frmWaybillMain::CutPage() {
     ChkPgContents();
-    waybill_.CopyPage();
-    waybill_.DeletePage(0);
-    fileChanged_ = true;
-    ShowPage(0);
-    CheckSort();
+    document_.CopyPage();
+    RecordDocumentEdit(QStringLiteral("Cut Page"), [](Book& book) { book.DeletePage(0); });
 }
 
 void frmWaybillMain::PastePage() {
-    ChkPgContents();
-    waybill_.PastePage();
-    fileChanged_ = true;
-    ShowPage(0);
-    CheckSort();
+    RecordDocumentEdit(QStringLiteral("Paste Page"), [](Book& book) { book.PastePage(); });
 }
 
 void frmWaybillMain::DeletePage() {
+    ChkPgContents();
     if (dialogs_.ShowMessage(DeletePageQuestion(), MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
-    waybill_.DeletePage(0);
-    fileChanged_ = true;
-    ShowPage(0);
-    CheckSort();
+    RecordDocumentEdit(QStringLiteral("Delete Page"), [](Book& book) { book.DeletePage(0); });
 }
 
 void frmWaybillMain::AddPage() {
@@ -120,63 +101,72 @@ void frmWaybillMain::AddPage() {
     if (runModal_(dialog) != QDialog::Accepted || dialog.SelectedPages().empty()) {
         return;
     }
-    AddTemplatePages(waybill_, defWaybill_, dialog.SelectedPages(), dialog.Location());
-    fileChanged_ = true;
-    ShowPage(0);
-    CheckSort();
+    RecordDocumentEdit(QStringLiteral("Add Page"), [&](Book& book) {
+        AddTemplatePages(book, defWaybill_, dialog.SelectedPages(), dialog.Location());
+    });
 }
 
 // The red-line pages come from "Red-line.fwb" in the program folder, where it is installed.
-void frmWaybillMain::AddRedLine() {
+// They go after the current page, or after the last one when `atEnd`. When the file cannot
+// be read nothing is added, and the page on screen is shown again as it is in the document.
+void frmWaybillMain::AddRedLine(bool atEnd) {
     Book redLine;
     const auto failure =
         ReadFWB(FsPath(module_.programFolder + QStringLiteral("/Red-line.fwb")), redLine);
     if (failure) {
         dialogs_.ShowMessage(*failure);
+        ShowPage(0);
+        CheckSort();
         return;
     }
     waybill::SetLocIdx(redLine, defWblIdx_);
-    AddRedLinePages(waybill_, redLine);
-    fileChanged_ = true;
-    ShowPage(0);
-    CheckSort();
+    RecordDocumentEdit(QStringLiteral("Red Line"), [&](Book& book) {
+        if (atEnd) {
+            book.LastPage();
+        }
+        AddRedLinePages(book, redLine);
+    });
 }
 
 void frmWaybillMain::RedLine() {
     ChkPgContents();
-    if (waybill_.PageCount() == 0) {
-        AddRedLine();
+    if (document_.GetBook().PageCount() == 0) {
+        AddRedLine(false);
         return;
     }
     dlgRedLine dialog(this);
     switch (runModal_(dialog)) {
     case dlgRedLine::CreateNew:
         if (ChangedOK()) {
-            MakeNewWaybill();
-            AddRedLine();
+            ReplaceDocument();
+            AddRedLine(false);
         }
         break;
     case dlgRedLine::InsertAtEnd:
-        waybill_.LastPage();
-        AddRedLine();
+        AddRedLine(true);
         break;
     default:
         break;
     }
 }
 
+// Shows the numbering fields the options ask for.
 void frmWaybillMain::TogNumberPages() {
     const bool numberPages = actions_->mnuOptNumberPages->isChecked();
     const bool showTotal = actions_->mnuOptShowTotalPages->isChecked();
     page_->SetPageNumbering(numberPages, numberPages && showTotal);
-    waybill_.NumberPgs = numberPages;
-    waybill_.ShowPgTot = showTotal;
 }
 
-// The options are stored in the document, so changing them changes the document.
-void frmWaybillMain::ToggleNumbering() {
+// The options are stored in the document, so changing them is a step.
+void frmWaybillMain::ToggleNumbering(const QString& name) {
     TogNumberPages();
-    fileChanged_ = true;
+    const bool numberPages = actions_->mnuOptNumberPages->isChecked();
+    const bool showTotal = actions_->mnuOptShowTotalPages->isChecked();
+    ChkPgContents();
+    RecordStep(name, [&](Book& book) {
+        book.NumberPgs = numberPages;
+        book.ShowPgTot = showTotal;
+    });
 }
 
 } // namespace waybill

@@ -181,6 +181,16 @@ const std::map<QString, Drawing>& Drawings() {
              p.drawPath(path);
              Triangle(p, QPointF(3, 9), 6, 9, true);
          }},
+        {QStringLiteral("Redo"),
+         [](QPainter& p) {
+             p.setPen(QPen(kArrow, 2.4, Qt::SolidLine, Qt::RoundCap));
+             p.setBrush(Qt::NoBrush);
+             QPainterPath path;
+             path.moveTo(16, 9);
+             path.cubicTo(8, 9, 3, 12, 5, 19);
+             p.drawPath(path);
+             Triangle(p, QPointF(21, 9), 6, 9, false);
+         }},
     };
     return drawings;
 }

@@ -3,11 +3,12 @@
 #include "app/AppMessages.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/gui/frmWaybillMain.h"
-#include "platform/gui/QtText.h"
 #include "model/FwbFile.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
 
 #include <QFontDatabase>
+#include <QStandardPaths>
 
 namespace waybill {
 namespace {
@@ -40,6 +41,11 @@ bool OpenDatabase(WaybillMain& module, DialogService& dialogs, const ModalRunner
 
 } // namespace
 
+WaybillMain::WaybillMain(QString programFolder, SettingsStore& settings)
+    : programFolder(std::move(programFolder)), settings(settings),
+      recoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                     QStringLiteral("/recovery")) {}
+
 bool ConfigurePaths(WaybillMain& module, DialogService& dialogs, const ModalRunner& runModal,
                     ConfigureMode mode, QWidget* parent) {
     dlgConfigPaths dialog(dialogs, module.folderTree, parent);
@@ -60,9 +66,19 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
                                              const ModalRunner& runModal,
                                              const QString& commandLine) {
     module.paths = ReadPathSettings(module.settings, ToUtf8(module.programFolder));
-    if (NeedsPathConfiguration(module.paths) &&
-        !ConfigurePaths(module, dialogs, runModal, ConfigureMode::Required)) {
-        return nullptr;
+    if (NeedsPathConfiguration(module.paths)) {
+        // Say why before asking, so the empty dialog does not come out of nowhere.
+        const auto missing = [](const std::string& path) {
+            std::error_code error;
+            return std::filesystem::is_regular_file(FsPath(FromUtf8(path)), error)
+                       ? std::string()
+                       : PathText(FsPath(FromUtf8(path)));
+        };
+        dialogs.ShowMessage(
+            MissingStartFilesMessage(missing(module.paths.DefFwb), missing(module.paths.DefDB)));
+        if (!ConfigurePaths(module, dialogs, runModal, ConfigureMode::Required)) {
+            return nullptr;
+        }
     }
     if (!OpenDatabase(module, dialogs, runModal)) {
         return nullptr;

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/gui/dlgFolderTree.h"
 #include "app/gui/ModalRunner.h"
+#include "model/Document.h"
 #include "page/AttribDefs.h"
 #include "refdb/ReferenceDatabase.h"
 
@@ -18,10 +19,9 @@ class DialogService;
 class frmWaybillMain;
 
 // The values held for the whole run: the program folder, the path settings, the reference
-// database and the attribute definitions read from it.
+// database and the attribute definitions read from it, and the open document.
 struct WaybillMain {
-    WaybillMain(QString programFolder, SettingsStore& settings)
-        : programFolder(std::move(programFolder)), settings(settings) {}
+    WaybillMain(QString programFolder, SettingsStore& settings);
 
     QString programFolder;
     SettingsStore& settings;
@@ -29,6 +29,10 @@ struct WaybillMain {
     std::unique_ptr<ReferenceDatabase> database;
     std::unique_ptr<BlockAttribDefs> attribDefs;
     dlgFolderTree folderTree;
+    // The open document with its edit history.
+    Document document;
+    // Where recovery copies of changed documents are kept (the user's data folder).
+    QString recoveryFolder;
 };
 
 enum class ConfigureMode {

@@ -3,11 +3,12 @@
 #include "app/AppMessages.h"
 #include "app/CommandEnabling.h"
 #include "app/gui/MainWindowActions.h"
-#include "platform/gui/QtText.h"
 #include "app/gui/WaybillMain.h"
+#include "app/Recovery.h"
 #include "page/gui/PageWidget.h"
 #include "page/PageData.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
 
 #include <cmath>
 #include <QAction>
@@ -18,6 +19,8 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace waybill {
@@ -34,7 +37,7 @@ constexpr int kMinimumHeight = 600;
 frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, ModalRunner runModal,
                                QWidget* parent)
     : QMainWindow(parent), module_(module), dialogs_(dialogs), runModal_(std::move(runModal)),
-      actions_(std::make_unique<Actions>()) {
+      document_(module.document), actions_(std::make_unique<Actions>()) {
     setObjectName(QStringLiteral("frmWaybillMain"));
     page_ = new PageWidget(dialogs_, this);
     page_->SetEnvironment(module_.database.get(), module_.attribDefs.get(),
@@ -43,12 +46,17 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     CreateActions();
     CreateMenus();
     CreateToolbar();
+    statusBar(); // from the start, so the page never changes size when a note first shows
 
-    connect(page_, &PageWidget::Changed, this, [this] { SetFileChanged(); });
+    connect(page_, &PageWidget::Changed, this, &frmWaybillMain::RecordView);
+    connect(page_, &PageWidget::StatusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEditMenus);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &frmWaybillMain::SetEditMenus);
-    SetWindowCaption({});
+    autosaveTimer_ = new QTimer(this);
+    connect(autosaveTimer_, &QTimer::timeout, this, &frmWaybillMain::Autosave);
+    SetWindowCaption();
     SetCtrlMenus();
     SetEditMenus();
 }
@@ -68,10 +76,18 @@ void frmWaybillMain::Load(const QString& commandLine) {
     MakeDefWaybill();
     if (commandLine.isEmpty()) {
         ShowPage(0);
+        OfferRecovery(); // of an untitled document
     } else {
         OpenWaybillFile(QFileInfo(commandLine).absoluteFilePath());
     }
     SetEditMenus();
+    if (const int seconds = ReadAutosaveSeconds(module_.settings); seconds > 0) {
+        autosaveTimer_->start(seconds * 1000);
+    }
+}
+
+QString frmWaybillMain::DocPath() const {
+    return FromUtf8(document_.Path());
 }
 
 QString frmWaybillMain::WorkFolder() const {
@@ -85,31 +101,105 @@ void frmWaybillMain::ShowMessages(const std::optional<UserMessage>& message) {
 }
 
 void frmWaybillMain::ShowPage(int pageNumber) {
-    if (pageNumber < 1) {
-        if (waybill_.CurPage() < 1) {
-            page_->HidePage(true);
-        } else {
-            page_->ShowPage(waybill_, waybill_.CurPage());
-        }
-    } else if (pageNumber <= waybill_.PageCount()) {
-        waybill_.GotoPage(pageNumber);
-        page_->ShowPage(waybill_, pageNumber);
+    const Book& book = document_.GetBook();
+    if (book.PageCount() == 0) {
+        page_->ClearPage(); // an empty view, as for a new document
+    } else if (pageNumber < 1) {
+        page_->ShowPage(book, book.CurPage());
+    } else if (pageNumber <= book.PageCount()) {
+        document_.GotoPage(pageNumber);
+        page_->ShowPage(book, pageNumber);
     } else {
         page_->HidePage(false);
     }
     SetCtrlMenus();
 }
 
+// Every edit of the view is composed into the document as it is committed, so storing the
+// page is committing what is still being typed.
 void frmWaybillMain::ChkPgContents() {
     page_->CommitEdits();
-    if (waybill_.PageCount() > 0) {
-        ComposePageData(page_->View(), waybill_);
+}
+
+void frmWaybillMain::RecordView(const QString& name) {
+    if (document_.GetBook().PageCount() == 0) {
+        return;
+    }
+    RecordStep(name, [this](Book& book) { ComposePageData(page_->View(), book); });
+}
+
+void frmWaybillMain::RecordStep(const QString& name, const std::function<void(Book&)>& change) {
+    document_.Record(ToUtf8(name), change);
+    SetHistoryMenus();
+}
+
+void frmWaybillMain::RecordPageEdit(const QString& name,
+                                    const std::function<void(PageView&)>& change) {
+    ChkPgContents();
+    if (document_.GetBook().PageCount() == 0) {
+        return;
+    }
+    change(page_->View());
+    RecordView(name);
+    page_->RefreshFromView();
+    SetEditMenus();
+}
+
+void frmWaybillMain::RecordDocumentEdit(const QString& name,
+                                        const std::function<void(Book&)>& change) {
+    ChkPgContents();
+    RecordStep(name, change);
+    page_->SetTblkInfo(document_.GetBook());
+    ShowPage(0);
+    CheckSort();
+}
+
+void frmWaybillMain::Undo() {
+    ChkPgContents(); // what is being typed becomes the step undone
+    if (document_.Undo()) {
+        ShowDocument();
     }
 }
 
+void frmWaybillMain::Redo() {
+    ChkPgContents();
+    if (document_.Redo()) {
+        ShowDocument();
+    }
+}
+
+void frmWaybillMain::ShowDocument() {
+    SetNumberingChecks();
+    page_->SetTblkInfo(document_.GetBook());
+    ShowPage(0);
+    CheckSort();
+    SetHistoryMenus();
+}
+
+void frmWaybillMain::SetNumberingChecks() {
+    actions_->mnuOptNumberPages->setChecked(document_.GetBook().NumberPgs);
+    actions_->mnuOptShowTotalPages->setChecked(document_.GetBook().ShowPgTot);
+    page_->SetPageNumbering(document_.GetBook().NumberPgs,
+                            document_.GetBook().NumberPgs && document_.GetBook().ShowPgTot);
+}
+
+void frmWaybillMain::SetHistoryMenus() {
+    Actions& a = *actions_;
+    const QString undo = FromUtf8(document_.UndoName());
+    const QString redo = FromUtf8(document_.RedoName());
+    a.mnuEditUndo->setText(undo.isEmpty() ? QStringLiteral("&Undo")
+                                          : QStringLiteral("&Undo ") + undo);
+    a.mnuEditRedo->setText(redo.isEmpty() ? QStringLiteral("&Redo")
+                                          : QStringLiteral("&Redo ") + redo);
+    // Text being typed is committed by Undo and so can be undone.
+    a.mnuEditUndo->setEnabled(document_.CanUndo() || page_->HasPendingEdit());
+    a.mnuEditRedo->setEnabled(document_.CanRedo());
+}
+
 void frmWaybillMain::SetCtrlMenus() {
+    const Book& book = document_.GetBook();
     const CommandEnabling enabling =
-        ComputeEnabling(waybill_.PageCount(), waybill_.CurPage(), waybill_.HasPageBuf(), loaded_);
+        ComputeEnabling(book.PageCount(), book.CurPage(), book.HasPageBuf(), loaded_);
     Actions& a = *actions_;
     a.mnuCtrlsFirstPg->setEnabled(enabling.firstPage);
     a.mnuCtrlsPrevPg->setEnabled(enabling.firstPage);
@@ -131,6 +221,7 @@ void frmWaybillMain::SetEditMenus() {
     actions_->mnuEditCopy->setEnabled(canCopy);
     actions_->mnuEditDelete->setEnabled(canCopy);
     actions_->mnuEditPaste->setEnabled(page_->CanPaste());
+    SetHistoryMenus();
 }
 
 void frmWaybillMain::About() {
@@ -144,20 +235,22 @@ void frmWaybillMain::HelpContents() {
 }
 
 void frmWaybillMain::closeEvent(QCloseEvent* event) {
-    ChkPgContents();
     if (!ChangedOK()) {
         event->ignore();
         return;
     }
+    autosaveTimer_->stop();
+    RemoveRecovery(); // saved, unchanged or discarded
     WriteRecentFiles(module_.settings, recentFiles_);
     event->accept();
 }
 
-// The menu bar and the toolbar above the page, as the window lays them out (their own sizes
-// are not settled yet while the window is first shown).
+// The menu bar and the toolbar above the page and the status bar below it, as the window
+// lays them out (their own sizes are not settled yet while the window is first shown).
 int frmWaybillMain::ChromeHeight() const {
     const int menu = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    return menu + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
+    const int status = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
+    return menu + status + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
 }
 
 // A screen up to 1024 pixels wide, or one too low for the sheet at that width, gets a

@@ -3,16 +3,19 @@
 #include "app/gui/ModalRunner.h"
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
-#include "model/Book.h"
+#include "model/Document.h"
+#include "page/PageView.h"
 #include "platform/UserMessage.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <QMainWindow>
 #include <QString>
 
 class QAction;
+class QTimer;
 class QToolBar;
 
 namespace waybill {
@@ -21,9 +24,23 @@ class DialogService;
 class PageWidget;
 struct WaybillMain;
 
-// The main window: the open document (`Waybill`) shown a page at a time, the default document
-// with its page-kind positions, the File, Edit, Pages, Options and Help commands and the
-// toolbar.
+// The main window: the open document shown a page at a time, the default document with its
+// page-kind positions, the File, Edit, Pages, Options and Help commands and the toolbar.
+//
+// The document (the Book, its path and its edit history) is the run's Document; the window
+// shows it and changes it only through recorded steps. The page on screen is a working copy
+// (the PageWidget's PageView) that is composed back into the current page at every step, so
+// document and screen agree whenever no cell box or title-block box is being typed in.
+//
+// A command that changes the document records one undoable step with one of:
+//   RecordPageEdit(name, change)     `change` edits the shown page's view (cells, title
+//                                    block, attribute value lines); the view is composed into
+//                                    the page and the screen refreshed in place.
+//   RecordDocumentEdit(name, change) `change` edits the Book (pages added, removed, replaced
+//                                    or moved, header); the page the cursor names afterwards
+//                                    is shown and Sort's enabling refreshed.
+// Both first store what is being typed (as its own step), so a command never works on a
+// stale page. `name` is the step's name in the Edit menu ("Undo <name>").
 class frmWaybillMain : public QMainWindow {
     Q_OBJECT
 
@@ -39,11 +56,26 @@ class frmWaybillMain : public QMainWindow {
 
     // File commands.
     void MakeNewWaybill();
-    void OpenWaybillFile(const QString& path);
+    // Reads the file into the open document (made new by the caller) and shows it; then
+    // offers a recovery copy newer than the file. False when the file could not be read.
+    bool OpenWaybillFile(const QString& path);
     bool ChangedOK();
     bool SaveAsFile();
     void AddToMRU(const QString& path);
-    void SetWindowCaption(const QString& path);
+    // The caption from the document's path.
+    void SetWindowCaption();
+
+    // The one way commands change the document (see the class comment).
+    void RecordPageEdit(const QString& name, const std::function<void(PageView&)>& change);
+    void RecordDocumentEdit(const QString& name, const std::function<void(Book&)>& change);
+    void Undo();
+    void Redo();
+
+    // Writes the recovery copy of a changed document, or removes the copy of an unchanged
+    // one; the autosave timer calls it.
+    void Autosave();
+    // Where the recovery copy of the open document is kept.
+    QString RecoveryPath() const;
 
     // Page display: shows page `pageNumber` (below 1: the current page).
     void ShowPage(int pageNumber);
@@ -52,18 +84,18 @@ class frmWaybillMain : public QMainWindow {
 
     // Page order and options.
     void MakeDefWaybill();
-    void SetLocIdx();
     void CheckSort();
     void SortWaybills();
-    void AddRedLine();
+    void AddRedLine(bool atEnd);
     void TogNumberPages();
     // Menus and toolbar buttons share their actions, so this enables both.
     void SetCtrlMenus();
 
-    const Book& Waybill() const { return waybill_; }
+    const Document& Doc() const { return document_; }
+    const Book& Waybill() const { return document_.GetBook(); }
     const Book& DefWaybill() const { return defWaybill_; }
-    bool FileChanged() const { return fileChanged_; }
-    QString DocPath() const { return docPath_; }
+    bool FileChanged() const { return document_.FileChanged(); }
+    QString DocPath() const;
     QString WorkFolder() const;
     const RecentFiles& RecentFileList() const { return recentFiles_; }
     PageWidget& Page() { return *page_; }
@@ -86,10 +118,22 @@ class frmWaybillMain : public QMainWindow {
     void KeepSheetProportions();
     void ShowRecentFiles();
     void SetEditMenus();
-    void SetFileChanged() { fileChanged_ = true; }
     void ShowMessages(const std::optional<UserMessage>& message);
-    // Writes the document; a failure is shown and answers false.
+    // Writes the document; a failure is shown and answers false. Saving over the document's
+    // own file asks first when someone else saved it since.
     bool SaveFWB(const QString& path);
+    // Records the shown page's view as it stands as one step.
+    void RecordView(const QString& name);
+    void RecordStep(const QString& name, const std::function<void(Book&)>& change);
+    // The whole document on screen again after the history moved: header, options, page.
+    void ShowDocument();
+    void SetHistoryMenus();
+    // The document is dropped (after ChangedOK): its recovery copy goes, a new one starts.
+    void ReplaceDocument();
+    void RemoveRecovery();
+    // Offers a recovery copy of the open document newer than its file.
+    void OfferRecovery();
+    void SetNumberingChecks();
 
     // Commands.
     void FileNew();
@@ -110,7 +154,7 @@ class frmWaybillMain : public QMainWindow {
     void AddPage();
     void DeletePage();
     void RedLine();
-    void ToggleNumbering();
+    void ToggleNumbering(const QString& name);
     void About();
     void HelpContents();
 
@@ -118,15 +162,11 @@ class frmWaybillMain : public QMainWindow {
     DialogService& dialogs_;
     ModalRunner runModal_;
 
-    Book waybill_;
+    Document& document_;
     Book defWaybill_;
     LocationIndex defWblIdx_;
-    bool fileChanged_ = false;
-    QString docPath_;
-    // The document was imported from the legacy format and has not been saved since: its
-    // DocPath names a file it did not come from, so Save asks where to write.
-    bool imported_ = false;
     RecentFiles recentFiles_;
+    QTimer* autosaveTimer_ = nullptr;
     bool loaded_ = false;
     bool resizing_ = false;
 

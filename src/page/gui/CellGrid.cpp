@@ -254,6 +254,9 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
         emit EditKeyTyped({});
         return;
+    case Qt::Key_Delete:
+        emit DeleteKey();
+        return;
     default:
         break;
     }
@@ -262,8 +265,9 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
     if (plain && text.size() == 1) {
         const std::string byte = Utf8ToCp1252(text.toStdString());
         const auto code = static_cast<unsigned char>(byte.empty() ? 0 : byte[0]);
-        // A character the code page lacks comes back as "?"; it cannot be typed into a cell.
-        if (code >= 33 && (byte != "?" || text == QStringLiteral("?"))) {
+        // Only printable characters start an edit (X11 gives Delete the text "\x7f"). A
+        // character the code page lacks comes back as "?"; it cannot be typed into a cell.
+        if (code >= 33 && code != 127 && (byte != "?" || text == QStringLiteral("?"))) {
             emit EditKeyTyped(byte);
             return;
         }

@@ -61,6 +61,8 @@ class CellGrid : public QWidget {
     // character typed (Windows-1252).
     void EditKeyTyped(const std::string& startText);
     void CurrentChanged();
+    // The Delete key: the selection is to be emptied, as by Edit > Delete.
+    void DeleteKey();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

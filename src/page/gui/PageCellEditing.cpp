@@ -10,6 +10,18 @@
 namespace waybill {
 namespace {
 
+// What the status bar says about values a paste left out (empty when none were).
+QString PasteSkippedText(int skipped) {
+    if (skipped == 0) {
+        return {};
+    }
+    return skipped == 1 ? QStringLiteral("1 pasted value was left out: its cell may not be "
+                                         "typed into.")
+                        : QStringLiteral("%1 pasted values were left out: their cells may not "
+                                         "be typed into.")
+                              .arg(skipped);
+}
+
 bool ClipboardHasText() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard != nullptr && !clipboard->text().isEmpty();
@@ -59,14 +71,14 @@ bool PageWidget::Impl::MayChangeCell(int gridIndex, int row, int column) const {
     return DecideCellEdit(cadBase, {row, column, header, shipLength}).action == CellAction::Edit;
 }
 
-bool PageWidget::Impl::StoreCell(int gridIndex, int row, int column, const std::string& text) {
+bool PageWidget::Impl::StoreCell(int gridIndex, int row, int column, const std::string& text,
+                                 bool ignoreCase) {
     std::string& cell = CellText(gridIndex, row, column);
-    if (!CellTextChanged(cell, text)) {
+    if (ignoreCase ? !CellTextChanged(cell, text) : cell == text) {
         return false;
     }
     cell = text;
     GridOf(gridIndex)->update();
-    emit self.Changed();
     if (gridIndex == LineItems) {
         emit self.LineItemCellChanged(row, column);
     }
@@ -155,8 +167,12 @@ void PageWidget::Impl::CommitCellBox() {
     }
     const int gridIndex = boxGrid;
     boxGrid = -1; // closed before the hide below moves the focus
-    StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(ToCp1252(box->text())));
+    const bool changed =
+        StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(ToCp1252(box->text())), true);
     box->hide();
+    if (changed) {
+        emit self.Changed(QStringLiteral("Cell Edit"));
+    }
     emit self.EditStateChanged();
 }
 
@@ -206,7 +222,7 @@ void PageWidget::Impl::CommitTitleBox(int index) {
     const auto i = static_cast<std::size_t>(index);
     if (CellTextChanged(remembered[i], view.titleBlock[i])) {
         remembered[i] = view.titleBlock[i];
-        emit self.Changed();
+        emit self.Changed(QStringLiteral("Title Block Edit"));
     }
 }
 
@@ -218,6 +234,20 @@ void PageWidget::CommitEdits() {
             d.CommitTitleBox(i);
         }
     }
+}
+
+bool PageWidget::HasPendingEdit() const {
+    const Impl& d = *impl_;
+    if (d.boxGrid >= 0) {
+        return true;
+    }
+    for (std::size_t i = 0; i < d.boxes.size(); ++i) {
+        if (d.FocusedControl() == d.boxes[i] &&
+            CellTextChanged(d.remembered[i], d.view.titleBlock[i])) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QWidget* PageWidget::Impl::FocusedControl() const {
@@ -255,8 +285,16 @@ bool PageWidget::CanCopy() const {
     if (g < 0) {
         return false;
     }
-    const CellGrid* cells = d.GridOf(g);
-    return !d.CellText(g, cells->Row(), cells->Column()).empty();
+    // Whichever way the selection was dragged, it can be copied when it holds any text.
+    const CellRange range = d.GridOf(g)->Selection();
+    for (int r = range.top; r <= range.bottom; ++r) {
+        for (int c = range.left; c <= range.right; ++c) {
+            if (!d.CellText(g, r, c).empty()) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool PageWidget::CanPaste() const {
@@ -293,8 +331,26 @@ void PageWidget::Cut() {
         emit EditStateChanged();
         return;
     }
-    Copy();
-    Delete();
+    const int g = d.FocusedGrid();
+    if (g >= 0 && CanCopy() && d.DeleteSelection(g)) {
+        emit Changed(QStringLiteral("Cut"));
+    }
+    emit EditStateChanged();
+}
+
+bool PageWidget::Impl::DeleteSelection(int gridIndex) {
+    // The grid puts what it deletes on the clipboard first.
+    CopyGridSelection(gridIndex);
+    const CellRange range = GridOf(gridIndex)->Selection();
+    bool changed = false;
+    for (int r = range.top; r <= range.bottom; ++r) {
+        for (int c = range.left; c <= range.right; ++c) {
+            if (MayChangeCell(gridIndex, r, c)) {
+                changed = StoreCell(gridIndex, r, c, {}) || changed;
+            }
+        }
+    }
+    return changed;
 }
 
 void PageWidget::Delete() {
@@ -306,19 +362,10 @@ void PageWidget::Delete() {
         emit EditStateChanged();
         return;
     }
+    // An empty selection has nothing to delete and leaves the clipboard alone.
     const int g = d.FocusedGrid();
-    if (g < 0) {
-        return;
-    }
-    // The grid puts what it deletes on the clipboard first.
-    d.CopyGridSelection(g);
-    const CellRange range = d.GridOf(g)->Selection();
-    for (int r = range.top; r <= range.bottom; ++r) {
-        for (int c = range.left; c <= range.right; ++c) {
-            if (d.MayChangeCell(g, r, c)) {
-                d.StoreCell(g, r, c, {});
-            }
-        }
+    if (g >= 0 && CanCopy() && d.DeleteSelection(g)) {
+        emit Changed(QStringLiteral("Delete"));
     }
     emit EditStateChanged();
 }
@@ -344,14 +391,22 @@ void PageWidget::Paste() {
     }
     const PastePlan plan = PlanPaste(ToCp1252(QGuiApplication::clipboard()->text()), cells->Row(),
                                      cells->Column(), cells->Rows() - 1, cells->Columns() - 1);
+    bool changed = false;
+    int skipped = 0;
     for (const PastedCell& cell : plan.cells) {
         if (d.MayChangeCell(g, cell.row, cell.column)) {
-            d.StoreCell(g, cell.row, cell.column, cell.text);
+            changed = d.StoreCell(g, cell.row, cell.column, cell.text) || changed;
+        } else if (!cell.text.empty()) {
+            ++skipped;
         }
     }
     if (plan.bottom >= plan.top) {
         cells->SetSelection({plan.top, plan.left, plan.bottom, plan.right});
     }
+    if (changed) {
+        emit Changed(QStringLiteral("Paste"));
+    }
+    emit StatusMessage(PasteSkippedText(skipped));
     emit EditStateChanged();
 }
 

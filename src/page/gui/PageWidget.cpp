@@ -68,30 +68,34 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
         labels[index] = new QLabel(QString::fromLatin1(kTitleBlockSlots[index].label.data(),
                                                        kTitleBlockSlots[index].label.size()),
                                    titleBlock);
-        labels[index]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // "of" sits between the two page-number boxes with no room to spare.
+        labels[index]->setAlignment(i == TblkSheetTotal ? Qt::AlignCenter
+                                                        : Qt::AlignLeft | Qt::AlignVCenter);
         QLineEdit* edit = new QLineEdit(titleBlock);
         edit->setObjectName(QStringLiteral("txtTblk%1").arg(i));
         boxes[index] = edit;
         if (i == TblkSheetNumber || i == TblkSheetTotal) {
             edit->setReadOnly(true); // shown only
             edit->setFocusPolicy(Qt::NoFocus);
+        } else if (i == TblkFinish) {
+            edit->setReadOnly(true); // chosen from the finish list, never typed
         }
-        QObject::connect(
-            edit, &QLineEdit::textChanged, &self, [this, i, edit](const QString& text) {
-                if (settingTitle) {
-                    return;
-                }
-                std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
-                stored = SingleLineText(ToCp1252(text));
-                const bool definitionField = i == TblkFinish || i == TblkCadNumber;
-                if (definitionField) {
-                    stored = DefinitionField(stored);
-                }
-                if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
-                    (definitionField && text.contains(QLatin1Char(',')))) {
-                    edit->setText(FromCp1252(stored)); // show what is kept
-                }
-            });
+        QObject::connect(edit, &QLineEdit::textChanged, &self,
+                         [this, i, edit](const QString& text) {
+                             if (settingTitle) {
+                                 return;
+                             }
+                             std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
+                             stored = SingleLineText(ToCp1252(text));
+                             const bool definitionField = i == TblkFinish || i == TblkCadNumber;
+                             if (definitionField) {
+                                 stored = DefinitionField(stored);
+                             }
+                             if (FromCp1252(stored) != text) {
+                                 edit->setText(FromCp1252(stored)); // show what is kept
+                             }
+                             emit self.EditStateChanged();
+                         });
         QObject::connect(edit, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
     }
 
@@ -110,6 +114,8 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
                      [this](int, int) { OpenCellBox(Revisions, {}); });
     QObject::connect(revision, &CellGrid::EditKeyTyped, &self,
                      [this](const std::string& start) { OpenCellBox(Revisions, start); });
+    QObject::connect(grid, &CellGrid::DeleteKey, &self, [this] { self.Delete(); });
+    QObject::connect(revision, &CellGrid::DeleteKey, &self, [this] { self.Delete(); });
     QObject::connect(grid, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
     QObject::connect(revision, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
     // Paste follows what the clipboard holds.
@@ -188,13 +194,33 @@ void PageWidget::ShowPage(const Book& book, int pageNumber) {
         d.revision->SetCurrent(1, 0);
         d.UpdateControls();
         d.LayoutPageArea();
-        if (d.boxes[TblkFinish]->isVisibleTo(this)) {
-            d.boxes[TblkFinish]->setFocus();
-        }
+        d.FocusLineItems();
     }
     for (const UserMessage& message : messages) {
         d.dialogs.ShowMessage(message);
     }
+}
+
+// After a page change the keys go to the line items (or, on a page without a grid, the
+// revision grid), never to a title-block box left focused by the page before.
+void PageWidget::Impl::FocusLineItems() {
+    if (grid->isVisibleTo(&self)) {
+        grid->setFocus();
+    } else if (titleBlock->isVisibleTo(&self)) {
+        revision->setFocus();
+    }
+}
+
+void PageWidget::ClearPage() {
+    Impl& d = *impl_;
+    d.CloseCellBoxUnchanged();
+    d.view = PageView{};
+    d.cadBase.clear();
+    d.renderedGrid.reset();
+    d.layers.clear();
+    d.UpdateControls();
+    d.LayoutPageArea();
+    HidePage(true);
 }
 
 void PageWidget::HidePage(bool hideTitleBlock) {
@@ -231,6 +257,7 @@ std::string PageWidget::CadBase() const {
 
 void PageWidget::RefreshFromView() {
     impl_->UpdateControls();
+    impl_->LayoutPageArea();
     impl_->grid->update();
     impl_->revision->update();
 }
@@ -262,8 +289,13 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
             continue;
         }
         if (event->type() == QEvent::FocusIn) {
-            d.remembered[static_cast<std::size_t>(i)] =
-                d.view.titleBlock[static_cast<std::size_t>(i)];
+            // Back from a menu or another window the box keeps what it remembered, so the
+            // text typed before still counts as a change.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                d.remembered[static_cast<std::size_t>(i)] =
+                    d.view.titleBlock[static_cast<std::size_t>(i)];
+            }
             emit EditStateChanged();
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -325,7 +357,7 @@ void PageWidget::Impl::Layout() {
 
 void PageWidget::Impl::LayoutTitleBlock() {
     const TitleBlockBoxes placed =
-        LayoutTitleBlockBoxes(sheet.horizontalScale, sheet.verticalScale);
+        LayoutTitleBlockBoxes(sheet.horizontalScale, sheet.verticalScale, sheet.titleBlockHeight);
     auto toQRect = [](const UnitRect& r) { return QRect(r.left, r.top, r.width, r.height); };
     for (std::size_t i = 0; i < placed.labels.size(); ++i) {
         labels[i]->setFont(pageFont);
@@ -343,8 +375,19 @@ void PageWidget::Impl::LayoutTitleBlock() {
 
 void PageWidget::Impl::LayoutPageArea() {
     if (renderedGrid && view.grid) {
+        // Laid out afresh from its definition for this size, so a page looks the same
+        // however it came to this size.
         GridLayout layout = *renderedGrid;
-        RescaleGrid(layout, renderedArea, area);
+        if (database) {
+            auto fresh = SetupGrid(*database, renderedGrid->name, area);
+            if (auto* laidOut = std::get_if<GridLayout>(&fresh)) {
+                layout = std::move(*laidOut);
+            } else {
+                RescaleGrid(layout, renderedArea, area);
+            }
+        } else {
+            RescaleGrid(layout, renderedArea, area);
+        }
         view.grid->layout = layout;
         grid->SetCellFont(pageFont);
         grid->SetShape(layout.columnWidths, layout.rowHeights, layout.alignments,

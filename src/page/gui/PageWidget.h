@@ -42,6 +42,8 @@ class PageWidget : public QWidget {
     // Hides the page area and the title block (a document without pages), or only the page
     // area (a page number past the end).
     void HidePage(bool hideTitleBlock);
+    // A document without pages: an empty view, nothing shown.
+    void ClearPage();
 
     // The working copy. The document-level title-block fields (1-4, 6, 7) live here too.
     PageView& View();
@@ -52,6 +54,8 @@ class PageWidget : public QWidget {
     // Commits an open cell box or title-block edit into the view, as when it loses the
     // focus, so ComposePageData sees everything typed.
     void CommitEdits();
+    // A cell box is open, or the focused title-block box holds text not yet committed.
+    bool HasPendingEdit() const;
 
     // Title-block fields 9 (sheet number) and 10 (page total) visibility.
     void SetPageNumbering(bool numberPages, bool showTotal);
@@ -71,7 +75,8 @@ class PageWidget : public QWidget {
     // opens the cell box, refuses with a message, or hands the cell over. `startText` is
     // empty or the one character typed (Windows-1252).
     void BeginCellEdit(int row, int column, const std::string& startText);
-    // Shows the working copy again after it was changed from outside (a rule rewrote cells).
+    // Shows the working copy again after it was changed from outside (a rule rewrote cells,
+    // title-block fields or attribute value lines); the current cell stays where it is.
     void RefreshFromView();
 
     // The controls, for the rules and lists that work on them and for tests.
@@ -81,8 +86,11 @@ class PageWidget : public QWidget {
     QLineEdit* CellBoxEditor() const;
 
   signals:
-    // The user changed a cell or a title-block field (sets FileChanged).
-    void Changed();
+    // The user changed cells or a title-block field by one action, named `step` ("Cell
+    // Edit", "Title Block Edit", "Paste", "Cut", "Delete"): the window records the view.
+    void Changed(const QString& step);
+    // A note for the status bar.
+    void StatusMessage(const QString& text);
     // The focus or selection changed: the Edit menu's enabling may have changed.
     void EditStateChanged();
     // A click on the finish box (title-block field 0).

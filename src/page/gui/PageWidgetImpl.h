@@ -44,12 +44,17 @@ struct PageWidget::Impl {
     const std::string& CellText(int gridIndex, int row, int column) const;
     CellGrid* GridOf(int gridIndex) const;
     bool MayChangeCell(int gridIndex, int row, int column) const;
-    bool StoreCell(int gridIndex, int row, int column, const std::string& text);
+    // Letter case counts except for the cell box's commit.
+    bool StoreCell(int gridIndex, int row, int column, const std::string& text,
+                   bool ignoreCase = false);
+    // Empties every selected cell the user could type into; true when one changed.
+    bool DeleteSelection(int gridIndex);
     QWidget* FocusedControl() const;
     QLineEdit* FocusedTextBox() const;
     int FocusedGrid() const; // -1 when no grid has the focus
     void CopyGridSelection(int gridIndex);
     void CommitTitleBox(int index);
+    void FocusLineItems();
 
     PageWidget& self;
     DialogService& dialogs;

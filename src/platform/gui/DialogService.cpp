@@ -82,9 +82,26 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
 
 } // namespace
 
-MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageButtons buttons) {
+MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageButtons buttons,
+                                           std::optional<MessageAnswer> defaultButton) {
     QMessageBox box(ToQtIcon(message.icon), MessageText(message.caption), MessageText(message.text),
                     ToQtButtons(buttons), parent_);
+    if (defaultButton) {
+        switch (*defaultButton) {
+        case MessageAnswer::Ok:
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+        case MessageAnswer::Cancel:
+            box.setDefaultButton(QMessageBox::Cancel);
+            break;
+        case MessageAnswer::Yes:
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case MessageAnswer::No:
+            box.setDefaultButton(QMessageBox::No);
+            break;
+        }
+    }
     return FromQtButton(box.exec(), buttons);
 }
 

@@ -48,9 +48,11 @@ class DialogService {
   public:
     virtual ~DialogService() = default;
 
-    // Shows the message (Windows-1252 text, "\r" or "\r\n" between lines).
+    // Shows the message (Windows-1252 text, "\r" or "\r\n" between lines). Enter answers
+    // `defaultButton` when given, otherwise the first button.
     virtual MessageAnswer ShowMessage(const UserMessage& message,
-                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+                                      MessageButtons buttons = MessageButtons::Ok,
+                                      std::optional<MessageAnswer> defaultButton = {}) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
@@ -71,7 +73,8 @@ class QtDialogService : public DialogService {
     explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override;
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override;

@@ -1,0 +1,57 @@
+#include "app/Recovery.h"
+
+#include "units/Text.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace waybill {
+
+int ReadAutosaveSeconds(const SettingsStore& store) {
+    const std::string text = store.Read(kConfigSection, "AutosaveSeconds");
+    const std::string_view trimmed = TrimView(text);
+    int seconds = 0;
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), seconds);
+    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size()) {
+        return kDefaultAutosaveSeconds;
+    }
+    return std::max(seconds, 0);
+}
+
+std::string RecoveryFileName(std::string_view docPath) {
+    if (docPath.empty()) {
+        return "Untitled.fwb";
+    }
+    // FNV-1a: stable across runs and builds, unlike std::hash.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : docPath) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    std::string stem = std::filesystem::path(docPath).stem().string();
+    for (char& c : stem) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 32 || code == 127 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            c = '_';
+        }
+    }
+    char digits[17] = {};
+    std::to_chars(digits, digits + 16, hash, 16);
+    std::string hex(digits);
+    hex.insert(0, 16 - hex.size(), '0');
+    return stem + "-" + hex + ".fwb";
+}
+
+bool RecoveryIsNewer(const std::filesystem::path& recovery, const std::filesystem::path& document) {
+    std::error_code error;
+    const auto copied = std::filesystem::last_write_time(recovery, error);
+    if (error) {
+        return false;
+    }
+    const auto saved = std::filesystem::last_write_time(document, error);
+    return error || copied > saved;
+}
+
+} // namespace waybill
