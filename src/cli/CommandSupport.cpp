@@ -1,8 +1,12 @@
 #include "cli/CommandSupport.h"
 
 #include "app/AppSettings.h"
+#include "model/FwbFile.h"
+#include "model/ReadDocument.h"
 #include "platform/Cp1252.h"
 #include "platform/StoredSettings.h"
+
+#include <charconv>
 
 namespace waybill::cli {
 
@@ -22,6 +26,77 @@ std::filesystem::path DefaultDatabase() {
         return *stored;
     }
     return ProgramFolder() / kDefaultDatabaseName;
+}
+
+std::optional<std::string> CommandArguments::Option(std::string_view name) const {
+    const auto found = options.find(name);
+    if (found == options.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+CommandArguments SplitArguments(const std::vector<std::string>& args,
+                                std::initializer_list<std::string_view> valueOptions) {
+    CommandArguments split;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        bool takesValue = false;
+        for (std::string_view option : valueOptions) {
+            takesValue = takesValue || args[i] == option;
+        }
+        if (takesValue && i + 1 < args.size()) {
+            split.options[args[i]] = args[i + 1];
+            ++i;
+        } else {
+            split.positional.push_back(args[i]);
+        }
+    }
+    return split;
+}
+
+std::optional<PageSpan> ParsePageSpan(std::string_view text) {
+    auto number = [](std::string_view digits) -> std::optional<int> {
+        int value = 0;
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) {
+            return std::nullopt;
+        }
+        return value;
+    };
+    const std::size_t dash = text.find('-');
+    const auto first = number(text.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? first : number(text.substr(dash + 1));
+    if (!first || !last || *first < 1 || *last < *first) {
+        return std::nullopt;
+    }
+    return PageSpan{*first, *last};
+}
+
+std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
+                                                   std::ostream& err) {
+    auto opened = OpenReferenceDatabase(file ? std::filesystem::path(*file) : DefaultDatabase());
+    if (!opened.database) {
+        PrintMessage(err, opened.error);
+    }
+    return std::move(opened.database);
+}
+
+std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err) {
+    Book book;
+    if (const auto failure = ReadDocument(path, book)) {
+        PrintMessage(err, failure->text);
+        return std::nullopt;
+    }
+    return book;
+}
+
+bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err) {
+    if (const auto failure = WriteFWB(book, path)) {
+        PrintMessage(err, failure->text);
+        return false;
+    }
+    return true;
 }
 
 } // namespace waybill::cli

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "model/Book.h"
 #include "page/GridSetup.h"
+#include "refdb/ReferenceDatabase.h"
 
 #include <filesystem>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace waybill::cli {
 
@@ -16,5 +24,35 @@ std::filesystem::path DefaultDatabase();
 
 // Any window size gives the same page data; this is the editor's default window.
 constexpr PageAreaMetrics kDefaultArea{1024, 774, 1024 / 10.25, 774 / 7.75, 1};
+
+// A command's arguments: the options that take a value (the last one given wins) and the
+// other arguments in order. An option without its value counts as an ordinary argument, so
+// the command reports wrong usage.
+struct CommandArguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> options;
+
+    std::optional<std::string> Option(std::string_view name) const;
+};
+CommandArguments SplitArguments(const std::vector<std::string>& args,
+                                std::initializer_list<std::string_view> valueOptions);
+
+// Pages A to B (from 1).
+struct PageSpan {
+    int first = 1;
+    int last = 1;
+};
+// "N" or "A-B": whole page numbers from 1, A not above B.
+std::optional<PageSpan> ParsePageSpan(std::string_view text);
+
+// The reference database FILE, else the default; on failure the reason goes to `err`.
+std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
+                                                   std::ostream& err);
+
+// The document at `path` (legacy or current); on failure the message goes to `err`.
+std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err);
+
+// Writes the document; on failure the message goes to `err` and the result is false.
+bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err);
 
 } // namespace waybill::cli

@@ -6,8 +6,6 @@
 #include "details/EndDam.h"
 #include "details/Gutter.h"
 #include "details/RidgeCap.h"
-#include "model/FwbFile.h"
-#include "model/ReadDocument.h"
 #include "units/Text.h"
 
 #include <algorithm>
@@ -189,9 +187,8 @@ int Detail(const std::vector<std::string>& args, std::ostream&, std::ostream& er
         }
     }
 
-    Book book;
-    if (const auto failure = ReadDocument(args[0], book)) {
-        PrintMessage(err, failure->text);
+    auto book = ReadDocumentFor(args[0], err);
+    if (!book) {
         return 1;
     }
     const DetailResult result = generator->make(variant, fields);
@@ -203,13 +200,9 @@ int Detail(const std::vector<std::string>& args, std::ostream&, std::ostream& er
     if (pages.steepSlopeWarning) {
         PrintMessage(err, SteepSlopeWarning().text);
     }
-    book.LastPage();
-    AddDetailPages(book, pages.pages);
-    if (const auto writeFailure = WriteFWB(book, args[1])) {
-        PrintMessage(err, writeFailure->text);
-        return 1;
-    }
-    return 0;
+    book->LastPage();
+    AddDetailPages(*book, pages.pages);
+    return WriteDocumentFor(*book, args[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

@@ -1,7 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
-#include "model/ReadDocument.h"
 #include "platform/StoredSettings.h"
 #include "tensile/PunchExport.h"
 
@@ -28,12 +27,11 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
         return 2;
     }
 
-    Book book;
-    if (const auto failure = ReadDocument(files[0], book)) {
-        PrintMessage(err, failure->text);
+    const auto book = ReadDocumentFor(files[0], err);
+    if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(book, *selection, templates, files[1]);
+    const auto result = ExportPunches(*book, *selection, templates, files[1]);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

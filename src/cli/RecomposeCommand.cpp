@@ -1,41 +1,27 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
-#include "model/FwbFile.h"
-#include "model/ReadDocument.h"
 #include "page/PageData.h"
 #include "refdb/ReferenceDatabase.h"
 
 namespace waybill::cli {
 int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    std::vector<std::string> files;
-    std::optional<std::filesystem::path> refdb;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--refdb" && i + 1 < args.size()) {
-            refdb = args[++i];
-        } else {
-            files.push_back(args[i]);
-        }
-    }
-    if (files.size() != 2) {
+    const CommandArguments split = SplitArguments(args, {"--refdb"});
+    if (split.positional.size() != 2) {
         err << "usage: waybill-cli recompose IN.fwb OUT.fwb [--refdb FILE]\n";
         return 2;
     }
-    const std::filesystem::path in = files[0];
-    const std::filesystem::path out = files[1];
-
-    const auto opened = OpenReferenceDatabase(refdb.value_or(DefaultDatabase()));
-    if (!opened.database) {
-        PrintMessage(err, opened.error);
+    const auto database = OpenDatabaseFor(split.Option("--refdb"), err);
+    if (!database) {
         return 1;
     }
-    Book book;
-    if (const auto failure = ReadDocument(in, book)) {
-        PrintMessage(err, failure->text);
+    auto read = ReadDocumentFor(split.positional[0], err);
+    if (!read) {
         return 1;
     }
+    Book& book = *read;
 
-    BlockAttribDefs attribDefs(*opened.database);
-    const RenderContext context{*opened.database, kDefaultArea, &attribDefs};
+    BlockAttribDefs attribDefs(*database);
+    const RenderContext context{*database, kDefaultArea, &attribDefs};
     PageView view;
     SetTblkInfo(view, book);
     for (int page = 1; page <= book.PageCount(); ++page) {
@@ -47,12 +33,7 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
         ComposePageData(view, book);
     }
     book.FirstPage();
-
-    if (const auto writeFailure = WriteFWB(book, out)) {
-        PrintMessage(err, writeFailure->text);
-        return 1;
-    }
-    return 0;
+    return WriteDocumentFor(book, split.positional[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli
