@@ -26,40 +26,39 @@ const std::vector<std::string> kNoValues;
 
 } // namespace
 
+std::optional<GridLineRows> ReadGridLine(std::string_view line) {
+    if (line.empty()) {
+        return GridLineRows{};
+    }
+    if (AllDigits(line)) {
+        const auto run = RowCount(line);
+        return run ? std::optional(GridLineRows{*run, {}}) : std::nullopt;
+    }
+    if (line.front() < '0' || line.front() > '9') {
+        return GridLineRows{1, line};
+    }
+    const std::size_t bar = line.find('|');
+    if (bar == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto repeat = RowCount(TrimView(line.substr(0, bar)));
+    return repeat ? std::optional(GridLineRows{*repeat, line.substr(bar)}) : std::nullopt;
+}
+
 GridRows::GridRows(const PageLines& lines, std::size_t begin, int lastRow) {
     lastRow = std::min(lastRow, kMaxGridRow);
     std::size_t i = begin;
     for (; i < lines.size() && !ParseKeywordLine(lines[i]); ++i) {
-        std::string_view line = TrimView(lines[i]);
-        if (line.empty()) {
+        const auto rows = ReadGridLine(TrimView(lines[i]));
+        if (!rows || Count() + rows->count > lastRow) {
             continue;
         }
-        const int filled = Count();
-        if (AllDigits(line)) {
-            const auto run = RowCount(line);
-            if (run && filled + *run <= lastRow) {
-                rowLine_.insert(rowLine_.end(), static_cast<std::size_t>(*run), -1);
-            }
-            continue;
+        int index = -1;
+        if (!rows->valueLine.empty()) {
+            lines_.push_back(SplitPipeList(rows->valueLine));
+            index = static_cast<int>(lines_.size() - 1);
         }
-        int count = 1;
-        if (line.front() >= '0' && line.front() <= '9') {
-            const std::size_t bar = line.find('|');
-            const auto repeat = bar == std::string_view::npos
-                                    ? std::nullopt
-                                    : RowCount(TrimView(line.substr(0, bar)));
-            if (!repeat) {
-                continue;
-            }
-            count = *repeat;
-            line = line.substr(bar);
-        }
-        if (filled + count > lastRow) {
-            continue;
-        }
-        lines_.push_back(SplitPipeList(line));
-        rowLine_.insert(rowLine_.end(), static_cast<std::size_t>(count),
-                        static_cast<int>(lines_.size() - 1));
+        rowLine_.insert(rowLine_.end(), static_cast<std::size_t>(rows->count), index);
     }
     end_ = i;
 }

@@ -3,13 +3,25 @@
 #include "model/Page.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace waybill {
 
 // Row numbers are 16-bit: no grid reaches past this row.
 constexpr int kMaxGridRow = 32767;
+
+// What one trimmed line after a "GRID:" line stands for: `count` rows, each with the values
+// of `valueLine`, or with none when it is empty (a blank run, or an empty line for one row).
+struct GridLineRows {
+    int count = 1;
+    std::string_view valueLine;
+};
+// Nothing for a line the grammar rejects: a count too large for a row number, or a leading
+// digit without "|".
+std::optional<GridLineRows> ReadGridLine(std::string_view line);
 
 // The rows that the lines after a "GRID:" line stand for, numbered from 1 as the editor fills
 // them: a blank run gives that many empty rows, a repeated-row line that many equal rows, a

@@ -1,6 +1,7 @@
 #include "page/PageData.h"
 
 #include "model/Book.h"
+#include "page/GridRows.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -8,19 +9,6 @@
 
 namespace waybill {
 namespace {
-
-bool AllDigits(std::string_view s) {
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A count of rows as typed in page data; nothing when it is too large to be a row count.
-std::optional<int> RowCount(std::string_view digits) {
-    if (!AllDigits(digits) || digits.size() > 9) {
-        return std::nullopt;
-    }
-    return std::stoi(std::string(digits));
-}
 
 bool IsKeywordLine(std::string_view line) {
     return ParseKeywordLine(line).has_value();
@@ -116,38 +104,13 @@ class Renderer {
     void GridLine(std::string_view line) {
         GridView& grid = *view_.grid;
         const int lastRow = grid.Rows() - 1;
-        if (line.empty()) {
-            // One row with no values.
-            if (currentRow_ < lastRow) {
-                ++currentRow_;
-            }
+        const auto rows = ReadGridLine(line);
+        if (!rows || currentRow_ + rows->count > lastRow) {
             return;
         }
-        if (AllDigits(line)) {
-            const auto run = RowCount(line);
-            if (run && currentRow_ + *run <= lastRow) {
-                currentRow_ += *run;
-            }
-            return;
-        }
-        int count = 1;
-        if (line.front() >= '0' && line.front() <= '9') {
-            const std::size_t bar = line.find('|');
-            const auto repeat = bar == std::string_view::npos
-                                    ? std::nullopt
-                                    : RowCount(TrimView(line.substr(0, bar)));
-            if (!repeat) {
-                return;
-            }
-            count = *repeat;
-            line = line.substr(bar);
-        }
-        if (currentRow_ + count > lastRow) {
-            return;
-        }
-        const auto values = SplitPipeList(line);
+        const auto values = SplitPipeList(rows->valueLine);
         const int columns = std::min(static_cast<int>(values.size()), grid.Columns());
-        for (int n = 0; n < count; ++n) {
+        for (int n = 0; n < rows->count; ++n) {
             ++currentRow_;
             for (int c = 0; c < columns; ++c) {
                 grid.SetCell(currentRow_, c, values[static_cast<std::size_t>(c)]);
