@@ -192,7 +192,8 @@ TEST_F(CatalogWiringTest, AClipsSizeAndFinishComeFromTheDialogBelowTheCell) {
     window->Page().BeginCellEdit(1, 5, {});
     ASSERT_EQ(modal.shown, std::vector<QString>{QStringLiteral("dlgFinishSelect")});
     const QRect cell = window->Page().LineItemGrid()->CellRect(1, 5).toAlignedRect();
-    EXPECT_EQ(placed.x(), CellTopLeftIn(nullptr, 1, 5).x());
+    // Below the cell, moved left only as far as the screen's edge asks.
+    EXPECT_LE(placed.x(), CellTopLeftIn(nullptr, 1, 5).x());
     EXPECT_GT(placed.y(), CellTopLeftIn(nullptr, 1, 5).y() + cell.height() - 1);
     EXPECT_EQ(Cell(1, 5), "59AC101G");
     EXPECT_EQ(Cell(1, 1), "CC1");
