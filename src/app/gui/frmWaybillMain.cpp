@@ -49,6 +49,7 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     statusBar(); // from the start, so the page never changes size when a note first shows
 
     connect(page_, &PageWidget::Changed, this, &frmWaybillMain::RecordView);
+    ConnectCatalog();
     connect(page_, &PageWidget::StatusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEditMenus);
@@ -112,6 +113,7 @@ void frmWaybillMain::ShowPage(int pageNumber) {
     } else {
         page_->HidePage(false);
     }
+    BindPageFinishes();
     SetCtrlMenus();
 }
 
@@ -140,6 +142,7 @@ void frmWaybillMain::RecordPageEdit(const QString& name,
         return;
     }
     change(page_->View());
+    BindPageFinishes(); // the Finish field may have changed
     RecordView(name);
     page_->RefreshFromView();
     SetEditMenus();

@@ -3,6 +3,9 @@
 #include "app/gui/ModalRunner.h"
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
+#include "catalog/CellLists.h"
+#include "catalog/PageChanges.h"
+#include "catalog/SheetParts.h"
 #include "model/Document.h"
 #include "page/PageView.h"
 #include "platform/UserMessage.h"
@@ -21,7 +24,10 @@ class QToolBar;
 namespace waybill {
 
 class DialogService;
+class FinishCatalogue;
 class PageWidget;
+class cmbFinish;
+class cmbGridCell;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -99,6 +105,11 @@ class frmWaybillMain : public QMainWindow {
     QString WorkFolder() const;
     const RecentFiles& RecentFileList() const { return recentFiles_; }
     PageWidget& Page() { return *page_; }
+    // The finish list over the Finish box and the grid-cell drop-down, while the user picks.
+    cmbFinish& FinishList() { return *finishList_; }
+    cmbGridCell& CellList() { return *cellList_; }
+    // The shown page's finish catalogue; null while no page is shown.
+    const FinishCatalogue* PageFinishes() const { return pageFinishes_; }
     QToolBar& Toolbar() { return *toolbar_; }
     // The action of a menu entry, by its name ("mnuFileSave").
     QAction* Action(const QString& name) const;
@@ -134,6 +145,24 @@ class frmWaybillMain : public QMainWindow {
     // Offers a recovery copy of the open document newer than its file.
     void OfferRecovery();
     void SetNumberingChecks();
+
+    // Finishes and part numbers on the shown page (CatalogCommands.cpp).
+    void ConnectCatalog();
+    // Binds the shown page's finish catalogue from its CAD base and Finish field.
+    void BindPageFinishes();
+    void ShowFinishList();
+    void FinishPicked(const std::string& longName);
+    void HandOverCell(CellHandOver kind, int row, int column);
+    void CellListPicked(CellListKind kind, int row, int column, const std::string& item);
+    void EditClipRow(int row, int column);
+    void SelectPunchPattern(int row, int column);
+    void RecalculateAfterCommit(int row, int column);
+    // Records `changes` to the shown page as one step; nothing when they change nothing.
+    void RecordPageChanges(const QString& name, const PageChanges& changes);
+    void ReturnToGrid();
+    // A line-item cell's rectangle in `widget`'s coordinates (null: global ones).
+    QRect CellRectIn(const QWidget* widget, int row, int column) const;
+    const SheetPartTable& SheetParts();
 
     // Commands.
     void FileNew();
@@ -173,6 +202,12 @@ class frmWaybillMain : public QMainWindow {
     PageWidget* page_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::unique_ptr<Actions> actions_;
+
+    cmbFinish* finishList_ = nullptr;
+    cmbGridCell* cellList_ = nullptr;
+    const FinishCatalogue* pageFinishes_ = nullptr;
+    // Read from the reference database at the first finish pick of the run.
+    std::optional<SheetPartTable> sheetParts_;
 };
 
 } // namespace waybill

@@ -44,6 +44,14 @@ void DropDownList::Take(int index) {
     emit Chosen(index);
 }
 
+void DropDownList::Escape() {
+    const bool shown = isVisible();
+    Dismiss();
+    if (shown) {
+        emit Escaped();
+    }
+}
+
 void DropDownList::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -51,7 +59,7 @@ void DropDownList::keyPressEvent(QKeyEvent* event) {
         Take(currentIndex());
         return;
     case Qt::Key_Escape:
-        Dismiss();
+        Escape();
         return;
     default:
         QComboBox::keyPressEvent(event);
@@ -62,7 +70,7 @@ bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
     // Escape in the dropped-down list leaves the list altogether, not only its popup.
     if (watched == view() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        Dismiss();
+        Escape();
         return true;
     }
     return QComboBox::eventFilter(watched, event);

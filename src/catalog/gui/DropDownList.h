@@ -29,6 +29,9 @@ class DropDownList : public QComboBox {
     void Chosen(int index);
     // The user left the list without a pick (Escape or the focus went elsewhere).
     void Dismissed();
+    // The user left the list with Escape (after Dismissed): the focus is for the caller to
+    // put back where the list was opened from.
+    void Escaped();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +40,7 @@ class DropDownList : public QComboBox {
 
   private:
     void Take(int index);
+    void Escape();
 };
 
 } // namespace waybill

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <set>
@@ -23,6 +24,21 @@ namespace {
 // Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
 // picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
 constexpr double kPlacementDpi = 96;
+
+// The keys that drop a list down, so the finish can be chosen without the mouse.
+bool OpensFinishList(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_F4:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    case Qt::Key_Down:
+        return (key.modifiers() & Qt::AltModifier) != 0;
+    default:
+        return false;
+    }
+}
 
 // A sheet part drawn white with a black frame, like the printed sheet.
 class SheetPart : public QWidget {
@@ -306,6 +322,10 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::MouseButtonRelease && i == TblkFinish &&
                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             emit FinishBoxClicked();
+        } else if (event->type() == QEvent::KeyPress && i == TblkFinish &&
+                   OpensFinishList(*static_cast<QKeyEvent*>(event))) {
+            emit FinishBoxClicked();
+            return true;
         }
         break;
     }
