@@ -154,6 +154,8 @@ void frmWaybillMain::CreateMenus() {
     pages->addSeparator();
     pages->addActions({a.mnuCtrlsCopyPg, a.mnuCtrlsCutPg, a.mnuCtrlsPastePg});
 
+    CreateDetailMenu();
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOpt"));
     options->addActions({a.mnuOptSort, a.mnuOptNumberPages, a.mnuOptShowTotalPages});

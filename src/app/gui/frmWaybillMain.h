@@ -16,6 +16,7 @@
 #include <optional>
 #include <QMainWindow>
 #include <QString>
+#include <vector>
 
 class QAction;
 class QTimer;
@@ -28,6 +29,7 @@ class FinishCatalogue;
 class PageWidget;
 class cmbFinish;
 class cmbGridCell;
+struct DetailDialogContext;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -186,6 +188,12 @@ class frmWaybillMain : public QMainWindow {
     void ToggleNumbering(const QString& name);
     void About();
     void HelpContents();
+
+    // The AutoPage menu: a trim-detail dialog whose page(s) are added as the step `step`.
+    using DetailStarter =
+        std::function<std::optional<std::vector<waybill::Page>>(const DetailDialogContext&)>;
+    void CreateDetailMenu();
+    void AddDetail(const QString& step, const DetailStarter& start);
 
     WaybillMain& module_;
     DialogService& dialogs_;

@@ -169,6 +169,10 @@ void PageWidget::SetEnvironment(const ReferenceDatabase* database, BlockAttribDe
     impl_->blocks.SetFolder(std::move(blocksFolder));
 }
 
+BlockLibrary& PageWidget::Blocks() {
+    return impl_->blocks;
+}
+
 void PageWidget::ShowPage(const Book& book, int pageNumber) {
     Impl& d = *impl_;
     if (book.PageCount() == 0) {

@@ -14,6 +14,7 @@ class QLineEdit;
 namespace waybill {
 
 class Book;
+class BlockLibrary;
 class CellGrid;
 class DialogService;
 
@@ -35,6 +36,9 @@ class PageWidget : public QWidget {
     // block drawings ("blocks" in the program folder). Must be set before ShowPage.
     void SetEnvironment(const ReferenceDatabase* database, BlockAttribDefs* attribDefs,
                         std::filesystem::path blocksFolder);
+
+    // The block drawings read so far, for other views of the same blocks (detail previews).
+    BlockLibrary& Blocks();
 
     // Renders page `pageNumber` of the book (RenderPageData) and shows it; shows the messages
     // the render produced. The book's cursor must already be on that page.
