@@ -15,6 +15,7 @@
 #include <QString>
 
 class QAction;
+class QMenu;
 class QTimer;
 class QToolBar;
 
@@ -22,6 +23,8 @@ namespace waybill {
 
 class DialogService;
 class PageWidget;
+class dlgExportPunches;
+struct ExportFailure;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -158,6 +161,16 @@ class frmWaybillMain : public QMainWindow {
     void About();
     void HelpContents();
 
+    // Exports (ExportCommands.cpp). Both read the document and leave it unchanged.
+    void CreateExportActions(QMenu& file);
+    void SetExportMenus(bool enabled);
+    void FileExportTable();
+    void FileExportPunches();
+    // False (after telling the user and focusing the field) when there is no job number.
+    bool CheckJobNumber();
+    // Shows the page of the failure, its message, then the field or cell it names.
+    void ShowExportFailure(const ExportFailure& failure);
+
     WaybillMain& module_;
     DialogService& dialogs_;
     ModalRunner runModal_;
@@ -173,6 +186,11 @@ class frmWaybillMain : public QMainWindow {
     PageWidget* page_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::unique_ptr<Actions> actions_;
+
+    QAction* mnuFileExportTable_ = nullptr;
+    QAction* mnuFileExportPunches_ = nullptr;
+    // Kept for the run, so the last choice is offered again.
+    dlgExportPunches* exportPunches_ = nullptr;
 };
 
 } // namespace waybill
