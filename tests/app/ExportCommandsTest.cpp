@@ -1,5 +1,6 @@
 #include "export/TableExport.h"
 #include "page/gui/CellGrid.h"
+#include "platform/Cp1252.h"
 #include "tensile/gui/dlgExportPunches.h"
 #include "tensile/PunchExport.h"
 #include "WindowFixture.h"
@@ -81,8 +82,9 @@ TEST_F(ExportCommandsTest, TableIsWrittenAndSummarised) {
     EXPECT_EQ(request.startFolder, Q(work / "exports"));
     EXPECT_EQ(request.fileName, QStringLiteral("J100"));
 
-    EXPECT_EQ(ReadBytes(table), "J100;T;2;M1;66.5;5';6\";1/2\";;;PLATE;1;\r\n"
-                                "J100;T;1;M2;0;;;;;;ROD;2;\r\n");
+    // The grid's later "PART NUMBER" column is the part, not its "PART MARK".
+    EXPECT_EQ(ReadBytes(table), "J100;T;2;P1;66.5;5';6\";1/2\";;;PLATE;1;\r\n"
+                                "J100;T;1;P2;0;;;;;;ROD;2;\r\n");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const UserMessage& summary = dialogs.messages[0].message;
     EXPECT_EQ(summary.caption, "Waybill Export Finished");
