@@ -130,6 +130,7 @@ void frmWaybillMain::CreateMenus() {
     file->addActions({a.mnuFileNew, a.mnuFileOpen, a.mnuFileSave, a.mnuFileSaveAs});
     file->addSeparator();
     file->addAction(a.mnuFileConfig);
+    CreateExportActions(*file);
     a.mnuFileBar5 = file->addSeparator();
     a.mnuFileBar5->setObjectName(QStringLiteral("mnuFileBar5"));
     a.mnuFileBar5->setVisible(false);

@@ -216,6 +216,7 @@ void frmWaybillMain::SetCtrlMenus() {
     a.mnuCtrlsPastePg->setEnabled(enabling.pastePage);
     a.mnuFileSave->setEnabled(enabling.documentCommands);
     a.mnuFileSaveAs->setEnabled(enabling.documentCommands);
+    SetExportMenus(enabling.documentCommands);
 }
 
 void frmWaybillMain::SetEditMenus() {

@@ -19,6 +19,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QTimer;
 class QToolBar;
 
@@ -30,6 +31,8 @@ class PageWidget;
 class cmbFinish;
 class cmbGridCell;
 struct DetailDialogContext;
+class dlgExportPunches;
+struct ExportFailure;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -194,6 +197,15 @@ class frmWaybillMain : public QMainWindow {
         std::function<std::optional<std::vector<waybill::Page>>(const DetailDialogContext&)>;
     void CreateDetailMenu();
     void AddDetail(const QString& step, const DetailStarter& start);
+    // Exports (ExportCommands.cpp). Both read the document and leave it unchanged.
+    void CreateExportActions(QMenu& file);
+    void SetExportMenus(bool enabled);
+    void FileExportTable();
+    void FileExportPunches();
+    // False (after telling the user and focusing the field) when there is no job number.
+    bool CheckJobNumber();
+    // Shows the page of the failure, its message, then the field or cell it names.
+    void ShowExportFailure(const ExportFailure& failure);
 
     WaybillMain& module_;
     DialogService& dialogs_;
@@ -216,6 +228,10 @@ class frmWaybillMain : public QMainWindow {
     const FinishCatalogue* pageFinishes_ = nullptr;
     // Read from the reference database at the first finish pick of the run.
     std::optional<SheetPartTable> sheetParts_;
+    QAction* mnuFileExportTable_ = nullptr;
+    QAction* mnuFileExportPunches_ = nullptr;
+    // Kept for the run, so the last choice is offered again.
+    dlgExportPunches* exportPunches_ = nullptr;
 };
 
 } // namespace waybill
