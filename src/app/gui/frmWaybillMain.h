@@ -22,6 +22,7 @@ namespace waybill {
 
 class DialogService;
 class PageWidget;
+struct PrintContext;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -158,6 +159,11 @@ class frmWaybillMain : public QMainWindow {
     void About();
     void HelpContents();
 
+    // Printing (PrintWiring.cpp).
+    struct Printing;
+    void CreatePrintActions();
+    void RunPrintCommand(const std::function<void(PrintContext&)>& command);
+
     WaybillMain& module_;
     DialogService& dialogs_;
     ModalRunner runModal_;
@@ -173,6 +179,7 @@ class frmWaybillMain : public QMainWindow {
     PageWidget* page_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     std::unique_ptr<Actions> actions_;
+    std::unique_ptr<Printing> printing_; // made by the first print command
 };
 
 } // namespace waybill
