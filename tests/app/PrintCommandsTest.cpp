@@ -113,6 +113,7 @@ TEST_F(PrintCommandsTest, EachCommandSeesTheDocumentAsItIsNow) {
     ASSERT_EQ(window->Waybill().PageCount(), afterDelete + 1);
     Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), afterDelete + 1); });
 
+    dialogs.answers.push_back(MessageAnswer::No); // the changed document is not saved
     Open(SampleDocument());
     const int sample = window->Waybill().PageCount();
     Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), sample); });
