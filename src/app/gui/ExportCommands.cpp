@@ -27,7 +27,7 @@ void frmWaybillMain::CreateExportActions(QMenu& file) {
     mnuFileExportTable_ = new QAction(QStringLiteral("&Export Table"), this);
     mnuFileExportTable_->setObjectName(QStringLiteral("mnuFileExportTable"));
     connect(mnuFileExportTable_, &QAction::triggered, this, &frmWaybillMain::FileExportTable);
-    mnuFileExportPunches_ = new QAction(QStringLiteral("Export P&unches"), this);
+    mnuFileExportPunches_ = new QAction(QStringLiteral("Export Punc&hes"), this);
     mnuFileExportPunches_->setObjectName(QStringLiteral("mnuFileExportPunches"));
     connect(mnuFileExportPunches_, &QAction::triggered, this, &frmWaybillMain::FileExportPunches);
 

@@ -121,6 +121,7 @@ void frmWaybillMain::CreateActions() {
     a.mnuHelpSearch = make("mnuHelpSearch", QStringLiteral("&Search For Help On..."), {},
                            &frmWaybillMain::HelpContents);
     a.mnuHelpAbout = make("mnuHelpAbout", QStringLiteral("&About"), {}, &frmWaybillMain::About);
+    CreatePrintActions();
 }
 
 void frmWaybillMain::CreateMenus() {
@@ -128,6 +129,9 @@ void frmWaybillMain::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->addActions({a.mnuFileNew, a.mnuFileOpen, a.mnuFileSave, a.mnuFileSaveAs});
+    file->addSeparator();
+    file->addActions(
+        {a.mnuFilePrintPreview, a.mnuFilePrint, a.mnuFilePrintSetup, a.mnuFileExportPdf});
     file->addSeparator();
     file->addAction(a.mnuFileConfig);
     CreateExportActions(*file);
@@ -189,6 +193,7 @@ void frmWaybillMain::CreateToolbar() {
     button(a.mnuFileNew, "New", QStringLiteral("New"));
     button(a.mnuFileOpen, "Open", QStringLiteral("Open"));
     button(a.mnuFileSave, "Save", QStringLiteral("Save"));
+    button(a.mnuFilePrint, "Print", QStringLiteral("Print"));
     toolbar_->addSeparator();
     button(a.mnuEditCut, "Cut", QStringLiteral("Cut"));
     button(a.mnuEditCopy, "Copy", QStringLiteral("Copy"));

@@ -19,6 +19,11 @@ struct frmWaybillMain::Actions {
     std::array<QAction*, 4> mnuFileMRU{};
     QAction* mnuFileExit = nullptr;
 
+    QAction* mnuFilePrintPreview = nullptr;
+    QAction* mnuFilePrint = nullptr;
+    QAction* mnuFilePrintSetup = nullptr;
+    QAction* mnuFileExportPdf = nullptr;
+
     QAction* mnuEditUndo = nullptr; // also the toolbar's Undo and Redo buttons
     QAction* mnuEditRedo = nullptr;
     QAction* mnuEditCut = nullptr;

@@ -115,6 +115,15 @@ const std::map<QString, Drawing>& Drawings() {
              p.setBrush(QColor(190, 190, 190));
              p.drawRect(QRectF(7, 14, 10, 7));
          }},
+        {QStringLiteral("Print"),
+         [](QPainter& p) {
+             Sheet(p, QRectF(7, 2, 10, 9));
+             p.setPen(QPen(kOutline, 1));
+             p.setBrush(QColor(190, 190, 190));
+             p.drawRoundedRect(QRectF(2, 9, 20, 9), 1.5, 1.5);
+             p.setBrush(kPaper);
+             p.drawRect(QRectF(6, 15, 12, 7));
+         }},
         {QStringLiteral("Cut"), [](QPainter& p) { Scissors(p, QPointF(12, 11), 18); }},
         {QStringLiteral("Copy"),
          [](QPainter& p) {

@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/CommandEnabling.h"
 #include "app/gui/MainWindowActions.h"
+#include "app/gui/PrintWiring.h"
 #include "app/gui/WaybillMain.h"
 #include "app/Recovery.h"
 #include "page/gui/PageWidget.h"
@@ -217,6 +218,9 @@ void frmWaybillMain::SetCtrlMenus() {
     a.mnuFileSave->setEnabled(enabling.documentCommands);
     a.mnuFileSaveAs->setEnabled(enabling.documentCommands);
     SetExportMenus(enabling.documentCommands);
+    a.mnuFilePrintPreview->setEnabled(enabling.documentCommands);
+    a.mnuFilePrint->setEnabled(enabling.documentCommands);
+    a.mnuFileExportPdf->setEnabled(enabling.documentCommands);
 }
 
 void frmWaybillMain::SetEditMenus() {

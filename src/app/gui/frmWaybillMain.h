@@ -33,6 +33,7 @@ class cmbGridCell;
 struct DetailDialogContext;
 class dlgExportPunches;
 struct ExportFailure;
+struct PrintContext;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the default document with its
@@ -206,6 +207,10 @@ class frmWaybillMain : public QMainWindow {
     bool CheckJobNumber();
     // Shows the page of the failure, its message, then the field or cell it names.
     void ShowExportFailure(const ExportFailure& failure);
+    // Printing (PrintWiring.cpp).
+    struct Printing;
+    void CreatePrintActions();
+    void RunPrintCommand(const std::function<void(PrintContext&)>& command);
 
     WaybillMain& module_;
     DialogService& dialogs_;
@@ -232,6 +237,7 @@ class frmWaybillMain : public QMainWindow {
     QAction* mnuFileExportPunches_ = nullptr;
     // Kept for the run, so the last choice is offered again.
     dlgExportPunches* exportPunches_ = nullptr;
+    std::unique_ptr<Printing> printing_; // made by the first print command
 };
 
 } // namespace waybill

@@ -95,7 +95,6 @@ std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
                 AttributeText text;
                 text.text = FromCp1252(placed.text);
                 text.font = AttribFont(placed.pointSize);
-                text.ascent = QFontMetricsF(text.font).ascent();
                 text.topLeft = QPointF(placed.pixelX, placed.pixelY);
                 text.rotation = placed.rotation;
                 layer.texts.push_back(std::move(text));

@@ -1,6 +1,7 @@
 #include "page/gui/BlockPicture.h"
 
 #include "platform/Cp1252.h"
+#include "platform/gui/CornerText.h"
 #include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 
@@ -29,13 +30,8 @@ void BlockPicture::Paint(QPainter& painter, const std::vector<BlockLayer>& layer
         PaintMetafile(painter, *layer.drawing, target);
         painter.setPen(Qt::black);
         for (const AttributeText& text : layer.texts) {
-            painter.save();
-            painter.translate(target.topLeft() + text.topLeft);
-            painter.rotate(-text.rotation);
-            painter.setFont(text.font);
-            // Attribute positions give the top of the character cell, not the baseline.
-            painter.drawText(QPointF(0, text.ascent), text.text);
-            painter.restore();
+            PaintCornerText(painter, text.font, target.topLeft() + text.topLeft, text.rotation,
+                            text.text);
         }
     }
 }

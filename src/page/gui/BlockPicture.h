@@ -11,13 +11,12 @@
 
 namespace waybill {
 
-// One attribute text as it is drawn: the font, the top-left corner of the text and its
-// rotation (degrees, counter-clockwise) about that corner.
+// One attribute text as it is drawn (PaintCornerText): the font, the top-left corner of the
+// text and its rotation (degrees, counter-clockwise) about that corner.
 struct AttributeText {
     QString text;
     QFont font;
     QPointF topLeft;
-    double ascent = 0; // of the font: the base line's distance below the corner
     double rotation = 0;
 };
 

@@ -486,7 +486,6 @@ std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
         AttributeText text;
         text.text = FromCp1252(placed.text);
         text.font = fontOf(placed.pointSize);
-        text.ascent = QFontMetricsF(text.font).ascent();
         text.topLeft = QPointF(placed.pixelX, placed.pixelY);
         text.rotation = placed.rotation;
         texts.push_back(std::move(text));

@@ -68,7 +68,7 @@ void PrintWaybill(PrintContext& context) {
     if (context.storePage) {
         context.storePage();
     }
-    Book& book = context.book;
+    const Book& book = context.book;
     if (book.PageCount() == 0) {
         return;
     }
@@ -133,7 +133,11 @@ void PreviewWaybill(PrintContext& context) {
         book.PageCount(), book.CurPage(),
         [&context](int page) { return DescribeSheet(context.book, page, context.sources); },
         PaperOf(context.printer), context.dialogs, context.parent);
-    preview.exec();
+    if (context.runModal) {
+        context.runModal(preview);
+    } else {
+        preview.exec();
+    }
 }
 
 QString PdfFileName(const std::string& docPath) {
@@ -146,7 +150,7 @@ QString PdfFileName(const std::string& docPath) {
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
         name.erase(dot);
     }
-    return FromCp1252(name + ".pdf");
+    return FromUtf8(name + ".pdf");
 }
 
 bool ExportPdf(PrintContext& context, const std::string& docPath) {

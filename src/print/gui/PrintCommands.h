@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -14,14 +15,17 @@ namespace waybill {
 class Book;
 class DialogService;
 
-// What the print commands work on; the main window hands these in.
+// What the print commands work on; the main window hands these in for each command, so the
+// book is the document's book at that moment.
 struct PrintContext {
-    Book& book;
+    const Book& book;
     SheetSources& sources;
     DialogService& dialogs;
     QPrinter& printer;               // the editor's printer, kept for the whole run
     std::function<void()> storePage; // ChkPgContents: the shown page's edits into the book
     QWidget* parent = nullptr;       // of the preview window
+    // Shows the preview modally and answers its result; empty: QDialog::exec.
+    std::function<int(QDialog&)> runModal;
 };
 
 // File > Print (mnuFilePrint): the "Print Waybill" dialog, preset to the current page, then
@@ -37,14 +41,14 @@ void SetUpPrinter(PrintContext& context);
 void PreviewWaybill(PrintContext& context);
 
 // File > Export PDF (mnuFileExportPdf): all pages or a range into one PDF, written
-// atomically; the proposed name is the document's (`docPath`, empty for a new document)
+// atomically; the proposed name is the document's (`docPath` in UTF-8, empty for a new document)
 // with ".pdf". False when nothing was written.
 bool ExportPdf(PrintContext& context, const std::string& docPath);
 
 // The printer's paper in landscape; Letter landscape when no printer is installed.
 PaperLayout PaperOf(const QPrinter& printer);
 
-// The proposed file name of the PDF of a document.
+// The proposed file name of the PDF of a document at `docPath` (UTF-8).
 QString PdfFileName(const std::string& docPath);
 
 } // namespace waybill

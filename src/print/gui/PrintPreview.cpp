@@ -40,6 +40,7 @@ PrintPreview::PrintPreview(int pageCount, int currentPage, SheetSource describe,
     : QDialog(parent), pageCount_(std::max(1, pageCount)),
       page_(std::clamp(currentPage, 1, std::max(1, pageCount))), describe_(std::move(describe)),
       paper_(paper), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("PrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
     setModal(true);
     dotsPerInch_ = logicalDpiX() > 0 ? logicalDpiX() : 96;

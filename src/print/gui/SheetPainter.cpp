@@ -1,5 +1,6 @@
 #include "print/gui/SheetPainter.h"
 
+#include "platform/gui/CornerText.h"
 #include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 #include "print/PrintScale.h"
@@ -46,19 +47,11 @@ class SheetItemPainter {
     }
 
     void operator()(const SheetText& text) {
-        painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setPen(Qt::black);
-        const QFont font = DrawingFont(text.pointSize, text.bold);
-        painter_.setFont(font);
-        painter_.translate(Twips(text.x), Twips(text.y));
-        painter_.rotate(-text.rotation);
-        if (text.condense != 1) {
-            painter_.scale(text.condense, 1);
-        }
-        // The corner is the top of the character cell; Qt draws from the base line.
-        painter_.drawText(QPointF(0, QFontMetricsF(font).ascent()), FromCp1252(text.text));
-        painter_.restore();
+        PaintCornerText(painter_, DrawingFont(text.pointSize, text.bold),
+                        QPointF(Twips(text.x), Twips(text.y)), text.rotation, FromCp1252(text.text),
+                        text.condense);
     }
 
     void operator()(const SheetPicture& picture) {
