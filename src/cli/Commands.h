@@ -14,6 +14,7 @@ int Detail(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
+int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Only in the Qt build (WAYBILL_CLI_PDF): it paints the sheets.
 int Pdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

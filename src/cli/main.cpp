@@ -69,6 +69,17 @@ Commands:
                    landscape Letter sheet per page, without a display. The reference
                    database is found as for recompose. A missing grid or block is reported
                    on stderr and the PDF is still written. Built with the editor only.
+  configure-member IN.fwb OUT.fwb --page N --size S --flange F --gauge G [--pregalv]
+                   [--finish NAME] [--refdb FILE]
+                   Do on page N what OK in the member editor does: S is the member depth
+                   (4, 6, 8, 10, 12 or 14), F the nominal flange width (2, 3 or 4), G the
+                   gauge (12, 14 or 16); --pregalv ticks "Pre-Galvanized", else NAME, a
+                   hi-tensile finish (letter case ignored), is required. The attribute
+                   values, finish, description and every row's part number follow. A page
+                   that is not a Zee or Cee page, a value not in the lists or a missing or
+                   unknown finish goes to stderr, the exit status is 1 and OUT is not
+                   written. Other pages are written unchanged. The reference database is
+                   found as for recompose.
   --help           Show this list.
 )";
 
@@ -94,6 +105,7 @@ constexpr Command kCommands[] = {
     {"export-table", waybill::cli::ExportTableCommand},
     {"export-punches", waybill::cli::ExportPunchesCommand},
     {"pdf", Pdf},
+    {"configure-member", waybill::cli::ConfigureMember},
 };
 
 } // namespace

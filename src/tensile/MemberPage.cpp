@@ -1,5 +1,7 @@
 #include "tensile/MemberPage.h"
 
+#include "catalog/FinishRules.h"
+#include "model/Page.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -49,6 +51,16 @@ std::optional<MemberEdit> PlanMemberEdit(const MemberTarget& target, const PageV
         }
     }
     return edit;
+}
+
+MemberFinishSteps CatalogFinishSteps() {
+    return {{}, [](PageView& view) {
+                if (view.grid) {
+                    ApplyPageChanges(view, AddEndFinish(*view.grid,
+                                                        CadBase(view.titleBlock[TblkCadNumber]),
+                                                        view.titleBlock[TblkFinish]));
+                }
+            }};
 }
 
 void ApplyMemberEdit(PageView& view, const MemberEdit& edit, const MemberFinishSteps& steps) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/PageChanges.h"
 #include "page/AttribEditor.h"
 #include "page/PageView.h"
 #include "tensile/MemberConfig.h"
@@ -31,15 +32,6 @@ MemberChoices CurrentMemberChoices(const MemberTarget& target, const PageView& v
 // to "HI-TENSILE ( )" first; the part code goes into its first parentheses.
 std::string MemberDescription(std::string_view description, std::string_view partCode);
 
-// One line-item cell to write.
-struct CellChange {
-    int row = 0;
-    int column = 0;
-    std::string text;
-
-    bool operator==(const CellChange&) const = default;
-};
-
 // The page changes of an accepted member edit, before the finish rules run.
 struct MemberEdit {
     std::vector<AttribValueChange> attributes; // the configuration's value line, if it changed
@@ -61,6 +53,11 @@ struct MemberFinishSteps {
     std::function<void(PageView&)> setPageFinishes;
     std::function<void(PageView&)> addEndFinish;
 };
+
+// The catalogue's finish rules: the new part numbers take the finish code of the page's
+// finish, and every row its short-length mark. The page's finish catalogue is looked up from
+// its CAD base and finish field whenever a rule needs it, so there is nothing to bind first.
+MemberFinishSteps CatalogFinishSteps();
 
 // In order: the value line, the finish field, setPageFinishes, the description, the part
 // numbers, addEndFinish.

@@ -109,6 +109,31 @@ TEST_F(MemberPageTest, AcceptedEditRunsTheFinishStepsInOrder) {
                              std::string("Gray")}));
 }
 
+TEST_F(MemberPageTest, CatalogStepsGiveTheFinishCodeAndTheShortLengthMark) {
+    AddPage("zee00-01", "HI-TENSILE ( )", kZeePage);
+    PageView view = Render();
+    const auto target = FindMemberTarget("zee00", view);
+    const auto encoding =
+        EncodeMemberConfig(target->section, {FindMemberSize(8), FindMemberFlange(2),
+                                             FindMemberGauge(14), false, std::string("Red-Oxide")});
+    const auto edit = PlanMemberEdit(*target, view, *encoding);
+    ApplyMemberEdit(view, *edit, CatalogFinishSteps());
+    // 20'-0" keeps the plain number; 4'-11" is short; the empty rows carry it too.
+    EXPECT_EQ(view.grid->Cell(1, 12), "528Z14P");
+    EXPECT_EQ(view.grid->Cell(2, 12), "528Z14PSL");
+    EXPECT_EQ(view.grid->Cell(3, 12), "528Z14P");
+
+    // A second edit to pre-galvanized replaces the code and keeps one mark.
+    const auto again = FindMemberTarget("zee00", view);
+    const auto preGalv =
+        EncodeMemberConfig(again->section, {FindMemberSize(8), FindMemberFlange(2),
+                                            FindMemberGauge(14), true, std::nullopt});
+    ApplyMemberEdit(view, *PlanMemberEdit(*again, view, *preGalv), CatalogFinishSteps());
+    EXPECT_EQ(view.titleBlock[TblkFinish], "Pre-Galvanized");
+    EXPECT_EQ(view.grid->Cell(1, 12), "528Z14G");
+    EXPECT_EQ(view.grid->Cell(2, 12), "528Z14GSL");
+}
+
 TEST_F(MemberPageTest, AnUnchangedConfigurationRewritesNoValueLine) {
     const auto encoding =
         EncodeMemberConfig(MemberSection::Zee, {FindMemberSize(6), FindMemberFlange(3),

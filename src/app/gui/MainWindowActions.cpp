@@ -106,6 +106,9 @@ void frmWaybillMain::CreateActions() {
         make("mnuCtrlsPastePg", QStringLiteral("Pa&ste Page"),
              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &frmWaybillMain::PastePage);
 
+    a.mnuCtrlsEditAttrib = make("mnuCtrlsEditAttrib", QStringLiteral("&Edit Attributes"), {},
+                                &frmWaybillMain::EditAttributes);
+
     a.mnuOptSort = make("mnuOptSort", QStringLiteral("&Sort"), {}, &frmWaybillMain::SortWaybills);
     a.mnuOptNumberPages = make("mnuOptNumberPages", QStringLiteral("&Number Pages"), {},
                                [this] { ToggleNumbering(QStringLiteral("Number Pages")); });
@@ -158,6 +161,8 @@ void frmWaybillMain::CreateMenus() {
     pages->addActions({a.mnuCtrlsAddPg, a.mnuCtrlsDelPg});
     pages->addSeparator();
     pages->addActions({a.mnuCtrlsCopyPg, a.mnuCtrlsCutPg, a.mnuCtrlsPastePg});
+    pages->addSeparator();
+    pages->addAction(a.mnuCtrlsEditAttrib);
 
     CreateDetailMenu();
 
@@ -210,6 +215,8 @@ void frmWaybillMain::CreateToolbar() {
     button(a.mnuCtrlsPastePg, "PastePg", QStringLiteral("Paste Page"));
     button(a.mnuCtrlsAddPg, "AddPg", QStringLiteral("Add Page"));
     button(a.mnuCtrlsDelPg, "DelPg", QStringLiteral("Delete Page"));
+    toolbar_->addSeparator();
+    button(a.mnuCtrlsEditAttrib, "EditAttrib", QStringLiteral("Edit Attributes"));
     toolbar_->addSeparator();
     // Their tips follow the menu text, which names the step.
     button(a.mnuEditUndo, "Undo", {});

@@ -41,6 +41,7 @@ struct frmWaybillMain::Actions {
     QAction* mnuCtrlsCopyPg = nullptr;
     QAction* mnuCtrlsCutPg = nullptr;
     QAction* mnuCtrlsPastePg = nullptr;
+    QAction* mnuCtrlsEditAttrib = nullptr;
 
     QAction* mnuOptSort = nullptr;
     QAction* mnuOptNumberPages = nullptr;

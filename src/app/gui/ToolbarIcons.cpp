@@ -180,6 +180,16 @@ const std::map<QString, Drawing>& Drawings() {
              PageSheet(p, QRectF(2, 3, 16, 11));
              Cross(p, QPointF(17, 17));
          }},
+        {QStringLiteral("EditAttrib"),
+         [](QPainter& p) {
+             PageSheet(p, QRectF(2, 3, 16, 11));
+             // A pencil over the sheet: the block's texts are edited.
+             p.setPen(QPen(kOutline, 1));
+             p.setBrush(QColor(240, 190, 60));
+             p.drawPolygon(QPolygonF{{10, 21}, {11, 16}, {20, 7}, {23, 10}, {14, 19}});
+             p.setBrush(kOutline);
+             p.drawPolygon(QPolygonF{{10, 21}, {10.6, 18}, {13, 20.4}});
+         }},
         {QStringLiteral("Undo"),
          [](QPainter& p) {
              p.setPen(QPen(kArrow, 2.4, Qt::SolidLine, Qt::RoundCap));

@@ -54,6 +54,9 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     connect(page_, &PageWidget::StatusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEditMenus);
+    // The block picture's double-click is the Edit Attributes command while it is enabled.
+    connect(page_, &PageWidget::BlockPictureDoubleClicked, this,
+            [this] { actions_->mnuCtrlsEditAttrib->trigger(); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &frmWaybillMain::SetEditMenus);
     autosaveTimer_ = new QTimer(this);
@@ -215,6 +218,7 @@ void frmWaybillMain::SetCtrlMenus() {
     a.mnuCtrlsCopyPg->setEnabled(enabling.pageCommands);
     a.mnuCtrlsCutPg->setEnabled(enabling.pageCommands);
     a.mnuCtrlsPastePg->setEnabled(enabling.pastePage);
+    a.mnuCtrlsEditAttrib->setEnabled(enabling.pageCommands);
     a.mnuFileSave->setEnabled(enabling.documentCommands);
     a.mnuFileSaveAs->setEnabled(enabling.documentCommands);
     SetExportMenus(enabling.documentCommands);

@@ -189,6 +189,8 @@ class frmWaybillMain : public QMainWindow {
     void AddPage();
     void DeletePage();
     void RedLine();
+    // The member editor on a Zee or Cee page, the attribute editor on any other.
+    void EditAttributes();
     void ToggleNumbering(const QString& name);
     void About();
     void HelpContents();

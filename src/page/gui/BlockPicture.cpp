@@ -5,12 +5,21 @@
 #include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace waybill {
 
 BlockPicture::BlockPicture(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picBlocks"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BlockPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit DoubleClicked();
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void BlockPicture::SetLayers(std::vector<BlockLayer> layers) {

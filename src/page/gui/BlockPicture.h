@@ -43,8 +43,13 @@ class BlockPicture : public QWidget {
     static void Paint(QPainter& painter, const std::vector<BlockLayer>& layers,
                       const QRectF& target);
 
+  signals:
+    // A left double-click on the picture (the Edit Attributes command hangs here).
+    void DoubleClicked();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     std::vector<BlockLayer> layers_;

@@ -71,6 +71,8 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
 
     pageArea = new SheetPart(&self);
     picture = new BlockPicture(pageArea);
+    QObject::connect(picture, &BlockPicture::DoubleClicked, &self,
+                     [this] { emit self.BlockPictureDoubleClicked(); });
     grid = new CellGrid(pageArea);
     grid->SetTextSource(
         [this](int r, int c) -> const std::string& { return CellText(LineItems, r, c); });

@@ -104,6 +104,8 @@ class PageWidget : public QWidget {
     // A line-item cell got a new text from the cell box, a paste or a delete (the
     // after-commit recalculations hang here).
     void LineItemCellChanged(int row, int column);
+    // A double-click on the block picture.
+    void BlockPictureDoubleClicked();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

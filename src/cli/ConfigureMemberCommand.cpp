@@ -1,0 +1,201 @@
+#include "catalog/Finishes.h"
+#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "model/FwbFile.h"
+#include "model/Page.h"
+#include "model/ReadDocument.h"
+#include "page/PageData.h"
+#include "platform/Cp1252.h"
+#include "refdb/ReferenceDatabase.h"
+#include "tensile/MemberPage.h"
+#include "units/Text.h"
+
+#include <charconv>
+#include <optional>
+
+namespace waybill::cli {
+namespace {
+
+constexpr const char* kConfigureMemberUsage =
+    "usage: waybill-cli configure-member IN.fwb OUT.fwb --page N --size S --flange F --gauge G\n"
+    "                   [--pregalv] [--finish NAME] [--refdb FILE]\n";
+
+// A whole number as typed: digits only.
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+struct Options {
+    std::filesystem::path in;
+    std::filesystem::path out;
+    std::optional<std::filesystem::path> refdb;
+    int page = 0;
+    std::string size;
+    std::string flange;
+    std::string gauge;
+    bool preGalvanized = false;
+    std::optional<std::string> finish; // Windows-1252
+};
+
+// Nothing on wrong usage (the message is written).
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
+    Options options;
+    std::vector<std::string> positional;
+    std::optional<std::string> page;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--pregalv") {
+            options.preGalvanized = true;
+        } else if (arg == "--page" && hasValue) {
+            page = args[++i];
+        } else if (arg == "--size" && hasValue) {
+            options.size = args[++i];
+        } else if (arg == "--flange" && hasValue) {
+            options.flange = args[++i];
+        } else if (arg == "--gauge" && hasValue) {
+            options.gauge = args[++i];
+        } else if (arg == "--finish" && hasValue) {
+            options.finish = Utf8ToCp1252(args[++i]);
+        } else if (arg == "--refdb" && hasValue) {
+            options.refdb = args[++i];
+        } else if (arg.starts_with("--")) {
+            err << "waybill-cli: unknown or incomplete option \"" << arg << "\"\n"
+                << kConfigureMemberUsage;
+            return std::nullopt;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 2 || !page || options.size.empty() || options.flange.empty() ||
+        options.gauge.empty()) {
+        err << kConfigureMemberUsage;
+        return std::nullopt;
+    }
+    const auto pageNumber = WholeNumber(*page);
+    if (!pageNumber || *pageNumber < 1) {
+        err << "waybill-cli: \"" << *page << "\" is no page number\n" << kConfigureMemberUsage;
+        return std::nullopt;
+    }
+    options.in = positional[0];
+    options.out = positional[1];
+    options.page = *pageNumber;
+    return options;
+}
+
+// The list index of a typed number, or a message naming the list.
+std::optional<std::size_t> ListChoice(const std::string& typed,
+                                      std::optional<std::size_t> (*find)(int),
+                                      std::string_view what, std::string_view items,
+                                      std::ostream& err) {
+    const auto number = WholeNumber(typed);
+    const auto index = number ? find(*number) : std::nullopt;
+    if (!index) {
+        err << "waybill-cli: " << what << " " << typed << " is not in the list (" << items
+            << ").\n";
+    }
+    return index;
+}
+
+// The hi-tensile finish named `name` (letter case ignored), in the catalogue's spelling.
+std::optional<std::string> HitenFinish(std::string_view name) {
+    for (const clsFinish& entry : HitenFinishes().Entries()) {
+        if (!entry.LongName.empty() && EqualsNoCase(entry.LongName, name)) {
+            return entry.LongName;
+        }
+    }
+    return std::nullopt;
+}
+
+// The choices of the options; nothing when one is not offered (the message is written).
+std::optional<MemberChoices> Choices(const Options& options, std::ostream& err) {
+    MemberChoices choices;
+    choices.size =
+        ListChoice(options.size, FindMemberSize, "Member size", "4, 6, 8, 10, 12 or 14", err);
+    choices.flange =
+        ListChoice(options.flange, FindMemberFlange, "Nominal flange width", "2, 3 or 4", err);
+    choices.gauge = ListChoice(options.gauge, FindMemberGauge, "Gauge", "12, 14 or 16", err);
+    choices.preGalvanized = options.preGalvanized;
+    if (!options.preGalvanized) {
+        if (!options.finish) {
+            err << "waybill-cli: a finish (--finish) is needed unless the member is "
+                   "pre-galvanized (--pregalv).\n";
+            return std::nullopt;
+        }
+        choices.finish = HitenFinish(*options.finish);
+        if (!choices.finish) {
+            PrintMessage(err, "Finish " + *options.finish + " is not a hi-tensile finish.");
+            return std::nullopt;
+        }
+    }
+    if (!MemberChoicesComplete(choices)) {
+        return std::nullopt;
+    }
+    return choices;
+}
+
+} // namespace
+
+int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    const auto options = ParseOptions(args, err);
+    if (!options) {
+        return 2;
+    }
+    const auto choices = Choices(*options, err);
+    if (!choices) {
+        return 1;
+    }
+
+    const auto opened = OpenReferenceDatabase(options->refdb.value_or(DefaultDatabase()));
+    if (!opened.database) {
+        PrintMessage(err, opened.error);
+        return 1;
+    }
+    Book book;
+    if (const auto failure = ReadDocument(options->in, book)) {
+        PrintMessage(err, failure->text);
+        return 1;
+    }
+    if (options->page > book.PageCount()) {
+        err << "waybill-cli: the document has " << book.PageCount() << " pages, not "
+            << options->page << "\n";
+        return 1;
+    }
+
+    BlockAttribDefs attribDefs(*opened.database);
+    const RenderContext context{*opened.database, kDefaultArea, &attribDefs};
+    PageView view;
+    SetTblkInfo(view, book);
+    book.GotoPage(options->page);
+    RenderPageData(view, book, options->page, context);
+    for (const UserMessage& message : view.messages) {
+        PrintMessage(err, message.text);
+    }
+    const auto target = FindMemberTarget(CadBase(view.titleBlock[TblkCadNumber]), view);
+    if (!target) {
+        err << "waybill-cli: page " << options->page << " is not a Zee or Cee page.\n";
+        return 1;
+    }
+    const auto encoding = EncodeMemberConfig(target->section, *choices);
+    const auto edit = encoding ? PlanMemberEdit(*target, view, *encoding) : std::nullopt;
+    if (!edit) {
+        err << "waybill-cli: the configuration gives no part code.\n";
+        return 1;
+    }
+    ApplyMemberEdit(view, *edit, CatalogFinishSteps());
+    ComposePageData(view, book);
+    book.FirstPage();
+
+    if (const auto writeFailure = WriteFWB(book, options->out)) {
+        PrintMessage(err, writeFailure->text);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace waybill::cli
