@@ -1,9 +1,7 @@
 #include "catalog/Finishes.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
-#include "model/FwbFile.h"
 #include "model/Page.h"
-#include "model/ReadDocument.h"
 #include "page/PageData.h"
 #include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
@@ -33,7 +31,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 struct Options {
     std::filesystem::path in;
     std::filesystem::path out;
-    std::optional<std::filesystem::path> refdb;
+    std::optional<std::string> refdb;
     int page = 0;
     std::string size;
     std::string flange;
@@ -151,24 +149,23 @@ int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::os
         return 1;
     }
 
-    const auto opened = OpenReferenceDatabase(options->refdb.value_or(DefaultDatabase()));
-    if (!opened.database) {
-        PrintMessage(err, opened.error);
+    const auto database = OpenDatabaseFor(options->refdb, err);
+    if (!database) {
         return 1;
     }
-    Book book;
-    if (const auto failure = ReadDocument(options->in, book)) {
-        PrintMessage(err, failure->text);
+    auto read = ReadDocumentFor(options->in, err);
+    if (!read) {
         return 1;
     }
+    Book& book = *read;
     if (options->page > book.PageCount()) {
         err << "waybill-cli: the document has " << book.PageCount() << " pages, not "
             << options->page << "\n";
         return 1;
     }
 
-    BlockAttribDefs attribDefs(*opened.database);
-    const RenderContext context{*opened.database, kDefaultArea, &attribDefs};
+    BlockAttribDefs attribDefs(*database);
+    const RenderContext context{*database, kDefaultArea, &attribDefs};
     PageView view;
     SetTblkInfo(view, book);
     book.GotoPage(options->page);
@@ -190,12 +187,7 @@ int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::os
     ApplyMemberEdit(view, *edit, CatalogFinishSteps());
     ComposePageData(view, book);
     book.FirstPage();
-
-    if (const auto writeFailure = WriteFWB(book, options->out)) {
-        PrintMessage(err, writeFailure->text);
-        return 1;
-    }
-    return 0;
+    return WriteDocumentFor(book, options->out, err) ? 0 : 1;
 }
 
 } // namespace waybill::cli
