@@ -1,13 +1,15 @@
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
 
 // A reference database with the 13-column member grid "hte" (three data rows), the
@@ -56,19 +58,12 @@ const std::string kCeePage = "**PAGEDEF\r\ncee00-01,Red-Oxide,GIRTS\r\nGRID: hte
                              "|CEE|C1|4|25'-0||||||||||\r\n"
                              "ATTRIBLK: cee00\r\n|D|X|Y|X|CEE SIZE|MATERIAL|STRIP SIZE|\r\n";
 
-struct CliRun {
-    int status;
-    std::string err;
-};
-
 class ConfigureMemberCommand : public ::testing::Test {
   protected:
     CliRun Run(std::vector<std::string> args) {
         args.insert(args.begin(), {in, out});
         args.insert(args.end(), {"--refdb", db});
-        std::ostringstream outText, err;
-        const int status = cli::ConfigureMember(args, outText, err);
-        return {status, err.str()};
+        return RunCommand(cli::ConfigureMember, args);
     }
 
     // Runs a command that must fail with status 1 and write nothing.

@@ -1,25 +1,19 @@
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 #include "model/FwbFile.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 CliRun Convert(const std::filesystem::path& in, const std::filesystem::path& out) {
-    std::ostringstream o, e;
-    const int status = cli::Convert({in.string(), out.string()}, o, e);
-    return {status, o.str(), e.str()};
+    return RunCommand(cli::Convert, {in.string(), out.string()});
 }
 
 const std::string kDocument = "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: JD\r\nIssue: \r\n"

@@ -1,27 +1,16 @@
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCommand(int (*command)(const std::vector<std::string>&, std::ostream&, std::ostream&),
-                  std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = command(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string Document(const std::string& job, const std::string& pages) {
     return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"

@@ -1,13 +1,15 @@
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
 
 // A reference database with one two-column grid "g" of three rows, and one "huge" whose
@@ -38,15 +40,8 @@ std::string Document(const std::string& pages) {
            pages;
 }
 
-struct CliRun {
-    int status;
-    std::string err;
-};
-
-CliRun Recompose(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::Recompose(args, out, err);
-    return {status, err.str()};
+CliRun Recompose(const std::vector<std::string>& args) {
+    return RunCommand(cli::Recompose, args);
 }
 
 TEST(RecomposeCommand, WritesEveryPageInCanonicalForm) {

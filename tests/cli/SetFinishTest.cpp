@@ -1,13 +1,15 @@
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
 
 // A reference database with the sheet grid "sht" (6 columns, 4 rows), a 13-column member
@@ -50,15 +52,8 @@ const std::string kMemberPage = "**PAGEDEF\r\nzee00-01,Pre-Galvanized,HI-TENSILE
                                 "GRID: hte\r\n|ZEE|Z1|2|4'-6|||||||||528Z14G|\r\n"
                                 "|ZEE|Z2|2|6'|||||||||528Z14G|\r\n";
 
-struct CliRun {
-    int status;
-    std::string err;
-};
-
-CliRun SetFinish(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = cli::SetFinish(args, out, err);
-    return {status, err.str()};
+CliRun SetFinish(const std::vector<std::string>& args) {
+    return RunCommand(cli::SetFinish, args);
 }
 
 class SetFinishCommand : public ::testing::Test {
