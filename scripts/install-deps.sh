@@ -10,6 +10,7 @@ packages=(
     libsqlite3-dev sqlite3
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth poppler-utils
+    locales
     fonts-dejavu-core fonts-liberation2
 )
 
