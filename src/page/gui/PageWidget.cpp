@@ -66,7 +66,9 @@ class NoDatabase : public ReferenceDatabase {
 
 PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     : self(owner), dialogs(dialogService) {
-    pageFont = QFont(QStringLiteral("Arial"));
+    // The drawing font, as on paper: cells and boxes hold its fraction and symbol characters
+    // (cable sizes, cut lengths), which another face would show as accented letters.
+    pageFont = QFont(QStringLiteral("ArialDT"));
     pageFont.setStyleHint(QFont::SansSerif);
 
     pageArea = new SheetPart(&self);
