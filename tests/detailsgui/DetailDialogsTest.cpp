@@ -72,102 +72,6 @@ std::string CadOf(const NewDetailPages& pages, std::size_t index = 0) {
     return pages && pages->size() > index ? (*pages)[index].CadNumber : "(no page)";
 }
 
-TEST_F(DetailDialogs, EveryEntryOpensItsDialogAndOkMakesTheDetail) {
-    struct Case {
-        std::function<NewDetailPages(const DetailDialogContext&)> start;
-        Typing typing;
-        std::vector<const char*> checks;
-        QString caption;
-        std::vector<std::string> cads;
-    };
-    const Typing gutter = {{"Width", "8"}, {"Depth", "6"}, {"RoofSlope", "4"}};
-    const Typing spout = {{"Width", "4"}, {"Depth", "3"}, {"Length", "8"}};
-    const Typing head = {{"GuWidth", "6"}, {"GuDepth", "5"}, {"DsWidth", "4"}, {"DsDepth", "3"}};
-    const Case cases[] = {
-        {[](auto& c) { return StartGutter(GutterKind::Oversize, c); },
-         gutter,
-         {},
-         "Oversized Gutter Detail",
-         {"trim22-01"}},
-        {[](auto& c) { return StartGutter(GutterKind::Standard, c); },
-         gutter,
-         {},
-         "Standard Gutter Detail",
-         {"trim22"}},
-        {[](auto& c) { return StartGutter(GutterKind::SevereIce, c); },
-         gutter,
-         {"optStormGrip"},
-         "Gutter Detail for Severe Icing",
-         {"trim26-01"}},
-        {[](auto& c) { return StartDownSpout(KickoutStyle::Standard, c); },
-         spout,
-         {"chkAddStrap"},
-         "Downspout Detail",
-         {"trim20", "trim24"}},
-        {[](auto& c) { return StartDownSpout(KickoutStyle::OldStyle, c); },
-         spout,
-         {},
-         "Downspout Detail",
-         {"trim21"}},
-        {[](auto& c) { return StartDownSpout(KickoutStyle::OldStyle, c); },
-         spout,
-         {"optStandard"},
-         "Downspout Detail",
-         {"trim20"}},
-        {StartDSOffset,
-         {{"Width", "4"}, {"Depth", "4"}, {"Offset", "1"}},
-         {},
-         "Downspout Offset",
-         {"trim29-00"}},
-        {[](auto& c) { return StartCondHead(CondHeadOffset::None, c); },
-         head,
-         {},
-         "Conductor Head Detail",
-         {"conhd"}},
-        {[](auto& c) { return StartCondHead(CondHeadOffset::Left, c); },
-         head,
-         {},
-         "Conductor Head Detail",
-         {"conhdl"}},
-        {[](auto& c) { return StartCondHead(CondHeadOffset::Right, c); },
-         head,
-         {},
-         "Conductor Head Detail",
-         {"conhdr"}},
-        {StartCapTrim, {{"Dim", "10"}}, {}, "Mansard Cap Trim", {"captrim"}},
-        {[](auto& c) { return StartEndDam(EndDamPanel::ApexSeam24R, c); },
-         {{"AngleP2", "90"}},
-         {},
-         "End Dam Detail",
-         {"enddam"}},
-        {[](auto& c) { return StartEndDam(EndDamPanel::ApexSeamIIPlus, c); },
-         {{"AngleP2", "90"}},
-         {},
-         "End Dam Detail",
-         {"enddam2"}},
-        {StartPreventRidgeCap,
-         {{"RoofSlope", "4"}, {"LegLength", "1"}},
-         {},
-         "Prevent Ridge Cap & End Cap",
-         {"trim27"}},
-        {StartSSeamRidgeCap,
-         {{"RoofSlope", "4"}, {"PPToRidge", "2"}, {"PanOHang", "1"}},
-         {"optApexSeam24R", "optHigh"},
-         "Apex Seam Ridge Cap & End Cap",
-         {"trim28"}},
-    };
-    for (const Case& c : cases) {
-        const NewDetailPages pages = c.start(Context(Ok(c.typing, c.checks)));
-        EXPECT_EQ(caption, c.caption);
-        ASSERT_TRUE(pages) << c.caption.toStdString();
-        ASSERT_EQ(pages->size(), c.cads.size());
-        for (std::size_t i = 0; i < c.cads.size(); ++i) {
-            EXPECT_EQ(CadOf(pages, i), c.cads[i]);
-        }
-    }
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 TEST_F(DetailDialogs, InputErrorKeepsTheDialogOpenOnItsField) {
     const NewDetailPages pages =
         StartCondHead(CondHeadOffset::None, Context([&](QDialog& dialog) {
@@ -204,15 +108,6 @@ TEST_F(DetailDialogs, SteepSlopeWarningCancelStaysOkGoesOn) {
     EXPECT_EQ(dialogs.messages[0].message, SteepSlopeWarning());
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(CadOf(pages), "trim22");
-}
-
-TEST_F(DetailDialogs, CancelMakesNothing) {
-    const NewDetailPages pages = StartCapTrim(Context([](QDialog& dialog) {
-        Type(dialog, {{"Dim", "10"}});
-        Press(dialog, "cmdCancel");
-    }));
-    EXPECT_FALSE(pages);
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(DetailDialogs, StandardGutterGreysOutWidthAndDepthAndOptionsFollowTheEntry) {
