@@ -5,6 +5,8 @@
 #include "units/Lengths.h"
 #include "units/Text.h"
 
+#include <vector>
+
 namespace waybill {
 namespace {
 
@@ -14,61 +16,41 @@ using details::ValueLine;
 constexpr const char* kAngleP2 = "AngleP2";
 constexpr const char* kNoEndDamMessage = "Invalid angle.  No end dam can be formed at this angle.";
 
-DetailResult EndDam24R(double s, double angle, const std::string& edNo) {
-    const float r1 = Round16(Single(0.75 / s));
-    const float r2 = Round16(Single(1 / s));
-    const float r3 = Round16(Single(0.5 / s));
-    const float r4 = Round16(Single(0.3125 / s));
-    const float r5 = Round16(Single(18.75 / s));
-    const float t = (r2 + r1 + r3 + r4) * 2 + r5;
-    const float t2 = t + 2;
+// An end dam's pieces from its edge to its middle piece: the drawing writes them out and back,
+// then the total width, the end dam number, the total plus 2 and the angle.
+DetailResult EndDamPage(const std::vector<float>& pieces, const char* block,
+                        const char* description, double angle, const std::string& edNo) {
+    const int n = static_cast<int>(pieces.size());
+    float sides = 0;
+    for (int i = 0; i + 1 < n; ++i) {
+        sides += pieces[static_cast<std::size_t>(i)];
+    }
+    const float total = sides * 2 + pieces.back();
 
-    ValueLine line(13, kNoEndDamMessage);
-    line.Length(0, r1, kAngleP2);
-    line.Length(1, r2, kAngleP2);
-    line.Length(2, r3, kAngleP2);
-    line.Length(3, r4, kAngleP2);
-    line.Length(4, r5, kAngleP2);
-    line.Length(5, r4, kAngleP2);
-    line.Length(6, r3, kAngleP2);
-    line.Length(7, r2, kAngleP2);
-    line.Length(8, r1, kAngleP2);
-    line.Length(9, t, kAngleP2);
-    line.Text(10, edNo);
-    line.Length(11, t2, kAngleP2);
-    line.Text(12, details::PlainNumber(angle, 15));
+    ValueLine line(2 * n + 3, kNoEndDamMessage);
+    for (int i = 0; i < 2 * n - 1; ++i) {
+        line.Length(i, pieces[static_cast<std::size_t>(i < n ? i : 2 * n - 2 - i)], kAngleP2);
+    }
+    line.Length(2 * n - 1, total, kAngleP2);
+    line.Text(2 * n, edNo);
+    line.Length(2 * n + 1, total + 2, kAngleP2);
+    line.Text(2 * n + 2, details::PlainNumber(angle, 15));
     if (line.Failure()) {
         return *line.Failure();
     }
-    return DetailPages{{MakeDetailPage("enddam", "End Dam Detail", {line.Block("enddam")})}, false};
+    return DetailPages{{MakeDetailPage(block, description, {line.Block(block)})}, false};
+}
+
+DetailResult EndDam24R(double s, double angle, const std::string& edNo) {
+    auto piece = [s](double inches) { return Round16(Single(inches / s)); };
+    return EndDamPage({piece(0.75), piece(1), piece(0.5), piece(0.3125), piece(18.75)}, "enddam",
+                      "End Dam Detail", angle, edNo);
 }
 
 DetailResult EndDamIIPlus(double s, double angle, const std::string& edNo) {
-    const float q1 = Round16(Single(0.8125 / s));
-    const float q2 = Round16(Single(0.625 / s));
-    const float q3 = Round16(Single(0.625 / s));
-    const float q4 = Round16(Single(19.8125 / s));
-    const float u = (q2 + q1 + q3) * 2 + q4;
-    const float u2 = u + 2;
-
-    ValueLine line(11, kNoEndDamMessage);
-    line.Length(0, q1, kAngleP2);
-    line.Length(1, q2, kAngleP2);
-    line.Length(2, q3, kAngleP2);
-    line.Length(3, q4, kAngleP2);
-    line.Length(4, q3, kAngleP2);
-    line.Length(5, q2, kAngleP2);
-    line.Length(6, q1, kAngleP2);
-    line.Length(7, u, kAngleP2);
-    line.Text(8, edNo);
-    line.Length(9, u2, kAngleP2);
-    line.Text(10, details::PlainNumber(angle, 15));
-    if (line.Failure()) {
-        return *line.Failure();
-    }
-    return DetailPages{{MakeDetailPage("enddam2", "End Dam Detail (Apex Seam-II/Apex Seam-Plus)",
-                                       {line.Block("enddam2")})},
-                       false};
+    auto piece = [s](double inches) { return Round16(Single(inches / s)); };
+    return EndDamPage({piece(0.8125), piece(0.625), piece(0.625), piece(19.8125)}, "enddam2",
+                      "End Dam Detail (Apex Seam-II/Apex Seam-Plus)", angle, edNo);
 }
 
 } // namespace
