@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 180
 
-.PHONY: all deps configure build test test-core test-asan run fuzz bench clean
+.PHONY: all deps configure build test test-core test-asan package test-package run fuzz bench clean
 
 all: build
 
@@ -29,7 +29,16 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-test: test-core test-asan
+# The Debian package, build/waybill_<version>_<arch>.deb, from the install rules.
+package: build
+	@cd $(BUILD) && cpack -G DEB >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD)/waybill_*.deb
+
+# The package checked as Debian and the desktops check it, and run from its installed layout.
+test-package: package
+	@bash packaging/check-package.sh $(BUILD)
+
+test: test-core test-package test-asan
 
 # The editor opens a sample job: a copy of the shipped default document, made once, so
 # what is typed and saved there never touches the template in the program folder.

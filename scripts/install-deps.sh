@@ -10,6 +10,8 @@ packages=(
     libsqlite3-dev sqlite3
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth poppler-utils
+    dpkg-dev file librsvg2-bin gzip
+    lintian desktop-file-utils appstream man-db shared-mime-info xdg-utils
     locales
     fonts-dejavu-core fonts-liberation2
 )

@@ -1,6 +1,7 @@
 #include "cli/CommandSupport.h"
 
 #include "app/AppSettings.h"
+#include "app/ProgramFolder.h"
 #include "model/FwbFile.h"
 #include "model/ReadDocument.h"
 #include "platform/Cp1252.h"

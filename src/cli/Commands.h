@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/CommandHelp.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,6 +17,8 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
 int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The detail command's generators with their variants and fields.
+std::vector<GeneratorWords> DetailGeneratorWords();
 // Only in the Qt build (WAYBILL_CLI_PDF): it paints the sheets.
 int Pdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

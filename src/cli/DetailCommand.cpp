@@ -148,6 +148,15 @@ int IndexOf(const std::vector<const char*>& words, std::string_view word) {
 
 } // namespace
 
+std::vector<GeneratorWords> DetailGeneratorWords() {
+    std::vector<GeneratorWords> words;
+    for (const Generator& generator : Generators()) {
+        words.push_back({generator.name, {generator.variants.begin(), generator.variants.end()},
+                         {generator.fields.begin(), generator.fields.end()}});
+    }
+    return words;
+}
+
 int Detail(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     if (args.size() < 3) {
         return Usage(err, "IN, OUT and GENERATOR are needed");

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
+#include "app/ProgramFolder.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
-#include "platform/StoredSettings.h"
 #include "tensile/PunchExport.h"
 
 namespace waybill::cli {

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
+#include "app/ProgramFolder.h"
 #include "cli/CommandSupport.h"
 #include "model/Book.h"
 #include "platform/AtomicFile.h"
 #include "platform/gui/QtText.h"
-#include "platform/StoredSettings.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
 #include "refdb/ReferenceDatabase.h"
@@ -78,13 +78,13 @@ int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     }
 
     const auto application = StartPainting();
-    const QString programFolder = FromUtf8(PathText(ProgramFolder()));
-    if (!LoadDrawingFont(programFolder)) {
+    const std::filesystem::path programFolder = ProgramFolder();
+    if (!LoadDrawingFont(QString::fromStdU16String(programFolder.u16string()))) {
         err << "The drawing font fonts/ArialDT.ttf could not be loaded; another face is used.\n";
     }
     BlockAttribDefs attribDefs(*database);
     BlockLibrary blocks;
-    blocks.SetFolder(ProgramFolder() / "blocks");
+    blocks.SetFolder(programFolder / "blocks");
     SheetSources sources{*database, attribDefs, blocks, DrawingFontMeasurer()};
     const PdfDocument pdf = MakePdf(book, range, sources, FromUtf8(PathText(in.stem())));
     for (const UserMessage& message : pdf.messages) {

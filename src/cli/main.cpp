@@ -1,3 +1,4 @@
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 
 #include <iostream>
@@ -5,83 +6,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kUsage = R"(usage: waybill-cli COMMAND [ARGS]
-
-Commands:
-  convert IN OUT   Read IN (a legacy ".wbl" document or a ".fwb" document) and write it
-                   to OUT as a ".fwb" document. On a read failure the message goes to
-                   stderr, the exit status is 1 and OUT is not created.
-  recompose IN.fwb OUT.fwb [--refdb FILE]
-                   Render every page of IN and compose it back, as if each page had been
-                   shown in the editor and left unchanged, then write OUT. The reference
-                   database is FILE, else the "DefDB" setting, else DefWaybill.db beside
-                   the program. A grid missing from the database is reported on stderr and
-                   its page keeps its stored grid lines.
-  set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]
-                   Do on each page in the range (default: all; --pages N for one page)
-                   what picking FINISH from the page's finish list does in the editor:
-                   the page's finish becomes FINISH as the list spells it (letter case
-                   ignored), then the page's part numbers follow it. Other pages are
-                   written unchanged. A FINISH some page in the range does not offer is
-                   reported on stderr, the exit status is 1 and OUT is not written. The
-                   reference database is found as for recompose.
-  detail IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]
-                   Run a trim-detail generator as its dialog's OK would and add the new
-                   page(s) at the end of IN, then write OUT. GENERATOR and VARIANT:
-                     gutter oversize|standard|severeice
-                       Width Depth RoofSlope SFNumber PanelType (1 Apex Span,
-                       2 Apex Seam-24R, 3 StormGrip)
-                     downspout standard|oldstyle
-                       Width Depth Length SFNumber StrapSFNumber AddStrap (1 ticks it)
-                     ds-offset      Width Depth Offset SFNumber
-                     cond-head none|left|right
-                       GuWidth GuDepth DsWidth DsDepth CHNumber ValleyGutterNo
-                     cap-trim       Dim CtSF BcSF
-                     end-dam AS24R|IIPlus
-                       AngleP2 EdNo
-                     ridge-cap prevent
-                       RoofSlope LegLength RcSFNo EcSFNo
-                     ridge-cap sseam
-                       RoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16,
-                       2 Apex Seam-24R) Clip (1 Low, 2 High)
-                   Field names ignore case; a value is the text as typed into the box
-                   (Length, Offset, LegLength, PPToRidge and PanOHang in ft.iiss form);
-                   a field left out is an empty box, an option left out is its first
-                   choice. An input error goes to stderr with status 1 and OUT is not
-                   written; the steep-slope warning goes to stderr and the page is made.
-  export-table IN.fwb OUT.txt [--refdb FILE]
-                   Write the line items of IN as the order-entry table OUT, as the editor's
-                   Export Table does, and print the summary. Any stop (no job number, a bad
-                   cell, an invalid finish, nothing to export) goes to stderr with the page,
-                   row and column of a bad cell; the exit status is then 1 and OUT is left
-                   as it was (not created).
-  export-punches IN.fwb DAT (--all | --only) [--templates FILE]
-                   Update the special patterns file DAT with the Cee and Zee members of IN,
-                   as the editor's Export Punches does: all members, or only those with "A"
-                   dimensions or mismatched punches. The templates are FILE, else
-                   PunchTemplates.txt beside the program. A message that stops the export
-                   goes to stderr, the exit status is 1 and DAT is byte-for-byte as before.
-                   Members left out for too many lead punches are listed on stderr; the
-                   file is still written.
-  pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]
-                   Print the pages of IN (all, or A to B) into OUT as one PDF, one
-                   landscape Letter sheet per page, without a display. The reference
-                   database is found as for recompose. A missing grid or block is reported
-                   on stderr and the PDF is still written. Built with the editor only.
-  configure-member IN.fwb OUT.fwb --page N --size S --flange F --gauge G [--pregalv]
-                   [--finish NAME] [--refdb FILE]
-                   Do on page N what OK in the member editor does: S is the member depth
-                   (4, 6, 8, 10, 12 or 14), F the nominal flange width (2, 3 or 4), G the
-                   gauge (12, 14 or 16); --pregalv ticks "Pre-Galvanized", else NAME, a
-                   hi-tensile finish (letter case ignored), is required. The attribute
-                   values, finish, description and every row's part number follow. A page
-                   that is not a Zee or Cee page, a value not in the lists or a missing or
-                   unknown finish goes to stderr, the exit status is 1 and OUT is not
-                   written. Other pages are written unchanged. The reference database is
-                   found as for recompose.
-  --help           Show this list.
-)";
 
 #ifdef WAYBILL_CLI_PDF
 using waybill::cli::Pdf;
@@ -92,20 +16,80 @@ int Pdf(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
 }
 #endif
 
-struct Command {
-    const char* name;
-    int (*run)(const std::vector<std::string>&, std::ostream&, std::ostream&);
-};
+using waybill::cli::CliCommand;
 
-constexpr Command kCommands[] = {
-    {"convert", waybill::cli::Convert},
-    {"recompose", waybill::cli::Recompose},
-    {"set-finish", waybill::cli::SetFinish},
-    {"detail", waybill::cli::Detail},
-    {"export-table", waybill::cli::ExportTableCommand},
-    {"export-punches", waybill::cli::ExportPunchesCommand},
-    {"pdf", Pdf},
-    {"configure-member", waybill::cli::ConfigureMember},
+// The commands: --help, the manual page and the shell's completion are all written from here.
+constexpr CliCommand kCommands[] = {
+    {"convert", "IN OUT",
+     "Read IN (a legacy \".wbl\" document, or a \".fwb\" document) and write it to OUT as a "
+     "\".fwb\" document. On a read failure the message goes to stderr, the exit status is 1 "
+     "and OUT is not created.",
+     waybill::cli::Convert},
+    {"recompose", "IN.fwb OUT.fwb [--refdb FILE]",
+     "Render every page of IN and compose it back, as if each page had been shown in the "
+     "editor and left unchanged, then write OUT. The reference database is FILE, else the "
+     "\"DefDB\" setting, else DefWaybill.db in the program folder. A grid missing from the "
+     "database is reported on stderr and its page keeps its stored grid lines.",
+     waybill::cli::Recompose},
+    {"set-finish", "IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]",
+     "Do on each page in the range (default: all; --pages N for one page) what picking FINISH "
+     "from the page's finish list does in the editor: the page's finish becomes FINISH as the "
+     "list spells it (letter case ignored), then the page's part numbers follow it. Other "
+     "pages are written unchanged. A FINISH some page in the range does not offer is reported "
+     "on stderr, the exit status is 1 and OUT is not written. The reference database is found "
+     "as for recompose.",
+     waybill::cli::SetFinish},
+    {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]",
+     "Run a trim-detail generator as its dialog's OK would and add the new page(s) at the end "
+     "of IN, then write OUT. GENERATOR, VARIANT and the fields:\n\n"
+     "gutter oversize|standard|severeice\tWidth Depth RoofSlope SFNumber PanelType "
+     "(1 Apex Span, 2 Apex Seam-24R, 3 StormGrip)\n\n"
+     "downspout standard|oldstyle\tWidth Depth Length SFNumber StrapSFNumber AddStrap "
+     "(1 ticks it)\n\n"
+     "ds-offset\tWidth Depth Offset SFNumber\n\n"
+     "cond-head none|left|right\tGuWidth GuDepth DsWidth DsDepth CHNumber ValleyGutterNo\n\n"
+     "cap-trim\tDim CtSF BcSF\n\n"
+     "end-dam AS24R|IIPlus\tAngleP2 EdNo\n\n"
+     "ridge-cap prevent\tRoofSlope LegLength RcSFNo EcSFNo\n\n"
+     "ridge-cap sseam\tRoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16, "
+     "2 Apex Seam-24R) Clip (1 Low, 2 High)\n\n"
+     "Field names ignore case; a value is the text as typed into the box (Length, Offset, "
+     "LegLength, PPToRidge and PanOHang in ft.iiss form); a field left out is an empty box, "
+     "an option left out is its first choice. An input error goes to stderr with status 1 and "
+     "OUT is not written; the steep-slope warning goes to stderr and the page is made.",
+     waybill::cli::Detail},
+    {"export-table", "IN.fwb OUT.txt [--refdb FILE]",
+     "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
+     "does, and print the summary. Any stop (no job number, a bad cell, an invalid finish, "
+     "nothing to export) goes to stderr with the page, row and column of a bad cell; the exit "
+     "status is then 1 and OUT is left as it was (not created). The reference database is "
+     "found as for recompose.",
+     waybill::cli::ExportTableCommand},
+    {"export-punches", "IN.fwb DAT (--all | --only) [--templates FILE]",
+     "Update the special patterns file DAT with the Cee and Zee members of IN, as the "
+     "editor's Export Punches does: all members, or only those with \"A\" dimensions or "
+     "mismatched punches. The templates are FILE, else PunchTemplates.txt in the program "
+     "folder. A message that stops the export goes to stderr, the exit status is 1 and DAT is "
+     "byte-for-byte as before. Members left out for too many lead punches are listed on "
+     "stderr; the file is still written.",
+     waybill::cli::ExportPunchesCommand},
+    {"pdf", "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]",
+     "Print the pages of IN (all, or A to B) into OUT as one PDF, one landscape Letter sheet "
+     "per page, without a display. The reference database is found as for recompose. A "
+     "missing grid or block is reported on stderr and the PDF is still written. Built with "
+     "the editor only.",
+     Pdf},
+    {"configure-member",
+     "IN.fwb OUT.fwb --page N --size S --flange F --gauge G [--pregalv] [--finish NAME] "
+     "[--refdb FILE]",
+     "Do on page N what OK in the member editor does: S is the member depth (4, 6, 8, 10, 12 "
+     "or 14), F the nominal flange width (2, 3 or 4), G the gauge (12, 14 or 16); --pregalv "
+     "ticks \"Pre-Galvanized\", else NAME, a hi-tensile finish (letter case ignored), is "
+     "required. The attribute values, finish, description and every row's part number "
+     "follow. A page that is not a Zee or Cee page, a value not in the lists or a missing or "
+     "unknown finish goes to stderr, the exit status is 1 and OUT is not written. Other pages "
+     "are written unchanged. The reference database is found as for recompose.",
+     waybill::cli::ConfigureMember},
 };
 
 } // namespace
@@ -113,15 +97,29 @@ constexpr Command kCommands[] = {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::cout << kUsage;
+        WriteUsage(std::cout, kCommands);
         return args.empty() ? 2 : 0;
     }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "waybill-cli " << WAYBILL_VERSION << '\n';
+        return 0;
+    }
+    // For the build, which installs what these write beside the program.
+    if (args.size() == 1 && args[0] == "--man") {
+        WriteManPage(std::cout, kCommands, WAYBILL_VERSION);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--bash-completion") {
+        WriteBashCompletion(std::cout, kCommands, waybill::cli::DetailGeneratorWords());
+        return 0;
+    }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    for (const Command& command : kCommands) {
+    for (const CliCommand& command : kCommands) {
         if (args[0] == command.name) {
             return command.run(rest, std::cout, std::cerr);
         }
     }
-    std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
+    std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n";
+    WriteUsage(std::cerr, kCommands);
     return 2;
 }

@@ -7,9 +7,6 @@
 
 namespace waybill {
 
-// The folder that holds the running executable.
-std::filesystem::path ProgramFolder();
-
 // The file of the per-user settings store that the editor and the launcher write (through
 // Qt, application "Waybill"): on Linux $XDG_CONFIG_HOME/Waybill/Waybill.conf, else
 // ~/.config/Waybill/Waybill.conf. Nothing where the store is not a file.

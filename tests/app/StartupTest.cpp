@@ -77,6 +77,24 @@ TEST_F(StartupTest, TheCommandLineDocumentOpensInStandardOrder) {
     EXPECT_FALSE(Enabled("mnuOptSort"));
 }
 
+TEST(CommandLineTest, TheArgumentsAreOneDocumentPathAndALeadingDashDashIsDropped) {
+    struct Case {
+        QStringList arguments;
+        QString document;
+    };
+    for (const Case& c : {
+             Case{{"waybill"}, ""},
+             Case{{"waybill", "/jobs/job", "7.fwb"}, "/jobs/job 7.fwb"},
+             Case{{"waybill", " /jobs/a.fwb "}, "/jobs/a.fwb"},
+             Case{{"waybill", "--", "--help"}, "--help"},
+             Case{{"waybill", "--", "-x", "y.fwb"}, "-x y.fwb"},
+             Case{{"waybill", "a.fwb", "--"}, "a.fwb --"},
+             Case{{"waybill", "--version", "b.fwb"}, "--version b.fwb"},
+         }) {
+        EXPECT_EQ(CommandLineDocument(c.arguments), c.document) << c.arguments.join('|').toStdString();
+    }
+}
+
 TEST(QSettingsStoreTest, ValuesRoundTripAsUtf8) {
     test::TempDir dir;
     const QString file = Q(dir / "Waybill.conf");

@@ -94,7 +94,8 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
 }
 
 QString CommandLineDocument(const QStringList& arguments) {
-    return arguments.mid(1).join(QLatin1Char(' ')).trimmed();
+    const qsizetype first = arguments.size() > 1 && arguments[1] == QLatin1String("--") ? 2 : 1;
+    return arguments.mid(first).join(QLatin1Char(' ')).trimmed();
 }
 
 } // namespace waybill

@@ -55,7 +55,8 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
                                              const QString& commandLine);
 
 // The command line as one document path: the arguments after the program, joined by blanks
-// (a path with blanks may arrive split), trimmed.
+// (a path with blanks may arrive split), trimmed. A first argument "--" is left out, so
+// that a document named like one of the program's options can be opened.
 QString CommandLineDocument(const QStringList& arguments);
 
 } // namespace waybill

@@ -1,22 +1,69 @@
 // Waybill, the editor: start-up, then the event loop until the main window closes.
+#include "app/ProgramFolder.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
 #include "platform/gui/DialogService.h"
 
+#include <cstdio>
+#include <cstring>
 #include <QApplication>
 #include <QIcon>
 
+namespace {
+
+constexpr const char* kHelp = R"(usage: waybill [FILE]
+       waybill -- FILE
+
+Opens the waybill document FILE (a ".fwb" document, or a legacy ".wbl" document, which is
+imported) in the editor, or a new document when FILE is left out. FILE is the whole command
+line, so a path with blanks needs no quotes. A document named like an option below opens
+after "--".
+
+  --help      Show this text.
+  --version   Show the program's version.
+
+The settings are kept in ~/.config/Waybill/Waybill.conf, recovery copies of changed
+documents in ~/.local/share/Waybill/Waybill/recovery.
+)";
+
+// Only the exact options, each alone: any other command line is a document path.
+bool PrintInformation(int argc, char** argv) {
+    if (argc != 2) {
+        return false;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("waybill %s\n", WAYBILL_VERSION);
+        return true;
+    }
+    if (std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kHelp, stdout);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Before the application object, which would need a display.
+    if (PrintInformation(argc, argv)) {
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Waybill"));
     QApplication::setOrganizationName(QStringLiteral("Waybill"));
-    QApplication::setWindowIcon(
-        QIcon(QApplication::applicationDirPath() + QStringLiteral("/Waybill.png")));
+    // The desktop entry's name, so that the window groups with it and takes its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("waybill"));
+
+    const QString programFolder =
+        QString::fromStdU16String(waybill::ProgramFolder().u16string());
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("waybill"), QIcon(programFolder + QStringLiteral("/Waybill.png"))));
 
     const auto settings = waybill::QSettingsStore::ForUser();
     waybill::QtDialogService dialogs;
-    waybill::WaybillMain module(QApplication::applicationDirPath(), *settings);
+    waybill::WaybillMain module(programFolder, *settings);
     const auto window = waybill::StartWaybill(module, dialogs, waybill::RunModal,
                                               waybill::CommandLineDocument(app.arguments()));
     if (!window) {

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Checks the Debian package that "make package" built in BUILD: Debian's lint, the desktop
+# entry, the AppStream metadata, the document types and the manual pages; then runs the
+# unpacked tree's waybill-cli on the package's own sample, so the data is found through the
+# installed layout alone.
+set -euo pipefail
+
+build=${1:?usage: check-package.sh BUILD}
+deb=$(ls -t "$build"/waybill_*_*.deb | head -n 1)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() {
+    echo "check-package: $*" >&2
+    failed=1
+}
+
+echo "== $deb"
+# Errors and warnings fail; an override in the package says why it is one.
+if ! lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.txt" 2>&1; then
+    cat "$work/lintian.txt" >&2
+    fail "lintian found errors or warnings"
+fi
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+desktop-file-validate "$root/usr/share/applications/waybill.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$work/appstream.txt" ||
+    { cat "$work/appstream.txt" >&2; fail "AppStream metadata"; }
+
+# The document types as the desktops read them: .fwb by name and by its first bytes.
+mkdir -p "$work/mime/packages"
+cp "$root/usr/share/mime/packages/waybill.xml" "$work/mime/packages/"
+update-mime-database "$work/mime" || fail "shared-mime-info rejects waybill.xml"
+grep -q '^application/x-waybill:\*\.fwb$' "$work/mime/globs" || fail "no *.fwb glob"
+grep -q '^application/x-waybill-legacy:\*\.wbl$' "$work/mime/globs" || fail "no *.wbl glob"
+head -c 10 "$root/usr/share/waybill/Default.fwb" | grep -qx 'VB WAYBILL' ||
+    fail "the shipped document does not start with the magic of waybill.xml"
+
+# Each manual page renders without a warning (what lintian's man check runs, too).
+for page in "$root"/usr/share/man/man1/*.1.gz; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+done
+bash -n "$root/usr/share/bash-completion/completions/waybill-cli" || fail "bash completion"
+
+# The unpacked programs, with settings of their own, find the data through ../share/waybill.
+export XDG_CONFIG_HOME=$work/config HOME=$work/home
+mkdir -p "$XDG_CONFIG_HOME" "$HOME"
+cli=$root/usr/bin/waybill-cli
+version=$("$cli" --version) || fail "waybill-cli --version"
+[[ $version =~ ^waybill-cli\ [0-9] ]] || fail "waybill-cli --version says \"$version\""
+zcat "$root/usr/share/doc/waybill/changelog.gz" | head -n 1 | grep -qF "(${version#waybill-cli })" ||
+    fail "packaging/changelog has no entry for version ${version#waybill-cli }"
+for program in waybill waybillstart; do
+    "$root/usr/bin/$program" --version >/dev/null || fail "$program --version"
+done
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$cli" pdf "$root/usr/share/waybill/Default.fwb" "$work/Default.pdf" 2>"$work/pdf.txt"; then
+    # A missing block or font would be reported on stderr.
+    [ ! -s "$work/pdf.txt" ] || { cat "$work/pdf.txt" >&2; fail "waybill-cli pdf reported problems"; }
+    pdffonts "$work/Default.pdf" | grep -q ArialDT || fail "the PDF lacks the installed drawing font"
+else
+    cat "$work/pdf.txt" >&2
+    fail "waybill-cli pdf on the installed sample"
+fi
+
+[ "$failed" -eq 0 ] && echo "check-package: all checks passed"
+exit "$failed"

@@ -1,0 +1,308 @@
+#include "cli/CommandHelp.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace waybill::cli {
+namespace {
+
+constexpr std::size_t kWidth = 80;
+
+constexpr std::string_view kExitStatus =
+    "0 success, 1 the input could not be read or the output written, 2 wrong usage.";
+
+std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            return parts;
+        }
+        start = end + separator.size();
+    }
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    for (std::string_view word : Split(text, " ")) {
+        if (!word.empty()) {
+            words.push_back(word);
+        }
+    }
+    return words;
+}
+
+// `text` filled into lines of at most kWidth columns (a longer word gets a line of its own),
+// the first indented by `first` blanks, the others by `rest`.
+void WriteWrapped(std::ostream& out, std::string_view text, std::size_t first, std::size_t rest) {
+    std::size_t column = 0;
+    for (std::string_view word : Words(text)) {
+        if (column == 0) {
+            out << std::string(first, ' ') << word;
+            column = first + word.size();
+        } else if (column + 1 + word.size() > kWidth) {
+            out << '\n' << std::string(rest, ' ') << word;
+            column = rest + word.size();
+        } else {
+            out << ' ' << word;
+            column += 1 + word.size();
+        }
+    }
+    out << '\n';
+}
+
+// A list entry "TERM\tTEXT", or nothing for an ordinary paragraph.
+struct Entry {
+    std::string_view term;
+    std::string_view text;
+};
+std::optional<Entry> AsEntry(std::string_view paragraph) {
+    const std::size_t tab = paragraph.find('\t');
+    if (tab == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Entry{paragraph.substr(0, tab), paragraph.substr(tab + 1)};
+}
+
+// Text for a roff line: backslashes and minus signs escaped, a leading control character
+// made plain.
+std::string Roff(std::string_view text) {
+    std::string out;
+    if (!text.empty() && (text.front() == '.' || text.front() == '\'')) {
+        out = "\\&";
+    }
+    for (const char c : text) {
+        if (c == '\\') {
+            out += "\\e";
+        } else if (c == '-') {
+            out += "\\-";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) {
+        text += (text.empty() ? "" : " ") + word;
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis) {
+    const std::vector<std::string_view> tokens = Words(synopsis);
+    const auto bare = [](std::string_view token) {
+        const std::size_t first = token.find_first_not_of("[(");
+        const std::size_t last = token.find_last_not_of("])");
+        return first == std::string_view::npos ? std::string_view()
+                                                : token.substr(first, last - first + 1);
+    };
+    std::vector<SynopsisOption> options;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const std::string_view name = bare(tokens[i]);
+        if (!name.starts_with("--")) {
+            continue;
+        }
+        SynopsisOption option{std::string(name)};
+        const bool closed = tokens[i].back() == ']' || tokens[i].back() == ')';
+        if (!closed && i + 1 < tokens.size() && tokens[i + 1] != "|" &&
+            !bare(tokens[i + 1]).starts_with("--")) {
+            option.value = bare(tokens[i + 1]) == "FILE" ? SynopsisOption::Value::File
+                                                         : SynopsisOption::Value::Text;
+        }
+        if (std::find(options.begin(), options.end(), option) == options.end()) {
+            options.push_back(option);
+        }
+    }
+    return options;
+}
+
+void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
+    out << "usage: waybill-cli COMMAND [ARGS]\n"
+           "       waybill-cli --help | --version\n\n"
+           "Commands:\n";
+    for (const CliCommand& command : commands) {
+        WriteWrapped(out, std::string(command.name) + " " + std::string(command.synopsis), 2, 6);
+        for (std::string_view paragraph : Split(command.description, "\n\n")) {
+            if (const auto entry = AsEntry(paragraph)) {
+                WriteWrapped(out, entry->term, 8, 8);
+                WriteWrapped(out, entry->text, 10, 10);
+            } else {
+                WriteWrapped(out, paragraph, 6, 6);
+            }
+        }
+        out << '\n';
+    }
+    out << "Options:\n"
+           "  --help       Show this list.\n"
+           "  --version    Show the version.\n\n";
+    WriteWrapped(out, "Exit status: " + std::string(kExitStatus), 0, 0);
+}
+
+void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
+                  std::string_view version) {
+    out << ".TH WAYBILL\\-CLI 1 \"\" \"Waybill " << Roff(version) << "\" \"User Commands\"\n"
+        << ".SH NAME\n"
+           "waybill\\-cli \\- work on Waybill documents from scripts\n"
+           ".SH SYNOPSIS\n"
+           ".B waybill\\-cli\n"
+           ".I COMMAND\n"
+           ".RI [ ARGS ]\n"
+           ".br\n"
+           ".B waybill\\-cli\n"
+           ".BR \\-\\-help \" | \" \\-\\-version\n"
+           ".SH DESCRIPTION\n"
+           ".B waybill\\-cli\n"
+           "does what the commands of the Waybill editor do, without a window, on documents "
+           "named on its command line: it converts legacy documents, recomposes pages, sets "
+           "finishes, adds trim-detail pages, configures members, exports the order-entry "
+           "table and the punch patterns, and prints to PDF.\n"
+           ".SH COMMANDS\n";
+    for (const CliCommand& command : commands) {
+        out << ".TP\n\\fB" << Roff(command.name) << "\\fR " << Roff(command.synopsis) << '\n';
+        bool first = true;
+        bool inList = false;
+        for (std::string_view paragraph : Split(command.description, "\n\n")) {
+            if (const auto entry = AsEntry(paragraph)) {
+                out << (inList ? "" : ".RS\n") << ".TP\n\\fB" << Roff(entry->term) << "\\fR\n"
+                    << Roff(entry->text) << '\n';
+                inList = true;
+            } else {
+                out << (inList ? ".RE\n" : "") << (first ? "" : ".IP\n") << Roff(paragraph)
+                    << '\n';
+                inList = false;
+            }
+            first = false;
+        }
+        out << (inList ? ".RE\n" : "");
+    }
+    out << ".SH OPTIONS\n"
+           ".TP\n.B \\-\\-help\nShow the commands and exit.\n"
+           ".TP\n.B \\-\\-version\nShow the version and exit.\n"
+           ".SH EXIT STATUS\n"
+        << Roff(kExitStatus) << "\n"
+        << ".SH FILES\n"
+           ".TP\n.I DefWaybill.db\n"
+           "The reference database in the program folder, used when neither \\-\\-refdb nor "
+           "the DefDB setting names another.\n"
+           ".TP\n.I PunchTemplates.txt\n"
+           "The punch templates in the program folder, used when \\-\\-templates names "
+           "none.\n"
+           ".TP\n.I ~/.config/Waybill/Waybill.conf\n"
+           "The editor's settings (\\fB$XDG_CONFIG_HOME/Waybill/Waybill.conf\\fR when that "
+           "variable is set); the DefDB key of its [Config] section names the reference "
+           "database.\n"
+           ".PP\n"
+           "The program folder is the folder of the program when it holds Default.fwb, else "
+           "\\&../share/waybill beside it (\\fI/usr/share/waybill\\fR when installed from "
+           "the package).\n"
+           ".SH SEE ALSO\n"
+           ".BR waybill (1),\n"
+           ".BR waybillstart (1)\n";
+}
+
+void WriteBashCompletion(std::ostream& out, std::span<const CliCommand> commands,
+                         std::span<const GeneratorWords> generators) {
+    std::vector<std::string> names;
+    for (const CliCommand& command : commands) {
+        names.emplace_back(command.name);
+    }
+    names.insert(names.end(), {"--help", "--version"});
+    out << "# bash completion for waybill-cli (written by waybill-cli --bash-completion)\n"
+           "_waybill_cli()\n"
+           "{\n"
+           "    local cur prev words cword\n"
+           "    _init_completion -n = || return\n"
+           "    if ((cword == 1)); then\n"
+           "        COMPREPLY=($(compgen -W '"
+        << Joined(names)
+        << "' -- \"$cur\"))\n"
+           "        return\n"
+           "    fi\n"
+           "    case ${words[1]} in\n";
+    for (const CliCommand& command : commands) {
+        const std::vector<SynopsisOption> options = SynopsisOptions(command.synopsis);
+        std::vector<std::string> all, files, texts;
+        for (const SynopsisOption& option : options) {
+            all.push_back(option.name);
+            if (option.value == SynopsisOption::Value::File) {
+                files.push_back(option.name);
+            } else if (option.value == SynopsisOption::Value::Text) {
+                texts.push_back(option.name);
+            }
+        }
+        out << "    " << command.name << ")\n";
+        if (!files.empty() || !texts.empty()) {
+            out << "        case $prev in\n";
+            for (const auto& [group, action] :
+                 {std::pair{&files, "_filedir; return"}, std::pair{&texts, "return"}}) {
+                std::string pattern;
+                for (const std::string& name : *group) {
+                    pattern += (pattern.empty() ? "" : "|") + name;
+                }
+                if (!pattern.empty()) {
+                    out << "        " << pattern << ") " << action << " ;;\n";
+                }
+            }
+            out << "        esac\n";
+        }
+        if (!all.empty()) {
+            out << "        if [[ $cur == -* ]]; then\n"
+                   "            COMPREPLY=($(compgen -W '"
+                << Joined(all)
+                << "' -- \"$cur\"))\n"
+                   "            return\n"
+                   "        fi\n";
+        }
+        if (command.name == "detail") {
+            std::vector<std::string> generatorNames;
+            for (const GeneratorWords& generator : generators) {
+                generatorNames.emplace_back(generator.name);
+            }
+            // The arguments are IN OUT GENERATOR [VARIANT] [Field=value ...], from words[2].
+            out << "        local n=$((cword - 2)) choices=\n"
+                   "        if ((n == 2)); then\n"
+                   "            COMPREPLY=($(compgen -W '"
+                << Joined(generatorNames)
+                << "' -- \"$cur\"))\n"
+                   "            return\n"
+                   "        fi\n"
+                   "        if ((n > 2)); then\n"
+                   "            case ${words[4]} in\n";
+            for (const GeneratorWords& generator : generators) {
+                std::vector<std::string> fields, variants;
+                for (std::string_view field : generator.fields) {
+                    fields.push_back(std::string(field) + "=");
+                }
+                for (std::string_view variant : generator.variants) {
+                    variants.emplace_back(variant);
+                }
+                out << "            " << generator.name << ")\n"
+                    << "                choices='" << Joined(fields) << "'\n";
+                if (!variants.empty()) {
+                    out << "                ((n == 3)) && choices=\"" << Joined(variants)
+                        << " $choices\"\n";
+                }
+                out << "                ;;\n";
+            }
+            out << "            esac\n"
+                   "            COMPREPLY=($(compgen -W \"$choices\" -- \"$cur\"))\n"
+                   "            [[ ${COMPREPLY[0]-} == *= ]] && compopt -o nospace\n"
+                   "            return\n"
+                   "        fi\n";
+        }
+        out << "        ;;\n";
+    }
+    out << "    esac\n"
+           "    _filedir\n"
+           "} &&\n"
+           "    complete -F _waybill_cli waybill-cli\n";
+}
+
+} // namespace waybill::cli

@@ -1,0 +1,120 @@
+#include "cli/CommandHelp.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace waybill::cli {
+namespace {
+
+using Value = SynopsisOption::Value;
+
+int Run(const std::vector<std::string>&, std::ostream&, std::ostream&) {
+    return 0;
+}
+
+const CliCommand kTable[] = {
+    {"copy", "IN OUT [--refdb FILE] [--pages A-B]",
+     "Copy IN to OUT, a sentence long enough to need a second line when it is wrapped at "
+     "eighty columns.\n\n"
+     "first-word\tWhat the first word means.\n\n"
+     "second\tAnd the second.\n\n"
+     ".dotted -minus \\ after the list.",
+     Run},
+    {"detail", "IN (--all | --only) [--flag]", "Detail IN.", Run},
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(CommandHelpTest, SynopsisOptionsKnowWhichTakeAFileOrAnotherValue) {
+    struct Case {
+        const char* synopsis;
+        std::vector<SynopsisOption> options;
+    };
+    for (const Case& c : {
+             Case{"IN OUT", {}},
+             Case{"IN [--refdb FILE] [--pages A-B]",
+                  {{"--refdb", Value::File}, {"--pages", Value::Text}}},
+             Case{"IN DAT (--all | --only) [--templates FILE]",
+                  {{"--all"}, {"--only"}, {"--templates", Value::File}}},
+             Case{"IN --page N [--pregalv] [--finish NAME]",
+                  {{"--page", Value::Text}, {"--pregalv"}, {"--finish", Value::Text}}},
+             Case{"IN [--a] --b --b", {{"--a"}, {"--b"}}},
+         }) {
+        EXPECT_EQ(SynopsisOptions(c.synopsis), c.options) << c.synopsis;
+    }
+}
+
+TEST(CommandHelpTest, UsageWrapsAtEightyColumnsAndIndentsListEntries) {
+    std::ostringstream out;
+    WriteUsage(out, kTable);
+    const std::vector<std::string> lines = Lines(out.str());
+    for (const std::string& line : lines) {
+        EXPECT_LE(line.size(), 80u) << line;
+    }
+    const auto at = [&](const std::string& text) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i] == text) {
+                return i;
+            }
+        }
+        ADD_FAILURE() << "no line \"" << text << "\"";
+        return lines.size();
+    };
+    const std::size_t copy = at("  copy IN OUT [--refdb FILE] [--pages A-B]");
+    EXPECT_EQ(lines[copy + 1].rfind("      Copy IN to OUT, ", 0), 0u);
+    EXPECT_EQ(lines[copy + 2], "      eighty columns.");
+    EXPECT_EQ(lines[copy + 3], "        first-word");
+    EXPECT_EQ(lines[copy + 4], "          What the first word means.");
+    at("  detail IN (--all | --only) [--flag]");
+    at("  --version    Show the version.");
+}
+
+TEST(CommandHelpTest, ManPageEscapesRoffAndNestsTheListInItsCommand) {
+    std::ostringstream out;
+    WriteManPage(out, kTable, "2.5");
+    const std::string page = out.str();
+    EXPECT_EQ(page.rfind(".TH WAYBILL\\-CLI 1 \"\" \"Waybill 2.5\"", 0), 0u);
+    EXPECT_NE(page.find(".TP\n\\fBcopy\\fR IN OUT [\\-\\-refdb FILE] [\\-\\-pages A\\-B]\nCopy IN"),
+              std::string::npos);
+    EXPECT_NE(page.find("columns.\n.RS\n.TP\n\\fBfirst\\-word\\fR\nWhat the first word means.\n"
+                        ".TP\n\\fBsecond\\fR\nAnd the second.\n.RE\n.IP\n"
+                        "\\&.dotted \\-minus \\e after the list.\n"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find(".TP\n\\fBdetail\\fR IN (\\-\\-all | \\-\\-only) [\\-\\-flag]\nDetail IN.\n"),
+              std::string::npos);
+}
+
+TEST(CommandHelpTest, CompletionOffersCommandsOptionsFilesAndGeneratorWords) {
+    const GeneratorWords generators[] = {
+        {"gutter", {"oversize", "standard"}, {"Width", "Depth"}},
+        {"cap-trim", {}, {"Dim"}},
+    };
+    std::ostringstream out;
+    WriteBashCompletion(out, kTable, generators);
+    const std::string script = out.str();
+    for (const char* expected : {
+             "compgen -W 'copy detail --help --version'",
+             "    copy)\n        case $prev in\n        --refdb) _filedir; return ;;\n"
+             "        --pages) return ;;\n        esac\n",
+             "compgen -W '--refdb --pages'",
+             "compgen -W '--all --only --flag'",
+             "compgen -W 'gutter cap-trim'",
+             "gutter)\n                choices='Width= Depth='\n"
+             "                ((n == 3)) && choices=\"oversize standard $choices\"\n",
+             "cap-trim)\n                choices='Dim='\n                ;;\n",
+             "complete -F _waybill_cli waybill-cli\n",
+         }) {
+        EXPECT_NE(script.find(expected), std::string::npos) << expected;
+    }
+}
+
+} // namespace
+} // namespace waybill::cli
