@@ -29,14 +29,22 @@ desktop-file-validate "$root/usr/share/applications/waybill.desktop" || fail "de
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$work/appstream.txt" ||
     { cat "$work/appstream.txt" >&2; fail "AppStream metadata"; }
 
-# The document types as the desktops read them: .fwb by name and by its first bytes.
-mkdir -p "$work/mime/packages"
-cp "$root/usr/share/mime/packages/waybill.xml" "$work/mime/packages/"
-update-mime-database "$work/mime" || fail "shared-mime-info rejects waybill.xml"
-grep -q '^application/x-waybill:\*\.fwb$' "$work/mime/globs" || fail "no *.fwb glob"
-grep -q '^application/x-waybill-legacy:\*\.wbl$' "$work/mime/globs" || fail "no *.wbl glob"
-head -c 10 "$root/usr/share/waybill/Default.fwb" | grep -qx 'VB WAYBILL' ||
-    fail "the shipped document does not start with the magic of waybill.xml"
+# The document types as the desktops see them once the package's file is in the database:
+# a .fwb and a .wbl by name, the shipped document also by its first bytes alone.
+mkdir -p "$work/share/mime/packages" "$work/files"
+cp "$root/usr/share/mime/packages/waybill.xml" "$work/share/mime/packages/"
+cp /usr/share/mime/packages/freedesktop.org.xml "$work/share/mime/packages/"
+XDG_DATA_DIRS="$work/share" update-mime-database "$work/share/mime" || fail "shared-mime-info rejects waybill.xml"
+cp "$root/usr/share/waybill/Default.fwb" "$work/files/job"
+: >"$work/files/x.fwb"
+: >"$work/files/old.WBL"
+for expected in x.fwb:application/x-waybill job:application/x-waybill \
+    old.WBL:application/x-waybill-legacy; do
+    file=${expected%%:*}
+    type=$(XDG_CURRENT_DESKTOP= XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" \
+        xdg-mime query filetype "$work/files/$file")
+    [ "$type" = "${expected#*:}" ] || fail "xdg-mime says $file is \"$type\", not ${expected#*:}"
+done
 
 # Each manual page renders without a warning (what lintian's man check runs, too).
 for page in "$root"/usr/share/man/man1/*.1.gz; do
