@@ -51,7 +51,17 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done
-bash -n "$root/usr/share/bash-completion/completions/waybill-cli" || fail "bash completion"
+# The completion as bash runs it: after a generator come its variants and fields.
+completion=$(bash -c '
+    source /usr/share/bash-completion/bash_completion
+    source "$1"
+    compopt() { :; }
+    COMP_WORDS=(waybill-cli detail in.fwb out.fwb gutter "")
+    COMP_CWORD=5 COMP_LINE="${COMP_WORDS[*]}" COMP_POINT=${#COMP_LINE}
+    _waybill_cli
+    echo "${COMPREPLY[*]}"' _ "$root/usr/share/bash-completion/completions/waybill-cli")
+[[ $completion == "oversize standard severeice Width= "* ]] ||
+    fail "bash completion after \"detail IN OUT gutter\" offers \"$completion\""
 
 # The unpacked programs, with settings of their own, find the data through ../share/waybill.
 export XDG_CONFIG_HOME=$work/config HOME=$work/home

@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth poppler-utils
     dpkg-dev file librsvg2-bin gzip
-    lintian desktop-file-utils appstream man-db shared-mime-info xdg-utils libfile-mimeinfo-perl
+    lintian desktop-file-utils appstream man-db shared-mime-info xdg-utils libfile-mimeinfo-perl bash-completion
     locales
     fonts-dejavu-core fonts-liberation2
 )

@@ -101,7 +101,7 @@ std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis) {
         const std::size_t first = token.find_first_not_of("[(");
         const std::size_t last = token.find_last_not_of("])");
         return first == std::string_view::npos ? std::string_view()
-                                                : token.substr(first, last - first + 1);
+                                               : token.substr(first, last - first + 1);
     };
     std::vector<SynopsisOption> options;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
@@ -174,8 +174,7 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
                     << Roff(entry->text) << '\n';
                 inList = true;
             } else {
-                out << (inList ? ".RE\n" : "") << (first ? "" : ".IP\n") << Roff(paragraph)
-                    << '\n';
+                out << (inList ? ".RE\n" : "") << (first ? "" : ".IP\n") << Roff(paragraph) << '\n';
                 inList = false;
             }
             first = false;

@@ -151,7 +151,8 @@ int IndexOf(const std::vector<const char*>& words, std::string_view word) {
 std::vector<GeneratorWords> DetailGeneratorWords() {
     std::vector<GeneratorWords> words;
     for (const Generator& generator : Generators()) {
-        words.push_back({generator.name, {generator.variants.begin(), generator.variants.end()},
+        words.push_back({generator.name,
+                         {generator.variants.begin(), generator.variants.end()},
                          {generator.fields.begin(), generator.fields.end()}});
     }
     return words;

@@ -2,11 +2,11 @@
 #include "PlatformNames.h"
 #include "QtServices.h"
 
+#include <cstdio>
+#include <cstring>
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 

@@ -91,7 +91,8 @@ TEST(CommandLineTest, TheArgumentsAreOneDocumentPathAndALeadingDashDashIsDropped
              Case{{"waybill", "a.fwb", "--"}, "a.fwb --"},
              Case{{"waybill", "--version", "b.fwb"}, "--version b.fwb"},
          }) {
-        EXPECT_EQ(CommandLineDocument(c.arguments), c.document) << c.arguments.join('|').toStdString();
+        EXPECT_EQ(CommandLineDocument(c.arguments), c.document)
+            << c.arguments.join('|').toStdString();
     }
 }
 

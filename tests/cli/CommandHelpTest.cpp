@@ -88,8 +88,9 @@ TEST(CommandHelpTest, ManPageEscapesRoffAndNestsTheListInItsCommand) {
                         "\\&.dotted \\-minus \\e after the list.\n"),
               std::string::npos)
         << page;
-    EXPECT_NE(page.find(".TP\n\\fBdetail\\fR IN (\\-\\-all | \\-\\-only) [\\-\\-flag]\nDetail IN.\n"),
-              std::string::npos);
+    EXPECT_NE(
+        page.find(".TP\n\\fBdetail\\fR IN (\\-\\-all | \\-\\-only) [\\-\\-flag]\nDetail IN.\n"),
+        std::string::npos);
 }
 
 TEST(CommandHelpTest, CompletionOffersCommandsOptionsFilesAndGeneratorWords) {

@@ -1,8 +1,8 @@
 // Waybill, the editor: start-up, then the event loop until the main window closes.
-#include "app/ProgramFolder.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
+#include "app/ProgramFolder.h"
 #include "platform/gui/DialogService.h"
 
 #include <cstdio>
@@ -56,8 +56,7 @@ int main(int argc, char** argv) {
     // The desktop entry's name, so that the window groups with it and takes its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("waybill"));
 
-    const QString programFolder =
-        QString::fromStdU16String(waybill::ProgramFolder().u16string());
+    const QString programFolder = QString::fromStdU16String(waybill::ProgramFolder().u16string());
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("waybill"), QIcon(programFolder + QStringLiteral("/Waybill.png"))));
 
