@@ -1,5 +1,5 @@
-#include "cli/Commands.h"
 #include "app/ProgramFolder.h"
+#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
 #include "tensile/PunchExport.h"

@@ -1,9 +1,9 @@
 #include "platform/StoredSettings.h"
 
-#include <cstdlib>
-
 #include "platform/TextFile.h"
 #include "units/Text.h"
+
+#include <cstdlib>
 
 namespace waybill {
 namespace fs = std::filesystem;
