@@ -69,7 +69,7 @@ TEST(CommandHelpTest, UsageWrapsAtEightyColumnsAndIndentsListEntries) {
     };
     const std::size_t copy = at("  copy IN OUT [--refdb FILE] [--pages A-B]");
     EXPECT_EQ(lines[copy + 1].rfind("      Copy IN to OUT, ", 0), 0u);
-    EXPECT_EQ(lines[copy + 2], "      eighty columns.");
+    EXPECT_EQ(lines[copy + 2], "      wrapped at eighty columns.");
     EXPECT_EQ(lines[copy + 3], "        first-word");
     EXPECT_EQ(lines[copy + 4], "          What the first word means.");
     at("  detail IN (--all | --only) [--flag]");
