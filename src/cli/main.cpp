@@ -46,7 +46,8 @@ Commands:
                        RoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16,
                        2 Apex Seam-24R) Clip (1 Low, 2 High)
                    Field names ignore case; a value is the text as typed into the box
-                   (Length, Offset, LegLength, PPToRidge and PanOHang in ft.iiss form);
+                   (Length, Offset, LegLength, PPToRidge and PanOHang in ft.iiss form,
+                   10.0608 for 10'-6 1/2, or as a feet-inch length: 10'-6 1/2, 10' 6);
                    a field left out is an empty box, an option left out is its first
                    choice. An input error goes to stderr with status 1 and OUT is not
                    written; the steep-slope warning goes to stderr and the page is made.
@@ -81,6 +82,9 @@ Commands:
                    written. Other pages are written unchanged. The reference database is
                    found as for recompose.
   --help           Show this list.
+
+File names are used as given; every other argument is text for the document, converted
+from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).
 )";
 
 #ifdef WAYBILL_CLI_PDF
