@@ -84,7 +84,8 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
     if (line.Failure()) {
         return *line.Failure();
     }
-    // On a steep roof a short leg leaves no G6; G1, G5 and G9 may well be 0 on a nearly flat one.
+    // On a steep roof a short leg leaves no G6; the rises G1, G4, G5 and G9 may well be 0 on a
+    // nearly flat one.
     if (!details::Formable(g6)) {
         return DetailInputError{details::kTooSmallMessage, "LegLength"};
     }
