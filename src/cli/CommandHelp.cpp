@@ -11,6 +11,9 @@ constexpr std::size_t kWidth = 80;
 
 constexpr std::string_view kExitStatus =
     "0 success, 1 the input could not be read or the output written, 2 wrong usage.";
+constexpr std::string_view kTextArguments =
+    "File names are used as given; every other argument is text for the document, converted "
+    "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;
@@ -142,6 +145,8 @@ void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
     out << "Options:\n"
            "  --help       Show this list.\n"
            "  --version    Show the version.\n\n";
+    WriteWrapped(out, std::string(kTextArguments), 0, 0);
+    out << '\n';
     WriteWrapped(out, "Exit status: " + std::string(kExitStatus), 0, 0);
 }
 
@@ -184,7 +189,9 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
     out << ".SH OPTIONS\n"
            ".TP\n.B \\-\\-help\nShow the commands and exit.\n"
            ".TP\n.B \\-\\-version\nShow the version and exit.\n"
-           ".SH EXIT STATUS\n"
+           ".SH NOTES\n"
+        << Roff(kTextArguments) << "\n"
+        << ".SH EXIT STATUS\n"
         << Roff(kExitStatus) << "\n"
         << ".SH FILES\n"
            ".TP\n.I DefWaybill.db\n"

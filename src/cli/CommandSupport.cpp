@@ -7,7 +7,9 @@
 #include "platform/Cp1252.h"
 #include "platform/StoredSettings.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 
 namespace waybill::cli {
 
@@ -37,22 +39,68 @@ std::optional<std::string> CommandArguments::Option(std::string_view name) const
     return found->second;
 }
 
-CommandArguments SplitArguments(const std::vector<std::string>& args,
-                                std::initializer_list<std::string_view> valueOptions) {
+namespace {
+
+template <typename Names> bool IsOneOf(std::string_view arg, const Names& names) {
+    return std::find(std::begin(names), std::end(names), arg) != std::end(names);
+}
+
+// The Windows-1252 text of an argument; nothing, with the message, for a character it has no
+// code for.
+std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err) {
+    const auto unmapped = FirstUnmappedCharacter(arg);
+    if (!unmapped) {
+        return Utf8ToCp1252(arg);
+    }
+    err << "waybill-cli: \"" << arg << "\" holds ";
+    if (unmapped->codePoint) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*unmapped->codePoint));
+        err << "\"" << unmapped->utf8 << "\" (" << code << "), which has no Windows-1252 code\n";
+    } else {
+        char byte[8];
+        std::snprintf(byte, sizeof byte, "0x%02X",
+                      static_cast<unsigned>(static_cast<unsigned char>(unmapped->utf8[0])));
+        err << "the byte " << byte << ", which is not UTF-8 text\n";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& args,
+                                               std::initializer_list<std::string_view> valueOptions,
+                                               std::initializer_list<std::string_view> flags,
+                                               std::ostream& err) {
+    static constexpr std::string_view kFileOptions[] = {"--refdb", "--templates"};
+    constexpr std::size_t kFileArguments = 2; // IN and OUT
     CommandArguments split;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        bool takesValue = false;
-        for (std::string_view option : valueOptions) {
-            takesValue = takesValue || args[i] == option;
-        }
-        if (takesValue && i + 1 < args.size()) {
-            split.options[args[i]] = args[i + 1];
-            ++i;
+        const std::string& arg = args[i];
+        if (IsOneOf(arg, valueOptions) && i + 1 < args.size()) {
+            const std::string& value = args[++i];
+            if (IsOneOf(arg, kFileOptions)) {
+                split.options[arg] = value;
+            } else if (const auto text = ArgumentText(value, err)) {
+                split.options[arg] = *text;
+            } else {
+                return std::nullopt;
+            }
+        } else if (IsOneOf(arg, flags)) {
+            split.flags.push_back(arg);
+        } else if (split.positional.size() < kFileArguments) {
+            split.positional.push_back(arg);
+        } else if (const auto text = ArgumentText(arg, err)) {
+            split.positional.push_back(*text);
         } else {
-            split.positional.push_back(args[i]);
+            return std::nullopt;
         }
     }
     return split;
+}
+
+std::string ShownArgument(const std::string& cp1252Text) {
+    return Cp1252ToUtf8(cp1252Text);
 }
 
 std::optional<PageSpan> ParsePageSpan(std::string_view text) {

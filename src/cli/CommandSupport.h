@@ -25,17 +25,29 @@ std::filesystem::path DefaultDatabase();
 // Any window size gives the same page data; this is the editor's default window.
 constexpr PageAreaMetrics kDefaultArea{1024, 774, 1024 / 10.25, 774 / 7.75, 1};
 
-// A command's arguments: the options that take a value (the last one given wins) and the
-// other arguments in order. An option without its value counts as an ordinary argument, so
-// the command reports wrong usage.
+// A command's arguments: the options that take a value (the last one given wins), the flags
+// given, and the other arguments in order. An option without its value counts as an ordinary
+// argument, so the command reports wrong usage.
+//
+// The terminal gives UTF-8; the documents hold Windows-1252. Every argument is converted here,
+// once, except the file names, which stay as given: the first two ordinary arguments (IN and
+// OUT of every command) and the values of --refdb and --templates.
 struct CommandArguments {
     std::vector<std::string> positional;
     std::map<std::string, std::string, std::less<>> options;
+    std::vector<std::string> flags;
 
     std::optional<std::string> Option(std::string_view name) const;
 };
-CommandArguments SplitArguments(const std::vector<std::string>& args,
-                                std::initializer_list<std::string_view> valueOptions);
+// Nothing when an argument holds a character Windows-1252 has no code for: wrong usage, and
+// the message naming it is written to `err`.
+std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& args,
+                                               std::initializer_list<std::string_view> valueOptions,
+                                               std::initializer_list<std::string_view> flags,
+                                               std::ostream& err);
+
+// A converted argument as the terminal shows it, for a message that repeats it.
+std::string ShownArgument(const std::string& cp1252Text);
 
 // Pages A to B (from 1).
 struct PageSpan {

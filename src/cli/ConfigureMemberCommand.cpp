@@ -3,7 +3,6 @@
 #include "cli/CommandSupport.h"
 #include "model/Page.h"
 #include "page/PageData.h"
-#include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
 #include "tensile/MemberPage.h"
 #include "units/Text.h"
@@ -42,46 +41,40 @@ struct Options {
 
 // Nothing on wrong usage (the message is written).
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
-    Options options;
-    std::vector<std::string> positional;
-    std::optional<std::string> page;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--pregalv") {
-            options.preGalvanized = true;
-        } else if (arg == "--page" && hasValue) {
-            page = args[++i];
-        } else if (arg == "--size" && hasValue) {
-            options.size = args[++i];
-        } else if (arg == "--flange" && hasValue) {
-            options.flange = args[++i];
-        } else if (arg == "--gauge" && hasValue) {
-            options.gauge = args[++i];
-        } else if (arg == "--finish" && hasValue) {
-            options.finish = Utf8ToCp1252(args[++i]);
-        } else if (arg == "--refdb" && hasValue) {
-            options.refdb = args[++i];
-        } else if (arg.starts_with("--")) {
-            err << "waybill-cli: unknown or incomplete option \"" << arg << "\"\n"
+    const auto split =
+        SplitArguments(args, {"--page", "--size", "--flange", "--gauge", "--finish", "--refdb"},
+                       {"--pregalv"}, err);
+    if (!split) {
+        return std::nullopt;
+    }
+    for (const std::string& arg : split->positional) {
+        if (arg.starts_with("--")) {
+            err << "waybill-cli: unknown or incomplete option \"" << ShownArgument(arg) << "\"\n"
                 << kConfigureMemberUsage;
             return std::nullopt;
-        } else {
-            positional.push_back(arg);
         }
     }
-    if (positional.size() != 2 || !page || options.size.empty() || options.flange.empty() ||
+    Options options;
+    options.refdb = split->Option("--refdb");
+    options.size = split->Option("--size").value_or("");
+    options.flange = split->Option("--flange").value_or("");
+    options.gauge = split->Option("--gauge").value_or("");
+    options.finish = split->Option("--finish");
+    options.preGalvanized = !split->flags.empty();
+    const auto page = split->Option("--page");
+    if (split->positional.size() != 2 || !page || options.size.empty() || options.flange.empty() ||
         options.gauge.empty()) {
         err << kConfigureMemberUsage;
         return std::nullopt;
     }
     const auto pageNumber = WholeNumber(*page);
     if (!pageNumber || *pageNumber < 1) {
-        err << "waybill-cli: \"" << *page << "\" is no page number\n" << kConfigureMemberUsage;
+        err << "waybill-cli: \"" << ShownArgument(*page) << "\" is no page number\n"
+            << kConfigureMemberUsage;
         return std::nullopt;
     }
-    options.in = positional[0];
-    options.out = positional[1];
+    options.in = split->positional[0];
+    options.out = split->positional[1];
     options.page = *pageNumber;
     return options;
 }
@@ -94,8 +87,8 @@ std::optional<std::size_t> ListChoice(const std::string& typed,
     const auto number = WholeNumber(typed);
     const auto index = number ? find(*number) : std::nullopt;
     if (!index) {
-        err << "waybill-cli: " << what << " " << typed << " is not in the list (" << items
-            << ").\n";
+        err << "waybill-cli: " << what << " " << ShownArgument(typed) << " is not in the list ("
+            << items << ").\n";
     }
     return index;
 }

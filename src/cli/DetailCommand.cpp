@@ -133,7 +133,7 @@ bool FieldBelongs(const Generator& generator, int variant, std::string_view fiel
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "waybill-cli detail: " << problem << "\n" << kUsage;
+    err << "waybill-cli detail: " << ShownArgument(problem) << "\n" << kUsage;
     return 2;
 }
 
@@ -158,7 +158,12 @@ std::vector<GeneratorWords> DetailGeneratorWords() {
     return words;
 }
 
-int Detail(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err) {
+    const auto split = SplitArguments(arguments, {}, {}, err);
+    if (!split) {
+        return 2;
+    }
+    const std::vector<std::string>& args = split->positional;
     if (args.size() < 3) {
         return Usage(err, "IN, OUT and GENERATOR are needed");
     }

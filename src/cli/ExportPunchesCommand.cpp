@@ -8,30 +8,25 @@ namespace waybill::cli {
 
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err) {
-    std::vector<std::string> files;
-    std::optional<PunchSelection> selection;
-    std::filesystem::path templates = ProgramFolder() / kPunchTemplatesName;
-    bool usage = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--templates" && i + 1 < args.size()) {
-            templates = args[++i];
-        } else if (args[i] == "--all" || args[i] == "--only") {
-            usage = usage || selection.has_value();
-            selection = args[i] == "--all" ? PunchSelection::All : PunchSelection::Only;
-        } else {
-            files.push_back(args[i]);
-        }
+    const auto split = SplitArguments(args, {"--templates"}, {"--all", "--only"}, err);
+    if (!split) {
+        return 2;
     }
-    if (usage || files.size() != 2 || !selection) {
+    if (split->positional.size() != 2 || split->flags.size() != 1) {
         err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
         return 2;
     }
+    const PunchSelection selection =
+        split->flags[0] == "--all" ? PunchSelection::All : PunchSelection::Only;
+    const auto templatesFile = split->Option("--templates");
+    const std::filesystem::path templates = templatesFile ? std::filesystem::path(*templatesFile)
+                                                          : ProgramFolder() / kPunchTemplatesName;
 
-    const auto book = ReadDocumentFor(files[0], err);
+    const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(*book, *selection, templates, files[1]);
+    const auto result = ExportPunches(*book, selection, templates, split->positional[1]);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

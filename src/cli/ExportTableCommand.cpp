@@ -7,14 +7,17 @@
 namespace waybill::cli {
 
 int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const CommandArguments split = SplitArguments(args, {"--refdb"});
-    if (split.positional.size() != 2) {
+    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
+    if (!split) {
+        return 2;
+    }
+    if (split->positional.size() != 2) {
         err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
         return 2;
     }
-    const std::filesystem::path outPath = split.positional[1];
+    const std::filesystem::path outPath = split->positional[1];
 
-    const auto book = ReadDocumentFor(split.positional[0], err);
+    const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {
         return 1;
     }
@@ -22,7 +25,7 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         PrintExportFailure(err, *failure);
         return 1;
     }
-    const auto database = OpenDatabaseFor(split.Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
     if (!database) {
         return 1;
     }

@@ -41,23 +41,26 @@ std::unique_ptr<QGuiApplication> StartPainting() {
 } // namespace
 
 int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const CommandArguments split = SplitArguments(args, {"--refdb", "--pages"});
+    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
+    if (!split) {
+        return 2;
+    }
     std::optional<PageSpan> pages;
-    if (const auto text = split.Option("--pages")) {
+    if (const auto text = split->Option("--pages")) {
         pages = ParsePageSpan(*text);
         if (!pages) {
             err << "waybill-cli pdf: --pages takes A-B, whole page numbers from 1\n" << kPdfUsage;
             return 2;
         }
     }
-    if (split.positional.size() != 2) {
+    if (split->positional.size() != 2) {
         err << kPdfUsage;
         return 2;
     }
-    const std::filesystem::path in = split.positional[0];
-    const std::filesystem::path out = split.positional[1];
+    const std::filesystem::path in = split->positional[0];
+    const std::filesystem::path out = split->positional[1];
 
-    const auto database = OpenDatabaseFor(split.Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
     if (!database) {
         return 1;
     }

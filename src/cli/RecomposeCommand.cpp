@@ -5,16 +5,19 @@
 
 namespace waybill::cli {
 int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const CommandArguments split = SplitArguments(args, {"--refdb"});
-    if (split.positional.size() != 2) {
+    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
+    if (!split) {
+        return 2;
+    }
+    if (split->positional.size() != 2) {
         err << "usage: waybill-cli recompose IN.fwb OUT.fwb [--refdb FILE]\n";
         return 2;
     }
-    const auto database = OpenDatabaseFor(split.Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
     if (!database) {
         return 1;
     }
-    auto read = ReadDocumentFor(split.positional[0], err);
+    auto read = ReadDocumentFor(split->positional[0], err);
     if (!read) {
         return 1;
     }
@@ -33,7 +36,7 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
         ComposePageData(view, book);
     }
     book.FirstPage();
-    return WriteDocumentFor(book, split.positional[1], err) ? 0 : 1;
+    return WriteDocumentFor(book, split->positional[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

@@ -4,7 +4,6 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "page/PageData.h"
-#include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
 #include "units/Text.h"
 
@@ -29,26 +28,30 @@ const clsFinish* OfferedFinish(const FinishCatalogue& finishes, std::string_view
 } // namespace
 
 int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const CommandArguments split = SplitArguments(args, {"--refdb", "--pages"});
+    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
+    if (!split) {
+        return 2;
+    }
     std::optional<PageSpan> span;
-    if (const auto pages = split.Option("--pages")) {
+    if (const auto pages = split->Option("--pages")) {
         span = ParsePageSpan(*pages);
         if (!span) {
-            err << "waybill-cli: \"" << *pages << "\" is no page range\n" << kSetFinishUsage;
+            err << "waybill-cli: \"" << ShownArgument(*pages) << "\" is no page range\n"
+                << kSetFinishUsage;
             return 2;
         }
     }
-    if (split.positional.size() != 3) {
+    if (split->positional.size() != 3) {
         err << kSetFinishUsage;
         return 2;
     }
-    const std::string finish = Utf8ToCp1252(split.positional[2]);
+    const std::string& finish = split->positional[2];
 
-    const auto database = OpenDatabaseFor(split.Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
     if (!database) {
         return 1;
     }
-    auto read = ReadDocumentFor(split.positional[0], err);
+    auto read = ReadDocumentFor(split->positional[0], err);
     if (!read) {
         return 1;
     }
@@ -84,7 +87,7 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
         ComposePageData(view, book);
     }
     book.FirstPage();
-    return WriteDocumentFor(book, split.positional[1], err) ? 0 : 1;
+    return WriteDocumentFor(book, split->positional[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

@@ -54,7 +54,8 @@ constexpr CliCommand kCommands[] = {
      "ridge-cap sseam\tRoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16, "
      "2 Apex Seam-24R) Clip (1 Low, 2 High)\n\n"
      "Field names ignore case; a value is the text as typed into the box (Length, Offset, "
-     "LegLength, PPToRidge and PanOHang in ft.iiss form); a field left out is an empty box, "
+     "LegLength, PPToRidge and PanOHang in ft.iiss form, 10.0608 for 10'-6 1/2, or as a "
+     "feet-inch length: 10'-6 1/2, 10' 6); a field left out is an empty box, "
      "an option left out is its first choice. An input error goes to stderr with status 1 and "
      "OUT is not written; the steep-slope warning goes to stderr and the page is made.",
      waybill::cli::Detail},

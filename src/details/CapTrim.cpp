@@ -1,7 +1,6 @@
 #include "details/CapTrim.h"
 
 #include "details/DetailValues.h"
-#include "units/Text.h"
 
 namespace waybill {
 
@@ -13,10 +12,10 @@ using details::ValueLine;
 DetailResult MakeCapTrim(const CapTrimInput& input) {
     const float dim = details::TypedSingle(input.dim);
     if (!(dim > 0)) {
-        return DetailInputError{"Invalid Number", "Dim"};
+        return details::RuleError(dim, "Invalid Number", "Dim");
     }
-    const std::string ctSf = Trim(input.ctSf);
-    const std::string bcSf = Trim(input.bcSf);
+    const std::string ctSf = details::TypedText(input.ctSf);
+    const std::string bcSf = details::TypedText(input.bcSf);
 
     ValueLine line(9);
     line.Length(0, dim, "Dim");

@@ -3,7 +3,6 @@
 #include "details/DetailValues.h"
 #include "units/Angles.h"
 #include "units/Lengths.h"
-#include "units/Text.h"
 
 namespace waybill {
 namespace {
@@ -14,16 +13,16 @@ std::optional<DetailInputError> Validate(CondHeadOffset offset, float guWidth, f
                                          float dsWidth, float dsDepth) {
     const char* rangeMessage = "Invalid number.  Value must be from 4 to 24.";
     if (!(guWidth >= 4 && guWidth <= 24)) {
-        return DetailInputError{rangeMessage, "GuWidth"};
+        return details::RuleError(guWidth, rangeMessage, "GuWidth");
     }
     if (!(guDepth >= 4 && guDepth <= 24)) {
-        return DetailInputError{rangeMessage, "GuDepth"};
+        return details::RuleError(guDepth, rangeMessage, "GuDepth");
     }
     if (!(dsWidth >= 0)) {
-        return DetailInputError{"Invalid number.", "DsWidth"};
+        return details::RuleError(dsWidth, "Invalid number.", "DsWidth");
     }
     if (!(dsDepth >= 0)) {
-        return DetailInputError{"Invalid number.", "DsDepth"};
+        return details::RuleError(dsDepth, "Invalid number.", "DsDepth");
     }
     // An offset outlet needs twice the clearance of a centred one.
     const bool centred = offset == CondHeadOffset::None;
@@ -74,7 +73,8 @@ DetailResult MakeCondHead(const CondHeadInput& input) {
         return *error;
     }
 
-    // Every size is bounded by the validation, so each value here is a usable length.
+    // Every size is bounded by the validation, so each value here is a usable length, and
+    // only A and B can come out too small.
     const bool centred = input.offset == CondHeadOffset::None;
     const float taper = Single(guWidth - dsWidth + 0.25);
     const float h = centred ? taper / 2 : taper;
@@ -82,13 +82,19 @@ DetailResult MakeCondHead(const CondHeadInput& input) {
     const float hs = Round16(Single(h / CosD(45)));
     const float a = Single(dsWidth - 0.125);
     const float b = Single(dsDepth - 0.125);
+    if (!details::Formable(a)) {
+        return DetailInputError{details::kTooSmallMessage, "DsWidth"};
+    }
+    if (!details::Formable(b)) {
+        return DetailInputError{details::kTooSmallMessage, "DsDepth"};
+    }
     const float c = b + h;
     const float d = Single(guWidth + 0.125);
     const float e = hs + guDepth + 2;
     const float f = (d + c) * 2;
     const std::string blankSize = FormatFtInGlyph(e) + " x " + FormatFtInGlyph(f);
-    const std::string chNumber = Trim(input.chNumber);
-    const std::string valleyGutterNo = Trim(input.valleyGutterNo);
+    const std::string chNumber = details::TypedText(input.chNumber);
+    const std::string valleyGutterNo = details::TypedText(input.valleyGutterNo);
 
     std::vector<std::string> values;
     const auto length = [&](float x) { values.push_back(FormatFtInGlyph(x)); };

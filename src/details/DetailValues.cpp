@@ -2,6 +2,8 @@
 
 #include "units/Lengths.h"
 #include "units/NumberText.h"
+#include "units/Parsers.h"
+#include "units/Text.h"
 
 #include <charconv>
 #include <cmath>
@@ -32,7 +34,33 @@ double TypedDouble(std::string_view text) {
 }
 
 float TypedSingle(std::string_view text) {
-    return Single(TypedDouble(text));
+    const float value = Single(TypedDouble(text));
+    return std::isinf(value) ? std::numeric_limits<float>::quiet_NaN() : value;
+}
+
+DetailInputError RuleError(double typed, std::string message, std::string field) {
+    if (std::isnan(typed)) {
+        return {"Invalid number.", std::move(field)};
+    }
+    return {std::move(message), std::move(field)};
+}
+
+TypedLength TypedFtDotted(std::string_view text, std::string field) {
+    const auto read = ReadFtDottedBox(text);
+    if (const auto* inches = std::get_if<float>(&read)) {
+        return {*inches, std::nullopt};
+    }
+    const bool tooLarge = std::get<LengthFault>(read) == LengthFault::TooLarge;
+    return {0,
+            DetailInputError{tooLarge ? "Invalid number." : "Invalid length.", std::move(field)}};
+}
+
+std::string TypedText(std::string_view text) {
+    return Trim(PipeListValue(text));
+}
+
+bool Formable(float inches) {
+    return Round16(inches) > 0;
 }
 
 std::string PlainNumber(double value, int digits) {
@@ -54,8 +82,17 @@ void ValueLine::Text(std::size_t index, std::string text) {
 }
 
 void ValueLine::Length(std::size_t index, float inches, std::string_view field) {
+    Put(index, inches, field, FormatFtInGlyph);
+}
+
+void ValueLine::Slope(std::size_t index, float slope, std::string_view field) {
+    Put(index, slope, field, FormatInchesGlyph);
+}
+
+void ValueLine::Put(std::size_t index, float inches, std::string_view field,
+                    std::string (*format)(float)) {
     if (UsableLength(inches)) {
-        values_.at(index) = FormatFtInGlyph(inches);
+        values_.at(index) = format(inches);
     } else if (!failure_) {
         failure_ = DetailInputError{tooLargeMessage_, std::string(field)};
     }

@@ -17,15 +17,34 @@ namespace waybill::details {
 constexpr float kLargestLength = 1048576.0f;
 
 constexpr const char* kTooLargeMessage = "Invalid number.  The resulting dimensions are too large.";
+constexpr const char* kTooSmallMessage = "Invalid number.  The resulting dimensions are too small.";
 
 // A double in single precision; a value beyond the single range becomes infinite.
 float Single(double value);
 
 // The leading number of a typed text (text that does not start with a number reads as 0), in
-// single or double precision. A number too large even for a double reads as NaN, which every
-// range check rejects.
+// single or double precision. A number too large for its precision reads as NaN, which every
+// rule on a typed number refuses; RuleError then tells it apart.
 float TypedSingle(std::string_view text);
 double TypedDouble(std::string_view text);
+
+// The input error when a rule refuses a typed number: its own message, but "Invalid number."
+// for a number that overflowed (NaN), which no range message fits.
+DetailInputError RuleError(double typed, std::string message, std::string field);
+
+// A box labelled "ft.iiss" (ReadFtDottedBox): its length, or "Invalid length." for a text that
+// is no length and "Invalid number." for feet too many to count.
+struct TypedLength {
+    float inches = 0;
+    std::optional<DetailInputError> error;
+};
+TypedLength TypedFtDotted(std::string_view text, std::string field);
+
+// A typed text as a value of the page: trimmed, one line, no "|" (PipeListValue).
+std::string TypedText(std::string_view text);
+
+// A formed piece is drawn to the sixteenth: one that rounds to 0 or less cannot be made.
+bool Formable(float inches);
 
 // A number as plain decimal text with at most `digits` significant digits (7 for single
 // precision, 15 for double).
@@ -43,11 +62,15 @@ class ValueLine {
 
     void Text(std::size_t index, std::string text);
     void Length(std::size_t index, float inches, std::string_view field);
+    // A roof slope: inches, never feet (FormatInchesGlyph).
+    void Slope(std::size_t index, float slope, std::string_view field);
 
     const std::optional<DetailInputError>& Failure() const { return failure_; }
     DetailBlock Block(std::string name) const { return {std::move(name), values_}; }
 
   private:
+    void Put(std::size_t index, float inches, std::string_view field, std::string (*format)(float));
+
     std::vector<std::string> values_;
     std::string tooLargeMessage_;
     std::optional<DetailInputError> failure_;

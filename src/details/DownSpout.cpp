@@ -3,7 +3,6 @@
 #include "details/DetailValues.h"
 #include "units/Angles.h"
 #include "units/Lengths.h"
-#include "units/Text.h"
 
 namespace waybill {
 namespace {
@@ -20,13 +19,17 @@ bool Within(float value, float low, float high) {
 DetailResult MakeDownSpout(const DownSpoutInput& input) {
     const float width = details::TypedSingle(input.width);
     const float depth = details::TypedSingle(input.depth);
-    const float length = ParseFtDotted(input.length);
+    const details::TypedLength typedLength = details::TypedFtDotted(input.length, "Length");
+    const float length = typedLength.inches;
     const char* rangeMessage = "Invalid Number.  Value must be from 3 to 12.";
     if (!Within(width, 3, 12)) {
-        return DetailInputError{rangeMessage, "Width"};
+        return details::RuleError(width, rangeMessage, "Width");
     }
     if (!Within(depth, 3, 12)) {
-        return DetailInputError{rangeMessage, "Depth"};
+        return details::RuleError(depth, rangeMessage, "Depth");
+    }
+    if (typedLength.error) {
+        return *typedLength.error;
     }
     if (!(length >= 48)) {
         return DetailInputError{"Invalid Number.  Downspout must be at least 4' long.", "Length"};
@@ -40,7 +43,7 @@ DetailResult MakeDownSpout(const DownSpoutInput& input) {
     line.Length(0, width, "Width");
     line.Length(1, depth, "Depth");
     line.Length(2, length, "Length");
-    line.Text(3, Trim(input.sfNumber));
+    line.Text(3, details::TypedText(input.sfNumber));
     line.Length(4, girth, "Width");
     if (standard) {
         const float k1 = Round16(Single((depth - 0.3125) * c45));
@@ -76,11 +79,12 @@ DetailResult MakeDownSpout(const DownSpoutInput& input) {
                                          {line.Block(block)}));
     if (input.addStrap) {
         const std::string half = details::PlainNumber(depth / 2, 7);
-        pages.pages.push_back(MakeDetailPage(
-            "trim24", "TRIM DETAILS (Strap for Oversize Downspout)",
-            {{"trim24",
-              {FormatFtInGlyph(Single(width + 0.125)), half, half, Trim(input.strapSfNumber),
-               FormatFtInGlyph(Single(width + depth + 0.125))}}}));
+        pages.pages.push_back(MakeDetailPage("trim24",
+                                             "TRIM DETAILS (Strap for Oversize Downspout)",
+                                             {{"trim24",
+                                               {FormatFtInGlyph(Single(width + 0.125)), half, half,
+                                                details::TypedText(input.strapSfNumber),
+                                                FormatFtInGlyph(Single(width + depth + 0.125))}}}));
     }
     return pages;
 }
@@ -88,13 +92,17 @@ DetailResult MakeDownSpout(const DownSpoutInput& input) {
 DetailResult MakeDSOffset(const DSOffsetInput& input) {
     const float width = details::TypedSingle(input.width);
     const float depth = details::TypedSingle(input.depth);
-    const float offset = ParseFtDotted(input.offset);
+    const details::TypedLength typedOffset = details::TypedFtDotted(input.offset, "Offset");
+    const float offset = typedOffset.inches;
     const char* rangeMessage = "Invalid Number.  Value must be from 4 to 12.";
     if (!Within(width, 4, 12)) {
-        return DetailInputError{rangeMessage, "Width"};
+        return details::RuleError(width, rangeMessage, "Width");
     }
     if (!Within(depth, 4, 12)) {
-        return DetailInputError{rangeMessage, "Depth"};
+        return details::RuleError(depth, rangeMessage, "Depth");
+    }
+    if (typedOffset.error) {
+        return *typedOffset.error;
     }
     if (!(offset >= 2)) {
         return DetailInputError{"Invalid Number.  Offset must be at least 2 inches.", "Offset"};
@@ -118,7 +126,7 @@ DetailResult MakeDSOffset(const DSOffsetInput& input) {
     line.Length(8, e1, "Depth");
     line.Length(9, offset, "Offset");
     line.Length(10, e2, "Depth");
-    line.Text(11, Trim(input.sfNumber));
+    line.Text(11, details::TypedText(input.sfNumber));
     line.Length(12, girth, "Width");
     if (line.Failure()) {
         return *line.Failure();

@@ -8,7 +8,7 @@ namespace waybill {
 
 enum class KickoutStyle { Standard, OldStyle };
 
-// The downspout dialog as typed; Length is "ft.*hp" text.
+// The downspout dialog as typed; Length is "ft.*hp" text or a feet-inch length (ReadFtDottedBox).
 struct DownSpoutInput {
     std::string width;
     std::string depth;
@@ -22,7 +22,7 @@ struct DownSpoutInput {
 // The oversize downspout page, followed by the strap page when asked for.
 DetailResult MakeDownSpout(const DownSpoutInput& input);
 
-// The downspout offset dialog as typed; Offset is "ft.*hp" text.
+// The downspout offset dialog as typed; Offset is read as Length is.
 struct DSOffsetInput {
     std::string width;
     std::string depth;

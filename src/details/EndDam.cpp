@@ -3,7 +3,6 @@
 #include "details/DetailValues.h"
 #include "units/Angles.h"
 #include "units/Lengths.h"
-#include "units/Text.h"
 
 #include <vector>
 
@@ -58,14 +57,15 @@ DetailResult EndDamIIPlus(double s, double angle, const std::string& edNo) {
 DetailResult MakeEndDam(const EndDamInput& input) {
     const double angle = details::TypedDouble(input.angleP2);
     if (!(angle >= 0 && angle <= 360)) {
-        return DetailInputError{"Invalid angle.  Value must be between 0 and 360.", kAngleP2};
+        return details::RuleError(angle, "Invalid angle.  Value must be between 0 and 360.",
+                                  kAngleP2);
     }
     // From 180 to 360 degrees the sine is not positive: every length would come out as 0.
     const double s = SinD(angle);
     if (!(s > 0)) {
         return DetailInputError{kNoEndDamMessage, kAngleP2};
     }
-    const std::string edNo = Trim(input.edNo);
+    const std::string edNo = details::TypedText(input.edNo);
     return input.panel == EndDamPanel::ApexSeam24R ? EndDam24R(s, angle, edNo)
                                                    : EndDamIIPlus(s, angle, edNo);
 }

@@ -4,7 +4,6 @@
 #include "units/Angles.h"
 #include "units/Lengths.h"
 #include "units/NumberText.h"
-#include "units/Text.h"
 
 #include <cmath>
 
@@ -71,7 +70,7 @@ DetailResult DoOverSize(const Roof& roof, float width, float depth, float p, con
     const float total = Single(c + width + b + 9.4375);
 
     ValueLine line(10);
-    line.Length(0, roof.slope, kRoofSlope);
+    line.Slope(0, roof.slope, kRoofSlope);
     line.Length(1, a, kRoofSlope);
     line.Length(2, c, kRoofSlope);
     line.Length(3, b - 2, kRoofSlope);
@@ -81,6 +80,11 @@ DetailResult DoOverSize(const Roof& roof, float width, float depth, float p, con
     line.Length(7, width, kRoofSlope);
     line.Text(8, sf);
     line.Length(9, total, kRoofSlope);
+    // C grows with the depth. B, and B - 2, stay positive wherever C does, as the depth is at
+    // most 16.
+    if (!line.Failure() && !details::Formable(c)) {
+        return DetailInputError{details::kTooSmallMessage, "Depth"};
+    }
     return Finish(line, MakeDetailPage("trim22-01",
                                        std::string("TRIM DETAILS (Oversize Gutter for ") +
                                            PanelName(panel) + " Pnls.)",
@@ -95,7 +99,7 @@ DetailResult DoStandard(const Roof& roof, float p, const std::string& sf, Gutter
     const float total = Single(c + h + 12.6875);
 
     ValueLine line(10);
-    line.Length(0, roof.slope, kRoofSlope);
+    line.Slope(0, roof.slope, kRoofSlope);
     line.Length(1, 7.25f, kRoofSlope);
     line.Length(2, 1.25f, kRoofSlope);
     line.Length(3, c, kRoofSlope);
@@ -149,6 +153,7 @@ DetailResult DoSevereIce(const Roof& roof, float width, float depth, const std::
     strap.Length(6, m, kRoofSlope);
 
     std::string block;
+    float dPiece = 1; // D - 3 1/2, which only the Apex Span gutter has
     ValueLine gutter(span ? 10 : 8);
     gutter.Length(0, width, kRoofSlope);
     gutter.Length(1, s, kRoofSlope);
@@ -157,15 +162,16 @@ DetailResult DoSevereIce(const Roof& roof, float width, float depth, const std::
     if (span) {
         block = "trim25";
         const float d = Single(depth * roof.cosAngle);
+        dPiece = Single(d - 3.5);
         gutter.Length(4, d, kRoofSlope);
-        gutter.Length(5, Single(d - 3.5), kRoofSlope);
-        gutter.Length(6, roof.slope, kRoofSlope);
+        gutter.Length(5, dPiece, kRoofSlope);
+        gutter.Slope(6, roof.slope, kRoofSlope);
         gutter.Text(7, roof.angleText);
         gutter.Text(8, sf);
         gutter.Length(9, Single(width + 6.875 + s + (d - 3.5)), kRoofSlope);
     } else {
         block = "trim26";
-        gutter.Length(4, roof.slope, kRoofSlope);
+        gutter.Slope(4, roof.slope, kRoofSlope);
         gutter.Text(5, roof.angleText);
         gutter.Text(6, sf);
         gutter.Length(7, Single(s + width + 10.1875), kRoofSlope);
@@ -175,6 +181,9 @@ DetailResult DoSevereIce(const Roof& roof, float width, float depth, const std::
     }
     if (strap.Failure()) {
         return *strap.Failure();
+    }
+    if (!details::Formable(dPiece)) {
+        return DetailInputError{details::kTooSmallMessage, "Depth"};
     }
     return DetailPages{{MakeDetailPage(block + "-01",
                                        std::string("TRIM DETAILS (Gutter w/strap for ") +
@@ -186,15 +195,16 @@ DetailResult DoSevereIce(const Roof& roof, float width, float depth, const std::
 std::optional<DetailInputError> Validate(const GutterInput& input, float width, float depth,
                                          float slope) {
     if (!(slope > 0)) {
-        return DetailInputError{"Invalid Roof Slope. Slope must be greater than 0.", kRoofSlope};
+        return details::RuleError(slope, "Invalid Roof Slope. Slope must be greater than 0.",
+                                  kRoofSlope);
     }
     const char* rangeMessage = "Invalid Number.  Value must be from 4 to 16.";
     if (input.kind != GutterKind::Standard) {
         if (!(width >= 4 && width <= 16)) {
-            return DetailInputError{rangeMessage, "Width"};
+            return details::RuleError(width, rangeMessage, "Width");
         }
         if (!(depth >= 4 && depth <= 16)) {
-            return DetailInputError{rangeMessage, "Depth"};
+            return details::RuleError(depth, rangeMessage, "Depth");
         }
     } else if (input.panel == GutterPanel::ApexSpan && slope <= 2) {
         return DetailInputError{"Use the HG-330 gutter for this condition.", kRoofSlope};
@@ -212,7 +222,7 @@ DetailResult MakeGutter(const GutterInput& input) {
     if (auto error = Validate(input, width, depth, slope)) {
         return *error;
     }
-    const std::string sf = Trim(input.sfNumber);
+    const std::string sf = details::TypedText(input.sfNumber);
     const Roof roof = RoofOf(slope);
     const float p = PanelLap(input.panel);
     DetailResult result = input.kind == GutterKind::Oversize

@@ -3,7 +3,6 @@
 #include "details/DetailValues.h"
 #include "units/Angles.h"
 #include "units/Lengths.h"
-#include "units/Text.h"
 
 #include <cmath>
 
@@ -17,7 +16,8 @@ constexpr const char* kRoofSlope = "RoofSlope";
 
 std::optional<DetailInputError> ValidateSlope(float slope) {
     if (!(slope > 0)) {
-        return DetailInputError{"Invalid roof slope.  Slope must be greater than 0.", kRoofSlope};
+        return details::RuleError(slope, "Invalid roof slope.  Slope must be greater than 0.",
+                                  kRoofSlope);
     }
     return std::nullopt;
 }
@@ -41,7 +41,11 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
     if (auto error = ValidateSlope(slope)) {
         return *error;
     }
-    const float leg = ParseFtDotted(input.legLength);
+    const details::TypedLength typedLeg = details::TypedFtDotted(input.legLength, "LegLength");
+    if (typedLeg.error) {
+        return *typedLeg.error;
+    }
+    const float leg = typedLeg.inches;
     if (!(leg > 0)) {
         return DetailInputError{"Invalid length.", "LegLength"};
     }
@@ -61,13 +65,13 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
 
     // The slope alone makes G1; every other length grows with the leg.
     ValueLine line(18);
-    line.Length(0, slope, kRoofSlope);
+    line.Slope(0, slope, kRoofSlope);
     line.Length(7, g1, kRoofSlope);
     line.Length(1, leg, "LegLength");
     line.Length(2, leg, "LegLength");
     line.Text(3, details::DegreeText(180 - 2 * roof.degrees));
     line.Length(4, 2 * leg + 3, "LegLength");
-    line.Text(5, Trim(input.rcSfNo));
+    line.Text(5, details::TypedText(input.rcSfNo));
     line.Length(6, leg, "LegLength");
     line.Length(8, g2, "LegLength");
     line.Length(9, g3, "LegLength");
@@ -80,8 +84,13 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
     if (line.Failure()) {
         return *line.Failure();
     }
+    // On a steep roof a short leg leaves no G6; the rises G1, G4, G5 and G9 may well be 0 on a
+    // nearly flat one.
+    if (!details::Formable(g6)) {
+        return DetailInputError{details::kTooSmallMessage, "LegLength"};
+    }
     line.Text(16, FormatFtInGlyph(g8) + " x " + FormatFtInGlyph(g7));
-    line.Text(17, Trim(input.ecSfNo));
+    line.Text(17, details::TypedText(input.ecSfNo));
     return DetailPages{{MakeDetailPage("trim27", "Prevent Ridge cap", {line.Block("trim27")})},
                        false};
 }
@@ -91,10 +100,18 @@ DetailResult MakeSSeamRidgeCap(const SSeamRidgeCapInput& input) {
     if (auto error = ValidateSlope(slope)) {
         return *error;
     }
-    const float toRidge = ParseFtDotted(input.ppToRidge);
-    const float overhang = ParseFtDotted(input.panOHang);
+    const details::TypedLength typedToRidge = details::TypedFtDotted(input.ppToRidge, "PPToRidge");
+    const details::TypedLength typedOverhang = details::TypedFtDotted(input.panOHang, "PanOHang");
+    const float toRidge = typedToRidge.inches;
+    const float overhang = typedOverhang.inches;
+    if (typedToRidge.error) {
+        return *typedToRidge.error;
+    }
     if (!(toRidge > 0)) {
         return DetailInputError{"Invalid length.", "PPToRidge"};
+    }
+    if (typedOverhang.error) {
+        return *typedOverhang.error;
     }
     if (!(overhang > 0)) {
         return DetailInputError{"Invalid length.", "PanOHang"};
@@ -116,12 +133,12 @@ DetailResult MakeSSeamRidgeCap(const SSeamRidgeCapInput& input) {
     // The slope is checked first: below the largest length its tangent term stays smaller
     // than the slope itself, so Y and Z only grow out of range with the distances.
     ValueLine line(6);
-    line.Length(1, slope, kRoofSlope);
+    line.Slope(1, slope, kRoofSlope);
     line.Length(0, y, "PPToRidge");
     line.Text(2, details::DegreeText(roof.degrees + 90));
-    line.Text(3, Trim(input.rcSfNo));
+    line.Text(3, details::TypedText(input.rcSfNo));
     line.Length(4, z, "PPToRidge");
-    line.Text(5, Trim(input.ecSfNo));
+    line.Text(5, details::TypedText(input.ecSfNo));
     if (line.Failure()) {
         return *line.Failure();
     }

@@ -6,7 +6,8 @@
 
 namespace waybill {
 
-// The Prevent ridge cap dialog as typed; LegLength is "ft.*hp" text.
+// The Prevent ridge cap dialog as typed; LegLength is "ft.*hp" text or a feet-inch length
+// (ReadFtDottedBox).
 struct PreventRidgeCapInput {
     std::string roofSlope;
     std::string legLength;
@@ -19,7 +20,7 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input);
 enum class SeamPanel { StormGrip16, ApexSeam24R };
 enum class ClipType { Low, High };
 
-// The standing seam ridge cap dialog as typed; the two distances are "ft.*hp" text.
+// The standing seam ridge cap dialog as typed; the two distances are read as LegLength is.
 struct SSeamRidgeCapInput {
     std::string roofSlope;
     std::string ppToRidge;

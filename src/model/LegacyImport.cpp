@@ -66,7 +66,7 @@ void ReadHeaderLine(const std::string& line, Book& book) {
 std::string ValueLine(const std::vector<std::string>& tokens, std::size_t first) {
     std::vector<std::string> values;
     for (std::size_t i = first; i < tokens.size(); ++i) {
-        values.push_back(WithoutBars(tokens[i]));
+        values.push_back(PipeListValue(tokens[i]));
     }
     return JoinPipeList(values, 0);
 }

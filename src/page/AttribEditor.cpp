@@ -74,7 +74,7 @@ void AttribEditState::GetAttribs() {
 }
 
 void AttribEditState::SetValue(std::size_t row, std::string_view value) {
-    rows_.at(row).value = CellTextForStorage(value);
+    rows_.at(row).value = PipeListValue(value);
 }
 
 std::vector<AttribValueChange> AttribEditState::Ok() {

@@ -1,5 +1,6 @@
 #include "page/CellRules.h"
 
+#include "units/Parsers.h"
 #include "units/Text.h"
 
 #include <algorithm>
@@ -168,32 +169,6 @@ bool CellTextChanged(std::string_view cellText, std::string_view boxText) {
     return !EqualsNoCase(cellText, boxText);
 }
 
-std::string SingleLineText(std::string_view text) {
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
-        text.remove_suffix(1);
-    }
-    std::string line;
-    line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (text[i] == '\r' || text[i] == '\n' || text[i] == '\t') {
-            line += ' ';
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-        } else if (code >= 32 && code != 127) {
-            line += text[i];
-        }
-    }
-    return line;
-}
-
-std::string CellTextForStorage(std::string_view text) {
-    std::string stored = SingleLineText(text);
-    std::replace(stored.begin(), stored.end(), '|', kCellBarReplacement);
-    return stored;
-}
-
 std::string JoinClipText(const std::vector<std::vector<std::string>>& rows) {
     std::string clip;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -264,7 +239,7 @@ PastePlan PlanPaste(std::string_view clipText, int row, int column, int lastRow,
         const int last = std::min(plan.right, column + static_cast<int>(fields.size()) - 1);
         for (int c = column; c <= last; ++c) {
             plan.cells.push_back(
-                {r, c, CellTextForStorage(fields[static_cast<std::size_t>(c - column)])});
+                {r, c, PipeListValue(fields[static_cast<std::size_t>(c - column)])});
         }
     }
     return plan;

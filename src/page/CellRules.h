@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/UserMessage.h"
-#include "units/Parsers.h"
 
 #include <optional>
 #include <string>
@@ -59,17 +58,6 @@ UserMessage FinishBoxOnlyMessage();
 
 // A committed cell box changes its cell only when the texts differ other than in letter case.
 bool CellTextChanged(std::string_view cellText, std::string_view boxText);
-
-// The document file holds each value within one line, so a text pasted into a cell or a
-// title-block box keeps to one: each line end (CR LF, CR or LF) and TAB becomes a blank, and
-// the line ends at the end, which a copied spreadsheet cell brings along, are dropped. Other
-// control characters (below 32, and 127) are dropped: no value ever holds one.
-std::string SingleLineText(std::string_view text);
-
-// The page data separates cell values with "|", so a cell can never hold one: typed and
-// pasted "|" become the look-alike broken bar (Windows-1252 0xA6). The text is made one line.
-constexpr char kCellBarReplacement = kBrokenBar;
-std::string CellTextForStorage(std::string_view text);
 
 // The clip text of a block of cells: TAB between the cells of a row, CR between rows.
 std::string JoinClipText(const std::vector<std::vector<std::string>>& rows);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace waybill {
 namespace {
@@ -32,7 +33,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-char FromCodePoint(char32_t cp) {
+// The Windows-1252 code of a character, if it has one.
+std::optional<char> FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
         return static_cast<char>(cp);
     }
@@ -41,7 +43,7 @@ char FromCodePoint(char32_t cp) {
             return static_cast<char>(0x80 + i);
         }
     }
-    return '?';
+    return std::nullopt;
 }
 
 } // namespace
@@ -55,50 +57,72 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
     return out;
 }
 
+namespace {
+
+// One character of UTF-8 text from `i` on: its code point, nothing for malformed UTF-8 (then
+// one byte long), and its length in bytes.
+struct Decoded {
+    std::optional<char32_t> codePoint;
+    std::size_t length;
+};
+
+Decoded DecodeAt(std::string_view utf8, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        return {lead, 1};
+    } else if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return {std::nullopt, 1};
+    }
+    bool ok = i + static_cast<std::size_t>(extra) < utf8.size();
+    for (int k = 1; ok && k <= extra; ++k) {
+        const auto cont = static_cast<unsigned char>(utf8[i + k]);
+        if ((cont & 0xC0) != 0x80) {
+            ok = false;
+        } else {
+            cp = (cp << 6) | (cont & 0x3F);
+        }
+    }
+    // Overlong forms would smuggle in characters in disguise; refuse them.
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (!ok || cp < kMinimum[extra] || cp > 0x10FFFF) {
+        return {std::nullopt, 1};
+    }
+    return {cp, static_cast<std::size_t>(extra) + 1};
+}
+
+} // namespace
+
 std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (lead < 0x80) {
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-        } else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        bool ok = i + static_cast<std::size_t>(extra) < utf8.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto cont = static_cast<unsigned char>(utf8[i + k]);
-            if ((cont & 0xC0) != 0x80) {
-                ok = false;
-            } else {
-                cp = (cp << 6) | (cont & 0x3F);
-            }
-        }
-        // Overlong forms would smuggle in characters in disguise; refuse them.
-        static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < kMinimum[extra] || cp > 0x10FFFF) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += FromCodePoint(cp);
-        i += static_cast<std::size_t>(extra) + 1;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Decoded next = DecodeAt(utf8, i);
+        out += next.codePoint ? FromCodePoint(*next.codePoint).value_or('?') : '?';
+        i += next.length;
     }
     return out;
+}
+
+std::optional<UnmappedCharacter> FirstUnmappedCharacter(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Decoded next = DecodeAt(utf8, i);
+        if (!next.codePoint || !FromCodePoint(*next.codePoint)) {
+            return UnmappedCharacter{std::string(utf8.substr(i, next.length)), next.codePoint};
+        }
+        i += next.length;
+    }
+    return std::nullopt;
 }
 
 std::string PathText(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,16 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 
 // Characters without a Windows-1252 code, and malformed UTF-8, become "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// The first character of UTF-8 text that Windows-1252 has no code for: its bytes as they stand
+// in the text and its code point; malformed UTF-8 gives its first byte and no code point.
+struct UnmappedCharacter {
+    std::string utf8;
+    std::optional<char32_t> codePoint;
+
+    bool operator==(const UnmappedCharacter&) const = default;
+};
+std::optional<UnmappedCharacter> FirstUnmappedCharacter(std::string_view utf8);
 
 // A path as it appears in a message or is compared with a name from the documents.
 std::string PathText(const std::filesystem::path& path);

@@ -108,6 +108,17 @@ std::string FormatFtInGlyph(float x) {
     return p.rounded > 0 ? text : "0";
 }
 
+std::string FormatInchesGlyph(float x) {
+    const FtInParts p = Split(x);
+    const double whole = std::floor(p.rounded);
+    const long long n = std::llround(p.fraction * 16.0);
+    std::string text = whole >= 1 ? WholeText(whole) : std::string();
+    if (n > 0) {
+        text += SixteenthGlyph(static_cast<int>(n));
+    }
+    return p.rounded > 0 ? text : "0";
+}
+
 double ParseFtIn(std::string_view input) {
     const std::string_view text = TrimView(input);
     if (text.empty()) {
@@ -250,30 +261,82 @@ double ParseFtIn(std::string_view input) {
     return static_cast<double>(inches) + static_cast<double>(feetInches) + fraction;
 }
 
+namespace {
+
+// The pieces of "ft.iiss" as typed: the feet (the whole text without a point) and the digits of
+// inches and sixteenths.
+struct DottedPieces {
+    std::string_view feet;
+    std::string_view inches;
+    std::string_view sixteenths;
+};
+
+DottedPieces SplitDotted(std::string_view t) {
+    const std::size_t point = t.find('.');
+    if (point == std::string_view::npos) {
+        return {t, {}, {}};
+    }
+    const std::string_view after = t.substr(point + 1);
+    return {t.substr(0, point), after.substr(0, 2),
+            after.size() > 2 ? after.substr(2, 2) : std::string_view{}};
+}
+
+// A whole number of a piece; a piece that is no number counts 0.
+double DottedPiece(std::string_view s) {
+    const auto v = NumericValue(s);
+    return v ? static_cast<double>(RoundToInt32(*v).value_or(0)) : 0.0;
+}
+
+// Feet that are a number but too many to count in whole inches (32-bit).
+bool FeetTooMany(std::string_view feet) {
+    if (!IsNumeric(feet)) {
+        return false;
+    }
+    const auto value = NumericValue(feet);
+    return !value || !RoundToInt32(*value * 12.0);
+}
+
+} // namespace
+
 float ParseFtDotted(std::string_view text) {
     const auto whole = NumericValue(text);
     if (!whole) {
         return 0;
     }
     const std::string_view t = TrimView(text);
-    const std::size_t point = t.find('.');
-    if (point == std::string_view::npos) {
-        return static_cast<float>(RoundToInt32(*whole * 12.0).value_or(0));
-    }
-    auto part = [](std::string_view s) -> double {
-        const auto v = NumericValue(s);
-        return v ? static_cast<double>(RoundToInt32(*v).value_or(0)) : 0.0;
-    };
-    const std::string_view after = t.substr(point + 1);
-    // Feet that do not fit make no length, as they do without the point.
-    const auto feetValue = NumericValue(t.substr(0, point));
-    if (feetValue && !RoundToInt32(*feetValue * 12.0)) {
+    const DottedPieces pieces = SplitDotted(t);
+    // Feet that do not fit make no length, with or without the point.
+    if (FeetTooMany(pieces.feet)) {
         return 0;
     }
-    const double feet = part(t.substr(0, point));
-    const double inches = part(after.substr(0, 2));
-    const double sixteenths = part(after.size() > 2 ? after.substr(2, 2) : std::string_view{});
-    return static_cast<float>(feet * 12.0 + inches + sixteenths / 16.0);
+    if (pieces.feet.size() == t.size()) {
+        return static_cast<float>(RoundToInt32(*whole * 12.0).value_or(0));
+    }
+    return static_cast<float>(DottedPiece(pieces.feet) * 12.0 + DottedPiece(pieces.inches) +
+                              DottedPiece(pieces.sixteenths) / 16.0);
+}
+
+std::variant<float, LengthFault> ReadFtDottedBox(std::string_view text) {
+    const std::string_view t = TrimView(text);
+    if (!IsNumeric(t)) {
+        const double inches = ParseFtIn(t);
+        if (inches > 0) {
+            return static_cast<float>(inches);
+        }
+        return LengthFault::NotALength;
+    }
+    const DottedPieces pieces = SplitDotted(t);
+    if (FeetTooMany(pieces.feet)) {
+        return LengthFault::TooLarge;
+    }
+    if (pieces.feet.size() < t.size()) {
+        const std::string_view afterPoint = t.substr(pieces.feet.size() + 1);
+        if (afterPoint.find_first_not_of("0123456789") != std::string_view::npos ||
+            DottedPiece(pieces.inches) >= 12 || DottedPiece(pieces.sixteenths) >= 16) {
+            return LengthFault::NotALength;
+        }
+    }
+    return ParseFtDotted(t);
 }
 
 std::string ReduceFraction(std::string_view text) {

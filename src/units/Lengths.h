@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace waybill {
 
@@ -21,11 +22,22 @@ float Round16(float x);
 // of 0 ("0'-0" and "0"). Callers that take lengths from input reject such values first.
 std::string FormatFtIn(float x, bool useGlyph);
 std::string FormatFtInGlyph(float x);
+// Whole inches and the glyph of the sixteenths, never feet (a roof slope is a rise in 12 of
+// run: 24 stays 24); below 12 inches the same text as FormatFtInGlyph.
+std::string FormatInchesGlyph(float x);
 // Inches of a typed length; 0 for text that is no length.
 double ParseFtIn(std::string_view text);
 // "ft.iiss" (feet, point, two digits of inches, two of sixteenths); 0 when not numeric or
 // when the feet are too many to count in whole inches.
 float ParseFtDotted(std::string_view text);
+
+// A length typed into a box that asks for "ft.iiss". A text that is one number is that form,
+// read as ParseFtDotted reads it, but only digits may follow the point, and the inches (the two
+// after it) must be below 12 and the sixteenths (the next two) below 16. Any other text is a
+// length as a grid cell takes it ("10'-6 1/2", "10' 6", "6\""), read by ParseFtIn. Feet too many
+// to count in whole inches are too large; a text neither form reads is no length.
+enum class LengthFault { NotALength, TooLarge };
+std::variant<float, LengthFault> ReadFtDottedBox(std::string_view text);
 std::string ReduceFraction(std::string_view text);
 std::string GlyphsToText(std::string_view text);
 

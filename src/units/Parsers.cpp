@@ -29,10 +29,10 @@ std::vector<std::string> SplitPipeList(std::string_view text) {
     return values;
 }
 
-std::string WithoutBars(std::string_view value) {
-    std::string out(value);
-    std::replace(out.begin(), out.end(), '|', kBrokenBar);
-    return out;
+std::string PipeListValue(std::string_view text) {
+    std::string value = SingleLineText(text);
+    std::replace(value.begin(), value.end(), '|', kBrokenBar);
+    return value;
 }
 
 std::string JoinPipeList(const std::vector<std::string>& values, std::size_t start) {

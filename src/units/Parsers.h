@@ -8,10 +8,11 @@ namespace waybill {
 
 // Value lines of page data: a leading "|" and every value followed by "|".
 std::vector<std::string> SplitPipeList(std::string_view text);
-// A value can never hold "|": wherever one would end up in a value (typed, pasted or
-// imported), it becomes the look-alike broken bar (Windows-1252 0xA6).
+// Every text that becomes a value of page data (typed, pasted, imported or generated) goes
+// through PipeListValue: a value can never hold "|", so each one becomes the look-alike broken
+// bar (Windows-1252 0xA6), and the value keeps to one line (SingleLineText).
 constexpr char kBrokenBar = '\xA6';
-std::string WithoutBars(std::string_view value);
+std::string PipeListValue(std::string_view text);
 std::string JoinPipeList(const std::vector<std::string>& values, std::size_t start);
 
 bool IsParenList(std::string_view text);

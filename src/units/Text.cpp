@@ -15,6 +15,26 @@ std::string_view TrimView(std::string_view s) {
 
 std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
+std::string SingleLineText(std::string_view text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) {
+        text.remove_suffix(1);
+    }
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (text[i] == '\r' || text[i] == '\n' || text[i] == '\t') {
+            line += ' ';
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+        } else if (code >= 32 && code != 127) {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
 char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }

@@ -10,6 +10,12 @@ namespace waybill {
 std::string_view TrimView(std::string_view s);
 std::string Trim(std::string_view s);
 
+// The document file holds each value within one line, so a text pasted into a cell or a box
+// keeps to one: each line end (CR LF, CR or LF) and TAB becomes a blank, and the line ends at
+// the end, which a copied spreadsheet cell brings along, are dropped. Other control characters
+// (below 32, and 127) are dropped: no value ever holds one.
+std::string SingleLineText(std::string_view text);
+
 // Letter case is folded for ASCII letters only, so the drawing-font glyphs (bytes 128-255)
 // never change.
 char ToUpperAscii(char c);

@@ -193,7 +193,7 @@ TEST_F(DetailCommand, RidgeCaps) {
         {"ridge-cap", "prevent", "RoofSlope=12", "LegLength=0.09", "RcSFNo=R1", "EcSFNo=E1"},
         "trim27", "Prevent Ridge cap",
         {"ATTRIBLK: trim27",
-         Line({"1'", "9", "9", "90" + kDeg, "1'-9", "R1", "9", Sx(12), "10" + Sx(8), "7" + Sx(7),
+         Line({"12", "9", "9", "90" + kDeg, "1'-9", "R1", "9", Sx(12), "10" + Sx(8), "7" + Sx(7),
                "7" + Sx(7), "2" + Sx(2), "5" + Sx(5), "1'-2" + Sx(14), "9" + Sx(9), "5" + Sx(5),
                "9" + Sx(9) + " x 1'-2" + Sx(14), "E1"})});
     // 6:12, Storm Grip-16, Low clip: X = 24 - 6 + 2.375 x 0.5 - 3.8017 = 15.3858,

@@ -33,7 +33,6 @@ TEST(CondHead, ValidationFirstFailingRuleWins) {
         {Head("6", "24.01", "4", "3"), {range, "GuDepth"}},
         {Head("6", "5", "-1", "-1"), {"Invalid number.", "DsWidth"}},
         {Head("6", "5", "4", "-0.01"), {"Invalid number.", "DsDepth"}},
-        {Head("6", "5", "0", "0"), {}},
         {Head("6", "5", "5.875", "9"), {eighth, "DsWidth"}},
         {Head("6", "5", "5.8", "4.875"), {eighth, "DsDepth"}},
         {Head("6", "5", "5.8", "4.8"), {}},

@@ -27,6 +27,19 @@ inline std::string Line(const std::vector<std::string>& values) {
     return line;
 }
 
+} // namespace waybill::test
+
+namespace waybill {
+
+// Failed expectations show the message and the field.
+inline void PrintTo(const DetailInputError& error, std::ostream* os) {
+    *os << "{\"" << error.message << "\", " << error.field << "}";
+}
+
+} // namespace waybill
+
+namespace waybill::test {
+
 inline const DetailPages* PagesOf(const DetailResult& result) {
     return std::get_if<DetailPages>(&result);
 }

@@ -73,19 +73,9 @@ TEST(CellRules, PageKindDecisions) {
     }
 }
 
-TEST(CellRules, CommitIgnoresCaseOnlyAndStoresOneLineWithoutBars) {
+TEST(CellRules, CommitIgnoresCaseOnly) {
     EXPECT_FALSE(CellTextChanged("a", "A"));
     EXPECT_TRUE(CellTextChanged("a", "a "));
-    EXPECT_EQ(CellTextForStorage("a|b||"), "a\xA6"
-                                           "b\xA6\xA6");
-    // A pasted line end would split the value's line in the document file.
-    EXPECT_EQ(CellTextForStorage("a\r\nb\rc\n\nd\r\n"), "a b c  d");
-    EXPECT_EQ(SingleLineText("\r\n"), "");
-    // No control character ever reaches a value: TAB is a blank, the rest are dropped
-    // (Delete arrives as "\x7f" on X11). Windows-1252 letters above 127 stay.
-    EXPECT_EQ(CellTextForStorage(std::string("\x7f") + "A\tB\x01\x1b\x1f" + "C\xE9\x80"),
-              "A BC\xE9\x80");
-    EXPECT_EQ(SingleLineText("\x7f"), "");
 }
 
 // The selection a paste leaves and the cells it writes, as "top,left-bottom,right: row,col=text".

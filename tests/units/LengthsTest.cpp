@@ -37,6 +37,22 @@ TEST(FormatFtInGlyph, CompactForms) {
     EXPECT_EQ(FormatFtInGlyph(15.9375f), "1'-3" + Glyph(230));
 }
 
+TEST(FormatInchesGlyph, NeverFeet) {
+    const std::pair<float, std::string> cases[] = {
+        {12, "12"},   {24, "24"},         {12.5f, "12" + Glyph(216)},
+        {100, "100"}, {11.97f, "12"}, // rounds to 12 inches, not 1'
+        {4, "4"},     {0.5f, Glyph(216)}, {0, "0"},
+        {-3, "0"},    {0.01f, "0"},
+    };
+    for (const auto& [x, text] : cases) {
+        EXPECT_EQ(FormatInchesGlyph(x), text) << x;
+    }
+    // Below a foot it is the feet-inch text itself.
+    for (float x = 0; x < 11.96f; x += 0.03f) {
+        EXPECT_EQ(FormatInchesGlyph(x), FormatFtInGlyph(x)) << x;
+    }
+}
+
 TEST(ParseFtIn, FeetInchesAndFractions) {
     EXPECT_DOUBLE_EQ(ParseFtIn("5'-6 1/2"), 66.5);
     EXPECT_DOUBLE_EQ(ParseFtIn("5' 6 1/2"), 66.5);
@@ -86,6 +102,56 @@ TEST(ParseFtDotted, FeetTooManyToCountMakeNoLength) {
     EXPECT_FLOAT_EQ(ParseFtDotted("99999999999.0608"), 0);
     EXPECT_FLOAT_EQ(ParseFtDotted("178956971.0608"), 0); // 12 x feet passes 2^31
     EXPECT_FLOAT_EQ(ParseFtDotted("178956970.00"), 2147483640.0f);
+}
+
+TEST(ReadFtDottedBox, DottedFormFeetInchFormOrNoLength) {
+    using Read = std::variant<float, LengthFault>;
+    const Read notALength = LengthFault::NotALength;
+    const Read tooLarge = LengthFault::TooLarge;
+    const std::pair<const char*, Read> cases[] = {
+        // The dotted form reads as ParseFtDotted reads it...
+        {"10.0608", 126.5f},
+        {"10.06", 126.0f},
+        {"10.", 120.0f},
+        {"10", 120.0f},
+        {" 2.1104 ", 35.25f},
+        {"3.1115", 47.9375f},
+        {"10.1", 121.0f},
+        {".06", 6.0f},
+        {"-3.0608", -29.5f},
+        {"1e1", 120.0f},
+        {"10.06081", 126.5f},
+        {"0", 0.0f},
+        {"178956970.00", 2147483640.0f},
+        // ...but within a foot and an inch.
+        {"3.12", notALength},
+        {"3.99", notALength},
+        {"3.1116", notALength},
+        {"3.1199", notALength},
+        {"1.5e3", notALength},
+        // Any other text is a length as a cell takes it.
+        {"10'-6 1/2", 126.5f},
+        {"10' 6", 126.0f},
+        {"10'6\"", 126.0f},
+        {"5-6", 66.0f},
+        {"4'", 48.0f},
+        {"6\"", 6.0f},
+        {"1/2\"", 0.5f},
+        {"four", notALength},
+        {"", notALength},
+        {"5 6", notALength},
+        {"0'", notALength},
+        {"10.06 1/2", 10.5f}, // a blank after the number: ten and a half inches
+        // Feet that cannot be counted in inches.
+        {"1e30", tooLarge},
+        {"1e400", tooLarge},
+        {"-1e30", tooLarge},
+        {"178956971.0608", tooLarge},
+        {"99999999999", tooLarge},
+    };
+    for (const auto& [text, read] : cases) {
+        EXPECT_EQ(ReadFtDottedBox(text), read) << text;
+    }
 }
 
 // The generators divide by sines that may be 0; whatever comes out, the formatters give a

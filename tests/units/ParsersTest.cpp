@@ -64,11 +64,11 @@ TEST(TokenizeList, ParenthesesInsideItems) {
     EXPECT_EQ(TokenizeList("(sht (trim20 \"(a\") r)"), (Values{"sht", "(trim20 \"(a\")", "r"}));
 }
 
-TEST(WithoutBars, BarsBecomeBrokenBars) {
-    EXPECT_EQ(WithoutBars("a|b||"), "a\xA6"
-                                    "b\xA6\xA6");
-    EXPECT_EQ(JoinPipeList({WithoutBars("a|b"), "c"}, 0), "|a\xA6"
-                                                          "b|c|");
+TEST(PipeListValue, BarsBecomeBrokenBarsOnOneLine) {
+    EXPECT_EQ(PipeListValue("a|b||"), "a\xA6"
+                                      "b\xA6\xA6");
+    EXPECT_EQ(JoinPipeList({PipeListValue("a|b\r\nc"), "d"}, 0), "|a\xA6"
+                                                                 "b c|d|");
 }
 
 TEST(SetParenText, ReplacesOrAppendsTheParenthesisedValue) {

@@ -4,6 +4,7 @@
 #include "units/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace waybill {
 namespace {
@@ -16,6 +17,17 @@ TEST(Text, CaseFoldingLeavesGlyphBytesAlone) {
     EXPECT_LT(CompareNoCase("cable01", "CABLE04"), 0);
     EXPECT_GT(CompareNoCase("shtzz", "sht"), 0);
     EXPECT_TRUE(ContainsNoCase("C:\\A.FWB.bak", "c:\\a.fwb"));
+}
+
+TEST(Text, SingleLineTextKeepsAValueOnOneLine) {
+    // A pasted line end would split the value's line in the document file.
+    EXPECT_EQ(SingleLineText("a\r\nb\rc\n\nd\r\n"), "a b c  d");
+    EXPECT_EQ(SingleLineText("\r\n"), "");
+    // No control character ever reaches a value: TAB is a blank, the rest are dropped
+    // (Delete arrives as "\x7f" on X11). Windows-1252 letters above 127 stay.
+    EXPECT_EQ(SingleLineText(std::string("\x7f") + "A\tB\x01\x1b\x1f" + "C\xE9\x80"),
+              "A BC\xE9\x80");
+    EXPECT_EQ(SingleLineText("\x7f"), "");
 }
 
 TEST(NumberText, LeadingNumberReadsLikeTypedText) {
@@ -54,6 +66,23 @@ TEST(Cp1252, HighBlockAndUndefinedCodes) {
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");            // no Windows-1252 code
     EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");                  // truncated sequence
     EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");               // overlong form
+}
+
+TEST(Cp1252, FirstUnmappedCharacterIsNamed) {
+    const std::pair<std::string, std::optional<UnmappedCharacter>> cases[] = {
+        {"Gray \xC3\xA9\xE2\x82\xAC\xC2\x81", std::nullopt}, // e acute, euro, undefined 0x81
+        {"", std::nullopt},
+        {"a\xE2\x86\x92"
+         "b\xE4\xB8\xAD",
+         UnmappedCharacter{"\xE2\x86\x92", 0x2192}},
+        {"\xF0\x9F\x99\x82", UnmappedCharacter{"\xF0\x9F\x99\x82", 0x1F642}},
+        {"a\xC3", UnmappedCharacter{"\xC3", std::nullopt}},    // truncated
+        {"\xC0\xAF", UnmappedCharacter{"\xC0", std::nullopt}}, // overlong
+        {"\xFF", UnmappedCharacter{"\xFF", std::nullopt}},
+    };
+    for (const auto& [utf8, unmapped] : cases) {
+        EXPECT_EQ(FirstUnmappedCharacter(utf8), unmapped) << utf8;
+    }
 }
 
 // The whole table against its definition: a wrong table can still round-trip.

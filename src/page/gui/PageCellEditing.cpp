@@ -3,6 +3,7 @@
 
 #include "page/gui/PageWidgetImpl.h"
 #include "platform/gui/DialogService.h"
+#include "units/Parsers.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -168,7 +169,7 @@ void PageWidget::Impl::CommitCellBox() {
     const int gridIndex = boxGrid;
     boxGrid = -1; // closed before the hide below moves the focus
     const bool changed =
-        StoreCell(gridIndex, editRow, editColumn, CellTextForStorage(ToCp1252(box->text())), true);
+        StoreCell(gridIndex, editRow, editColumn, PipeListValue(ToCp1252(box->text())), true);
     box->hide();
     if (changed) {
         emit self.Changed(QStringLiteral("Cell Edit"));

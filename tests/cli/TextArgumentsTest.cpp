@@ -1,0 +1,91 @@
+// Arguments arrive as UTF-8; the documents hold Windows-1252. Texts are converted once where the
+// arguments are split, file names stay as given.
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "CliRun.h"
+#include "model/FwbFile.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace waybill {
+namespace {
+
+using test::CliRun;
+using test::RunCommand;
+using test::TempDir;
+
+const std::string kDocument =
+    "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\n"
+    "Checked By: \r\nDate: \r\nCustomer: \r\nJob Number: \r\n"
+    "Number Pages: False\r\nShow Page Total: False\r\nPassword: \r\n"
+    "**END HEADER\r\n**PAGEDEF\r\ntrim22,,Old\r\nATTRIBLK: trim22\r\n|x|\r\n";
+
+class TextArguments : public ::testing::Test {
+  protected:
+    TempDir dir;
+    // A file name that is not ASCII stays the name it is.
+    std::string in = dir.Write("d\xC3\xA9tails.fwb", kDocument).string();
+    std::string out = (dir / "s\xC3\xA9rie.fwb").string();
+};
+
+TEST_F(TextArguments, DetailFieldsAreStoredInTheDocumentsCodePage) {
+    const CliRun run = RunCommand(cli::Detail, {in, out, "cap-trim", "Dim=10",
+                                                "CtSF=\xC3\xA9"
+                                                "1",
+                                                "BcSF=\xE2\x82\xAC"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    Book book;
+    ASSERT_FALSE(ReadFWB(out, book));
+    ASSERT_EQ(book.PageCount(), 2);
+    const PageLines& data = book.GetPage(2).PageData;
+    ASSERT_EQ(data.size(), 2u);
+    EXPECT_NE(data[1].find("|\xE9"
+                           "1|"),
+              std::string::npos)
+        << data[1];
+    EXPECT_NE(data[1].find("|SF-\x80|"), std::string::npos) << data[1];
+}
+
+// A character the documents cannot hold is wrong usage, named, and nothing is written.
+TEST_F(TextArguments, ACharacterWithoutACodeIsWrongUsage) {
+    const std::string arrow = "\xE2\x86\x92"; // U+2192
+    struct Case {
+        test::CliCommand command;
+        std::vector<std::string> args;
+    };
+    const Case cases[] = {
+        {cli::Detail, {in, out, "cap-trim", "Dim=10", "CtSF=A" + arrow + "B"}},
+        {cli::SetFinish, {in, out, "Red" + arrow}},
+        {cli::ConfigureMember,
+         {in, out, "--page", "1", "--size", "8", "--flange", "2", "--gauge", "14", "--finish",
+          "Gray" + arrow}},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCommand(c.command, c.args);
+        EXPECT_EQ(run.status, 2) << c.args.back() << ": " << run.err;
+        EXPECT_NE(run.err.find("\"" + arrow + "\" (U+2192)"), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << c.args.back();
+    }
+}
+
+TEST(SplitArguments, FileNamesStayAsGivenAndTextIsConverted) {
+    const std::string e = "\xC3\xA9";
+    std::ostringstream err;
+    const auto split = cli::SplitArguments({"--refdb", e + ".db", "in" + e, "--finish", "Gr" + e,
+                                            "--all", "out" + e, "x" + e, "--templates", "t" + e},
+                                           {"--refdb", "--finish", "--templates"}, {"--all"}, err);
+    ASSERT_TRUE(split) << err.str();
+    EXPECT_EQ(split->positional, (std::vector<std::string>{"in" + e, "out" + e, "x\xE9"}));
+    EXPECT_EQ(split->Option("--refdb"), e + ".db");
+    EXPECT_EQ(split->Option("--templates"), "t" + e);
+    EXPECT_EQ(split->Option("--finish"), "Gr\xE9");
+    EXPECT_EQ(split->flags, (std::vector<std::string>{"--all"}));
+
+    EXPECT_FALSE(cli::SplitArguments({"in", "out", "a\xFF"}, {}, {}, err));
+    EXPECT_NE(err.str().find("the byte 0xFF, which is not UTF-8"), std::string::npos) << err.str();
+}
+
+} // namespace
+} // namespace waybill
