@@ -7,16 +7,16 @@
 
 namespace waybill {
 
-PageChanges AfterCellCommit(const PageView& view, int row, int column) {
+CommitFollowUp AfterCellCommit(const PageView& view, int row, int column) {
     if (!view.grid) {
         return {};
     }
     const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
     if (PageKindOf(cadBase) == PageKind::Cable) {
-        return column == 3 ? SetCablePartNumber(view, row) : PageChanges{};
+        return column == 3 ? SetCablePartNumber(view, row) : CommitFollowUp{};
     }
-    if (const auto lengthColumn = ShortLengthColumnForEdit(cadBase); lengthColumn == column) {
-        return SetShortLengthSuffix(*view.grid, row, column);
+    if (ShortLengthColumn(cadBase) == column) {
+        return {SetShortLengthSuffix(*view.grid, row, column), std::nullopt};
     }
     return {};
 }

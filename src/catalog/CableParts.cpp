@@ -3,11 +3,13 @@
 #include "catalog/FinishRules.h"
 #include "catalog/GridEdits.h"
 #include "model/Page.h"
+#include "page/CellRules.h"
 #include "units/Lengths.h"
 #include "units/NumberText.h"
 #include "units/Text.h"
 
 #include <array>
+#include <cmath>
 
 namespace waybill {
 namespace {
@@ -58,7 +60,7 @@ std::string CableLengthCode(double inches) {
     return "4045";
 }
 
-PageChanges SetCablePartNumber(const PageView& view, int row) {
+CommitFollowUp SetCablePartNumber(const PageView& view, int row) {
     if (!view.grid) {
         return {};
     }
@@ -68,13 +70,22 @@ PageChanges SetCablePartNumber(const PageView& view, int row) {
         for (int column = kShipLength; column <= kPartNumber; ++column) {
             grid.Set(row, column, "");
         }
-        return {{}, grid.Changes()};
+        return {{{}, grid.Changes()}, std::nullopt};
     }
     const CableSpec* cable = FindCable(CadBase(view.titleBlock[TblkCadNumber]));
     if (cable == nullptr) {
         return {};
     }
-    const double length = RoundToInt32(typed).value_or(0);
+    const auto rounded = RoundToInt32(typed);
+    if (!rounded || !(*rounded - cable->allowance > 0)) {
+        grid.Set(row, kCutLength, "");
+        grid.Set(row, kPartNumber, "");
+        // The shortest length that leaves a cut length, in the whole inches lengths round to.
+        const std::string shortest =
+            rounded ? FormatFtIn(static_cast<float>(std::floor(cable->allowance) + 1), false) : "";
+        return {{{}, grid.Changes()}, InvalidLengthMessage(shortest)};
+    }
+    const double length = *rounded;
     grid.Set(row, kShipLength, FormatFtIn(static_cast<float>(length), true));
     grid.Set(row, kCutLength,
              std::string(cable->sizeText1) + " x " +
@@ -83,12 +94,13 @@ PageChanges SetCablePartNumber(const PageView& view, int row) {
     grid.Set(row, kEyeBolt, std::string(cable->sizeText3));
     if (grid.Cell(row, kFinishWord).empty()) {
         grid.Set(row, kFinishWord,
-                 ContainsNoCase(view.titleBlock[TblkFinish], "alv") ? "GALV." : "ZINC");
+                 std::string(ContainsNoCase(view.titleBlock[TblkFinish], "alv") ? kCableGalvanized
+                                                                                : kCableZinc));
     }
     grid.Set(row, kPartNumber,
              "43BCA" + std::string(cable->diameterCode) + "_" + CableLengthCode(length));
     SetCableFinishCode(grid, row);
-    return {{}, grid.Changes()};
+    return {{{}, grid.Changes()}, std::nullopt};
 }
 
 } // namespace waybill

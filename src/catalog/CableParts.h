@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/PageChanges.h"
+#include "catalog/AfterCommit.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +28,9 @@ std::string CableLengthCode(double inches);
 // A cable row after its shipping length (column 3) was committed: the length rounded to
 // whole inches, the cut length with the sizes, the finish word when there is none yet, and
 // the part number with its finish marker. A length that is no positive length empties
-// columns 3 to 8; a block without a cable leaves the row alone.
-PageChanges SetCablePartNumber(const PageView& view, int row);
+// columns 3 to 8; a block without a cable leaves the row alone. A length that leaves no cut
+// length once the fittings' allowance is taken off is invalid: the typed text stays for
+// correcting, and the row loses its cut length and part number.
+CommitFollowUp SetCablePartNumber(const PageView& view, int row);
 
 } // namespace waybill

@@ -6,6 +6,17 @@
 #include "units/Text.h"
 
 namespace waybill {
+namespace {
+
+// Documents may hold "GALV" without its full stop, as earlier versions of the list wrote it.
+bool SameCableFinishWord(std::string_view a, std::string_view b) {
+    const auto withoutStop = [](std::string_view word) {
+        return word.ends_with('.') ? word.substr(0, word.size() - 1) : word;
+    };
+    return EqualsNoCase(withoutStop(a), withoutStop(b));
+}
+
+} // namespace
 
 const std::vector<std::string>& PunchCodeList() {
     static const std::vector<std::string> kCodes{" ", "A", "B", "C", "E", "F", "NP"};
@@ -13,7 +24,8 @@ const std::vector<std::string>& PunchCodeList() {
 }
 
 const std::vector<std::string>& CableFinishWordList() {
-    static const std::vector<std::string> kWords{"ZINC", "GALV"};
+    static const std::vector<std::string> kWords{std::string(kCableZinc),
+                                                 std::string(kCableGalvanized)};
     return kWords;
 }
 
@@ -32,10 +44,11 @@ std::optional<CellList> CellListFor(CellHandOver handOver, std::string_view cadB
     return std::nullopt;
 }
 
-std::optional<std::size_t> CellListPreselection(const std::vector<std::string>& items,
-                                                std::string_view cellText) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (EqualsNoCase(items[i], cellText)) {
+std::optional<std::size_t> CellListPreselection(const CellList& list, std::string_view cellText) {
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        const std::string& item = list.items[i];
+        if (list.kind == CellListKind::CableFinishWords ? SameCableFinishWord(item, cellText)
+                                                        : EqualsNoCase(item, cellText)) {
             return i;
         }
     }

@@ -29,9 +29,9 @@ struct CellList {
 // nothing for hand-overs that open a dialog instead.
 std::optional<CellList> CellListFor(CellHandOver handOver, std::string_view cadBase);
 
-// The item the drop-down opens on: the one equal to the cell's text (letter case ignored).
-std::optional<std::size_t> CellListPreselection(const std::vector<std::string>& items,
-                                                std::string_view cellText);
+// The item the drop-down opens on: the one equal to the cell's text (letter case ignored; a
+// cable finish word also without its full stop, as older documents spell it).
+std::optional<std::size_t> CellListPreselection(const CellList& list, std::string_view cellText);
 
 // The cable finish word picked for a row's finish word cell (column 7), with the part
 // number's marker set to match.

@@ -51,6 +51,20 @@ ClipTexts ClipTextsForEdit(const GridView& grid, int row) {
     return ReadClipTexts(edits, row);
 }
 
+std::optional<UserMessage> ClipEditRefusal(const ClipTexts& texts) {
+    if (texts.partNo.size() < 4) {
+        return UserMessage{
+            "The part number is too short to hold the size letter (its 4th character).", "Note",
+            MessageIcon::None};
+    }
+    if (texts.markText.size() < 2) {
+        return UserMessage{
+            "The part mark is too short to hold the size letter (its 2nd character).", "Note",
+            MessageIcon::None};
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> ClipFinishItems() {
     std::vector<std::string> items;
     for (const clsFinish& finish : ClipFinishes().Entries()) {
@@ -68,9 +82,10 @@ ClipDialogStart StartClipSelection(std::string_view partNo) {
         start.finishCode = std::string(1, partNo[7]);
     }
     start.sizeEnabled = !EqualsNoCase(start.sizeLetter, "K");
-    // Only the upper-case letters of the sizes listed; "A" and "E" clips open without a size.
-    if (start.sizeLetter == "B" || start.sizeLetter == "C" || start.sizeLetter == "D") {
-        start.sizeIndex = static_cast<std::size_t>(start.sizeLetter[0] - 'B');
+    for (std::size_t i = 0; i < kClipSizeItems.size(); ++i) {
+        if (InParens(kClipSizeItems[i]) == start.sizeLetter) {
+            start.sizeIndex = i;
+        }
     }
     const auto& finishes = ClipFinishes().Entries();
     for (std::size_t i = 0; i < finishes.size(); ++i) {

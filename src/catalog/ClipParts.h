@@ -3,6 +3,7 @@
 #include "catalog/Finishes.h"
 #include "catalog/GridEdits.h"
 #include "catalog/PageChanges.h"
+#include "platform/UserMessage.h"
 
 #include <array>
 #include <cstddef>
@@ -32,9 +33,13 @@ struct ClipTexts {
 // prefix first when it lacks "59A" (the other rows' part numbers with it).
 ClipTexts ClipTextsForEdit(const GridView& grid, int row);
 
-// The size list of the dialog (sizes with their letters).
-constexpr std::array<std::string_view, 4> kClipSizeItems{" 8   (B)", "10  (C)", "12  (D)",
-                                                         "14  (E)"};
+// Why the dialog cannot open on a row's texts: a part number shorter than "59A" and its size
+// letter, or a mark without room for the size letter. Nothing when it can.
+std::optional<UserMessage> ClipEditRefusal(const ClipTexts& texts);
+
+// The size list of the dialog (sizes with their letters, as the members' sizes have them).
+constexpr std::array<std::string_view, 5> kClipSizeItems{" 6   (A)", " 8   (B)", "10  (C)",
+                                                         "12  (D)", "14  (E)"};
 // The finish list: each clip finish as its long name, two blanks and its code in parentheses.
 std::vector<std::string> ClipFinishItems();
 
@@ -43,7 +48,7 @@ struct ClipDialogStart {
     std::string sizeLetter;                 // position 4, empty when the part number is shorter
     std::string finishCode;                 // position 8, empty when the part number is shorter
     bool sizeEnabled = true;                // not for "K" clips, which have no size
-    std::optional<std::size_t> sizeIndex;   // "B", "C" and "D" only
+    std::optional<std::size_t> sizeIndex;   // the size item of the letter (upper case only)
     std::optional<std::size_t> finishIndex; // the last finish with that code
 };
 ClipDialogStart StartClipSelection(std::string_view partNo);

@@ -3,8 +3,10 @@
 #include "catalog/Finishes.h"
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
+#include "page/CellRules.h"
 #include "units/Text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace waybill {
@@ -15,27 +17,68 @@ bool Between(std::string_view s, std::string_view low, std::string_view high) {
 }
 
 bool TakesEndFinish(std::string_view cadBase) {
-    for (const char* block : {"clp02_1", "clp02_2", "cee00", "zee00", "eav00", "angl05"}) {
-        if (EqualsNoCase(cadBase, block)) {
-            return true;
-        }
-    }
-    return Between(cadBase, "ten", "tenzzzzz");
+    const PageKind kind = PageKindOf(cadBase);
+    return kind == PageKind::Clip1 || kind == PageKind::Clip2 || kind == PageKind::Tensile ||
+           kind == PageKind::Member || EqualsNoCase(cadBase, "angl05");
 }
 
-// The position of the last `letter` in the text, ignoring case.
-std::size_t FindLastNoCase(std::string_view text, char letter) {
-    const std::string upper = ToUpper(text);
-    return upper.rfind(ToUpperAscii(letter));
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
-std::string WithoutFinishSuffix(std::string_view partNumber) {
-    for (const char letter : {'G', 'P', 'B'}) {
-        if (const auto cut = FindLastNoCase(partNumber, letter); cut != std::string::npos) {
-            return std::string(partNumber.substr(0, cut));
+// A letter one of the clip finishes writes (Black's blank is trimmed off with the text).
+bool IsClipFinishLetter(char c) {
+    const auto& finishes = ClipFinishes().Entries();
+    return std::any_of(finishes.begin(), finishes.end(), [c](const clsFinish& finish) {
+        return finish.Code.size() == 1 && finish.Code[0] != '.' &&
+               finish.Code[0] == ToUpperAscii(c);
+    });
+}
+
+// A clip part number is "59A", the size letter, the clip's number and the finish code in the
+// 8th character. The size and finish dialog appends the code to a shorter number, so there a
+// final finish letter after the size letter is the code. A text without a size letter is no
+// clip part number yet and keeps what it holds.
+std::string ClipWithFinish(std::string partNumber, std::string_view code) {
+    constexpr std::size_t kFinishAt = 7;
+    constexpr std::size_t kSizeEnd = 4;
+    if (partNumber.size() < kSizeEnd) {
+        return partNumber;
+    }
+    if (partNumber.size() > kFinishAt) {
+        return partNumber.replace(kFinishAt, 1, code);
+    }
+    if (partNumber.size() > kSizeEnd && IsClipFinishLetter(partNumber.back())) {
+        partNumber.pop_back();
+    }
+    return partNumber + std::string(code);
+}
+
+// Members and formed angles end in a number (a gauge, a size), and their finish code follows
+// it, before a member's short-length mark, which stays at the end. Letters before the last
+// digit (the member type, the angle's kind) are never taken for a finish.
+std::string EndWithFinish(std::string_view partNumber, std::string_view code) {
+    std::string_view base = partNumber;
+    bool shortLength = false;
+    while (EndsWithNoCase(base, "SL")) {
+        base.remove_suffix(2);
+        shortLength = true;
+    }
+    for (const std::string_view old : {"GP", "G", "P", "B"}) {
+        if (base.size() > old.size() && EndsWithNoCase(base, old) &&
+            IsDigit(base[base.size() - old.size() - 1])) {
+            base.remove_suffix(old.size());
+            break;
         }
     }
-    return std::string(partNumber);
+    return std::string(base) + std::string(code) + (shortLength ? "SL" : "");
+}
+
+std::string WithFinishCode(std::string_view cadBase, const std::string& partNumber,
+                           std::string_view code) {
+    const PageKind kind = PageKindOf(cadBase);
+    return kind == PageKind::Clip1 || kind == PageKind::Clip2 ? ClipWithFinish(partNumber, code)
+                                                              : EndWithFinish(partNumber, code);
 }
 
 void RodFinishRule(GridEdits& grid, std::string_view finishText) {
@@ -64,7 +107,7 @@ void CableFinishRule(GridEdits& grid, std::string_view finishText) {
         if (grid.Cell(row, 8).empty()) {
             continue;
         }
-        grid.Set(row, 7, zinc ? "ZINC" : "GALV.");
+        grid.Set(row, 7, std::string(zinc ? kCableZinc : kCableGalvanized));
         SetCableFinishCode(grid, row);
     }
 }
@@ -82,9 +125,9 @@ void AddEndFinish(GridEdits& grid, std::string_view cadBase, std::string_view fi
         if (partNumber.empty() || ContainsNoCase(partNumber, "misc")) {
             continue;
         }
-        grid.Set(row, partColumn, WithoutFinishSuffix(partNumber) + code);
+        grid.Set(row, partColumn, WithFinishCode(cadBase, partNumber, code));
     }
-    if (const auto lengthColumn = ShortLengthColumnForFinish(cadBase)) {
+    if (const auto lengthColumn = ShortLengthColumn(cadBase)) {
         for (int row = 1; row < grid.Rows(); ++row) {
             SetShortLengthSuffix(grid, row, *lengthColumn);
         }
@@ -96,7 +139,7 @@ void SetCableFinishCode(GridEdits& grid, int row) {
     if (word.empty()) {
         return;
     }
-    const std::string marker = EqualsNoCase(word, "ZINC") ? "" : "G";
+    const std::string marker = EqualsNoCase(word, kCableZinc) ? "" : "G";
     const std::string partNumber = grid.Cell(row, 8);
     const auto underscore = partNumber.find('_');
     if (underscore == std::string::npos) {
@@ -134,8 +177,9 @@ PageChanges CableFinishRule(const GridView& grid, std::string_view finishText) {
     return {{}, edits.Changes()};
 }
 
-PageChanges PickFinish(const PageView& view, const SheetPartTable& sheetParts,
-                       std::string_view longName) {
+std::variant<PageChanges, UserMessage> PickFinish(const PageView& view,
+                                                  const std::optional<SheetPartTable>& sheetParts,
+                                                  std::string_view longName) {
     PageChanges changes;
     if (view.titleBlock[TblkFinish] != longName) {
         changes.titleBlock.push_back({TblkFinish, std::string(longName)});
@@ -152,7 +196,10 @@ PageChanges PickFinish(const PageView& view, const SheetPartTable& sheetParts,
     } else if (TakesEndFinish(cadBase)) {
         changes.cells = AddEndFinish(grid, cadBase, longName).cells;
     } else if (Between(cadBase, "sht", "shtzzzzz")) {
-        changes.cells = SetSheetPartNumbers(grid, cadBase, sheetParts, longName).cells;
+        if (!sheetParts) {
+            return SheetPartsMissingMessage();
+        }
+        changes.cells = SetSheetPartNumbers(grid, cadBase, *sheetParts, longName).cells;
     }
     return changes;
 }

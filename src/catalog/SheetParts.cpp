@@ -6,10 +6,10 @@
 
 namespace waybill {
 
-SheetPartTable SheetPartTable::Read(const ReferenceDatabase& database) {
+std::optional<SheetPartTable> SheetPartTable::Read(const ReferenceDatabase& database) {
     const auto table = database.ReadTable("SheetParts");
     if (!table) {
-        return {};
+        return std::nullopt;
     }
     std::vector<std::pair<std::string, std::string>> rows;
     for (std::size_t row = 0; row < table->RowCount(); ++row) {
@@ -25,6 +25,11 @@ std::string SheetPartTable::BasePart(std::string_view blockName) const {
         }
     }
     return {};
+}
+
+UserMessage SheetPartsMissingMessage() {
+    return {"Table SheetParts not found in the reference database.", "Waybill",
+            MessageIcon::Exclamation};
 }
 
 PageChanges SetSheetPartNumbers(const GridView& grid, std::string_view cadBase,

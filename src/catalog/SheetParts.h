@@ -1,8 +1,10 @@
 #pragma once
 
 #include "catalog/PageChanges.h"
+#include "platform/UserMessage.h"
 #include "refdb/ReferenceDatabase.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,16 +20,18 @@ class SheetPartTable {
     explicit SheetPartTable(std::vector<std::pair<std::string, std::string>> rows)
         : rows_(std::move(rows)) {}
 
-    // Empty when the database has no such table.
-    static SheetPartTable Read(const ReferenceDatabase& database);
+    // Nothing when the database has no such table.
+    static std::optional<SheetPartTable> Read(const ReferenceDatabase& database);
 
     // The base part number of the block (letter case ignored); empty for an unknown block.
     std::string BasePart(std::string_view blockName) const;
-    bool Empty() const { return rows_.empty(); }
 
   private:
     std::vector<std::pair<std::string, std::string>> rows_;
 };
+
+// The report of a database without the sheet block table: sheet part numbers cannot be made.
+UserMessage SheetPartsMissingMessage();
 
 // A sheet page's part numbers and panel description for a newly picked finish: rows 3 on of
 // the last column get the block's base part number and the finish code; row 1 of the column

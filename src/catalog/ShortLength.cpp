@@ -10,10 +10,6 @@ bool Between(std::string_view s, std::string_view low, std::string_view high) {
     return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
 }
 
-bool IsZeeOrCee(std::string_view cadBase) {
-    return EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "cee00");
-}
-
 } // namespace
 
 std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInches) {
@@ -31,21 +27,11 @@ std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInch
     return result;
 }
 
-std::optional<int> ShortLengthColumnForEdit(std::string_view cadBase) {
+std::optional<int> ShortLengthColumn(std::string_view cadBase) {
     if (Between(cadBase, "tenza", "tenzf99") || Between(cadBase, "tenca", "tencf99")) {
         return 4;
     }
-    if (IsZeeOrCee(cadBase)) {
-        return 3;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> ShortLengthColumnForFinish(std::string_view cadBase) {
-    if (StartsWithNoCase(cadBase, "ten")) {
-        return 4;
-    }
-    if (IsZeeOrCee(cadBase)) {
+    if (EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "cee00")) {
         return 3;
     }
     return std::nullopt;

@@ -18,12 +18,11 @@ constexpr double kShortLengthLimit = 60.0;
 // limit, with none from the limit on; unchanged for an empty part number or no length.
 std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInches);
 
-// The length column whose edit re-marks its row: 4 on the Zee and Cee purlin lists
-// ("tenza".."tenzf99", "tenca".."tencf99"), 3 on "zee00" and "cee00" pages.
-std::optional<int> ShortLengthColumnForEdit(std::string_view cadBase);
-// The length column re-marked on every row after a finish change: 4 on every "ten" list,
-// 3 on "zee00" and "cee00" pages.
-std::optional<int> ShortLengthColumnForFinish(std::string_view cadBase);
+// The length column that decides the mark, on the pages whose members are ordered as short
+// lengths: 3 on the Zee and Cee member pages ("zee00", "cee00"), 4 on the Zee and Cee purlin
+// lists ("tenza".."tenzf99", "tenca".."tencf99"). Typing a length and picking a finish mark
+// the same pages; girt and eave strut lists and eave strut pages carry no mark.
+std::optional<int> ShortLengthColumn(std::string_view cadBase);
 
 // One row's part number (the last column) from the length in `lengthColumn`.
 PageChanges SetShortLengthSuffix(const GridView& grid, int row, int lengthColumn);

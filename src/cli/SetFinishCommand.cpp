@@ -8,6 +8,7 @@
 #include "units/Text.h"
 
 #include <optional>
+#include <variant>
 
 namespace waybill::cli {
 namespace {
@@ -64,7 +65,7 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
         return 1;
     }
 
-    const SheetPartTable sheetParts = SheetPartTable::Read(*database);
+    const std::optional<SheetPartTable> sheetParts = SheetPartTable::Read(*database);
     BlockAttribDefs attribDefs(*database);
     const RenderContext context{*database, kDefaultArea, &attribDefs};
     PageView view;
@@ -83,7 +84,12 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
                                   std::to_string(page) + ".");
             return 1;
         }
-        ApplyPageChanges(view, PickFinish(view, sheetParts, offered->LongName));
+        const auto picked = PickFinish(view, sheetParts, offered->LongName);
+        if (const auto* message = std::get_if<UserMessage>(&picked)) {
+            PrintMessage(err, message->text);
+            return 1;
+        }
+        ApplyPageChanges(view, std::get<PageChanges>(picked));
         ComposePageData(view, book);
     }
     book.FirstPage();

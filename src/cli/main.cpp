@@ -35,9 +35,10 @@ constexpr CliCommand kCommands[] = {
      "Do on each page in the range (default: all; --pages N for one page) what picking FINISH "
      "from the page's finish list does in the editor: the page's finish becomes FINISH as the "
      "list spells it (letter case ignored), then the page's part numbers follow it. Other "
-     "pages are written unchanged. A FINISH some page in the range does not offer is reported "
-     "on stderr, the exit status is 1 and OUT is not written. The reference database is found "
-     "as for recompose.",
+     "pages are written unchanged. A FINISH some page in the range does not offer, or a sheet "
+     "page in it while the database lacks the SheetParts table, is reported on stderr, the "
+     "exit status is 1 and OUT is not written. The reference database is found as for "
+     "recompose.",
      waybill::cli::SetFinish},
     {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]",
      "Run a trim-detail generator as its dialog's OK would and add the new page(s) at the end "

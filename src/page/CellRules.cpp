@@ -165,6 +165,14 @@ UserMessage FinishBoxOnlyMessage() {
                 "using the Finish text box.");
 }
 
+UserMessage InvalidLengthMessage(std::string_view shortest) {
+    std::string text = "Invalid length.";
+    if (!shortest.empty()) {
+        text += "  The length must be at least " + std::string(shortest) + ".";
+    }
+    return Note(std::move(text));
+}
+
 bool CellTextChanged(std::string_view cellText, std::string_view boxText) {
     return !EqualsNoCase(cellText, boxText);
 }

@@ -55,6 +55,8 @@ UserMessage ShipLengthOnlyMessage();
 UserMessage ShipLengthFirstMessage();
 UserMessage CellRefusedMessage();
 UserMessage FinishBoxOnlyMessage();
+// A committed length its cell cannot take; `shortest`, when not empty, is the shortest it can.
+UserMessage InvalidLengthMessage(std::string_view shortest);
 
 // A committed cell box changes its cell only when the texts differ other than in letter case.
 bool CellTextChanged(std::string_view cellText, std::string_view boxText);

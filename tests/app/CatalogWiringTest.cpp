@@ -1,18 +1,22 @@
 // The finish list, the cell lists and the clip and punch dialogs driven through the window on
 // the shipped sample document: each pick is one undoable step, and a committed cell and
 // the recalculation it sets off are one step together.
+#include "catalog/ClipParts.h"
 #include "catalog/Finishes.h"
 #include "catalog/gui/cmbFinish.h"
 #include "catalog/gui/cmbGridCell.h"
 #include "catalog/gui/dlgFinishSelect.h"
 #include "catalog/gui/dlgSelectPunch.h"
+#include "catalog/SheetParts.h"
 #include "model/FwbFile.h"
+#include "page/CellRules.h"
 #include "platform/gui/QtText.h"
 #include "WindowFixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -96,6 +100,27 @@ TEST_F(CatalogWiringTest, APanelFinishRewritesPartNumbersAndDescriptionInOneStep
     EXPECT_EQ(Cell(1, 4), description);
     EXPECT_EQ(Cell(3, 5), partNumber);
     EXPECT_FALSE(window->FileChanged());
+}
+
+TEST_F(CatalogWiringTest, APanelFinishWithoutTheSheetBlockTableIsReportedAndChangesNothing) {
+    window.reset();
+    module.reset();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((program / "DefWaybill.db").string().c_str(), &db), SQLITE_OK);
+    sqlite3_exec(db, "DROP TABLE SheetParts", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_TRUE(Start());
+    Open(SampleDocument("without-sheet-parts.fwb"));
+    Show(kRoofPanelPage);
+    const std::vector<std::string> partNumbers = Row(3);
+    dialogs.Clear();
+
+    QTest::mouseClick(window->Page().TitleBlockBox(TblkFinish), Qt::LeftButton);
+    TakeWithEnter(window->FinishList(), QStringLiteral("SMP Ash Gray"));
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{SheetPartsMissingMessage().text});
+    EXPECT_EQ(Finish(), "Galvalume Plus");
+    EXPECT_EQ(Row(3), partNumbers);
+    EXPECT_FALSE(window->Doc().CanUndo());
 }
 
 TEST_F(CatalogWiringTest, EscapeLeavesTheFinishUnchangedAndTheKeyboardOpensTheList) {
@@ -206,6 +231,50 @@ TEST_F(CatalogWiringTest, AClipsSizeAndFinishComeFromTheDialogBelowTheCell) {
     EXPECT_EQ(Cell(1, 5), "59A_101P");
     EXPECT_EQ(Cell(1, 1), "C_1");
     EXPECT_FALSE(window->FileChanged());
+}
+
+TEST_F(CatalogWiringTest, AClipRowWithoutASizeLetterSaysWhyInsteadOfOpeningTheDialog) {
+    Show(kClipPage);
+    window->Page().View().grid->SetCell(1, 5, "A");
+    const auto refusal = ClipEditRefusal(ClipTextsForEdit(*window->Page().View().grid, 1));
+    ASSERT_TRUE(refusal);
+    dialogs.Clear();
+    window->Page().BeginCellEdit(1, 5, {});
+    EXPECT_TRUE(modal.shown.empty());
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{refusal->text});
+    EXPECT_EQ(Cell(1, 5), "A");
+    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_EQ(QApplication::focusWidget(), window->Page().LineItemGrid());
+}
+
+// A length too short for the cable's fittings is reported and opened for typing again.
+TEST_F(CatalogWiringTest, ACableLengthWithinTheFittingsIsTypedAgain) {
+    Show(kCablePage);
+    dialogs.Clear();
+    // The message takes the focus while it is shown and gives the window back, as a message
+    // box does.
+    QWidget messageBox;
+    messageBox.setFocusPolicy(Qt::StrongFocus);
+    dialogs.onMessage = [this, &messageBox](const auto&) {
+        messageBox.show();
+        messageBox.activateWindow();
+        messageBox.setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), &messageBox);
+        messageBox.hide();
+        window->activateWindow();
+        QCoreApplication::processEvents();
+    };
+    TypeCell(1, 3, QStringLiteral("1'-0"));
+    dialogs.onMessage = nullptr;
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{InvalidLengthMessage("2'-0").text});
+    EXPECT_EQ(Cell(1, 8), "");
+    QCoreApplication::processEvents();
+    const QLineEdit* box = window->Page().CellBoxEditor();
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(box->selectedText(), QStringLiteral("1'-0"));
+    EXPECT_EQ(window->Page().LineItemGrid()->Column(), 3);
 }
 
 TEST_F(CatalogWiringTest, APunchPatternIsPickedInSelectPunch) {

@@ -3,6 +3,7 @@
 #include "catalog/TestPages.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace waybill {
 namespace {
@@ -27,13 +28,10 @@ TEST(PunchSelection, CellTextSplitsIntoLabelAndCode) {
 TEST(ClipParts, DialogStartFromThePartNumber) {
     const ClipDialogStart plain = StartClipSelection("59AB147P");
     EXPECT_EQ(plain.sizeLetter, "B");
-    EXPECT_EQ(plain.sizeIndex, 0u);
+    EXPECT_EQ(plain.sizeIndex, 1u);
     EXPECT_EQ(plain.finishIndex, 0u);
     EXPECT_TRUE(plain.sizeEnabled);
     EXPECT_EQ(StartClipSelection("59AD147 ").finishIndex, 2u); // Black's code is a blank
-    EXPECT_EQ(StartClipSelection("59AA147G").sizeIndex, std::nullopt);
-    EXPECT_EQ(StartClipSelection("59AE147G").sizeIndex, std::nullopt);
-    EXPECT_EQ(StartClipSelection("59Ac147G").sizeIndex, std::nullopt); // lower case: no size
 
     const ClipDialogStart k = StartClipSelection("59Ak14");
     EXPECT_FALSE(k.sizeEnabled);
@@ -45,8 +43,39 @@ TEST(ClipParts, DialogStartFromThePartNumber) {
     EXPECT_EQ(StartClipSelection("59").sizeLetter, "");
 
     EXPECT_EQ(ClipFinishItems()[0], "Red-Oxide  (P)");
-    EXPECT_EQ(ClipChoiceFromItems(plain, 3u, 2), (ClipChoice{"E", " "}));
+    EXPECT_EQ(ClipChoiceFromItems(plain, 4u, 2), (ClipChoice{"E", " "}));
     EXPECT_EQ(ClipChoiceFromItems(k, 1u, 1), (ClipChoice{"k", "G"}));
+}
+
+// Every size letter opens the dialog on its size; other letters (lower case too) on none.
+TEST(ClipParts, TheSizeLetterPreselectsItsSize) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"59AA147G", " 6   (A)"}, {"59AB147G", " 8   (B)"}, {"59AC147G", "10  (C)"},
+        {"59AD147G", "12  (D)"},  {"59AE147G", "14  (E)"},  {"59AF147G", ""},
+        {"59AK147G", ""},         {"59A_101P", ""},         {"59Ac147G", ""},
+    };
+    for (const auto& [partNo, size] : cases) {
+        const auto index = StartClipSelection(partNo).sizeIndex;
+        EXPECT_EQ(index ? std::string(kClipSizeItems.at(*index)) : std::string(), size) << partNo;
+    }
+}
+
+// A row whose part number has no size letter yet, or whose mark has no room for one, cannot
+// take a size: the dialog is not opened and the user is told why.
+TEST(ClipParts, ARowWithoutRoomForTheSizeLetterIsRefused) {
+    const std::string part =
+        "The part number is too short to hold the size letter (its 4th character).";
+    const std::string mark =
+        "The part mark is too short to hold the size letter (its 2nd character).";
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"59AB147P", "CB47", ""}, {"59AB", "CB", ""},     {"59A", "CB47", part}, {"", "CB47", part},
+        {"59AB147P", "C", mark},  {"59AB147P", "", mark}, {"59", "", part},
+    };
+    for (const auto& [partNo, markText, expected] : cases) {
+        const auto refusal = ClipEditRefusal({partNo, markText});
+        EXPECT_EQ(refusal ? refusal->text : "", expected) << partNo << " " << markText;
+        EXPECT_TRUE(!refusal || (refusal->caption == "Note" && refusal->icon == MessageIcon::None));
+    }
 }
 
 TEST(ClipParts, ChoiceIsWrittenIntoPartNumberAndMark) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "catalog/PageChanges.h"
+#include "platform/UserMessage.h"
 
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace waybill::test {
@@ -19,6 +21,11 @@ inline PageView MakePage(const std::string& cadNumber, const std::string& finish
     grid.cells.assign(static_cast<std::size_t>(rows * columns), "");
     view.grid = std::move(grid);
     return view;
+}
+
+// The changes of a finish pick that was not refused.
+inline const PageChanges& Changes(const std::variant<PageChanges, UserMessage>& picked) {
+    return std::get<PageChanges>(picked);
 }
 
 // The view with the changes applied, for checking the result as a whole.

@@ -31,7 +31,7 @@ TEST(SelectSizeAndFinish, OpensOnThePartNumberAndReturnsTheChoice) {
                            EXPECT_EQ(dialog.cmbSize->currentText(), " 8   (B)");
                            EXPECT_EQ(dialog.cmbFinishes->currentText(), "Red-Oxide  (P)");
                            EXPECT_EQ(dialog.pos(), QPoint(100, 140)); // just below the cell
-                           dialog.cmbSize->setCurrentIndex(3);
+                           dialog.cmbSize->setCurrentIndex(4);
                            dialog.cmbFinishes->setCurrentIndex(2);
                            QTest::keyClick(dialog.cmbFinishes, Qt::Key_Return); // Enter takes it
                        }));
@@ -41,10 +41,10 @@ TEST(SelectSizeAndFinish, OpensOnThePartNumberAndReturnsTheChoice) {
 
 TEST(SelectSizeAndFinish, OkWaitsForWhatIsMissingAndEscapeCancels) {
     dlgFinishSelect dialog;
-    // An "A" clip opens without a size: OK waits for one.
-    EXPECT_EQ(dialog.GetClip({"59AA147G", "CA47"}, kCell, Playing([&](QDialog&) {
+    // A clip without its size letter yet opens without a size: OK waits for one.
+    EXPECT_EQ(dialog.GetClip({"59A_147G", "C_47"}, kCell, Playing([&](QDialog&) {
                                  EXPECT_FALSE(dialog.cmdOk->isEnabled());
-                                 dialog.cmbSize->setCurrentIndex(1);
+                                 dialog.cmbSize->setCurrentIndex(2);
                                  EXPECT_TRUE(dialog.cmdOk->isEnabled());
                                  dialog.cmdOk->click();
                              })),

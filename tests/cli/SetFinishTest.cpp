@@ -14,8 +14,8 @@ using test::TempDir;
 
 // A reference database with the sheet grid "sht" (6 columns, 4 rows), a 13-column member
 // grid "hte" (2 rows) and the sheet block table.
-std::filesystem::path MakeDatabase(const TempDir& dir) {
-    const auto path = dir / "ref.db";
+std::filesystem::path MakeDatabase(const TempDir& dir, bool withSheetParts = true) {
+    const auto path = dir / (withSheetParts ? "ref.db" : "nosheets.db");
     sqlite3* db = nullptr;
     sqlite3_open(path.string().c_str(), &db);
     std::string sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
@@ -23,9 +23,11 @@ std::filesystem::path MakeDatabase(const TempDir& dir) {
                       "INSERT INTO Grids VALUES('sht', 6, 4, 0, 0, 0.25), ('hte', 13, 2, 0, 0,"
                       " 0.25);"
                       "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
-                      "CREATE TABLE hte(Width REAL, Align INTEGER, Label TEXT);"
-                      "CREATE TABLE SheetParts(BlockName TEXT, BasePart TEXT);"
-                      "INSERT INTO SheetParts VALUES('shtap', '51AP');";
+                      "CREATE TABLE hte(Width REAL, Align INTEGER, Label TEXT);";
+    if (withSheetParts) {
+        sql += "CREATE TABLE SheetParts(BlockName TEXT, BasePart TEXT);"
+               "INSERT INTO SheetParts VALUES('shtap', '51AP');";
+    }
     for (const char* label : {"COMP", "MARK", "QTY", "LENGTH", "DESCRIPTION", "PART"}) {
         sql += std::string("INSERT INTO sht VALUES(1, 1, '") + label + "');";
     }
@@ -88,6 +90,18 @@ TEST_F(SetFinishCommand, FinishNotOfferedWritesNothing) {
     EXPECT_EQ(SetFinish({in, out, "Black", "--pages", "2", "--refdb", db}).err,
               "Finish Black is not offered for page 2.\n");
     EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// Without the sheet block table a sheet page cannot take a finish: nothing is written. Other
+// pages do not need the table.
+TEST_F(SetFinishCommand, MissingSheetBlockTableStopsOnSheetPages) {
+    const std::string noSheets = MakeDatabase(dir, false).string();
+    const CliRun run = SetFinish({in, out, "SMP Ash Gray", "--pages", "1", "--refdb", noSheets});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Table SheetParts not found in the reference database.\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(SetFinish({in, out, "Pre-Galvanized", "--pages", "2", "--refdb", noSheets}).status,
+              0);
 }
 
 TEST_F(SetFinishCommand, WrongUsageAndRangesPastTheEnd) {

@@ -14,8 +14,11 @@
 #include "catalog/gui/dlgSelectPunch.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
+#include "platform/gui/DialogService.h"
 
 #include <QLineEdit>
+#include <QMetaObject>
+#include <variant>
 
 namespace waybill {
 
@@ -38,11 +41,8 @@ void frmWaybillMain::BindPageFinishes() {
                         : &SetPageFinishes(page_->CadBase(), page_->View().titleBlock[TblkFinish]);
 }
 
-const SheetPartTable& frmWaybillMain::SheetParts() {
-    if (!sheetParts_) {
-        sheetParts_ = module_.database ? SheetPartTable::Read(*module_.database) : SheetPartTable{};
-    }
-    return *sheetParts_;
+std::optional<SheetPartTable> frmWaybillMain::SheetParts() const {
+    return module_.database ? SheetPartTable::Read(*module_.database) : std::nullopt;
 }
 
 void frmWaybillMain::RecordPageChanges(const QString& name, const PageChanges& changes) {
@@ -63,8 +63,12 @@ void frmWaybillMain::ShowFinishList() {
 }
 
 void frmWaybillMain::FinishPicked(const std::string& longName) {
-    RecordPageChanges(QStringLiteral("Finish Change"),
-                      PickFinish(page_->View(), SheetParts(), longName));
+    const auto picked = PickFinish(page_->View(), SheetParts(), longName);
+    if (const auto* message = std::get_if<UserMessage>(&picked)) {
+        dialogs_.ShowMessage(*message);
+    } else {
+        RecordPageChanges(QStringLiteral("Finish Change"), std::get<PageChanges>(picked));
+    }
     page_->TitleBlockBox(TblkFinish)->setFocus();
 }
 
@@ -101,9 +105,15 @@ void frmWaybillMain::CellListPicked(CellListKind kind, int row, int column,
 }
 
 void frmWaybillMain::EditClipRow(int row, int column) {
+    const ClipTexts texts = ClipTextsForEdit(*page_->View().grid, row);
+    if (const auto refusal = ClipEditRefusal(texts)) {
+        dialogs_.ShowMessage(*refusal);
+        ReturnToGrid();
+        return;
+    }
     dlgFinishSelect dialog(this);
-    const std::optional<ClipChoice> choice = dialog.GetClip(
-        ClipTextsForEdit(*page_->View().grid, row), CellRectIn(nullptr, row, column), runModal_);
+    const std::optional<ClipChoice> choice =
+        dialog.GetClip(texts, CellRectIn(nullptr, row, column), runModal_);
     if (choice && page_->View().grid) {
         RecordPageChanges(QStringLiteral("Size and Finish"),
                           EditClipCell(*page_->View().grid, row, *choice));
@@ -123,11 +133,32 @@ void frmWaybillMain::SelectPunchPattern(int row, int column) {
 }
 
 // Runs inside the commit, before the window records it: the recalculated cells become part
-// of the same step, so one Undo takes back the typed text and what it set off.
+// of the same step, so one Undo takes back the typed text and what it set off. A text its
+// cell cannot take is reported, and the cell opened for typing again once the commit is
+// over, unless the user has left the page or the cell changed meanwhile.
 void frmWaybillMain::RecalculateAfterCommit(int row, int column) {
-    if (ApplyPageChanges(page_->View(), AfterCellCommit(page_->View(), row, column))) {
+    const CommitFollowUp followUp = AfterCellCommit(page_->View(), row, column);
+    if (ApplyPageChanges(page_->View(), followUp.changes)) {
         page_->LineItemGrid()->update();
     }
+    if (!followUp.invalid) {
+        return;
+    }
+    dialogs_.ShowMessage(*followUp.invalid);
+    const int pageNumber = document_.GetBook().CurPage();
+    const std::string text = page_->View().grid->Cell(row, column);
+    QMetaObject::invokeMethod(
+        this,
+        [this, pageNumber, row, column, text] {
+            const PageView& view = page_->View();
+            if (document_.GetBook().CurPage() == pageNumber && view.grid &&
+                row < view.grid->Rows() && column < view.grid->Columns() &&
+                view.grid->Cell(row, column) == text) {
+                page_->LineItemGrid()->setFocus();
+                page_->BeginCellEdit(row, column, {});
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void frmWaybillMain::ReturnToGrid() {

@@ -168,7 +168,8 @@ class frmWaybillMain : public QMainWindow {
     void ReturnToGrid();
     // A line-item cell's rectangle in `widget`'s coordinates (null: global ones).
     QRect CellRectIn(const QWidget* widget, int row, int column) const;
-    const SheetPartTable& SheetParts();
+    // The sheet block table, read from the reference database at each finish pick.
+    std::optional<SheetPartTable> SheetParts() const;
 
     // Commands.
     void FileNew();
@@ -233,8 +234,6 @@ class frmWaybillMain : public QMainWindow {
     cmbFinish* finishList_ = nullptr;
     cmbGridCell* cellList_ = nullptr;
     const FinishCatalogue* pageFinishes_ = nullptr;
-    // Read from the reference database at the first finish pick of the run.
-    std::optional<SheetPartTable> sheetParts_;
     QAction* mnuFileExportTable_ = nullptr;
     QAction* mnuFileExportPunches_ = nullptr;
     // Kept for the run, so the last choice is offered again.

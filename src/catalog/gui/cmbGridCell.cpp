@@ -21,7 +21,7 @@ void cmbGridCell::ShowCellList(const CellList& list, int row, int column,
     for (const std::string& item : items_) {
         texts << FromCp1252(item);
     }
-    const auto preselected = CellListPreselection(items_, cellText);
+    const auto preselected = CellListPreselection(list, cellText);
     Open(texts, preselected ? std::optional<int>(static_cast<int>(*preselected)) : std::nullopt,
          cellRect);
 }
