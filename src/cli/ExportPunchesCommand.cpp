@@ -1,3 +1,4 @@
+#include "app/DocumentName.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
@@ -22,7 +23,8 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
             files.push_back(args[i]);
         }
     }
-    if (usage || files.size() != 2 || !selection) {
+    const auto dat = files.size() == 2 ? ChosenFileName(files[1]) : std::nullopt;
+    if (usage || !dat || !selection) {
         err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
         return 2;
     }
@@ -31,7 +33,7 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
     if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(*book, *selection, templates, files[1]);
+    const auto result = ExportPunches(*book, *selection, templates, *dat);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;
