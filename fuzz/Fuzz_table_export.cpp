@@ -1,6 +1,7 @@
 #include "export/TableExport.h"
 #include "model/FwbFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -41,7 +42,8 @@ class Grids : public waybill::ReferenceDatabase {
 
 } // namespace
 
-// Any document: the export ends with records or a stop, and a record per exported row.
+// Any document: the export ends with records or a stop, and a record per exported row, each
+// of exactly 13 fields on one line.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view content(reinterpret_cast<const char*>(data), size);
     waybill::Book book;
@@ -53,6 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string text = waybill::FormatTable(*table);
         if (table->records.empty() || text.size() < 2 || text.substr(text.size() - 2) != "\r\n") {
             __builtin_trap();
+        }
+        for (const std::string& record : table->records) {
+            if (std::ranges::count(record, ';') != 12 ||
+                record.find_first_of("\r\n") != std::string::npos) {
+                __builtin_trap();
+            }
         }
     }
     return 0;

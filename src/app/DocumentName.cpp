@@ -60,4 +60,14 @@ std::string FolderOf(std::string_view path) {
     return std::string(path.substr(0, sep));
 }
 
+std::optional<std::string> ChosenFileName(std::string_view name) {
+    constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+    const std::size_t first = name.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t last = name.find_last_not_of(kWhiteSpace);
+    return std::string(name.substr(first, last - first + 1));
+}
+
 } // namespace waybill

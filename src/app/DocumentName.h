@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,9 @@ std::string ProposedSaveName(std::string_view docPath, std::string_view jobNumbe
 // The folder of a path: the text before its last separator; "/" for a file in the root, and
 // empty when the path has no folder.
 std::string FolderOf(std::string_view path);
+
+// The file name a user gave for an output (a save dialog's choice, a command's argument) with
+// white space removed at both ends; nothing when no name is left.
+std::optional<std::string> ChosenFileName(std::string_view name);
 
 } // namespace waybill

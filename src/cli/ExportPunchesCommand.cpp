@@ -1,3 +1,4 @@
+#include "app/DocumentName.h"
 #include "app/ProgramFolder.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
@@ -12,7 +13,9 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
     if (!split) {
         return 2;
     }
-    if (split->positional.size() != 2 || split->flags.size() != 1) {
+    const auto dat =
+        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
+    if (!dat || split->flags.size() != 1) {
         err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
         return 2;
     }
@@ -26,7 +29,7 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
     if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(*book, selection, templates, split->positional[1]);
+    const auto result = ExportPunches(*book, selection, templates, *dat);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

@@ -1,3 +1,4 @@
+#include "app/DocumentName.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
@@ -11,11 +12,13 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
     if (!split) {
         return 2;
     }
-    if (split->positional.size() != 2) {
+    const auto outName =
+        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
+    if (!outName) {
         err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
         return 2;
     }
-    const std::filesystem::path outPath = split->positional[1];
+    const std::filesystem::path outPath = *outName;
 
     const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {

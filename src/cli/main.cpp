@@ -62,9 +62,11 @@ constexpr CliCommand kCommands[] = {
      waybill::cli::Detail},
     {"export-table", "IN.fwb OUT.txt [--refdb FILE]",
      "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
-     "does, and print the summary. Any stop (no job number, a bad cell, an invalid finish, "
-     "nothing to export) goes to stderr with the page, row and column of a bad cell; the exit "
-     "status is then 1 and OUT is left as it was (not created). The reference database is "
+     "does, and print the summary. Every row the pages hold is read, past the grid "
+     "definition's rows too. Any stop (no job number, a bad cell, a \";\" in a text, an "
+     "invalid finish, nothing to export) goes to stderr with the page, row and column of a bad "
+     "cell; the exit status is then 1 and OUT is left as it was (not created). OUT is taken "
+     "without blanks at both ends; a blank OUT is wrong usage. The reference database is "
      "found as for recompose.",
      waybill::cli::ExportTableCommand},
     {"export-punches", "IN.fwb DAT (--all | --only) [--templates FILE]",
@@ -73,7 +75,9 @@ constexpr CliCommand kCommands[] = {
      "mismatched punches. The templates are FILE, else PunchTemplates.txt in the program "
      "folder. A message that stops the export goes to stderr, the exit status is 1 and DAT is "
      "byte-for-byte as before. Members left out for too many lead punches are listed on "
-     "stderr; the file is still written.",
+     "stderr; the file is still written. In a folder that refuses new files DAT's changed and "
+     "added records are written into it in place. DAT is taken without blanks at both ends; "
+     "a blank DAT is wrong usage.",
      waybill::cli::ExportPunchesCommand},
     {"pdf", "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]",
      "Print the pages of IN (all, or A to B) into OUT as one PDF, one landscape Letter sheet "

@@ -111,17 +111,27 @@ bool ValidComponentId(std::string_view id, std::string_view gridName) {
 }
 
 // Fields 5 to 8: the length in inches, then feet, inches and fraction for the order form.
-// The last three come from the length rounded to the sixteenth, as the feet are, so that a
-// fraction that rounds up to a whole inch carries into the inches and feet.
+// The last three come from the length rounded to the sixteenth, so that a fraction that rounds
+// up to a whole inch carries into the inches and feet. All four are worked out in double
+// precision, which holds every typed length to the sixteenth, so they always agree.
 void LengthFields(double length, std::vector<std::string>& fields) {
     fields.push_back(FormatDecimal(length));
-    const std::string feetInches = FormatFtIn(static_cast<float>(length), false);
-    fields.push_back(feetInches.substr(0, feetInches.find('\'') + 1));
-    const double rounded = Round16(static_cast<float>(length));
+    const double rounded = RoundToSixteenth(length);
     const double whole = std::floor(rounded);
-    fields.push_back(std::to_string(static_cast<long long>(whole) % 12) + kInchMark);
+    fields.push_back(FormatDecimal(std::floor(rounded / 12)) + '\'');
+    fields.push_back(FormatDecimal(std::fmod(whole, 12)) + kInchMark);
+    // A fraction of sixteenths is exact in single precision.
     fields.push_back(GlyphsToText(FormatFtInGlyph(static_cast<float>(rounded - whole))) +
                      kInchMark);
+}
+
+// The record has no escape for its field separator.
+bool HoldsSeparator(std::string_view text) {
+    return text.find(';') != std::string_view::npos;
+}
+
+UserMessage SeparatorMessage() {
+    return {"A semicolon cannot be exported.", "Error", MessageIcon::Exclamation};
 }
 
 enum class Column { Quantity, Part, ComponentId, Slope, Length };
@@ -154,6 +164,9 @@ class Exporter {
         : book_(book), database_(database), job_(Trim(book.JobNumber)) {}
 
     std::variant<TableExport, ExportFailure> Run() {
+        if (HoldsSeparator(job_)) {
+            return ExportFailure{SeparatorMessage(), 0, ExportFocus::JobNumber};
+        }
         for (int page = 1; page <= book_.PageCount(); ++page) {
             if (auto failure = Page(page)) {
                 return std::move(*failure);
@@ -186,13 +199,13 @@ class Exporter {
                 }
             } else if (keyword->keyword == PageKeyword::Grid) {
                 const std::string& grid = keyword->argument;
-                const GridColumns* columns = Columns(grid);
-                if (columns == nullptr) {
+                const Positions* positions = Columns(grid);
+                if (positions == nullptr) {
                     // Skipping the grid would drop its items from the order without a word.
                     return ExportFailure{GridNotFoundMessage(grid), pageNumber};
                 }
-                const GridRows rows(lines, i + 1, columns->rows);
-                if (auto failure = Grid(page, base, grid, columns->positions, rows)) {
+                const GridRows rows(lines, i + 1);
+                if (auto failure = Grid(page, base, grid, *positions, rows)) {
                     return failure;
                 }
                 i = rows.End() - 1;
@@ -201,21 +214,16 @@ class Exporter {
         return std::nullopt;
     }
 
-    struct GridColumns {
-        int rows = 0;
-        Positions positions;
-    };
-
     // Grids are read once per export: a document names the same few grids on every page.
-    const GridColumns* Columns(const std::string& grid) {
+    const Positions* Columns(const std::string& grid) {
         const std::string key = ToLower(grid);
         auto found = grids_.find(key);
         if (found == grids_.end()) {
             const auto definition = database_.FindGrid(grid);
             const auto columns = database_.ReadTable(grid);
-            std::optional<GridColumns> read;
+            std::optional<Positions> read;
             if (definition && columns) {
-                read = GridColumns{definition->Rows, ReadPositions(*columns)};
+                read = ReadPositions(*columns);
             }
             found = grids_.emplace(key, read).first;
         }
@@ -245,6 +253,10 @@ class Exporter {
 
     ExportFailure CellFailure(Column column, int row, int position) const {
         return {ColumnMessage(column), pageNumber_, ExportFocus::Cell, row, position - 1};
+    }
+
+    ExportFailure SeparatorFailure(int row, int position) const {
+        return {SeparatorMessage(), pageNumber_, ExportFocus::Cell, row, position - 1};
     }
 
     std::optional<ExportFailure> Row(const waybill::Page& page, const std::string& base,
@@ -277,9 +289,15 @@ class Exporter {
         if (part == nullptr || part->find('_') != std::string::npos) {
             return CellFailure(Column::Part, row, positions.part);
         }
+        if (HoldsSeparator(*part)) {
+            return SeparatorFailure(row, positions.part);
+        }
 
         const std::string* idValue = ValueAt(values, positions.componentId);
         const std::string componentId = idValue != nullptr ? Trim(*idValue) : std::string{};
+        if (HoldsSeparator(componentId)) {
+            return SeparatorFailure(row, positions.componentId);
+        }
         if (!ValidComponentId(componentId, grid)) {
             return CellFailure(Column::ComponentId, row, positions.componentId);
         }
@@ -316,6 +334,9 @@ class Exporter {
         std::string punch;
         if (positions.punch > 0) {
             punch = ValueOrEmpty(values, positions.punch);
+            if (HoldsSeparator(punch)) {
+                return SeparatorFailure(row, positions.punch);
+            }
             if (!TrimView(punch).empty()) {
                 // Any "A" dimension makes the pattern a special one.
                 for (std::size_t k = 5; k + 2 < values.size(); ++k) {
@@ -330,17 +351,28 @@ class Exporter {
         std::string description;
         if (positions.description > 0 && !IsNoDescriptionPage(base)) {
             description = Trim(ValueOrEmpty(values, positions.description));
+            if (HoldsSeparator(description)) {
+                return SeparatorFailure(row, positions.description);
+            }
             if (description == std::string(1, kInchMark)) {
                 description.clear();
             } else {
                 if (EqualsNoCase(grid, "hed")) {
                     // A header takes two rows: the size column of both joins its description.
                     const int size = positions.description + 1;
-                    description += ", " + Trim(ValueOrEmpty(values, size));
-                    if (row % 2 == 1) {
-                        description += ", " + Trim(ValueOrEmpty(rows.Values(row + 1), size));
+                    const int lastSizeRow = row % 2 == 1 ? row + 1 : row;
+                    for (int sizeRow = row; sizeRow <= lastSizeRow; ++sizeRow) {
+                        const std::string text = Trim(ValueOrEmpty(rows.Values(sizeRow), size));
+                        if (HoldsSeparator(text)) {
+                            return SeparatorFailure(sizeRow, size);
+                        }
+                        description += ", " + text;
                     }
                 } else if (EqualsNoCase(grid, "ext")) {
+                    if (HoldsSeparator(extensionPunch)) {
+                        // Named in the description of the grid's first row.
+                        return SeparatorFailure(1, positions.description);
+                    }
                     if (description.find('=') != std::string::npos) {
                         punch = "SPECIAL PUNCH";
                         if (extensionPunch != "NP") {
@@ -365,6 +397,9 @@ class Exporter {
             }
             finishWord = *word;
         } else if (IsHiTensilePage(base) && !page.Finish.empty()) {
+            if (HoldsSeparator(page.Finish)) {
+                return ExportFailure{SeparatorMessage(), pageNumber_, ExportFocus::Finish};
+            }
             description += "(" + page.Finish + ")";
         }
 
@@ -395,7 +430,7 @@ class Exporter {
     const std::string job_;
     TableExport table_;
     int pageNumber_ = 0;
-    std::map<std::string, std::optional<GridColumns>> grids_;
+    std::map<std::string, std::optional<Positions>> grids_;
 };
 
 } // namespace

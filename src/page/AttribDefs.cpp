@@ -1,10 +1,10 @@
 #include "page/AttribDefs.h"
 
-#include <cmath>
-
+#include "units/Angles.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
-#include "units/Angles.h"
+
+#include <cmath>
 
 namespace waybill {
 
@@ -54,9 +54,9 @@ AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
         s.xScale = pictureWidthIn / drawingWidthIn;
     }
     if (drawingHeightIn > 0) {
-        s.yScale = (windowOuterHeightIn * kTwips / 12728.0 * 250.0 + pictureHeightIn * kTwips -
-                    250.0) /
-                   (drawingHeightIn * kTwips);
+        s.yScale =
+            (windowOuterHeightIn * kTwips / 12728.0 * 250.0 + pictureHeightIn * kTwips - 250.0) /
+            (drawingHeightIn * kTwips);
     }
     return s;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/UserMessage.h"
+#include "refdb/ReferenceDatabase.h"
+
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/UserMessage.h"
-#include "refdb/ReferenceDatabase.h"
 
 namespace waybill {
 
@@ -35,14 +35,14 @@ UserMessage MissingAttribDefsMessage(std::string_view blockName);
 // `BlockAttribDefs`: the attribute definitions of each block, read from the block's table on
 // first use and kept for the whole run. Block names ignore letter case.
 class BlockAttribDefs {
-public:
+  public:
     explicit BlockAttribDefs(const ReferenceDatabase& database) : database_(database) {}
 
     // The block's definitions, or nothing when its table cannot be read (the caller shows
     // MissingAttribDefsMessage). A failed lookup is tried again next time.
     const AttribDefList* Find(std::string_view blockName);
 
-private:
+  private:
     const ReferenceDatabase& database_;
     std::map<std::string, AttribDefList> cache_; // key: lower-case block name
 };

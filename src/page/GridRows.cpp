@@ -45,12 +45,11 @@ std::optional<GridLineRows> ReadGridLine(std::string_view line) {
     return repeat ? std::optional(GridLineRows{*repeat, line.substr(bar)}) : std::nullopt;
 }
 
-GridRows::GridRows(const PageLines& lines, std::size_t begin, int lastRow) {
-    lastRow = std::min(lastRow, kMaxGridRow);
+GridRows::GridRows(const PageLines& lines, std::size_t begin) {
     std::size_t i = begin;
     for (; i < lines.size() && !ParseKeywordLine(lines[i]); ++i) {
         const auto rows = ReadGridLine(TrimView(lines[i]));
-        if (!rows || Count() + rows->count > lastRow) {
+        if (!rows || Count() + rows->count > kMaxGridRow) {
             continue;
         }
         int index = -1;

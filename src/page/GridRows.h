@@ -29,9 +29,10 @@ std::optional<GridLineRows> ReadGridLine(std::string_view line);
 class GridRows {
   public:
     // Reads lines[begin..] up to the next keyword line. A line the grammar rejects (a count too
-    // large for a row number, a leading digit without "|") or one that would fill a row past
-    // `lastRow` is passed over, as the editor passes it over.
-    GridRows(const PageLines& lines, std::size_t begin, int lastRow = kMaxGridRow);
+    // large for a row number, a leading digit without "|") is passed over, as the editor passes
+    // it over. Rows past the grid definition's row count are read like any other: the file
+    // holds them, so they are line items.
+    GridRows(const PageLines& lines, std::size_t begin);
 
     int Count() const { return static_cast<int>(rowLine_.size()); }
     // The values of row 1..Count(); no values for an empty row or one outside the grid.

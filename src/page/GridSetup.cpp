@@ -61,6 +61,13 @@ std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel
     return heights;
 }
 
+void GrowGridRows(GridLayout& layout, int rows, double unitsPerPixel) {
+    if (rows > layout.rows) {
+        layout.rows = rows;
+        layout.rowHeights = ResizeRows(layout.height, rows, unitsPerPixel);
+    }
+}
+
 std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& database,
                                                 std::string_view gridName,
                                                 const PageAreaMetrics& area) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/UserMessage.h"
+#include "refdb/ReferenceDatabase.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
-
-#include "platform/UserMessage.h"
-#include "refdb/ReferenceDatabase.h"
 
 namespace waybill {
 
@@ -77,5 +77,10 @@ std::variant<GridLayout, UserMessage> SetupGrid(const ReferenceDatabase& databas
 // pixel: every row gets the truncated share, and the rows 0, step, 2*step... get one pixel
 // more (or less) until the remainder is used.
 std::vector<double> ResizeRows(double height, int rowCount, double unitsPerPixel);
+
+// A page may hold rows beyond its grid definition's: the laid-out grid then gets `rows` rows
+// (the header row included), which share its height as ResizeRows shares it. Fewer rows than
+// it has change nothing.
+void GrowGridRows(GridLayout& layout, int rows, double unitsPerPixel);
 
 } // namespace waybill

@@ -14,9 +14,20 @@ bool IsKeywordLine(std::string_view line) {
     return ParseKeywordLine(line).has_value();
 }
 
+// Rows past the grid definition's rows are shown after them, so that what the exports read
+// can be seen and changed, and no save drops them.
+UserMessage RowsBeyondGridMessage(int page, std::string_view grid, int definedRows) {
+    const std::string rows = std::to_string(definedRows);
+    return {"Page " + std::to_string(page) + " holds rows beyond the " + rows + " rows of grid " +
+                std::string(grid) + ". They are shown after row " + rows +
+                ", and are saved and exported with the others.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
 class Renderer {
   public:
-    Renderer(PageView& view, const RenderContext& context) : view_(view), context_(context) {}
+    Renderer(PageView& view, const RenderContext& context, int pageNumber)
+        : view_(view), context_(context), pageNumber_(pageNumber) {}
 
     void Run(const PageLines& lines) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -45,6 +56,12 @@ class Renderer {
             } else if (inGrid_) {
                 GridLine(TrimView(line));
             }
+        }
+        if (view_.grid && rowsHeld_ > view_.grid->Rows()) {
+            GridLayout& layout = view_.grid->layout;
+            const int definedRows = layout.rows - 1;
+            GrowGridRows(layout, rowsHeld_, context_.area.unitsPerPixel);
+            view_.messages.push_back(RowsBeyondGridMessage(pageNumber_, layout.name, definedRows));
         }
     }
 
@@ -77,6 +94,7 @@ class Renderer {
         for (int c = 0; c < grid.Columns(); ++c) {
             grid.SetCell(0, c, grid.layout.headers[static_cast<std::size_t>(c)]);
         }
+        rowsHeld_ = grid.Rows();
         view_.grid = std::move(grid);
         inGrid_ = true;
     }
@@ -103,26 +121,39 @@ class Renderer {
 
     void GridLine(std::string_view line) {
         GridView& grid = *view_.grid;
-        const int lastRow = grid.Rows() - 1;
         const auto rows = ReadGridLine(line);
-        if (!rows || currentRow_ + rows->count > lastRow) {
+        if (!rows || currentRow_ + rows->count > kMaxGridRow) {
             return;
         }
         const auto values = SplitPipeList(rows->valueLine);
         const int columns = std::min(static_cast<int>(values.size()), grid.Columns());
-        for (int n = 0; n < rows->count; ++n) {
-            ++currentRow_;
+        const bool holdsText =
+            std::any_of(values.begin(), values.begin() + columns,
+                        [](const std::string& value) { return !TrimView(value).empty(); });
+        const int first = currentRow_ + 1;
+        currentRow_ += rows->count;
+        if (holdsText && currentRow_ >= rowsHeld_) {
+            // Empty rows past the definition hold nothing to keep; these rows do.
+            rowsHeld_ = currentRow_ + 1;
+            grid.cells.resize(static_cast<std::size_t>(rowsHeld_) *
+                              static_cast<std::size_t>(grid.Columns()));
+        }
+        for (int row = first; row <= currentRow_ && row < rowsHeld_; ++row) {
             for (int c = 0; c < columns; ++c) {
-                grid.SetCell(currentRow_, c, values[static_cast<std::size_t>(c)]);
+                grid.SetCell(row, c, values[static_cast<std::size_t>(c)]);
             }
         }
     }
 
     PageView& view_;
     const RenderContext& context_;
+    const int pageNumber_;
     bool inGrid_ = false;
     bool inAttribBlock_ = false;
     int currentRow_ = 0;
+    // The shown grid's rows with text, the header row included: its definition's rows, or
+    // more when the page holds rows beyond them.
+    int rowsHeld_ = 0;
     std::string currentBlock_;
 };
 
@@ -202,7 +233,9 @@ void RenderPageData(PageView& view, const Book& book, int pageNumber,
     view.missingGrids.clear();
     view.messages.clear();
 
-    Renderer(view, context).Run(page.PageData);
+    const int shown =
+        pageNumber >= 1 && pageNumber <= book.PageCount() ? pageNumber : book.CurPage();
+    Renderer(view, context, shown).Run(page.PageData);
 }
 
 void ComposePageData(const PageView& view, Book& book) {

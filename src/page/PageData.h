@@ -1,12 +1,12 @@
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "page/AttribDefs.h"
 #include "page/GridSetup.h"
 #include "page/PageView.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace waybill {
 
@@ -35,8 +35,7 @@ struct RenderContext {
 // Fills the page fields of the view (title-block fields 0, 5, 8, 9, 10, revision table,
 // grid, blocks and attribute values) from page `pageNumber` of the book (a number out of
 // range means the current page). The document-level title-block fields are left alone.
-void RenderPageData(PageView& view, const Book& book, int pageNumber,
-                    const RenderContext& context);
+void RenderPageData(PageView& view, const Book& book, int pageNumber, const RenderContext& context);
 
 // Writes the view back into the current page of the book (title-block fields 0, 5, 8 and
 // the page data) and title-block fields 1-4, 6, 7 into the document header. The book must

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <random>
+#include <variant>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -33,6 +35,24 @@ class OperatingSystemCalls final : public FileSystemCalls {
         handle = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 #endif
         return handle < 0 ? LastError() : std::error_code{};
+    }
+
+    std::error_code OpenExisting(const fs::path& path, int& handle) override {
+#ifdef _WIN32
+        handle = ::_wopen(path.c_str(), _O_WRONLY | _O_BINARY);
+#else
+        handle = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+#endif
+        return handle < 0 ? LastError() : std::error_code{};
+    }
+
+    std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) override {
+#ifdef _WIN32
+        const bool moved = ::_lseeki64(handle, static_cast<__int64>(offset), SEEK_SET) >= 0;
+#else
+        const bool moved = ::lseek(handle, static_cast<off_t>(offset), SEEK_SET) >= 0;
+#endif
+        return moved ? Write(handle, bytes) : LastError();
     }
 
     std::error_code Write(int handle, std::string_view bytes) override {
@@ -117,6 +137,123 @@ fs::path ResolveTarget(const fs::path& target) {
     return target;
 }
 
+// The folder does not let the user create files in it.
+bool IsRefusal(std::error_code error) {
+    return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
+}
+
+// A new temporary file beside `target`, open for writing.
+struct Temporary {
+    fs::path path;
+    int handle = -1;
+};
+
+std::variant<Temporary, std::error_code> CreateTemporary(const fs::path& target,
+                                                         FileSystemCalls& calls) {
+    Temporary temp;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temp.path = target;
+        temp.path += RandomSuffix();
+        // Fail rather than reuse a name that appeared in the meantime.
+        const std::error_code error = calls.Create(temp.path, temp.handle);
+        if (!error) {
+            return temp;
+        }
+        if (error != std::errc::file_exists) {
+            return error;
+        }
+    }
+    return std::make_error_code(std::errc::file_exists);
+}
+
+std::string CreateFailure(std::error_code error) {
+    return error == std::errc::file_exists ? "no temporary file name is free" : error.message();
+}
+
+std::string ReplaceWithTemporary(const fs::path& target, const Temporary& temp,
+                                 std::string_view content, FileSystemCalls& calls) {
+    std::error_code error = calls.Write(temp.handle, content);
+    if (!error) {
+        error = calls.Flush(temp.handle);
+    }
+    const std::error_code closeError = calls.Close(temp.handle);
+    if (!error) {
+        error = closeError;
+    }
+    if (!error) {
+        error = calls.CopyPermissions(target, temp.path);
+    }
+    if (!error) {
+        error = calls.Rename(temp.path, target);
+    }
+    if (error) {
+        calls.Remove(temp.path);
+        return error.message();
+    }
+    return {};
+}
+
+// Writes the runs of bytes in which `newContent` differs from `oldContent`, and its bytes past
+// the old end, into the open file.
+std::error_code WriteChanges(int handle, std::string_view oldContent, std::string_view newContent,
+                             FileSystemCalls& calls) {
+    std::size_t at = 0;
+    while (at < oldContent.size()) {
+        if (oldContent[at] == newContent[at]) {
+            ++at;
+            continue;
+        }
+        const std::size_t start = at;
+        while (at < oldContent.size() && oldContent[at] != newContent[at]) {
+            ++at;
+        }
+        if (auto error = calls.WriteAt(handle, start, newContent.substr(start, at - start))) {
+            return error;
+        }
+    }
+    if (newContent.size() > oldContent.size()) {
+        return calls.WriteAt(handle, oldContent.size(), newContent.substr(oldContent.size()));
+    }
+    return {};
+}
+
+std::string WriteInPlace(const fs::path& target, std::string_view oldContent,
+                         std::string_view newContent, FileSystemCalls& calls,
+                         std::error_code refusal) {
+    int handle = -1;
+    if (calls.OpenExisting(target, handle)) {
+        return refusal.message(); // neither way is open: the folder's refusal says why
+    }
+    std::error_code error = WriteChanges(handle, oldContent, newContent, calls);
+    if (!error) {
+        error = calls.Flush(handle);
+    }
+    const std::error_code closeError = calls.Close(handle);
+    if (!error) {
+        error = closeError;
+    }
+    return error ? error.message() : std::string{};
+}
+
+// With `inPlaceFrom` (the file's content as read), a folder that refuses the temporary file
+// leaves the way of writing in place open.
+std::string Replace(const fs::path& requested, std::string_view content,
+                    std::optional<std::string_view> inPlaceFrom, FileSystemCalls& calls) {
+    const fs::path target = ResolveTarget(requested);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return "is a folder";
+    }
+    auto temp = CreateTemporary(target, calls);
+    if (const auto* error = std::get_if<std::error_code>(&temp)) {
+        if (inPlaceFrom && IsRefusal(*error) && content.size() >= inPlaceFrom->size()) {
+            return WriteInPlace(target, *inPlaceFrom, content, calls, *error);
+        }
+        return CreateFailure(*error);
+    }
+    return ReplaceWithTemporary(target, std::get<Temporary>(temp), content, calls);
+}
+
 } // namespace
 
 FileSystemCalls& SystemFileCalls() {
@@ -128,49 +265,14 @@ std::string WriteFileAtomically(const fs::path& target, std::string_view content
     return WriteFileAtomically(target, content, SystemFileCalls());
 }
 
-std::string WriteFileAtomically(const fs::path& requested, std::string_view content,
+std::string WriteFileAtomically(const fs::path& target, std::string_view content,
                                 FileSystemCalls& calls) {
-    const fs::path target = ResolveTarget(requested);
-    std::error_code ec;
-    if (fs::is_directory(target, ec)) {
-        return "is a folder";
-    }
+    return Replace(target, content, std::nullopt, calls);
+}
 
-    fs::path temp;
-    int handle = -1;
-    std::error_code error;
-    for (int attempt = 0; attempt < 16 && handle < 0; ++attempt) {
-        temp = target;
-        temp += RandomSuffix();
-        // Fail rather than reuse a name that appeared in the meantime.
-        error = calls.Create(temp, handle);
-        if (error && error != std::errc::file_exists) {
-            return error.message();
-        }
-    }
-    if (handle < 0) {
-        return "no temporary file name is free";
-    }
-
-    error = calls.Write(handle, content);
-    if (!error) {
-        error = calls.Flush(handle);
-    }
-    const std::error_code closeError = calls.Close(handle);
-    if (!error) {
-        error = closeError;
-    }
-    if (!error) {
-        error = calls.CopyPermissions(target, temp);
-    }
-    if (!error) {
-        error = calls.Rename(temp, target);
-    }
-    if (error) {
-        calls.Remove(temp);
-        return error.message();
-    }
-    return {};
+std::string UpdateFile(const fs::path& target, std::string_view oldContent,
+                       std::string_view newContent, FileSystemCalls& calls) {
+    return Replace(target, newContent, oldContent, calls);
 }
 
 } // namespace waybill

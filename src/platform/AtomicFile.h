@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,8 +15,12 @@ class FileSystemCalls {
     virtual ~FileSystemCalls() = default;
     // Creates `path` for writing; fails with "file exists" when something is there already.
     virtual std::error_code Create(const std::filesystem::path& path, int& handle) = 0;
+    // Opens the existing file `path` for writing in place, neither creating nor truncating it.
+    virtual std::error_code OpenExisting(const std::filesystem::path& path, int& handle) = 0;
     // Writes all of `bytes`.
     virtual std::error_code Write(int handle, std::string_view bytes) = 0;
+    // Writes all of `bytes` from byte `offset` of the file on.
+    virtual std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) = 0;
     // Puts the written bytes on the disk.
     virtual std::error_code Flush(int handle) = 0;
     virtual std::error_code Close(int handle) = 0;
@@ -40,5 +45,15 @@ FileSystemCalls& SystemFileCalls();
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
                                 FileSystemCalls& calls);
+
+// Replaces the file at `target`, read a moment ago as `oldContent`, with `newContent`:
+// atomically as above where the folder lets a file be created. Where the folder refuses that
+// but the file itself may be written (a share on which users change files but add none), and
+// nothing is to be cut off the file's end, the file is updated in place instead: only the
+// bytes that differ from `oldContent` and those past its end are written, then flushed. A
+// failure part-way through that can leave some of them written. Returns what
+// WriteFileAtomically returns.
+std::string UpdateFile(const std::filesystem::path& target, std::string_view oldContent,
+                       std::string_view newContent, FileSystemCalls& calls = SystemFileCalls());
 
 } // namespace waybill

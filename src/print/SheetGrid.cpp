@@ -2,6 +2,8 @@
 #include "page/PageView.h"
 #include "print/SheetBuilder.h"
 
+#include <algorithm>
+
 namespace waybill {
 namespace {
 
@@ -19,9 +21,12 @@ void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabas
     }
     const double top = definition->Top;
     const int rowCount = grid.Rows();
+    // Rows a page holds beyond the definition's share the definition's room, as on screen,
+    // rather than run into the title block.
+    const double squeeze = std::min(1.0, (definition->Rows + 1.0) / std::max(rowCount, 1));
 
     for (int r = 1; r < rowCount; ++r) {
-        const double y = top + r * definition->RowHeight;
+        const double y = top + r * definition->RowHeight * squeeze;
         builder.Line(definition->Left, y, kSheetWidth, y, PenWeight::Thin);
     }
 
@@ -38,7 +43,7 @@ void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabas
     }
 
     for (int r = 1; r < rowCount; ++r) {
-        const double y = top + kRowPitch * r + kCellMargin;
+        const double y = top + kRowPitch * squeeze * r + kCellMargin;
         for (int c = 0; c < grid.Columns(); ++c) {
             const std::string& text = grid.Cell(r, c);
             if (text.empty()) {

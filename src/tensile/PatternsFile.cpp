@@ -1,10 +1,12 @@
 #include "tensile/PatternsFile.h"
 
+#include "units/Lengths.h"
 #include "units/Text.h"
 
 #include <bit>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 namespace waybill {
 namespace {
@@ -53,10 +55,25 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-// The template's holes, or the reason it cannot be used.
-std::variant<std::vector<float>, std::string> Holes(const PunchTemplates& templates,
-                                                    const std::string& code, const char* end) {
-    return ExpandTemplate(templates, ToLower(code) + end, kSectionEntries / 2);
+// Adds the holes of the template named by the punch code to the section; otherwise the reason
+// it cannot be used.
+std::optional<std::string> AddTemplateHoles(Section& section, const PunchTemplates& templates,
+                                            const PunchMember& member, const std::string& code,
+                                            const char* end) {
+    auto holes = ExpandTemplate(templates, ToLower(code) + end, kSectionEntries / 2);
+    if (auto* why = std::get_if<std::string>(&holes)) {
+        return std::move(*why);
+    }
+    for (const TemplateHole& hole : std::get<std::vector<TemplateHole>>(holes)) {
+        if (hole.position > member.length) {
+            // The machine would punch past the end of the piece.
+            return hole.source + " has a hole position beyond the end of member " +
+                   member.pieceMark + " (" + FormatFtIn(member.length, false) +
+                   " long): " + hole.line;
+        }
+        section.AddHole(hole.position);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -103,12 +120,9 @@ std::variant<PatternsUpdate, std::string> UpdatePatternsFile(std::string_view ol
 
         Section lead(record, kLeadCountOffset, kLeadCodeOffset, kLeadPosOffset);
         if (!EqualsNoCase(member.leadCode, "NP")) {
-            auto holes = Holes(templates, member.leadCode, "-lead-opt");
-            if (auto* why = std::get_if<std::string>(&holes)) {
-                return *why;
-            }
-            for (float position : std::get<std::vector<float>>(holes)) {
-                lead.AddHole(position);
+            if (auto why =
+                    AddTemplateHoles(lead, templates, member, member.leadCode, "-lead-opt")) {
+                return std::move(*why);
             }
         }
         bool tooLarge = false;
@@ -125,12 +139,9 @@ std::variant<PatternsUpdate, std::string> UpdatePatternsFile(std::string_view ol
         }
         Section tail(record, kTailCountOffset, kTailCodeOffset, kTailPosOffset);
         if (!EqualsNoCase(member.trailCode, "NP")) {
-            auto holes = Holes(templates, member.trailCode, "-tail-opt");
-            if (auto* why = std::get_if<std::string>(&holes)) {
-                return *why;
-            }
-            for (float position : std::get<std::vector<float>>(holes)) {
-                tail.AddHole(position);
+            if (auto why =
+                    AddTemplateHoles(tail, templates, member, member.trailCode, "-tail-opt")) {
+                return std::move(*why);
             }
         }
 

@@ -44,8 +44,8 @@ struct PatternsUpdate {
 
 // The patterns file `oldFile` with one record per member: a record of the same Name (any
 // letter case) is overwritten in place, otherwise the record is appended. On failure (a file
-// that is not whole records, a template missing or too large, two members sharing a Name)
-// the message text; nothing is to be written then.
+// that is not whole records, a template missing or too large, a template hole past the
+// member's end, two members sharing a Name) the message text; nothing is to be written then.
 std::variant<PatternsUpdate, std::string> UpdatePatternsFile(std::string_view oldFile,
                                                              const PunchExportList& list,
                                                              const PunchTemplates& templates);

@@ -18,7 +18,7 @@ ExportFailure WriterFailure(std::string text) {
 
 std::variant<PunchExportDone, ExportFailure>
 ExportPunches(const Book& book, PunchSelection selection, const std::filesystem::path& templates,
-              const std::filesystem::path& patternsFile) {
+              const std::filesystem::path& patternsFile, FileSystemCalls& calls) {
     if (auto failure = CheckJobNumber(book.JobNumber)) {
         return std::move(*failure);
     }
@@ -47,7 +47,8 @@ ExportPunches(const Book& book, PunchSelection selection, const std::filesystem:
         return WriterFailure(PathText(patternsFile) + ": " + *why);
     }
     const PatternsUpdate& update = std::get<PatternsUpdate>(updated);
-    if (const std::string why = WriteFileAtomically(patternsFile, update.file); !why.empty()) {
+    if (const std::string why = UpdateFile(patternsFile, *oldFile, update.file, calls);
+        !why.empty()) {
         return WriterFailure("Cannot write " + PathText(patternsFile) + ": " + Utf8ToCp1252(why) +
                              ".");
     }

@@ -24,11 +24,21 @@ PunchTemplates ReadPunchTemplates(std::string_view text);
 // Includes deeper than this are taken for a template that includes itself.
 constexpr int kMaxTemplateDepth = 16;
 
-// The hole positions of the named template (any letter case), includes expanded in place,
-// in file order; at most `maxPositions` of them. Otherwise what is wrong, for the user: a
-// missing template, a hole line without a position, includes nested too deeply, or more
-// positions than `maxPositions`.
-std::variant<std::vector<float>, std::string>
+// One hole of an expanded template, with where it is written for the messages about it.
+struct TemplateHole {
+    float position = 0; // inches along the member, 0 or more
+    // The template it is written in: "Punch template "NAME"", and when NAME was included,
+    // "Punch template "NAME" (included in "ASKED")".
+    std::string source;
+    std::string line; // the hole line as written
+};
+
+// The holes of the named template (any letter case), includes expanded in place, in file
+// order; at most `maxPositions` of them. Otherwise what is wrong, for the user, naming the
+// template at fault and the one asked for: a missing template, a hole line without a
+// position, a position below 0 or too large for a single-precision number, includes nested
+// too deeply, or more positions than `maxPositions`.
+std::variant<std::vector<TemplateHole>, std::string>
 ExpandTemplate(const PunchTemplates& templates, std::string_view name, std::size_t maxPositions);
 
 } // namespace waybill

@@ -64,8 +64,12 @@ char SixteenthGlyph(int n) {
     return static_cast<char>(200 + 2 * n);
 }
 
+double RoundToSixteenth(double inches) {
+    return std::trunc(inches * 16.0 + 0.5) / 16.0;
+}
+
 float Round16(float x) {
-    return static_cast<float>(std::trunc(static_cast<double>(x) * 16.0 + 0.5) / 16.0);
+    return static_cast<float>(RoundToSixteenth(x));
 }
 
 std::string FormatFtIn(float x, bool useGlyph) {

@@ -16,6 +16,8 @@ constexpr unsigned char kLastSymbolGlyph = 241;
 // The character that draws n/16 inch (n = 1..15).
 char SixteenthGlyph(int n);
 
+// Inches rounded to the sixteenth, as lengths are shown.
+double RoundToSixteenth(double inches);
 float Round16(float x);
 // Both formatters write any finite length in full, however large (feet as a whole number
 // of as many digits as it takes), and a value that is no number or infinite as a length

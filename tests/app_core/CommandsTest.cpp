@@ -29,6 +29,18 @@ TEST(DocumentNameTest, LegacyFilesGetADocumentNameAndOnlyDocumentFilesAreSavedIn
     EXPECT_EQ(FolderOf("/a.fwb"), "/");
 }
 
+TEST(DocumentNameTest, ChosenFileNamesLoseTheirOuterBlanks) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"", std::nullopt},
+        {" \t\r\n", std::nullopt},
+        {" J100.txt\t", "J100.txt"},
+        {"/x/ job 7 .txt", "/x/ job 7 .txt"},
+    };
+    for (const auto& [name, chosen] : cases) {
+        EXPECT_EQ(ChosenFileName(name), chosen) << name;
+    }
+}
+
 // Fields: firstPage, gotoPage, lastPage, addPage, pageCommands, pastePage, documentCommands.
 TEST(EnablingTest, FollowsThePagePositionTheClipboardAndTheLoad) {
     EXPECT_EQ(ComputeEnabling(3, 2, false, true),

@@ -73,6 +73,22 @@ TEST_F(ExportTableCli, StopsWriteNothing) {
     EXPECT_EQ(RunCommand(cli::ExportTableCommand, {"in.fwb"}).status, 2);
 }
 
+TEST_F(ExportTableCli, OutputNamesAreTrimmedAndABlankOneIsWrongUsage) {
+    const auto in = dir.Write("in.fwb", Document("J7", "**PAGEDEF\r\nmisc-01,,\r\nGRID: std\r\n"
+                                                       "|T|M1|2||\r\n"));
+    const CliRun blank =
+        RunCommand(cli::ExportTableCommand, {in.string(), " ", "--refdb", database.string()});
+    EXPECT_EQ(blank.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(" "));
+    std::filesystem::remove(" ");
+
+    const CliRun padded =
+        RunCommand(cli::ExportTableCommand,
+                   {in.string(), " " + out.string() + "  ", "--refdb", database.string()});
+    EXPECT_EQ(padded.status, 0) << padded.err;
+    EXPECT_EQ(TempDir::Read(out), "J7;T;2;M1;0;;;;;;;1;\r\n");
+}
+
 TEST(ExportPunchesCli, UpdatesThePatternsFileOrLeavesItAsItWas) {
     TempDir dir;
     const auto templates = dir.Write("t.txt", ":e-lead-opt\nWEB, 1.375, 9/16\n:e-tail-opt\n"
@@ -100,6 +116,10 @@ TEST(ExportPunchesCli, UpdatesThePatternsFileOrLeavesItAsItWas) {
     EXPECT_EQ(TempDir::Read(dat), written);
 
     EXPECT_EQ(run("", "--both").status, 2);
+    const auto in = dir / "in.fwb";
+    EXPECT_EQ(RunCommand(cli::ExportPunchesCommand, {in.string(), " ", "--all"}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(" "));
+    std::filesystem::remove(" ");
 }
 
 } // namespace

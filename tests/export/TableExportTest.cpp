@@ -121,6 +121,18 @@ TEST(TableExport, RowsBecomeRecords) {
          {"GRID: nid", "|M1|3|ROD|", "GRID: hte", "|ZEE|Z1|1|20'|E|||||||E|5|", "GRID: std",
           "|TRIM|M1|1|1'|ROD 1/2|61R|", "BLOCK: trim22", "|TRIM|M9|1|1'|ROD|61R|"},
          {"J100;ZEE;1;5;240;20';0\";0\";E;;;1;", "J100;TRIM;1;61R;12;1';0\";0\";;;ROD 1/2;2;"}},
+        {"rows past the definition's 25 rows are line items all the same",
+         "misc-01",
+         "",
+         {"GRID: std", "24", "2 |T|M1|1|1'|ROD|61R|", "|T|M2|1|2'|ROD|61S|"},
+         {"J100;T;1;61R;12;1';0\";0\";;;ROD;1;", "J100;T;1;61R;12;1';0\";0\";;;ROD;2;",
+          "J100;T;1;61S;24;2';0\";0\";;;ROD;3;"}},
+        {"lengths beyond single precision: the four length fields agree",
+         "misc-01",
+         "",
+         {"GRID: std", "|T|M1|1|178956970'|x|6|", "|T|M2|1|1000000'-0 1/16|x|7|"},
+         {"J100;T;1;6;2147483640;178956970';0\";0\";;;x;1;",
+          "J100;T;1;7;12000000.0625;1000000';0\";1/16\";;;x;2;"}},
     };
     for (const RowsCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -203,6 +215,11 @@ TEST(TableExport, BadCellsStopTheExportAtTheirCell) {
          length,
          7,
          3},
+        {"a row past the definition's 25 rows",
+         {"GRID: std", "25", "|T|M1|x|1'|x|5|"},
+         quantity,
+         26,
+         2},
         {"the repeated rows of a line are checked one by one",
          {"GRID: std", "|T|M1|1|1'|x|5|", "2 |T|M2|x|1'|x|5|"},
          quantity,
@@ -218,6 +235,56 @@ TEST(TableExport, BadCellsStopTheExportAtTheirCell) {
                                           c.row,
                                           c.column}));
     }
+}
+
+// The record has no escape for its separator, so a ";" in any text it carries would shift
+// the fields after it.
+TEST(TableExport, SemicolonsStopTheExportWhereTheyWereTyped) {
+    struct Case {
+        const char* what;
+        std::string cad;
+        std::vector<std::string> lines;
+        int row;
+        int column;
+    };
+    const Case cells[] = {
+        {"description", "misc-01", {"GRID: std", "|T|M1|1|5'|BOLT; NUT|P|"}, 1, 4},
+        {"part", "misc-01", {"GRID: std", "|T|M1|1|5'|BOLT|P;1|"}, 1, 5},
+        {"cable component id", "cable01-01", {"GRID: cab", "|L|CB1|4|20'|C|x|y|G|A;_B|"}, 1, 8},
+        {"punch code", "zee00-01", {"GRID: hte", "|ZEE|Z1|2|20'|E;F|||||||E|5|"}, 1, 4},
+        {"size joined to a header's description",
+         "fopen-01",
+         {"GRID: hed", "|F|FO1|1||DOOR|3';0|P1|", "|F|||||7'||"},
+         1,
+         5},
+        {"size of a header's second row",
+         "fopen-01",
+         {"GRID: hed", "|F|FO1|1||DOOR|3'|P1|", "|F|||||7;2||"},
+         2,
+         5},
+        {"extension punch named in the first row",
+         "tenza-01",
+         {"GRID: ext", "|P|||||ZEE (punch=A;B)||", "|P|P1|2||20'|C8|5|"},
+         1,
+         5},
+    };
+    const UserMessage message{"A semicolon cannot be exported.", "Error", MessageIcon::Exclamation};
+    for (const Case& c : cells) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Failure(OnePageBook(c.cad, "", c.lines)),
+                  (ExportFailure{message, 1, ExportFocus::Cell, c.row, c.column}));
+    }
+
+    // The texts of the title block send the user to their field.
+    EXPECT_EQ(
+        Failure(OnePageBook("zee00-01", "Red;Oxide", {"GRID: hte", "|ZEE|Z1|2|20'|E|||||||E|5|"})),
+        (ExportFailure{message, 1, ExportFocus::Finish}));
+    EXPECT_EQ(Failure(OnePageBook("misc-01", "", {"GRID: std", "|T|M1|1|5'|x|P|"}, "J;1")),
+              (ExportFailure{message, 0, ExportFocus::JobNumber}));
+
+    // Texts the record does not carry may hold one.
+    EXPECT_EQ(Records(OnePageBook("rods01-01", "", {"GRID: std", "|T|M1;2|1|5'|a;b|P|"})),
+              std::vector<std::string>{"J100;T;1;P;60;5';0\";0\";;;;1;"});
 }
 
 TEST(TableExport, PageStopsNameTheirPage) {

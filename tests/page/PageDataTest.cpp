@@ -88,17 +88,63 @@ TEST_F(PageDataTest, RoundTripsToCanonicalLines) {
     }
 }
 
-TEST_F(PageDataTest, LinesThatDoNotFitAreRejected) {
-    // A row past the last row, a count too large, a digit-led line without "|".
-    PageView view = Render({"GRID: two", "2 |a|", "2 |b|", "99999999999", "4x", "|c|"});
-    EXPECT_EQ(view.grid->Cell(1, 0), "a");
+TEST_F(PageDataTest, LinesTheGrammarRejectsArePassedOver) {
+    // A count too large for a row number, a digit-led line without "|".
+    PageView view = Render({"GRID: two", "2 |a|", "99999999999", "4x", "|c|"});
     EXPECT_EQ(view.grid->Cell(2, 0), "a");
     EXPECT_EQ(view.grid->Cell(3, 0), "c");
-    view = Render({"GRID: two", "4", "|a|"});
-    EXPECT_EQ(view.grid->Cell(1, 0), "a");
-    view = Render({"GRID: none", "|a|", "3"});
+    view = Render({"GRID: none", "3"});
     EXPECT_EQ(view.grid->Rows(), 1);
     EXPECT_EQ(Compose(view), (PageLines{"GRID: none"}));
+}
+
+// A page may hold more rows than its grid's definition (a definition made smaller since, a
+// hand-edited file): every one of them is a line item, so the grid grows to show them and
+// they are saved and exported with the others.
+TEST_F(PageDataTest, RowsBeyondTheGridAreShownKeptAndReportedOnce) {
+    struct Case {
+        const char* what;
+        PageLines lines;
+        int rows; // the header row included
+        PageLines composed;
+    };
+    const Case beyond[] = {
+        {"runs past the last row",
+         {"GRID: two", "2 |a|", "2 |b|", "|c|"},
+         6,
+         {"GRID: two", "2 |a||", "2 |b||", "|c||"}},
+        {"a row after a blank run past the last row",
+         {"GRID: two", "|a|", "5", "|x|y|"},
+         8,
+         {"GRID: two", "|a||", "5", "|x|y|"}},
+        {"a grid of no rows",
+         {"GRID: none", "|a|", "ATTRIBLK: trim22", "|1|"},
+         2,
+         {"GRID: none", "|a|||", "ATTRIBLK: trim22", "|1|"}},
+    };
+    for (const Case& c : beyond) {
+        SCOPED_TRACE(c.what);
+        const PageView view = Render(c.lines);
+        ASSERT_TRUE(view.grid);
+        EXPECT_EQ(view.grid->Rows(), c.rows);
+        EXPECT_EQ(view.grid->layout.rowHeights.size(), static_cast<std::size_t>(c.rows));
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_EQ(view.messages[0].caption, "Waybill");
+        const PageLines composed = Compose(view);
+        EXPECT_EQ(composed, c.composed);
+        EXPECT_EQ(RoundTrip(composed), composed);
+    }
+    EXPECT_EQ(Render({"GRID: two", "4 |a|"}).messages[0].text,
+              "Page 1 holds rows beyond the 3 rows of grid two. They are shown after row 3, "
+              "and are saved and exported with the others.");
+
+    // Empty rows hold nothing to keep: they neither grow the grid nor give a message.
+    for (const PageLines& empty :
+         {PageLines{"GRID: two", "|a|", "9"}, PageLines{"GRID: two", "3", "| | |", "", "2 |  |"}}) {
+        const PageView view = Render(empty);
+        EXPECT_EQ(view.grid->Rows(), 4);
+        EXPECT_TRUE(view.messages.empty());
+    }
 }
 
 TEST_F(PageDataTest, RevisionLine) {
@@ -149,12 +195,13 @@ TEST_F(PageDataTest, EmptyLineInAGridIsOneRowWithNoValues) {
 // The exports read a grid's lines into rows; they must number the rows as the editor fills them.
 TEST_F(PageDataTest, ExportRowsAgreeWithTheEditorsRows) {
     db.AddGrid("six", 2, 6);
-    const PageLines lines = {"GRID: six",       "|a|", "",   "2", "2 |b|", "7 |no|", "x",
-                             "99999999999 |z|", "|c|", "|d|"};
+    const PageLines lines = {"GRID: six",       "|a|", "",    "2", "2 |b|", "7 |past|", "x",
+                             "99999999999 |z|", "|c|", "|d|", "4"};
     const PageView view = Render(lines);
-    const GridRows rows(lines, 1, view.grid->Rows() - 1);
-    ASSERT_EQ(rows.Count(), 6);
-    for (int row = 1; row <= rows.Count(); ++row) {
+    const GridRows rows(lines, 1);
+    ASSERT_EQ(rows.Count(), 20);
+    ASSERT_EQ(view.grid->Rows(), 17);
+    for (int row = 1; row < view.grid->Rows(); ++row) {
         const auto& values = rows.Values(row);
         EXPECT_EQ(values.empty() ? "" : values[0], view.grid->Cell(row, 0)) << row;
     }

@@ -93,6 +93,24 @@ TEST_F(PageDisplay, ResizingLosesNothingTyped) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "|ABOLT|X|||||"), lines.end());
 }
 
+TEST_F(PageDisplay, RowsBeyondTheGridAreShownAndReported) {
+    book.Add("flbrc01-02", "Red-Oxide", "MORE BRACES", {"GRID: brc", "17", "2 |FBRACE|FB9|1|1'|"},
+             AfterLastPage);
+    Show(book.PageCount());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    ASSERT_EQ(Grid().Rows(), 20);
+    EXPECT_EQ(Cell(19, 1), "FB9");
+    EXPECT_NEAR(Grid().CellRect(19, 0).bottom(), Grid().height(), 1);
+
+    // Laid out again for another size, the grid keeps them, and so does the page.
+    page.resize(1400, 1060);
+    QApplication::processEvents();
+    EXPECT_EQ(Grid().Rows(), 20);
+    ComposePageData(page.View(), book);
+    EXPECT_EQ(book.GetPage(book.CurPage()).PageData,
+              (PageLines{"GRID: brc", "17", "2 |FBRACE|FB9|1|1'|||"}));
+}
+
 TEST_F(PageDisplay, BlocksAreFoundWithoutRegardToCaseAndAMissingOneReportedOnce) {
     TempDir blocks;
     std::filesystem::copy_file(WAYBILL_PROGRAM_DIR "/blocks/trim22.wmf", blocks / "TRIM22.WMF");

@@ -3,6 +3,7 @@
 #include "../model/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace waybill {
 namespace {
@@ -11,17 +12,33 @@ namespace fs = std::filesystem;
 using test::TempDir;
 using namespace std::string_literals;
 
-enum class Step { None, Create, Write, Flush, Close, Permissions, Rename };
+enum class Step { None, Create, Write, Flush, Close, Permissions, Rename, OpenExisting, WriteAt };
 
 // The system's calls, except that one step fails: a write that fails has written half its
-// bytes first, as on a disk that fills up.
+// bytes first, as on a disk that fills up. A folder's answer to Create may be given besides.
+// Writes in place are recorded.
 class FailingCalls final : public FileSystemCalls {
   public:
-    explicit FailingCalls(Step failing) : failing_(failing) {}
+    explicit FailingCalls(Step failing, std::optional<std::errc> createError = std::nullopt)
+        : failing_(failing), createError_(createError) {
+        if (failing == Step::Create && !createError_) {
+            createError_ = std::errc::permission_denied;
+        }
+    }
 
     std::error_code Create(const fs::path& path, int& handle) override {
-        return failing_ == Step::Create ? Fail(std::errc::permission_denied)
-                                        : real_.Create(path, handle);
+        return createError_ ? Fail(*createError_) : real_.Create(path, handle);
+    }
+    std::error_code OpenExisting(const fs::path& path, int& handle) override {
+        return failing_ == Step::OpenExisting ? Fail(std::errc::permission_denied)
+                                              : real_.OpenExisting(path, handle);
+    }
+    std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) override {
+        if (failing_ == Step::WriteAt) {
+            return Fail(std::errc::io_error);
+        }
+        writes.emplace_back(offset, std::string(bytes));
+        return real_.WriteAt(handle, offset, bytes);
     }
     std::error_code Write(int handle, std::string_view bytes) override {
         if (failing_ == Step::Write) {
@@ -31,6 +48,7 @@ class FailingCalls final : public FileSystemCalls {
         return real_.Write(handle, bytes);
     }
     std::error_code Flush(int handle) override {
+        ++flushes;
         return failing_ == Step::Flush ? Fail(std::errc::io_error) : real_.Flush(handle);
     }
     std::error_code Close(int handle) override {
@@ -47,11 +65,15 @@ class FailingCalls final : public FileSystemCalls {
     }
     void Remove(const fs::path& path) override { real_.Remove(path); }
 
+    std::vector<std::pair<std::uint64_t, std::string>> writes; // in place: offset and bytes
+    int flushes = 0;
+
   private:
     static std::error_code Fail(std::errc error) { return std::make_error_code(error); }
 
     FileSystemCalls& real_ = SystemFileCalls();
     Step failing_;
+    std::optional<std::errc> createError_;
 };
 
 std::vector<std::string> Names(const fs::path& folder) {
@@ -112,6 +134,59 @@ TEST(AtomicFile, ASymbolicLinkIsKeptAndItsFileReplaced) {
     ASSERT_EQ(WriteFileAtomically(dir / "link.fwb", "new"), "");
     EXPECT_TRUE(fs::is_symlink(dir / "link.fwb"));
     EXPECT_EQ(TempDir::Read(real), "new");
+}
+
+// A share on which users may change files but not add any refuses the temporary file; the
+// file is then written in place, where that loses nothing.
+TEST(AtomicFile, UpdateWritesInPlaceOnlyWhereTheFolderRefusesNewFiles) {
+    using Writes = std::vector<std::pair<std::uint64_t, std::string>>;
+    struct Case {
+        const char* what;
+        std::optional<std::errc> folderAnswer; // to the temporary file's creation
+        Step failing;                          // a later step
+        std::string content;
+        bool written;
+        Writes inPlace;
+    };
+    const auto refused = std::errc::permission_denied;
+    const std::string changed = "record-A|record-b|record-C|";
+    const Writes changes = {{16, "b"}, {18, "record-C|"}};
+    // clang-format off
+    const Case cases[] = {
+        {"a folder that allows new files: replaced whole", {}, Step::None, changed, true, {}},
+        {"a refusal: the changed and the added bytes", refused, Step::None, changed, true, changes},
+        {"a refusal in other words", std::errc::operation_not_permitted, Step::None, changed, true,
+         changes},
+        {"a full disk is no refusal", std::errc::no_space_on_device, Step::None, changed, false,
+         {}},
+        {"a shorter content would need the file cut", refused, Step::None, "record-A|", false, {}},
+        {"a file that may not be written either", refused, Step::OpenExisting, changed, false, {}},
+        {"a write in place that fails", refused, Step::WriteAt, changed, false, {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string old = "record-A|record-B|";
+        const auto path = dir.Write("Spcptrns.dat", old);
+        fs::create_hard_link(path, dir / "same.dat"); // sees writes into the file only
+        FailingCalls calls(c.failing, c.folderAnswer);
+        EXPECT_EQ(UpdateFile(path, old, c.content, calls).empty(), c.written);
+        EXPECT_EQ(TempDir::Read(path), c.written ? c.content : old);
+        EXPECT_EQ(calls.writes, c.inPlace);
+        EXPECT_EQ(TempDir::Read(dir / "same.dat"), c.inPlace.empty() ? old : c.content);
+        EXPECT_EQ(Names(dir.Path()).size(), 2u);
+        if (!c.inPlace.empty()) {
+            EXPECT_EQ(calls.flushes, 1);
+        }
+    }
+
+    // Refused in the folder, a file that is not there yet cannot be written in place.
+    TempDir dir;
+    FailingCalls calls(Step::Create);
+    EXPECT_EQ(UpdateFile(dir / "Spcptrns.dat", "", "new", calls),
+              std::make_error_code(std::errc::permission_denied).message());
+    EXPECT_TRUE(Names(dir.Path()).empty());
 }
 
 } // namespace

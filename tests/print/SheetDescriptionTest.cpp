@@ -179,6 +179,17 @@ TEST_F(SheetDescription, GridRulesEdgesAndCellsFollowTheDefinition) {
     EXPECT_EQ(FindText(texts, "12")->condense, 1);
 }
 
+TEST_F(SheetDescription, RowsBeyondTheGridShareItsRoomAndAreReported) {
+    const PrintedSheet sheet = Describe({"GRID: g", "4", "2 |5|M5|1|", "|7|M7|1|"});
+    ASSERT_EQ(sheet.messages.size(), 1u);
+    // Seven rows where the definition has room for four, below the header.
+    const double squeeze = 5.0 / 8;
+    const auto texts = Texts(sheet);
+    EXPECT_DOUBLE_EQ(FindText(texts, "7")->y, 2.0 + 7 * 0.25 * squeeze + 0.0625);
+    const auto lines = Lines(sheet);
+    EXPECT_DOUBLE_EQ(lines[lines.size() - 5].y1, 2.0 + 7 * 0.375 * squeeze);
+}
+
 TEST_F(SheetDescription, MissingGridIsReportedAndTheRestOfThePagePrints) {
     const PrintedSheet sheet = Describe({"GRID: nogrid", "|1|2|", "BLOCK: pic"});
     ASSERT_EQ(sheet.messages.size(), 1u);

@@ -161,12 +161,52 @@ TEST(PatternsFile, RefusedUpdatesSayWhy) {
               "2346-byte records.");
     EXPECT_EQ(why("", {"J", {{"M", 1, 100, "C", "NP", {}}}}),
               "Punch template \"c-lead-opt\" not found in PunchTemplates.txt.");
+    // Holes the templates put past the member's end.
+    EXPECT_EQ(why("", {"J", {{"M", 1, 20, "E", "NP", {}}}}),
+              "Punch template \"e-lead-opt\" has a hole position beyond the end of member M "
+              "(1'-8 long): WEB, 25.375, 9/16");
+    EXPECT_EQ(why("", {"J", {{"M", 1, 1, "NP", "e", {}}}}),
+              "Punch template \"end-holes\" (included in \"e-tail-opt\") has a hole position "
+              "beyond the end of member M (0'-1 long): WEB, 1.375, 9/16");
+    EXPECT_EQ(why("", {"J", {{"M", 1, 25.375f, "E", "NP", {}}}}), "");
     EXPECT_EQ(why("", {"J1234567890",
                        {{"ABCDEFGHIJKLM1", 1, 100, "NP", "NP", {}},
                         {"ABCDEFGHIJKLM2", 1, 100, "NP", "NP", {}}}}),
               "Part marks \"ABCDEFGHIJKLM1\" and \"ABCDEFGHIJKLM2\" give the same name "
               "\"J1234567890ABCDEFGHIJKLM\" in the special patterns file.");
 }
+
+// A share on which users may change files but not add any: the folder refuses the temporary
+// file of an atomic replacement.
+class NoNewFiles final : public FileSystemCalls {
+  public:
+    std::error_code Create(const std::filesystem::path&, int&) override {
+        return std::make_error_code(std::errc::permission_denied);
+    }
+    std::error_code OpenExisting(const std::filesystem::path& path, int& handle) override {
+        return real_.OpenExisting(path, handle);
+    }
+    std::error_code Write(int handle, std::string_view bytes) override {
+        return real_.Write(handle, bytes);
+    }
+    std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) override {
+        return real_.WriteAt(handle, offset, bytes);
+    }
+    std::error_code Flush(int handle) override { return real_.Flush(handle); }
+    std::error_code Close(int handle) override { return real_.Close(handle); }
+    std::error_code CopyPermissions(const std::filesystem::path& like,
+                                    const std::filesystem::path& path) override {
+        return real_.CopyPermissions(like, path);
+    }
+    std::error_code Rename(const std::filesystem::path& from,
+                           const std::filesystem::path& to) override {
+        return real_.Rename(from, to);
+    }
+    void Remove(const std::filesystem::path& path) override { real_.Remove(path); }
+
+  private:
+    FileSystemCalls& real_ = SystemFileCalls();
+};
 
 // The whole export from a document; a failure leaves the patterns file as it was.
 class PunchExportFiles : public ::testing::Test {
@@ -196,6 +236,26 @@ TEST_F(PunchExportFiles, CreatesThenUpdates) {
     EXPECT_EQ(done.updated, 1);
     EXPECT_EQ(done.appended, 0);
     EXPECT_EQ(TempDir::Read(dat), once);
+}
+
+TEST_F(PunchExportFiles, AFolderThatRefusesNewFilesGetsTheRecordsWrittenInPlace) {
+    ASSERT_TRUE(std::holds_alternative<PunchExportDone>(Export()));
+    // A second name for the file shows whether it was written into or replaced.
+    std::filesystem::create_hard_link(dat, dir / "same.dat");
+    std::filesystem::copy_file(dat, dir / "atomic.dat");
+    book.GetPage(1).PageData[2] = "|Z|M2|3|21'|E|||||||B|5|";
+    book.GetPage(1).PageData.insert(book.GetPage(1).PageData.begin() + 3,
+                                    "|Z|M3|1|20'|NP|||||||NP|5|");
+
+    NoNewFiles calls;
+    const auto done =
+        std::get<PunchExportDone>(ExportPunches(book, PunchSelection::All, templates, dat, calls));
+    EXPECT_EQ(done.updated, 2);
+    EXPECT_EQ(done.appended, 1);
+    ASSERT_TRUE(std::holds_alternative<PunchExportDone>(
+        ExportPunches(book, PunchSelection::All, templates, dir / "atomic.dat")));
+    EXPECT_EQ(TempDir::Read(dat), TempDir::Read(dir / "atomic.dat"));
+    EXPECT_EQ(TempDir::Read(dir / "same.dat"), TempDir::Read(dat));
 }
 
 TEST_F(PunchExportFiles, AnyFailureLeavesTheFileAsItWas) {

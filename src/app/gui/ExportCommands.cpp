@@ -98,10 +98,11 @@ void frmWaybillMain::FileExportTable() {
                                                                       : module_.paths.ExportFolder);
     request.fileName = FromCp1252(Trim(document_.GetBook().JobNumber));
     const std::optional<QString> chosen = dialogs_.GetSaveFileName(request);
-    if (!chosen || chosen->trimmed().isEmpty()) {
+    const std::optional<std::string> name = chosen ? ChosenFileName(ToUtf8(*chosen)) : std::nullopt;
+    if (!name) {
         return;
     }
-    const std::filesystem::path file = FsPath(*chosen);
+    const std::filesystem::path file = FsPath(FromUtf8(*name));
     std::optional<UserMessage> failure;
     {
         WaitCursor wait;
@@ -111,7 +112,7 @@ void frmWaybillMain::FileExportTable() {
         dialogs_.ShowMessage(*failure);
         return;
     }
-    module_.paths.WorkFolder = FolderOf(ToUtf8(*chosen));
+    module_.paths.WorkFolder = FolderOf(*name);
     dialogs_.ShowMessage(TableExportedMessage(table, file));
 }
 

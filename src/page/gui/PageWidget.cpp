@@ -410,6 +410,7 @@ void PageWidget::Impl::LayoutPageArea() {
             auto fresh = SetupGrid(*database, renderedGrid->name, area);
             if (auto* laidOut = std::get_if<GridLayout>(&fresh)) {
                 layout = std::move(*laidOut);
+                GrowGridRows(layout, renderedGrid->rows, area.unitsPerPixel);
             } else {
                 RescaleGrid(layout, renderedArea, area);
             }
