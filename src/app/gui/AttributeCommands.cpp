@@ -35,19 +35,15 @@ void frmWaybillMain::EditAttributes() {
         if (runModal_(dialog) != QDialog::Accepted || !dialog.Result()) {
             return;
         }
-        const auto edit = PlanMemberEdit(*target, view, *dialog.Result());
-        if (edit) {
-            RecordPageEdit(QStringLiteral("Member Configuration"), [&](PageView& shown) {
-                ApplyMemberEdit(shown, *edit, CatalogFinishSteps());
-            });
+        if (const auto edit = PlanMemberEdit(*target, view, *dialog.Result())) {
+            RecordPageChanges(QStringLiteral("Member Configuration"), *edit);
         }
         return;
     }
     dlgEditAttrib dialog(this);
     dialog.Load(view.BlockAttribValues, *module_.attribDefs);
-    if (runModal_(dialog) == QDialog::Accepted && !dialog.Changes().empty()) {
-        RecordPageEdit(QStringLiteral("Edit Attributes"),
-                       [&](PageView& shown) { ApplyAttribChanges(shown, dialog.Changes()); });
+    if (runModal_(dialog) == QDialog::Accepted) {
+        RecordPageChanges(QStringLiteral("Edit Attributes"), dialog.Changes());
     }
 }
 

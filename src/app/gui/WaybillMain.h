@@ -2,9 +2,9 @@
 
 #include "app/AppSettings.h"
 #include "app/gui/dlgFolderTree.h"
-#include "app/gui/ModalRunner.h"
 #include "model/Document.h"
 #include "page/AttribDefs.h"
+#include "platform/gui/ModalRunner.h"
 #include "refdb/ReferenceDatabase.h"
 
 #include <memory>

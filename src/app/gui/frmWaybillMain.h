@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/gui/ModalRunner.h"
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
 #include "catalog/CellLists.h"
-#include "catalog/PageChanges.h"
 #include "catalog/SheetParts.h"
 #include "model/Document.h"
+#include "page/PageChanges.h"
 #include "page/PageView.h"
+#include "platform/gui/ModalRunner.h"
 #include "platform/UserMessage.h"
 
 #include <array>
