@@ -198,7 +198,7 @@ class EditSession : public TypingTarget {
     // Writes the document to `path` (UTF-8) and names it so; false when it was not written,
     // and the document stays as it was.
     bool SaveAs(const std::string& path);
-    // The name Save As proposes: the document's path, else the job number's file name.
+    // The name Save As proposes (UTF-8): the document's path, else the job number's file name.
     std::string ProposedSaveName();
     // Where Open and Save As start (UTF-8; empty: where the platform puts them).
     std::string WorkFolder() const;

@@ -174,8 +174,9 @@ bool EditSession::SaveAs(const std::string& path) {
 
 std::string EditSession::ProposedSaveName() {
     StoreTyping();
-    return document_.Path().empty() ? waybill::ProposedSaveName({}, view_.titleBlock[TblkJobNumber])
-                                    : document_.Path();
+    return document_.Path().empty()
+               ? Cp1252ToUtf8(waybill::ProposedSaveName({}, view_.titleBlock[TblkJobNumber]))
+               : document_.Path();
 }
 
 std::string EditSession::WorkFolder() const {

@@ -20,7 +20,7 @@ class DetailCommandsTest : public test::WindowTest {
     void SetUp() override {
         ASSERT_TRUE(Start());
         Open(SampleDocument());
-        ASSERT_EQ(window->Waybill().PageCount(), 29);
+        ASSERT_EQ(window->Session().Waybill().PageCount(), 29);
     }
 
     // The next dialog gets this typing and these option clicks, then OK; its object name and
@@ -164,7 +164,7 @@ TEST_F(DetailCommandsTest, EveryEntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
     const std::vector<std::string> before = Cads();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
-        window->ShowPage(3);
+        window->Session().ShowPage(3);
         modal.shown.clear();
         AnswerOk(c.typing, c.clicks);
         Trigger(c.menu);
@@ -179,23 +179,23 @@ TEST_F(DetailCommandsTest, EveryEntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
         }
         EXPECT_EQ(cads[static_cast<std::size_t>(3 + added)], before[3]);
         // The last new page is current and on screen.
-        EXPECT_EQ(window->Waybill().CurPage(), 3 + added);
-        EXPECT_EQ(window->Page().CadBase(), CadBase(c.cads.back()));
-        EXPECT_TRUE(window->FileChanged());
+        EXPECT_EQ(window->Session().Waybill().CurPage(), 3 + added);
+        EXPECT_EQ(window->Session().CadBase(), CadBase(c.cads.back()));
+        EXPECT_TRUE(window->Session().Doc().FileChanged());
         EXPECT_TRUE(Enabled("mnuOptSort")); // a trim page among the standard kinds
 
         Trigger("mnuEditUndo"); // the pair of the downspout with its strap goes at once
         EXPECT_EQ(Cads(), before);
-        EXPECT_EQ(window->Waybill().CurPage(), 3);
-        EXPECT_EQ(window->Page().CadBase(), CadBase(before[2]));
-        EXPECT_FALSE(window->FileChanged());
+        EXPECT_EQ(window->Session().Waybill().CurPage(), 3);
+        EXPECT_EQ(window->Session().CadBase(), CadBase(before[2]));
+        EXPECT_FALSE(window->Session().Doc().FileChanged());
         EXPECT_FALSE(Enabled("mnuOptSort"));
     }
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(DetailCommandsTest, TypingIsCommittedAsItsOwnStepBeforeTheDetail) {
-    window->ShowPage(1);
+    window->Session().ShowPage(1);
     CellGrid* grid = window->Page().LineItemGrid();
     grid->setFocus();
     grid->SetCurrent(1, 2);
@@ -203,18 +203,18 @@ TEST_F(DetailCommandsTest, TypingIsCommittedAsItsOwnStepBeforeTheDetail) {
     QTest::keyClicks(window->Page().CellBoxEditor(), QStringLiteral("A9"));
     AnswerOk({{"Dim", "10"}});
     Trigger("mnuMansardCapTrim");
-    ASSERT_EQ(window->Waybill().CurPage(), 2);
+    ASSERT_EQ(window->Session().Waybill().CurPage(), 2);
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cap Trim Detail"));
-    EXPECT_NE(FormatFWB(window->Waybill()).find("|QA9|"), std::string::npos);
+    EXPECT_NE(FormatFWB(window->Session().Waybill()).find("|QA9|"), std::string::npos);
 
     Trigger("mnuEditUndo");
-    EXPECT_EQ(window->Waybill().PageCount(), 29);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 29);
     EXPECT_EQ(Cell(1, 2), "QA9"); // the typed cell is a step of its own
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cell Edit"));
 }
 
 TEST_F(DetailCommandsTest, InputErrorKeepsTheDialogOpenAndCancelChangesNothing) {
-    window->ShowPage(5);
+    window->Session().ShowPage(5);
     modal.handlers.push_back([](QDialog& dialog) {
         dialog.show();
         Fill(dialog, {{"RoofSlope", "0"}}, {});
@@ -232,8 +232,8 @@ TEST_F(DetailCommandsTest, InputErrorKeepsTheDialogOpenAndCancelChangesNothing) 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message.caption, "Input Error");
     EXPECT_EQ(Cads(), before);
-    EXPECT_EQ(window->Waybill().CurPage(), 5);
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 5);
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
     EXPECT_FALSE(Enabled("mnuEditUndo"));
 
     // The steep-slope warning's Cancel keeps the dialog; the dialog's Cancel adds nothing.
@@ -249,20 +249,20 @@ TEST_F(DetailCommandsTest, InputErrorKeepsTheDialogOpenAndCancelChangesNothing) 
     Trigger("mnuAutoPgGutStandard");
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(Cads(), before);
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(DetailCommandsTest, DetailIntoAnEmptyDocumentBecomesItsFirstPage) {
     Trigger("mnuFileNew");
-    ASSERT_EQ(window->Waybill().PageCount(), 0);
+    ASSERT_EQ(window->Session().Waybill().PageCount(), 0);
     AnswerOk({{"AngleP2", "90"}});
     Trigger("mnuEndDamAS24R");
     EXPECT_EQ(Cads(), std::vector<std::string>{"enddam"});
-    EXPECT_EQ(window->Waybill().CurPage(), 1);
-    EXPECT_EQ(window->Page().CadBase(), "enddam");
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 1);
+    EXPECT_EQ(window->Session().CadBase(), "enddam");
     EXPECT_TRUE(Enabled("mnuFileSave"));
     Trigger("mnuEditUndo");
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
 }
 
 // A default document that has the detail's kind gives the new page that position, so a
@@ -285,14 +285,14 @@ class DetailOrderTest : public DetailCommandsTest {
 };
 
 TEST_F(DetailOrderTest, DetailOfAKnownKindTakesItsPosition) {
-    window->ShowPage(1);
+    window->Session().ShowPage(1);
     AnswerOk({{"RoofSlope", "4"}}, {"optStormGrip"});
     Trigger("mnuAutoPgGutStandard");
-    ASSERT_EQ(window->Waybill().CurPage(), 2);
-    EXPECT_EQ(window->Waybill().GetPagePtr(2)->LocIndex, 2);
+    ASSERT_EQ(window->Session().Waybill().CurPage(), 2);
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(2)->LocIndex, 2);
     EXPECT_FALSE(Enabled("mnuOptSort"));
 
-    window->ShowPage(5); // the same kind further on is out of order
+    window->Session().ShowPage(5); // the same kind further on is out of order
     AnswerOk({{"RoofSlope", "4"}});
     Trigger("mnuAutoPgGutStandard");
     EXPECT_TRUE(Enabled("mnuOptSort"));

@@ -204,6 +204,23 @@ TEST_F(EditSessionTest, TheMemberEditorConfiguresZeeAndCeePagesOnly) {
     EXPECT_EQ(notices.back(), PageTexts | PageDrawing | History);
 }
 
+// Each showing of a page reports what it lacks: a missing drawing once, whatever its case.
+TEST_F(EditSessionTest, APagesMessagesAreShownEachTimeItIsShown) {
+    Book book;
+    book.Add("odd-01", "", "ODD", {"BLOCK: TRIM22", "BLOCK: nosuch", "BLOCK: NOSUCH"},
+             AfterLastPage);
+    book.Add("lost-01", "", "LOST", {"GRID: lost", "|a|"}, AfterLastPage);
+    session.LoadBook(book);
+    EXPECT_TRUE(questions.messages.empty()); // nothing is shown yet
+    session.ShowPage(1);
+    EXPECT_EQ(questions.Texts(), std::vector<std::string>{"Cannot find block nosuch."});
+    session.ShowPage(2);
+    session.ShowPage(1);
+    EXPECT_EQ(questions.Texts(), (std::vector<std::string>{"Cannot find block nosuch.",
+                                                           GridNotFoundMessage("lost").text,
+                                                           "Cannot find block nosuch."}));
+}
+
 TEST_F(EditSessionTest, MovingBetweenPagesIsNoStep) {
     OpenSample();
     session.ShowPage(5);

@@ -4,7 +4,7 @@
 #include "app/gui/WaybillMain.h"
 #include "details/gui/StartDetails.h"
 #include "model/Page.h"
-#include "page/gui/PageWidget.h"
+#include "platform/gui/QtText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -80,21 +80,12 @@ void frmWaybillMain::CreateDetailMenu() {
 }
 
 // The dialog previews the detail with the page's own block drawings and attribute layout.
-// The new pages take their kind's place in the standard order, so Sort's enabling stays
-// right; a kind the default document lacks keeps the new page's position.
 void frmWaybillMain::AddDetail(const QString& step, const DetailStarter& start) {
-    const DetailDialogContext context{dialogs_, &page_->Blocks(), module_.attribDefs.get(),
+    const DetailDialogContext context{dialogs_, &session_.Blocks(), module_.attribDefs.get(),
                                       runModal_, this};
-    NewDetailPages pages = start(context);
-    if (pages && !pages->empty()) {
-        for (waybill::Page& page : *pages) {
-            if (const auto position = defWblIdx_.Find(CadBase(page.CadNumber))) {
-                page.LocIndex = *position;
-            }
-        }
-        RecordDocumentEdit(step, [&pages](Book& book) { AddDetailPages(book, *pages); });
+    if (NewDetailPages pages = start(context); pages && !pages->empty()) {
+        session_.AddDetailPages(ToUtf8(step), std::move(*pages));
     }
-    CheckSort();
 }
 
 } // namespace waybill
