@@ -3,13 +3,9 @@
 // generators' tests' business: here they are compared with the generator's own result.
 #include "../model/TempDir.h"
 #include "cli/Commands.h"
-#include "details/CapTrim.h"
-#include "details/CondHead.h"
 #include "details/DetailCatalogue.h"
 #include "details/DownSpout.h"
-#include "details/EndDam.h"
 #include "details/Gutter.h"
-#include "details/RidgeCap.h"
 #include "model/FwbFile.h"
 
 #include <gtest/gtest.h>
@@ -73,26 +69,13 @@ TEST_F(DetailCommand, WordsAndFieldsReachTheGenerator) {
         // An option left out is its first choice; the last value of a field wins.
         {{"gutter", "standard", "RoofSlope=5", "RoofSlope=4", "SFNumber=S7"},
          MakeGutter({GutterKind::Standard, "", "", "4", GutterPanel::ApexSpan, "S7"})},
-        // The variant picks the kickout; AddStrap=1 ticks the box.
-        {{"downspout", "standard", "Width=6", "Depth=4", "Length=8.0000", "SFNumber=D1",
-          "StrapSFNumber=D2", "AddStrap=1"},
-         MakeDownSpout({"6", "4", "8.0000", "D1", "D2", true, KickoutStyle::Standard})},
-        {{"downspout", "oldstyle", "Width=3", "Depth=12", "Length=4'", "AddStrap=0"},
-         MakeDownSpout({"3", "12", "4'", "", "", false, KickoutStyle::OldStyle})},
+        // The variant word picks the kickout; AddStrap=1 ticks the box: two pages.
+        {{"downspout", "oldstyle", "Width=6", "Depth=4", "Length=8'", "StrapSFNumber=D2",
+          "AddStrap=1"},
+         MakeDownSpout({"6", "4", "8'", "", "D2", true, KickoutStyle::OldStyle})},
+        // No variant word.
         {{"ds-offset", "Width=6", "Depth=8", "Offset=0.0208", "SFNumber=O1"},
          MakeDSOffset({"6", "8", "0.0208", "O1"})},
-        {{"cond-head", "LEFT", "GuWidth=8", "GuDepth=6", "DsWidth=4", "DsDepth=3.5", "chnumber=CH3",
-          "ValleyGutterNo=VG4"},
-         MakeCondHead({"8", "6", "4", "3.5", "CH3", "VG4", CondHeadOffset::Left})},
-        {{"cap-trim", "Dim=24.5", "CtSF=C1", "BcSF=B1"}, MakeCapTrim({"24.5", "C1", "B1"})},
-        {{"end-dam", "IIPlus", "AngleP2=60", "EdNo=ED2"},
-         MakeEndDam({"60", "ED2", EndDamPanel::ApexSeamIIPlus})},
-        {{"ridge-cap", "prevent", "RoofSlope=12", "LegLength=0.09", "RcSFNo=R1", "EcSFNo=E1"},
-         MakePreventRidgeCap({"12", "0.09", "R1", "E1"})},
-        {{"ridge-cap", "sseam", "RoofSlope=6", "PPToRidge=2.0000", "PanOHang=0.06", "RcSFNo=R2",
-          "EcSFNo=E2", "Panel=2", "Clip=1"},
-         MakeSSeamRidgeCap(
-             {"6", "2.0000", "0.06", "R2", "E2", SeamPanel::ApexSeam24R, ClipType::Low})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
@@ -100,17 +83,11 @@ TEST_F(DetailCommand, WordsAndFieldsReachTheGenerator) {
         ASSERT_NE(expected, nullptr);
         const Run run = Detail(c.args);
         ASSERT_EQ(run.status, 0) << run.err;
-        const std::vector<Page> added = Added();
-        ASSERT_EQ(added.size(), expected->pages.size());
-        for (std::size_t i = 0; i < added.size(); ++i) {
-            EXPECT_EQ(added[i].CadNumber, expected->pages[i].CadNumber);
-            EXPECT_EQ(added[i].Description, expected->pages[i].Description);
-            EXPECT_EQ(added[i].PageData, expected->pages[i].PageData);
-        }
+        EXPECT_EQ(Added(), expected->pages);
     }
 }
 
-// Every AutoPage entry is a generator and variant of the command, and no other is.
+// Every AutoPage entry is a generator and variant of the command.
 TEST_F(DetailCommand, TakesTheWordsOfEveryMenuEntry) {
     for (const DetailGenerator& generator : DetailCatalogue()) {
         for (const DetailVariant& variant : generator.variants) {

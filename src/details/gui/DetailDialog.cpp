@@ -83,6 +83,7 @@ void DetailDialog::AddInputs(QBoxLayout* inputs) {
             run = buttons;
         } else {
             auto* grid = new QGridLayout;
+            grid->setColumnStretch(1, 1);
             for (auto field = first; field != end; ++field) {
                 AddBox(grid, *field);
             }
@@ -111,6 +112,9 @@ void DetailDialog::AddBox(QGridLayout* grid, const DetailField& field) {
     }
     auto* box = new QLineEdit(this);
     box->setObjectName(Named("txt", field.name));
+    // Room for a typed value or the dotted form's hint, however small the dialog is made.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(Text(kFtDottedPlaceholder)) +
+                         box->fontMetrics().averageCharWidth() * 2);
     auto* label = new QLabel(Text(field.label), this);
     label->setObjectName(Named("lbl", field.name));
     label->setBuddy(box);
