@@ -24,7 +24,7 @@ class FileCommands;
 class PageCommands;
 class PageWidget;
 class PrintWiring;
-struct DetailDialogContext;
+struct DetailVariant;
 struct WaybillMain;
 
 // The main window: the open document shown a page at a time, the File, Edit, Pages,
@@ -72,11 +72,10 @@ class frmWaybillMain : public QMainWindow {
     void StartSize();
     void KeepSheetProportions();
 
-    // The AutoPage menu: a trim-detail dialog whose page(s) are added as the step `step`.
-    using DetailStarter =
-        std::function<std::optional<std::vector<waybill::Page>>(const DetailDialogContext&)>;
+    // The AutoPage menu, one entry per catalogue entry: its dialog's page(s) are added as the
+    // entry's step.
     void CreateDetailMenu();
-    void AddDetail(const QString& step, const DetailStarter& start);
+    void AddDetail(const DetailVariant& variant);
 
     WaybillMain& module_;
     DialogService& dialogs_;
