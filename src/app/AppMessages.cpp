@@ -90,4 +90,10 @@ UserMessage RecoveryFailedMessage(std::string_view reason) {
             MessageIcon::Exclamation};
 }
 
+UserMessage FinishNotOfferedMessage(std::string_view finish, int page) {
+    return {"Finish " + std::string(finish) + " is not offered for page " + std::to_string(page) +
+                ".",
+            "Waybill", MessageIcon::Exclamation};
+}
+
 } // namespace waybill

@@ -29,5 +29,7 @@ UserMessage ChangedOnDiskQuestion(std::string_view path);
 // A recovery copy of `document` (a path, or "Untitled") written at `time` was found.
 UserMessage RecoveryQuestion(std::string_view document, std::string_view time);
 UserMessage RecoveryFailedMessage(std::string_view reason);
+// A finish the page's finish list does not offer (the command line names any finish).
+UserMessage FinishNotOfferedMessage(std::string_view finish, int page);
 
 } // namespace waybill

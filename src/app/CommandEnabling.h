@@ -14,6 +14,12 @@ struct CommandEnabling {
     bool pageCommands = false; // Delete, Copy and Cut Page
     bool pastePage = false;
     bool documentCommands = false; // Save, Save As (and print and export)
+    bool sort = false;             // the pages are out of the standard order
+    bool undo = false;
+    bool redo = false;
+    // Cut, Copy and Delete, and Paste, on the focused box or grid: the window's to say.
+    bool copy = false;
+    bool paste = false;
 
     bool operator==(const CommandEnabling&) const = default;
 };

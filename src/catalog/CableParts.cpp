@@ -1,9 +1,9 @@
 #include "catalog/CableParts.h"
 
 #include "catalog/FinishRules.h"
-#include "catalog/GridEdits.h"
 #include "model/Page.h"
 #include "page/CellRules.h"
+#include "page/GridEdits.h"
 #include "units/Lengths.h"
 #include "units/NumberText.h"
 #include "units/Text.h"

@@ -1,8 +1,8 @@
 #include "catalog/CellLists.h"
 
 #include "catalog/FinishRules.h"
-#include "catalog/GridEdits.h"
 #include "catalog/MemberTypes.h"
+#include "page/GridEdits.h"
 #include "units/Text.h"
 
 namespace waybill {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/PageChanges.h"
 #include "page/CellRules.h"
+#include "page/PageChanges.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/Finishes.h"
-#include "catalog/GridEdits.h"
-#include "catalog/PageChanges.h"
+#include "page/GridEdits.h"
+#include "page/PageChanges.h"
 #include "platform/UserMessage.h"
 
 #include <array>

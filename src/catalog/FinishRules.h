@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalog/GridEdits.h"
-#include "catalog/PageChanges.h"
 #include "catalog/SheetParts.h"
+#include "page/GridEdits.h"
+#include "page/PageChanges.h"
 
 #include <optional>
 #include <string_view>

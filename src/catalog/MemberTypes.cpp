@@ -1,6 +1,6 @@
 #include "catalog/MemberTypes.h"
 
-#include "catalog/GridEdits.h"
+#include "page/GridEdits.h"
 #include "units/Text.h"
 
 namespace waybill {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/PageChanges.h"
+#include "page/PageChanges.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "catalog/SheetParts.h"
 
 #include "catalog/Finishes.h"
-#include "catalog/GridEdits.h"
+#include "page/GridEdits.h"
 #include "units/Text.h"
 
 namespace waybill {

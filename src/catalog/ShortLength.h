@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/GridEdits.h"
-#include "catalog/PageChanges.h"
+#include "page/GridEdits.h"
+#include "page/PageChanges.h"
 
 #include <optional>
 #include <string>

@@ -22,9 +22,6 @@ void PrintMessage(std::ostream& stream, const std::string& cp1252Text);
 // The editor's reference database: the "DefDB" setting, else the database beside the program.
 std::filesystem::path DefaultDatabase();
 
-// Any window size gives the same page data; this is the editor's default window.
-constexpr PageAreaMetrics kDefaultArea{1024, 774, 1024 / 10.25, 774 / 7.75, 1};
-
 // A command's arguments: the options that take a value (the last one given wins), the flags
 // given, and the other arguments in order. An option without its value counts as an ordinary
 // argument, so the command reports wrong usage.

@@ -1,10 +1,7 @@
 #include "catalog/Finishes.h"
 #include "cli/Commands.h"
+#include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"
-#include "model/Page.h"
-#include "page/PageData.h"
-#include "refdb/ReferenceDatabase.h"
-#include "tensile/MemberPage.h"
 #include "units/Text.h"
 
 #include <charconv>
@@ -150,37 +147,25 @@ int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::os
     if (!read) {
         return 1;
     }
-    Book& book = *read;
-    if (options->page > book.PageCount()) {
-        err << "waybill-cli: the document has " << book.PageCount() << " pages, not "
+    if (options->page > read->PageCount()) {
+        err << "waybill-cli: the document has " << read->PageCount() << " pages, not "
             << options->page << "\n";
         return 1;
     }
 
-    BlockAttribDefs attribDefs(*database);
-    const RenderContext context{*database, kDefaultArea, &attribDefs};
-    PageView view;
-    SetTblkInfo(view, book);
-    book.GotoPage(options->page);
-    RenderPageData(view, book, options->page, context);
-    for (const UserMessage& message : view.messages) {
-        PrintMessage(err, message.text);
-    }
-    const auto target = FindMemberTarget(CadBase(view.titleBlock[TblkCadNumber]), view);
+    CommandSession session(database.get(), std::move(*read), err);
+    session->ShowPage(options->page);
+    const auto target = session->MemberToConfigure();
     if (!target) {
         err << "waybill-cli: page " << options->page << " is not a Zee or Cee page.\n";
         return 1;
     }
     const auto encoding = EncodeMemberConfig(target->section, *choices);
-    const auto edit = encoding ? PlanMemberEdit(*target, view, *encoding) : std::nullopt;
-    if (!edit) {
+    if (!encoding || !session->ConfigureMember(*encoding)) {
         err << "waybill-cli: the configuration gives no part code.\n";
         return 1;
     }
-    ApplyMemberEdit(view, *edit, CatalogFinishSteps());
-    ComposePageData(view, book);
-    book.FirstPage();
-    return WriteDocumentFor(book, options->out, err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), options->out, err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"
 #include "details/DetailCatalogue.h"
 #include "units/Text.h"
@@ -192,8 +193,8 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
         }
     }
 
-    auto book = ReadDocumentFor(args[0], err);
-    if (!book) {
+    auto read = ReadDocumentFor(args[0], err);
+    if (!read) {
         return 1;
     }
     const DetailResult result = variant->make(inputs);
@@ -205,9 +206,10 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     if (pages.steepSlopeWarning) {
         PrintMessage(err, SteepSlopeWarning().text);
     }
-    book->LastPage();
-    AddDetailPages(*book, pages.pages);
-    return WriteDocumentFor(*book, args[1], err) ? 0 : 1;
+    read->LastPage();
+    CommandSession session(nullptr, std::move(*read), err);
+    session->AddDetailPages(variant->step, pages.pages);
+    return WriteDocumentFor(session->Waybill(), args[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

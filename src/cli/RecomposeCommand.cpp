@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
+#include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"
-#include "page/PageData.h"
-#include "refdb/ReferenceDatabase.h"
 
 namespace waybill::cli {
+
 int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     const auto split = SplitArguments(args, {"--refdb"}, {}, err);
     if (!split) {
@@ -21,22 +21,9 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!read) {
         return 1;
     }
-    Book& book = *read;
-
-    BlockAttribDefs attribDefs(*database);
-    const RenderContext context{*database, kDefaultArea, &attribDefs};
-    PageView view;
-    SetTblkInfo(view, book);
-    for (int page = 1; page <= book.PageCount(); ++page) {
-        book.GotoPage(page);
-        RenderPageData(view, book, page, context);
-        for (const UserMessage& message : view.messages) {
-            PrintMessage(err, message.text);
-        }
-        ComposePageData(view, book);
-    }
-    book.FirstPage();
-    return WriteDocumentFor(book, split->positional[1], err) ? 0 : 1;
+    CommandSession session(database.get(), std::move(*read), err);
+    session->Recompose();
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

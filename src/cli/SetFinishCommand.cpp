@@ -1,32 +1,13 @@
-#include "catalog/Finishes.h"
-#include "catalog/FinishRules.h"
-#include "catalog/SheetParts.h"
 #include "cli/Commands.h"
+#include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"
-#include "page/PageData.h"
-#include "refdb/ReferenceDatabase.h"
-#include "units/Text.h"
 
 #include <optional>
-#include <variant>
 
 namespace waybill::cli {
-namespace {
 
 constexpr const char* kSetFinishUsage =
     "usage: waybill-cli set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]\n";
-
-// The entry of the page's finish list named `finish` (letter case ignored), blank included.
-const clsFinish* OfferedFinish(const FinishCatalogue& finishes, std::string_view finish) {
-    for (const clsFinish& entry : finishes.Entries()) {
-        if (EqualsNoCase(entry.LongName, finish)) {
-            return &entry;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
 
 int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
@@ -56,44 +37,22 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
     if (!read) {
         return 1;
     }
-    Book& book = *read;
+    const int pages = read->PageCount();
     const int first = span ? span->first : 1;
-    const int last = span ? span->last : book.PageCount();
-    if (last > book.PageCount()) {
-        err << "waybill-cli: the document has " << book.PageCount() << " pages, not " << last
-            << "\n";
+    const int last = span ? span->last : pages;
+    if (last > pages) {
+        err << "waybill-cli: the document has " << pages << " pages, not " << last << "\n";
         return 1;
     }
 
-    const std::optional<SheetPartTable> sheetParts = SheetPartTable::Read(*database);
-    BlockAttribDefs attribDefs(*database);
-    const RenderContext context{*database, kDefaultArea, &attribDefs};
-    PageView view;
-    SetTblkInfo(view, book);
+    CommandSession session(database.get(), std::move(*read), err);
     for (int page = first; page <= last; ++page) {
-        book.GotoPage(page);
-        RenderPageData(view, book, page, context);
-        for (const UserMessage& message : view.messages) {
-            PrintMessage(err, message.text);
-        }
-        const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
-        const clsFinish* offered =
-            OfferedFinish(SetPageFinishes(cadBase, view.titleBlock[TblkFinish]), finish);
-        if (offered == nullptr) {
-            PrintMessage(err, "Finish " + finish + " is not offered for page " +
-                                  std::to_string(page) + ".");
+        session->ShowPage(page);
+        if (!session->PickFinish(finish)) {
             return 1;
         }
-        const auto picked = PickFinish(view, sheetParts, offered->LongName);
-        if (const auto* message = std::get_if<UserMessage>(&picked)) {
-            PrintMessage(err, message->text);
-            return 1;
-        }
-        ApplyPageChanges(view, std::get<PageChanges>(picked));
-        ComposePageData(view, book);
     }
-    book.FirstPage();
-    return WriteDocumentFor(book, split->positional[1], err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err) ? 0 : 1;
 }
 
 } // namespace waybill::cli

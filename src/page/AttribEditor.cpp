@@ -6,23 +6,6 @@
 
 namespace waybill {
 
-void ApplyAttribChanges(PageView& view, const std::vector<AttribValueChange>& changes) {
-    for (const auto& change : changes) {
-        if (!view.BlockAttribValues.Replace(change.block, change.valueLine, change.occurrence)) {
-            continue;
-        }
-        // The entries follow the attribute blocks that carry a value line, in page order.
-        std::size_t seen = 0;
-        for (auto& block : view.blocks) {
-            if (block.valueLine && EqualsNoCase(block.name, change.block) &&
-                seen++ == change.occurrence) {
-                block.valueLine = change.valueLine;
-                break;
-            }
-        }
-    }
-}
-
 AttribEditState::AttribEditState(const AttribValueList& values, BlockAttribDefs& defs) {
     for (const auto& entry : values.Entries()) {
         blocks_.push_back(entry.block);
@@ -77,9 +60,9 @@ void AttribEditState::SetValue(std::size_t row, std::string_view value) {
     rows_.at(row).value = PipeListValue(value);
 }
 
-std::vector<AttribValueChange> AttribEditState::Ok() {
+PageChanges AttribEditState::Ok() {
     GetAttribs();
-    std::vector<AttribValueChange> changes;
+    PageChanges changes;
     for (std::size_t k = 0; k < blocks_.size(); ++k) {
         if (valueTexts_[k] == openedWith_[k]) {
             continue;
@@ -90,7 +73,7 @@ std::vector<AttribValueChange> AttribEditState::Ok() {
                 ++occurrence;
             }
         }
-        changes.push_back({blocks_[k], occurrence, valueTexts_[k]});
+        changes.attributes.push_back({blocks_[k], occurrence, valueTexts_[k]});
     }
     return changes;
 }

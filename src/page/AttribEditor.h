@@ -1,26 +1,13 @@
 #pragma once
 
 #include "page/AttribDefs.h"
+#include "page/PageChanges.h"
 #include "page/PageView.h"
 
 #include <string>
 #include <vector>
 
 namespace waybill {
-
-// A new value line for one attribute entry of the shown page: the `occurrence`-th (0-based)
-// entry of `block` in BlockAttribValues.
-struct AttribValueChange {
-    std::string block;
-    std::size_t occurrence = 0;
-    std::string valueLine;
-
-    bool operator==(const AttribValueChange&) const = default;
-};
-
-// Writes the value lines into BlockAttribValues and into the page's attribute blocks, so the
-// drawing shows them before the page is composed.
-void ApplyAttribChanges(PageView& view, const std::vector<AttribValueChange>& changes);
 
 // The state of the "Edit Attributes" dialog: the attribute blocks of the shown page, the
 // value texts as being edited, and the rows of the block on show (one per attribute
@@ -56,9 +43,9 @@ class AttribEditState {
     // would split it in the page data.
     void SetValue(std::size_t row, std::string_view value);
 
-    // OK: the entries whose value lines now differ from those the dialog opened with
+    // OK: the value lines of the entries that now differ from those the dialog opened with
     // (compared exactly). Empty when nothing changed.
-    std::vector<AttribValueChange> Ok();
+    PageChanges Ok();
 
   private:
     std::vector<std::string> blocks_;

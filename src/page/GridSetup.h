@@ -21,6 +21,10 @@ struct PageAreaMetrics {
     double unitsPerPixel = 1;
 };
 
+// The page area of the editor's default window. Any area gives the same page data, so work
+// without a window uses this one.
+inline constexpr PageAreaMetrics kDefaultPageArea{1024, 774, 1024 / 10.25, 774 / 7.75, 1};
+
 // The line-item grid as laid out from its definition: row 0 is the header row.
 struct GridLayout {
     std::string name;

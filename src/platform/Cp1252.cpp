@@ -130,4 +130,8 @@ std::string PathText(const std::filesystem::path& path) {
     return Utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }
 
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 } // namespace waybill

@@ -28,4 +28,8 @@ std::optional<UnmappedCharacter> FirstUnmappedCharacter(std::string_view utf8);
 // A path as it appears in a message or is compared with a name from the documents.
 std::string PathText(const std::filesystem::path& path);
 
+// A path kept as UTF-8 text (settings, the recent files, the document's path) on the file
+// system.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
 } // namespace waybill

@@ -31,55 +31,33 @@ std::string MemberDescription(std::string_view description, std::string_view par
     return SetParenText(base, partCode, 1);
 }
 
-std::optional<MemberEdit> PlanMemberEdit(const MemberTarget& target, const PageView& view,
-                                         const MemberEncoding& encoding) {
+std::optional<PageChanges> PlanMemberEdit(const MemberTarget& target, const PageView& view,
+                                          const MemberEncoding& encoding) {
     const auto partNumber = MemberPartNumber(encoding.partCode);
     if (!partNumber) {
         return std::nullopt;
     }
-    MemberEdit edit;
+    PageChanges changes;
     if (encoding.valueLine != target.valueLine) {
-        edit.attributes.push_back({target.block, 0, encoding.valueLine});
+        changes.attributes.push_back({target.block, 0, encoding.valueLine});
     }
-    edit.finish = encoding.finish;
-    edit.description = MemberDescription(view.titleBlock[TblkDescription], encoding.partCode);
-    edit.partNumber = *partNumber;
+    const std::string description =
+        MemberDescription(view.titleBlock[TblkDescription], encoding.partCode);
+    for (const auto& [field, text] :
+         {std::pair{TblkFinish, encoding.finish}, std::pair{TblkDescription, description}}) {
+        if (view.titleBlock[field] != text) {
+            changes.titleBlock.push_back({field, text});
+        }
+    }
     if (view.grid && view.grid->Columns() > 0) {
-        const int column = view.grid->Columns() - 1;
-        for (int row = 1; row < view.grid->Rows(); ++row) {
-            edit.partNumberCells.push_back({row, column, *partNumber});
+        GridEdits grid(*view.grid);
+        for (int row = 1; row < grid.Rows(); ++row) {
+            grid.Set(row, grid.LastColumn(), *partNumber);
         }
+        AddEndFinish(grid, CadBase(view.titleBlock[TblkCadNumber]), encoding.finish);
+        changes.cells = grid.Changes();
     }
-    return edit;
-}
-
-MemberFinishSteps CatalogFinishSteps() {
-    return {{}, [](PageView& view) {
-                if (view.grid) {
-                    ApplyPageChanges(view, AddEndFinish(*view.grid,
-                                                        CadBase(view.titleBlock[TblkCadNumber]),
-                                                        view.titleBlock[TblkFinish]));
-                }
-            }};
-}
-
-void ApplyMemberEdit(PageView& view, const MemberEdit& edit, const MemberFinishSteps& steps) {
-    ApplyAttribChanges(view, edit.attributes);
-    view.titleBlock[TblkFinish] = edit.finish;
-    if (steps.setPageFinishes) {
-        steps.setPageFinishes(view);
-    }
-    view.titleBlock[TblkDescription] = edit.description;
-    if (view.grid) {
-        for (const auto& cell : edit.partNumberCells) {
-            if (cell.row < view.grid->Rows() && cell.column < view.grid->Columns()) {
-                view.grid->SetCell(cell.row, cell.column, cell.text);
-            }
-        }
-    }
-    if (steps.addEndFinish) {
-        steps.addEndFinish(view);
-    }
+    return changes;
 }
 
 } // namespace waybill

@@ -86,7 +86,7 @@ class AttributeCommandsTest : public test::WindowTest {
 };
 
 TEST_F(AttributeCommandsTest, ZeeConfiguredFromTheToolbarRewritesThePageAsOneStep) {
-    window->ShowPage(kZeePage);
+    window->Session().ShowPage(kZeePage);
     ASSERT_TRUE(Enabled("mnuCtrlsEditAttrib"));
     ChooseMember(2, 0, 1, QStringLiteral("Red-Oxide")); // 8 (B), flange 2, 14 gauge
     ClickToolbarButton();
@@ -100,7 +100,7 @@ TEST_F(AttributeCommandsTest, ZeeConfiguredFromTheToolbarRewritesThePageAsOneSte
     EXPECT_TRUE(DrawnTexts().contains(QStringLiteral("ASTM A1011 Grade 55")));
 
     // Stored in the page at once, as one step.
-    const Page& stored = *window->Waybill().GetPagePtr(kZeePage);
+    const Page& stored = *window->Session().Waybill().GetPagePtr(kZeePage);
     EXPECT_EQ(stored.Description, "HI-TENSILE (ZB24)");
     EXPECT_EQ(stored.PageData.back(), "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|"
                                       "13.9375 x 0.067 Min.|");
@@ -126,11 +126,11 @@ TEST_F(AttributeCommandsTest, ZeeConfiguredFromTheToolbarRewritesThePageAsOneSte
     EXPECT_EQ(window->Page().TitleBlockBox(TblkDescription)->text(), "HI-TENSILE ( )");
     EXPECT_EQ(PartNumbers(), std::vector<std::string>(parts.size(), ""));
     EXPECT_FALSE(DrawnTexts().contains(QStringLiteral("13.9375 x 0.067 Min.")));
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(AttributeCommandsTest, PreGalvanizedCeeByDoubleClickAndAnUnchangedOkRecordsNothing) {
-    window->ShowPage(kCeePage);
+    window->Session().ShowPage(kCeePage);
     ChooseMember(2, 2, 0, {}); // 8 (B), flange 4, 12 gauge, pre-galvanized
     DoubleClickPicture();
     ASSERT_EQ(modal.shown.size(), 1u);
@@ -138,20 +138,20 @@ TEST_F(AttributeCommandsTest, PreGalvanizedCeeByDoubleClickAndAnUnchangedOkRecor
     EXPECT_EQ(window->Page().TitleBlockBox(TblkFinish)->text(), "Pre-Galvanized");
     EXPECT_EQ(PartNumbers().front(), "5284C12G");
     EXPECT_TRUE(DrawnTexts().contains(QStringLiteral("16.9375 x 0.102 Min.")));
-    EXPECT_TRUE(window->FileChanged());
+    EXPECT_TRUE(window->Session().Doc().FileChanged());
 
     // The same choices again change nothing, so no second step.
     Trigger("mnuEditUndo");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
     Trigger("mnuEditRedo");
     ChooseMember(2, 2, 0, {});
     Trigger("mnuCtrlsEditAttrib");
     Trigger("mnuEditUndo");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(AttributeCommandsTest, OtherBlocksOpenTheAttributeEditor) {
-    window->ShowPage(kEaveStrutPage);
+    window->Session().ShowPage(kEaveStrutPage);
     modal.handlers.push_back([](QDialog& d) {
         auto& dialog = dynamic_cast<dlgEditAttrib&>(d);
         EXPECT_EQ(dialog.lstAttriBlks->item(0)->text(), "eav00");
@@ -163,7 +163,7 @@ TEST_F(AttributeCommandsTest, OtherBlocksOpenTheAttributeEditor) {
     });
     ClickToolbarButton();
     ASSERT_EQ(modal.shown.size(), 1u);
-    EXPECT_EQ(window->Waybill().GetPagePtr(kEaveStrutPage)->PageData.back(),
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(kEaveStrutPage)->PageData.back(),
               "|10|1|8\" EAVE STRUT x 14GA|ASTM A1011 Grade 55|");
     EXPECT_TRUE(DrawnTexts().contains(QStringLiteral("10")));
     EXPECT_FALSE(DrawnTexts().contains(QStringLiteral("8")));
@@ -173,10 +173,10 @@ TEST_F(AttributeCommandsTest, OtherBlocksOpenTheAttributeEditor) {
     AnswerWith<dlgEditAttrib>(&dlgEditAttrib::cmdCancel);
     DoubleClickPicture();
     EXPECT_EQ(modal.shown.size(), 2u);
-    EXPECT_EQ(window->Waybill().GetPagePtr(kEaveStrutPage)->PageData.back(),
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(kEaveStrutPage)->PageData.back(),
               "|10|1|8\" EAVE STRUT x 14GA|ASTM A1011 Grade 55|");
     Trigger("mnuEditUndo");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(AttributeCommandsTest, DisabledWithoutPages) {

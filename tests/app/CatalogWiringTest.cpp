@@ -37,7 +37,7 @@ class CatalogWiringTest : public test::WindowTest {
     }
 
     void Show(int page) {
-        window->ShowPage(page);
+        window->Session().ShowPage(page);
         QCoreApplication::processEvents();
     }
 
@@ -72,16 +72,15 @@ TEST_F(CatalogWiringTest, APanelFinishRewritesPartNumbersAndDescriptionInOneStep
     const std::string description = Cell(1, 4);
     const std::string partNumber = Cell(3, 5);
     ASSERT_EQ(Finish(), "Galvalume Plus");
-    ASSERT_EQ(window->PageFinishes(), &PanelFinishes());
 
     QLineEdit* box = window->Page().TitleBlockBox(TblkFinish);
     QTest::mouseClick(box, Qt::LeftButton);
-    cmbFinish& list = window->FinishList();
+    cmbFinish& list = window->Catalog().FinishList();
     ASSERT_TRUE(list.isVisible());
     EXPECT_EQ(list.geometry().topLeft(), box->mapTo(&window->Page(), QPoint(0, 0)));
     EXPECT_EQ(list.width(), box->width());
     EXPECT_EQ(list.currentText(), QStringLiteral("Galvalume Plus"));
-    EXPECT_FALSE(window->FileChanged()); // opening on the page's finish is no pick
+    EXPECT_FALSE(window->Session().Doc().FileChanged()); // opening on the page's finish is no pick
 
     TakeWithEnter(list, QStringLiteral("SMP Ash Gray"));
     EXPECT_FALSE(list.isVisible());
@@ -93,13 +92,13 @@ TEST_F(CatalogWiringTest, APanelFinishRewritesPartNumbersAndDescriptionInOneStep
     EXPECT_EQ(Cell(3, 5).substr(Cell(3, 5).size() - code.size()), code);
     EXPECT_EQ(Cell(15, 5), Cell(3, 5));
     EXPECT_EQ(UndoText(), QStringLiteral("&Undo Finish Change"));
-    EXPECT_EQ(window->Waybill().GetPagePtr(kRoofPanelPage)->Finish, "SMP Ash Gray");
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(kRoofPanelPage)->Finish, "SMP Ash Gray");
 
     Trigger("mnuEditUndo");
     EXPECT_EQ(Finish(), "Galvalume Plus");
     EXPECT_EQ(Cell(1, 4), description);
     EXPECT_EQ(Cell(3, 5), partNumber);
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(CatalogWiringTest, APanelFinishWithoutTheSheetBlockTableIsReportedAndChangesNothing) {
@@ -116,11 +115,11 @@ TEST_F(CatalogWiringTest, APanelFinishWithoutTheSheetBlockTableIsReportedAndChan
     dialogs.Clear();
 
     QTest::mouseClick(window->Page().TitleBlockBox(TblkFinish), Qt::LeftButton);
-    TakeWithEnter(window->FinishList(), QStringLiteral("SMP Ash Gray"));
+    TakeWithEnter(window->Catalog().FinishList(), QStringLiteral("SMP Ash Gray"));
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{SheetPartsMissingMessage().text});
     EXPECT_EQ(Finish(), "Galvalume Plus");
     EXPECT_EQ(Row(3), partNumbers);
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 }
 
 TEST_F(CatalogWiringTest, EscapeLeavesTheFinishUnchangedAndTheKeyboardOpensTheList) {
@@ -128,13 +127,13 @@ TEST_F(CatalogWiringTest, EscapeLeavesTheFinishUnchangedAndTheKeyboardOpensTheLi
     QLineEdit* box = window->Page().TitleBlockBox(TblkFinish);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
-    cmbFinish& list = window->FinishList();
+    cmbFinish& list = window->Catalog().FinishList();
     ASSERT_TRUE(list.isVisible());
     QTest::keyClick(list.view(), Qt::Key_Escape);
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), box);
     EXPECT_EQ(Finish(), "Galvalume Plus");
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 }
 
 TEST_F(CatalogWiringTest, ACableLengthFillsItsRowAndOneUndoEmptiesItAgain) {
@@ -144,20 +143,20 @@ TEST_F(CatalogWiringTest, ACableLengthFillsItsRowAndOneUndoEmptiesItAgain) {
     EXPECT_EQ(Cell(1, 3), "20'-0");
     EXPECT_FALSE(Cell(1, 4).empty()); // cut length
     EXPECT_FALSE(Cell(1, 8).empty()); // part number
-    const std::string filled = FormatFWB(window->Waybill());
+    const std::string filled = FormatFWB(window->Session().Waybill());
     EXPECT_EQ(UndoText(), QStringLiteral("&Undo Cell Edit"));
 
     Trigger("mnuEditUndo");
     EXPECT_EQ(Row(1), empty);
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
     Trigger("mnuEditRedo");
-    EXPECT_EQ(FormatFWB(window->Waybill()), filled);
+    EXPECT_EQ(FormatFWB(window->Session().Waybill()), filled);
 }
 
 // Each list a cell hands over to opens at the cell on its text; Enter takes the highlighted
 // entry as one step, Escape goes back to the grid without one.
 TEST_F(CatalogWiringTest, CellListsOpenAtTheCellAndAPickIsOneStep) {
-    cmbGridCell& list = window->CellList();
+    cmbGridCell& list = window->Catalog().CellList();
 
     Show(kZeePage);
     window->Page().BeginCellEdit(1, 4, {});
@@ -177,7 +176,7 @@ TEST_F(CatalogWiringTest, CellListsOpenAtTheCellAndAPickIsOneStep) {
     QTest::keyClick(list.view(), Qt::Key_Escape);
     EXPECT_FALSE(list.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), window->Page().LineItemGrid());
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 
     Show(kSteelPage);
     window->Page().BeginCellEdit(1, 5, {});
@@ -230,20 +229,21 @@ TEST_F(CatalogWiringTest, AClipsSizeAndFinishComeFromTheDialogBelowTheCell) {
     Trigger("mnuEditUndo");
     EXPECT_EQ(Cell(1, 5), "59A_101P");
     EXPECT_EQ(Cell(1, 1), "C_1");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(CatalogWiringTest, AClipRowWithoutASizeLetterSaysWhyInsteadOfOpeningTheDialog) {
     Show(kClipPage);
-    window->Page().View().grid->SetCell(1, 5, "A");
-    const auto refusal = ClipEditRefusal(ClipTextsForEdit(*window->Page().View().grid, 1));
+    window->Session().RecordPageChanges("Cell Edit",
+                                        CellTextChange(*window->Session().View().grid, 1, 5, "A"));
+    const auto refusal = ClipEditRefusal(ClipTextsForEdit(*window->Session().View().grid, 1));
     ASSERT_TRUE(refusal);
     dialogs.Clear();
     window->Page().BeginCellEdit(1, 5, {});
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{refusal->text});
     EXPECT_EQ(Cell(1, 5), "A");
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_EQ(window->Session().Doc().StepCount(), 1u);
     EXPECT_EQ(QApplication::focusWidget(), window->Page().LineItemGrid());
 }
 

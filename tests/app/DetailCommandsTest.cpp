@@ -22,7 +22,7 @@ class DetailCommandsTest : public test::WindowTest {
     void SetUp() override {
         ASSERT_TRUE(Start());
         Open(SampleDocument());
-        ASSERT_EQ(window->Waybill().PageCount(), 29);
+        ASSERT_EQ(window->Session().Waybill().PageCount(), 29);
     }
 
     // The next dialog gets this typing and these option clicks, then OK; its object name and
@@ -107,13 +107,13 @@ TEST_F(DetailCommandsTest, EveryEntryOpensItsDialog) {
         }
     }
     EXPECT_EQ(Cads(), before); // Cancel adds nothing
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
     EXPECT_FALSE(Enabled("mnuEditUndo"));
 }
 
 TEST_F(DetailCommandsTest, EntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
     const std::vector<std::string> before = Cads();
-    window->ShowPage(3);
+    window->Session().ShowPage(3);
     AnswerOk({{"Width", "4"}, {"Depth", "3"}, {"Length", "8"}}, {"chkAddStrap"});
     Trigger("mnuOversizeOldKO");
     const std::vector<std::string> cads = Cads();
@@ -122,22 +122,22 @@ TEST_F(DetailCommandsTest, EntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
     EXPECT_EQ(cads[4], "trim24");
     EXPECT_EQ(cads[5], before[3]);
     // The last new page is current and on screen.
-    EXPECT_EQ(window->Waybill().CurPage(), 5);
-    EXPECT_EQ(window->Page().CadBase(), "trim24");
-    EXPECT_TRUE(window->FileChanged());
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 5);
+    EXPECT_EQ(window->Session().CadBase(), "trim24");
+    EXPECT_TRUE(window->Session().Doc().FileChanged());
     EXPECT_TRUE(Enabled("mnuOptSort")); // a trim page among the standard kinds
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Downspout Detail"));
 
     Trigger("mnuEditUndo"); // the pair of the downspout with its strap goes at once
     EXPECT_EQ(Cads(), before);
-    EXPECT_EQ(window->Waybill().CurPage(), 3);
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 3);
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
     EXPECT_FALSE(Enabled("mnuOptSort"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(DetailCommandsTest, TypingIsCommittedAsItsOwnStepBeforeTheDetail) {
-    window->ShowPage(1);
+    window->Session().ShowPage(1);
     CellGrid* grid = window->Page().LineItemGrid();
     grid->setFocus();
     grid->SetCurrent(1, 2);
@@ -145,27 +145,27 @@ TEST_F(DetailCommandsTest, TypingIsCommittedAsItsOwnStepBeforeTheDetail) {
     QTest::keyClicks(window->Page().CellBoxEditor(), QStringLiteral("A9"));
     AnswerOk({{"Dim", "10"}});
     Trigger("mnuMansardCapTrim");
-    ASSERT_EQ(window->Waybill().CurPage(), 2);
+    ASSERT_EQ(window->Session().Waybill().CurPage(), 2);
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cap Trim Detail"));
-    EXPECT_NE(FormatFWB(window->Waybill()).find("|QA9|"), std::string::npos);
+    EXPECT_NE(FormatFWB(window->Session().Waybill()).find("|QA9|"), std::string::npos);
 
     Trigger("mnuEditUndo");
-    EXPECT_EQ(window->Waybill().PageCount(), 29);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 29);
     EXPECT_EQ(Cell(1, 2), "QA9"); // the typed cell is a step of its own
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cell Edit"));
 }
 
 TEST_F(DetailCommandsTest, DetailIntoAnEmptyDocumentBecomesItsFirstPage) {
     Trigger("mnuFileNew");
-    ASSERT_EQ(window->Waybill().PageCount(), 0);
+    ASSERT_EQ(window->Session().Waybill().PageCount(), 0);
     AnswerOk({{"AngleP2", "90"}});
     Trigger("mnuEndDamAS24R");
     EXPECT_EQ(Cads(), std::vector<std::string>{"enddam"});
-    EXPECT_EQ(window->Waybill().CurPage(), 1);
-    EXPECT_EQ(window->Page().CadBase(), "enddam");
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 1);
+    EXPECT_EQ(window->Session().CadBase(), "enddam");
     EXPECT_TRUE(Enabled("mnuFileSave"));
     Trigger("mnuEditUndo");
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
 }
 
 // A default document that has the detail's kind gives the new page that position, so a
@@ -188,14 +188,14 @@ class DetailOrderTest : public DetailCommandsTest {
 };
 
 TEST_F(DetailOrderTest, DetailOfAKnownKindTakesItsPosition) {
-    window->ShowPage(1);
+    window->Session().ShowPage(1);
     AnswerOk({{"RoofSlope", "4"}}, {"optStormGrip"});
     Trigger("mnuAutoPgGutStandard");
-    ASSERT_EQ(window->Waybill().CurPage(), 2);
-    EXPECT_EQ(window->Waybill().GetPagePtr(2)->LocIndex, 2);
+    ASSERT_EQ(window->Session().Waybill().CurPage(), 2);
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(2)->LocIndex, 2);
     EXPECT_FALSE(Enabled("mnuOptSort"));
 
-    window->ShowPage(5); // the same kind further on is out of order
+    window->Session().ShowPage(5); // the same kind further on is out of order
     AnswerOk({{"RoofSlope", "4"}});
     Trigger("mnuAutoPgGutStandard");
     EXPECT_TRUE(Enabled("mnuOptSort"));

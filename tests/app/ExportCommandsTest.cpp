@@ -57,7 +57,7 @@ class ExportCommandsTest : public test::WindowTest {
     // Reads the current page while a message is on screen.
     void WatchPageAtMessage() {
         dialogs.onMessage = [this](const auto&) {
-            pagesAtMessage.push_back(window->Waybill().CurPage());
+            pagesAtMessage.push_back(window->Session().Waybill().CurPage());
         };
     }
 
@@ -93,10 +93,10 @@ TEST_F(ExportCommandsTest, TableIsWrittenAndSummarised) {
                                 "exported;\rYou will need to enter these items in manually into "
                                 "Oracle. ***");
     // The next Open starts where the table went; the export folder setting stays.
-    EXPECT_EQ(window->WorkFolder(), Q(work / "out"));
+    EXPECT_EQ(WorkFolder(), Q(work / "out"));
     EXPECT_EQ(module->paths.ExportFolder, (work / "exports").string());
-    EXPECT_FALSE(window->FileChanged());
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 }
 
 TEST_F(ExportCommandsTest, ABadCellShowsItsPageAndOpensTheCell) {
@@ -114,7 +114,7 @@ TEST_F(ExportCommandsTest, ABadCellShowsItsPageAndOpensTheCell) {
     ASSERT_TRUE(window->Page().CellBoxEditor()->isVisible());
     EXPECT_EQ(window->Page().CellBoxEditor()->text(), QStringLiteral("x"));
     EXPECT_TRUE(dialogs.saveRequests.empty());
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 }
 
 TEST_F(ExportCommandsTest, TableStopsWriteNothing) {
@@ -136,7 +136,7 @@ TEST_F(ExportCommandsTest, TableStopsWriteNothing) {
     EXPECT_TRUE(dialogs.saveRequests.empty());
 
     // Not saved, and the save dialog cancelled: nothing written, nothing moved.
-    const QString workFolder = window->WorkFolder();
+    const QString workFolder = WorkFolder();
     dialogs.Clear();
     dialogs.answers = {MessageAnswer::No};
     dialogs.saveAnswers = {std::nullopt};
@@ -145,9 +145,10 @@ TEST_F(ExportCommandsTest, TableStopsWriteNothing) {
     EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("J100"));
     EXPECT_EQ(dialogs.saveRequests[0].startFolder, workFolder); // no export folder set
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(window->WorkFolder(), workFolder);
+    EXPECT_EQ(WorkFolder(), workFolder);
     EXPECT_FALSE(std::filesystem::exists(table));
-    EXPECT_EQ(window->Doc().UndoName(), "Title Block Edit"); // the typing, and no export step
+    EXPECT_EQ(window->Session().Doc().UndoName(),
+              "Title Block Edit"); // the typing, and no export step
 }
 
 TEST_F(ExportCommandsTest, PunchesAreWrittenForTheChosenMembers) {
@@ -169,7 +170,7 @@ TEST_F(ExportCommandsTest, PunchesAreWrittenForTheChosenMembers) {
     EXPECT_EQ(file.substr(0, 24), std::string("J100C1\0", 7) + std::string(17, ' '));
     EXPECT_EQ(window->statusBar()->currentMessage(),
               QStringLiteral("0 record(s) updated, 1 record(s) added to %1.").arg(Q(dat)));
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 
     // The dialog offers the last choice again; the second run updates in place.
     modal.handlers.push_back([](QDialog& d) {
@@ -211,7 +212,7 @@ TEST_F(ExportCommandsTest, PunchStopsLeaveTheFileAsItWas) {
     EXPECT_EQ(window->Page().LineItemGrid()->Row(), 5);
     EXPECT_EQ(window->Page().LineItemGrid()->Column(), 4);
     EXPECT_EQ(ReadBytes(dat), "old");
-    EXPECT_FALSE(window->Doc().CanUndo());
+    EXPECT_FALSE(window->Session().Doc().CanUndo());
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class PageCommandsTest : public test::WindowTest {
   protected:
     void SetUp() override { ASSERT_TRUE(Start()); }
 
-    int Current() const { return window->Waybill().CurPage(); }
+    int Current() const { return window->Session().Waybill().CurPage(); }
 };
 
 TEST_F(PageCommandsTest, ToolbarAndGotoMoveBetweenPagesAndChangeNothing) {
@@ -38,18 +38,18 @@ TEST_F(PageCommandsTest, ToolbarAndGotoMoveBetweenPagesAndChangeNothing) {
     });
     Trigger("mnuCtrlsGotoPg");
     EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "zee00-01");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 }
 
 TEST_F(PageCommandsTest, AddPagesThenSortThem) {
     AnswerWith(&dlgAddPage::CancelButton);
     Trigger("mnuCtrlsAddPg");
-    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
 
     Add({4, 2}, &dlgAddPage::optAtDefault); // list order: 2 then 4, each at its place
     EXPECT_EQ(Cads(), (Names{"bu_steel-01", "flbrc01-01"}));
     EXPECT_EQ(Current(), 2);
-    EXPECT_TRUE(window->FileChanged());
+    EXPECT_TRUE(window->Session().Doc().FileChanged());
     EXPECT_FALSE(Enabled("mnuOptSort"));
 
     Trigger("mnuCtrlsFirstPg");
@@ -70,11 +70,11 @@ TEST_F(PageCommandsTest, DeleteAsksFirstAndTheLastPageLeavesOnlyPasteAndAdd) {
     Trigger("mnuCtrlsDelPg");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message, DeletePageQuestion());
-    EXPECT_EQ(window->Waybill().PageCount(), 2);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 2);
 
     Trigger("mnuCtrlsDelPg");
     Trigger("mnuCtrlsDelPg");
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
     EXPECT_FALSE(Enabled("mnuFileSave"));
     EXPECT_FALSE(window->Page().TitleBlockBox(TblkCustomer)->isVisibleTo(window.get()));
     Trigger("mnuCtrlsPastePg");
@@ -99,25 +99,25 @@ TEST_F(PageCommandsTest, MissingRedLineFileAddsNothingAndChangesNoPage) {
     Trigger("mnuOptRedLine");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message, CannotOpenMessage(program / "Red-line.fwb"));
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
 
     Add({1, 2, 3});
     Trigger("mnuCtrlsFirstPg");
-    const Book before = window->Waybill();
+    const Book before = window->Session().Waybill();
     AnswerWith(&dlgRedLine::cmdInsertRedLine);
     Trigger("mnuOptRedLine");
     EXPECT_EQ(Current(), 1); // the page on screen is still the current one
     EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "pre_rel-01");
     Trigger("mnuCtrlsLastPg");
     for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(window->Waybill().GetPage(n), before.GetPage(n)) << n;
+        EXPECT_EQ(window->Session().Waybill().GetPage(n), before.GetPage(n)) << n;
     }
 
     // A new document that gets no red-line pages is empty, and its commands say so.
     dialogs.answers = {MessageAnswer::No};
     AnswerWith(&dlgRedLine::cmdCreateRedLine);
     Trigger("mnuOptRedLine");
-    EXPECT_EQ(window->Waybill().PageCount(), 0);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
     for (const char* name :
          {"mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuFileSave", "mnuFileSaveAs"}) {
         EXPECT_FALSE(Enabled(name)) << name;
@@ -131,7 +131,7 @@ TEST_F(PageCommandsTest, EveryCommandIsSafeOnAnEmptyDocument) {
     Add({1});
     Trigger("mnuCtrlsCopyPg"); // so Paste Page has something
     Trigger("mnuCtrlsDelPg");
-    ASSERT_EQ(window->Waybill().PageCount(), 0);
+    ASSERT_EQ(window->Session().Waybill().PageCount(), 0);
     for (const char* name :
          {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsCopyPg",
           "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
@@ -139,7 +139,7 @@ TEST_F(PageCommandsTest, EveryCommandIsSafeOnAnEmptyDocument) {
           "mnuEditRedo", "mnuFileSave"}) {
         // Enabled or not, running it changes nothing it should not and breaks nothing.
         Trigger(name);
-        EXPECT_LE(window->Waybill().PageCount(), 1) << name;
+        EXPECT_LE(window->Session().Waybill().PageCount(), 1) << name;
     }
     Trigger("mnuCtrlsPastePg");
     EXPECT_EQ(Cads(), Names{"pre_rel-01"});

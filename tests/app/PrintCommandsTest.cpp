@@ -77,14 +77,14 @@ TEST_F(PrintCommandsTest, MenuEntriesNeedPagesExceptPrinterSetup) {
 
 TEST_F(PrintCommandsTest, PreviewOpensOnTheCurrentPageAfterStoringWhatIsTyped) {
     Open(SampleDocument());
-    const int pages = window->Waybill().PageCount();
+    const int pages = window->Session().Waybill().PageCount();
     ASSERT_GE(pages, 5);
     Trigger("mnuCtrlsNextPg");
     Trigger("mnuCtrlsNextPg");
     Type(TblkDescription, QStringLiteral("TYPED, NOT YET STORED"));
     Preview([&](PrintPreview& preview) {
         EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
-        EXPECT_EQ(window->Waybill().GetPagePtr(3)->Description, "TYPED, NOT YET STORED");
+        EXPECT_EQ(window->Session().Waybill().GetPagePtr(3)->Description, "TYPED, NOT YET STORED");
         EXPECT_EQ(preview.PageNumber(), 3);
         EXPECT_TRUE(On(preview, "PrevPg"));
         EXPECT_TRUE(On(preview, "NextPg"));
@@ -100,29 +100,29 @@ TEST_F(PrintCommandsTest, PreviewOpensOnTheCurrentPageAfterStoringWhatIsTyped) {
         EXPECT_FALSE(On(preview, "NextPg"));
         EXPECT_TRUE(On(preview, "PrevPg"));
     });
-    EXPECT_EQ(window->Waybill().CurPage(), 3); // stepping in the preview moves no page
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 3); // stepping in the preview moves no page
     EXPECT_EQ(modal.shown, std::vector<QString>{QStringLiteral("PrintPreview")});
 }
 
 TEST_F(PrintCommandsTest, EachCommandSeesTheDocumentAsItIsNow) {
     Add({1, 2, 3});
     Trigger("mnuCtrlsDelPg");
-    const int afterDelete = window->Waybill().PageCount();
+    const int afterDelete = window->Session().Waybill().PageCount();
     Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), afterDelete); });
     Trigger("mnuEditUndo");
-    ASSERT_EQ(window->Waybill().PageCount(), afterDelete + 1);
+    ASSERT_EQ(window->Session().Waybill().PageCount(), afterDelete + 1);
     Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), afterDelete + 1); });
 
     dialogs.answers.push_back(MessageAnswer::No); // the changed document is not saved
     Open(SampleDocument());
-    const int sample = window->Waybill().PageCount();
+    const int sample = window->Session().Waybill().PageCount();
     Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), sample); });
 }
 
 TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
     const auto sample = SampleDocument("job 4471.fwb");
     Open(sample);
-    const int pages = window->Waybill().PageCount();
+    const int pages = window->Session().Waybill().PageCount();
     Trigger("mnuCtrlsNextPg");
 
     Trigger("mnuFileExportPdf"); // the page range cancelled: no file asked for
@@ -145,7 +145,8 @@ TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
     dialogs.saveAnswers.push_back(Q(two));
     Trigger("mnuFileExportPdf");
     EXPECT_EQ(PdfPages(TempDir::Read(two)), 2);
-    EXPECT_FALSE(window->FileChanged()); // exporting changes nothing in the document
+    EXPECT_FALSE(
+        window->Session().Doc().FileChanged()); // exporting changes nothing in the document
 }
 
 } // namespace

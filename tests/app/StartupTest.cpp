@@ -18,9 +18,9 @@ TEST_F(StartupTest, NoSettingsAtAllShowsNoDialogAndWritesNoSetting) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_TRUE(Settings().allKeys().isEmpty());
-    EXPECT_TRUE(window->IsLoaded());
+    EXPECT_TRUE(window->Session().IsStarted());
     EXPECT_TRUE(window->isMaximized()); // the test screen is no more than 1024 pixels wide
-    EXPECT_GT(window->DefWaybill().PageCount(), 20);
+    EXPECT_GT(window->Session().DefWaybill().PageCount(), 20);
     EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("ArialDT")));
 }
 
@@ -42,7 +42,7 @@ TEST_F(StartupTest, MissingDefaultDocumentMustBeNamedBeforeTheWindowOpens) {
               MissingStartFilesMessage((program / "Default.fwb").string(), ""));
     EXPECT_EQ(Settings().value(QStringLiteral("Config/DefFwb")).toString(),
               Q(work / "Default.fwb"));
-    EXPECT_GT(window->DefWaybill().PageCount(), 20);
+    EXPECT_GT(window->Session().DefWaybill().PageCount(), 20);
 }
 
 TEST_F(StartupTest, ADatabaseThatWillNotOpenIsReportedAndAnotherOneTriedOrTheStartEnds) {
@@ -72,8 +72,8 @@ TEST_F(StartupTest, ADatabaseThatWillNotOpenIsReportedAndAnotherOneTriedOrTheSta
 TEST_F(StartupTest, TheCommandLineDocumentOpensInStandardOrder) {
     const auto sample = SampleDocument();
     ASSERT_TRUE(Start(Q(sample)));
-    EXPECT_EQ(window->Waybill().GetPage(2).LocIndex, 2);
-    EXPECT_EQ(window->DocPath(), Q(sample));
+    EXPECT_EQ(window->Session().Waybill().GetPage(2).LocIndex, 2);
+    EXPECT_EQ(DocPath(), Q(sample));
     EXPECT_FALSE(Enabled("mnuOptSort"));
 }
 

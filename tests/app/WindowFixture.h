@@ -4,6 +4,7 @@
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
+#include "app/gui/WindowCommands.h"
 #include "model/TempDir.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
@@ -131,7 +132,7 @@ class WindowTest : public ::testing::Test {
 
     std::vector<std::string> Cads() const {
         std::vector<std::string> cads;
-        for (const auto& page : window->Waybill().Pages()) {
+        for (const auto& page : window->Session().Waybill().Pages()) {
             cads.push_back(page->CadNumber);
         }
         return cads;
@@ -156,6 +157,9 @@ class WindowTest : public ::testing::Test {
     std::string Cell(int row, int column) const {
         return window->Page().View().grid->Cell(row, column);
     }
+
+    QString DocPath() const { return QString::fromStdString(window->Session().Doc().Path()); }
+    QString WorkFolder() const { return QString::fromStdString(window->Session().WorkFolder()); }
 
     TempDir program, work, settingsDir, recovery;
     QString settingsFile = Q(settingsDir / "Waybill.conf");

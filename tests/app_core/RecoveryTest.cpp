@@ -1,5 +1,6 @@
 #include "app/Recovery.h"
 
+#include "MemorySettings.h"
 #include "model/TempDir.h"
 
 #include <chrono>
@@ -9,20 +10,8 @@
 namespace waybill {
 namespace {
 
-class MapStore : public SettingsStore {
-  public:
-    std::string Read(std::string_view section, std::string_view key) const override {
-        const auto found = values.find(std::string(section) + "/" + std::string(key));
-        return found == values.end() ? std::string() : found->second;
-    }
-    void Write(std::string_view section, std::string_view key, std::string_view value) override {
-        values[std::string(section) + "/" + std::string(key)] = value;
-    }
-    std::map<std::string, std::string> values;
-};
-
 TEST(Recovery, AutosaveSecondsDefaultsAndTurnsOff) {
-    MapStore store;
+    test::MemorySettings store;
     EXPECT_EQ(ReadAutosaveSeconds(store), 60);
     for (const auto& [text, seconds] : std::map<std::string, int>{
              {" 15 ", 15}, {"0", 0}, {"-5", 0}, {"ten", 60}, {"15s", 60}, {"", 60}}) {

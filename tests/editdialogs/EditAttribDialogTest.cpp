@@ -91,10 +91,11 @@ TEST_F(EditAttribDialogTest, ADoubleClickEditsTheValueInPlaceAndOkReturnsTheChan
 
     dialog.cmdOk->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Changes(), (std::vector<AttribValueChange>{{"trim22", 0, "|4|5|1/2|"},
-                                                                {"cap", 0,
-                                                                 "|a\xA6"
-                                                                 "b|"}}));
+    EXPECT_EQ(dialog.Changes().attributes,
+              (std::vector<AttribValueChange>{{"trim22", 0, "|4|5|1/2|"},
+                                              {"cap", 0,
+                                               "|a\xA6"
+                                               "b|"}}));
 }
 
 TEST_F(EditAttribDialogTest, CancelDropsTheEdits) {
@@ -104,7 +105,7 @@ TEST_F(EditAttribDialogTest, CancelDropsTheEdits) {
     EditInPlace(0, "9");
     dialog.cmdCancel->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(dialog.Changes().empty());
+    EXPECT_TRUE(dialog.Changes().Empty());
 }
 
 TEST_F(EditAttribDialogTest, APageWithoutAttributeBlocksOpensEmpty) {
@@ -113,7 +114,7 @@ TEST_F(EditAttribDialogTest, APageWithoutAttributeBlocksOpensEmpty) {
     EXPECT_EQ(dialog.lvwAttribs->topLevelItemCount(), 0);
     dialog.cmdOk->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(dialog.Changes().empty());
+    EXPECT_TRUE(dialog.Changes().Empty());
 }
 
 } // namespace

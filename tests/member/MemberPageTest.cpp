@@ -62,7 +62,9 @@ TEST(MemberDescription, TheHiTensileDescriptionCarriesThePartCode) {
     EXPECT_EQ(MemberDescription("PURLINS (A) (B)", "ZB24"), "PURLINS (ZB24) (B)");
 }
 
-TEST_F(MemberPageTest, AcceptedEditRunsTheFinishStepsInOrder) {
+// The value line, finish, description and every data row's part number with its finish code
+// and short-length mark come as one change.
+TEST_F(MemberPageTest, AnAcceptedEditIsOneChangeThatReopensOnTheSameChoices) {
     AddPage("zee00-01", "HI-TENSILE ( )", kZeePage);
     PageView view = Render();
     const auto target = FindMemberTarget("zee00", view);
@@ -75,60 +77,29 @@ TEST_F(MemberPageTest, AcceptedEditRunsTheFinishStepsInOrder) {
                                              FindMemberGauge(14), false, std::string("Gray")});
     const auto edit = PlanMemberEdit(*target, view, *encoding);
     ASSERT_TRUE(edit);
-    EXPECT_EQ(edit->partNumber, "528Z14");
-    EXPECT_EQ(edit->partNumberCells.size(), 4u);
-
-    std::vector<std::string> seen;
-    const MemberFinishSteps steps{[&](PageView& v) {
-                                      seen.push_back("finishes " + v.titleBlock[TblkFinish] + " " +
-                                                     v.titleBlock[TblkDescription]);
-                                  },
-                                  [&](PageView& v) {
-                                      seen.push_back("end " + v.grid->Cell(1, 12));
-                                      for (int row = 1; row < v.grid->Rows(); ++row) {
-                                          v.grid->SetCell(row, 12, v.grid->Cell(row, 12) + "GP");
-                                      }
-                                  }};
-    ApplyMemberEdit(view, *edit, steps);
-    EXPECT_EQ(seen, (std::vector<std::string>{"finishes Gray HI-TENSILE ( )", "end 528Z14"}));
-    EXPECT_EQ(view.titleBlock[TblkDescription], "HI-TENSILE (ZB24)");
+    EXPECT_EQ(edit->titleBlock, (std::vector<TitleBlockChange>{
+                                    {TblkFinish, "Gray"}, {TblkDescription, "HI-TENSILE (ZB24)"}}));
+    EXPECT_EQ(edit->attributes,
+              (std::vector<AttribValueChange>{{"zee00", 0, encoding->valueLine}}));
+    // 20'-0" keeps the plain number; 4'-11" is short; the empty rows carry it too.
+    EXPECT_EQ(
+        edit->cells,
+        (std::vector<CellChange>{
+            {1, 12, "528Z14GP"}, {2, 12, "528Z14GPSL"}, {3, 12, "528Z14GP"}, {4, 12, "528Z14GP"}}));
+    ApplyPageChanges(view, *edit);
     EXPECT_EQ(view.blocks.back().valueLine, encoding->valueLine);
-
     ComposePageData(view, book);
-    const Page& page = book.GetPage(1);
-    EXPECT_EQ(page.Finish, "Gray");
-    EXPECT_EQ(page.Description, "HI-TENSILE (ZB24)");
-    EXPECT_EQ(page.PageData[1], "|ZEE|Z1|4|20'-0\"|||||||||528Z14GP|");
-    EXPECT_EQ(page.PageData.back(), encoding->valueLine);
-
-    // The page the editor wrote opens the editor on the same choices.
     const PageView reopened = Render();
     const auto again = FindMemberTarget("zee00", reopened);
     EXPECT_EQ(CurrentMemberChoices(*again, reopened, kFinishes),
               (MemberChoices{FindMemberSize(8), FindMemberFlange(2), FindMemberGauge(14), false,
                              std::string("Gray")}));
-}
-
-TEST_F(MemberPageTest, CatalogStepsGiveTheFinishCodeAndTheShortLengthMark) {
-    AddPage("zee00-01", "HI-TENSILE ( )", kZeePage);
-    PageView view = Render();
-    const auto target = FindMemberTarget("zee00", view);
-    const auto encoding =
-        EncodeMemberConfig(target->section, {FindMemberSize(8), FindMemberFlange(2),
-                                             FindMemberGauge(14), false, std::string("Red-Oxide")});
-    const auto edit = PlanMemberEdit(*target, view, *encoding);
-    ApplyMemberEdit(view, *edit, CatalogFinishSteps());
-    // 20'-0" keeps the plain number; 4'-11" is short; the empty rows carry it too.
-    EXPECT_EQ(view.grid->Cell(1, 12), "528Z14P");
-    EXPECT_EQ(view.grid->Cell(2, 12), "528Z14PSL");
-    EXPECT_EQ(view.grid->Cell(3, 12), "528Z14P");
 
     // A second edit to pre-galvanized replaces the code and keeps one mark.
-    const auto again = FindMemberTarget("zee00", view);
     const auto preGalv =
         EncodeMemberConfig(again->section, {FindMemberSize(8), FindMemberFlange(2),
                                             FindMemberGauge(14), true, std::nullopt});
-    ApplyMemberEdit(view, *PlanMemberEdit(*again, view, *preGalv), CatalogFinishSteps());
+    ApplyPageChanges(view, *PlanMemberEdit(*again, view, *preGalv));
     EXPECT_EQ(view.titleBlock[TblkFinish], "Pre-Galvanized");
     EXPECT_EQ(view.grid->Cell(1, 12), "528Z14G");
     EXPECT_EQ(view.grid->Cell(2, 12), "528Z14GSL");
@@ -139,17 +110,12 @@ TEST_F(MemberPageTest, AnUnchangedConfigurationRewritesNoValueLine) {
         EncodeMemberConfig(MemberSection::Zee, {FindMemberSize(6), FindMemberFlange(3),
                                                 FindMemberGauge(16), true, std::nullopt});
     AddPage("zee00-01", "ZEES", {"ATTRIBLK: zee00", encoding->valueLine});
-    PageView view = Render();
-    const auto target = FindMemberTarget("zee00", view);
-    const auto edit = PlanMemberEdit(*target, view, *encoding);
+    const PageView view = Render();
+    const auto edit = PlanMemberEdit(*FindMemberTarget("zee00", view), view, *encoding);
     ASSERT_TRUE(edit);
-    EXPECT_TRUE(edit->attributes.empty());
-    EXPECT_TRUE(edit->partNumberCells.empty());
-    EXPECT_EQ(edit->description, "ZEES (ZA31)");
-    EXPECT_EQ(edit->finish, "Pre-Galvanized");
-
-    ApplyMemberEdit(view, *edit, {});
-    EXPECT_EQ(view.titleBlock[TblkFinish], "Pre-Galvanized");
+    EXPECT_EQ(*edit,
+              (PageChanges{
+                  {{TblkFinish, "Pre-Galvanized"}, {TblkDescription, "ZEES (ZA31)"}}, {}, {}, {}}));
 }
 
 } // namespace

@@ -80,7 +80,7 @@ TEST_F(CellEditing, OpenBoxIsStoredOnceByCommitEditsAndDroppedByShowingAPage) {
     Select(9, 1);
     QTest::keyClicks(&Grid(), "M");
     QTest::keyClicks(&Box(), "9");
-    page.CommitEdits();
+    StoreTyping();
     EXPECT_EQ(Cell(9, 1), "M9");
     EXPECT_FALSE(Box().isVisible());
     Grid().setFocus();
@@ -108,7 +108,9 @@ TEST_F(CellEditing, TitleBlockBoxesKeepToTheirLineAndField) {
     QApplication::clipboard()->setText("Plant\r\n2\r\n");
     page.Paste();
     EXPECT_EQ(job.text(), "03-1Plant 2");
-    EXPECT_EQ(page.View().titleBlock[TblkJobNumber], "03-1Plant 2");
+    EXPECT_TRUE(page.HasPendingEdit());
+    EXPECT_EQ(page.TakeTyping(),
+              (TypedEdit{"Title Block Edit", {{{TblkJobNumber, "03-1Plant 2"}}}}));
 
     // The drawing number and the finish share a comma-separated line with the description.
     QLineEdit& cad = *page.TitleBlockBox(TblkCadNumber);
@@ -116,7 +118,9 @@ TEST_F(CellEditing, TitleBlockBoxesKeepToTheirLineAndField) {
     cad.selectAll();
     QTest::keyClicks(&cad, "A-1, rev 2");
     EXPECT_EQ(cad.text(), "A-1; rev 2");
-    EXPECT_EQ(page.View().titleBlock[TblkCadNumber], "A-1; rev 2");
+    job.setFocus(); // leaving the box commits it
+    EXPECT_EQ(edits.back(), (TypedEdit{"Title Block Edit", {{{TblkCadNumber, "A-1; rev 2"}}}}));
+    EXPECT_EQ(view.titleBlock[TblkCadNumber], "A-1; rev 2");
 }
 
 TEST_F(CellEditing, PasteAtTheLastRowFillsOnlyTheLastRow) {
@@ -164,7 +168,7 @@ TEST_F(CellEditing, DeleteKeyEmptiesTheSelectionAndNeverStartsAnEdit) {
     page.RevisionGrid()->SetCurrent(1, 0);
     PressDelete(*page.RevisionGrid());
     EXPECT_FALSE(Box().isVisible());
-    EXPECT_EQ(page.View().revision[0][0], "");
+    EXPECT_EQ(view.revision[0][0], "");
 
     // Typed or pasted, no control character reaches a cell.
     Select(2, 4);
@@ -189,18 +193,25 @@ TEST_F(CellEditing, PasteAndDeleteKeepLetterCaseAndCopyFollowsAnySelectedText) {
     EXPECT_TRUE(page.CanCopy());
 }
 
+// The page's rules decide what a paste leaves out; the status bar says how much.
 TEST_F(CellEditing, PasteTellsHowManyValuesItLeftOut) {
     QString status;
     QObject::connect(&page, &PageWidget::StatusMessage,
                      [&](const QString& text) { status = text; });
-    ShowKind("clp02_2");
-    Select(2, 1); // clip 2: column 1 changes through its own list only
-    QApplication::clipboard()->setText("x");
+    ShowKind("pre_rel");
+    Select(1, 2);
+    QApplication::clipboard()->setText("x\ty");
+    skipped = 2;
     page.Paste();
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(edits.back(), (TypedEdit{"Paste", {{}, {{1, 2, "x"}, {1, 3, "y"}}}}));
+    EXPECT_EQ(status,
+              QStringLiteral("2 pasted values were left out: their cells may not be typed into."));
+    skipped = 1;
+    Select(1, 2); // a paste starts from one cell
+    page.Paste();
     EXPECT_EQ(status,
               QStringLiteral("1 pasted value was left out: its cell may not be typed into."));
-    ShowKind("pre_rel");
+    skipped = 0;
     Select(1, 2);
     page.Paste();
     EXPECT_TRUE(status.isEmpty());

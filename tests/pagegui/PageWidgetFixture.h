@@ -2,8 +2,10 @@
 
 #include "model/Book.h"
 #include "model/FwbFile.h"
+#include "page/BlockLibrary.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
+#include "page/PageData.h"
 #include "support/RecordingDialogService.h"
 #include "units/Text.h"
 
@@ -18,9 +20,11 @@
 
 namespace waybill::test {
 
-// The page widget on the shipped reference database, drawing font and blocks, showing the
-// shipped default document at the size of the editor's default window.
-class PageWidgetTest : public ::testing::Test {
+// The page widget on the shipped reference database, drawing font and blocks, showing pages
+// of the shipped default document at the size of the editor's default window. The test stands
+// in for the edit session: it renders the pages, and applies what is typed to the shown page,
+// counting the commits that changed it; `skipped` is what it answers a paste left out.
+class PageWidgetTest : public ::testing::Test, public TypingTarget {
   protected:
     static void SetUpTestSuite() {
         QFontDatabase::addApplicationFont(QStringLiteral(WAYBILL_PROGRAM_DIR "/fonts/ArialDT.ttf"));
@@ -32,13 +36,21 @@ class PageWidgetTest : public ::testing::Test {
 
     PageWidgetTest() : defs(*opened->database), page(dialogs) {
         EXPECT_FALSE(ReadFWB(WAYBILL_PROGRAM_DIR "/Default.fwb", book));
-        page.SetEnvironment(opened->database.get(), &defs, WAYBILL_PROGRAM_DIR "/blocks");
+        blocks.SetFolder(WAYBILL_PROGRAM_DIR "/blocks");
+        page.SetEnvironment(opened->database.get(), &defs, &blocks, this);
         page.resize(1024, 775);
-        page.SetTblkInfo(book);
         page.show();
         page.activateWindow();
         QApplication::processEvents();
-        QObject::connect(&page, &PageWidget::Changed, [this] { ++changes; });
+    }
+
+    TypingOutcome CommitTyping(const TypedEdit& edit) override {
+        edits.push_back(edit);
+        if (ApplyPageChanges(view, edit.changes)) {
+            ++changes;
+            page.RefreshFromView(!edit.changes.attributes.empty());
+        }
+        return {skipped, {}};
     }
 
     // Shows the page of the default document whose CAD base is `cadBase`.
@@ -52,15 +64,25 @@ class PageWidgetTest : public ::testing::Test {
         FAIL() << "no page " << cadBase;
     }
 
+    // Renders page `pageNumber` for the widget's page area and shows it.
     void Show(int pageNumber) {
         book.GotoPage(pageNumber);
-        page.ShowPage(book, pageNumber);
+        SetTblkInfo(view, book);
+        RenderPageData(view, book, pageNumber, {*opened->database, page.Area(), &defs});
+        page.ShowView(view);
         QApplication::processEvents();
+    }
+
+    // Commits what the boxes still hold, as the session does before a command.
+    void StoreTyping() {
+        if (const auto typed = page.TakeTyping()) {
+            CommitTyping(*typed);
+        }
     }
 
     CellGrid& Grid() { return *page.LineItemGrid(); }
     QLineEdit& Box() { return *page.CellBoxEditor(); }
-    const std::string& Cell(int row, int column) { return page.View().grid->Cell(row, column); }
+    const std::string& Cell(int row, int column) { return view.grid->Cell(row, column); }
 
     // Puts the focus on the line-item grid's cell (row, column).
     void Select(int row, int column) {
@@ -74,14 +96,16 @@ class PageWidgetTest : public ::testing::Test {
         QTest::mouseDClick(&Grid(), Qt::LeftButton, {}, at);
     }
 
-    static std::unique_ptr<OpenedReferenceDatabase> opened;
+    static inline std::unique_ptr<OpenedReferenceDatabase> opened;
     BlockAttribDefs defs;
+    BlockLibrary blocks;
     RecordingDialogService dialogs;
     Book book;
-    PageWidget page;
+    PageView view;
+    std::vector<TypedEdit> edits;
     int changes = 0;
+    int skipped = 0;
+    PageWidget page; // last, so it goes first: its boxes commit while it is taken down
 };
-
-inline std::unique_ptr<OpenedReferenceDatabase> PageWidgetTest::opened;
 
 } // namespace waybill::test

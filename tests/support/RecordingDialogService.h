@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/DialogService.h"
+#include "support/RecordingQuestions.h"
 
 #include <deque>
 #include <functional>
@@ -12,33 +13,13 @@
 namespace waybill::test {
 
 // A DialogService for GUI tests: records every message and dialog request and answers from
-// queues the test fills. With an empty queue a message gets its default button (the one
-// named, else the first: Ok or Yes) and a file or folder dialog is cancelled.
-class RecordingDialogService : public DialogService {
+// queues the test fills. Messages are answered as MessageRecorder does; with an empty queue a
+// file or folder dialog is cancelled.
+class RecordingDialogService : public DialogService, public MessageRecorder {
   public:
-    struct MessageCall {
-        UserMessage message;
-        MessageButtons buttons = MessageButtons::Ok;
-        std::optional<MessageAnswer> defaultButton;
-    };
-
     MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override {
-        messages.push_back({message, buttons, defaultButton});
-        if (onMessage) {
-            onMessage(messages.back());
-        }
-        if (!answers.empty()) {
-            const MessageAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        if (defaultButton) {
-            return *defaultButton;
-        }
-        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-                   ? MessageAnswer::Ok
-                   : MessageAnswer::Yes;
+        return Record(message, buttons, defaultButton);
     }
 
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override {
@@ -72,26 +53,12 @@ class RecordingDialogService : public DialogService {
         return NextChoice();
     }
 
-    // The texts of the recorded messages, in order (Windows-1252 bytes).
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& call : messages) {
-            texts.push_back(call.message.text);
-        }
-        return texts;
-    }
-
     void Clear() {
         messages.clear();
         openRequests.clear();
         saveRequests.clear();
         folderRequests.clear();
     }
-
-    std::vector<MessageCall> messages;
-    std::deque<MessageAnswer> answers;
-    // Called while the message is "on screen", before it is answered.
-    std::function<void(const MessageCall&)> onMessage;
 
     std::vector<FileDialogRequest> openRequests;
     std::deque<std::optional<QString>> openAnswers;

@@ -1,7 +1,7 @@
 // Renders pages of a document as the editor shows them, to PNG files for a look:
 //   page_screenshots <document.fwb> <output folder> [width height]
 // Uses the program folder's reference database, blocks and drawing font.
-#include "model/Book.h"
+#include "app/EditSession.h"
 #include "model/FwbFile.h"
 #include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"
@@ -33,19 +33,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     waybill::test::RecordingDialogService dialogs;
+    waybill::SessionSetup setup;
+    setup.database = opened.database.get();
+    setup.attribDefs = &defs;
+    setup.blocksFolder = (programDir + QStringLiteral("/blocks")).toStdString();
+    waybill::EditSession session(setup, dialogs);
+    session.LoadBook(book);
     waybill::PageWidget widget(dialogs);
-    widget.SetEnvironment(opened.database.get(), &defs,
-                          (programDir + QStringLiteral("/blocks")).toStdString());
+    widget.SetEnvironment(opened.database.get(), &defs, &session.Blocks(), &session);
     const int width = argc > 4 ? std::atoi(argv[3]) : 1024;
     const int height = argc > 4 ? std::atoi(argv[4]) : 775;
     widget.resize(width, height);
-    widget.SetPageNumbering(book.NumberPgs, book.ShowPgTot);
-    widget.SetTblkInfo(book);
+    widget.SetPageNumbering(book.NumberPgs, book.NumberPgs && book.ShowPgTot);
     widget.show();
+    session.SetPageArea(widget.Area());
     QDir().mkpath(argv[2]);
     for (int page = 1; page <= book.PageCount(); ++page) {
-        book.GotoPage(page);
-        widget.ShowPage(book, page);
+        session.ShowPage(page);
+        widget.ShowView(session.View());
         const QString name =
             QStringLiteral("%1/page%2.png").arg(argv[2]).arg(page, 2, 10, QLatin1Char('0'));
         widget.grab().save(name);

@@ -1,13 +1,9 @@
-// Finishes and part numbers on the shown page: the finish list over the Finish box, the
-// lists and dialogs line-item cells hand over to, and the recalculations a committed cell
-// sets off. Every change goes through RecordPageEdit, so each is one undoable step.
-
-#include "app/gui/frmWaybillMain.h"
-#include "app/gui/WaybillMain.h"
-#include "catalog/AfterCommit.h"
+// Finishes and part numbers on the shown page: the finish list over the Finish box, the lists
+// and dialogs line-item cells hand over to. Each pick is one step of the session.
+#include "app/EditSession.h"
+#include "app/gui/WindowCommands.h"
+#include "catalog/CellLists.h"
 #include "catalog/ClipParts.h"
-#include "catalog/Finishes.h"
-#include "catalog/FinishRules.h"
 #include "catalog/gui/cmbFinish.h"
 #include "catalog/gui/cmbGridCell.h"
 #include "catalog/gui/dlgFinishSelect.h"
@@ -17,64 +13,49 @@
 #include "platform/gui/DialogService.h"
 
 #include <QLineEdit>
-#include <QMetaObject>
-#include <variant>
+#include <QMainWindow>
 
 namespace waybill {
 
-void frmWaybillMain::ConnectCatalog() {
-    finishList_ = new cmbFinish(dialogs_, page_);
-    cellList_ = new cmbGridCell(page_);
-    connect(page_, &PageWidget::FinishBoxClicked, this, &frmWaybillMain::ShowFinishList);
-    connect(finishList_, &cmbFinish::FinishPicked, this, &frmWaybillMain::FinishPicked);
-    connect(finishList_, &DropDownList::Escaped, this,
-            [this] { page_->TitleBlockBox(TblkFinish)->setFocus(); });
-    connect(page_, &PageWidget::CellHandedOver, this, &frmWaybillMain::HandOverCell);
-    connect(cellList_, &cmbGridCell::Picked, this, &frmWaybillMain::CellListPicked);
-    connect(cellList_, &DropDownList::Escaped, this, &frmWaybillMain::ReturnToGrid);
-    connect(page_, &PageWidget::LineItemCellChanged, this, &frmWaybillMain::RecalculateAfterCommit);
+CatalogCommands::CatalogCommands(WindowParts parts)
+    : w_(std::move(parts)), finishList_(new cmbFinish(w_.dialogs, &w_.page)),
+      cellList_(new cmbGridCell(&w_.page)) {
+    PageWidget* page = &w_.page;
+    QObject::connect(page, &PageWidget::FinishBoxClicked, page, [this] { ShowFinishList(); });
+    QObject::connect(finishList_, &cmbFinish::FinishPicked, page,
+                     [this](const std::string& longName) {
+                         w_.session.PickFinish(longName);
+                         w_.page.TitleBlockBox(TblkFinish)->setFocus();
+                     });
+    QObject::connect(finishList_, &DropDownList::Escaped, page,
+                     [this] { w_.page.TitleBlockBox(TblkFinish)->setFocus(); });
+    QObject::connect(
+        page, &PageWidget::CellHandedOver, page,
+        [this](CellHandOver kind, int row, int column) { HandOverCell(kind, row, column); });
+    QObject::connect(cellList_, &cmbGridCell::Picked, page,
+                     [this](CellListKind kind, int row, int column, const std::string& item) {
+                         if (const auto& grid = w_.session.View().grid) {
+                             w_.session.RecordPageChanges(
+                                 "Cell Edit", PickCellListItem(*grid, kind, row, column, item));
+                         }
+                         ReturnToGrid();
+                     });
+    QObject::connect(cellList_, &DropDownList::Escaped, page, [this] { ReturnToGrid(); });
 }
 
-void frmWaybillMain::BindPageFinishes() {
-    pageFinishes_ = document_.GetBook().PageCount() == 0
-                        ? nullptr
-                        : &SetPageFinishes(page_->CadBase(), page_->View().titleBlock[TblkFinish]);
-}
-
-std::optional<SheetPartTable> frmWaybillMain::SheetParts() const {
-    return module_.database ? SheetPartTable::Read(*module_.database) : std::nullopt;
-}
-
-void frmWaybillMain::RecordPageChanges(const QString& name, const PageChanges& changes) {
-    if (changes.Empty()) {
+void CatalogCommands::ShowFinishList() {
+    const QLineEdit* box = w_.page.TitleBlockBox(TblkFinish);
+    if (!w_.session.IsPageShown() || !box->isVisible()) {
         return;
     }
-    RecordPageEdit(name, [&changes](PageView& view) { ApplyPageChanges(view, changes); });
+    finishList_->ShowCmbFinish(&w_.session.PageFinishes(), w_.session.View().titleBlock[TblkFinish],
+                               w_.page.FinishBoxRect(), box->font().pointSizeF());
 }
 
-void frmWaybillMain::ShowFinishList() {
-    const QLineEdit* box = page_->TitleBlockBox(TblkFinish);
-    if (document_.GetBook().PageCount() == 0 || !box->isVisible()) {
-        return;
-    }
-    finishList_->ShowCmbFinish(pageFinishes_, page_->View().titleBlock[TblkFinish],
-                               QRect(box->mapTo(page_, QPoint(0, 0)), box->size()),
-                               box->font().pointSizeF());
-}
-
-void frmWaybillMain::FinishPicked(const std::string& longName) {
-    const auto picked = PickFinish(page_->View(), SheetParts(), longName);
-    if (const auto* message = std::get_if<UserMessage>(&picked)) {
-        dialogs_.ShowMessage(*message);
-    } else {
-        RecordPageChanges(QStringLiteral("Finish Change"), std::get<PageChanges>(picked));
-    }
-    page_->TitleBlockBox(TblkFinish)->setFocus();
-}
-
-void frmWaybillMain::HandOverCell(CellHandOver kind, int row, int column) {
-    ChkPgContents(); // a cell box still open elsewhere is stored first
-    if (!page_->View().grid) {
+void CatalogCommands::HandOverCell(CellHandOver kind, int row, int column) {
+    w_.session.StoreTyping(); // a cell box still open elsewhere is stored first
+    const auto& grid = w_.session.View().grid;
+    if (!grid) {
         return;
     }
     switch (kind) {
@@ -89,88 +70,39 @@ void frmWaybillMain::HandOverCell(CellHandOver kind, int row, int column) {
     case CellHandOver::PunchCodes:
         break;
     }
-    if (const auto list = CellListFor(kind, page_->CadBase())) {
-        cellList_->ShowCellList(*list, row, column, page_->View().grid->Cell(row, column),
-                                CellRectIn(page_, row, column));
+    if (const auto list = CellListFor(kind, w_.session.CadBase())) {
+        cellList_->ShowCellList(*list, row, column, grid->Cell(row, column),
+                                w_.page.CellRect(row, column));
     }
 }
 
-void frmWaybillMain::CellListPicked(CellListKind kind, int row, int column,
-                                    const std::string& item) {
-    if (page_->View().grid) {
-        RecordPageChanges(QStringLiteral("Cell Edit"),
-                          PickCellListItem(*page_->View().grid, kind, row, column, item));
-    }
-    ReturnToGrid();
-}
-
-void frmWaybillMain::EditClipRow(int row, int column) {
-    const ClipTexts texts = ClipTextsForEdit(*page_->View().grid, row);
+void CatalogCommands::EditClipRow(int row, int column) {
+    const ClipTexts texts = ClipTextsForEdit(*w_.session.View().grid, row);
     if (const auto refusal = ClipEditRefusal(texts)) {
-        dialogs_.ShowMessage(*refusal);
+        w_.dialogs.ShowMessage(*refusal);
         ReturnToGrid();
         return;
     }
-    dlgFinishSelect dialog(this);
-    const std::optional<ClipChoice> choice =
-        dialog.GetClip(texts, CellRectIn(nullptr, row, column), runModal_);
-    if (choice && page_->View().grid) {
-        RecordPageChanges(QStringLiteral("Size and Finish"),
-                          EditClipCell(*page_->View().grid, row, *choice));
+    dlgFinishSelect dialog(&w_.window);
+    const auto choice = dialog.GetClip(texts, w_.page.ScreenCellRect(row, column), w_.runModal);
+    if (const auto& grid = w_.session.View().grid; choice && grid) {
+        w_.session.RecordPageChanges("Size and Finish", EditClipCell(*grid, row, *choice));
     }
     ReturnToGrid();
 }
 
-void frmWaybillMain::SelectPunchPattern(int row, int column) {
-    dlgSelectPunch dialog(this);
-    const std::optional<std::string> text = dialog.StartSelectPunch(
-        page_->View().grid->Cell(row, column), CellRectIn(nullptr, row, column), runModal_);
-    if (text && page_->View().grid) {
-        RecordPageChanges(QStringLiteral("Punch Selection"),
-                          CellTextChange(*page_->View().grid, row, column, *text));
+void CatalogCommands::SelectPunchPattern(int row, int column) {
+    dlgSelectPunch dialog(&w_.window);
+    const auto text = dialog.StartSelectPunch(w_.session.View().grid->Cell(row, column),
+                                              w_.page.ScreenCellRect(row, column), w_.runModal);
+    if (const auto& grid = w_.session.View().grid; text && grid) {
+        w_.session.RecordPageChanges("Punch Selection", CellTextChange(*grid, row, column, *text));
     }
     ReturnToGrid();
 }
 
-// Runs inside the commit, before the window records it: the recalculated cells become part
-// of the same step, so one Undo takes back the typed text and what it set off. A text its
-// cell cannot take is reported, and the cell opened for typing again once the commit is
-// over, unless the user has left the page or the cell changed meanwhile.
-void frmWaybillMain::RecalculateAfterCommit(int row, int column) {
-    const CommitFollowUp followUp = AfterCellCommit(page_->View(), row, column);
-    if (ApplyPageChanges(page_->View(), followUp.changes)) {
-        page_->LineItemGrid()->update();
-    }
-    if (!followUp.invalid) {
-        return;
-    }
-    dialogs_.ShowMessage(*followUp.invalid);
-    const int pageNumber = document_.GetBook().CurPage();
-    const std::string text = page_->View().grid->Cell(row, column);
-    QMetaObject::invokeMethod(
-        this,
-        [this, pageNumber, row, column, text] {
-            const PageView& view = page_->View();
-            if (document_.GetBook().CurPage() == pageNumber && view.grid &&
-                row < view.grid->Rows() && column < view.grid->Columns() &&
-                view.grid->Cell(row, column) == text) {
-                page_->LineItemGrid()->setFocus();
-                page_->BeginCellEdit(row, column, {});
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void frmWaybillMain::ReturnToGrid() {
-    page_->LineItemGrid()->setFocus();
-}
-
-QRect frmWaybillMain::CellRectIn(const QWidget* widget, int row, int column) const {
-    const CellGrid* grid = page_->LineItemGrid();
-    const QRect cell = grid->CellRect(row, column).toAlignedRect();
-    const QPoint topLeft =
-        widget == nullptr ? grid->mapToGlobal(cell.topLeft()) : grid->mapTo(widget, cell.topLeft());
-    return {topLeft, cell.size()};
+void CatalogCommands::ReturnToGrid() {
+    w_.page.LineItemGrid()->setFocus();
 }
 
 } // namespace waybill

@@ -5,7 +5,6 @@
 #include "details/DetailCatalogue.h"
 #include "details/gui/DetailDialog.h"
 #include "model/Page.h"
-#include "page/gui/PageWidget.h"
 #include "platform/gui/QtText.h"
 
 #include <QAction>
@@ -32,22 +31,12 @@ void frmWaybillMain::CreateDetailMenu() {
 }
 
 // The dialog previews the detail with the page's own block drawings and attribute layout.
-// The new pages take their kind's place in the standard order, so Sort's enabling stays
-// right; a kind the default document lacks keeps the new page's position.
 void frmWaybillMain::AddDetail(const DetailVariant& variant) {
-    const DetailDialogContext context{dialogs_, &page_->Blocks(), module_.attribDefs.get(),
+    const DetailDialogContext context{dialogs_, &session_.Blocks(), module_.attribDefs.get(),
                                       runModal_, this};
-    auto pages = StartDetail(variant, context);
-    if (pages && !pages->empty()) {
-        for (waybill::Page& page : *pages) {
-            if (const auto position = defWblIdx_.Find(CadBase(page.CadNumber))) {
-                page.LocIndex = *position;
-            }
-        }
-        RecordDocumentEdit(FromCp1252(variant.step),
-                           [&pages](Book& book) { AddDetailPages(book, *pages); });
+    if (auto pages = StartDetail(variant, context); pages && !pages->empty()) {
+        session_.AddDetailPages(variant.step, std::move(*pages));
     }
-    CheckSort();
 }
 
 } // namespace waybill

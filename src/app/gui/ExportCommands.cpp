@@ -1,10 +1,9 @@
 // The File menu's exports: the line-item table for order entry and the punch patterns for the
-// punching machine. Both read the whole document and change nothing in it; a stop shows the
-// page and the field or cell at fault.
+// punching machine.
 #include "app/DocumentName.h"
-#include "app/gui/frmWaybillMain.h"
-#include "app/gui/MainWindowActions.h"
+#include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
+#include "app/gui/WindowCommands.h"
 #include "export/ExportFailure.h"
 #include "export/TableExport.h"
 #include "page/gui/CellGrid.h"
@@ -16,88 +15,68 @@
 #include "tensile/PunchExport.h"
 #include "units/Text.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QMenu>
+#include <QMainWindow>
 #include <QStatusBar>
 
 namespace waybill {
 
-void frmWaybillMain::CreateExportActions(QMenu& file) {
-    mnuFileExportTable_ = new QAction(QStringLiteral("&Export Table"), this);
-    mnuFileExportTable_->setObjectName(QStringLiteral("mnuFileExportTable"));
-    connect(mnuFileExportTable_, &QAction::triggered, this, &frmWaybillMain::FileExportTable);
-    mnuFileExportPunches_ = new QAction(QStringLiteral("Export Punc&hes"), this);
-    mnuFileExportPunches_->setObjectName(QStringLiteral("mnuFileExportPunches"));
-    connect(mnuFileExportPunches_, &QAction::triggered, this, &frmWaybillMain::FileExportPunches);
-
-    // Between Save As and Configure, in a group of their own.
-    QAction* configure = actions_->mnuFileConfig;
-    file.insertAction(configure, mnuFileExportTable_);
-    file.insertAction(configure, mnuFileExportPunches_);
-    file.insertSeparator(configure);
-}
-
-void frmWaybillMain::SetExportMenus(bool enabled) {
-    mnuFileExportTable_->setEnabled(enabled);
-    mnuFileExportPunches_->setEnabled(enabled);
-}
-
-bool frmWaybillMain::CheckJobNumber() {
-    if (const auto failure = waybill::CheckJobNumber(document_.GetBook().JobNumber)) {
-        ShowExportFailure(*failure);
+bool ExportCommands::ReadyToExport() {
+    w_.session.StoreTyping();
+    if (const auto failure = CheckJobNumber(w_.session.Waybill().JobNumber)) {
+        ShowFailure(*failure);
         return false;
     }
-    return true;
+    return files_.ChangedOK();
 }
 
-void frmWaybillMain::ShowExportFailure(const ExportFailure& failure) {
+// Shows the page of the failure, its message, then the field or cell it names.
+void ExportCommands::ShowFailure(const ExportFailure& failure) {
     if (failure.page > 0) {
-        ShowPage(failure.page);
+        w_.session.ShowPage(failure.page);
     }
-    dialogs_.ShowMessage(failure.message);
+    w_.dialogs.ShowMessage(failure.message);
     switch (failure.focus) {
     case ExportFocus::JobNumber:
-        page_->TitleBlockBox(TblkJobNumber)->setFocus();
+        w_.page.TitleBlockBox(TblkJobNumber)->setFocus();
         break;
     case ExportFocus::Finish:
-        page_->TitleBlockBox(TblkFinish)->setFocus();
+        w_.page.TitleBlockBox(TblkFinish)->setFocus();
         break;
     case ExportFocus::Cell:
         // As a click on the cell would: the page's cell rules decide how it opens.
-        page_->LineItemGrid()->setFocus();
-        page_->BeginCellEdit(failure.row, failure.column, {});
+        w_.page.LineItemGrid()->setFocus();
+        w_.page.BeginCellEdit(failure.row, failure.column, {});
         break;
     case ExportFocus::None:
         break;
     }
 }
 
-void frmWaybillMain::FileExportTable() {
-    ChkPgContents();
-    if (!CheckJobNumber() || !ChangedOK()) {
+void ExportCommands::ExportTable() {
+    if (!ReadyToExport()) {
         return;
     }
     std::variant<TableExport, ExportFailure> result;
     {
         WaitCursor wait;
-        result = ExportTable(document_.GetBook(), *module_.database);
+        result = waybill::ExportTable(w_.session.Waybill(), *w_.module.database);
     }
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
-        ShowExportFailure(*failure);
+        ShowFailure(*failure);
         return;
     }
     const TableExport& table = std::get<TableExport>(result);
-
+    const PathSettings& paths = w_.module.paths;
     FileDialogRequest request;
     request.title = QString::fromLatin1(kExportTableTitle);
     request.filter = QString::fromLatin1(kExportTableFilter);
     request.defaultExtension = QString::fromLatin1(kExportTableExtension);
     // Without an export folder the dialog starts where the user last opened or saved.
-    request.startFolder = FromUtf8(module_.paths.ExportFolder.empty() ? module_.paths.WorkFolder
-                                                                      : module_.paths.ExportFolder);
-    request.fileName = FromCp1252(Trim(document_.GetBook().JobNumber));
-    const std::optional<QString> chosen = dialogs_.GetSaveFileName(request);
+    request.startFolder =
+        FromUtf8(paths.ExportFolder.empty() ? paths.WorkFolder : paths.ExportFolder);
+    request.fileName = FromCp1252(Trim(w_.session.Waybill().JobNumber));
+    const std::optional<QString> chosen = w_.dialogs.GetSaveFileName(request);
     const std::optional<std::string> name = chosen ? ChosenFileName(ToUtf8(*chosen)) : std::nullopt;
     if (!name) {
         return;
@@ -109,49 +88,50 @@ void frmWaybillMain::FileExportTable() {
         failure = WriteTable(table, file);
     }
     if (failure) {
-        dialogs_.ShowMessage(*failure);
+        w_.dialogs.ShowMessage(*failure);
         return;
     }
-    module_.paths.WorkFolder = FolderOf(*name);
-    dialogs_.ShowMessage(TableExportedMessage(table, file));
+    w_.session.SetWorkFolderFrom(*name);
+    w_.dialogs.ShowMessage(TableExportedMessage(table, file));
 }
 
-void frmWaybillMain::FileExportPunches() {
-    ChkPgContents();
-    if (!CheckJobNumber() || !ChangedOK()) {
+void ExportCommands::ExportPunches() {
+    if (!ReadyToExport()) {
         return;
     }
-    if (module_.paths.PunchExport.empty()) {
-        dialogs_.ShowMessage(PatternsFileNotSetMessage());
+    const PathSettings& paths = w_.module.paths;
+    if (paths.PunchExport.empty()) {
+        w_.dialogs.ShowMessage(PatternsFileNotSetMessage());
         return;
     }
     if (exportPunches_ == nullptr) {
-        exportPunches_ = new dlgExportPunches(this);
+        exportPunches_ = new dlgExportPunches(&w_.window);
     }
-    const std::optional<PunchSelection> selection = exportPunches_->StartExport(runModal_);
+    const std::optional<PunchSelection> selection = exportPunches_->StartExport(w_.runModal);
     if (!selection) {
         return;
     }
-    const std::filesystem::path patternsFile = FsPath(FromUtf8(module_.paths.PunchExport));
     std::variant<PunchExportDone, ExportFailure> result;
     {
         WaitCursor wait;
-        result = ExportPunches(document_.GetBook(), *selection,
-                               FsPath(module_.programFolder) / kPunchTemplatesName, patternsFile);
+        result = waybill::ExportPunches(w_.session.Waybill(), *selection,
+                                        FsPath(w_.module.programFolder) / kPunchTemplatesName,
+                                        FsPath(FromUtf8(paths.PunchExport)));
     }
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
-        ShowExportFailure(*failure);
+        ShowFailure(*failure);
         return;
     }
     const PunchExportDone& done = std::get<PunchExportDone>(result);
     if (!done.tooManyLeadPunches.empty()) {
-        dialogs_.ShowMessage(TooManyLeadPunchesMessage(done.tooManyLeadPunches));
+        w_.dialogs.ShowMessage(TooManyLeadPunchesMessage(done.tooManyLeadPunches));
     }
     // The machine's file gives no sign of its own, so the status bar says what was written.
-    statusBar()->showMessage(QStringLiteral("%1 record(s) updated, %2 record(s) added to %3.")
-                                 .arg(done.updated)
-                                 .arg(done.appended)
-                                 .arg(FromUtf8(module_.paths.PunchExport)));
+    w_.window.statusBar()->showMessage(
+        QStringLiteral("%1 record(s) updated, %2 record(s) added to %3.")
+            .arg(done.updated)
+            .arg(done.appended)
+            .arg(FromUtf8(paths.PunchExport)));
 }
 
 } // namespace waybill

@@ -1,12 +1,12 @@
-// The main window's actions, menus and toolbar. A toolbar button runs the same action as
-// its menu entry, so one enabling rule serves both.
-#include "app/gui/MainWindowActions.h"
-
+// The main window's actions, menus and toolbar, from one table. A toolbar button runs the same
+// action as its menu entry, so one enabling rule serves both.
 #include "app/AppMessages.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/ToolbarIcons.h"
+#include "app/gui/WindowCommands.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/DialogService.h"
+#include "print/gui/PrintCommands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,212 +15,173 @@
 
 namespace waybill {
 
+// One action: its name, menu text and shortcuts; the toolbar icon and tip when it has a
+// button; what it does; and the enabling rule (none: always enabled).
+struct frmWaybillMain::ActionRow {
+    const char* name;
+    const char* caption;
+    QList<QKeySequence> keys;
+    std::function<void()> handler;
+    bool CommandEnabling::*rule = nullptr;
+    const char* icon = nullptr;
+    const char* tip = nullptr; // the menu text's step name when empty
+};
+
+namespace {
+
+using E = CommandEnabling;
+using Keys = QList<QKeySequence>;
+
+QKeySequence Ctrl(Qt::Key key, bool shift = false) {
+    return shift ? QKeySequence(Qt::CTRL | Qt::SHIFT | key) : QKeySequence(Qt::CTRL | key);
+}
+
+} // namespace
+
 QAction* frmWaybillMain::Action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
 void frmWaybillMain::CreateActions() {
-    Actions& a = *actions_;
-    const auto make = [this](const char* name, const QString& text, const QKeySequence& keys,
-                             auto handler) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+    EditSession& s = session_;
+    const auto print = [this](auto command) {
+        return [this, command] { printing_->Run(command); };
     };
-    a.mnuFileNew =
-        make("mnuFileNew", QStringLiteral("&New"), QKeySequence::New, &frmWaybillMain::FileNew);
-    a.mnuFileOpen = make("mnuFileOpen", QStringLiteral("&Open..."), QKeySequence::Open,
-                         &frmWaybillMain::FileOpen);
-    a.mnuFileSave =
-        make("mnuFileSave", QStringLiteral("&Save"), QKeySequence::Save, &frmWaybillMain::FileSave);
-    a.mnuFileSaveAs =
-        make("mnuFileSaveAs", QStringLiteral("Save &As..."),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &frmWaybillMain::FileSaveAs);
-    a.mnuFileConfig =
-        make("mnuFileConfig", QStringLiteral("&Configure"), {}, &frmWaybillMain::FileConfigure);
-    for (int i = 0; i < static_cast<int>(a.mnuFileMRU.size()); ++i) {
-        auto* action = new QAction(this);
-        action->setObjectName(QStringLiteral("mnuFileMRU%1").arg(i));
-        action->setVisible(false);
-        connect(action, &QAction::triggered, this, [this, i] { FileRecent(i); });
-        a.mnuFileMRU[static_cast<std::size_t>(i)] = action;
+    const auto edit = [this](void (PageWidget::*command)()) {
+        return [this, command] {
+            (page_->*command)();
+            SetEnabling();
+        };
+    };
+    // clang-format off
+    std::vector<ActionRow> rows = {
+        {"mnuFileNew", "&New", {QKeySequence::New}, [this] { files_->New(); }, {}, "New", "New"},
+        {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [this] { files_->Open(); }, {}, "Open", "Open"},
+        {"mnuFileSave", "&Save", {QKeySequence::Save}, [this] { files_->Save(); }, &E::documentCommands, "Save", "Save"},
+        {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [this] { files_->SaveAs(); }, &E::documentCommands},
+        {"mnuFilePrintPreview", "Print Pre&view", {}, print([](PrintContext& c) { PreviewWaybill(c); }), &E::documentCommands},
+        {"mnuFilePrint", "&Print...", {QKeySequence::Print}, print([](PrintContext& c) { PrintWaybill(c); }), &E::documentCommands, "Print", "Print"},
+        {"mnuFilePrintSetup", "Printer Set&up...", {}, print([](PrintContext& c) { SetUpPrinter(c); })},
+        {"mnuFileExportPdf", "Export P&DF...", {Ctrl(Qt::Key_E, true)}, print([&s](PrintContext& c) { ExportPdf(c, s.Doc().Path()); }), &E::documentCommands},
+        {"mnuFileExportTable", "&Export Table", {}, [this] { exports_->ExportTable(); }, &E::documentCommands},
+        {"mnuFileExportPunches", "Export Punc&hes", {}, [this] { exports_->ExportPunches(); }, &E::documentCommands},
+        {"mnuFileConfig", "&Configure", {}, [this] { files_->Configure(); }},
+        {"mnuFileExit", "E&xit", {Ctrl(Qt::Key_Q)}, [this] { close(); }},
+
+        {"mnuEditUndo", "&Undo", {QKeySequence::Undo}, [&s] { s.Undo(); }, &E::undo, "Undo", ""},
+        {"mnuEditRedo", "&Redo", {Ctrl(Qt::Key_Z, true), Ctrl(Qt::Key_Y)}, [&s] { s.Redo(); }, &E::redo, "Redo", ""},
+        {"mnuEditCut", "Cu&t", {QKeySequence::Cut}, edit(&PageWidget::Cut), &E::copy, "Cut", "Cut"},
+        {"mnuEditCopy", "&Copy", {QKeySequence::Copy}, edit(&PageWidget::Copy), &E::copy, "Copy", "Copy"},
+        {"mnuEditPaste", "&Paste", {QKeySequence::Paste}, edit(&PageWidget::Paste), &E::paste, "Paste", "Paste"},
+        {"mnuEditDelete", "&Delete", {QKeySequence(Qt::Key_Delete)}, edit(&PageWidget::Delete), &E::copy},
+
+        // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
+        // everywhere.
+        {"mnuCtrlsFirstPg", "&First Page", {Ctrl(Qt::Key_Home), Ctrl(Qt::Key_PageUp)}, [&s] { s.ShowPage(1); }, &E::firstPage, "FirstPg", "First Page"},
+        {"mnuCtrlsPrevPg", "&Previous Page", {QKeySequence(Qt::Key_PageUp)}, [&s] { s.ShowPage(s.Waybill().CurPage() - 1); }, &E::firstPage, "PrevPg", "Previous Page"},
+        {"mnuCtrlsNextPg", "&Next Page", {QKeySequence(Qt::Key_PageDown)}, [&s] { s.ShowPage(s.Waybill().CurPage() + 1); }, &E::lastPage, "NextPg", "Next Page"},
+        {"mnuCtrlsLastPg", "&Last Page", {Ctrl(Qt::Key_End), Ctrl(Qt::Key_PageDown)}, [&s] { s.ShowPage(s.Waybill().PageCount()); }, &E::lastPage, "LastPg", "Last Page"},
+        {"mnuCtrlsGotoPg", "&Go to Page...", {Ctrl(Qt::Key_G)}, [this] { pages_->GotoPage(); }, &E::gotoPage, "GotoPg", "Go to Page"},
+        {"mnuCtrlsAddPg", "&Add Page", {Ctrl(Qt::Key_A, true)}, [this] { pages_->AddPage(); }, &E::addPage, "AddPg", "Add Page"},
+        {"mnuCtrlsDelPg", "&Delete Page", {Ctrl(Qt::Key_Delete, true)}, [&s] { s.DeletePage(); }, &E::pageCommands, "DelPg", "Delete Page"},
+        {"mnuCtrlsCopyPg", "C&opy Page", {Ctrl(Qt::Key_C, true)}, [&s] { s.CopyPage(); }, &E::pageCommands, "CopyPg", "Copy Page"},
+        {"mnuCtrlsCutPg", "Cu&t Page", {Ctrl(Qt::Key_X, true)}, [&s] { s.CutPage(); }, &E::pageCommands, "CutPg", "Cut Page"},
+        {"mnuCtrlsPastePg", "Pa&ste Page", {Ctrl(Qt::Key_V, true)}, [&s] { s.PastePage(); }, &E::pastePage, "PastePg", "Paste Page"},
+        {"mnuCtrlsEditAttrib", "&Edit Attributes", {}, [this] { pages_->EditAttributes(); }, &E::pageCommands, "EditAttrib", "Edit Attributes"},
+
+        {"mnuOptSort", "&Sort", {}, [&s] { s.SortPages(); }, &E::sort},
+        {"mnuOptNumberPages", "&Number Pages", {}, [&s] { s.ToggleNumberPages(); }},
+        {"mnuOptShowTotalPages", "Show &Total Pages", {}, [&s] { s.ToggleShowPageTotal(); }},
+        {"mnuOptRedLine", "&Red Line", {}, [this] { pages_->RedLine(); }},
+
+        // There is no help file: both help commands say so.
+        {"mnuHelpContents", "&Contents", {QKeySequence::HelpContents}, [this] { dialogs_.ShowMessage(NoHelpMessage()); }},
+        {"mnuHelpSearch", "&Search For Help On...", {}, [this] { dialogs_.ShowMessage(NoHelpMessage()); }},
+        {"mnuHelpAbout", "&About", {}, [this] {
+             dialogs_.ShowMessage(AboutMessage(WAYBILL_VERSION_MAJOR, WAYBILL_VERSION_MINOR, WAYBILL_VERSION_REVISION));
+         }},
+    };
+    // clang-format on
+    int index = 0;
+    for (const char* name : {"mnuFileMRU0", "mnuFileMRU1", "mnuFileMRU2", "mnuFileMRU3"}) {
+        rows.push_back({name, "", {}, [this, i = index++] { files_->Recent(i); }});
     }
-    a.mnuFileExit = make("mnuFileExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                         &frmWaybillMain::FileExit);
-
-    a.mnuEditUndo =
-        make("mnuEditUndo", QStringLiteral("&Undo"), QKeySequence::Undo, &frmWaybillMain::Undo);
-    a.mnuEditRedo =
-        make("mnuEditRedo", QStringLiteral("&Redo"), QKeySequence::Redo, &frmWaybillMain::Redo);
-    a.mnuEditRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    a.mnuEditCut = make("mnuEditCut", QStringLiteral("Cu&t"), QKeySequence::Cut, [this] {
-        page_->Cut();
-        SetEditMenus();
-    });
-    a.mnuEditCopy = make("mnuEditCopy", QStringLiteral("&Copy"), QKeySequence::Copy, [this] {
-        page_->Copy();
-        SetEditMenus();
-    });
-    a.mnuEditPaste = make("mnuEditPaste", QStringLiteral("&Paste"), QKeySequence::Paste, [this] {
-        page_->Paste();
-        SetEditMenus();
-    });
-    a.mnuEditDelete =
-        make("mnuEditDelete", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), [this] {
-            page_->Delete();
-            SetEditMenus();
-        });
-
-    a.mnuCtrlsFirstPg = make("mnuCtrlsFirstPg", QStringLiteral("&First Page"),
-                             QKeySequence(Qt::CTRL | Qt::Key_Home), &frmWaybillMain::FirstPage);
-    // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
-    // everywhere.
-    a.mnuCtrlsFirstPg->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Home), QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-    a.mnuCtrlsPrevPg = make("mnuCtrlsPrevPg", QStringLiteral("&Previous Page"),
-                            QKeySequence(Qt::Key_PageUp), &frmWaybillMain::PreviousPage);
-    a.mnuCtrlsNextPg = make("mnuCtrlsNextPg", QStringLiteral("&Next Page"),
-                            QKeySequence(Qt::Key_PageDown), &frmWaybillMain::NextPage);
-    a.mnuCtrlsLastPg = make("mnuCtrlsLastPg", QStringLiteral("&Last Page"),
-                            QKeySequence(Qt::CTRL | Qt::Key_End), &frmWaybillMain::LastPage);
-    a.mnuCtrlsLastPg->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_End), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
-    a.mnuCtrlsGotoPg = make("mnuCtrlsGotoPg", QStringLiteral("&Go to Page..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_G), &frmWaybillMain::GotoPage);
-    a.mnuCtrlsAddPg =
-        make("mnuCtrlsAddPg", QStringLiteral("&Add Page"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &frmWaybillMain::AddPage);
-    a.mnuCtrlsDelPg =
-        make("mnuCtrlsDelPg", QStringLiteral("&Delete Page"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &frmWaybillMain::DeletePage);
-    a.mnuCtrlsCopyPg =
-        make("mnuCtrlsCopyPg", QStringLiteral("C&opy Page"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &frmWaybillMain::CopyPage);
-    a.mnuCtrlsCutPg =
-        make("mnuCtrlsCutPg", QStringLiteral("Cu&t Page"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), &frmWaybillMain::CutPage);
-    a.mnuCtrlsPastePg =
-        make("mnuCtrlsPastePg", QStringLiteral("Pa&ste Page"),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &frmWaybillMain::PastePage);
-
-    a.mnuCtrlsEditAttrib = make("mnuCtrlsEditAttrib", QStringLiteral("&Edit Attributes"), {},
-                                &frmWaybillMain::EditAttributes);
-
-    a.mnuOptSort = make("mnuOptSort", QStringLiteral("&Sort"), {}, &frmWaybillMain::SortWaybills);
-    a.mnuOptNumberPages = make("mnuOptNumberPages", QStringLiteral("&Number Pages"), {},
-                               [this] { ToggleNumbering(QStringLiteral("Number Pages")); });
-    a.mnuOptNumberPages->setCheckable(true);
-    a.mnuOptShowTotalPages = make("mnuOptShowTotalPages", QStringLiteral("Show &Total Pages"), {},
-                                  [this] { ToggleNumbering(QStringLiteral("Show Total Pages")); });
-    a.mnuOptShowTotalPages->setCheckable(true);
-    a.mnuOptRedLine =
-        make("mnuOptRedLine", QStringLiteral("&Red Line"), {}, &frmWaybillMain::RedLine);
-
-    a.mnuHelpContents = make("mnuHelpContents", QStringLiteral("&Contents"),
-                             QKeySequence::HelpContents, &frmWaybillMain::HelpContents);
-    a.mnuHelpSearch = make("mnuHelpSearch", QStringLiteral("&Search For Help On..."), {},
-                           &frmWaybillMain::HelpContents);
-    a.mnuHelpAbout = make("mnuHelpAbout", QStringLiteral("&About"), {}, &frmWaybillMain::About);
-    CreatePrintActions();
+    AddActions(rows);
 }
 
-void frmWaybillMain::CreateMenus() {
-    Actions& a = *actions_;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->addActions({a.mnuFileNew, a.mnuFileOpen, a.mnuFileSave, a.mnuFileSaveAs});
-    file->addSeparator();
-    file->addActions(
-        {a.mnuFilePrintPreview, a.mnuFilePrint, a.mnuFilePrintSetup, a.mnuFileExportPdf});
-    file->addSeparator();
-    file->addAction(a.mnuFileConfig);
-    CreateExportActions(*file);
-    a.mnuFileBar5 = file->addSeparator();
-    a.mnuFileBar5->setObjectName(QStringLiteral("mnuFileBar5"));
-    a.mnuFileBar5->setVisible(false);
-    for (QAction* recent : a.mnuFileMRU) {
-        file->addAction(recent);
+void frmWaybillMain::AddActions(const std::vector<ActionRow>& rows) {
+    for (const ActionRow& row : rows) {
+        auto* action = new QAction(QString::fromLatin1(row.caption), this);
+        action->setObjectName(QString::fromLatin1(row.name));
+        action->setShortcuts(row.keys);
+        connect(action, &QAction::triggered, this, row.handler);
+        if (row.rule != nullptr) {
+            ruled_.emplace_back(action, row.rule);
+        }
+        if (row.icon != nullptr) {
+            action->setIcon(ToolbarIcon(QString::fromLatin1(row.icon)));
+            action->setData(QString::fromLatin1(row.icon));
+            if (*row.tip != '\0') {
+                action->setToolTip(QString::fromLatin1(row.tip));
+            }
+        }
     }
-    file->addSeparator();
-    file->addAction(a.mnuFileExit);
+    for (const char* name : {"mnuOptNumberPages", "mnuOptShowTotalPages"}) {
+        Action(QString::fromLatin1(name))->setCheckable(true);
+    }
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    edit->addActions({a.mnuEditUndo, a.mnuEditRedo});
-    edit->addSeparator();
-    edit->addActions({a.mnuEditCut, a.mnuEditCopy, a.mnuEditPaste, a.mnuEditDelete});
-
-    QMenu* pages = menuBar()->addMenu(QStringLiteral("&Pages"));
-    pages->setObjectName(QStringLiteral("mnuCtrls"));
-    pages->addActions({a.mnuCtrlsFirstPg, a.mnuCtrlsPrevPg, a.mnuCtrlsNextPg, a.mnuCtrlsLastPg,
-                       a.mnuCtrlsGotoPg});
-    pages->addSeparator();
-    pages->addActions({a.mnuCtrlsAddPg, a.mnuCtrlsDelPg});
-    pages->addSeparator();
-    pages->addActions({a.mnuCtrlsCopyPg, a.mnuCtrlsCutPg, a.mnuCtrlsPastePg});
-    pages->addSeparator();
-    pages->addAction(a.mnuCtrlsEditAttrib);
-
+    // Menus and the toolbar by action name; "-" is a separator.
+    using Names = std::initializer_list<const char*>;
+    const auto fill = [this](auto& bar, Names names) {
+        for (const char* name : names) {
+            if (std::string_view(name) == "-") {
+                bar.addSeparator();
+            } else {
+                bar.addAction(Action(QString::fromLatin1(name)));
+            }
+        }
+    };
+    const auto menu = [&](const char* name, const char* title, Names names) {
+        QMenu* added = menuBar()->addMenu(QString::fromLatin1(title));
+        added->setObjectName(QString::fromLatin1(name));
+        fill(*added, names);
+        return added;
+    };
+    QMenu* file =
+        menu("mnuFile", "&File",
+             {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+              "mnuFilePrintPreview", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExportPdf", "-",
+              "mnuFileExportTable", "mnuFileExportPunches", "-", "mnuFileConfig"});
+    QAction* recentBar = file->addSeparator();
+    recentBar->setObjectName(QStringLiteral("mnuFileBar5"));
+    recentBar->setVisible(false);
+    fill(*file, {"mnuFileMRU0", "mnuFileMRU1", "mnuFileMRU2", "mnuFileMRU3", "-", "mnuFileExit"});
+    menu("mnuEdit", "&Edit",
+         {"mnuEditUndo", "mnuEditRedo", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
+          "mnuEditDelete"});
+    menu("mnuCtrls", "&Pages",
+         {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsGotoPg",
+          "-", "mnuCtrlsAddPg", "mnuCtrlsDelPg", "-", "mnuCtrlsCopyPg", "mnuCtrlsCutPg",
+          "mnuCtrlsPastePg", "-", "mnuCtrlsEditAttrib"});
     CreateDetailMenu();
+    menu("mnuOpt", "&Options",
+         {"mnuOptSort", "mnuOptNumberPages", "mnuOptShowTotalPages", "-", "mnuOptRedLine"});
+    menu("mnuHelp", "&Help", {"mnuHelpContents", "mnuHelpSearch", "-", "mnuHelpAbout"});
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("mnuOpt"));
-    options->addActions({a.mnuOptSort, a.mnuOptNumberPages, a.mnuOptShowTotalPages});
-    options->addSeparator();
-    options->addAction(a.mnuOptRedLine);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addActions({a.mnuHelpContents, a.mnuHelpSearch});
-    help->addSeparator();
-    help->addAction(a.mnuHelpAbout);
-}
-
-void frmWaybillMain::CreateToolbar() {
-    Actions& a = *actions_;
     toolbar_ = addToolBar(QStringLiteral("Toolbar"));
     toolbar_->setObjectName(QStringLiteral("tbToolBar"));
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->toggleViewAction()->setEnabled(false);
-    const auto button = [this](QAction* action, const char* key, const QString& tip) {
-        action->setIcon(ToolbarIcon(QString::fromLatin1(key)));
-        if (!tip.isEmpty()) {
-            action->setToolTip(tip);
-        }
-        action->setData(QString::fromLatin1(key));
-        toolbar_->addAction(action);
-    };
-    button(a.mnuFileNew, "New", QStringLiteral("New"));
-    button(a.mnuFileOpen, "Open", QStringLiteral("Open"));
-    button(a.mnuFileSave, "Save", QStringLiteral("Save"));
-    button(a.mnuFilePrint, "Print", QStringLiteral("Print"));
-    toolbar_->addSeparator();
-    button(a.mnuEditCut, "Cut", QStringLiteral("Cut"));
-    button(a.mnuEditCopy, "Copy", QStringLiteral("Copy"));
-    button(a.mnuEditPaste, "Paste", QStringLiteral("Paste"));
-    toolbar_->addSeparator();
-    button(a.mnuCtrlsFirstPg, "FirstPg", QStringLiteral("First Page"));
-    button(a.mnuCtrlsPrevPg, "PrevPg", QStringLiteral("Previous Page"));
-    button(a.mnuCtrlsNextPg, "NextPg", QStringLiteral("Next Page"));
-    button(a.mnuCtrlsLastPg, "LastPg", QStringLiteral("Last Page"));
-    button(a.mnuCtrlsGotoPg, "GotoPg", QStringLiteral("Go to Page"));
-    toolbar_->addSeparator();
-    button(a.mnuCtrlsCopyPg, "CopyPg", QStringLiteral("Copy Page"));
-    button(a.mnuCtrlsCutPg, "CutPg", QStringLiteral("Cut Page"));
-    button(a.mnuCtrlsPastePg, "PastePg", QStringLiteral("Paste Page"));
-    button(a.mnuCtrlsAddPg, "AddPg", QStringLiteral("Add Page"));
-    button(a.mnuCtrlsDelPg, "DelPg", QStringLiteral("Delete Page"));
-    toolbar_->addSeparator();
-    button(a.mnuCtrlsEditAttrib, "EditAttrib", QStringLiteral("Edit Attributes"));
-    toolbar_->addSeparator();
-    // Their tips follow the menu text, which names the step.
-    button(a.mnuEditUndo, "Undo", {});
-    button(a.mnuEditRedo, "Redo", {});
+    // clang-format off
+    const Names buttons = {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFilePrint", "-",
+                           "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "-",
+                           "mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsGotoPg", "-",
+                           "mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuCtrlsPastePg", "mnuCtrlsAddPg", "mnuCtrlsDelPg", "-",
+                           "mnuCtrlsEditAttrib", "-", "mnuEditUndo", "mnuEditRedo"};
+    // clang-format on
+    fill(*toolbar_, buttons);
 }
 
 } // namespace waybill

@@ -1,172 +1,83 @@
-// The Pages and Options menus: moving between pages, adding, deleting, copying, cutting and
-// pasting pages, the standard page order, page numbering and red-line pages.
-#include "app/AppMessages.h"
+// The dialogs of the Pages and Options menus. The page moves, the page clipboard, Sort and the
+// numbering options need no dialog: the window's actions call the session directly.
+#include "app/EditSession.h"
 #include "app/gui/dlgAddPage.h"
 #include "app/gui/dlgGotoPage.h"
 #include "app/gui/dlgRedLine.h"
-#include "app/gui/frmWaybillMain.h"
-#include "app/gui/MainWindowActions.h"
 #include "app/gui/WaybillMain.h"
-#include "model/FwbFile.h"
-#include "page/gui/PageWidget.h"
-#include "platform/gui/DialogService.h"
-#include "platform/gui/QtText.h"
-#include "platform/gui/WaitCursor.h"
+#include "app/gui/WindowCommands.h"
+#include "catalog/Finishes.h"
+#include "page/gui/dlgEditAttrib.h"
+#include "tensile/gui/dlgEditTensile.h"
 
-#include <QAction>
+#include <QMainWindow>
 
 namespace waybill {
 
-void frmWaybillMain::MakeDefWaybill() {
-    defWaybill_ = Book{};
-    std::optional<UserMessage> failure;
-    {
-        WaitCursor wait;
-        failure = ReadFWB(FsPath(FromUtf8(module_.paths.DefFwb)), defWaybill_);
-    }
-    ShowMessages(failure);
-    defWblIdx_ = MakeLocationIndex(defWaybill_);
-}
-
-void frmWaybillMain::CheckSort() {
-    actions_->mnuOptSort->setEnabled(!IsSorted(document_.GetBook()));
-}
-
-void frmWaybillMain::SortWaybills() {
-    RecordDocumentEdit(QStringLiteral("Sort"),
-                       [](Book& book) { book = waybill::SortWaybills(book); });
-}
-
-void frmWaybillMain::FirstPage() {
-    ChkPgContents();
-    document_.GotoPage(1);
-    ShowPage(0);
-}
-
-void frmWaybillMain::PreviousPage() {
-    ChkPgContents();
-    document_.GotoPage(document_.GetBook().CurPage() - 1);
-    ShowPage(0);
-}
-
-void frmWaybillMain::NextPage() {
-    ChkPgContents();
-    document_.GotoPage(document_.GetBook().CurPage() + 1);
-    ShowPage(0);
-}
-
-void frmWaybillMain::LastPage() {
-    ChkPgContents();
-    document_.GotoPage(document_.GetBook().PageCount());
-    ShowPage(0);
-}
-
-void frmWaybillMain::GotoPage() {
-    ChkPgContents();
-    dlgGotoPage dialog(dialogs_, this);
-    dialog.FillList(document_.GetBook());
-    if (runModal_(dialog) == QDialog::Accepted && dialog.ChosenPage()) {
-        ShowPage(*dialog.ChosenPage());
+void PageCommands::GotoPage() {
+    w_.session.StoreTyping();
+    dlgGotoPage dialog(w_.dialogs, &w_.window);
+    dialog.FillList(w_.session.Waybill());
+    if (w_.runModal(dialog) == QDialog::Accepted && dialog.ChosenPage()) {
+        w_.session.ShowPage(*dialog.ChosenPage());
     }
 }
 
-void frmWaybillMain::CopyPage() {
-    ChkPgContents();
-    document_.CopyPage();
-    SetCtrlMenus();
+void PageCommands::AddPage() {
+    w_.session.StoreTyping();
+    dlgAddPage dialog(&w_.window);
+    dialog.FillList(w_.session.DefWaybill());
+    if (w_.runModal(dialog) == QDialog::Accepted && !dialog.SelectedPages().empty()) {
+        w_.session.AddTemplatePages(dialog.SelectedPages(), dialog.Location());
+    }
 }
 
-void frmWaybillMain::CutPage() {
-    ChkPgContents();
-    document_.CopyPage();
-    RecordDocumentEdit(QStringLiteral("Cut Page"), [](Book& book) { book.DeletePage(0); });
-}
-
-void frmWaybillMain::PastePage() {
-    RecordDocumentEdit(QStringLiteral("Paste Page"), [](Book& book) { book.PastePage(); });
-}
-
-void frmWaybillMain::DeletePage() {
-    ChkPgContents();
-    if (dialogs_.ShowMessage(DeletePageQuestion(), MessageButtons::YesNo) != MessageAnswer::Yes) {
+// A document without pages takes the red-line pages without a choice.
+void PageCommands::RedLine() {
+    w_.session.StoreTyping();
+    if (w_.session.Waybill().PageCount() == 0) {
+        w_.session.AddRedLinePages(false);
         return;
     }
-    RecordDocumentEdit(QStringLiteral("Delete Page"), [](Book& book) { book.DeletePage(0); });
-}
-
-void frmWaybillMain::AddPage() {
-    ChkPgContents();
-    dlgAddPage dialog(this);
-    dialog.FillList(defWaybill_);
-    if (runModal_(dialog) != QDialog::Accepted || dialog.SelectedPages().empty()) {
-        return;
-    }
-    RecordDocumentEdit(QStringLiteral("Add Page"), [&](Book& book) {
-        AddTemplatePages(book, defWaybill_, dialog.SelectedPages(), dialog.Location());
-    });
-}
-
-// The red-line pages come from "Red-line.fwb" in the program folder, where it is installed.
-// They go after the current page, or after the last one when `atEnd`. When the file cannot
-// be read nothing is added, and the page on screen is shown again as it is in the document.
-void frmWaybillMain::AddRedLine(bool atEnd) {
-    Book redLine;
-    const auto failure =
-        ReadFWB(FsPath(module_.programFolder + QStringLiteral("/Red-line.fwb")), redLine);
-    if (failure) {
-        dialogs_.ShowMessage(*failure);
-        ShowPage(0);
-        CheckSort();
-        return;
-    }
-    waybill::SetLocIdx(redLine, defWblIdx_);
-    RecordDocumentEdit(QStringLiteral("Red Line"), [&](Book& book) {
-        if (atEnd) {
-            book.LastPage();
-        }
-        AddRedLinePages(book, redLine);
-    });
-}
-
-void frmWaybillMain::RedLine() {
-    ChkPgContents();
-    if (document_.GetBook().PageCount() == 0) {
-        AddRedLine(false);
-        return;
-    }
-    dlgRedLine dialog(this);
-    switch (runModal_(dialog)) {
+    dlgRedLine dialog(&w_.window);
+    switch (w_.runModal(dialog)) {
     case dlgRedLine::CreateNew:
-        if (ChangedOK()) {
-            ReplaceDocument();
-            AddRedLine(false);
+        if (files_.ChangedOK()) {
+            w_.session.New();
+            w_.session.AddRedLinePages(false);
         }
         break;
     case dlgRedLine::InsertAtEnd:
-        AddRedLine(true);
+        w_.session.AddRedLinePages(true);
         break;
     default:
         break;
     }
 }
 
-// Shows the numbering fields the options ask for.
-void frmWaybillMain::TogNumberPages() {
-    const bool numberPages = actions_->mnuOptNumberPages->isChecked();
-    const bool showTotal = actions_->mnuOptShowTotalPages->isChecked();
-    page_->SetPageNumbering(numberPages, numberPages && showTotal);
-}
-
-// The options are stored in the document, so changing them is a step.
-void frmWaybillMain::ToggleNumbering(const QString& name) {
-    TogNumberPages();
-    const bool numberPages = actions_->mnuOptNumberPages->isChecked();
-    const bool showTotal = actions_->mnuOptShowTotalPages->isChecked();
-    ChkPgContents();
-    RecordStep(name, [&](Book& book) {
-        book.NumberPgs = numberPages;
-        book.ShowPgTot = showTotal;
-    });
+void PageCommands::EditAttributes() {
+    w_.session.StoreTyping(); // the editors open on what is typed
+    if (!w_.session.IsPageShown() || !w_.module.attribDefs) {
+        return;
+    }
+    const PageView& view = w_.session.View();
+    if (const auto target = w_.session.MemberToConfigure()) {
+        std::vector<std::string> finishes;
+        for (const clsFinish& finish : HitenFinishes().Entries()) {
+            finishes.push_back(finish.LongName);
+        }
+        dlgEditTensile dialog(&w_.window);
+        dialog.Load(target->section, target->valueLine, view.titleBlock[TblkFinish], finishes);
+        if (w_.runModal(dialog) == QDialog::Accepted && dialog.Result()) {
+            w_.session.ConfigureMember(*dialog.Result());
+        }
+        return;
+    }
+    dlgEditAttrib dialog(&w_.window);
+    dialog.Load(view.BlockAttribValues, *w_.module.attribDefs);
+    if (w_.runModal(dialog) == QDialog::Accepted) {
+        w_.session.RecordPageChanges("Edit Attributes", dialog.Changes());
+    }
 }
 
 } // namespace waybill

@@ -2,9 +2,8 @@
 
 #include "app/AppSettings.h"
 #include "app/gui/dlgFolderTree.h"
-#include "app/gui/ModalRunner.h"
-#include "model/Document.h"
 #include "page/AttribDefs.h"
+#include "platform/gui/ModalRunner.h"
 #include "refdb/ReferenceDatabase.h"
 
 #include <memory>
@@ -19,7 +18,7 @@ class DialogService;
 class frmWaybillMain;
 
 // The values held for the whole run: the program folder, the path settings, the reference
-// database and the attribute definitions read from it, and the open document.
+// database and the attribute definitions read from it.
 struct WaybillMain {
     WaybillMain(QString programFolder, SettingsStore& settings);
 
@@ -29,8 +28,6 @@ struct WaybillMain {
     std::unique_ptr<ReferenceDatabase> database;
     std::unique_ptr<BlockAttribDefs> attribDefs;
     dlgFolderTree folderTree;
-    // The open document with its edit history.
-    Document document;
     // Where recovery copies of changed documents are kept (the user's data folder).
     QString recoveryFolder;
 };

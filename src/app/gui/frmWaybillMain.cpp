@@ -1,22 +1,23 @@
 #include "app/gui/frmWaybillMain.h"
 
 #include "app/AppMessages.h"
-#include "app/CommandEnabling.h"
-#include "app/gui/MainWindowActions.h"
-#include "app/gui/PrintWiring.h"
+#include "app/DocumentName.h"
 #include "app/gui/WaybillMain.h"
-#include "app/Recovery.h"
+#include "app/gui/WindowCommands.h"
+#include "catalog/gui/cmbFinish.h"
 #include "page/gui/PageWidget.h"
-#include "page/PageData.h"
 #include "platform/gui/DialogService.h"
 #include "platform/gui/QtText.h"
 
 #include <cmath>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -33,227 +34,149 @@ constexpr int kStartWidth = 1024;
 constexpr int kMinimumWidth = 800;
 constexpr int kMinimumHeight = 600;
 
+// The system locale's short forms.
+class QtClock : public SessionClock {
+  public:
+    std::string Today() const override {
+        return ToCp1252(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    }
+    std::string TimeOfDay() const override {
+        return ToCp1252(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    }
+    std::string FileTime(std::filesystem::file_time_type time) const override {
+        const auto system = std::chrono::file_clock::to_sys(time);
+        const auto seconds =
+            std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch());
+        return ToCp1252(QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds.count()),
+                                                   QLocale::ShortFormat));
+    }
+};
+
+SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
+    return {module.database.get(),
+            module.attribDefs.get(),
+            &module.paths,
+            &module.settings,
+            FsPath(module.programFolder + QStringLiteral("/blocks")),
+            FsPath(module.programFolder + QStringLiteral("/Red-line.fwb")),
+            FsPath(module.recoveryFolder),
+            &clock};
+}
+
 } // namespace
 
 frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, ModalRunner runModal,
                                QWidget* parent)
     : QMainWindow(parent), module_(module), dialogs_(dialogs), runModal_(std::move(runModal)),
-      document_(module.document), actions_(std::make_unique<Actions>()) {
+      clock_(std::make_unique<QtClock>()), session_(SetupFor(module, *clock_), dialogs) {
     setObjectName(QStringLiteral("frmWaybillMain"));
     page_ = new PageWidget(dialogs_, this);
-    page_->SetEnvironment(module_.database.get(), module_.attribDefs.get(),
-                          FsPath(module_.programFolder + QStringLiteral("/blocks")));
+    page_->SetEnvironment(module_.database.get(), module_.attribDefs.get(), &session_.Blocks(),
+                          &session_);
     setCentralWidget(page_);
+    session_.SetPendingTyping(page_);
+    session_.SetPageArea(page_->Area());
+    const WindowParts parts{module_, session_, dialogs_, runModal_, *page_, *this};
+    files_ = std::make_unique<FileCommands>(parts);
+    pages_ = std::make_unique<PageCommands>(parts, *files_);
+    catalog_ = std::make_unique<CatalogCommands>(parts);
+    exports_ = std::make_unique<ExportCommands>(parts, *files_);
+    printing_ = std::make_unique<PrintWiring>(parts);
     CreateActions();
-    CreateMenus();
-    CreateToolbar();
     statusBar(); // from the start, so the page never changes size when a note first shows
 
-    connect(page_, &PageWidget::Changed, this, &frmWaybillMain::RecordView);
-    ConnectCatalog();
+    session_.SetListener([this](SessionChanges changes) { Refresh(changes); });
+    connect(page_, &PageWidget::AreaChanged, this, [this] { session_.SetPageArea(page_->Area()); });
     connect(page_, &PageWidget::StatusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
-    connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEditMenus);
+    connect(page_, &PageWidget::EditStateChanged, this, &frmWaybillMain::SetEnabling);
     // The block picture's double-click is the Edit Attributes command while it is enabled.
     connect(page_, &PageWidget::BlockPictureDoubleClicked, this,
-            [this] { actions_->mnuCtrlsEditAttrib->trigger(); });
+            [this] { Action(QStringLiteral("mnuCtrlsEditAttrib"))->trigger(); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &frmWaybillMain::SetEditMenus);
+            &frmWaybillMain::SetEnabling);
     autosaveTimer_ = new QTimer(this);
-    connect(autosaveTimer_, &QTimer::timeout, this, &frmWaybillMain::Autosave);
-    SetWindowCaption();
-    SetCtrlMenus();
-    SetEditMenus();
+    connect(autosaveTimer_, &QTimer::timeout, this, [this] { session_.Autosave(); });
+    Refresh(SessionChange::WholeDocument);
 }
 
-frmWaybillMain::~frmWaybillMain() = default;
+// The page goes first, while the session its boxes commit to is still there.
+frmWaybillMain::~frmWaybillMain() {
+    session_.SetListener({});
+    session_.SetPendingTyping(nullptr);
+    delete page_;
+}
 
 void frmWaybillMain::Load(const QString& commandLine) {
     StartSize();
-    actions_->mnuOptNumberPages->setChecked(false);
-    actions_->mnuOptShowTotalPages->setChecked(false);
-    recentFiles_ = ReadRecentFiles(module_.settings);
-    ShowRecentFiles();
-    MakeNewWaybill();
-    // The default document is read before the command-line document, so the pages of a
-    // document opened at start get their positions like any other opened document.
-    loaded_ = true;
-    MakeDefWaybill();
-    if (commandLine.isEmpty()) {
-        ShowPage(0);
-        OfferRecovery(); // of an untitled document
-    } else {
-        OpenWaybillFile(QFileInfo(commandLine).absoluteFilePath());
-    }
-    SetEditMenus();
-    if (const int seconds = ReadAutosaveSeconds(module_.settings); seconds > 0) {
+    session_.Start(commandLine.isEmpty() ? std::string()
+                                         : ToUtf8(QFileInfo(commandLine).absoluteFilePath()));
+    if (const int seconds = session_.AutosaveSeconds(); seconds > 0) {
         autosaveTimer_->start(seconds * 1000);
     }
 }
 
-QString frmWaybillMain::DocPath() const {
-    return FromUtf8(document_.Path());
-}
-
-QString frmWaybillMain::WorkFolder() const {
-    return FromUtf8(module_.paths.WorkFolder);
-}
-
-void frmWaybillMain::ShowMessages(const std::optional<UserMessage>& message) {
-    if (message) {
-        dialogs_.ShowMessage(*message);
+void frmWaybillMain::Refresh(SessionChanges changes) {
+    using namespace SessionChange;
+    const Book& book = session_.Waybill();
+    if (changes & Header) {
+        Action(QStringLiteral("mnuOptNumberPages"))->setChecked(book.NumberPgs);
+        Action(QStringLiteral("mnuOptShowTotalPages"))->setChecked(book.ShowPgTot);
+        page_->SetPageNumbering(book.NumberPgs, book.NumberPgs && book.ShowPgTot);
     }
-}
-
-void frmWaybillMain::ShowPage(int pageNumber) {
-    const Book& book = document_.GetBook();
-    if (book.PageCount() == 0) {
-        page_->ClearPage(); // an empty view, as for a new document
-    } else if (pageNumber < 1) {
-        page_->ShowPage(book, book.CurPage());
-    } else if (pageNumber <= book.PageCount()) {
-        document_.GotoPage(pageNumber);
-        page_->ShowPage(book, pageNumber);
-    } else {
-        page_->HidePage(false);
+    if (changes & PageShown) {
+        session_.IsPageShown() ? page_->ShowView(session_.View()) : page_->ClearPage();
+    } else if (changes & (PageTexts | PageDrawing | Header)) {
+        page_->RefreshFromView((changes & PageDrawing) != 0);
     }
-    BindPageFinishes();
-    SetCtrlMenus();
-}
-
-// Every edit of the view is composed into the document as it is committed, so storing the
-// page is committing what is still being typed.
-void frmWaybillMain::ChkPgContents() {
-    page_->CommitEdits();
-}
-
-void frmWaybillMain::RecordView(const QString& name) {
-    if (document_.GetBook().PageCount() == 0) {
-        return;
+    if (changes & History) {
+        const auto name = [](const char* command, const std::string& step) {
+            return QString::fromLatin1(command) +
+                   (step.empty() ? QString() : ' ' + FromCp1252(step));
+        };
+        Action(QStringLiteral("mnuEditUndo"))->setText(name("&Undo", session_.Doc().UndoName()));
+        Action(QStringLiteral("mnuEditRedo"))->setText(name("&Redo", session_.Doc().RedoName()));
     }
-    RecordStep(name, [this](Book& book) { ComposePageData(page_->View(), book); });
-}
-
-void frmWaybillMain::RecordStep(const QString& name, const std::function<void(Book&)>& change) {
-    document_.Record(ToUtf8(name), change);
-    SetHistoryMenus();
-}
-
-void frmWaybillMain::RecordPageEdit(const QString& name,
-                                    const std::function<void(PageView&)>& change) {
-    ChkPgContents();
-    if (document_.GetBook().PageCount() == 0) {
-        return;
+    if (changes & DocumentName) {
+        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path())));
     }
-    change(page_->View());
-    BindPageFinishes(); // the Finish field may have changed
-    RecordView(name);
-    page_->RefreshFromView();
-    SetEditMenus();
-}
-
-void frmWaybillMain::RecordDocumentEdit(const QString& name,
-                                        const std::function<void(Book&)>& change) {
-    ChkPgContents();
-    RecordStep(name, change);
-    page_->SetTblkInfo(document_.GetBook());
-    ShowPage(0);
-    CheckSort();
-}
-
-void frmWaybillMain::Undo() {
-    ChkPgContents(); // what is being typed becomes the step undone
-    if (document_.Undo()) {
-        ShowDocument();
+    if (changes & RecentList) {
+        ShowRecentFiles();
     }
-}
-
-void frmWaybillMain::Redo() {
-    ChkPgContents();
-    if (document_.Redo()) {
-        ShowDocument();
+    if (changes & Status) {
+        statusBar()->showMessage(FromCp1252(session_.StatusNote()));
     }
+    SetEnabling();
 }
 
-void frmWaybillMain::ShowDocument() {
-    SetNumberingChecks();
-    page_->SetTblkInfo(document_.GetBook());
-    ShowPage(0);
-    CheckSort();
-    SetHistoryMenus();
-}
-
-void frmWaybillMain::SetNumberingChecks() {
-    actions_->mnuOptNumberPages->setChecked(document_.GetBook().NumberPgs);
-    actions_->mnuOptShowTotalPages->setChecked(document_.GetBook().ShowPgTot);
-    page_->SetPageNumbering(document_.GetBook().NumberPgs,
-                            document_.GetBook().NumberPgs && document_.GetBook().ShowPgTot);
-}
-
-void frmWaybillMain::SetHistoryMenus() {
-    Actions& a = *actions_;
-    const QString undo = FromUtf8(document_.UndoName());
-    const QString redo = FromUtf8(document_.RedoName());
-    a.mnuEditUndo->setText(undo.isEmpty() ? QStringLiteral("&Undo")
-                                          : QStringLiteral("&Undo ") + undo);
-    a.mnuEditRedo->setText(redo.isEmpty() ? QStringLiteral("&Redo")
-                                          : QStringLiteral("&Redo ") + redo);
+void frmWaybillMain::SetEnabling() {
+    CommandEnabling enabling = session_.Enabling();
     // Text being typed is committed by Undo and so can be undone.
-    a.mnuEditUndo->setEnabled(document_.CanUndo() || page_->HasPendingEdit());
-    a.mnuEditRedo->setEnabled(document_.CanRedo());
+    enabling.undo = enabling.undo || page_->HasPendingEdit();
+    enabling.copy = page_->CanCopy();
+    enabling.paste = page_->CanPaste();
+    for (const auto& [action, rule] : ruled_) {
+        action->setEnabled(enabling.*rule);
+    }
 }
 
-void frmWaybillMain::SetCtrlMenus() {
-    const Book& book = document_.GetBook();
-    const CommandEnabling enabling =
-        ComputeEnabling(book.PageCount(), book.CurPage(), book.HasPageBuf(), loaded_);
-    Actions& a = *actions_;
-    a.mnuCtrlsFirstPg->setEnabled(enabling.firstPage);
-    a.mnuCtrlsPrevPg->setEnabled(enabling.firstPage);
-    a.mnuCtrlsGotoPg->setEnabled(enabling.gotoPage);
-    a.mnuCtrlsNextPg->setEnabled(enabling.lastPage);
-    a.mnuCtrlsLastPg->setEnabled(enabling.lastPage);
-    a.mnuCtrlsAddPg->setEnabled(enabling.addPage);
-    a.mnuCtrlsDelPg->setEnabled(enabling.pageCommands);
-    a.mnuCtrlsCopyPg->setEnabled(enabling.pageCommands);
-    a.mnuCtrlsCutPg->setEnabled(enabling.pageCommands);
-    a.mnuCtrlsPastePg->setEnabled(enabling.pastePage);
-    a.mnuCtrlsEditAttrib->setEnabled(enabling.pageCommands);
-    a.mnuFileSave->setEnabled(enabling.documentCommands);
-    a.mnuFileSaveAs->setEnabled(enabling.documentCommands);
-    SetExportMenus(enabling.documentCommands);
-    a.mnuFilePrintPreview->setEnabled(enabling.documentCommands);
-    a.mnuFilePrint->setEnabled(enabling.documentCommands);
-    a.mnuFileExportPdf->setEnabled(enabling.documentCommands);
-}
-
-void frmWaybillMain::SetEditMenus() {
-    const bool canCopy = page_->CanCopy();
-    actions_->mnuEditCut->setEnabled(canCopy);
-    actions_->mnuEditCopy->setEnabled(canCopy);
-    actions_->mnuEditDelete->setEnabled(canCopy);
-    actions_->mnuEditPaste->setEnabled(page_->CanPaste());
-    SetHistoryMenus();
-}
-
-void frmWaybillMain::About() {
-    dialogs_.ShowMessage(
-        AboutMessage(WAYBILL_VERSION_MAJOR, WAYBILL_VERSION_MINOR, WAYBILL_VERSION_REVISION));
-}
-
-// There is no help file: both help commands say so.
-void frmWaybillMain::HelpContents() {
-    dialogs_.ShowMessage(NoHelpMessage());
+void frmWaybillMain::ShowRecentFiles() {
+    const RecentFiles& recent = session_.RecentFileList();
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        QAction* entry = Action(QStringLiteral("mnuFileMRU%1").arg(i));
+        entry->setText(FromUtf8(recent[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        entry->setVisible(!recent[i].empty());
+    }
+    Action(QStringLiteral("mnuFileBar5"))->setVisible(AnyRecentFile(recent));
 }
 
 void frmWaybillMain::closeEvent(QCloseEvent* event) {
-    if (!ChangedOK()) {
+    if (!files_->ChangedOK()) {
         event->ignore();
         return;
     }
     autosaveTimer_->stop();
-    RemoveRecovery(); // saved, unchanged or discarded
-    WriteRecentFiles(module_.settings, recentFiles_);
+    session_.Close();
     event->accept();
 }
 
@@ -282,7 +205,7 @@ void frmWaybillMain::StartSize() {
 
 void frmWaybillMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!loaded_ || resizing_ ||
+    if (!session_.IsStarted() || resizing_ ||
         (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/gui/ModalRunner.h"
 #include "catalog/ClipParts.h"
+#include "platform/gui/ModalRunner.h"
 
 #include <optional>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/ModalRunner.h"
+#include "platform/gui/ModalRunner.h"
 
 #include <optional>
 #include <QDialog>

@@ -1,5 +1,5 @@
-// Cell editing on the page: the in-place cell box, the page-kind rules, the title-block boxes'
-// commit and the Edit menu.
+// Cell editing on the page: the in-place cell box, the page-kind rules that decide how a cell
+// opens, the title-block boxes' commit and the Edit menu. What is typed goes to the session.
 
 #include "page/gui/PageWidgetImpl.h"
 #include "platform/gui/DialogService.h"
@@ -41,59 +41,59 @@ const std::string& PageWidget::Impl::CellText(int gridIndex, int row, int column
             return kNone;
         }
         return row == 0 ? kRevisionHeaders[static_cast<std::size_t>(column)]
-                        : view.revision[static_cast<std::size_t>(row - 1)]
-                                       [static_cast<std::size_t>(column)];
+                        : view->revision[static_cast<std::size_t>(row - 1)]
+                                        [static_cast<std::size_t>(column)];
     }
-    if (!view.grid || row < 0 || row >= view.grid->Rows() || column < 0 ||
-        column >= view.grid->Columns()) {
+    if (!view->grid || row < 0 || row >= view->grid->Rows() || column < 0 ||
+        column >= view->grid->Columns()) {
         return kNone;
     }
-    return view.grid->Cell(row, column);
+    return view->grid->Cell(row, column);
 }
 
-std::string& PageWidget::Impl::CellText(int gridIndex, int row, int column) {
-    return const_cast<std::string&>(std::as_const(*this).CellText(gridIndex, row, column));
+PageChanges PageWidget::Impl::GridChanges(int gridIndex, std::vector<CellChange> cells) {
+    PageChanges changes;
+    (gridIndex == Revisions ? changes.revision : changes.cells) = std::move(cells);
+    return changes;
 }
 
-bool PageWidget::Impl::MayChangeCell(int gridIndex, int row, int column) const {
-    if (row < 1) {
-        return false;
+// Nothing decides here what the page takes: the session applies the page's rules, and a
+// committed text its cell cannot take comes back to be typed again.
+TypingOutcome PageWidget::Impl::Commit(const TypedEdit& edit) {
+    if (typing == nullptr) {
+        return {};
     }
-    if (gridIndex == Revisions) {
-        return row <= kRevisionRows && column >= 0 && column < kRevisionColumns;
+    const TypingOutcome outcome = typing->CommitTyping(edit);
+    if (outcome.retype) {
+        self.Retype(*outcome.retype);
     }
-    if (!view.grid || row >= view.grid->Rows() || column < 0 || column >= view.grid->Columns()) {
-        return false;
-    }
-    // Paste and Delete keep to the cells the user could type into.
-    const std::string& header = view.grid->Cell(0, column);
-    static const std::string kNone;
-    const std::string& shipLength = view.grid->Columns() > 3 ? view.grid->Cell(row, 3) : kNone;
-    return DecideCellEdit(cadBase, {row, column, header, shipLength}).action == CellAction::Edit;
+    return outcome;
 }
 
-bool PageWidget::Impl::StoreCell(int gridIndex, int row, int column, const std::string& text,
-                                 bool ignoreCase) {
-    std::string& cell = CellText(gridIndex, row, column);
-    if (ignoreCase ? !CellTextChanged(cell, text) : cell == text) {
-        return false;
-    }
-    cell = text;
-    GridOf(gridIndex)->update();
-    if (gridIndex == LineItems) {
-        emit self.LineItemCellChanged(row, column);
-    }
-    return true;
+void PageWidget::Retype(CellPosition cell) {
+    Impl& d = *impl_;
+    const int showing = d.showings;
+    const std::string text = d.CellText(LineItems, cell.row, cell.column);
+    QMetaObject::invokeMethod(
+        this,
+        [this, showing, cell, text] {
+            Impl& d = *impl_;
+            if (d.showings == showing && d.CellText(LineItems, cell.row, cell.column) == text) {
+                d.grid->setFocus();
+                BeginCellEdit(cell.row, cell.column, {});
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void PageWidget::BeginCellEdit(int row, int column, const std::string& startText) {
     Impl& d = *impl_;
-    if (!d.view.grid || row < 1 || row >= d.view.grid->Rows() || column < 0 ||
-        column >= d.view.grid->Columns()) {
+    if (!d.view->grid || row < 1 || row >= d.view->grid->Rows() || column < 0 ||
+        column >= d.view->grid->Columns()) {
         return;
     }
     d.grid->SetCurrent(row, column);
-    const GridView& g = *d.view.grid;
+    const GridView& g = *d.view->grid;
     static const std::string kNone;
     const std::string& shipLength = g.Columns() > 3 ? g.Cell(row, 3) : kNone;
     const CellDecision decision =
@@ -162,17 +162,23 @@ void PageWidget::Impl::PlaceCellBox() {
     box->setFont(pageFont);
 }
 
-void PageWidget::Impl::CommitCellBox() {
+std::optional<TypedEdit> PageWidget::Impl::CloseCellBox() {
     if (boxGrid < 0) {
-        return;
+        return std::nullopt;
     }
     const int gridIndex = boxGrid;
     boxGrid = -1; // closed before the hide below moves the focus
-    const bool changed =
-        StoreCell(gridIndex, editRow, editColumn, PipeListValue(ToCp1252(box->text())), true);
+    const std::string text = PipeListValue(ToCp1252(box->text()));
     box->hide();
-    if (changed) {
-        emit self.Changed(QStringLiteral("Cell Edit"));
+    if (!CellTextChanged(CellText(gridIndex, editRow, editColumn), text)) {
+        return std::nullopt;
+    }
+    return TypedEdit{"Cell Edit", GridChanges(gridIndex, {{editRow, editColumn, text}})};
+}
+
+void PageWidget::Impl::CommitCellBox() {
+    if (const auto typed = CloseCellBox()) {
+        Commit(*typed);
     }
     emit self.EditStateChanged();
 }
@@ -180,12 +186,6 @@ void PageWidget::Impl::CommitCellBox() {
 void PageWidget::Impl::CloseCellBoxUnchanged() {
     boxGrid = -1;
     box->hide();
-}
-
-void PageWidget::Impl::CellBoxFocusLost() {
-    // After a commit the box is closed, so the loss of focus its hiding causes commits
-    // nothing a second time.
-    CommitCellBox();
 }
 
 void PageWidget::Impl::CellBoxExit(waybill::CellBoxExit how) {
@@ -219,22 +219,32 @@ void PageWidget::Impl::CellBoxExit(waybill::CellBoxExit how) {
     }
 }
 
-void PageWidget::Impl::CommitTitleBox(int index) {
+std::optional<TypedEdit> PageWidget::Impl::TitleBoxEdit(int index) const {
     const auto i = static_cast<std::size_t>(index);
-    if (CellTextChanged(remembered[i], view.titleBlock[i])) {
-        remembered[i] = view.titleBlock[i];
-        emit self.Changed(QStringLiteral("Title Block Edit"));
+    const std::string text = ToCp1252(boxes[i]->text());
+    if (text == view->titleBlock[i]) {
+        return std::nullopt;
+    }
+    return TypedEdit{"Title Block Edit", {{{static_cast<TitleBlockField>(index), text}}}};
+}
+
+void PageWidget::Impl::CommitTitleBox(int index) {
+    if (const auto typed = TitleBoxEdit(index)) {
+        Commit(*typed);
     }
 }
 
-void PageWidget::CommitEdits() {
+std::optional<TypedEdit> PageWidget::TakeTyping() {
     Impl& d = *impl_;
-    d.CommitCellBox();
+    if (d.boxGrid >= 0) {
+        return d.CloseCellBox();
+    }
     for (int i = 0; i < kTitleBlockFields; ++i) {
         if (d.FocusedControl() == d.boxes[static_cast<std::size_t>(i)]) {
-            d.CommitTitleBox(i);
+            return d.TitleBoxEdit(i);
         }
     }
+    return std::nullopt;
 }
 
 bool PageWidget::HasPendingEdit() const {
@@ -242,9 +252,8 @@ bool PageWidget::HasPendingEdit() const {
     if (d.boxGrid >= 0) {
         return true;
     }
-    for (std::size_t i = 0; i < d.boxes.size(); ++i) {
-        if (d.FocusedControl() == d.boxes[i] &&
-            CellTextChanged(d.remembered[i], d.view.titleBlock[i])) {
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        if (d.FocusedControl() == d.boxes[static_cast<std::size_t>(i)] && d.TitleBoxEdit(i)) {
             return true;
         }
     }
@@ -271,7 +280,7 @@ QLineEdit* PageWidget::Impl::FocusedTextBox() const {
 
 int PageWidget::Impl::FocusedGrid() const {
     QWidget* focus = FocusedControl();
-    if (focus == grid && view.grid) {
+    if (focus == grid && view->grid) {
         return LineItems;
     }
     return focus == revision ? Revisions : -1;
@@ -333,25 +342,25 @@ void PageWidget::Cut() {
         return;
     }
     const int g = d.FocusedGrid();
-    if (g >= 0 && CanCopy() && d.DeleteSelection(g)) {
-        emit Changed(QStringLiteral("Cut"));
+    if (g >= 0 && CanCopy()) {
+        d.DeleteSelection(g, "Cut");
     }
     emit EditStateChanged();
 }
 
-bool PageWidget::Impl::DeleteSelection(int gridIndex) {
+void PageWidget::Impl::DeleteSelection(int gridIndex, const char* step) {
     // The grid puts what it deletes on the clipboard first.
     CopyGridSelection(gridIndex);
     const CellRange range = GridOf(gridIndex)->Selection();
-    bool changed = false;
+    std::vector<CellChange> cells;
     for (int r = range.top; r <= range.bottom; ++r) {
         for (int c = range.left; c <= range.right; ++c) {
-            if (MayChangeCell(gridIndex, r, c)) {
-                changed = StoreCell(gridIndex, r, c, {}) || changed;
+            if (r >= 1 && !CellText(gridIndex, r, c).empty()) {
+                cells.push_back({r, c, {}});
             }
         }
     }
-    return changed;
+    Commit({step, GridChanges(gridIndex, std::move(cells))});
 }
 
 void PageWidget::Delete() {
@@ -365,8 +374,8 @@ void PageWidget::Delete() {
     }
     // An empty selection has nothing to delete and leaves the clipboard alone.
     const int g = d.FocusedGrid();
-    if (g >= 0 && CanCopy() && d.DeleteSelection(g)) {
-        emit Changed(QStringLiteral("Delete"));
+    if (g >= 0 && CanCopy()) {
+        d.DeleteSelection(g, "Delete");
     }
     emit EditStateChanged();
 }
@@ -392,22 +401,15 @@ void PageWidget::Paste() {
     }
     const PastePlan plan = PlanPaste(ToCp1252(QGuiApplication::clipboard()->text()), cells->Row(),
                                      cells->Column(), cells->Rows() - 1, cells->Columns() - 1);
-    bool changed = false;
-    int skipped = 0;
+    std::vector<CellChange> pasted;
     for (const PastedCell& cell : plan.cells) {
-        if (d.MayChangeCell(g, cell.row, cell.column)) {
-            changed = d.StoreCell(g, cell.row, cell.column, cell.text) || changed;
-        } else if (!cell.text.empty()) {
-            ++skipped;
-        }
+        pasted.push_back({cell.row, cell.column, cell.text});
     }
     if (plan.bottom >= plan.top) {
         cells->SetSelection({plan.top, plan.left, plan.bottom, plan.right});
     }
-    if (changed) {
-        emit Changed(QStringLiteral("Paste"));
-    }
-    emit StatusMessage(PasteSkippedText(skipped));
+    const TypingOutcome outcome = d.Commit({"Paste", d.GridChanges(g, std::move(pasted))});
+    emit StatusMessage(PasteSkippedText(outcome.skipped));
     emit EditStateChanged();
 }
 

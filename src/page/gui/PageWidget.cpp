@@ -1,12 +1,11 @@
 #include "page/gui/PageWidget.h"
 
-#include "model/Book.h"
 #include "model/FwbFile.h"
+#include "model/Page.h"
+#include "page/BlockLibrary.h"
 #include "page/gui/PageWidgetImpl.h"
-#include "page/PageData.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/DialogService.h"
-#include "platform/gui/WaitCursor.h"
 #include "units/Text.h"
 
 #include <QApplication>
@@ -16,7 +15,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <set>
 
 namespace waybill {
 namespace {
@@ -54,18 +52,12 @@ class SheetPart : public QWidget {
     }
 };
 
-// What renders a page when no database was given: every grid is missing.
-class NoDatabase : public ReferenceDatabase {
-  public:
-    std::optional<GridDefinition> FindGrid(std::string_view) const override { return {}; }
-    std::optional<TableRows> ReadTable(std::string_view) const override { return {}; }
-    bool HasTable(std::string_view) const override { return false; }
-};
+const PageView kNoPage;
 
 } // namespace
 
 PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
-    : self(owner), dialogs(dialogService) {
+    : self(owner), dialogs(dialogService), view(&kNoPage) {
     // The drawing font, as on paper: cells and boxes hold its fraction and symbol characters
     // (cable sizes, cut lengths), which another face would show as accented letters.
     pageFont = QFont(QStringLiteral("ArialDT"));
@@ -100,19 +92,19 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
         } else if (i == TblkFinish) {
             edit->setReadOnly(true); // chosen from the finish list, never typed
         }
+        // The box shows what the page can keep: one line, and no comma in the fields that
+        // share the page's definition line.
         QObject::connect(edit, &QLineEdit::textChanged, &self,
                          [this, i, edit](const QString& text) {
                              if (settingTitle) {
                                  return;
                              }
-                             std::string& stored = view.titleBlock[static_cast<std::size_t>(i)];
-                             stored = SingleLineText(ToCp1252(text));
-                             const bool definitionField = i == TblkFinish || i == TblkCadNumber;
-                             if (definitionField) {
-                                 stored = DefinitionField(stored);
+                             std::string kept = SingleLineText(ToCp1252(text));
+                             if (i == TblkFinish || i == TblkCadNumber) {
+                                 kept = DefinitionField(kept);
                              }
-                             if (FromCp1252(stored) != text) {
-                                 edit->setText(FromCp1252(stored)); // show what is kept
+                             if (FromCp1252(kept) != text) {
+                                 edit->setText(FromCp1252(kept));
                              }
                              emit self.EditStateChanged();
                          });
@@ -120,7 +112,9 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     }
 
     box = new CellBox(&self);
-    QObject::connect(box, &CellBox::FocusLost, &self, [this] { CellBoxFocusLost(); });
+    // After a commit the box is closed, so the loss of focus its hiding causes commits
+    // nothing a second time.
+    QObject::connect(box, &CellBox::FocusLost, &self, [this] { CommitCellBox(); });
     QObject::connect(box, &CellBox::ExitKey, &self,
                      [this](waybill::CellBoxExit how) { CellBoxExit(how); });
     QObject::connect(box, &QLineEdit::selectionChanged, &self, &PageWidget::EditStateChanged);
@@ -167,62 +161,44 @@ PageWidget::~PageWidget() {
 }
 
 void PageWidget::SetEnvironment(const ReferenceDatabase* database, BlockAttribDefs* attribDefs,
-                                std::filesystem::path blocksFolder) {
+                                BlockLibrary* blocks, TypingTarget* typing) {
     impl_->database = database;
     impl_->attribDefs = attribDefs;
-    impl_->blocks.SetFolder(std::move(blocksFolder));
+    impl_->blocks = blocks;
+    impl_->typing = typing;
 }
 
-BlockLibrary& PageWidget::Blocks() {
-    return impl_->blocks;
+const PageAreaMetrics& PageWidget::Area() const {
+    return impl_->area;
 }
 
-void PageWidget::ShowPage(const Book& book, int pageNumber) {
+void PageWidget::ShowView(const PageView& view) {
     Impl& d = *impl_;
-    if (book.PageCount() == 0) {
-        HidePage(true); // nothing to render
-        return;
-    }
     d.CloseCellBoxUnchanged();
-    std::vector<UserMessage> messages;
-    {
-        WaitCursor wait;
-        static const NoDatabase noDatabase;
-        const RenderContext context{d.database ? *d.database : noDatabase, d.area, d.attribDefs};
-        RenderPageData(d.view, book, pageNumber, context);
-        messages = d.view.messages;
-        d.cadBase = waybill::CadBase(d.view.titleBlock[TblkCadNumber]);
-        d.renderedArea = d.area;
-        d.renderedPictureHeight = d.view.blockPictureHeight;
-        d.renderedGrid.reset();
-        if (d.view.grid) {
-            d.renderedGrid = d.view.grid->layout;
-        }
-
-        // Each block's drawing, from the cache or its file; a missing one is reported once.
-        d.layers.clear();
-        std::set<std::string> reported; // lower case
-        for (const PageBlock& block : d.view.blocks) {
-            BlockLayer layer;
-            layer.name = block.name;
-            layer.drawing = d.blocks.Find(block.name);
-            if (!layer.drawing && reported.insert(ToLower(block.name)).second) {
-                messages.push_back(MissingBlockMessage(block.name));
-            }
-            d.layers.push_back(std::move(layer));
-        }
-
-        d.pageVisible = true;
-        d.titleVisible = true;
-        d.grid->SetCurrent(1, 0);
-        d.revision->SetCurrent(1, 0);
-        d.UpdateControls();
-        d.LayoutPageArea();
-        d.FocusLineItems();
+    d.view = &view;
+    ++d.showings;
+    d.cadBase = waybill::CadBase(view.titleBlock[TblkCadNumber]);
+    // The session rendered the page for the area the widget reported last.
+    d.renderedArea = d.area;
+    d.renderedPictureHeight = view.blockPictureHeight;
+    d.renderedGrid.reset();
+    if (view.grid) {
+        d.renderedGrid = view.grid->layout;
     }
-    for (const UserMessage& message : messages) {
-        d.dialogs.ShowMessage(message);
+    d.layers.clear();
+    for (const PageBlock& block : view.blocks) {
+        BlockLayer layer;
+        layer.name = block.name;
+        layer.drawing = d.blocks != nullptr ? d.blocks->Find(block.name) : nullptr;
+        d.layers.push_back(std::move(layer));
     }
+    d.pageVisible = true;
+    d.titleVisible = true;
+    d.grid->SetCurrent(1, 0);
+    d.revision->SetCurrent(1, 0);
+    d.UpdateControls();
+    d.LayoutPageArea();
+    d.FocusLineItems();
 }
 
 // After a page change the keys go to the line items (or, on a page without a grid, the
@@ -238,35 +214,19 @@ void PageWidget::Impl::FocusLineItems() {
 void PageWidget::ClearPage() {
     Impl& d = *impl_;
     d.CloseCellBoxUnchanged();
-    d.view = PageView{};
+    d.view = &kNoPage;
+    ++d.showings;
     d.cadBase.clear();
     d.renderedGrid.reset();
     d.layers.clear();
+    d.pageVisible = false;
+    d.titleVisible = false;
     d.UpdateControls();
     d.LayoutPageArea();
-    HidePage(true);
 }
 
-void PageWidget::HidePage(bool hideTitleBlock) {
-    impl_->CloseCellBoxUnchanged();
-    impl_->pageVisible = false;
-    impl_->pageArea->hide();
-    if (hideTitleBlock) {
-        impl_->titleVisible = false;
-        impl_->titleBlock->hide();
-    }
-}
-
-PageView& PageWidget::View() {
-    return impl_->view;
-}
 const PageView& PageWidget::View() const {
-    return impl_->view;
-}
-
-void PageWidget::SetTblkInfo(const Book& book) {
-    waybill::SetTblkInfo(impl_->view, book);
-    impl_->UpdateControls();
+    return *impl_->view;
 }
 
 void PageWidget::SetPageNumbering(bool numberPages, bool showTotal) {
@@ -275,15 +235,29 @@ void PageWidget::SetPageNumbering(bool numberPages, bool showTotal) {
     impl_->UpdateControls();
 }
 
-std::string PageWidget::CadBase() const {
-    return impl_->cadBase;
-}
-
-void PageWidget::RefreshFromView() {
+void PageWidget::RefreshFromView(bool drawing) {
     impl_->UpdateControls();
-    impl_->LayoutPageArea();
+    if (drawing) {
+        impl_->LayoutPageArea();
+    }
     impl_->grid->update();
     impl_->revision->update();
+}
+
+QRect PageWidget::CellRect(int row, int column) const {
+    const CellGrid* grid = impl_->grid;
+    const QRect cell = grid->CellRect(row, column).toAlignedRect();
+    return {grid->mapTo(this, cell.topLeft()), cell.size()};
+}
+
+QRect PageWidget::ScreenCellRect(int row, int column) const {
+    const QRect cell = CellRect(row, column);
+    return {mapToGlobal(cell.topLeft()), cell.size()};
+}
+
+QRect PageWidget::FinishBoxRect() const {
+    const QLineEdit* box = impl_->boxes[TblkFinish];
+    return {box->mapTo(this, QPoint(0, 0)), box->size()};
 }
 
 CellGrid* PageWidget::LineItemGrid() const {
@@ -304,6 +278,7 @@ QLineEdit* PageWidget::TitleBlockBox(int index) const {
 void PageWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     impl_->Layout();
+    emit AreaChanged();
 }
 
 bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -313,15 +288,9 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
             continue;
         }
         if (event->type() == QEvent::FocusIn) {
-            // Back from a menu or another window the box keeps what it remembered, so the
-            // text typed before still counts as a change.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                d.remembered[static_cast<std::size_t>(i)] =
-                    d.view.titleBlock[static_cast<std::size_t>(i)];
-            }
             emit EditStateChanged();
         } else if (event->type() == QEvent::FocusOut) {
+            // Off to a menu or another window and back, the box keeps its typing.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
                 d.CommitTitleBox(i);
@@ -341,9 +310,6 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PageWidget::Impl::SetTitleText(int index, const std::string& text) {
-    // What the display puts into a box is its unchanged text, also for a box that keeps the
-    // focus from one page to the next.
-    remembered[static_cast<std::size_t>(index)] = text;
     QLineEdit* edit = boxes[static_cast<std::size_t>(index)];
     const QString shown = FromCp1252(text);
     if (edit->text() != shown) {
@@ -356,7 +322,7 @@ void PageWidget::Impl::SetTitleText(int index, const std::string& text) {
 
 void PageWidget::Impl::UpdateControls() {
     for (int i = 0; i < kTitleBlockFields; ++i) {
-        SetTitleText(i, view.titleBlock[static_cast<std::size_t>(i)]);
+        SetTitleText(i, view->titleBlock[static_cast<std::size_t>(i)]);
     }
     const bool showNumber = numberPages;
     const bool showCount = numberPages && showTotal;
@@ -402,7 +368,7 @@ void PageWidget::Impl::LayoutTitleBlock() {
 }
 
 void PageWidget::Impl::LayoutPageArea() {
-    if (renderedGrid && view.grid) {
+    if (renderedGrid && view->grid) {
         // Laid out afresh from its definition for this size, so a page looks the same
         // however it came to this size.
         GridLayout layout = *renderedGrid;
@@ -417,7 +383,6 @@ void PageWidget::Impl::LayoutPageArea() {
         } else {
             RescaleGrid(layout, renderedArea, area);
         }
-        view.grid->layout = layout;
         grid->SetCellFont(pageFont);
         grid->SetShape(layout.columnWidths, layout.rowHeights, layout.alignments,
                        layout.compIdShaded ? layout.columns - 1 : -1);
@@ -430,20 +395,20 @@ void PageWidget::Impl::LayoutPageArea() {
         grid->hide();
     }
 
-    if (view.blocksSeen) {
+    if (view->blocksSeen) {
         // The picture reaches down to the grid's top or over the whole page area.
         const bool wholeArea = renderedPictureHeight >= renderedArea.innerHeight;
         const double scale =
             renderedArea.verticalScale > 0 ? area.verticalScale / renderedArea.verticalScale : 1;
-        view.blockPictureHeight =
+        const double height =
             wholeArea ? area.innerHeight : std::round(renderedPictureHeight * scale);
         const QSize size(static_cast<int>(area.innerWidth),
-                         static_cast<int>(std::max(0.0, view.blockPictureHeight)));
+                         static_cast<int>(std::max(0.0, height)));
         picture->setGeometry(QRect(QPoint(0, 0), size));
-        for (std::size_t i = 0; i < layers.size() && i < view.blocks.size(); ++i) {
+        for (std::size_t i = 0; i < layers.size() && i < view->blocks.size(); ++i) {
             layers[i].texts.clear();
-            if (layers[i].drawing && view.blocks[i].valueLine) {
-                layers[i].texts = PlaceTexts(view.blocks[i], *layers[i].drawing, QSizeF(size));
+            if (layers[i].drawing && view->blocks[i].valueLine) {
+                layers[i].texts = PlaceTexts(view->blocks[i], *layers[i].drawing, QSizeF(size));
             }
         }
         picture->SetLayers(layers);

@@ -2,7 +2,6 @@
 
 // The inside of PageWidget, shared by its display and its editing halves.
 
-#include "page/BlockLibrary.h"
 #include "page/gui/BlockPicture.h"
 #include "page/gui/CellBox.h"
 #include "page/gui/CellGrid.h"
@@ -36,23 +35,24 @@ struct PageWidget::Impl {
     // Editing (PageCellEditing.cpp).
     void OpenCellBox(int gridIndex, const std::string& startText);
     void PlaceCellBox();
+    // Closes the open cell box: its text when it changed the cell (other than in letter case).
+    std::optional<TypedEdit> CloseCellBox();
     void CommitCellBox();
-    void CellBoxFocusLost();
     void CellBoxExit(CellBoxExit how);
     void CloseCellBoxUnchanged();
-    std::string& CellText(int gridIndex, int row, int column);
     const std::string& CellText(int gridIndex, int row, int column) const;
     CellGrid* GridOf(int gridIndex) const;
-    bool MayChangeCell(int gridIndex, int row, int column) const;
-    // Letter case counts except for the cell box's commit.
-    bool StoreCell(int gridIndex, int row, int column, const std::string& text,
-                   bool ignoreCase = false);
-    // Empties every selected cell the user could type into; true when one changed.
-    bool DeleteSelection(int gridIndex);
+    // The change that puts texts into cells of one grid.
+    static PageChanges GridChanges(int gridIndex, std::vector<CellChange> cells);
+    TypingOutcome Commit(const TypedEdit& edit);
+    // Empties the selected cells, the grid's clip text on the clipboard first, as step `step`.
+    void DeleteSelection(int gridIndex, const char* step);
     QWidget* FocusedControl() const;
     QLineEdit* FocusedTextBox() const;
     int FocusedGrid() const; // -1 when no grid has the focus
     void CopyGridSelection(int gridIndex);
+    // The title-block box's text when it differs from the page's field.
+    std::optional<TypedEdit> TitleBoxEdit(int index) const;
     void CommitTitleBox(int index);
     void FocusLineItems();
 
@@ -60,12 +60,16 @@ struct PageWidget::Impl {
     DialogService& dialogs;
     const ReferenceDatabase* database = nullptr;
     BlockAttribDefs* attribDefs = nullptr;
-    BlockLibrary blocks;
+    BlockLibrary* blocks = nullptr;
+    TypingTarget* typing = nullptr;
 
-    PageView view;
+    const PageView* view;
     std::string cadBase;
-    // The grid as the last render laid it out, and the page area it was laid out for: the
-    // screen layout is always derived from it, so resizing never accumulates rounding.
+    // How many pages have been shown, so a cell to be typed again is not looked for on
+    // another page.
+    int showings = 0;
+    // The grid as the render laid it out, and the page area it was laid out for: the screen
+    // layout is always derived from it, so resizing never accumulates rounding.
     std::optional<GridLayout> renderedGrid;
     PageAreaMetrics renderedArea;
     double renderedPictureHeight = 0;
@@ -91,8 +95,6 @@ struct PageWidget::Impl {
     int editRow = 0;
     int editColumn = 0;
 
-    // Title-block text as it was when its box got the focus.
-    std::array<std::string, kTitleBlockFields> remembered;
     bool settingTitle = false;
     bool numberPages = true;
     bool showTotal = true;

@@ -85,13 +85,13 @@ dlgEditAttrib::dlgEditAttrib(QWidget* parent) : QDialog(parent) {
     connect(lvwAttribs, &QTreeWidget::itemChanged, this, &dlgEditAttrib::ValueEdited);
     connect(cmdOk, &QPushButton::clicked, this, &dlgEditAttrib::Ok);
     connect(cmdCancel, &QPushButton::clicked, this, [this] {
-        changes_.clear();
+        changes_ = {};
         reject();
     });
 }
 
 void dlgEditAttrib::Load(const AttribValueList& values, BlockAttribDefs& defs) {
-    changes_.clear();
+    changes_ = {};
     state_.emplace(values, defs);
     {
         const QSignalBlocker blocker(lstAttriBlks);
@@ -136,7 +136,7 @@ void dlgEditAttrib::ValueEdited(QTreeWidgetItem* item, int column) {
 }
 
 void dlgEditAttrib::Ok() {
-    changes_ = state_ ? state_->Ok() : std::vector<AttribValueChange>{};
+    changes_ = state_ ? state_->Ok() : PageChanges{};
     accept();
 }
 

@@ -26,7 +26,7 @@ class dlgEditAttrib : public QDialog {
     // `defs` must outlive the dialog's use.
     void Load(const AttribValueList& values, BlockAttribDefs& defs);
     // The value lines OK changed; empty after Cancel or when nothing was altered.
-    const std::vector<AttribValueChange>& Changes() const { return changes_; }
+    const PageChanges& Changes() const { return changes_; }
 
     QLabel* lblAttriBlks;
     QListWidget* lstAttriBlks;
@@ -41,7 +41,7 @@ class dlgEditAttrib : public QDialog {
     void Ok();
 
     std::optional<AttribEditState> state_;
-    std::vector<AttribValueChange> changes_;
+    PageChanges changes_;
     bool filling_ = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UserMessage.h"
+#include "platform/Questions.h"
 
 #include <optional>
 #include <QString>
@@ -10,9 +10,6 @@ class QPrinter;
 class QWidget;
 
 namespace waybill {
-
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // A file dialog as the commands describe it. `filter` is in the "Text (*.a;*.b)|*.a;*.b|..."
 // form the system's texts use; the service turns it into what the platform dialog takes.
@@ -44,15 +41,8 @@ struct PrintChoice {
 };
 
 // Every message box and common dialog goes through this, so tests answer and record them.
-class DialogService {
+class DialogService : public Questions {
   public:
-    virtual ~DialogService() = default;
-
-    // Shows the message (Windows-1252 text, "\r" or "\r\n" between lines). Enter answers
-    // `defaultButton` when given, otherwise the first button.
-    virtual MessageAnswer ShowMessage(const UserMessage& message,
-                                      MessageButtons buttons = MessageButtons::Ok,
-                                      std::optional<MessageAnswer> defaultButton = {}) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;

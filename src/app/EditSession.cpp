@@ -1,0 +1,195 @@
+// The edit session: the shown page and the record path. Page commands and rules are in
+// SessionPages.cpp, the file policy in SessionFiles.cpp.
+#include "app/EditSession.h"
+
+#include "catalog/AfterCommit.h"
+#include "model/Page.h"
+#include "page/CellRules.h"
+#include "page/PageData.h"
+#include "units/Text.h"
+
+#include <set>
+
+namespace waybill {
+
+using namespace SessionChange;
+namespace {
+
+// What renders a page when the run has no database: every grid is missing.
+class NoDatabase : public ReferenceDatabase {
+  public:
+    std::optional<GridDefinition> FindGrid(std::string_view) const override { return {}; }
+    std::optional<TableRows> ReadTable(std::string_view) const override { return {}; }
+    bool HasTable(std::string_view) const override { return false; }
+};
+
+} // namespace
+
+EditSession::EditSession(SessionSetup setup, Questions& questions)
+    : setup_(std::move(setup)), questions_(questions) {
+    if (!setup_.blocksFolder.empty()) {
+        blocks_.SetFolder(setup_.blocksFolder);
+    }
+}
+
+void EditSession::Notify(SessionChanges changes) {
+    if (listener_ && changes != 0) {
+        listener_(changes);
+    }
+}
+
+void EditSession::ShowMessage(const UserMessage& message) {
+    questions_.ShowMessage(message);
+}
+
+CommandEnabling EditSession::Enabling() const {
+    const Book& book = document_.GetBook();
+    CommandEnabling enabling =
+        ComputeEnabling(book.PageCount(), book.CurPage(), book.HasPageBuf(), started_);
+    enabling.sort = !IsSorted(book);
+    enabling.undo = document_.CanUndo();
+    enabling.redo = document_.CanRedo();
+    return enabling;
+}
+
+void EditSession::Render(const Book& book, bool report) {
+    if (book.PageCount() == 0) {
+        view_ = PageView{};
+        SetTblkInfo(view_, book);
+        shown_ = false;
+        cadBase_.clear();
+        return;
+    }
+    static const NoDatabase noDatabase;
+    SetTblkInfo(view_, book);
+    RenderPageData(view_, book, book.CurPage(),
+                   {setup_.database ? *setup_.database : noDatabase, area_, setup_.attribDefs});
+    shown_ = true;
+    cadBase_ = waybill::CadBase(view_.titleBlock[TblkCadNumber]);
+    if (!report) {
+        return;
+    }
+    std::vector<UserMessage> messages = view_.messages;
+    // Each drawing is read once for the run; a missing one is reported once per showing.
+    if (!blocks_.Folder().empty()) {
+        std::set<std::string> reported; // lower case
+        for (const PageBlock& block : view_.blocks) {
+            if (!blocks_.Find(block.name) && reported.insert(ToLower(block.name)).second) {
+                messages.push_back(MissingBlockMessage(block.name));
+            }
+        }
+    }
+    for (const UserMessage& message : messages) {
+        ShowMessage(message);
+    }
+}
+
+void EditSession::ShowPage(int pageNumber) {
+    StoreTyping();
+    if (pageNumber >= 1 && pageNumber <= document_.GetBook().PageCount()) {
+        document_.GotoPage(pageNumber);
+    }
+    Render();
+    Notify(PageShown | PageList);
+}
+
+void EditSession::StoreTyping() {
+    if (pending_ == nullptr) {
+        return;
+    }
+    if (const auto typed = pending_->TakeTyping()) {
+        if (const auto retype = CommitTyping(*typed).retype) {
+            pending_->Retype(*retype);
+        }
+    }
+}
+
+bool EditSession::MayType(int row, int column) const {
+    if (!view_.grid || row < 1 || row >= view_.grid->Rows() || column < 0 ||
+        column >= view_.grid->Columns()) {
+        return false;
+    }
+    const GridView& grid = *view_.grid;
+    static const std::string kNone;
+    const std::string& shipLength = grid.Columns() > 3 ? grid.Cell(row, 3) : kNone;
+    return DecideCellEdit(cadBase_, {row, column, grid.Cell(0, column), shipLength}).action ==
+           CellAction::Edit;
+}
+
+// Each line-item cell is written, then the rules that follow its commit run, before the next
+// cell: a paste behaves as the same values typed one after another.
+TypingOutcome EditSession::CommitTyping(const TypedEdit& edit) {
+    TypingOutcome outcome;
+    if (!shown_) {
+        return outcome;
+    }
+    const PageChanges& typed = edit.changes;
+    bool changed =
+        ApplyPageChanges(view_, {typed.titleBlock, {}, typed.revision, typed.attributes});
+    std::vector<UserMessage> invalid;
+    for (const CellChange& cell : typed.cells) {
+        if (!MayType(cell.row, cell.column)) {
+            outcome.skipped += cell.text.empty() ? 0 : 1;
+            continue;
+        }
+        if (!ApplyPageChanges(view_, {{}, {cell}})) {
+            continue;
+        }
+        changed = true;
+        const CommitFollowUp followUp = AfterCellCommit(view_, cell.row, cell.column);
+        ApplyPageChanges(view_, followUp.changes);
+        if (followUp.invalid) {
+            invalid.push_back(*followUp.invalid);
+            outcome.retype = CellPosition{cell.row, cell.column};
+        }
+    }
+    if (changed) {
+        RecordView(edit.step, typed.attributes.empty() ? PageTexts : PageTexts | PageDrawing);
+    }
+    for (const UserMessage& message : invalid) {
+        ShowMessage(message);
+    }
+    return outcome;
+}
+
+void EditSession::RecordView(std::string_view step, SessionChanges changes) {
+    Book header;
+    header.CopyHeaderFrom(document_.GetBook());
+    document_.Record(step, [this](Book& book) { ComposePageData(view_, book); });
+    Notify(changes | History | (header.SameHeader(document_.GetBook()) ? 0u : Header));
+}
+
+bool EditSession::RecordPageChanges(std::string_view step, const PageChanges& changes) {
+    StoreTyping();
+    if (!shown_ || !ApplyPageChanges(view_, changes)) {
+        return false;
+    }
+    RecordView(step, changes.attributes.empty() ? PageTexts : PageTexts | PageDrawing);
+    return true;
+}
+
+void EditSession::RecordDocumentEdit(std::string_view step,
+                                     const std::function<void(Book&)>& change) {
+    StoreTyping();
+    document_.Record(step, change);
+    Render();
+    Notify(PageShown | PageList | Header | History);
+}
+
+void EditSession::Undo() {
+    StoreTyping(); // what is being typed becomes the step undone
+    if (document_.Undo()) {
+        Render();
+        Notify(PageShown | PageList | Header | History);
+    }
+}
+
+void EditSession::Redo() {
+    StoreTyping();
+    if (document_.Redo()) {
+        Render();
+        Notify(PageShown | PageList | Header | History);
+    }
+}
+
+} // namespace waybill

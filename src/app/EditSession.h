@@ -1,0 +1,252 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/CommandEnabling.h"
+#include "app/PageOrder.h"
+#include "app/RecentFiles.h"
+#include "app/SessionClock.h"
+#include "catalog/Finishes.h"
+#include "model/Document.h"
+#include "page/AttribDefs.h"
+#include "page/BlockLibrary.h"
+#include "page/GridSetup.h"
+#include "page/PageChanges.h"
+#include "page/PageView.h"
+#include "page/Typing.h"
+#include "platform/Questions.h"
+#include "refdb/ReferenceDatabase.h"
+#include "tensile/MemberConfig.h"
+#include "tensile/MemberPage.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace waybill {
+
+// What changed, as the flags of the session's one notice.
+using SessionChanges = unsigned;
+namespace SessionChange {
+inline constexpr SessionChanges PageShown = 1u << 0;     // the shown page was rendered anew
+inline constexpr SessionChanges PageTexts = 1u << 1;     // its cells or title block changed
+inline constexpr SessionChanges PageDrawing = 1u << 2;   // its attribute value lines changed
+inline constexpr SessionChanges PageList = 1u << 3;      // pages, the current page, the clipboard
+inline constexpr SessionChanges Header = 1u << 4;        // document-level fields, numbering
+inline constexpr SessionChanges History = 1u << 5;       // Undo and Redo, the changed state
+inline constexpr SessionChanges DocumentName = 1u << 6;  // the document's path
+inline constexpr SessionChanges RecentList = 1u << 7;    // the recent-files list
+inline constexpr SessionChanges Status = 1u << 8;        // the note for the status bar
+inline constexpr SessionChanges WholeDocument = ~Status; // all but the note
+} // namespace SessionChange
+
+// What the run gives the session. Everything but the questions may be left out: a command of
+// the command line has no settings, recovery copies, default document or drawings.
+struct SessionSetup {
+    const ReferenceDatabase* database = nullptr; // none: every grid is missing
+    BlockAttribDefs* attribDefs = nullptr;
+    // The path settings of the run, shared with Configure and the exports: the default
+    // document (DefFwb) and the folder file dialogs start in (WorkFolder).
+    PathSettings* paths = nullptr;
+    SettingsStore* settings = nullptr;          // the recent files and the autosave interval
+    std::filesystem::path blocksFolder = {};    // empty: drawings are not looked for
+    std::filesystem::path redLineDocument = {}; // "Red-line.fwb" in the program folder
+    std::filesystem::path recoveryFolder = {};  // empty: no recovery copies
+    const SessionClock* clock = nullptr;        // none: SystemClock
+};
+
+// The editing of one open document, without a window: the one place where the document
+// changes, so the editor and the command line cannot differ.
+//
+// It owns the Document (book, path, history), the default document with the positions of its
+// page kinds, and the shown page's working copy (View): the current page rendered for the page
+// area the window gives. Every change of the document is one named step of the history (its
+// name reads "Undo <name>" in the Edit menu):
+// - typing on the shown page comes through CommitTyping: the page's cell rules refuse what
+//   they keep the user out of, the rules that follow a committed cell (part numbers, the
+//   short-length mark) add their changes, and the view is composed into the page as one step;
+// - the catalogue's rules, the member editor and the attribute editor describe their changes
+//   as PageChanges (RecordPageChanges);
+// - page commands change the book (RecordDocumentEdit), after which the current page is shown.
+// Before any command reads or changes the document, the typing still waiting in the window's
+// boxes is committed as its own step (StoreTyping), so no command works on a stale page.
+//
+// The session reports what changed through one listener, called with SessionChange flags;
+// the window refreshes from there. Messages and questions go through Questions.
+//
+// The file policy lives here too: New, Open (with the legacy import and the page positions),
+// the question before a changed document is dropped, Save and Save As (with the guard against
+// overwriting someone else's save), the work folder, the recent files, and the recovery copies
+// of changed documents (written by Autosave, offered when their document is opened). File
+// dialogs stay with the caller, which hands in the chosen paths (UTF-8).
+class EditSession : public TypingTarget {
+  public:
+    EditSession(SessionSetup setup, Questions& questions);
+
+    using Listener = std::function<void(SessionChanges)>;
+    void SetListener(Listener listener) { listener_ = std::move(listener); }
+    // The window's boxes, where typing waits until it is committed (null: none).
+    void SetPendingTyping(PendingTyping* pending) { pending_ = pending; }
+    // The page area grids are laid out for; the next render uses it.
+    void SetPageArea(const PageAreaMetrics& area) { area_ = area; }
+
+    // --- The document and the shown page
+    const Document& Doc() const { return document_; }
+    const Book& Waybill() const { return document_.GetBook(); }
+    const Book& DefWaybill() const { return defWaybill_; }
+    const PageView& View() const { return view_; }
+    // A page of the document is rendered into View (false for a document without pages, and
+    // after LoadBook until a page is shown).
+    bool IsPageShown() const { return shown_; }
+    // The shown page's kind as it was rendered: its CAD number in lower case up to the "-".
+    const std::string& CadBase() const { return cadBase_; }
+    BlockLibrary& Blocks() { return blocks_; }
+    // The enabling of the page, file, option and history commands (the edit commands' copy
+    // and paste are the window's).
+    CommandEnabling Enabling() const;
+    bool IsStarted() const { return started_; }
+    const std::string& StatusNote() const { return statusNote_; }
+
+    // --- A run of the editor
+    // Reads the recent files, starts a new document, reads the default document, then opens
+    // `path` (UTF-8; empty: none, and a recovery copy of an untitled document is offered).
+    void Start(const std::string& path);
+    // The end of the run: the recovery copy goes (the document was saved, is unchanged or was
+    // dropped), the recent files are stored.
+    void Close();
+    // Seconds between recovery copies; 0: none.
+    int AutosaveSeconds() const;
+
+    // --- Showing pages
+    // Makes page `pageNumber` current (a number outside the pages: the current page stays)
+    // and shows it.
+    void ShowPage(int pageNumber);
+
+    // --- The record path
+    // Commits the typing waiting in the window's boxes as its own step.
+    void StoreTyping();
+    TypingOutcome CommitTyping(const TypedEdit& edit) override;
+    // The changes to the shown page as one step; false (nothing recorded) when there is no
+    // page shown or they change nothing.
+    bool RecordPageChanges(std::string_view step, const PageChanges& changes);
+    // `change` edits the book (pages added, removed, replaced or moved, header) as one step;
+    // then the current page is shown.
+    void RecordDocumentEdit(std::string_view step, const std::function<void(Book&)>& change);
+    void Undo();
+    void Redo();
+
+    // --- Page commands
+    void CopyPage();
+    void CutPage();
+    void PastePage();
+    // Asks first (DeletePageQuestion).
+    void DeletePage();
+    // Copies of the default document's pages `templatePages` (1-based) at `location`.
+    void AddTemplatePages(const std::vector<int>& templatePages, PageLocation location);
+    // The red-line pages after the current page, or after the last one when `atEnd`. A file
+    // that cannot be read is reported and adds nothing.
+    void AddRedLinePages(bool atEnd);
+    // Generated pages after the current page, each taking its kind's position in the standard
+    // order (a kind the default document lacks keeps the page's own).
+    void AddDetailPages(std::string_view step, std::vector<Page> pages);
+    void SortPages();
+    // The numbering options are the document's, so changing one is a step.
+    void ToggleNumberPages();
+    void ToggleShowPageTotal();
+
+    // --- Rules on the shown page
+    // The finish list of the shown page, from its kind and its Finish field.
+    const FinishCatalogue& PageFinishes() const;
+    // Picking the finish named `name` (letter case ignored) from the shown page's finish list:
+    // step "Finish Change". False, with the message shown, when the page's list does not offer
+    // it or its rule refuses (a sheet page without the sheet block table).
+    bool PickFinish(std::string_view name);
+    // The member the shown page configures, if it is a Zee or Cee page with attribute values.
+    std::optional<MemberTarget> MemberToConfigure() const;
+    // The member editor's OK: step "Member Configuration". False when the shown page is no
+    // member page or the encoding gives no part code.
+    bool ConfigureMember(const MemberEncoding& encoding);
+    // Every page rendered and composed back, as if shown and left unchanged (one step
+    // "Recompose"); the render messages are shown.
+    void Recompose();
+
+    // --- Files
+    enum class DropAnswer {
+        Drop,      // the document may go (unchanged, without pages, or the user said No)
+        Keep,      // Cancel
+        SaveFirst, // Yes: the caller runs Save As, and drops the document only if it saved
+    };
+    // Asks before a changed document is dropped (FileChangedQuestion).
+    DropAnswer AskToDrop();
+    // A new, empty document: today's date, the numbering options of the document before.
+    void New();
+    enum class OpenedFrom { Dialog, RecentFiles, CommandLine };
+    // Replaces the document by the file at `path` (UTF-8; a legacy document by its
+    // extension), shows page 1 and offers a newer recovery copy. A file that fails to read
+    // leaves what was read under the chosen name; false then. Only a file chosen in the
+    // dialog moves the work folder.
+    bool Open(const std::string& path, OpenedFrom from);
+    // A document read elsewhere (a command's input) becomes the open one, unchanged and
+    // untitled; no page is shown yet.
+    void LoadBook(Book book);
+    // Save has no file to write to: a new document, or one imported from the legacy format.
+    bool NeedsSaveAs() const;
+    // Writes the document to its file; false (reported) when it was not written.
+    bool Save();
+    // Writes the document to `path` (UTF-8) and names it so; false when it was not written,
+    // and the document stays as it was.
+    bool SaveAs(const std::string& path);
+    // The name Save As proposes (UTF-8): the document's path, else the job number's file name.
+    std::string ProposedSaveName();
+    // Where Open and Save As start (UTF-8; empty: where the platform puts them).
+    std::string WorkFolder() const;
+    // A file the user chose and wrote (an export) moves the work folder to its folder.
+    void SetWorkFolderFrom(std::string_view path);
+    const RecentFiles& RecentFileList() const { return recent_; }
+    // Writes the recovery copy of a changed document, or removes the copy of an unchanged
+    // one; the note says what was written.
+    void Autosave();
+    // Where the open document's recovery copy is kept.
+    std::filesystem::path RecoveryPath() const;
+
+  private:
+    void Notify(SessionChanges changes);
+    // Renders the current page of `book` into the view and shows its messages (`report`).
+    void Render(const Book& book, bool report = true);
+    void Render() { Render(document_.GetBook()); }
+    // Whether the page's cell rules let the user type into line-item cell (row, column).
+    bool MayType(int row, int column) const;
+    void RecordView(std::string_view step, SessionChanges changes);
+    void ShowMessage(const UserMessage& message);
+    const SessionClock& Clock() const {
+        return setup_.clock != nullptr ? *setup_.clock : systemClock_;
+    }
+    Book NewBook() const;
+    void ReadDefaultDocument();
+    void RemoveRecovery();
+    void OfferRecovery();
+    bool WriteDocument(const std::string& path);
+    void AddToRecentFiles(const std::string& path);
+
+    SessionSetup setup_;
+    Questions& questions_;
+    SystemClock systemClock_;
+    Listener listener_;
+    PendingTyping* pending_ = nullptr;
+    PageAreaMetrics area_ = kDefaultPageArea;
+
+    Document document_;
+    Book defWaybill_;
+    LocationIndex defWblIdx_;
+    PageView view_;
+    bool shown_ = false;
+    std::string cadBase_;
+    BlockLibrary blocks_;
+    RecentFiles recent_;
+    std::string statusNote_;
+    bool started_ = false;
+};
+
+} // namespace waybill

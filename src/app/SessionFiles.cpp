@@ -1,0 +1,261 @@
+// The edit session's file policy: new, open, save, the question before a changed document
+// is dropped, the work folder, the recent files and the recovery copies.
+#include "app/AppMessages.h"
+#include "app/DocumentName.h"
+#include "app/EditSession.h"
+#include "app/Recovery.h"
+#include "model/FwbFile.h"
+#include "model/LegacyImport.h"
+#include "model/ReadDocument.h"
+
+namespace waybill {
+
+using namespace SessionChange;
+namespace {
+
+std::string ShortDate(std::string date) {
+    for (char& c : date) {
+        c = c == '/' ? '.' : c;
+    }
+    return date;
+}
+
+} // namespace
+
+void EditSession::Start(const std::string& path) {
+    if (setup_.settings != nullptr) {
+        recent_ = ReadRecentFiles(*setup_.settings);
+    }
+    document_.Reset(NewBook(), {}, false);
+    // The default document is read before the document named at start, so the pages of that
+    // document get their positions like any other opened document.
+    started_ = true;
+    ReadDefaultDocument();
+    if (path.empty()) {
+        ShowPage(0);
+        OfferRecovery(); // of an untitled document
+    } else {
+        Open(path, OpenedFrom::CommandLine);
+    }
+    Notify(WholeDocument | Status);
+}
+
+void EditSession::Close() {
+    RemoveRecovery();
+    if (setup_.settings != nullptr) {
+        WriteRecentFiles(*setup_.settings, recent_);
+    }
+}
+
+int EditSession::AutosaveSeconds() const {
+    return setup_.settings != nullptr && !setup_.recoveryFolder.empty()
+               ? ReadAutosaveSeconds(*setup_.settings)
+               : 0;
+}
+
+void EditSession::ReadDefaultDocument() {
+    defWaybill_ = Book{};
+    if (setup_.paths != nullptr) {
+        if (const auto failure = ReadFWB(PathFromUtf8(setup_.paths->DefFwb), defWaybill_)) {
+            ShowMessage(*failure);
+        }
+    }
+    defWblIdx_ = MakeLocationIndex(defWaybill_);
+}
+
+EditSession::DropAnswer EditSession::AskToDrop() {
+    StoreTyping();
+    if (document_.GetBook().PageCount() == 0 || !document_.FileChanged()) {
+        return DropAnswer::Drop;
+    }
+    switch (questions_.ShowMessage(FileChangedQuestion(), MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return DropAnswer::SaveFirst;
+    case MessageAnswer::No:
+        return DropAnswer::Drop;
+    default:
+        return DropAnswer::Keep;
+    }
+}
+
+Book EditSession::NewBook() const {
+    Book book;
+    book.CurDate = ShortDate(Clock().Today());
+    book.NumberPgs = document_.GetBook().NumberPgs;
+    book.ShowPgTot = document_.GetBook().ShowPgTot;
+    return book;
+}
+
+// The document dropped takes its recovery copy along.
+void EditSession::New() {
+    RemoveRecovery();
+    document_.Reset(NewBook(), {}, false);
+    Render();
+    Notify(WholeDocument);
+}
+
+bool EditSession::Open(const std::string& path, OpenedFrom from) {
+    RemoveRecovery();
+    Book book = NewBook();
+    const std::filesystem::path file = PathFromUtf8(path);
+    const auto failure = ReadDocument(file, book);
+    if (failure) {
+        ShowMessage(*failure);
+    }
+    SetLocIdx(book, defWblIdx_);
+    const std::string docPath = DocPathFor(path);
+    document_.Reset(std::move(book), docPath, IsLegacyDocumentPath(file));
+    document_.SetDiskStamp(ReadFileStamp(PathFromUtf8(docPath)));
+    document_.GotoPage(1);
+    AddToRecentFiles(path);
+    if (!failure && from == OpenedFrom::Dialog) {
+        SetWorkFolderFrom(path);
+    }
+    Render();
+    Notify(WholeDocument);
+    OfferRecovery();
+    return !failure;
+}
+
+void EditSession::LoadBook(Book book) {
+    document_.Reset(std::move(book), {}, false);
+    view_ = PageView{};
+    shown_ = false;
+    cadBase_.clear();
+    Notify(WholeDocument);
+}
+
+bool EditSession::NeedsSaveAs() const {
+    return document_.Imported() || !IsDocumentFilePath(document_.Path());
+}
+
+// Saving over the document's own file asks first when someone else saved it since.
+bool EditSession::WriteDocument(const std::string& path) {
+    StoreTyping();
+    const std::filesystem::path file = PathFromUtf8(path);
+    if (path == document_.Path() && document_.ChangedOnDisk() &&
+        questions_.ShowMessage(ChangedOnDiskQuestion(PathText(file)), MessageButtons::YesNo,
+                               MessageAnswer::No) != MessageAnswer::Yes) {
+        return false;
+    }
+    if (const auto failure = WriteFWB(document_.GetBook(), file)) {
+        ShowMessage(*failure);
+        return false;
+    }
+    document_.SetDiskStamp(ReadFileStamp(file));
+    return true;
+}
+
+// A failed write leaves the document marked changed.
+bool EditSession::Save() {
+    if (!WriteDocument(document_.Path())) {
+        return false;
+    }
+    document_.MarkSaved(document_.Path());
+    RemoveRecovery();
+    Notify(History);
+    return true;
+}
+
+// A failed write is shown and leaves the document as it was: still changed, under its old
+// name, and the dialogs still start where they did.
+bool EditSession::SaveAs(const std::string& path) {
+    if (!WriteDocument(path)) {
+        return false;
+    }
+    SetWorkFolderFrom(path);
+    RemoveRecovery(); // under the old name
+    document_.MarkSaved(DocPathFor(path));
+    RemoveRecovery();
+    AddToRecentFiles(path);
+    Notify(History | DocumentName | RecentList);
+    return true;
+}
+
+std::string EditSession::ProposedSaveName() {
+    StoreTyping();
+    return document_.Path().empty()
+               ? Cp1252ToUtf8(waybill::ProposedSaveName({}, view_.titleBlock[TblkJobNumber]))
+               : document_.Path();
+}
+
+std::string EditSession::WorkFolder() const {
+    return setup_.paths != nullptr ? setup_.paths->WorkFolder : std::string();
+}
+
+void EditSession::SetWorkFolderFrom(std::string_view path) {
+    if (setup_.paths != nullptr) {
+        setup_.paths->WorkFolder = FolderOf(path);
+    }
+}
+
+void EditSession::AddToRecentFiles(const std::string& path) {
+    recent_ = AddToMRU(recent_, path);
+}
+
+std::filesystem::path EditSession::RecoveryPath() const {
+    return setup_.recoveryFolder / PathFromUtf8(RecoveryFileName(document_.Path()));
+}
+
+void EditSession::RemoveRecovery() {
+    if (!setup_.recoveryFolder.empty()) {
+        std::error_code ignored; // nothing there is the usual case
+        std::filesystem::remove(RecoveryPath(), ignored);
+    }
+}
+
+// Never written over the document itself, and atomically, so a crash while writing leaves
+// the previous copy.
+void EditSession::Autosave() {
+    if (setup_.recoveryFolder.empty()) {
+        return;
+    }
+    if (!document_.FileChanged() || document_.GetBook().PageCount() == 0) {
+        RemoveRecovery();
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(setup_.recoveryFolder, error);
+    statusNote_ = WriteFWB(document_.GetBook(), RecoveryPath())
+                      ? "The recovery copy could not be written."
+                      : "Recovery copy saved at " + Clock().TimeOfDay() + ".";
+    Notify(Status);
+}
+
+// A recovery copy newer than the document's file is offered: Yes opens it changed, under the
+// document's own path, so Save writes the user's file; No deletes it.
+void EditSession::OfferRecovery() {
+    if (setup_.recoveryFolder.empty()) {
+        return;
+    }
+    const std::filesystem::path recovery = RecoveryPath();
+    const std::filesystem::path docFile = PathFromUtf8(document_.Path());
+    if (!RecoveryIsNewer(recovery, docFile)) {
+        return;
+    }
+    std::error_code error;
+    const std::string time = Clock().FileTime(std::filesystem::last_write_time(recovery, error));
+    const std::string name = document_.Path().empty() ? std::string("Untitled") : PathText(docFile);
+    if (questions_.ShowMessage(RecoveryQuestion(name, time), MessageButtons::YesNo,
+                               MessageAnswer::Yes) != MessageAnswer::Yes) {
+        std::filesystem::remove(recovery, error);
+        return;
+    }
+    Book book;
+    if (const auto failure = ReadFWB(recovery, book)) {
+        ShowMessage(RecoveryFailedMessage(failure->text));
+        return;
+    }
+    SetLocIdx(book, defWblIdx_);
+    const std::string path = document_.Path();
+    const bool imported = document_.Imported();
+    auto stamp = document_.DiskStamp();
+    document_.Reset(std::move(book), path, imported);
+    document_.SetDiskStamp(std::move(stamp));
+    document_.MarkUnsaved();
+    document_.GotoPage(1);
+    Render();
+    Notify(WholeDocument);
+}
+
+} // namespace waybill

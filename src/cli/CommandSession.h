@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/EditSession.h"
+#include "page/AttribDefs.h"
+#include "platform/Questions.h"
+#include "refdb/ReferenceDatabase.h"
+
+#include <optional>
+#include <ostream>
+
+namespace waybill::cli {
+
+// The session's messages on the terminal. Nobody is there to answer a question: it gets its
+// default button, else the answer that changes nothing (No, Cancel).
+class TerminalQuestions : public Questions {
+  public:
+    explicit TerminalQuestions(std::ostream& err) : err_(err) {}
+
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override;
+
+  private:
+    std::ostream& err_;
+};
+
+// An edit session as an editing command runs it: the editor's record path over the document
+// the command read, with the reference database when the command has one, and neither
+// settings, recovery copies nor drawings.
+class CommandSession {
+  public:
+    CommandSession(const ReferenceDatabase* database, Book book, std::ostream& err);
+
+    EditSession& operator*() { return session_; }
+    EditSession* operator->() { return &session_; }
+
+  private:
+    TerminalQuestions questions_;
+    std::optional<BlockAttribDefs> attribDefs_;
+    EditSession session_;
+};
+
+} // namespace waybill::cli

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Questions.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace waybill::test {
+
+// Records every message shown and answers from a queue the test fills. With an empty queue a
+// message gets its default button: the one named, else the first (Ok or Yes).
+class MessageRecorder {
+  public:
+    struct MessageCall {
+        UserMessage message;
+        MessageButtons buttons = MessageButtons::Ok;
+        std::optional<MessageAnswer> defaultButton;
+    };
+
+    MessageAnswer Record(const UserMessage& message, MessageButtons buttons,
+                         std::optional<MessageAnswer> defaultButton) {
+        messages.push_back({message, buttons, defaultButton});
+        if (onMessage) {
+            onMessage(messages.back());
+        }
+        if (!answers.empty()) {
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        if (defaultButton) {
+            return *defaultButton;
+        }
+        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+                   ? MessageAnswer::Ok
+                   : MessageAnswer::Yes;
+    }
+
+    // The texts of the recorded messages, in order (Windows-1252 bytes).
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& call : messages) {
+            texts.push_back(call.message.text);
+        }
+        return texts;
+    }
+
+    std::vector<MessageCall> messages;
+    std::deque<MessageAnswer> answers;
+    // Called while the message is "on screen", before it is answered.
+    std::function<void(const MessageCall&)> onMessage;
+};
+
+// The Questions of a core test.
+class RecordingQuestions : public Questions, public MessageRecorder {
+  public:
+    MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
+                              std::optional<MessageAnswer> defaultButton) override {
+        return Record(message, buttons, defaultButton);
+    }
+};
+
+} // namespace waybill::test
