@@ -3,7 +3,9 @@
 #include "page/PageLayout.h"
 #include "PageWidgetFixture.h"
 
+#include <cmath>
 #include <filesystem>
+#include <QFontMetricsF>
 
 namespace waybill::test {
 namespace {
@@ -178,6 +180,37 @@ TEST_F(PageDisplay, AnSfNumberStandsOnItsLabelsBaseLine) {
         EXPECT_NEAR(label.first, number.first, 1) << size.width();   // one size
         EXPECT_NEAR(label.second, number.second, 1) << size.width(); // one base line
     }
+}
+
+// The core layout of every sheet a window can show, from the smallest (a window maximised on
+// an 800 x 600 screen) up, measured in the page font: the revision table's date column holds
+// a ten-character date within the grid's text margins (3 pixels a side), the others their
+// header and three initials between their lines.
+TEST_F(PageDisplay, TheRevisionTableHoldsATenCharacterDateAtEverySize) {
+    constexpr double kMargins = 2 * 3;
+    constexpr double kLines = 2;
+    for (int width = 640; width <= 2560; ++width) {
+        const SheetGeometry sheet = FitSheet(width, std::ceil(width * kSheetHeight / kSheetWidth));
+        const TitleBlockBoxes boxes = LayoutTitleBlockBoxes(
+            sheet.horizontalScale, sheet.verticalScale, sheet.titleBlockHeight);
+        QFont font(QStringLiteral("ArialDT"));
+        font.setPixelSize(static_cast<int>(sheet.fontPixels));
+        const QFontMetricsF metrics(font);
+        const auto fits = [&](const char* text, std::size_t column, double room) {
+            return metrics.horizontalAdvance(QString::fromLatin1(text)) + room <=
+                   boxes.revisionColumns[column];
+        };
+        EXPECT_TRUE(fits("00.00.0000", 1, kMargins) && fits("12.07.2025", 1, kMargins)) << width;
+        EXPECT_TRUE(fits("Rev.", 0, kLines)) << width;
+        EXPECT_TRUE(fits("ABC", 2, kLines) && fits("JMS", 2, kLines)) << width;
+    }
+    // The grid takes these widths and the page font.
+    page.resize(800, 605);
+    ShowKind("pre_rel");
+    const CellGrid& revision = *page.RevisionGrid();
+    EXPECT_GE(revision.CellRect(1, 1).width(),
+              QFontMetricsF(revision.font()).horizontalAdvance(QStringLiteral("12.07.2025")) +
+                  kMargins);
 }
 
 } // namespace
