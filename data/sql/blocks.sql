@@ -128,7 +128,7 @@ INSERT INTO "gutter_strap" VALUES ('Strap length', 'L', 'L', 4.9586, 4.7401, 4.9
 INSERT INTO "gutter_strap" VALUES ('Front tab', 'X4', 'X4', 3.675, 4.56, 3.675, 4.56, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "gutter_strap" VALUES ('Front bend', 'ANGLE1', 'ANG.', 3.8697, 5.2987, 3.8697, 5.2987, 0.1, 0.0, 1.0, 1, 0);
 INSERT INTO "gutter_strap" VALUES ('Back bend', 'ANGLE2', 'ANG.', 5.9303, 4.9513, 5.9303, 4.9513, 0.1, 0.0, 1.0, 1, 0);
-INSERT INTO "gutter_strap" VALUES ('Strap SF number', 'SF', 'XXXX', 4.18, 6.05, 4.18, 6.05, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "gutter_strap" VALUES ('Strap SF number', 'SF', 'XXXX', 4.04, 6.05, 4.04, 6.05, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "gutter_strap" VALUES ('Strap stretch-out', 'M', 'M', 4.42, 6.27, 4.42, 6.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "redline" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
@@ -141,7 +141,7 @@ CREATE TABLE "trim20" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL
 INSERT INTO "trim20" VALUES ('Downspout width', 'WIDTH', 'W', 1.6, 0.58, 1.6, 0.58, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim20" VALUES ('Downspout depth', 'DEPTH', 'D', 0.56, 1.35, 0.56, 1.35, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim20" VALUES ('Downspout length', 'LENGTH', 'L', 0.81, 3.95, 0.81, 3.95, 0.1, 90.0, 1.0, 1, 0);
-INSERT INTO "trim20" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim20" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim20" VALUES ('Girth (stretch-out)', 'GIRTH', 'G', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim20" VALUES ('Kickout back height', 'K1LIP', 'K1+', 3.31, 1.29, 3.31, 1.29, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim20" VALUES ('Outlet, horizontal', 'K1H', 'K1', 3.3454, 3.3052, 3.3454, 3.3052, 0.1, -0.0, 1.0, 1, 0);
@@ -159,7 +159,7 @@ CREATE TABLE "trim21" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL
 INSERT INTO "trim21" VALUES ('Downspout width', 'WIDTH', 'W', 1.6, 0.58, 1.6, 0.58, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim21" VALUES ('Downspout depth', 'DEPTH', 'D', 0.56, 1.35, 0.56, 1.35, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim21" VALUES ('Downspout length', 'LENGTH', 'L', 0.81, 3.95, 0.81, 3.95, 0.1, 90.0, 1.0, 1, 0);
-INSERT INTO "trim21" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim21" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim21" VALUES ('Girth (stretch-out)', 'GIRTH', 'G', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim22" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
@@ -171,25 +171,25 @@ INSERT INTO "trim22" VALUES ('Roof flange', 'FLANGE', '1', 4.8779, 1.0429, 4.877
 INSERT INTO "trim22" VALUES ('Back height', 'B', 'B', 6.14, 2.65, 6.14, 2.65, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim22" VALUES ('Roof flange angle', 'ANGLE', 'ANG.', 5.087, 1.5339, 5.087, 1.5339, 0.1, 0.0, 1.0, 1, 0);
 INSERT INTO "trim22" VALUES ('Gutter width', 'WIDTH', 'W', 3.275, 4.57, 3.275, 4.57, 0.1, -0.0, 1.0, 1, 0);
-INSERT INTO "trim22" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim22" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim22" VALUES ('Stretch-out', 'STRETCH', 'S.O.', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim23" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
 INSERT INTO "trim23" VALUES ('Out/out of mansard face', 'DIM', 'DIM', 2.0, 5.86, 2.0, 5.86, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim23" VALUES ('Cap trim width', 'P1', 'P1', 5.25, 3.19, 5.25, 3.19, 0.1, -0.0, 1.0, 1, 0);
-INSERT INTO "trim23" VALUES ('Cap trim SF number', 'CTSF', 'XXXX', 5.25, 4.4, 5.25, 4.4, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim23" VALUES ('Cap trim SF number', 'CTSF', 'XXXX', 5.18, 4.4, 5.18, 4.4, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim23" VALUES ('Cap trim stretch-out', 'P3', 'P3', 5.35, 4.6, 5.35, 4.6, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim23" VALUES ('Backing clip label', 'BCSFL', 'SF-XXXX', 3.94, 2.59, 3.94, 2.59, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim23" VALUES ('Cap trim label', 'CTSFL', 'SF-XXXX', 3.94, 1.39, 3.94, 1.39, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim23" VALUES ('Backing clip width', 'P2', 'P2', 5.25, 4.84, 5.25, 4.84, 0.1, -0.0, 1.0, 1, 0);
-INSERT INTO "trim23" VALUES ('Backing clip SF number', 'BCSF', 'XXXX', 5.5, 5.8, 5.5, 5.8, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim23" VALUES ('Backing clip SF number', 'BCSF', 'XXXX', 5.43, 5.8, 5.43, 5.8, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim23" VALUES ('Backing clip stretch-out', 'P4', 'P4', 5.35, 6.0, 5.35, 6.0, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim24" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
 INSERT INTO "trim24" VALUES ('Strap width', 'A', 'A', 2.8, 3.11, 2.8, 3.11, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim24" VALUES ('Left leg', 'B1', 'B', 1.26, 2.4, 1.26, 2.4, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim24" VALUES ('Right leg', 'B2', 'B', 4.41, 2.4, 4.41, 2.4, 0.1, 90.0, 1.0, 1, 0);
-INSERT INTO "trim24" VALUES ('Strap SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim24" VALUES ('Strap SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim24" VALUES ('Stretch-out', 'C', 'C', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim25" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
@@ -201,7 +201,7 @@ INSERT INTO "trim25" VALUES ('Front height', 'D', 'D', 0.81, 2.425, 0.81, 2.425,
 INSERT INTO "trim25" VALUES ('Front below bead', 'DLOW', 'D-3.5', 1.135, 2.8625, 1.135, 2.8625, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim25" VALUES ('Roof slope (rise in 12)', 'SLOPE', 'X', 6.1416, 1.4961, 6.1416, 1.4961, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim25" VALUES ('Back flange angle', 'ANGLE', 'ANG.', 4.4245, 2.0839, 4.4245, 2.0839, 0.1, 0.0, 1.0, 1, 0);
-INSERT INTO "trim25" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim25" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim25" VALUES ('Stretch-out', 'STRETCH', 'S.O.', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim26" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
@@ -211,7 +211,7 @@ INSERT INTO "trim26" VALUES ('Strap hole 2', 'S2', 'S2', 4.3289, 1.2055, 4.3289,
 INSERT INTO "trim26" VALUES ('Strap hole 1', 'S3', 'S3', 4.3273, 1.4379, 4.3273, 1.4379, 0.1, 18.4349, 1.0, 1, 0);
 INSERT INTO "trim26" VALUES ('Roof slope (rise in 12)', 'SLOPE', 'X', 6.0416, 1.4961, 6.0416, 1.4961, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim26" VALUES ('Back flange angle', 'ANGLE', 'ANG.', 4.3245, 2.0839, 4.3245, 2.0839, 0.1, 0.0, 1.0, 1, 0);
-INSERT INTO "trim26" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim26" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim26" VALUES ('Stretch-out', 'STRETCH', 'S.O.', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim27" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
@@ -220,7 +220,7 @@ INSERT INTO "trim27" VALUES ('Ridge cap leg', 'LEG1', 'LEG', 1.5754, 1.1385, 1.5
 INSERT INTO "trim27" VALUES ('Ridge cap leg', 'LEG2', 'LEG', 3.6246, 1.1385, 3.6246, 1.1385, 0.1, -18.4349, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('Ridge cap angle', 'ANGLE', 'ANG.', 2.6, 1.5, 2.6, 1.5, 0.1, 0.0, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('Ridge cap stretch-out', 'STRETCH', 'S.O.', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
-INSERT INTO "trim27" VALUES ('Ridge cap SF number', 'RCSF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim27" VALUES ('Ridge cap SF number', 'RCSF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim27" VALUES ('End cap slope edge', 'ECLEG', 'LEG', 1.572, 4.1284, 1.572, 4.1284, 0.1, 16.8401, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('End cap peak offset', 'G1', 'G1', 2.82, 3.73, 2.82, 3.73, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('End cap edge', 'G2', 'G2', 3.7406, 4.1309, 3.7406, 4.1309, 0.1, -18.4168, 1.0, 1, 0);
@@ -231,16 +231,16 @@ INSERT INTO "trim27" VALUES ('End cap to fold', 'G6', 'G6', 3.649, 5.59, 3.649, 
 INSERT INTO "trim27" VALUES ('End cap width', 'G7', 'G7', 2.7, 5.87, 2.7, 5.87, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('End cap height', 'G8', 'G8', 5.18, 4.72, 5.18, 4.72, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim27" VALUES ('End cap peak', 'G9', 'G9', 0.3, 4.406, 0.3, 4.406, 0.1, 90.0, 1.0, 1, 0);
-INSERT INTO "trim27" VALUES ('End cap blank size', 'BLANK', 'G8 x G7', 1.46, 3.67, 1.46, 3.67, 0.1, 0.0, 1.0, 0, 0);
-INSERT INTO "trim27" VALUES ('End cap SF number', 'ECSF', 'XXXX', 1.46, 3.45, 1.46, 3.45, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim27" VALUES ('End cap blank size', 'BLANK', 'G8 x G7', 1.34, 3.67, 1.34, 3.67, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim27" VALUES ('End cap SF number', 'ECSF', 'XXXX', 1.34, 3.45, 1.34, 3.45, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim28" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
 INSERT INTO "trim28" VALUES ('Ridge cap leg', 'Y', 'Y', 4.7771, 2.0227, 4.7771, 2.0227, 0.1, -18.4349, 1.0, 1, 0);
 INSERT INTO "trim28" VALUES ('Roof slope (rise in 12)', 'SLOPE', 'X', 4.9025, 2.8608, 4.9025, 2.8608, 0.1, 0.0, 1.0, 2, 0);
 INSERT INTO "trim28" VALUES ('Leg angle', 'ANGLE', 'ANG.', 2.4755, 1.7661, 2.4755, 1.7661, 0.1, 0.0, 1.0, 1, 0);
-INSERT INTO "trim28" VALUES ('Ridge cap SF number', 'RCSF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim28" VALUES ('Ridge cap SF number', 'RCSF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim28" VALUES ('Stretch-out', 'Z', 'Z', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
-INSERT INTO "trim28" VALUES ('End cap SF number', 'ECSF', 'XXXX', 1.46, 4.9, 1.46, 4.9, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim28" VALUES ('End cap SF number', 'ECSF', 'XXXX', 1.34, 4.9, 1.34, 4.9, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "trim29" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);
 INSERT INTO "trim29" VALUES ('Downspout width', 'WIDTH', 'W', 1.3, 6.18, 1.3, 6.18, 0.1, -0.0, 1.0, 1, 0);
@@ -254,7 +254,7 @@ INSERT INTO "trim29" VALUES ('Offset, vertical', 'OFFSET2', 'OFF.', 4.81, 2.7465
 INSERT INTO "trim29" VALUES ('Lower miter', 'E1BOT', 'E1', 5.26, 3.5, 5.26, 3.5, 0.1, 90.0, 1.0, 1, 0);
 INSERT INTO "trim29" VALUES ('Offset', 'OFFSET3', 'OFF.', 3.4, 5.06, 3.4, 5.06, 0.1, -0.0, 1.0, 1, 0);
 INSERT INTO "trim29" VALUES ('Lower straight', 'E2BOT', 'E2', 3.66, 4.2018, 3.66, 4.2018, 0.1, 90.0, 1.0, 1, 0);
-INSERT INTO "trim29" VALUES ('SF number', 'SF', 'XXXX', 8.42, 4.87, 8.42, 4.87, 0.1, 0.0, 1.0, 0, 0);
+INSERT INTO "trim29" VALUES ('SF number', 'SF', 'XXXX', 8.33, 4.87, 8.33, 4.87, 0.1, 0.0, 1.0, 0, 0);
 INSERT INTO "trim29" VALUES ('Girth (stretch-out)', 'GIRTH', 'G', 8.15, 5.27, 8.15, 5.27, 0.1, 0.0, 1.0, 0, 0);
 
 CREATE TABLE "zee00" (Prompt TEXT, Tag TEXT, DEF_VAL TEXT, PtX1 REAL, PtY1 REAL, PtX2 REAL, PtY2 REAL, TXT_HGT REAL, TXT_ROT REAL, TXT_XSC REAL, HorJust INTEGER, VerJust INTEGER);

@@ -1,5 +1,8 @@
 #include "app/AppSettings.h"
 
+#include "units/Text.h"
+
+#include <charconv>
 #include <filesystem>
 
 namespace waybill {
@@ -41,6 +44,18 @@ void WritePathSettings(SettingsStore& store, const PathSettings& paths) {
 
 bool NeedsPathConfiguration(const PathSettings& paths) {
     return !IsFile(paths.DefFwb) || !IsFile(paths.DefDB);
+}
+
+std::optional<int> ReadWholeNumberSetting(const SettingsStore& store, std::string_view key) {
+    const std::string text = store.Read(kConfigSection, key);
+    const std::string_view trimmed = TrimView(text);
+    int value = 0;
+    const auto [end, error] =
+        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace waybill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,5 +43,9 @@ void WritePathSettings(SettingsStore& store, const PathSettings& paths);
 // True when the default document or the reference database is not an existing file: the
 // user has to name them before the editor can start.
 bool NeedsPathConfiguration(const PathSettings& paths);
+
+// A whole-number setting of section "Config" (blanks around it allowed); nothing when the
+// key is absent or holds anything else.
+std::optional<int> ReadWholeNumberSetting(const SettingsStore& store, std::string_view key);
 
 } // namespace waybill

@@ -1,22 +1,14 @@
 #include "app/Recovery.h"
 
-#include "units/Text.h"
-
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
 namespace waybill {
 
 int ReadAutosaveSeconds(const SettingsStore& store) {
-    const std::string text = store.Read(kConfigSection, "AutosaveSeconds");
-    const std::string_view trimmed = TrimView(text);
-    int seconds = 0;
-    const auto [end, error] =
-        std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), seconds);
-    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size()) {
-        return kDefaultAutosaveSeconds;
-    }
-    return std::max(seconds, 0);
+    const std::optional<int> seconds = ReadWholeNumberSetting(store, "AutosaveSeconds");
+    return seconds ? std::max(*seconds, 0) : kDefaultAutosaveSeconds;
 }
 
 std::string RecoveryFileName(std::string_view docPath) {

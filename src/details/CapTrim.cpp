@@ -14,8 +14,8 @@ DetailResult MakeCapTrim(const CapTrimInput& input) {
     if (!(dim > 0)) {
         return details::RuleError(dim, "Invalid Number", "Dim");
     }
-    const std::string ctSf = details::TypedText(input.ctSf);
-    const std::string bcSf = details::TypedText(input.bcSf);
+    const std::string ctSf = details::TypedSfNumber(input.ctSf);
+    const std::string bcSf = details::TypedSfNumber(input.bcSf);
 
     ValueLine line(9);
     line.Length(0, dim, "Dim");

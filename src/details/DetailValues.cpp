@@ -59,6 +59,15 @@ std::string TypedText(std::string_view text) {
     return Trim(PipeListValue(text));
 }
 
+std::string TypedSfNumber(std::string_view text) {
+    const std::string value = TypedText(text);
+    constexpr std::string_view kLabel = "SF-";
+    if (EqualsNoCase(std::string_view(value).substr(0, kLabel.size()), kLabel)) {
+        return Trim(std::string_view(value).substr(kLabel.size()));
+    }
+    return value;
+}
+
 bool Formable(float inches) {
     return Round16(inches) > 0;
 }

@@ -43,6 +43,10 @@ TypedLength TypedFtDotted(std::string_view text, std::string field);
 // A typed text as a value of the page: trimmed, one line, no "|" (PipeListValue).
 std::string TypedText(std::string_view text);
 
+// A typed SF number as a value of the page (TypedText). The drawings print "SF-" before the
+// number, so a leading "SF-" typed as well (in any letter case) is left off.
+std::string TypedSfNumber(std::string_view text);
+
 // A formed piece is drawn to the sixteenth: one that rounds to 0 or less cannot be made.
 bool Formable(float inches);
 

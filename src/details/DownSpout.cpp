@@ -43,7 +43,7 @@ DetailResult MakeDownSpout(const DownSpoutInput& input) {
     line.Length(0, width, "Width");
     line.Length(1, depth, "Depth");
     line.Length(2, length, "Length");
-    line.Text(3, details::TypedText(input.sfNumber));
+    line.Text(3, details::TypedSfNumber(input.sfNumber));
     line.Length(4, girth, "Width");
     if (standard) {
         const float k1 = Round16(Single((depth - 0.3125) * c45));
@@ -83,7 +83,7 @@ DetailResult MakeDownSpout(const DownSpoutInput& input) {
                                              "TRIM DETAILS (Strap for Oversize Downspout)",
                                              {{"trim24",
                                                {FormatFtInGlyph(Single(width + 0.125)), half, half,
-                                                details::TypedText(input.strapSfNumber),
+                                                details::TypedSfNumber(input.strapSfNumber),
                                                 FormatFtInGlyph(Single(width + depth + 0.125))}}}));
     }
     return pages;
@@ -126,7 +126,7 @@ DetailResult MakeDSOffset(const DSOffsetInput& input) {
     line.Length(8, e1, "Depth");
     line.Length(9, offset, "Offset");
     line.Length(10, e2, "Depth");
-    line.Text(11, details::TypedText(input.sfNumber));
+    line.Text(11, details::TypedSfNumber(input.sfNumber));
     line.Length(12, girth, "Width");
     if (line.Failure()) {
         return *line.Failure();

@@ -222,7 +222,7 @@ DetailResult MakeGutter(const GutterInput& input) {
     if (auto error = Validate(input, width, depth, slope)) {
         return *error;
     }
-    const std::string sf = details::TypedText(input.sfNumber);
+    const std::string sf = details::TypedSfNumber(input.sfNumber);
     const Roof roof = RoofOf(slope);
     const float p = PanelLap(input.panel);
     DetailResult result = input.kind == GutterKind::Oversize

@@ -71,7 +71,7 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
     line.Length(2, leg, "LegLength");
     line.Text(3, details::DegreeText(180 - 2 * roof.degrees));
     line.Length(4, 2 * leg + 3, "LegLength");
-    line.Text(5, details::TypedText(input.rcSfNo));
+    line.Text(5, details::TypedSfNumber(input.rcSfNo));
     line.Length(6, leg, "LegLength");
     line.Length(8, g2, "LegLength");
     line.Length(9, g3, "LegLength");
@@ -90,7 +90,7 @@ DetailResult MakePreventRidgeCap(const PreventRidgeCapInput& input) {
         return DetailInputError{details::kTooSmallMessage, "LegLength"};
     }
     line.Text(16, FormatFtInGlyph(g8) + " x " + FormatFtInGlyph(g7));
-    line.Text(17, details::TypedText(input.ecSfNo));
+    line.Text(17, details::TypedSfNumber(input.ecSfNo));
     return DetailPages{{MakeDetailPage("trim27", "Prevent Ridge cap", {line.Block("trim27")})},
                        false};
 }
@@ -136,9 +136,9 @@ DetailResult MakeSSeamRidgeCap(const SSeamRidgeCapInput& input) {
     line.Slope(1, slope, kRoofSlope);
     line.Length(0, y, "PPToRidge");
     line.Text(2, details::DegreeText(roof.degrees + 90));
-    line.Text(3, details::TypedText(input.rcSfNo));
+    line.Text(3, details::TypedSfNumber(input.rcSfNo));
     line.Length(4, z, "PPToRidge");
-    line.Text(5, details::TypedText(input.ecSfNo));
+    line.Text(5, details::TypedSfNumber(input.ecSfNo));
     if (line.Failure()) {
         return *line.Failure();
     }

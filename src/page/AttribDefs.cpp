@@ -43,10 +43,8 @@ const AttribDefList* BlockAttribDefs::Find(std::string_view blockName) {
 }
 
 AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
-                                  double windowOuterHeightIn, double drawingWidthIn,
-                                  double drawingHeightIn, double pixelsPerInchX,
-                                  double pixelsPerInchY) {
-    constexpr double kTwips = 1440;
+                                  double drawingWidthIn, double drawingHeightIn,
+                                  double pixelsPerInchX, double pixelsPerInchY) {
     AttribSurface s;
     s.pixelsPerInchX = pixelsPerInchX;
     s.pixelsPerInchY = pixelsPerInchY;
@@ -54,9 +52,7 @@ AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
         s.xScale = pictureWidthIn / drawingWidthIn;
     }
     if (drawingHeightIn > 0) {
-        s.yScale =
-            (windowOuterHeightIn * kTwips / 12728.0 * 250.0 + pictureHeightIn * kTwips - 250.0) /
-            (drawingHeightIn * kTwips);
+        s.yScale = pictureHeightIn / drawingHeightIn;
     }
     return s;
 }
@@ -85,10 +81,16 @@ std::vector<PlacedAttribute> PlaceAttributes(const AttribDefList& definitions,
         const double x0 = atAlignmentPoint ? d.PtX2 : d.PtX1;
         const double y0 = atAlignmentPoint ? d.PtY2 : d.PtY1;
         const double r = a.rotation;
-        const double px = x0 + hx * CosD(180.0 - r) + th * CosD(-(r + 90.0)) + surface.xOffset;
-        const double py = y0 + hx * SinD(180.0 - r) + th * SinD(-(r + 90.0)) + surface.yOffset;
-        a.pixelX = static_cast<int>(std::nearbyint(px * surface.xScale * surface.pixelsPerInchX));
-        a.pixelY = static_cast<int>(std::nearbyint(py * surface.yScale * surface.pixelsPerInchY));
+        // The point scales with the drawing; the text's extents are measured on the surface
+        // already, so they move the text by surface inches. Scaled again, they would lift a
+        // text off its base line on a picture larger than the drawing (and drop it on a
+        // smaller one), away from the drawing's own labels beside it.
+        const double dx = hx * CosD(180.0 - r) + th * CosD(-(r + 90.0));
+        const double dy = hx * SinD(180.0 - r) + th * SinD(-(r + 90.0));
+        const double px = (x0 + surface.xOffset) * surface.xScale + dx;
+        const double py = (y0 + surface.yOffset) * surface.yScale + dy;
+        a.pixelX = static_cast<int>(std::nearbyint(px * surface.pixelsPerInchX));
+        a.pixelY = static_cast<int>(std::nearbyint(py * surface.pixelsPerInchY));
         a.fontPixelHeight =
             -static_cast<int>(std::nearbyint(a.pointSize * surface.pixelsPerInchY / 72.0));
         placed.push_back(std::move(a));

@@ -59,12 +59,11 @@ struct AttribSurface {
 };
 
 // The block picture on screen: the drawing (natural size in inches) stretched over the
-// picture. The vertical scale is corrected for the window's outer height, so attribute
-// texts sit where the stored definitions expect them.
+// picture, its attribute texts with it, so that they stay on the drawing's dimension lines
+// and beside its labels at every window size.
 AttribSurface ScreenAttribSurface(double pictureWidthIn, double pictureHeightIn,
-                                  double windowOuterHeightIn, double drawingWidthIn,
-                                  double drawingHeightIn, double pixelsPerInchX,
-                                  double pixelsPerInchY);
+                                  double drawingWidthIn, double drawingHeightIn,
+                                  double pixelsPerInchX, double pixelsPerInchY);
 
 // Width and height in inches of a text in "ArialDT" at a size in points.
 struct TextExtent {

@@ -24,11 +24,15 @@ TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalSca
     const double h = horizontalScale;
     const double v = verticalScale;
     TitleBlockBoxes boxes;
-    // The last row starts 0.1875 inch above the title block's bottom edge.
-    const int rowHeight = std::max(1, static_cast<int>(std::floor(v * 0.1875)));
+    // A row is 0.1875 inch high in a band of 0.25 (the revision grid's row). At their
+    // stated tops the last row would end on the title block's bottom frame line, which then
+    // cuts its texts' descenders: every row moves up 1/32 inch, to the middle of its band.
+    constexpr double kRowHeight = 0.1875;
+    constexpr double kRaise = 0.03125;
+    const int rowHeight = std::max(1, static_cast<int>(std::floor(v * kRowHeight)));
     for (std::size_t i = 0; i < kTitleBlockSlots.size(); ++i) {
         const TitleBlockSlot& slot = kTitleBlockSlots[i];
-        const int top = static_cast<int>(std::round(slot.top * v));
+        const int top = static_cast<int>(std::round((slot.top - kRaise) * v));
         const int labelLeft = static_cast<int>(std::round(slot.labelLeft * h));
         const int boxLeft = static_cast<int>(std::round(slot.boxLeft * h));
         // The last row ends above the title block's frame line, which it would otherwise cover.
@@ -38,9 +42,12 @@ TitleBlockBoxes LayoutTitleBlockBoxes(double horizontalScale, double verticalSca
         boxes.boxes[i] = {boxLeft, top,
                           std::max(1, static_cast<int>(std::round(slot.boxWidth * h))), height};
     }
+    // "Rev." and "By" hold a few characters, "Date" ten ("12.07.2025"), which at the page's
+    // font size (0.135 sheet inch) take about 0.68 sheet inch.
     const double width = std::round(h * kRevisionGridWidth);
-    const double column = std::round(width / kRevisionColumns);
-    boxes.revisionColumns = {column, column, width - 2 * column};
+    const double rev = std::round(h * kRevisionColumnWidth);
+    const double date = std::round(h * kRevisionDateWidth);
+    boxes.revisionColumns = {rev, date, width - rev - date};
     return boxes;
 }
 

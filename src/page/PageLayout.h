@@ -14,6 +14,9 @@ constexpr double kSheetWidth = 10.25;
 constexpr double kSheetHeight = 7.75;
 constexpr double kTitleBlockHeight = 1.25;
 constexpr double kRevisionGridWidth = 1.5;
+// The revision grid's "Rev." column; its "Date" column; "By" takes the rest.
+constexpr double kRevisionColumnWidth = 0.34;
+constexpr double kRevisionDateWidth = 0.82;
 
 struct SheetGeometry {
     double left = 0; // the sheet inside the widget
@@ -58,7 +61,7 @@ struct UnitRect {
 // The title block's controls for a sheet's scales, in window units from the title block's
 // top-left corner: each field's label (up to its box) and box, one row high but ending above
 // the title block's bottom frame line, and the widths of the revision grid's three columns
-// (the last takes what the others leave).
+// (the date column wide enough for "12.07.2025", the last taking what the others leave).
 struct TitleBlockBoxes {
     std::array<UnitRect, kTitleBlockFields> labels;
     std::array<UnitRect, kTitleBlockFields> boxes;

@@ -218,6 +218,33 @@ OpenedReferenceDatabase Failure(std::string error) {
     return {nullptr, std::move(error)};
 }
 
+// The database as a read-only URI: many workstations read one file on a share, and none of
+// them may ever take a write lock on it or leave a journal beside it. Every byte that is not
+// plain in a URI path is escaped, so names with "%", "?" or "#" name the file they name.
+std::string ReadOnlyUri(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.generic_u8string();
+    // An absolute path after an empty authority: "file:///home/...", "file:///C:/...", and a
+    // share's "//server/share/..." as "file:////server/share/...".
+    std::string uri = path.is_absolute() ? "file://" : "file:";
+    if (path.is_absolute() && !utf8.starts_with(u8"/")) {
+        uri += '/';
+    }
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    for (const char8_t c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+            (byte >= '0' && byte <= '9') ||
+            std::string_view("/-._~:").find(static_cast<char>(byte)) != std::string_view::npos) {
+            uri += static_cast<char>(byte);
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0x0F];
+        }
+    }
+    return uri + "?mode=ro";
+}
+
 } // namespace
 
 OpenedReferenceDatabase OpenReferenceDatabase(const std::filesystem::path& path) {
@@ -227,10 +254,9 @@ OpenedReferenceDatabase OpenReferenceDatabase(const std::filesystem::path& path)
     if (!std::filesystem::is_regular_file(path, error)) {
         return Failure(cannotOpen);
     }
-    const std::u8string utf8 = path.u8string();
-    const std::string file(utf8.begin(), utf8.end());
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const int opened = sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     DatabaseHandle db(raw);
     if (opened != SQLITE_OK) {
         return Failure(cannotOpen);

@@ -8,6 +8,7 @@
 #include "details/Gutter.h"
 #include "details/RidgeCap.h"
 #include "units/Parsers.h"
+#include "units/Text.h"
 
 namespace waybill {
 namespace {
@@ -97,6 +98,42 @@ TEST(GeneratedValues, TypedTextsStayOneValueOnOneLine) {
         for (const auto& [index, text] : c.values) {
             EXPECT_EQ(values[index], text) << c.made.label << " " << index;
         }
+    }
+}
+
+// The drawings print "SF-" before an SF number: one typed with it is stored without, so the
+// sheet shows "SF-2210", not "SF-SF-2210". Numbers of other kinds keep what was typed.
+TEST(GeneratedValues, ALeadingSfTypedIntoAnSfNumberIsLeftOff) {
+    for (const std::string typed : {"SF-2210", "sf-2210", " Sf- 2210 ", "2210"}) {
+        const DetailResult spout =
+            MakeDownSpout({"4", "3", "10.0608", typed, typed, true, KickoutStyle::Standard});
+        const DetailResult ice =
+            MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, typed));
+        const std::pair<Labelled, std::vector<std::pair<std::size_t, std::string>>> cases[] = {
+            {{"gutter", MakeGutter(Gutter(GutterKind::Oversize, "8", "6", "4",
+                                          GutterPanel::ApexSpan, typed))},
+             {{8, "2210"}}},
+            {{"severe ice", ice}, {{6, "2210"}}},
+            {{"downspout", spout}, {{3, "2210"}}},
+            {{"ds-offset", MakeDSOffset({"4", "4", "1", typed})}, {{11, "2210"}}},
+            {{"cap-trim", MakeCapTrim({"10", typed, typed})},
+             {{2, "2210"}, {4, "SF-2210"}, {5, "SF-2210"}, {7, "2210"}}},
+            {{"prevent", MakePreventRidgeCap({"4", "1.06", typed, typed})},
+             {{5, "2210"}, {17, "2210"}}},
+            {{"sseam", MakeSSeamRidgeCap({"4", "1.0000", "0.04", typed, typed})},
+             {{3, "2210"}, {5, "2210"}}},
+            {{"end-dam", MakeEndDam({"90", typed, EndDamPanel::ApexSeamIIPlus})},
+             {{8, Trim(typed)}}},
+        };
+        for (const auto& [made, values] : cases) {
+            const std::vector<std::string> line = Values(made.result, 0, 0);
+            for (const auto& [index, text] : values) {
+                ASSERT_LT(index, line.size()) << made.label;
+                EXPECT_EQ(line[index], text) << made.label << " " << typed;
+            }
+        }
+        EXPECT_EQ(Values(spout, 1, 0).at(3), "2210") << typed; // the strap's page
+        EXPECT_EQ(Values(ice, 0, 1).at(5), "2211") << typed;   // its strap follows the number
     }
 }
 

@@ -45,6 +45,18 @@ TEST(PlaceAttributes, JustificationRotationAndDefaults) {
     EXPECT_EQ(PlaceAttributes({Def(0)}, "|a|b|c|", kInches, Measure).size(), 1u);
 }
 
+// A picture twice the drawing's size: the points move with the drawing, the text (measured on
+// the picture, at twice the size) stands on them, not twice its extent away.
+TEST(PlaceAttributes, OnAScaledSurfaceTheTextStandsOnItsPoint) {
+    const AttribSurface twice{2, 2, 0, 0, 100, 100};
+    const auto placed = PlaceAttributes({Def(0), Def(4)}, "|ab|ab|", twice, Measure);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_NEAR(placed[0].pointSize, 20, 1e-4);
+    // (1, 2) -> (2, 4) inches on the picture; the text 0.2 high and 0.4 wide there.
+    EXPECT_EQ(std::pair(placed[0].pixelX, placed[0].pixelY), std::pair(200, 380));
+    EXPECT_EQ(std::pair(placed[1].pixelX, placed[1].pixelY), std::pair(580, 780));
+}
+
 TEST(BlockAttribDefs, ReadsATableOnceAndReportsMissingOnes) {
     test::FakeDatabase db;
     db.AddTable("trim20",

@@ -3,6 +3,7 @@
 #include "FakeDatabase.h"
 #include "page/PageLayout.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -69,6 +70,27 @@ TEST(ResizeRows, SpreadsTheRemainderEveryStepFromRowZero) {
     EXPECT_EQ(ResizeRows(8, 3, 1), (std::vector<double>{3, 3, 2}));
     // Device pixels smaller than a unit: rows are whole device pixels.
     EXPECT_DOUBLE_EQ(ResizeRows(10, 4, 0.5)[1], 2.5);
+}
+
+// Every sheet a window can show, from the smallest up: the title block's rows are one height,
+// and the last ends above the frame line along the title block's bottom edge (its last pixel)
+// with a pixel to spare, so nothing of its texts is cut.
+TEST(TitleBlockBoxes, RowsAreOneHeightAndClearTheBottomFrameAtEverySize) {
+    for (int width = 640; width <= 2560; ++width) {
+        const SheetGeometry sheet = FitSheet(width, std::ceil(width * kSheetHeight / kSheetWidth));
+        const TitleBlockBoxes boxes = LayoutTitleBlockBoxes(
+            sheet.horizontalScale, sheet.verticalScale, sheet.titleBlockHeight);
+        const int frame = static_cast<int>(sheet.titleBlockHeight) - 1;
+        for (int i = 0; i < kTitleBlockFields; ++i) {
+            const UnitRect& box = boxes.boxes[static_cast<std::size_t>(i)];
+            EXPECT_EQ(box.height, boxes.boxes[0].height) << width << " field " << i;
+            EXPECT_LE(box.top + box.height, frame - 1) << width << " field " << i;
+            EXPECT_EQ(boxes.labels[static_cast<std::size_t>(i)].top, box.top);
+        }
+        const auto& columns = boxes.revisionColumns;
+        EXPECT_EQ(columns[0] + columns[1] + columns[2],
+                  std::round(sheet.horizontalScale * kRevisionGridWidth));
+    }
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "page/PageLayout.h"
 #include "PageWidgetFixture.h"
 
+#include <cmath>
 #include <filesystem>
+#include <QFontMetricsF>
 
 namespace waybill::test {
 namespace {
@@ -136,6 +138,82 @@ TEST_F(PageDisplay, BlocksAreDrawnOrNamedWhenTheirDrawingIsMissing) {
     Show(book.PageCount());
     EXPECT_FALSE(Grid().isVisible());
     EXPECT_GT(pictureInk(QSize(200, 40)), 20); // the block's name instead of its drawing
+}
+
+// The rows of `region` that hold ink: the first and the last.
+std::pair<int, int> InkRows(const QImage& image, const QRect& region) {
+    int first = -1;
+    int last = -1;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        if (InkIn(image, QRect(region.left(), y, region.width(), 1)) > 0) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    }
+    return {first, last};
+}
+
+// The part box's "SF-" belongs to the drawing, the number after it to the page: on screen
+// they read as one text, one size on one base line, at every window size.
+TEST_F(PageDisplay, AnSfNumberStandsOnItsLabelsBaseLine) {
+    book.Add("trim22-01", "Polar White", "GUTTER",
+             {"ATTRIBLK: trim22", "|4|6 1/2|5 1/4|4 1/4|1/2|6|90|7 1/2|2210|20 1/2|"},
+             AfterLastPage);
+    for (const QSize size : {QSize(800, 605), QSize(1024, 775), QSize(1600, 1210)}) {
+        page.resize(size);
+        Show(book.PageCount());
+        const QWidget* picture = page.findChild<QWidget*>(QStringLiteral("picBlocks"));
+        ASSERT_NE(picture, nullptr);
+        // The drawing (10.25 x 6.5 inches) over the picture; "SF-" ends and the number starts
+        // at 8.33 inches, their base line 4.87 inches down.
+        const double x = picture->width() / 10.25;
+        const double y = picture->height() / 6.5;
+        const QPoint origin = picture->mapTo(&page, QPoint(0, 0));
+        const auto rows = [&](double left, double right) {
+            return InkRows(
+                page.grab().toImage(),
+                QRect(origin +
+                          QPoint(static_cast<int>(left * x), static_cast<int>((4.87 - 0.2) * y)),
+                      QSize(static_cast<int>((right - left) * x), static_cast<int>(0.25 * y))));
+        };
+        const auto label = rows(8.12, 8.32);
+        const auto number = rows(8.34, 8.8);
+        ASSERT_GE(label.first, 0) << size.width();
+        ASSERT_GE(number.first, 0) << size.width();
+        EXPECT_NEAR(label.first, number.first, 1) << size.width();   // one size
+        EXPECT_NEAR(label.second, number.second, 1) << size.width(); // one base line
+    }
+}
+
+// The core layout of every sheet a window can show, from the smallest (a window maximised on
+// an 800 x 600 screen) up, measured in the page font: the revision table's date column holds
+// a ten-character date within the grid's text margins (3 pixels a side), the others their
+// header and three initials between their lines.
+TEST_F(PageDisplay, TheRevisionTableHoldsATenCharacterDateAtEverySize) {
+    constexpr double kMargins = 2 * 3;
+    constexpr double kLines = 2;
+    for (int width = 640; width <= 2560; ++width) {
+        const SheetGeometry sheet = FitSheet(width, std::ceil(width * kSheetHeight / kSheetWidth));
+        const TitleBlockBoxes boxes = LayoutTitleBlockBoxes(
+            sheet.horizontalScale, sheet.verticalScale, sheet.titleBlockHeight);
+        QFont font(QStringLiteral("ArialDT"));
+        font.setPixelSize(static_cast<int>(sheet.fontPixels));
+        const QFontMetricsF metrics(font);
+        const auto fits = [&](const char* text, std::size_t column, double room) {
+            return metrics.horizontalAdvance(QString::fromLatin1(text)) + room <=
+                   boxes.revisionColumns[column];
+        };
+        EXPECT_TRUE(fits("00.00.0000", 1, kMargins) && fits("12.07.2025", 1, kMargins)) << width;
+        EXPECT_TRUE(fits("Rev.", 0, kLines)) << width;
+        EXPECT_TRUE(fits("ABC", 2, kLines) && fits("JMS", 2, kLines)) << width;
+    }
+    // The grid takes these widths and the page font.
+    page.resize(800, 605);
+    ShowKind("pre_rel");
+    const CellGrid& revision = *page.RevisionGrid();
+    EXPECT_GE(revision.CellRect(1, 1).width(),
+              QFontMetricsF(revision.font()).horizontalAdvance(QStringLiteral("12.07.2025")) +
+                  kMargins);
 }
 
 } // namespace

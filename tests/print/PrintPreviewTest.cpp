@@ -2,10 +2,12 @@
 
 #include "support/RecordingDialogService.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace waybill {
@@ -56,23 +58,78 @@ TEST_F(PreviewWindow, OnePageDocumentOffersNoPageSteps) {
     EXPECT_EQ(drawn, std::vector<int>{1});
 }
 
-TEST_F(PreviewWindow, ZoomMovesInEighthsBetweenHalfAndOneAndAHalfWithoutRedrawing) {
+// Letter landscape at 96 dots per inch, the page at zoom 1.
+const QSizeF kLetterAtOne(11 * 96, 8.5 * 96);
+
+TEST(PreviewOpening, TakesThePapersShapeAtTheZoomThatFitsTheAvailableArea) {
+    struct Case {
+        QSize available;
+        QSize window;
+        double zoom;
+    };
+    const Case cases[] = {
+        // Height-bound: the page is 816 * zoom high under a 30 pixel toolbar.
+        {{1920, 1050}, {1320, 1050}, 1020.0 / 816},
+        {{1366, 738}, {916, 738}, 708.0 / 816},
+        // Width-bound on a tall area.
+        {{800, 1200}, {800, 648}, 800.0 / 1056},
+        // A large screen stops at the largest zoom step.
+        {{3840, 2130}, {1584, 1254}, 1.5},
+        // A small one goes below the smallest step, so the whole page still shows.
+        {{640, 450}, {543, 450}, 420.0 / 816},
+    };
+    for (const Case& c : cases) {
+        const PreviewOpening opening = OpeningLayout(kLetterAtOne, c.available, 30);
+        EXPECT_EQ(opening.windowSize, c.window) << c.available.width();
+        EXPECT_DOUBLE_EQ(opening.zoom, c.zoom) << c.available.width();
+        EXPECT_GT(opening.windowSize.width(), opening.windowSize.height());
+    }
+    EXPECT_DOUBLE_EQ(FitZoom(kLetterAtOne, {20, 20}), 0.125); // not below an eighth
+}
+
+TEST_F(PreviewWindow, OpensOnTheWholePageSizedForTheScreen) {
+    const auto preview = Open(1, 1);
+    const QSize available = preview->screen()->availableGeometry().size();
+    const int toolbar = preview->Viewport()->y();
+    const PreviewOpening expected = OpeningLayout(kLetterAtOne, available, toolbar);
+    EXPECT_EQ(preview->size(), expected.windowSize);
+    EXPECT_DOUBLE_EQ(preview->Zoom(), expected.zoom);
+    EXPECT_GT(preview->width(), preview->height());
+    EXPECT_FALSE(preview->HScroll()->isVisibleTo(preview.get()));
+    EXPECT_FALSE(preview->VScroll()->isVisibleTo(preview.get()));
+    EXPECT_EQ(preview->ScrollArea()->size(), preview->Viewport()->size());
+}
+
+TEST_F(PreviewWindow, ZoomStepsStayOnEighthsBetweenHalfAndOneAndAHalfAndFitIsNoStep) {
     const auto preview = Open(3, 2);
-    const QSize atOne = preview->ScrollArea()->size();
-    EXPECT_EQ(atOne, QSize(11 * 96, static_cast<int>(8.5 * 96)));
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Enabled(*preview, "ZoomIn"));
+    preview->resize(1000, 700);
+    Click(*preview, "Fit");
+    const double fit = preview->Zoom();
+    EXPECT_DOUBLE_EQ(fit, FitZoom(kLetterAtOne, preview->Viewport()->size()));
+    EXPECT_NE(fit * 8, std::floor(fit * 8)); // between two steps at this size
+
+    Click(*preview, "ZoomIn");
+    EXPECT_DOUBLE_EQ(preview->Zoom(), std::ceil(fit * 8) / 8);
+    while (Enabled(*preview, "ZoomIn")) {
         Click(*preview, "ZoomIn");
     }
     EXPECT_DOUBLE_EQ(preview->Zoom(), 1.5);
-    EXPECT_FALSE(Enabled(*preview, "ZoomIn"));
-    EXPECT_EQ(preview->ScrollArea()->width(), 1584);
-    for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(preview->ScrollArea()->size(), QSize(1584, 1224));
+
+    Click(*preview, "Fit");
+    EXPECT_DOUBLE_EQ(preview->Zoom(), fit);
+    Click(*preview, "ZoomOut");
+    EXPECT_DOUBLE_EQ(preview->Zoom(), std::floor(fit * 8) / 8);
+    int steps = 0;
+    for (; Enabled(*preview, "ZoomOut"); ++steps) {
         Click(*preview, "ZoomOut");
     }
     EXPECT_DOUBLE_EQ(preview->Zoom(), 0.5);
-    EXPECT_FALSE(Enabled(*preview, "ZoomOut"));
+    EXPECT_EQ(steps, static_cast<int>(std::floor(fit * 8)) - 4);
     EXPECT_TRUE(Enabled(*preview, "ZoomIn"));
+    EXPECT_TRUE(Enabled(*preview, "Fit"));
+    EXPECT_EQ(preview->findChild<QAction*>(QStringLiteral("Fit"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_0));
     // Zooming rescales the hidden picture; only page steps draw the page again.
     EXPECT_EQ(drawn, std::vector<int>{2});
 }

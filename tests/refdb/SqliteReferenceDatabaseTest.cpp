@@ -106,5 +106,41 @@ TEST_F(ReferenceDatabaseTest, FilesThatAreNoReferenceDatabaseGiveAnError) {
                                                       path_.string() + " has no GridName field.");
 }
 
+// Many workstations read one file on a share: the database opens read-only where nothing
+// may be written, and leaves no journal, lock or other file beside it.
+TEST_F(ReferenceDatabaseTest, OpensInAReadOnlyFolderAndWritesNothing) {
+    const fs::path share = folder_ / "share 100% #2?";
+    fs::create_directories(share);
+    const fs::path file = share / "Ref Data.db";
+    fs::copy_file(Build(std::string(kGrids) + "CREATE TABLE trim20(Prompt TEXT);"), file);
+    fs::remove(path_);
+    const auto listing = [&share] {
+        std::vector<std::pair<std::string, std::uintmax_t>> entries;
+        for (const auto& entry : fs::directory_iterator(share)) {
+            entries.emplace_back(entry.path().filename().string(), entry.file_size());
+        }
+        return entries;
+    };
+    const auto before = listing();
+    const auto modified = fs::last_write_time(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(share, fs::perms::owner_read | fs::perms::owner_exec);
+    struct Writable {
+        fs::path folder;
+        ~Writable() {
+            std::error_code ignored;
+            fs::permissions(folder, fs::perms::owner_all, ignored);
+        }
+    } writableAgain{share};
+    {
+        const auto opened = OpenReferenceDatabase(file);
+        ASSERT_EQ(opened.error, "");
+        EXPECT_TRUE(opened.database->ReadTable("trim20"));
+        EXPECT_TRUE(opened.database->FindGrid("hed"));
+    }
+    EXPECT_EQ(listing(), before);
+    EXPECT_EQ(fs::last_write_time(file), modified);
+}
+
 } // namespace
 } // namespace waybill

@@ -31,6 +31,11 @@ EXT_GAP = 0.04  # between the object and an extension line
 EXT_OVERSHOOT = 0.06  # extension line past the dimension line
 DEFAULT_TEXT_HEIGHT = 0.1
 DEFAULT_FONT = "ArialDT"
+# The editor draws an attribute of height H 1.125 * H high and puts the bottom of the text,
+# not its base line, on the attribute's point: the base line lies ArialDT's descent (434 of
+# its 2048 units per em) higher. A label beside an attribute is drawn the same way.
+ATTRIBUTE_TEXT_SCALE = 1.125
+ARIALDT_DESCENT = 434 / 2048
 
 PEN_STYLES = {"solid": 0, "dash": 1, "dot": 2, "dashdot": 3}
 JUSTIFY = {"L": 0, "C": 1, "R": 2}
@@ -348,6 +353,16 @@ class Parser:
         self.expect(args, 6, 'text X Y HEIGHT L|C|R ROTATION "text"')
         x, y = self.page(self.num(args[0]), self.num(args[1]))
         self.add_text(x, y, self.num(args[2]), justify_code(args[3]), self.num(args[4]), args[5])
+
+    def do_label(self, args):
+        self.expect(args, 6, 'label X Y HEIGHT L|C|R ROTATION "text"')
+        x, y = self.page(self.num(args[0]), self.num(args[1]))
+        height = self.num(args[2]) * ATTRIBUTE_TEXT_SCALE
+        rotation = self.num(args[4])
+        rise = height * ARIALDT_DESCENT
+        x -= rise * math.sin(math.radians(rotation))
+        y -= rise * math.cos(math.radians(rotation))
+        self.add_text(x, y, height, justify_code(args[3]), rotation, args[5])
 
     def do_place(self, args):
         self.expect(args, 5, "place N X Y L|C|R ROTATION")

@@ -441,11 +441,9 @@ std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
         return TextExtent{metrics.horizontalAdvance(FromCp1252(std::string(text))) / kPlacementDpi,
                           metrics.height() / kPlacementDpi};
     };
-    const double outerHeight = self.window()->frameGeometry().height();
     const AttribSurface surface = ScreenAttribSurface(
         pictureSize.width() / kPlacementDpi, pictureSize.height() / kPlacementDpi,
-        outerHeight / kPlacementDpi, drawing.widthInches, drawing.heightInches, kPlacementDpi,
-        kPlacementDpi);
+        drawing.widthInches, drawing.heightInches, kPlacementDpi, kPlacementDpi);
 
     std::vector<AttributeText> texts;
     for (const PlacedAttribute& placed :

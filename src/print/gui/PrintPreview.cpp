@@ -2,6 +2,7 @@
 
 #include "platform/gui/DialogService.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QAction>
 #include <QGuiApplication>
@@ -33,7 +34,33 @@ class PageCopy : public QWidget {
     const QImage& image_;
 };
 
+constexpr double kEpsilon = 1e-9;
+
+// A page's size in whole pixels at a zoom: never larger than the zoom gives, so a page fitted
+// to a viewport never needs a scroll bar.
+QSize ScaledPage(QSizeF pageAtOne, double zoom) {
+    return {static_cast<int>(std::floor(pageAtOne.width() * zoom + 1e-6)),
+            static_cast<int>(std::floor(pageAtOne.height() * zoom + 1e-6))};
+}
+
 } // namespace
+
+double FitZoom(QSizeF pageAtOne, QSize viewport) {
+    if (pageAtOne.isEmpty()) {
+        return 1;
+    }
+    const double zoom =
+        std::min(viewport.width() / pageAtOne.width(), viewport.height() / pageAtOne.height());
+    // A page below an eighth of its size shows nothing worth a look.
+    return std::clamp(zoom, PrintPreview::kZoomStep, PrintPreview::kMaxZoom);
+}
+
+PreviewOpening OpeningLayout(QSizeF pageAtOne, QSize available, int toolbarHeight) {
+    const double zoom =
+        FitZoom(pageAtOne, QSize(available.width(), available.height() - toolbarHeight));
+    const QSize page = ScaledPage(pageAtOne, zoom);
+    return {QSize(page.width(), page.height() + toolbarHeight), zoom};
+}
 
 PrintPreview::PrintPreview(int pageCount, int currentPage, SheetSource describe, PaperLayout paper,
                            DialogService& dialogs, QWidget* parent)
@@ -56,7 +83,12 @@ PrintPreview::PrintPreview(int pageCount, int currentPage, SheetSource describe,
         return action;
     };
     zoomIn_ = addKey("ZoomIn", QStringLiteral("Zoom In"), [this] { SetScale(kZoomStep); });
+    zoomIn_->setShortcut(QKeySequence::ZoomIn);
     zoomOut_ = addKey("ZoomOut", QStringLiteral("Zoom Out"), [this] { SetScale(-kZoomStep); });
+    zoomOut_->setShortcut(QKeySequence::ZoomOut);
+    addKey("Fit", QStringLiteral("Fit"), [this] {
+        FitPage();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     toolbar_->addSeparator();
     prevPg_ = addKey("PrevPg", QStringLiteral("Previous Page"), [this] { StepPage(-1); });
     nextPg_ = addKey("NextPg", QStringLiteral("Next Page"), [this] { StepPage(1); });
@@ -78,22 +110,32 @@ PrintPreview::PrintPreview(int pageCount, int currentPage, SheetSource describe,
     connect(vScroll_, &QScrollBar::valueChanged, this,
             [this](int value) { scrollArea_->move(scrollArea_->x(), -value); });
 
-    // An 8.5 x 11 inch page plus the window's own parts and a small margin, within the screen.
-    const int margin = static_cast<int>(std::lround(dotsPerInch_ * 60 / 1440));
-    QSize size(static_cast<int>(8.5 * dotsPerInch_) + 2 * margin,
-               static_cast<int>(11 * dotsPerInch_) + toolbar_->sizeHint().height() + 2 * margin);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    // The window takes the paper's shape at the zoom that fits it into the screen's available
+    // area, less the frame the window manager puts around it (as it does around the parent).
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QSize frame(0, 0);
+    if (parent && parent->window()->isVisible()) {
+        const QWidget* main = parent->window();
+        frame = main->frameGeometry().size() - main->geometry().size();
     }
-    resize(size);
+    const PreviewOpening opening =
+        OpeningLayout(PageAtOne(), available.size() - frame, toolbar_->sizeHint().height());
+    resize(opening.windowSize);
+    const QSize outer = opening.windowSize + frame;
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
 
     MakePreview();
-    SetScale(0);
+    ShowZoom(opening.zoom);
+}
+
+QSizeF PrintPreview::PageAtOne() const {
+    return paper_.size * dotsPerInch_;
 }
 
 QSize PrintPreview::PageSize(double zoom) const {
-    return {static_cast<int>(std::lround(paper_.size.width() * dotsPerInch_ * zoom)),
-            static_cast<int>(std::lround(paper_.size.height() * dotsPerInch_ * zoom))};
+    return ScaledPage(PageAtOne(), zoom);
 }
 
 void PrintPreview::MakePreview() {
@@ -116,7 +158,6 @@ void PrintPreview::DrawPreview() {
 }
 
 void PrintPreview::SetButtons() {
-    constexpr double kEpsilon = 1e-9;
     zoomIn_->setEnabled(zoom_ < kMaxZoom - kEpsilon);
     zoomOut_->setEnabled(zoom_ > kMinZoom + kEpsilon);
     prevPg_->setEnabled(page_ > 1);
@@ -124,7 +165,26 @@ void PrintPreview::SetButtons() {
 }
 
 void PrintPreview::SetScale(double delta) {
-    zoom_ = std::clamp(zoom_ + delta, kMinZoom, kMaxZoom);
+    double zoom = zoom_;
+    // Steps land on eighths, so a fitted zoom between two of them goes to the next one.
+    if (delta > 0 && zoom_ < kMaxZoom - kEpsilon) {
+        zoom = std::floor((zoom_ + delta) / kZoomStep + kEpsilon) * kZoomStep;
+    } else if (delta < 0 && zoom_ > kMinZoom + kEpsilon) {
+        zoom = std::ceil((zoom_ + delta) / kZoomStep - kEpsilon) * kZoomStep;
+    }
+    if (zoom != zoom_) {
+        zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    }
+    ShowZoom(zoom);
+}
+
+void PrintPreview::FitPage() {
+    const int top = toolbar_->sizeHint().height();
+    ShowZoom(FitZoom(PageAtOne(), QSize(width(), height() - top)));
+}
+
+void PrintPreview::ShowZoom(double zoom) {
+    zoom_ = zoom;
     scrollArea_->setGeometry(QRect(QPoint(0, 0), PageSize(zoom_)));
     hScroll_->setValue(0);
     vScroll_->setValue(0);
@@ -164,7 +224,9 @@ void PrintPreview::ArrangeControls() {
     arrange(vScroll_, needV, page.height(), visibleHeight);
     hScroll_->setGeometry(0, top + visibleHeight, visibleWidth, barHeight);
     vScroll_->setGeometry(visibleWidth, top, barWidth, visibleHeight);
-    scrollArea_->move(-hScroll_->value(), -vScroll_->value());
+    // A page smaller than the viewport sits in its middle.
+    scrollArea_->move(needH ? -hScroll_->value() : (visibleWidth - page.width()) / 2,
+                      needV ? -vScroll_->value() : (visibleHeight - page.height()) / 2);
 }
 
 void PrintPreview::StepPage(int delta) {

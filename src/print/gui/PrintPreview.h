@@ -5,6 +5,7 @@
 #include <functional>
 #include <QDialog>
 #include <QImage>
+#include <QSizeF>
 #include <set>
 
 class QAction;
@@ -15,9 +16,24 @@ namespace waybill {
 
 class DialogService;
 
+// The zoom that shows a whole page of `pageAtOne` screen pixels (its size at zoom 1) in a
+// viewport of `viewport` pixels: never above the largest zoom step, and below the smallest
+// when the viewport is that small (down to an eighth).
+double FitZoom(QSizeF pageAtOne, QSize viewport);
+
+// The preview's opening size: the page at the zoom that fits it into the screen's available
+// area (less the window frame), with the toolbar above it, so the window takes the paper's
+// shape.
+struct PreviewOpening {
+    QSize windowSize;
+    double zoom = 1;
+};
+PreviewOpening OpeningLayout(QSizeF pageAtOne, QSize available, int toolbarHeight);
+
 // The "Print Preview" window: one page at a time as it prints on the paper, drawn once per
-// page into a hidden picture and shown scaled by the zoom (0.5 to 1.5 in eighths) inside a
-// viewport with scroll bars.
+// page into a hidden picture and shown scaled by the zoom inside a viewport with scroll bars.
+// It opens at the zoom that shows the whole page; the zoom steps move on eighths between 0.5
+// and 1.5, and "Fit" returns to the whole page without being one of them.
 class PrintPreview : public QDialog {
     Q_OBJECT
 
@@ -28,7 +44,8 @@ class PrintPreview : public QDialog {
     static constexpr double kMaxZoom = 1.5;
     static constexpr double kZoomStep = 0.125;
 
-    // Opens on `currentPage` of `pageCount` (at least one page).
+    // Opens on `currentPage` of `pageCount` (at least one page), sized for the screen's
+    // available area (that of the parent's screen).
     PrintPreview(int pageCount, int currentPage, SheetSource describe, PaperLayout paper,
                  DialogService& dialogs, QWidget* parent = nullptr);
 
@@ -38,7 +55,11 @@ class PrintPreview : public QDialog {
     // Shows the hidden picture scaled to the zoom.
     void DrawPreview();
     void SetButtons();
+    // A zoom step: from a zoom between steps (after Fit) the first step goes to the
+    // neighbouring eighth.
     void SetScale(double delta);
+    // The whole page in the viewport as it is now.
+    void FitPage();
     void ArrangeControls();
 
     int PageNumber() const { return page_; }
@@ -55,7 +76,9 @@ class PrintPreview : public QDialog {
 
   private:
     void StepPage(int delta);
-    QSize PageSize(double zoom) const; // in screen pixels
+    void ShowZoom(double zoom);
+    QSizeF PageAtOne() const;          // the paper at zoom 1, in screen pixels
+    QSize PageSize(double zoom) const; // in whole screen pixels
 
     int pageCount_;
     int page_;

@@ -1,0 +1,286 @@
+#include "platform/DocumentLock.h"
+
+#include "model/TempDir.h"
+#include "platform/TextFile.h"
+
+#include <ctime>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace waybill {
+namespace {
+
+namespace fs = std::filesystem;
+
+const LockTime kOpened{2025, 7, 12, 14, 3, 27, 120};
+
+// One editor as the lock sees it: its user, host, process and clock, the processes running
+// on its host, and faults of the folder. Files go to the real file system.
+class Editor : public LockSystem {
+  public:
+    Editor(std::string hostName, std::int64_t pid) : host(std::move(hostName)), id(pid) {
+        running.insert(pid);
+    }
+
+    std::error_code CreateNew(const fs::path& path, std::string_view content) override {
+        if (createFault) {
+            return createFault;
+        }
+        if (phantomLocks > 0) { // a lock that is gone by the time it is read
+            --phantomLocks;
+            return std::make_error_code(std::errc::file_exists);
+        }
+        return SystemLockCalls().CreateNew(path, content);
+    }
+    std::error_code Read(const fs::path& path, std::string& content) override {
+        return readFault ? readFault : SystemLockCalls().Read(path, content);
+    }
+    std::error_code Remove(const fs::path& path) override { return SystemLockCalls().Remove(path); }
+    std::string UserName() override { return user; }
+    std::string HostName() override { return host; }
+    std::int64_t ProcessId() override { return id; }
+    bool ProcessRuns(std::int64_t pid) override {
+        ++processQuestions;
+        return running.contains(pid);
+    }
+    LockTime Now() override { return kOpened; }
+
+    std::string user = "jsmith";
+    std::string host;
+    std::int64_t id;
+    std::set<std::int64_t> running;
+    std::error_code createFault;
+    std::error_code readFault;
+    int phantomLocks = 0;
+    int processQuestions = 0;
+};
+
+template <class T> T Expect(const LockResult& result) {
+    EXPECT_TRUE(std::holds_alternative<T>(result)) << "result " << result.index();
+    return std::holds_alternative<T>(result) ? std::get<T>(result) : T{};
+}
+
+std::string FileText(const fs::path& path) {
+    return ReadWholeFile(path).value_or("<none>");
+}
+
+TEST(LockLine, NamesProcessAndTheHoldersOwnTimeOnOneLine) {
+    const LockHolder holder{"jsmith", "WS-12", 4711, kOpened};
+    const std::string line = LockLine(holder);
+    EXPECT_EQ(line, "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\r\n");
+    EXPECT_EQ(ParseLockLine(line), holder);
+    EXPECT_EQ(ParseLockLine("jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00"), holder);
+
+    const LockHolder odd{"J\xC3\xBCrgen\tM.", " ", 9, {2024, 12, 31, 23, 59, 59, -330}};
+    EXPECT_EQ(LockLine(odd), "J\xC3\xBCrgen M.\tunknown\t9\t2024-12-31T23:59:59-05:30\r\n");
+    EXPECT_EQ(ParseLockLine(LockLine(odd))->opened, odd.opened);
+    EXPECT_EQ(ParseLockLine("a\tb\t1\t2025-07-12T14:03:27Z")->opened,
+              (LockTime{2025, 7, 12, 14, 3, 27, 0}));
+
+    EXPECT_EQ(UtcSeconds(kOpened), 1752321807); // 12:03:27 UTC
+    EXPECT_EQ(UtcSeconds({2024, 2, 29, 0, 0, 0, 0}), 1709164800);
+}
+
+TEST(LockLine, GarbledLinesAreNoHolder) {
+    for (const std::string& text : std::initializer_list<std::string>{
+             "",
+             "\r\n",
+             "jsmith\tWS-12\t4711",
+             "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\tmore",
+             "\tWS-12\t4711\t2025-07-12T14:03:27+02:00",
+             "jsmith\tWS-12\t0\t2025-07-12T14:03:27+02:00",
+             "jsmith\tWS-12\t-3\t2025-07-12T14:03:27+02:00",
+             "jsmith\tWS-12\t47x\t2025-07-12T14:03:27+02:00",
+             "jsmith\tWS-12\t4711\t2025-13-12T14:03:27+02:00",
+             "jsmith\tWS-12\t4711\t2025-07-12 14:03:27+02:00",
+             "jsmith\tWS-12\t4711\t2025-07-12T14:03:27",
+             "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+2:00",
+             "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\r\nsecond line\r\n",
+             std::string("\x00\xFF\x10garbage", 10),
+         }) {
+        EXPECT_FALSE(ParseLockLine(text)) << text;
+    }
+}
+
+TEST(LockFile, SitsBesideItsDocumentUnderItsName) {
+    EXPECT_EQ(LockFilePath("/jobs/24/Job 24-0173.fwb"), fs::path("/jobs/24/~$Job 24-0173.fwb"));
+    EXPECT_EQ(LockFilePath("Job.fwb"), fs::path("~$Job.fwb"));
+}
+
+TEST(LockFile, TheSystemsClockGivesTheTimeWithItsOffset) {
+    const std::time_t before = std::time(nullptr);
+    const std::int64_t now = UtcSeconds(SystemLockCalls().Now());
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, std::time(nullptr));
+}
+
+class DocumentLocks : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    const fs::path document = dir / "Job 24-0173.fwb";
+    const fs::path lockFile = dir / "~$Job 24-0173.fwb";
+};
+
+TEST_F(DocumentLocks, TheFirstEditorHoldsTheLockTheSecondFindsItUntilItIsReleased) {
+    Editor first("WS-12", 4711);
+    const HeldLock held = Expect<HeldLock>(LockDocument(document, first));
+    EXPECT_EQ(held.file, lockFile);
+    EXPECT_EQ(FileText(lockFile), "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\r\n");
+    EXPECT_EQ(held.line, FileText(lockFile));
+
+    Editor second("ws-12", 5000); // host names ignore letter case
+    second.running.insert(4711);
+    second.user = "akim";
+    const ForeignLock found = Expect<ForeignLock>(LockDocument(document, second));
+    EXPECT_EQ(found.holder, (LockHolder{"jsmith", "WS-12", 4711, kOpened}));
+    EXPECT_TRUE(found.onThisHost);
+    EXPECT_FALSE(found.ourProcess);
+    EXPECT_FALSE(found.processEnded);
+    EXPECT_EQ(FileText(lockFile), held.line); // untouched
+
+    ReleaseLock(held, first);
+    EXPECT_FALSE(fs::exists(lockFile));
+    ReleaseLock(held, first); // twice: nothing there, nothing happens
+    const HeldLock next = Expect<HeldLock>(LockDocument(document, second));
+    EXPECT_EQ(FileText(lockFile), next.line);
+
+    // Only its owner removes a lock: the first editor's release leaves the second's lock.
+    ReleaseLock(held, first);
+    EXPECT_EQ(FileText(lockFile), next.line);
+}
+
+TEST_F(DocumentLocks, ALockOfThisHostWhoseProcessEndedIsTakenOver) {
+    Editor crashed("WS-12", 4711);
+    const HeldLock old = Expect<HeldLock>(LockDocument(document, crashed));
+
+    Editor restarted("WS-12", 5000); // 4711 runs no more
+    const ForeignLock stale = Expect<ForeignLock>(LockDocument(document, restarted));
+    EXPECT_TRUE(stale.onThisHost);
+    EXPECT_TRUE(stale.processEnded);
+    EXPECT_EQ(stale.line, old.line);
+
+    const HeldLock taken = Expect<HeldLock>(TakeOverLock(stale, restarted));
+    EXPECT_EQ(FileText(lockFile), taken.line);
+    EXPECT_EQ(ParseLockLine(taken.line)->processId, 5000);
+
+    // A lock that changed hands since it was found is someone else's: reported, kept.
+    Editor third("WS-12", 6000);
+    third.running.insert(5000);
+    const ForeignLock late = Expect<ForeignLock>(TakeOverLock(stale, third));
+    EXPECT_EQ(late.holder->processId, 5000);
+    EXPECT_FALSE(late.processEnded);
+    EXPECT_EQ(FileText(lockFile), taken.line);
+
+    // This process's own id on this host: its own lock, or a leftover under a reused id.
+    Editor same("WS-12", 5000);
+    same.running.clear();
+    const ForeignLock own = Expect<ForeignLock>(LockDocument(document, same));
+    EXPECT_TRUE(own.ourProcess);
+    EXPECT_FALSE(own.processEnded);
+}
+
+TEST_F(DocumentLocks, ALockOfAnotherHostIsNeverJudgedByThisHostsProcesses) {
+    Editor there("WS-07", 4711);
+    Expect<HeldLock>(LockDocument(document, there));
+    Editor here("WS-12", 5000);
+    const ForeignLock found = Expect<ForeignLock>(LockDocument(document, here));
+    EXPECT_EQ(found.holder->host, "WS-07");
+    EXPECT_FALSE(found.onThisHost);
+    EXPECT_FALSE(found.processEnded);
+    EXPECT_EQ(here.processQuestions, 0);
+}
+
+TEST_F(DocumentLocks, AnUnreadableOrGarbledLockIsHeldByUnknown) {
+    Editor here("WS-12", 5000);
+    for (const std::string text : {"", "garbage\r\n", "jsmith\tWS-12\t4711\tyesterday\r\n"}) {
+        dir.Write(lockFile.filename().string(), text);
+        const ForeignLock found = Expect<ForeignLock>(LockDocument(document, here));
+        EXPECT_FALSE(found.holder) << text;
+        EXPECT_FALSE(found.onThisHost);
+        EXPECT_EQ(found.line, text);
+        EXPECT_EQ(FileText(lockFile), text); // left as it is
+    }
+    here.readFault = std::make_error_code(std::errc::permission_denied);
+    const ForeignLock unreadable = Expect<ForeignLock>(LockDocument(document, here));
+    EXPECT_FALSE(unreadable.holder);
+    EXPECT_EQ(unreadable.line, "");
+    // Never taken over: it may be anyone's.
+    EXPECT_FALSE(std::holds_alternative<HeldLock>(TakeOverLock(unreadable, here)));
+    EXPECT_TRUE(fs::exists(lockFile));
+}
+
+TEST_F(DocumentLocks, AFolderThatRefusesFilesGivesNoLockWithTheReason) {
+    Editor here("WS-12", 5000);
+    for (const std::errc fault : {std::errc::permission_denied, std::errc::read_only_file_system}) {
+        here.createFault = std::make_error_code(fault);
+        const NoLock refused = Expect<NoLock>(LockDocument(document, here));
+        EXPECT_EQ(refused.reason, "Cannot create the lock file " + lockFile.string() + ": " +
+                                      here.createFault.message() + ".");
+        EXPECT_FALSE(fs::exists(lockFile));
+    }
+}
+
+// The real file system, failing the write (half way) or the close of a new file.
+class FailingFiles final : public FileSystemCalls {
+  public:
+    std::error_code Create(const fs::path& path, int& handle) override {
+        return real.Create(path, handle);
+    }
+    std::error_code OpenExisting(const fs::path& path, int& handle) override {
+        return real.OpenExisting(path, handle);
+    }
+    std::error_code Write(int handle, std::string_view bytes) override {
+        if (writeFault) { // half of it written, then the fault
+            real.Write(handle, bytes.substr(0, bytes.size() / 2));
+            return writeFault;
+        }
+        return real.Write(handle, bytes);
+    }
+    std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) override {
+        return real.WriteAt(handle, offset, bytes);
+    }
+    std::error_code Flush(int handle) override { return real.Flush(handle); }
+    std::error_code Close(int handle) override {
+        const std::error_code closed = real.Close(handle);
+        return closeFault ? closeFault : closed;
+    }
+    std::error_code CopyPermissions(const fs::path& like, const fs::path& path) override {
+        return real.CopyPermissions(like, path);
+    }
+    std::error_code Rename(const fs::path& from, const fs::path& to) override {
+        return real.Rename(from, to);
+    }
+    void Remove(const fs::path& path) override { real.Remove(path); }
+
+    FileSystemCalls& real = SystemFileCalls();
+    std::error_code writeFault;
+    std::error_code closeFault;
+};
+
+// A lock file is all there or not there: one not completely written (a full disk, a share
+// gone) is removed, and an existing one is never touched.
+TEST_F(DocumentLocks, ALockFileIsCreatedWholeOrNotAtAll) {
+    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
+    FailingFiles files;
+    files.writeFault = full;
+    EXPECT_EQ(CreateNewFile(lockFile, "line\r\n", files), full);
+    EXPECT_FALSE(fs::exists(lockFile));
+    files.writeFault = {};
+    files.closeFault = std::make_error_code(std::errc::io_error);
+    EXPECT_EQ(CreateNewFile(lockFile, "line\r\n", files), files.closeFault);
+    EXPECT_FALSE(fs::exists(lockFile));
+
+    EXPECT_FALSE(CreateNewFile(lockFile, "mine\r\n"));
+    EXPECT_EQ(CreateNewFile(lockFile, "theirs\r\n"), std::errc::file_exists);
+    EXPECT_EQ(FileText(lockFile), "mine\r\n");
+}
+
+TEST_F(DocumentLocks, ALockReleasedWhileItWasBeingReadIsTriedAgain) {
+    Editor here("WS-12", 5000);
+    here.phantomLocks = 2;
+    const HeldLock held = Expect<HeldLock>(LockDocument(document, here));
+    EXPECT_EQ(FileText(lockFile), held.line);
+}
+
+} // namespace
+} // namespace waybill
