@@ -172,9 +172,9 @@ TEST_F(TextSearchTest, FindNextOnOnePageStaysThereAndFindsTheOnlyMatchAgain) {
     PlaceNames names(&db);
     const FindOptions onPage2{"W8X10", true, false, 2};
     const auto hits = FindAll(book, names, onPage2);
-    ASSERT_EQ(hits.size(), 2u);
-    EXPECT_EQ(FindNext(book, names, onPage2, 0, hits[1].place, FindDirection::Next), hits[0]);
-    EXPECT_EQ(FindNext(book, names, onPage2, 0, hits[0].place, FindDirection::Previous), hits[1]);
+    ASSERT_EQ(hits.size(), 3u); // the cell, the finish and the job number
+    EXPECT_EQ(FindNext(book, names, onPage2, 0, hits[2].place, FindDirection::Next), hits[0]);
+    EXPECT_EQ(FindNext(book, names, onPage2, 0, hits[0].place, FindDirection::Previous), hits[2]);
 
     const FindOptions only{"Acme", true, false, 0};
     const auto acme = FindAll(book, names, only);
