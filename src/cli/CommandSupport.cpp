@@ -45,8 +45,8 @@ template <typename Names> bool IsOneOf(std::string_view arg, const Names& names)
     return std::find(std::begin(names), std::end(names), arg) != std::end(names);
 }
 
-// The Windows-1252 text of an argument; nothing, with the message, for a character it has no
-// code for.
+} // namespace
+
 std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err) {
     const auto unmapped = FirstUnmappedCharacter(arg);
     if (!unmapped) {
@@ -65,8 +65,6 @@ std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& er
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& args,
                                                std::initializer_list<std::string_view> valueOptions,

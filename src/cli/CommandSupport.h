@@ -43,6 +43,10 @@ std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& a
                                                std::initializer_list<std::string_view> flags,
                                                std::ostream& err);
 
+// The Windows-1252 text of one argument; nothing, with the message on `err`, for a character
+// it has no code for (wrong usage).
+std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err);
+
 // A converted argument as the terminal shows it, for a message that repeats it.
 std::string ShownArgument(const std::string& cp1252Text);
 

@@ -18,6 +18,7 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
 int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Find(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // The detail command's generators with their variants and fields, and its --help text, both
 // from the trim-detail catalogue.
 std::vector<GeneratorWords> DetailGeneratorWords();

@@ -78,6 +78,17 @@ const CliCommand kCommands[] = {
      "unknown finish goes to stderr, the exit status is 1 and OUT is not written. Other pages "
      "are written unchanged. The reference database is found as for recompose.",
      waybill::cli::ConfigureMember},
+    {"find", "TEXT FILE... [--case] [--whole] [--refdb FILE]",
+     "Search each FILE (a \".fwb\" document, or a legacy \".wbl\" one) for TEXT and print one "
+     "line per match: \"FILE: page P (CAD), row R, column C (HEADER): text\" for a grid cell "
+     "(rows from 1, columns from 0), \"title-block FIELD\" for a title-block field or the "
+     "description, \"block NAME, TAG\" for an attribute value. Letter case is ignored unless "
+     "--case is given; --whole matches only a whole value (blanks at its ends aside). The "
+     "document's own fields (Detail By, Job Number...) are reported once, on page 1. An "
+     "unreadable FILE is reported on stderr and the search goes on. The exit status is 0 when "
+     "something was found, 1 when nothing was. Headers and tags come from the reference "
+     "database, found as for recompose; without it the matches are still printed.",
+     waybill::cli::Find},
 };
 
 } // namespace

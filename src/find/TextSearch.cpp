@@ -1,0 +1,429 @@
+#include "find/TextSearch.h"
+
+#include "model/Book.h"
+#include "page/GridRows.h"
+#include "page/GridSetup.h"
+#include "page/PageData.h"
+#include "page/PageLayout.h"
+#include "units/Parsers.h"
+#include "units/Text.h"
+
+#include <algorithm>
+#include <tuple>
+#include <variant>
+
+namespace waybill {
+
+TextMatcher::TextMatcher(const FindOptions& options)
+    : text_(options.wholeCell ? Trim(options.text) : options.text), matchCase_(options.matchCase),
+      wholeCell_(options.wholeCell) {
+    if (!matchCase_) {
+        text_ = ToLower(text_);
+    }
+}
+
+std::size_t TextMatcher::FindIn(std::string_view value, std::size_t from) const {
+    if (matchCase_) {
+        return value.find(text_, from);
+    }
+    // Most bytes differ from the text's first letter in both cases, so only those that do
+    // not are compared further.
+    const char lower = text_.front();
+    const char upper = ToUpperAscii(lower);
+    const std::size_t n = text_.size();
+    for (std::size_t i = from; i + n <= value.size(); ++i) {
+        if (value[i] != lower && value[i] != upper) {
+            continue;
+        }
+        std::size_t k = 1;
+        while (k < n && ToLowerAscii(value[i + k]) == text_[k]) {
+            ++k;
+        }
+        if (k == n) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool TextMatcher::Matches(std::string_view value) const {
+    if (text_.empty()) {
+        return false;
+    }
+    if (wholeCell_) {
+        const std::string_view trimmed = TrimView(value);
+        return trimmed.size() == text_.size() && FindIn(trimmed, 0) == 0;
+    }
+    return FindIn(value, 0) != std::string_view::npos;
+}
+
+bool TextMatcher::MayHold(std::string_view line) const {
+    return !text_.empty() && FindIn(line, 0) != std::string_view::npos;
+}
+
+std::string TextMatcher::Replace(std::string_view value, std::string_view replacement) const {
+    if (!Matches(value)) {
+        return std::string(value);
+    }
+    if (wholeCell_) {
+        return std::string(replacement);
+    }
+    std::string out;
+    std::size_t done = 0;
+    for (std::size_t at = FindIn(value, 0); at != std::string_view::npos;
+         at = FindIn(value, done)) {
+        out.append(value.substr(done, at - done));
+        out.append(replacement);
+        done = at + text_.size();
+    }
+    out.append(value.substr(done));
+    return out;
+}
+
+PlaceNames::PlaceNames(const ReferenceDatabase* database) : database_(database) {
+    if (database_ != nullptr) {
+        attribDefs_.emplace(*database_);
+    }
+}
+
+const std::optional<std::vector<std::string>>& PlaceNames::Headers(std::string_view grid) {
+    const std::string key = ToLower(grid);
+    auto found = headers_.find(key);
+    if (found == headers_.end()) {
+        std::optional<std::vector<std::string>> headers;
+        if (database_ != nullptr) {
+            // The headers the editor shows come with the grid's layout; its size is of no
+            // interest here.
+            auto layout = SetupGrid(*database_, grid, PageAreaMetrics{});
+            if (auto* laidOut = std::get_if<GridLayout>(&layout)) {
+                headers = std::move(laidOut->headers);
+            }
+        }
+        found = headers_.emplace(key, std::move(headers)).first;
+    }
+    return found->second;
+}
+
+const std::optional<std::vector<std::string>>& PlaceNames::Tags(std::string_view block) {
+    const std::string key = ToLower(block);
+    auto found = tags_.find(key);
+    if (found == tags_.end()) {
+        std::optional<std::vector<std::string>> tags;
+        if (attribDefs_) {
+            if (const AttribDefList* defs = attribDefs_->Find(block)) {
+                tags.emplace();
+                for (const clsAttribDef& def : *defs) {
+                    tags->push_back(def.Tag);
+                }
+            }
+        }
+        found = tags_.emplace(key, std::move(tags)).first;
+    }
+    return found->second;
+}
+
+namespace {
+
+// A hit's position on its page: attribute values, then cells, then title-block fields.
+using PageOrder = std::tuple<int, int, int>;
+
+struct OrderedHit {
+    PageOrder order;
+    FindHit hit;
+};
+
+// The attribute blocks of a page with a value line, in order: lower-case name and occurrence.
+using BlockOrder = std::vector<std::pair<std::string, int>>;
+
+bool IsDocumentField(int field) {
+    return field == TblkDetailBy || field == TblkIssue || field == TblkCheckedBy ||
+           field == TblkDate || field == TblkCustomer || field == TblkJobNumber;
+}
+
+const std::string& TitleBlockText(const Book& book, const Page& page, int field) {
+    switch (field) {
+    case TblkFinish:
+        return page.Finish;
+    case TblkDetailBy:
+        return book.DetailBy;
+    case TblkIssue:
+        return book.Issue;
+    case TblkCheckedBy:
+        return book.CheckedBy;
+    case TblkDate:
+        return book.CurDate;
+    case TblkCadNumber:
+        return page.CadNumber;
+    case TblkCustomer:
+        return book.Customer;
+    case TblkJobNumber:
+        return book.JobNumber;
+    default:
+        return page.Description;
+    }
+}
+
+std::string FieldName(int field) {
+    std::string_view label = kTitleBlockSlots[static_cast<std::size_t>(field)].label;
+    if (label.ends_with(':')) {
+        label.remove_suffix(1);
+    }
+    return std::string(label);
+}
+
+class PageSearch {
+  public:
+    PageSearch(const Book& book, const TextMatcher& matcher, PlaceNames& names)
+        : book_(book), matcher_(matcher), names_(names) {}
+
+    // The hits of one page in page order; `documentFields` adds the document's own fields.
+    std::vector<OrderedHit> Run(int pageNumber, bool documentFields, BlockOrder* blocks) {
+        std::vector<OrderedHit> hits;
+        const Page& page = book_.GetPage(pageNumber);
+        const bool pageMayHold =
+            matcher_.MayHold(page.Finish) || matcher_.MayHold(page.CadNumber) ||
+            matcher_.MayHold(page.Description) ||
+            std::any_of(page.PageData.begin(), page.PageData.end(),
+                        [&](const std::string& line) { return matcher_.MayHold(line); });
+        if (!pageMayHold && !documentFields) {
+            return hits;
+        }
+        Place base;
+        base.page = pageNumber;
+        base.cadNumber = page.CadNumber;
+        if (pageMayHold) {
+            PageData(page.PageData, base, blocks, hits);
+        }
+        for (int field = TblkFinish; field <= TblkDescription; ++field) {
+            if (IsDocumentField(field) && !documentFields) {
+                continue;
+            }
+            const std::string& text = TitleBlockText(book_, page, field);
+            if (!matcher_.Matches(text)) {
+                continue;
+            }
+            Place place = base;
+            place.kind =
+                field == TblkDescription ? PlaceKind::PageDescription : PlaceKind::TitleBlockField;
+            place.field = field;
+            place.fieldName = FieldName(field);
+            hits.push_back({{2, field, 0}, {std::move(place), text, true}});
+        }
+        return hits;
+    }
+
+  private:
+    void PageData(const PageLines& lines, const Place& base, BlockOrder* blocks,
+                  std::vector<OrderedHit>& hits) {
+        std::optional<std::size_t> gridLine;
+        std::string gridName;
+        BlockOrder seen;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const auto keyword = ParseKeywordLine(lines[i]);
+            if (!keyword) {
+                continue;
+            }
+            const bool valueLineFollows = i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1]);
+            if (keyword->keyword == PageKeyword::RevGrid && valueLineFollows) {
+                ++i;
+            } else if (keyword->keyword == PageKeyword::Grid) {
+                gridLine = i;
+                gridName = keyword->argument;
+            } else if (keyword->keyword == PageKeyword::AttribBlock && valueLineFollows) {
+                ++i;
+                const int occurrence = Occurrence(seen, keyword->argument);
+                if (matcher_.MayHold(lines[i])) {
+                    Attributes(base, keyword->argument, occurrence,
+                               static_cast<int>(seen.size() - 1), lines[i], hits);
+                }
+            }
+        }
+        if (gridLine) {
+            Grid(base, gridName, lines, *gridLine + 1, hits);
+        }
+        if (blocks != nullptr) {
+            *blocks = std::move(seen);
+        }
+    }
+
+    static int Occurrence(BlockOrder& seen, const std::string& block) {
+        const std::string key = ToLower(block);
+        const int occurrence = static_cast<int>(std::count_if(
+            seen.begin(), seen.end(), [&](const auto& entry) { return entry.first == key; }));
+        seen.emplace_back(key, occurrence);
+        return occurrence;
+    }
+
+    void Attributes(const Place& base, const std::string& block, int occurrence, int ordinal,
+                    const std::string& line, std::vector<OrderedHit>& hits) {
+        const auto values = SplitPipeList(line);
+        const auto& tags = names_.Tags(block);
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            if (!matcher_.Matches(values[k])) {
+                continue;
+            }
+            Place place = base;
+            place.kind = PlaceKind::Attribute;
+            place.block = block;
+            place.blockOccurrence = occurrence;
+            place.attribute = static_cast<int>(k);
+            if (tags && k < tags->size()) {
+                place.tag = (*tags)[k];
+            }
+            hits.push_back({{0, ordinal, place.attribute}, {std::move(place), values[k], false}});
+        }
+    }
+
+    void Grid(const Place& base, const std::string& name, const PageLines& lines, std::size_t begin,
+              std::vector<OrderedHit>& hits) {
+        const auto end = std::find_if(
+            lines.begin() + static_cast<std::ptrdiff_t>(begin), lines.end(),
+            [](const std::string& line) { return ParseKeywordLine(line).has_value(); });
+        if (std::none_of(lines.begin() + static_cast<std::ptrdiff_t>(begin), end,
+                         [&](const std::string& line) { return matcher_.MayHold(line); })) {
+            return;
+        }
+        const GridRows rows(lines, begin);
+        const auto& headers = names_.Headers(name);
+        for (int row = 1; row <= rows.Count(); ++row) {
+            const auto& values = rows.Values(row);
+            for (std::size_t c = 0; c < values.size(); ++c) {
+                if (!matcher_.Matches(values[c])) {
+                    continue;
+                }
+                Place place = base;
+                place.kind = PlaceKind::Cell;
+                place.row = row;
+                place.column = static_cast<int>(c);
+                const bool shown = headers && c < headers->size();
+                if (shown) {
+                    place.columnHeader = (*headers)[c];
+                }
+                hits.push_back({{1, row, place.column}, {std::move(place), values[c], shown}});
+            }
+        }
+    }
+
+    const Book& book_;
+    const TextMatcher& matcher_;
+    PlaceNames& names_;
+};
+
+// The position of a place on its page, as PageSearch orders its hits.
+PageOrder OrderOf(const Place& place, const BlockOrder& blocks) {
+    switch (place.kind) {
+    case PlaceKind::Attribute: {
+        const auto found =
+            std::find(blocks.begin(), blocks.end(),
+                      std::pair<std::string, int>{ToLower(place.block), place.blockOccurrence});
+        return {0, static_cast<int>(found - blocks.begin()), place.attribute};
+    }
+    case PlaceKind::Cell:
+        return {1, place.row, place.column};
+    default:
+        return {2, place.field, 0};
+    }
+}
+
+} // namespace
+
+std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOptions& options) {
+    std::vector<FindHit> hits;
+    const TextMatcher matcher(options);
+    PageSearch search(book, matcher, names);
+    const int first = options.page != 0 ? options.page : 1;
+    const int last =
+        options.page != 0 ? std::min(options.page, book.PageCount()) : book.PageCount();
+    for (int page = std::max(first, 1); page <= last; ++page) {
+        for (OrderedHit& hit : search.Run(page, page == first, nullptr)) {
+            hits.push_back(std::move(hit.hit));
+        }
+    }
+    return hits;
+}
+
+std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindOptions& options,
+                                int startPage, const std::optional<Place>& from,
+                                FindDirection direction) {
+    const int count = book.PageCount();
+    if (options.page != 0 && (options.page < 1 || options.page > count)) {
+        return std::nullopt;
+    }
+    const bool onePage = options.page != 0;
+    int start = onePage ? options.page : from ? from->page : startPage;
+    if (start < 1 || start > count) {
+        start = 1;
+    }
+    const int pages = onePage ? 1 : count;
+    const bool forward = direction == FindDirection::Next;
+    const TextMatcher matcher(options);
+    PageSearch search(book, matcher, names);
+    // With `from`, the start page is read again last, for the hits on the other side of it.
+    const int steps = from ? pages + 1 : pages;
+    for (int step = 0; step < steps; ++step) {
+        const int offset = (forward ? step : -step) % pages;
+        const int page = onePage ? start : (start - 1 + offset + pages) % pages + 1;
+        BlockOrder blocks;
+        std::vector<OrderedHit> hits = search.Run(page, onePage || page == 1, &blocks);
+        if (step == 0 && from) {
+            const PageOrder fromOrder = OrderOf(*from, blocks);
+            std::erase_if(hits, [&](const OrderedHit& hit) {
+                return forward ? hit.order <= fromOrder : hit.order >= fromOrder;
+            });
+        }
+        if (!hits.empty()) {
+            return std::move(forward ? hits.front().hit : hits.back().hit);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PageChanges> ReplaceChange(const FindHit& hit, const TextMatcher& matcher,
+                                         std::string_view replacement) {
+    if (!hit.replaceable) {
+        return std::nullopt;
+    }
+    std::string text = matcher.Replace(hit.text, replacement);
+    PageChanges changes;
+    if (hit.place.kind == PlaceKind::Cell) {
+        text = PipeListValue(text);
+        if (text == hit.text) {
+            return std::nullopt;
+        }
+        changes.cells.push_back({hit.place.row, hit.place.column, std::move(text)});
+    } else {
+        text = SingleLineText(text);
+        if (text == hit.text) {
+            return std::nullopt;
+        }
+        changes.titleBlock.push_back(
+            {static_cast<TitleBlockField>(hit.place.field), std::move(text)});
+    }
+    return changes;
+}
+
+ReplacePlan PlanReplaceAll(const Book& book, PlaceNames& names, const FindOptions& options,
+                           std::string_view replacement) {
+    ReplacePlan plan;
+    const TextMatcher matcher(options);
+    for (FindHit& hit : FindAll(book, names, options)) {
+        auto change = ReplaceChange(hit, matcher, replacement);
+        if (!hit.replaceable) {
+            plan.skipped.push_back(std::move(hit));
+            continue;
+        }
+        if (!change) {
+            continue;
+        }
+        if (plan.pages.empty() || plan.pages.back().first != hit.place.page) {
+            plan.pages.emplace_back(hit.place.page, PageChanges{});
+        }
+        PageChanges& page = plan.pages.back().second;
+        page.cells.insert(page.cells.end(), change->cells.begin(), change->cells.end());
+        page.titleBlock.insert(page.titleBlock.end(), change->titleBlock.begin(),
+                               change->titleBlock.end());
+    }
+    return plan;
+}
+
+} // namespace waybill

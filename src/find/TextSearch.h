@@ -1,0 +1,111 @@
+#pragma once
+
+#include "catalog/PageChanges.h"
+#include "page/AttribDefs.h"
+#include "page/Place.h"
+#include "refdb/ReferenceDatabase.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace waybill {
+
+class Book;
+
+// What to look for. Letter case is folded for ASCII letters only. A whole-cell match compares
+// the whole value, blanks at both ends of it and of the text left out; otherwise the text may
+// stand anywhere in the value. An empty text matches nothing.
+struct FindOptions {
+    std::string text;
+    bool matchCase = false;
+    bool wholeCell = false;
+    int page = 0; // 0: all pages; otherwise only this page (from 1)
+};
+
+// Decides whether one value matches, and rewrites the matching parts of a value.
+class TextMatcher {
+  public:
+    explicit TextMatcher(const FindOptions& options);
+
+    bool Matches(std::string_view value) const;
+    // False only when no value inside `line` can match: a quick test of a whole stored line.
+    bool MayHold(std::string_view line) const;
+    // The value with every match (left to right, not overlapping) replaced by `replacement`;
+    // the value itself when nothing matches.
+    std::string Replace(std::string_view value, std::string_view replacement) const;
+
+  private:
+    std::size_t FindIn(std::string_view value, std::size_t from) const;
+
+    std::string text_; // folded to lower case unless case matters
+    bool matchCase_;
+    bool wholeCell_;
+};
+
+// The column headers of grids and the tags of blocks, as the editor shows them, read from the
+// reference database once per name (a name it lacks too). Without a database every name is
+// unknown.
+class PlaceNames {
+  public:
+    explicit PlaceNames(const ReferenceDatabase* database);
+
+    // Nothing when the grid cannot be laid out: the editor then shows no grid.
+    const std::optional<std::vector<std::string>>& Headers(std::string_view grid);
+    // Nothing when the block's attribute definitions cannot be read.
+    const std::optional<std::vector<std::string>>& Tags(std::string_view block);
+
+  private:
+    const ReferenceDatabase* database_;
+    std::optional<BlockAttribDefs> attribDefs_;
+    std::map<std::string, std::optional<std::vector<std::string>>> headers_; // lower-case key
+    std::map<std::string, std::optional<std::vector<std::string>>> tags_;
+};
+
+struct FindHit {
+    Place place;
+    std::string text; // the whole value
+    // A page change can name the place: a cell of the grid the editor shows, within its
+    // columns, or a title-block field. Attribute values and cells the editor cannot show
+    // are not.
+    bool replaceable = false;
+
+    bool operator==(const FindHit&) const = default;
+};
+
+// Every match in document order. On a page: the attribute values block by block, the cells of
+// its grid row by row, then the title-block fields in field order. The document's own fields
+// (Detail By, Issue, Checked By, Date, Customer, Job Number) are shown on every page but are
+// one text each: they are reported once, on the first page searched. A page's grid is the
+// last one it names, the one the editor shows and stores.
+std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOptions& options);
+
+enum class FindDirection { Next, Previous };
+
+// The match after (or before) `from` in document order, going round past the last page to the
+// first (or the other way); only within options.page when it is set. Without `from`, the
+// search starts at the top (or bottom) of `startPage`. `from` itself is found again only when
+// it is the one match. Pages are read one at a time, so a near match is found quickly.
+std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindOptions& options,
+                                int startPage, const std::optional<Place>& from,
+                                FindDirection direction);
+
+// The change that puts the replaced text into a replaceable hit's place, for the page's
+// commit path (its rules are not run here). Nothing for a hit that is not replaceable or
+// whose text stays as it is.
+std::optional<PageChanges> ReplaceChange(const FindHit& hit, const TextMatcher& matcher,
+                                         std::string_view replacement);
+
+// Replace All, described: one change per page that has replaceable matches (pages from 1, in
+// order; a document field counts for the page it is reported on), and the matches that
+// cannot be replaced.
+struct ReplacePlan {
+    std::vector<std::pair<int, PageChanges>> pages;
+    std::vector<FindHit> skipped;
+};
+ReplacePlan PlanReplaceAll(const Book& book, PlaceNames& names, const FindOptions& options,
+                           std::string_view replacement);
+
+} // namespace waybill

@@ -1,0 +1,108 @@
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace waybill {
+namespace {
+
+using test::CliRun;
+using test::RunCommand;
+using test::TempDir;
+
+// The grid "sht" (COMP, MARK, QTY) and the block "trim22" with one tag.
+std::string MakeDatabase(const TempDir& dir) {
+    const auto path = dir / "ref.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(path.string().c_str(), &db);
+    const char* sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
+                      " Left REAL, Top REAL, RowHeight REAL);"
+                      "INSERT INTO Grids VALUES('sht', 3, 4, 0, 0, 0.25);"
+                      "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
+                      "INSERT INTO sht VALUES(1, 1, 'COMP'), (1, 1, 'MARK'), (1, 1, 'QTY');"
+                      "CREATE TABLE trim22(Prompt TEXT, Tag TEXT, DEF_VAL TEXT);"
+                      "INSERT INTO trim22 VALUES('Width', 'WID', '');";
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return path.string();
+}
+
+const std::string kCurrent =
+    "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
+    "Customer: \r\nJob Number: \r\nNumber Pages: False\r\nShow Page Total: False\r\n"
+    "Password: \r\n**END HEADER\r\n**PAGEDEF\r\nsht01-1,PG,Roof W8X10\r\n"
+    "ATTRIBLK: trim22\r\n|W8X10 a|W8X10|\r\nGRID: sht\r\n|PANEL|W8X10|2|\r\n";
+const std::string kLegacy = "#(JD \"\" \"\" 1.2.2026 Acme 4471)\r\nsht01-1\r\n(sht)\r\nPG\r\n"
+                            "Roof %%C\r\n(PANEL w8x10)\r\n***\r\n";
+
+class FindCommand : public testing::Test {
+  protected:
+    FindCommand()
+        : db(MakeDatabase(dir)), current(dir.Write("a.fwb", kCurrent).string()),
+          legacy(dir.Write("b.WBL", kLegacy).string()), missing((dir / "gone.fwb").string()) {}
+
+    CliRun Find(std::vector<std::string> args) {
+        args.insert(args.end(), {"--refdb", db});
+        return RunCommand(cli::Find, args);
+    }
+
+    TempDir dir;
+    std::string db, current, legacy, missing;
+};
+
+TEST_F(FindCommand, SearchesEveryFileAndGoesOnPastAnUnreadableOne) {
+    const CliRun run = Find({"w8x10", current, missing, legacy});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, current + ": page 1 (sht01-1), block trim22, WID: W8X10 a\n" + current +
+                           ": page 1 (sht01-1), block trim22, value 1: W8X10\n" + current +
+                           ": page 1 (sht01-1), row 1, column 1 (MARK): W8X10\n" + current +
+                           ": page 1 (sht01-1), title-block Shipping List For: Roof W8X10\n" +
+                           legacy + ": page 1 (sht01-1), row 1, column 1 (MARK): w8x10\n");
+    EXPECT_NE(run.err.find("gone.fwb"), std::string::npos) << run.err;
+}
+
+TEST_F(FindCommand, OptionsTextAndStatus) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::size_t lines;
+    };
+    const Case cases[] = {
+        {{"W8X10", "--case", current, legacy}, 0, 4},
+        {{"--whole", "w8x10", current, legacy}, 0, 3},
+        {{"W8X10", current, legacy, "--whole", "--case"}, 0, 2},
+        {{"\xC2\xBA", legacy}, 0, 1}, // the drawing font's diameter sign, typed as UTF-8
+        {{"missing", current, legacy}, 1, 0},
+        {{"w8x10", missing}, 1, 0},
+        {{}, 2, 0},
+        {{"w8x10"}, 2, 0},
+        {{"w8x10", "--bogus", current}, 2, 0},
+        {{"  ", current}, 2, 0},
+        {{"\xE2\x9C\x93", current}, 2, 0}, // no Windows-1252 code
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Find(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args.size() << run.err;
+        EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
+                  c.lines)
+            << run.out;
+    }
+    EXPECT_EQ(Find({"\xC2\xBA", legacy}).out,
+              legacy + ": page 1 (sht01-1), title-block Shipping List For: Roof \xC2\xBA\n");
+}
+
+TEST_F(FindCommand, WithoutTheDatabaseThePlacesHaveNoNames) {
+    const CliRun run =
+        RunCommand(cli::Find, {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, current + ": page 1 (sht01-1), block trim22, value 0: W8X10 a\n" + current +
+                           ": page 1 (sht01-1), block trim22, value 1: W8X10\n" + current +
+                           ": page 1 (sht01-1), row 1, column 1: W8X10\n" + current +
+                           ": page 1 (sht01-1), title-block Shipping List For: Roof W8X10\n");
+    EXPECT_NE(run.err.find("no.db"), std::string::npos) << run.err;
+}
+
+} // namespace
+} // namespace waybill
