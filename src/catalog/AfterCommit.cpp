@@ -3,7 +3,7 @@
 #include "catalog/CableParts.h"
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
-#include "page/CellRules.h"
+#include "model/PageKind.h"
 
 namespace waybill {
 

@@ -3,7 +3,7 @@
 #include "catalog/Finishes.h"
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
-#include "page/CellRules.h"
+#include "model/PageKind.h"
 #include "units/Text.h"
 
 #include <algorithm>
@@ -12,14 +12,8 @@
 namespace waybill {
 namespace {
 
-bool Between(std::string_view s, std::string_view low, std::string_view high) {
-    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
-}
-
-bool TakesEndFinish(std::string_view cadBase) {
-    const PageKind kind = PageKindOf(cadBase);
-    return kind == PageKind::Clip1 || kind == PageKind::Clip2 || kind == PageKind::Tensile ||
-           kind == PageKind::Member || EqualsNoCase(cadBase, "angl05");
+bool TakesEndFinish(PageKind kind) {
+    return IsClip(kind) || IsHiTensile(kind) || kind == PageKind::FormedAngles;
 }
 
 bool IsDigit(char c) {
@@ -76,9 +70,8 @@ std::string EndWithFinish(std::string_view partNumber, std::string_view code) {
 
 std::string WithFinishCode(std::string_view cadBase, const std::string& partNumber,
                            std::string_view code) {
-    const PageKind kind = PageKindOf(cadBase);
-    return kind == PageKind::Clip1 || kind == PageKind::Clip2 ? ClipWithFinish(partNumber, code)
-                                                              : EndWithFinish(partNumber, code);
+    return IsClip(PageKindOf(cadBase)) ? ClipWithFinish(partNumber, code)
+                                       : EndWithFinish(partNumber, code);
 }
 
 void RodFinishRule(GridEdits& grid, std::string_view finishText) {
@@ -188,14 +181,15 @@ std::variant<PageChanges, UserMessage> PickFinish(const PageView& view,
         return changes;
     }
     const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
+    const PageKind kind = PageKindOf(cadBase);
     const GridView& grid = *view.grid;
-    if (EqualsNoCase(cadBase, "rods01")) {
+    if (kind == PageKind::Rods) {
         changes.cells = RodFinishRule(grid, longName).cells;
-    } else if (Between(cadBase, "cable01", "cable04")) {
+    } else if (kind == PageKind::Cable) {
         changes.cells = CableFinishRule(grid, longName).cells;
-    } else if (TakesEndFinish(cadBase)) {
+    } else if (TakesEndFinish(kind)) {
         changes.cells = AddEndFinish(grid, cadBase, longName).cells;
-    } else if (Between(cadBase, "sht", "shtzzzzz")) {
+    } else if (kind == PageKind::Sheet) {
         if (!sheetParts) {
             return SheetPartsMissingMessage();
         }

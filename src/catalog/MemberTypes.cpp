@@ -1,6 +1,7 @@
 #include "catalog/MemberTypes.h"
 
 #include "catalog/GridEdits.h"
+#include "model/PageKind.h"
 #include "units/Text.h"
 
 namespace waybill {
@@ -32,7 +33,7 @@ std::string MemberTypeDescription(std::string_view code) {
 }
 
 std::vector<std::string> MemberTypeList(std::string_view cadBase) {
-    if (EqualsNoCase(cadBase, "bu_steel")) {
+    if (PageKindOf(cadBase) == PageKind::BuiltUpSteel) {
         return {"54COL", "54MISC", "54RAF"};
     }
     return {"54MISC", "54CB", "54HRC", "54HRR", "54MZ", "54PC", "54PS", "54ST", "54TC"};

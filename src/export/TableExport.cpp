@@ -1,6 +1,6 @@
 #include "export/TableExport.h"
 
-#include "export/PageClasses.h"
+#include "model/PageKind.h"
 #include "page/GridRows.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
@@ -132,6 +132,23 @@ bool HoldsSeparator(std::string_view text) {
 
 UserMessage SeparatorMessage() {
     return {"A semicolon cannot be exported.", "Error", MessageIcon::Exclamation};
+}
+
+// The finish word of a fabricated steel page's finish; nothing when the finish is none of
+// black, red oxide, hot dipped or pre-galvanized.
+std::optional<std::string> FabricatedFinishWord(std::string_view pageFinish) {
+    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+        {"*lack", "BLACK"},
+        {"*xide*", "RED OXIDE"},
+        {"*ip*", "HOT DIPPED GALVANIZED"},
+        {"*alvanized*", "PRE-GALVANIZED"},
+    };
+    for (const auto& [pattern, word] : kWords) {
+        if (MatchesPattern(pageFinish, pattern)) {
+            return std::string(word);
+        }
+    }
+    return std::nullopt;
 }
 
 enum class Column { Quantity, Part, ComponentId, Slope, Length };
@@ -387,7 +404,8 @@ class Exporter {
         }
 
         std::string finishWord;
-        if (IsFabricatedSteelPage(base)) {
+        const PageKind kind = PageKindOf(base);
+        if (IsFabricatedSteel(kind)) {
             const auto word = FabricatedFinishWord(page.Finish);
             if (!word) {
                 return ExportFailure{
@@ -396,7 +414,7 @@ class Exporter {
                     ExportFocus::Finish};
             }
             finishWord = *word;
-        } else if (IsHiTensilePage(base) && !page.Finish.empty()) {
+        } else if (IsHiTensile(kind) && !page.Finish.empty()) {
             if (HoldsSeparator(page.Finish)) {
                 return ExportFailure{SeparatorMessage(), pageNumber_, ExportFocus::Finish};
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PageKind.h"
 #include "platform/UserMessage.h"
 
 #include <optional>
@@ -8,11 +9,6 @@
 #include <vector>
 
 namespace waybill {
-
-// The kind of page, from its CAD base; it decides which line-item cells may be typed into.
-enum class PageKind { Steel, Cable, Clip1, Clip2, Tensile, Sheet, Member, Other };
-
-PageKind PageKindOf(std::string_view cadBase);
 
 // The first four characters of a column header, in lower case ("PART MARK" gives "part").
 std::string ColumnHeaderPrefix(std::string_view header);

@@ -1,5 +1,6 @@
 #include "tensile/PunchMembers.h"
 
+#include "model/PageKind.h"
 #include "page/GridRows.h"
 #include "page/PageData.h"
 #include "units/Lengths.h"
@@ -182,8 +183,7 @@ std::variant<PunchExportList, ExportFailure> CollectPunchMembers(const Book& boo
     collector.list.jobNumber = Trim(book.JobNumber);
     for (int pageNumber = 1; pageNumber <= book.PageCount(); ++pageNumber) {
         const Page& page = book.GetPage(pageNumber);
-        const std::string base = CadBase(page.CadNumber);
-        if (base != "zee00" && base != "cee00") {
+        if (!IsZeeOrCee(PageKindOf(CadBase(page.CadNumber)))) {
             continue;
         }
         if (auto failure = collector.Page(page, pageNumber)) {
