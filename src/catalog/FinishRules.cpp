@@ -4,6 +4,7 @@
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
 #include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "units/Text.h"
 
 #include <algorithm>
@@ -79,13 +80,12 @@ void RodFinishRule(GridEdits& grid, std::string_view finishText) {
     if (!galvanized && !ContainsNoCase(finishText, "ide")) {
         return;
     }
-    constexpr int kPartColumn = 5;
     for (int row = 1; row < grid.Rows(); ++row) {
-        const std::string& partNumber = grid.Cell(row, kPartColumn);
+        const std::string& partNumber = grid.Cell(row, RodColumn::kPartNumber);
         const std::string upper = ToUpper(partNumber);
         if (upper.size() >= 5 && upper.starts_with("55BR") &&
             std::string_view("_GP").find(upper[4]) != std::string_view::npos) {
-            grid.Set(row, kPartColumn,
+            grid.Set(row, RodColumn::kPartNumber,
                      std::string("55BR") + (galvanized ? "G" : "P") + partNumber.substr(5));
         }
     }
@@ -97,10 +97,10 @@ void CableFinishRule(GridEdits& grid, std::string_view finishText) {
         return;
     }
     for (int row = 1; row < grid.Rows(); ++row) {
-        if (grid.Cell(row, 8).empty()) {
+        if (grid.Cell(row, CableColumn::kPartNumber).empty()) {
             continue;
         }
-        grid.Set(row, 7, std::string(zinc ? kCableZinc : kCableGalvanized));
+        grid.Set(row, CableColumn::kFinishWord, std::string(zinc ? kCableZinc : kCableGalvanized));
         SetCableFinishCode(grid, row);
     }
 }
@@ -128,12 +128,12 @@ void AddEndFinish(GridEdits& grid, std::string_view cadBase, std::string_view fi
 }
 
 void SetCableFinishCode(GridEdits& grid, int row) {
-    const std::string& word = grid.Cell(row, 7);
+    const std::string& word = grid.Cell(row, CableColumn::kFinishWord);
     if (word.empty()) {
         return;
     }
     const std::string marker = EqualsNoCase(word, kCableZinc) ? "" : "G";
-    const std::string partNumber = grid.Cell(row, 8);
+    const std::string partNumber = grid.Cell(row, CableColumn::kPartNumber);
     const auto underscore = partNumber.find('_');
     if (underscore == std::string::npos) {
         return;
@@ -142,7 +142,8 @@ void SetCableFinishCode(GridEdits& grid, int row) {
     if (keep > 0 && ToUpperAscii(partNumber[keep - 1]) == 'G') {
         --keep;
     }
-    grid.Set(row, 8, partNumber.substr(0, keep) + marker + partNumber.substr(underscore));
+    grid.Set(row, CableColumn::kPartNumber,
+             partNumber.substr(0, keep) + marker + partNumber.substr(underscore));
 }
 
 PageChanges SetCableFinishCode(const GridView& grid, int row) {

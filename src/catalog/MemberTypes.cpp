@@ -2,6 +2,7 @@
 
 #include "catalog/GridEdits.h"
 #include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "units/Text.h"
 
 namespace waybill {
@@ -41,8 +42,8 @@ std::vector<std::string> MemberTypeList(std::string_view cadBase) {
 
 PageChanges PickMemberType(const GridView& grid, int row, std::string_view code) {
     GridEdits edits(grid);
-    edits.Set(row, 5, std::string(code));
-    edits.Set(row, 4, MemberTypeDescription(code));
+    edits.Set(row, SteelColumn::kMemberType, std::string(code));
+    edits.Set(row, SteelColumn::kDescription, MemberTypeDescription(code));
     return {{}, edits.Changes()};
 }
 

@@ -1,6 +1,7 @@
 #include "catalog/ShortLength.h"
 
 #include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "units/Lengths.h"
 #include "units/Text.h"
 
@@ -24,10 +25,10 @@ std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInch
 std::optional<int> ShortLengthColumn(std::string_view cadBase) {
     const PageKind kind = PageKindOf(cadBase);
     if (kind == PageKind::ZeePurlins || kind == PageKind::CeePurlins) {
-        return 4;
+        return TensileColumn::kLength;
     }
     if (IsZeeOrCee(kind)) {
-        return 3;
+        return MemberColumn::kLength;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "export/TableExport.h"
 
 #include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "page/GridRows.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
@@ -41,25 +42,32 @@ Positions ReadPositions(const TableRows& columns) {
         const std::int64_t index = columns.Integer(row, "ColumnIDX");
         const int position =
             index < 1 ? 0 : static_cast<int>(std::min<std::int64_t>(index, 100000));
-        const std::string label = Trim(columns.Text(row, "Label"));
-        const auto is = [&](std::initializer_list<std::string_view> labels) {
-            return std::ranges::any_of(labels,
-                                       [&](std::string_view l) { return EqualsNoCase(label, l); });
-        };
-        if (is({"PART NUMBER", "PART MARK", "MARK"})) {
+        const auto role = ColumnRoleOfLabel(columns.Text(row, "Label"));
+        if (!role) {
+            continue;
+        }
+        switch (*role) {
+        case ColumnRole::Part:
             positions.part = position;
-        } else if (is({"QTY", "QTY."})) {
+            break;
+        case ColumnRole::Quantity:
             positions.quantity = position;
-        } else if (is({"LENGTH", "SHIP. LEN."})) {
+            break;
+        case ColumnRole::Length:
             positions.length = position;
-        } else if (is({"LP"})) {
+            break;
+        case ColumnRole::Punch:
             positions.punch = position;
-        } else if (is({"COMP. ID"})) {
+            break;
+        case ColumnRole::ComponentId:
             positions.componentId = position;
-        } else if (is({"DESCRIPTION", "CAB.xCUTLEN."})) {
+            break;
+        case ColumnRole::Description:
             positions.description = position;
-        } else if (is({"SLOPE"})) {
+            break;
+        case ColumnRole::Slope:
             positions.slope = position;
+            break;
         }
     }
     return positions;
@@ -355,8 +363,9 @@ class Exporter {
                 return SeparatorFailure(row, positions.punch);
             }
             if (!TrimView(punch).empty()) {
-                // Any "A" dimension makes the pattern a special one.
-                for (std::size_t k = 5; k + 2 < values.size(); ++k) {
+                // Any "A" dimension makes the pattern a special one: the values from the first
+                // "A" dimension of a member row up to the two before the last.
+                for (std::size_t k = MemberColumn::kFirstADim; k + 2 < values.size(); ++k) {
                     if (!TrimView(values[k]).empty()) {
                         punch = "SPECIAL PUNCH";
                         break;

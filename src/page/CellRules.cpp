@@ -1,5 +1,6 @@
 #include "page/CellRules.h"
 
+#include "model/StandardColumns.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -40,19 +41,18 @@ CellDecision FinishOnly() {
 CellDecision HandOver(CellHandOver kind) {
     return {CellAction::HandOver, std::nullopt, kind, -1};
 }
-// Column 3 holds the shipping length on cable pages.
 CellDecision ToShipLength(UserMessage message) {
-    return {CellAction::Redirect, std::move(message), std::nullopt, 3};
+    return {CellAction::Redirect, std::move(message), std::nullopt, CableColumn::kShipLength};
 }
 
 CellDecision CableRule(const CellRequest& r) {
-    if (r.column == 4 || r.column == 8) {
+    if (r.column == CableColumn::kCutLength || r.column == CableColumn::kPartNumber) {
         return ToShipLength(ShipLengthOnlyMessage());
     }
-    if (r.column == 5 || r.column == 6) {
+    if (r.column == CableColumn::kDiameter || r.column == CableColumn::kEyeBolt) {
         return Refuse();
     }
-    if (r.column == 7) {
+    if (r.column == CableColumn::kFinishWord) {
         return TrimView(r.shipLengthText).empty() ? ToShipLength(ShipLengthFirstMessage())
                                                   : HandOver(CellHandOver::CableFinishWords);
     }
@@ -60,10 +60,10 @@ CellDecision CableRule(const CellRequest& r) {
 }
 
 CellDecision TensileRule(PageKind kind, const CellRequest& r) {
-    if (r.column == 6) {
+    if (r.column == TensileColumn::kPartNumber) {
         return FinishOnly();
     }
-    if (r.column != 5) {
+    if (r.column != TensileColumn::kDescription) {
         return Edit();
     }
     if (kind == PageKind::Girts) {
@@ -81,40 +81,47 @@ std::string ColumnHeaderPrefix(std::string_view header) {
     return ToLower(header.substr(0, 4));
 }
 
+CellRequest CellRequestAt(const GridView& grid, int row, int column) {
+    static const std::string kNone;
+    const int shipLength = CableColumn::kShipLength;
+    return {row, column, grid.Cell(0, column),
+            grid.Columns() > shipLength ? grid.Cell(row, shipLength) : kNone};
+}
+
 CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& r) {
     const PageKind kind = PageKindOf(cadBase);
     if (kind != PageKind::Cable && !RuledPrefix(ColumnHeaderPrefix(r.header))) {
         return Edit();
     }
     if (IsSteel(kind)) {
-        return r.column == 5 ? HandOver(CellHandOver::MemberTypes) : Edit();
+        return r.column == SteelColumn::kMemberType ? HandOver(CellHandOver::MemberTypes) : Edit();
     }
     if (kind == PageKind::Cable) {
         return CableRule(r);
     }
+    if (IsClip(kind) && (r.column == ClipColumn::kMark || r.column == ClipColumn::kPartNumber)) {
+        return HandOver(CellHandOver::ClipCell);
+    }
     if (kind == PageKind::Clip1) {
-        if (r.column == 1 || r.column == 5) {
-            return HandOver(CellHandOver::ClipCell);
-        }
-        if (r.column == 4) {
+        if (r.column == ClipColumn::kSpecial) {
             return IsAnyOf(r.row, {9, 16, 17, 20, 22, 25}) ? Edit() : Refuse();
         }
         return Nothing();
     }
     if (kind == PageKind::Clip2) {
-        return r.column == 1 || r.column == 5 ? HandOver(CellHandOver::ClipCell) : Refuse();
+        return Refuse();
     }
     if (IsTensileList(kind)) {
         return TensileRule(kind, r);
     }
     if (kind == PageKind::Sheet) {
-        return r.column == 5 ? FinishOnly() : Edit();
+        return r.column == SheetColumn::kPartNumber ? FinishOnly() : Edit();
     }
     if (IsMemberPage(kind)) {
-        if (r.column == 4 || r.column == 11) {
+        if (r.column == MemberColumn::kLeadPunch || r.column == MemberColumn::kTrailPunch) {
             return HandOver(CellHandOver::PunchCodes);
         }
-        return r.column == 12 ? Refuse() : Edit();
+        return r.column == MemberColumn::kPartNumber ? Refuse() : Edit();
     }
     return Edit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PageKind.h"
+#include "page/PageView.h"
 #include "platform/UserMessage.h"
 
 #include <optional>
@@ -42,6 +43,9 @@ struct CellRequest {
     std::string_view header;         // the column's header text (row 0)
     std::string_view shipLengthText; // column 3 of the same row (the shipping length on cables)
 };
+
+// The request for a cell of the grid (its header and its row's shipping length).
+CellRequest CellRequestAt(const GridView& grid, int row, int column);
 
 // The page-kind rules of a request to edit a line-item cell.
 CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& request);

@@ -1,6 +1,7 @@
 #include "tensile/PunchMembers.h"
 
 #include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "page/GridRows.h"
 #include "page/PageData.h"
 #include "units/Lengths.h"
@@ -12,15 +13,6 @@
 
 namespace waybill {
 namespace {
-
-// Member row columns.
-constexpr int kMarkColumn = 1;
-constexpr int kQuantityColumn = 2;
-constexpr int kLengthColumn = 3;
-constexpr int kLeadColumn = 4;
-constexpr int kFirstADimColumn = 5;
-constexpr int kLastADimColumn = 10;
-constexpr int kTrailColumn = 11;
 
 UserMessage ErrorMessage(std::string text) {
     return {std::move(text), "Error", MessageIcon::Exclamation};
@@ -98,49 +90,51 @@ class Collector {
 
     std::optional<ExportFailure> Row(const std::vector<std::string>& values, int row) {
         PunchMember member;
-        member.pieceMark = Field(values, kMarkColumn);
-        const std::string quantity = Field(values, kQuantityColumn);
-        const std::string lengthText = Field(values, kLengthColumn);
-        member.leadCode = Field(values, kLeadColumn);
-        member.trailCode = Field(values, kTrailColumn);
+        member.pieceMark = Field(values, MemberColumn::kMark);
+        const std::string quantity = Field(values, MemberColumn::kQuantity);
+        const std::string lengthText = Field(values, MemberColumn::kLength);
+        member.leadCode = Field(values, MemberColumn::kLeadPunch);
+        member.trailCode = Field(values, MemberColumn::kTrailPunch);
         if (member.pieceMark.empty() && quantity.empty() && lengthText.empty() &&
             member.leadCode.empty() && member.trailCode.empty()) {
             return std::nullopt;
         }
 
         if (member.pieceMark.empty()) {
-            return CellFailure("Member Requires a part mark.", row, kMarkColumn);
+            return CellFailure("Member Requires a part mark.", row, MemberColumn::kMark);
         }
         const double count = NumericValue(quantity).value_or(0);
         if (count < 1) {
-            return CellFailure("Invalid number. Qty must be at least 1.", row, kQuantityColumn);
+            return CellFailure("Invalid number. Qty must be at least 1.", row,
+                               MemberColumn::kQuantity);
         }
         const auto rounded = RoundToInt16(count);
         if (!rounded) {
             // The patterns record holds a 16-bit quantity.
-            return CellFailure("Invalid number. Qty must be at most 32767.", row, kQuantityColumn);
+            return CellFailure("Invalid number. Qty must be at most 32767.", row,
+                               MemberColumn::kQuantity);
         }
         member.quantity = *rounded;
         if (member.leadCode.empty()) {
             return CellFailure("Member missing leading punch code. Select NP for no punch", row,
-                               kLeadColumn);
+                               MemberColumn::kLeadPunch);
         }
         if (member.trailCode.empty()) {
             return CellFailure("Member missing trailing punch code. Select NP for no punch", row,
-                               kTrailColumn);
+                               MemberColumn::kTrailPunch);
         }
         if (!marks_.insert(ToUpper(member.pieceMark)).second) {
-            return CellFailure("Part mark already exists.", row, kMarkColumn);
+            return CellFailure("Part mark already exists.", row, MemberColumn::kMark);
         }
         const double length = ParseFtIn(lengthText);
         if (!(length > 0) ||
             length < PunchAllowance(member.leadCode) + PunchAllowance(member.trailCode)) {
             return CellFailure("The length of the member does not meet the\r"
                                "minimum length requirements for the punches selected.",
-                               row, kLengthColumn);
+                               row, MemberColumn::kLength);
         }
         member.length = static_cast<float>(length);
-        for (int column = kFirstADimColumn; column <= kLastADimColumn; ++column) {
+        for (int column = MemberColumn::kFirstADim; column <= MemberColumn::kLastADim; ++column) {
             const std::string text = Field(values, column);
             if (text.empty()) {
                 continue;

@@ -66,10 +66,8 @@ bool PageWidget::Impl::MayChangeCell(int gridIndex, int row, int column) const {
         return false;
     }
     // Paste and Delete keep to the cells the user could type into.
-    const std::string& header = view.grid->Cell(0, column);
-    static const std::string kNone;
-    const std::string& shipLength = view.grid->Columns() > 3 ? view.grid->Cell(row, 3) : kNone;
-    return DecideCellEdit(cadBase, {row, column, header, shipLength}).action == CellAction::Edit;
+    return DecideCellEdit(cadBase, CellRequestAt(*view.grid, row, column)).action ==
+           CellAction::Edit;
 }
 
 bool PageWidget::Impl::StoreCell(int gridIndex, int row, int column, const std::string& text,
@@ -93,11 +91,8 @@ void PageWidget::BeginCellEdit(int row, int column, const std::string& startText
         return;
     }
     d.grid->SetCurrent(row, column);
-    const GridView& g = *d.view.grid;
-    static const std::string kNone;
-    const std::string& shipLength = g.Columns() > 3 ? g.Cell(row, 3) : kNone;
     const CellDecision decision =
-        DecideCellEdit(d.cadBase, {row, column, g.Cell(0, column), shipLength});
+        DecideCellEdit(d.cadBase, CellRequestAt(*d.view.grid, row, column));
     if (decision.message) {
         d.dialogs.ShowMessage(*decision.message);
     }
