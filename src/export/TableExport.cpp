@@ -2,7 +2,6 @@
 
 #include "model/PageKind.h"
 #include "model/StandardColumns.h"
-#include "page/GridRows.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
 #include "platform/AtomicFile.h"
@@ -212,28 +211,18 @@ class Exporter {
             table_.purchasePages = true;
             return std::nullopt;
         }
-        const PageLines& lines = page.PageData;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto keyword = ParseKeywordLine(lines[i]);
-            if (!keyword) {
+        for (const PageItem& item : ReadPageItems(page.PageData)) {
+            if (item.keyword != PageKeyword::Grid) {
                 continue;
             }
-            if (keyword->keyword == PageKeyword::RevGrid) {
-                if (i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1])) {
-                    ++i;
-                }
-            } else if (keyword->keyword == PageKeyword::Grid) {
-                const std::string& grid = keyword->argument;
-                const Positions* positions = Columns(grid);
-                if (positions == nullptr) {
-                    // Skipping the grid would drop its items from the order without a word.
-                    return ExportFailure{GridNotFoundMessage(grid), pageNumber};
-                }
-                const GridRows rows(lines, i + 1);
-                if (auto failure = Grid(page, base, grid, *positions, rows)) {
-                    return failure;
-                }
-                i = rows.End() - 1;
+            const Positions* positions = Columns(item.name);
+            if (positions == nullptr) {
+                // Skipping the grid would drop its items from the order without a word.
+                return ExportFailure{GridNotFoundMessage(item.name), pageNumber};
+            }
+            const GridRows rows(page.PageData, item);
+            if (auto failure = Grid(page, base, item.name, *positions, rows)) {
+                return failure;
             }
         }
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "page/AttribDefs.h"
 #include "page/GridSetup.h"
+#include "page/PageReader.h"
 #include "page/PageView.h"
 
 #include <optional>
@@ -11,17 +12,6 @@
 namespace waybill {
 
 class Book;
-
-enum class PageKeyword { RevGrid, Grid, Block, AttribBlock };
-
-struct KeywordLine {
-    PageKeyword keyword;
-    std::string argument; // the text after the first ":", trimmed
-};
-
-// The keyword of a page-data line: the text up to and including its first ":", trimmed,
-// compared without regard to letter case.
-std::optional<KeywordLine> ParseKeywordLine(std::string_view line);
 
 // What rendering needs besides the page: the reference database for grid layouts, the
 // page area the grid is laid out in, and (when given) the attribute definitions, so a block

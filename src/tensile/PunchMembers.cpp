@@ -2,8 +2,7 @@
 
 #include "model/PageKind.h"
 #include "model/StandardColumns.h"
-#include "page/GridRows.h"
-#include "page/PageData.h"
+#include "page/PageReader.h"
 #include "units/Lengths.h"
 #include "units/NumberText.h"
 #include "units/Parsers.h"
@@ -42,40 +41,21 @@ class Collector {
 
     std::optional<ExportFailure> Page(const waybill::Page& page, int pageNumber) {
         pageNumber_ = pageNumber;
-        const PageLines& lines = page.PageData;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto keyword = ParseKeywordLine(lines[i]);
-            if (!keyword) {
-                continue;
+        for (const PageItem& item : ReadPageItems(page.PageData)) {
+            if (item.keyword == PageKeyword::AttribBlock && item.value &&
+                item.value->find('|') != std::string::npos && !IsConfigured(*item.value)) {
+                return ExportFailure{
+                    ErrorMessage("You must configure member attributes.  Double-click\r"
+                                 "the drawing block or click the Edit Attributes button."),
+                    pageNumber};
             }
-            const bool nextIsValueLine = i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1]);
-            switch (keyword->keyword) {
-            case PageKeyword::RevGrid:
-                i += nextIsValueLine ? 1 : 0;
-                break;
-            case PageKeyword::AttribBlock:
-                if (nextIsValueLine) {
-                    ++i;
-                    if (lines[i].find('|') != std::string::npos && !IsConfigured(lines[i])) {
-                        return ExportFailure{
-                            ErrorMessage("You must configure member attributes.  Double-click\r"
-                                         "the drawing block or click the Edit Attributes button."),
-                            pageNumber};
-                    }
-                }
-                break;
-            case PageKeyword::Grid: {
-                const GridRows rows(lines, i + 1);
+            if (item.keyword == PageKeyword::Grid) {
+                const GridRows rows(page.PageData, item);
                 for (int row = 1; row <= rows.Count(); ++row) {
                     if (auto failure = Row(rows.Values(row), row)) {
                         return failure;
                     }
                 }
-                i = rows.End() - 1;
-                break;
-            }
-            case PageKeyword::Block:
-                break;
             }
         }
         return std::nullopt;

@@ -2,7 +2,6 @@
 
 #include "FakeDatabase.h"
 #include "model/Book.h"
-#include "page/GridRows.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -190,22 +189,6 @@ TEST_F(PageDataTest, EmptyLineInAGridIsOneRowWithNoValues) {
         EXPECT_EQ(view.grid->Cell(3, 0), "b"); // the last empty lines find no row left
     }
     EXPECT_EQ(RoundTrip({"GRID: two", "", "|x|"}), (PageLines{"GRID: two", "1", "|x||", "1"}));
-}
-
-// The exports read a grid's lines into rows; they must number the rows as the editor fills them.
-TEST_F(PageDataTest, ExportRowsAgreeWithTheEditorsRows) {
-    db.AddGrid("six", 2, 6);
-    const PageLines lines = {"GRID: six",       "|a|", "",    "2", "2 |b|", "7 |past|", "x",
-                             "99999999999 |z|", "|c|", "|d|", "4"};
-    const PageView view = Render(lines);
-    const GridRows rows(lines, 1);
-    ASSERT_EQ(rows.Count(), 20);
-    ASSERT_EQ(view.grid->Rows(), 17);
-    for (int row = 1; row < view.grid->Rows(); ++row) {
-        const auto& values = rows.Values(row);
-        EXPECT_EQ(values.empty() ? "" : values[0], view.grid->Cell(row, 0)) << row;
-    }
-    EXPECT_EQ(rows.End(), lines.size());
 }
 
 // A hostile database must not abort the program: a grid beyond the bounds is reported by

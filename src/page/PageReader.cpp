@@ -1,11 +1,9 @@
-#include "page/GridRows.h"
+#include "page/PageReader.h"
 
-#include "page/PageData.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace waybill {
 namespace {
@@ -26,6 +24,50 @@ const std::vector<std::string> kNoValues;
 
 } // namespace
 
+std::optional<KeywordLine> ParseKeywordLine(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view candidate = TrimView(line.substr(0, colon + 1));
+    PageKeyword keyword;
+    if (EqualsNoCase(candidate, "REVGRID:")) {
+        keyword = PageKeyword::RevGrid;
+    } else if (EqualsNoCase(candidate, "GRID:")) {
+        keyword = PageKeyword::Grid;
+    } else if (EqualsNoCase(candidate, "BLOCK:")) {
+        keyword = PageKeyword::Block;
+    } else if (EqualsNoCase(candidate, "ATTRIBLK:")) {
+        keyword = PageKeyword::AttribBlock;
+    } else {
+        return std::nullopt;
+    }
+    return KeywordLine{keyword, Trim(line.substr(colon + 1))};
+}
+
+std::vector<PageItem> ReadPageItems(const PageLines& lines) {
+    std::vector<PageItem> items;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto keyword = ParseKeywordLine(lines[i]);
+        if (!keyword) {
+            continue;
+        }
+        if (!items.empty()) {
+            items.back().end = i;
+        }
+        PageItem item{keyword->keyword, std::move(keyword->argument), i, lines.size()};
+        items.push_back(std::move(item));
+    }
+    for (PageItem& item : items) {
+        const bool ownsValueLine =
+            item.keyword == PageKeyword::RevGrid || item.keyword == PageKeyword::AttribBlock;
+        if (ownsValueLine && item.line + 1 < item.end) {
+            item.value = &lines[item.line + 1];
+        }
+    }
+    return items;
+}
+
 std::optional<GridLineRows> ReadGridLine(std::string_view line) {
     if (line.empty()) {
         return GridLineRows{};
@@ -45,9 +87,8 @@ std::optional<GridLineRows> ReadGridLine(std::string_view line) {
     return repeat ? std::optional(GridLineRows{*repeat, line.substr(bar)}) : std::nullopt;
 }
 
-GridRows::GridRows(const PageLines& lines, std::size_t begin) {
-    std::size_t i = begin;
-    for (; i < lines.size() && !ParseKeywordLine(lines[i]); ++i) {
+GridRows::GridRows(const PageLines& lines, const PageItem& grid) {
+    for (std::size_t i = grid.FirstGridLine(); i < grid.end; ++i) {
         const auto rows = ReadGridLine(TrimView(lines[i]));
         if (!rows || Count() + rows->count > kMaxGridRow) {
             continue;
@@ -59,7 +100,6 @@ GridRows::GridRows(const PageLines& lines, std::size_t begin) {
         }
         rowLine_.insert(rowLine_.end(), static_cast<std::size_t>(rows->count), index);
     }
-    end_ = i;
 }
 
 const std::vector<std::string>& GridRows::Values(int row) const {
