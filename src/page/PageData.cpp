@@ -19,13 +19,38 @@ UserMessage RowsBeyondGridMessage(int page, std::string_view grid, int definedRo
             "Waybill", MessageIcon::Exclamation};
 }
 
+UserMessage ValuesBeyondGridMessage(int page, std::string_view grid, int columns) {
+    return {"Page " + std::to_string(page) + " holds values beyond the " + std::to_string(columns) +
+                " columns of grid " + std::string(grid) +
+                ". They are not shown, and are kept as stored.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
+UserMessage SeveralGridsMessage(int page, std::ptrdiff_t grids) {
+    return {"Page " + std::to_string(page) + " names " + std::to_string(grids) +
+                " grids. Only the rows of the last can be shown; the rows of the others are kept "
+                "as stored.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
+bool Blank(const std::string& text) {
+    return TrimView(text).empty();
+}
+
+PageBlock BlockOf(const PageItem& item) {
+    return {item.name, item.keyword == PageKeyword::AttribBlock && item.value
+                           ? std::optional<std::string>(*item.value)
+                           : std::nullopt};
+}
+
 class Renderer {
   public:
     Renderer(PageView& view, const RenderContext& context, int pageNumber)
         : view_(view), context_(context), pageNumber_(pageNumber) {}
 
     void Run(const PageLines& lines) {
-        for (const PageItem& item : ReadPageItems(lines)) {
+        const std::vector<PageItem> items = ReadPageItems(lines);
+        for (const PageItem& item : items) {
             switch (item.keyword) {
             case PageKeyword::RevGrid:
                 if (item.value) {
@@ -36,10 +61,8 @@ class Renderer {
                 Grid(item.name, GridRows(lines, item));
                 break;
             case PageKeyword::Block:
-                Block(item.name, nullptr);
-                break;
             case PageKeyword::AttribBlock:
-                Block(item.name, item.value);
+                Block(BlockOf(item));
                 break;
             }
         }
@@ -48,6 +71,16 @@ class Renderer {
             const int definedRows = layout.rows - 1;
             GrowGridRows(layout, rowsHeld_, context_.area.unitsPerPixel);
             view_.messages.push_back(RowsBeyondGridMessage(pageNumber_, layout.name, definedRows));
+        }
+        if (view_.grid && !view_.grid->extraValues.empty()) {
+            view_.messages.push_back(ValuesBeyondGridMessage(pageNumber_, view_.grid->layout.name,
+                                                             view_.grid->Columns()));
+        }
+        const auto grids = std::count_if(items.begin(), items.end(), [](const PageItem& item) {
+            return item.keyword == PageKeyword::Grid;
+        });
+        if (grids > 1) {
+            view_.messages.push_back(SeveralGridsMessage(pageNumber_, grids));
         }
     }
 
@@ -67,7 +100,6 @@ class Renderer {
         if (auto* message = std::get_if<UserMessage>(&result)) {
             // The page is shown without its grid, and its own grid lines are kept as stored.
             view_.messages.push_back(std::move(*message));
-            view_.missingGrids.insert(ToLower(name));
             view_.grid.reset();
             return;
         }
@@ -83,11 +115,8 @@ class Renderer {
 
     // The rows into the cells; rows past the definition's rows are kept when they hold text.
     void Fill(GridView& grid, const GridRows& rows) {
-        const auto holdsText = [&](const std::vector<std::string>& values) {
-            const auto shown =
-                values.begin() + std::min<std::ptrdiff_t>(std::ssize(values), grid.Columns());
-            return std::any_of(values.begin(), shown,
-                               [](const std::string& value) { return !TrimView(value).empty(); });
+        const auto holdsText = [](const std::vector<std::string>& values) {
+            return !std::all_of(values.begin(), values.end(), Blank);
         };
         rowsHeld_ = grid.Rows();
         for (int row = rows.Count(); row >= rowsHeld_; --row) {
@@ -105,22 +134,25 @@ class Renderer {
             for (int c = 0; c < columns; ++c) {
                 grid.SetCell(row, c, values[static_cast<std::size_t>(c)]);
             }
+            const auto extra = values.begin() + columns;
+            if (!std::all_of(extra, values.end(), Blank)) {
+                grid.extraValues[row].assign(extra, values.end());
+            }
         }
     }
 
-    void Block(const std::string& name, const std::string* valueLine) {
+    void Block(PageBlock block) {
         view_.blocksSeen = true;
         view_.blockPictureHeight =
             view_.gridSeen && view_.grid ? view_.grid->layout.top : context_.area.innerHeight;
-        view_.blocks.push_back({name, std::nullopt});
-        if (!valueLine) {
-            return;
+        if (block.valueLine) {
+            if (context_.attribDefs != nullptr &&
+                context_.attribDefs->Find(block.name) == nullptr) {
+                view_.messages.push_back(MissingAttribDefsMessage(block.name));
+            }
+            view_.BlockAttribValues.Add(block.name, *block.valueLine);
         }
-        if (context_.attribDefs != nullptr && context_.attribDefs->Find(name) == nullptr) {
-            view_.messages.push_back(MissingAttribDefsMessage(name));
-        }
-        view_.blocks.back().valueLine = *valueLine;
-        view_.BlockAttribValues.Add(name, *valueLine);
+        view_.blocks.push_back(std::move(block));
     }
 
     PageView& view_;
@@ -134,11 +166,16 @@ class Renderer {
 std::string RowText(const GridView& grid, int row) {
     std::string text = "|";
     bool blank = true;
-    for (int c = 0; c < grid.Columns(); ++c) {
-        const std::string& cell = grid.Cell(row, c);
-        blank = blank && TrimView(cell).empty();
-        text += cell;
+    const auto add = [&](const std::string& value) {
+        blank = blank && Blank(value);
+        text += value;
         text += '|';
+    };
+    for (int c = 0; c < grid.Columns(); ++c) {
+        add(grid.Cell(row, c));
+    }
+    if (const auto extra = grid.extraValues.find(row); extra != grid.extraValues.end()) {
+        std::for_each(extra->second.begin(), extra->second.end(), add);
     }
     return blank ? std::string{} : text;
 }
@@ -183,12 +220,21 @@ void RenderPageData(PageView& view, const Book& book, int pageNumber,
     view.gridSeen = false;
     view.blocksSeen = false;
     view.blockPictureHeight = context.area.innerHeight;
-    view.missingGrids.clear();
     view.messages.clear();
 
     const int shown =
         pageNumber >= 1 && pageNumber <= book.PageCount() ? pageNumber : book.CurPage();
     Renderer(view, context, shown).Run(page.PageData);
+}
+
+std::vector<PageBlock> ReadPageBlocks(const PageLines& lines) {
+    std::vector<PageBlock> blocks;
+    for (const PageItem& item : ReadPageItems(lines)) {
+        if (item.keyword == PageKeyword::Block || item.keyword == PageKeyword::AttribBlock) {
+            blocks.push_back(BlockOf(item));
+        }
+    }
+    return blocks;
 }
 
 void ComposePageData(const PageView& view, Book& book) {
@@ -226,13 +272,17 @@ void ComposePageData(const PageView& view, Book& book) {
         return 0;
     };
 
-    for (const PageItem& item : ReadPageItems(old)) {
+    const std::vector<PageItem> items = ReadPageItems(old);
+    const PageItem* shownGrid = ShownGridItem(items);
+    for (const PageItem& item : items) {
         switch (item.keyword) {
         case PageKeyword::RevGrid:
             break;
         case PageKeyword::Grid:
             lines.push_back(old[item.line]);
-            if (view.grid && !view.missingGrids.contains(ToLower(item.name))) {
+            // Grids the screen does not show (missing, or named before the last) keep their
+            // lines as stored.
+            if (view.grid && &item == shownGrid) {
                 EncodeRows(*view.grid, lines);
             } else {
                 lines.insert(lines.end(),

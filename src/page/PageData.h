@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace waybill {
 
@@ -26,6 +27,10 @@ struct RenderContext {
 // grid, blocks and attribute values) from page `pageNumber` of the book (a number out of
 // range means the current page). The document-level title-block fields are left alone.
 void RenderPageData(PageView& view, const Book& book, int pageNumber, const RenderContext& context);
+
+// The blocks a page names, in page order, each attribute block with its value line when it has
+// one: what the page's picture shows.
+std::vector<PageBlock> ReadPageBlocks(const PageLines& lines);
 
 // Writes the view back into the current page of the book (title-block fields 0, 5, 8 and
 // the page data) and title-block fields 1-4, 6, 7 into the document header. The book must

@@ -68,6 +68,13 @@ std::vector<PageItem> ReadPageItems(const PageLines& lines) {
     return items;
 }
 
+const PageItem* ShownGridItem(const std::vector<PageItem>& items) {
+    const auto last = std::find_if(items.rbegin(), items.rend(), [](const PageItem& item) {
+        return item.keyword == PageKeyword::Grid;
+    });
+    return last == items.rend() ? nullptr : &*last;
+}
+
 std::optional<GridLineRows> ReadGridLine(std::string_view line) {
     if (line.empty()) {
         return GridLineRows{};

@@ -42,6 +42,10 @@ struct PageItem {
 // The parts of a page in order. The items point into `lines`, which must outlive them.
 std::vector<PageItem> ReadPageItems(const PageLines& lines);
 
+// The grid a page shows: each "GRID:" line names the grid anew, so the last one counts. The
+// rows of the others are kept as stored. Null when the page names no grid.
+const PageItem* ShownGridItem(const std::vector<PageItem>& items);
+
 // Row numbers are 16-bit: no grid reaches past this row.
 constexpr int kMaxGridRow = 32767;
 
