@@ -220,23 +220,14 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
     }
     AddTitleBlock(b, book, page, pageNumber);
 
-    // The page's own parts in page order; the grid the page shows is the last one named.
-    std::size_t lastGrid = page.PageData.size();
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (keyword && keyword->keyword == PageKeyword::Grid) {
-            lastGrid = i;
-        }
-    }
+    // The page's own parts in page order, as the screen reads them.
+    const std::vector<PageItem> items = ReadPageItems(page.PageData);
+    const PageItem* shownGrid = ShownGridItem(items);
     BlockPrinter blocks(b, sources);
     std::size_t nextBlock = 0;
     bool revisionsDone = false;
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (!keyword) {
-            continue;
-        }
-        switch (keyword->keyword) {
+    for (const PageItem& item : items) {
+        switch (item.keyword) {
         case PageKeyword::Block:
         case PageKeyword::AttribBlock:
             if (nextBlock < view.blocks.size()) {
@@ -250,7 +241,7 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
             }
             break;
         case PageKeyword::Grid:
-            if (i == lastGrid && view.grid) {
+            if (&item == shownGrid && view.grid) {
                 AddGrid(b, *view.grid, sources.database);
             }
             break;

@@ -20,19 +20,6 @@ QFont AttribFont(double pointSize) {
     return font;
 }
 
-// The blocks of a detail page with their value lines.
-std::vector<std::pair<std::string, std::string>> BlocksOf(const Page& page) {
-    std::vector<std::pair<std::string, std::string>> blocks;
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (keyword && keyword->keyword == PageKeyword::AttribBlock) {
-            blocks.emplace_back(keyword->argument,
-                                i + 1 < page.PageData.size() ? page.PageData[i + 1] : "|");
-        }
-    }
-    return blocks;
-}
-
 } // namespace
 
 DetailPreview::DetailPreview(BlockLibrary* blocks, BlockAttribDefs* attribDefs, QWidget* parent)
@@ -52,8 +39,8 @@ void DetailPreview::ShowProblem(const QString& text) {
 }
 
 QRectF DetailPreview::DrawingArea(const QSizeF& size) const {
-    const auto blocks = BlocksOf(page_);
-    const auto drawing = blocks_ && !blocks.empty() ? blocks_->Find(blocks.front().first) : nullptr;
+    const auto blocks = ReadPageBlocks(page_.PageData);
+    const auto drawing = blocks_ && !blocks.empty() ? blocks_->Find(blocks.front().name) : nullptr;
     if (!drawing || drawing->widthInches <= 0 || drawing->heightInches <= 0) {
         return QRectF(QPointF(0, 0), size);
     }
@@ -75,11 +62,12 @@ std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
         return TextExtent{metrics.horizontalAdvance(FromCp1252(text)) / kPreviewDpi,
                           metrics.height() / kPreviewDpi};
     };
-    for (const auto& [name, valueLine] : BlocksOf(page_)) {
+    for (const PageBlock& block : ReadPageBlocks(page_.PageData)) {
         BlockLayer layer;
-        layer.name = name;
-        layer.drawing = blocks_->Find(name);
-        const AttribDefList* definitions = attribDefs_ ? attribDefs_->Find(name) : nullptr;
+        layer.name = block.name;
+        layer.drawing = blocks_->Find(block.name);
+        const AttribDefList* definitions =
+            attribDefs_ && block.valueLine ? attribDefs_->Find(block.name) : nullptr;
         if (layer.drawing && definitions && layer.drawing->widthInches > 0 &&
             layer.drawing->heightInches > 0) {
             AttribSurface surface;
@@ -88,7 +76,7 @@ std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
             surface.pixelsPerInchX = kPreviewDpi;
             surface.pixelsPerInchY = kPreviewDpi;
             for (const PlacedAttribute& placed :
-                 PlaceAttributes(*definitions, valueLine, surface, measure)) {
+                 PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
                 if (placed.text.empty()) {
                     continue;
                 }
