@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace waybill::cli {
@@ -17,8 +18,10 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
 int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// The detail command's generators with their variants and fields.
+// The detail command's generators with their variants and fields, and its --help text, both
+// from the trim-detail catalogue.
 std::vector<GeneratorWords> DetailGeneratorWords();
+std::string_view DetailDescription();
 // Only in the Qt build (WAYBILL_CLI_PDF): it paints the sheets.
 int Pdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

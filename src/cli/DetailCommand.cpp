@@ -1,159 +1,132 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
-#include "details/CapTrim.h"
-#include "details/CondHead.h"
-#include "details/DownSpout.h"
-#include "details/EndDam.h"
-#include "details/Gutter.h"
-#include "details/RidgeCap.h"
+#include "details/DetailCatalogue.h"
 #include "units/Text.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
 #include <map>
 
 namespace waybill::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: waybill-cli detail IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]\n";
-
-// The typed fields by lower-case name; a field left out reads as an empty box.
-class Fields {
-  public:
-    std::map<std::string, std::string> values;
-
-    std::string operator[](const char* field) const {
-        const auto it = values.find(ToLower(field));
-        return it == values.end() ? std::string() : it->second;
-    }
-    // The 0-based choice of an option field typed as 1, 2, ...; an option left out is the first.
-    int Choice(const char* field) const {
-        return std::max(0, std::atoi((*this)[field].c_str()) - 1);
-    }
-};
-
-struct Generator {
-    const char* name;
-    std::vector<const char*> variants;
-    std::vector<const char*> fields;
-    // Option fields, typed as one digit from `lowest` to `highest`.
-    struct Option {
-        const char* field;
-        char lowest;
-        char highest;
-    };
-    std::vector<Option> options;
-    std::function<DetailResult(int variant, const Fields&)> make;
-};
-
-const std::vector<Generator>& Generators() {
-    static const std::vector<Generator> generators = {
-        {"gutter",
-         {"oversize", "standard", "severeice"},
-         {"Width", "Depth", "RoofSlope", "PanelType", "SFNumber"},
-         {{"PanelType", '1', '3'}},
-         [](int variant, const Fields& f) {
-             return MakeGutter({static_cast<GutterKind>(variant), f["Width"], f["Depth"],
-                                f["RoofSlope"], static_cast<GutterPanel>(f.Choice("PanelType") + 1),
-                                f["SFNumber"]});
-         }},
-        {"downspout",
-         {"standard", "oldstyle"},
-         {"Width", "Depth", "Length", "SFNumber", "StrapSFNumber", "AddStrap"},
-         {{"AddStrap", '0', '1'}},
-         [](int variant, const Fields& f) {
-             return MakeDownSpout({f["Width"], f["Depth"], f["Length"], f["SFNumber"],
-                                   f["StrapSFNumber"], f["AddStrap"] == "1",
-                                   static_cast<KickoutStyle>(variant)});
-         }},
-        {"ds-offset",
-         {},
-         {"Width", "Depth", "Offset", "SFNumber"},
-         {},
-         [](int, const Fields& f) {
-             return MakeDSOffset({f["Width"], f["Depth"], f["Offset"], f["SFNumber"]});
-         }},
-        {"cond-head",
-         {"none", "left", "right"},
-         {"GuWidth", "GuDepth", "DsWidth", "DsDepth", "CHNumber", "ValleyGutterNo"},
-         {},
-         [](int variant, const Fields& f) {
-             return MakeCondHead({f["GuWidth"], f["GuDepth"], f["DsWidth"], f["DsDepth"],
-                                  f["CHNumber"], f["ValleyGutterNo"],
-                                  static_cast<CondHeadOffset>(variant)});
-         }},
-        {"cap-trim",
-         {},
-         {"Dim", "CtSF", "BcSF"},
-         {},
-         [](int, const Fields& f) {
-             return MakeCapTrim({f["Dim"], f["CtSF"], f["BcSF"]});
-         }},
-        {"end-dam",
-         {"AS24R", "IIPlus"},
-         {"AngleP2", "EdNo"},
-         {},
-         [](int variant, const Fields& f) {
-             return MakeEndDam({f["AngleP2"], f["EdNo"], static_cast<EndDamPanel>(variant)});
-         }},
-        {"ridge-cap",
-         {"prevent", "sseam"},
-         {"RoofSlope", "LegLength", "PPToRidge", "PanOHang", "RcSFNo", "EcSFNo", "Panel", "Clip"},
-         {{"Panel", '1', '2'}, {"Clip", '1', '2'}},
-         [](int variant, const Fields& f) {
-             if (variant == 0) {
-                 return MakePreventRidgeCap(
-                     {f["RoofSlope"], f["LegLength"], f["RcSFNo"], f["EcSFNo"]});
-             }
-             return MakeSSeamRidgeCap({f["RoofSlope"], f["PPToRidge"], f["PanOHang"], f["RcSFNo"],
-                                       f["EcSFNo"], static_cast<SeamPanel>(f.Choice("Panel")),
-                                       static_cast<ClipType>(f.Choice("Clip"))});
-         }},
-    };
-    return generators;
-}
-
-// The Prevent ridge cap has no distances, the standing seam one no leg length.
-bool FieldBelongs(const Generator& generator, int variant, std::string_view field) {
-    if (std::string_view(generator.name) != "ridge-cap") {
-        return true;
-    }
-    const bool prevent = variant == 0;
-    if (EqualsNoCase(field, "LegLength")) {
-        return prevent;
-    }
-    for (const char* seamOnly : {"PPToRidge", "PanOHang", "Panel", "Clip"}) {
-        if (EqualsNoCase(field, seamOnly)) {
-            return !prevent;
-        }
-    }
-    return true;
-}
+constexpr const char* kUsage = "usage: waybill-cli detail IN.fwb OUT.fwb GENERATOR [VARIANT] "
+                               "[Field=value ...]\n";
 
 int Usage(std::ostream& err, const std::string& problem) {
     err << "waybill-cli detail: " << ShownArgument(problem) << "\n" << kUsage;
     return 2;
 }
 
-int IndexOf(const std::vector<const char*>& words, std::string_view word) {
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        if (EqualsNoCase(words[i], word)) {
-            return static_cast<int>(i);
+// Option buttons are typed as their number from 1, a check box as 0 or 1.
+bool IsChoice(const DetailField& field) {
+    return field.kind == DetailFieldKind::Option || field.kind == DetailFieldKind::Check;
+}
+char LowestDigit(const DetailField& field) {
+    return field.kind == DetailFieldKind::Check ? '0' : '1';
+}
+char HighestDigit(const DetailField& field) {
+    return field.kind == DetailFieldKind::Check
+               ? '1'
+               : static_cast<char>('0' + static_cast<int>(field.choices.size()));
+}
+
+std::string Joined(const std::vector<std::string>& words, const char* separator) {
+    std::string text;
+    for (const std::string& word : words) {
+        text += (text.empty() ? "" : separator) + word;
+    }
+    return text;
+}
+
+// A field as --help lists it: its name, and what an option's numbers mean.
+std::string Described(const DetailField& field) {
+    std::string text(field.name);
+    if (field.kind == DetailFieldKind::Check) {
+        text += " (1 ticks it)";
+    } else if (field.kind == DetailFieldKind::Option) {
+        std::vector<std::string> choices;
+        for (std::size_t i = 0; i < field.choices.size(); ++i) {
+            choices.push_back(std::to_string(i + 1) + " " + std::string(field.choices[i].caption));
+        }
+        text += " (" + Joined(choices, ", ") + ")";
+    }
+    return text;
+}
+
+// One list entry of --help per generator and dialog: "gutter oversize|standard\tWidth ...".
+std::string GeneratorEntries() {
+    std::string entries;
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (auto first = generator.variants.begin(); first != generator.variants.end();) {
+            auto end = std::find_if(first, generator.variants.end(),
+                                    [&](const DetailVariant& v) { return v.form != first->form; });
+            std::vector<std::string> words;
+            for (auto variant = first; variant != end; ++variant) {
+                if (!variant->word.empty()) {
+                    words.emplace_back(variant->word);
+                }
+            }
+            std::vector<std::string> fields;
+            for (const DetailField* field : first->TypedFields()) {
+                fields.push_back(Described(*field));
+            }
+            entries += std::string(generator.word) + (words.empty() ? "" : " ") +
+                       Joined(words, "|") + "\t" + Joined(fields, " ") + "\n\n";
+            first = end;
         }
     }
-    return -1;
+    return entries;
+}
+
+// "A, B and C": the fields that take ft.iiss text.
+std::string FtDottedFields() {
+    std::vector<std::string> names;
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (const DetailVariant& variant : generator.variants) {
+            for (const DetailField& field : variant.form->fields) {
+                if (field.kind == DetailFieldKind::FtDotted &&
+                    std::find(names.begin(), names.end(), field.name) == names.end()) {
+                    names.emplace_back(field.name);
+                }
+            }
+        }
+    }
+    const std::string last = names.back();
+    names.pop_back();
+    return Joined(names, ", ") + " and " + last;
 }
 
 } // namespace
 
+std::string_view DetailDescription() {
+    static const std::string description =
+        "Run a trim-detail generator as its dialog's OK would and add the new page(s) at the "
+        "end of IN, then write OUT. GENERATOR, VARIANT and the fields:\n\n" +
+        GeneratorEntries() +
+        "Field names ignore case; a value is the text as typed into the box (" + FtDottedFields() +
+        " in ft.iiss form, 10.0608 for 10'-6 1/2, or as a feet-inch length: 10'-6 1/2, 10' 6); a "
+        "field left out is an empty box, an option left out is its first choice. An input error "
+        "goes to stderr with status 1 and OUT is not written; the steep-slope warning goes to "
+        "stderr and the page is made.";
+    return description;
+}
+
 std::vector<GeneratorWords> DetailGeneratorWords() {
     std::vector<GeneratorWords> words;
-    for (const Generator& generator : Generators()) {
-        words.push_back({generator.name,
-                         {generator.variants.begin(), generator.variants.end()},
-                         {generator.fields.begin(), generator.fields.end()}});
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        GeneratorWords entry{generator.word, {}, {}};
+        for (const DetailVariant& variant : generator.variants) {
+            if (!variant.word.empty()) {
+                entry.variants.push_back(variant.word);
+            }
+            for (const DetailField* field : variant.TypedFields()) {
+                if (std::find(entry.fields.begin(), entry.fields.end(), field->name) ==
+                    entry.fields.end()) {
+                    entry.fields.push_back(field->name);
+                }
+            }
+        }
+        words.push_back(std::move(entry));
     }
     return words;
 }
@@ -167,38 +140,55 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     if (args.size() < 3) {
         return Usage(err, "IN, OUT and GENERATOR are needed");
     }
+    const std::vector<DetailGenerator>& catalogue = DetailCatalogue();
     const auto generator =
-        std::find_if(Generators().begin(), Generators().end(),
-                     [&](const Generator& g) { return EqualsNoCase(g.name, args[2]); });
-    if (generator == Generators().end()) {
+        std::find_if(catalogue.begin(), catalogue.end(),
+                     [&](const DetailGenerator& g) { return EqualsNoCase(g.word, args[2]); });
+    if (generator == catalogue.end()) {
         return Usage(err, "unknown generator \"" + args[2] + "\"");
     }
     std::size_t next = 3;
-    int variant = 0;
-    if (!generator->variants.empty()) {
-        variant = next < args.size() ? IndexOf(generator->variants, args[next]) : -1;
-        if (variant < 0) {
-            return Usage(err, std::string("unknown or missing variant for ") + generator->name);
+    auto variant = generator->variants.begin();
+    if (!variant->word.empty()) {
+        variant = std::find_if(generator->variants.begin(), generator->variants.end(),
+                               [&](const DetailVariant& v) {
+                                   return next < args.size() && EqualsNoCase(v.word, args[next]);
+                               });
+        if (variant == generator->variants.end()) {
+            return Usage(err, "unknown or missing variant for " + std::string(generator->word));
         }
         ++next;
     }
-    Fields fields;
+    const std::vector<const DetailField*> fields = variant->TypedFields();
+    std::map<const DetailField*, std::string> typed; // the last value of a field wins
     for (; next < args.size(); ++next) {
         const std::string& arg = args[next];
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        if (equals == std::string::npos || IndexOf(generator->fields, name) < 0 ||
-            !FieldBelongs(*generator, variant, name)) {
+        const auto field = std::find_if(fields.begin(), fields.end(), [&](const DetailField* f) {
+            return EqualsNoCase(f->name, name);
+        });
+        if (equals == std::string::npos || field == fields.end()) {
             return Usage(err, "unknown field \"" + name + "\"");
         }
-        fields.values[ToLower(name)] = arg.substr(equals + 1);
+        typed[*field] = arg.substr(equals + 1);
     }
-    for (const Generator::Option& option : generator->options) {
-        const std::string typed = fields[option.field];
-        if (!typed.empty() &&
-            (typed.size() != 1 || typed[0] < option.lowest || typed[0] > option.highest)) {
-            return Usage(err, std::string(option.field) + " must be " + option.lowest + " to " +
-                                  option.highest);
+    DetailInputs inputs = variant->Preset();
+    for (const DetailField* field : fields) {
+        const auto it = typed.find(field);
+        if (it == typed.end()) {
+            continue;
+        }
+        const std::string& value = it->second;
+        if (!IsChoice(*field)) {
+            inputs.texts[std::string(field->name)] = value;
+        } else if (!value.empty()) {
+            if (value.size() != 1 || value[0] < LowestDigit(*field) ||
+                value[0] > HighestDigit(*field)) {
+                return Usage(err, std::string(field->name) + " must be " + LowestDigit(*field) +
+                                      " to " + HighestDigit(*field));
+            }
+            inputs.choices[std::string(field->name)] = value[0] - LowestDigit(*field);
         }
     }
 
@@ -206,7 +196,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     if (!book) {
         return 1;
     }
-    const DetailResult result = generator->make(variant, fields);
+    const DetailResult result = variant->make(inputs);
     if (const auto* error = std::get_if<DetailInputError>(&result)) {
         PrintMessage(err, error->message);
         return 1;

@@ -19,7 +19,7 @@ int Pdf(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
 using waybill::cli::CliCommand;
 
 // The commands: --help, the manual page and the shell's completion are all written from here.
-constexpr CliCommand kCommands[] = {
+const CliCommand kCommands[] = {
     {"convert", "IN OUT",
      "Read IN (a legacy \".wbl\" document, or a \".fwb\" document) and write it to OUT as a "
      "\".fwb\" document. On a read failure the message goes to stderr, the exit status is 1 "
@@ -41,25 +41,7 @@ constexpr CliCommand kCommands[] = {
      "recompose.",
      waybill::cli::SetFinish},
     {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]",
-     "Run a trim-detail generator as its dialog's OK would and add the new page(s) at the end "
-     "of IN, then write OUT. GENERATOR, VARIANT and the fields:\n\n"
-     "gutter oversize|standard|severeice\tWidth Depth RoofSlope SFNumber PanelType "
-     "(1 Apex Span, 2 Apex Seam-24R, 3 StormGrip)\n\n"
-     "downspout standard|oldstyle\tWidth Depth Length SFNumber StrapSFNumber AddStrap "
-     "(1 ticks it)\n\n"
-     "ds-offset\tWidth Depth Offset SFNumber\n\n"
-     "cond-head none|left|right\tGuWidth GuDepth DsWidth DsDepth CHNumber ValleyGutterNo\n\n"
-     "cap-trim\tDim CtSF BcSF\n\n"
-     "end-dam AS24R|IIPlus\tAngleP2 EdNo\n\n"
-     "ridge-cap prevent\tRoofSlope LegLength RcSFNo EcSFNo\n\n"
-     "ridge-cap sseam\tRoofSlope PPToRidge PanOHang RcSFNo EcSFNo Panel (1 Storm Grip-16, "
-     "2 Apex Seam-24R) Clip (1 Low, 2 High)\n\n"
-     "Field names ignore case; a value is the text as typed into the box (Length, Offset, "
-     "LegLength, PPToRidge and PanOHang in ft.iiss form, 10.0608 for 10'-6 1/2, or as a "
-     "feet-inch length: 10'-6 1/2, 10' 6); a field left out is an empty box, "
-     "an option left out is its first choice. An input error goes to stderr with status 1 and "
-     "OUT is not written; the steep-slope warning goes to stderr and the page is made.",
-     waybill::cli::Detail},
+     waybill::cli::DetailDescription(), waybill::cli::Detail},
     {"export-table", "IN.fwb OUT.txt [--refdb FILE]",
      "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
      "does, and print the summary. Every row the pages hold is read, past the grid "

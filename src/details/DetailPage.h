@@ -23,6 +23,8 @@ struct DetailPages {
     std::vector<Page> pages;
     // The roof slope is steep enough that the user must confirm the gutter ("Warning").
     bool steepSlopeWarning = false;
+
+    bool operator==(const DetailPages&) const = default;
 };
 
 using DetailResult = std::variant<DetailInputError, DetailPages>;

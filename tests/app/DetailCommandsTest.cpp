@@ -1,6 +1,8 @@
 // The AutoPage menu driven through the window: each entry's dialog, the pages it adds after
-// the current page as one undoable step, and what an input error or Cancel leaves alone.
+// the current page as one undoable step, and what Cancel leaves alone.
+#include "details/DetailCatalogue.h"
 #include "model/FwbFile.h"
+#include "platform/gui/QtText.h"
 #include "WindowFixture.h"
 
 #include <fstream>
@@ -59,138 +61,78 @@ class DetailCommandsTest : public test::WindowTest {
     QString caption;
 };
 
-TEST_F(DetailCommandsTest, MenuHasEveryEntryWithItsCaption) {
+// The names, captions and steps themselves are the catalogue's (its tests keep them).
+TEST_F(DetailCommandsTest, MenuIsBuiltFromTheCatalogue) {
     QMenu* autoPage = window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuAutoPg"));
     ASSERT_NE(autoPage, nullptr);
     EXPECT_EQ(autoPage->title(), QStringLiteral("&AutoPage"));
-    QStringList top;
+    QStringList top, expectedTop;
     for (QAction* action : autoPage->actions()) {
         top << action->text();
     }
-    EXPECT_EQ(top, (QStringList{"&Gutter", "&Oversize Downspout", "&Downspout Offset",
-                                "&Conductor Head", "&Mansard Cap Trim", "End Dam", "&Ridge Cap"}));
-    const std::map<const char*, const char*> entries = {
-        {"mnuAutoPgGutOversize", "&Oversized"},
-        {"mnuAutoPgGutStandard", "&Standard"},
-        {"mnuAutoPgGutSevIcing", "For &Severe Icing"},
-        {"mnuOversizeStdKO", "w/ &Standard Kickout"},
-        {"mnuOversizeOldKO", "w/ &Old Style Kickout"},
-        {"mnuDSOffset", "&Downspout Offset"},
-        {"mnuCondHeadNormal", "&Normal"},
-        {"mnuCondHeadLeft", "&Left Offset"},
-        {"mnuCondHeadRight", "&Right Offset"},
-        {"mnuMansardCapTrim", "&Mansard Cap Trim"},
-        {"mnuEndDamAS24R", "AS-24R"},
-        {"mnuEndDamIIPlus", "II/Plus"},
-        {"mnuRidgeCapPrevent", "&Prevent"},
-        {"mnuRidgeCapSSeam", "&Standing Seam"},
-    };
-    for (const auto& [name, text] : entries) {
-        QAction* action = window->Action(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_EQ(action->text(), QString::fromLatin1(text)) << name;
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        QMenu* menu = autoPage;
+        if (!generator.menuName.empty()) {
+            menu = autoPage->findChild<QMenu*>(FromCp1252(generator.menuName));
+            ASSERT_NE(menu, nullptr) << generator.menuName;
+            EXPECT_EQ(menu->title(), FromCp1252(generator.menuCaption));
+            expectedTop << menu->title();
+        }
+        for (const DetailVariant& variant : generator.variants) {
+            QAction* action = window->Action(FromCp1252(variant.menuName));
+            ASSERT_NE(action, nullptr) << variant.menuName;
+            EXPECT_EQ(action->text(), FromCp1252(variant.menuCaption));
+            EXPECT_TRUE(menu->actions().contains(action)) << variant.menuName;
+            if (menu == autoPage) {
+                expectedTop << action->text();
+            }
+        }
     }
+    EXPECT_EQ(top, expectedTop);
 }
 
-TEST_F(DetailCommandsTest, EveryEntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
-    struct Case {
-        const char* menu;
-        Typing typing;
-        std::vector<QString> clicks;
-        QString dialog;
-        QString caption;
-        std::vector<std::string> cads;
-    };
-    const Typing gutter = {{"Width", "8"}, {"Depth", "6"}, {"RoofSlope", "4"}};
-    const Typing spout = {{"Width", "4"}, {"Depth", "3"}, {"Length", "8"}};
-    const Typing head = {{"GuWidth", "6"}, {"GuDepth", "5"}, {"DsWidth", "4"}, {"DsDepth", "3"}};
-    const Case cases[] = {
-        {"mnuAutoPgGutOversize", gutter, {}, "dlgGutter", "Oversized Gutter Detail", {"trim22-01"}},
-        {"mnuAutoPgGutStandard",
-         {{"RoofSlope", "4"}},
-         {"optStormGrip"},
-         "dlgGutter",
-         "Standard Gutter Detail",
-         {"trim22"}},
-        {"mnuAutoPgGutSevIcing",
-         gutter,
-         {"optStormGrip"},
-         "dlgGutter",
-         "Gutter Detail for Severe Icing",
-         {"trim26-01"}},
-        {"mnuOversizeStdKO",
-         spout,
-         {"chkAddStrap"},
-         "dlgDownSpout",
-         "Downspout Detail",
-         {"trim20", "trim24"}},
-        {"mnuOversizeOldKO", spout, {}, "dlgDownSpout", "Downspout Detail", {"trim21"}},
-        {"mnuOversizeOldKO",
-         spout,
-         {"optStandard"},
-         "dlgDownSpout",
-         "Downspout Detail",
-         {"trim20"}},
-        {"mnuDSOffset",
-         {{"Width", "4"}, {"Depth", "4"}, {"Offset", "1"}},
-         {},
-         "dlgDSOffset",
-         "Downspout Offset",
-         {"trim29-00"}},
-        {"mnuCondHeadNormal", head, {}, "dlgCondHead", "Conductor Head Detail", {"conhd"}},
-        {"mnuCondHeadLeft", head, {}, "dlgCondHead", "Conductor Head Detail", {"conhdl"}},
-        {"mnuCondHeadRight", head, {}, "dlgCondHead", "Conductor Head Detail", {"conhdr"}},
-        {"mnuMansardCapTrim",
-         {{"Dim", "10"}},
-         {},
-         "dlgMansardCapTrim",
-         "Mansard Cap Trim",
-         {"captrim"}},
-        {"mnuEndDamAS24R", {{"AngleP2", "90"}}, {}, "dlgEndDam", "End Dam Detail", {"enddam"}},
-        {"mnuEndDamIIPlus", {{"AngleP2", "90"}}, {}, "dlgEndDam", "End Dam Detail", {"enddam2"}},
-        {"mnuRidgeCapPrevent",
-         {{"RoofSlope", "4"}, {"LegLength", "1"}},
-         {},
-         "dlgPreventRidgeCap",
-         "Prevent Ridge Cap & End Cap",
-         {"trim27"}},
-        {"mnuRidgeCapSSeam",
-         {{"RoofSlope", "4"}, {"PPToRidge", "2"}, {"PanOHang", "1"}},
-         {"optApexSeam24R", "optHigh"},
-         "dlgSSeamRidgeCap",
-         "Apex Seam Ridge Cap & End Cap",
-         {"trim28"}},
-    };
+TEST_F(DetailCommandsTest, EveryEntryOpensItsDialog) {
     const std::vector<std::string> before = Cads();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.menu);
-        window->ShowPage(3);
-        modal.shown.clear();
-        AnswerOk(c.typing, c.clicks);
-        Trigger(c.menu);
-        ASSERT_EQ(modal.shown, std::vector<QString>{c.dialog});
-        EXPECT_EQ(caption, c.caption);
-
-        const int added = static_cast<int>(c.cads.size());
-        const std::vector<std::string> cads = Cads();
-        ASSERT_EQ(cads.size(), before.size() + c.cads.size());
-        for (int i = 0; i < added; ++i) {
-            EXPECT_EQ(cads[static_cast<std::size_t>(3 + i)], c.cads[static_cast<std::size_t>(i)]);
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (const DetailVariant& variant : generator.variants) {
+            SCOPED_TRACE(std::string(variant.menuName));
+            modal.shown.clear();
+            modal.handlers.push_back([this](QDialog& dialog) {
+                caption = dialog.windowTitle();
+                return static_cast<int>(QDialog::Rejected);
+            });
+            window->Action(FromCp1252(variant.menuName))->trigger();
+            EXPECT_EQ(modal.shown, std::vector<QString>{FromCp1252(variant.form->dialog)});
+            EXPECT_EQ(caption, FromCp1252(variant.caption));
         }
-        EXPECT_EQ(cads[static_cast<std::size_t>(3 + added)], before[3]);
-        // The last new page is current and on screen.
-        EXPECT_EQ(window->Waybill().CurPage(), 3 + added);
-        EXPECT_EQ(window->Page().CadBase(), CadBase(c.cads.back()));
-        EXPECT_TRUE(window->FileChanged());
-        EXPECT_TRUE(Enabled("mnuOptSort")); // a trim page among the standard kinds
-
-        Trigger("mnuEditUndo"); // the pair of the downspout with its strap goes at once
-        EXPECT_EQ(Cads(), before);
-        EXPECT_EQ(window->Waybill().CurPage(), 3);
-        EXPECT_EQ(window->Page().CadBase(), CadBase(before[2]));
-        EXPECT_FALSE(window->FileChanged());
-        EXPECT_FALSE(Enabled("mnuOptSort"));
     }
+    EXPECT_EQ(Cads(), before); // Cancel adds nothing
+    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(Enabled("mnuEditUndo"));
+}
+
+TEST_F(DetailCommandsTest, EntryAddsItsPagesAfterTheCurrentPageAsOneStep) {
+    const std::vector<std::string> before = Cads();
+    window->ShowPage(3);
+    AnswerOk({{"Width", "4"}, {"Depth", "3"}, {"Length", "8"}}, {"chkAddStrap"});
+    Trigger("mnuOversizeOldKO");
+    const std::vector<std::string> cads = Cads();
+    ASSERT_EQ(cads.size(), before.size() + 2);
+    EXPECT_EQ(cads[3], "trim21");
+    EXPECT_EQ(cads[4], "trim24");
+    EXPECT_EQ(cads[5], before[3]);
+    // The last new page is current and on screen.
+    EXPECT_EQ(window->Waybill().CurPage(), 5);
+    EXPECT_EQ(window->Page().CadBase(), "trim24");
+    EXPECT_TRUE(window->FileChanged());
+    EXPECT_TRUE(Enabled("mnuOptSort")); // a trim page among the standard kinds
+    EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Downspout Detail"));
+
+    Trigger("mnuEditUndo"); // the pair of the downspout with its strap goes at once
+    EXPECT_EQ(Cads(), before);
+    EXPECT_EQ(window->Waybill().CurPage(), 3);
+    EXPECT_FALSE(window->FileChanged());
+    EXPECT_FALSE(Enabled("mnuOptSort"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -211,45 +153,6 @@ TEST_F(DetailCommandsTest, TypingIsCommittedAsItsOwnStepBeforeTheDetail) {
     EXPECT_EQ(window->Waybill().PageCount(), 29);
     EXPECT_EQ(Cell(1, 2), "QA9"); // the typed cell is a step of its own
     EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cell Edit"));
-}
-
-TEST_F(DetailCommandsTest, InputErrorKeepsTheDialogOpenAndCancelChangesNothing) {
-    window->ShowPage(5);
-    modal.handlers.push_back([](QDialog& dialog) {
-        dialog.show();
-        Fill(dialog, {{"RoofSlope", "0"}}, {});
-        Press(dialog, "cmdOK");
-        EXPECT_TRUE(dialog.isVisible());
-        EXPECT_NE(dialog.result(), QDialog::Accepted);
-        auto* slope = dialog.findChild<QLineEdit*>(QStringLiteral("txtRoofSlope"));
-        EXPECT_EQ(dialog.focusWidget(), slope);
-        EXPECT_EQ(slope->selectedText(), QStringLiteral("0"));
-        Press(dialog, "cmdCancel");
-        return dialog.result();
-    });
-    const std::vector<std::string> before = Cads();
-    Trigger("mnuAutoPgGutStandard");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].message.caption, "Input Error");
-    EXPECT_EQ(Cads(), before);
-    EXPECT_EQ(window->Waybill().CurPage(), 5);
-    EXPECT_FALSE(window->FileChanged());
-    EXPECT_FALSE(Enabled("mnuEditUndo"));
-
-    // The steep-slope warning's Cancel keeps the dialog; the dialog's Cancel adds nothing.
-    dialogs.answers = {MessageAnswer::Cancel};
-    modal.handlers.push_back([](QDialog& dialog) {
-        dialog.show();
-        Fill(dialog, {{"RoofSlope", "7"}}, {});
-        Press(dialog, "cmdOK");
-        EXPECT_TRUE(dialog.isVisible());
-        Press(dialog, "cmdCancel");
-        return dialog.result();
-    });
-    Trigger("mnuAutoPgGutStandard");
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(Cads(), before);
-    EXPECT_FALSE(window->FileChanged());
 }
 
 TEST_F(DetailCommandsTest, DetailIntoAnEmptyDocumentBecomesItsFirstPage) {

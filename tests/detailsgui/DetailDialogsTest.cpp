@@ -1,6 +1,5 @@
-#include "details/CapTrim.h"
+#include "details/gui/DetailDialog.h"
 #include "details/gui/DetailPreview.h"
-#include "details/gui/StartDetails.h"
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
 #include "platform/gui/QtText.h"
@@ -10,6 +9,7 @@
 #include <map>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,45 +19,48 @@ namespace {
 
 using Typing = std::map<std::string, QString>; // field name -> text
 
+const DetailVariant& Entry(std::string_view menuName) {
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (const DetailVariant& variant : generator.variants) {
+            if (variant.menuName == menuName) {
+                return variant;
+            }
+        }
+    }
+    throw std::invalid_argument(std::string(menuName));
+}
+
 class DetailDialogs : public testing::Test {
   protected:
     DetailDialogs() { blocks.SetFolder(std::string(WAYBILL_PROGRAM_DIR) + "/blocks"); }
 
-    // A context whose modal run calls `drive` on the shown dialog and answers its result.
-    DetailDialogContext Context(std::function<void(QDialog&)> drive) {
-        return {dialogs, &blocks, attribDefs.get(),
-                [drive = std::move(drive), this](QDialog& dialog) {
-                    dialog.show();
-                    caption = dialog.windowTitle();
-                    drive(dialog);
-                    return dialog.result();
-                },
-                nullptr};
+    // Opens the entry's dialog and calls `drive` on it while it is shown.
+    std::optional<std::vector<Page>> Open(std::string_view entry,
+                                          std::function<void(DetailDialog&)> drive) {
+        const DetailDialogContext context{dialogs, &blocks, attribDefs.get(),
+                                          [&drive](QDialog& dialog) {
+                                              dialog.show();
+                                              drive(static_cast<DetailDialog&>(dialog));
+                                              return dialog.result();
+                                          },
+                                          nullptr};
+        return StartDetail(Entry(entry), context);
     }
 
+    template <typename Widget> static Widget* Find(QDialog& dialog, const QString& name) {
+        auto* widget = dialog.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
     static void Type(QDialog& dialog, const Typing& typing) {
         for (const auto& [field, text] : typing) {
-            auto* box = dialog.findChild<QLineEdit*>(QString::fromStdString("txt" + field));
-            ASSERT_NE(box, nullptr) << field;
-            box->setText(text);
+            if (auto* box = Find<QLineEdit>(dialog, QString::fromStdString("txt" + field))) {
+                box->setText(text);
+            }
         }
     }
     static void Press(QDialog& dialog, const char* button) {
         dialog.findChild<QPushButton*>(button)->click();
-    }
-    static void Check(QDialog& dialog, const char* name) {
-        dialog.findChild<QAbstractButton*>(name)->setChecked(true);
-    }
-
-    // Types, presses OK and expects the dialog to close with its page(s).
-    std::function<void(QDialog&)> Ok(Typing typing, std::vector<const char*> checks = {}) {
-        return [typing = std::move(typing), checks = std::move(checks)](QDialog& dialog) {
-            Type(dialog, typing);
-            for (const char* name : checks) {
-                Check(dialog, name);
-            }
-            Press(dialog, "cmdOK");
-        };
     }
 
     test::RecordingDialogService dialogs;
@@ -65,98 +68,140 @@ class DetailDialogs : public testing::Test {
     OpenedReferenceDatabase opened = OpenReferenceDatabase(WAYBILL_REFERENCE_DB);
     std::unique_ptr<BlockAttribDefs> attribDefs =
         std::make_unique<BlockAttribDefs>(*opened.database);
-    QString caption;
 };
 
-std::string CadOf(const NewDetailPages& pages, std::size_t index = 0) {
-    return pages && pages->size() > index ? (*pages)[index].CadNumber : "(no page)";
+// Every entry's dialog shows its form: each field's box or check box with its label, greyed
+// where the entry ignores it, each option's buttons with the entry's choice; and what is typed
+// and picked there is what the dialog hands to the generator.
+TEST_F(DetailDialogs, EveryEntryShowsItsFormAndReadsItsInputs) {
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (const DetailVariant& variant : generator.variants) {
+            SCOPED_TRACE(std::string(variant.menuName));
+            const auto pages = Open(variant.menuName, [&](DetailDialog& dialog) {
+                EXPECT_EQ(dialog.objectName(), FromCp1252(variant.form->dialog));
+                EXPECT_EQ(dialog.windowTitle(), FromCp1252(variant.caption));
+                DetailInputs expected = variant.Preset();
+                for (const DetailField& field : variant.form->fields) {
+                    const QString name = FromCp1252(field.name);
+                    const bool enabled = !variant.Greyed(field.name);
+                    if (field.kind == DetailFieldKind::Check) {
+                        auto* check = Find<QCheckBox>(dialog, "chk" + name);
+                        ASSERT_NE(check, nullptr);
+                        EXPECT_EQ(check->text(), FromCp1252(field.label));
+                        check->setChecked(true);
+                        expected.choices[std::string(field.name)] = 1;
+                    } else if (field.kind == DetailFieldKind::Option) {
+                        const int preset = variant.Preset().Choice(field.name);
+                        for (std::size_t i = 0; i < field.choices.size(); ++i) {
+                            auto* button =
+                                Find<QRadioButton>(dialog, FromCp1252(field.choices[i].control));
+                            ASSERT_NE(button, nullptr);
+                            EXPECT_EQ(button->text(), FromCp1252(field.choices[i].caption));
+                            EXPECT_EQ(button->isChecked(), static_cast<int>(i) == preset);
+                        }
+                        Find<QRadioButton>(dialog, FromCp1252(field.choices.back().control))
+                            ->setChecked(true);
+                        expected.choices[std::string(field.name)] =
+                            static_cast<int>(field.choices.size()) - 1;
+                    } else {
+                        auto* box = Find<QLineEdit>(dialog, "txt" + name);
+                        auto* label = Find<QLabel>(dialog, "lbl" + name);
+                        ASSERT_TRUE(box && label);
+                        EXPECT_EQ(label->text(), FromCp1252(field.label));
+                        EXPECT_EQ(label->buddy(), box);
+                        EXPECT_EQ(box->isEnabled(), enabled);
+                        box->setText(name + "\u00E9"); // Windows-1252 E9
+                        expected.texts[std::string(field.name)] = std::string(field.name) + "\xE9";
+                    }
+                }
+                const DetailInputs read = dialog.Inputs();
+                EXPECT_EQ(read.texts, expected.texts);
+                EXPECT_EQ(read.choices, expected.choices);
+                Press(dialog, "cmdCancel");
+            });
+            EXPECT_FALSE(pages);
+        }
+    }
+}
+
+TEST_F(DetailDialogs, DottedLengthBoxesHintTheirFormAndShowTheLengthRead) {
+    Open("mnuOversizeStdKO", [](DetailDialog& dialog) {
+        auto* box = Find<QLineEdit>(dialog, "txtLength");
+        auto* reading = Find<QLabel>(dialog, "lblLengthReading");
+        ASSERT_TRUE(box && reading);
+        EXPECT_EQ(box->placeholderText(), "ft.iiss, e.g. 10.0608");
+        EXPECT_EQ(reading->text(), "");
+        box->setText("10.0608");
+        EXPECT_EQ(reading->text(), "= 10'-6 1/2");
+        box->setText("10.1208");
+        EXPECT_EQ(reading->text(), "not a length");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "txtWidth")->placeholderText(), "");
+        Press(dialog, "cmdCancel");
+    });
 }
 
 TEST_F(DetailDialogs, InputErrorKeepsTheDialogOpenOnItsField) {
-    const NewDetailPages pages =
-        StartCondHead(CondHeadOffset::None, Context([&](QDialog& dialog) {
-                          Type(dialog, {{"GuWidth", "6"}, {"GuDepth", "5"}, {"DsWidth", "5.875"}});
-                          Press(dialog, "cmdOK");
-                          EXPECT_NE(dialog.result(), QDialog::Accepted);
-                          EXPECT_TRUE(dialog.isVisible());
-                          auto* field = dialog.findChild<QLineEdit*>("txtDsWidth");
-                          EXPECT_EQ(dialog.focusWidget(), field);
-                          EXPECT_EQ(field->selectedText(), "5.875");
-                          Type(dialog, {{"DsWidth", "4"}, {"DsDepth", "3"}});
-                          Press(dialog, "cmdOK");
-                      }));
+    const auto pages = Open("mnuCondHeadNormal", [](DetailDialog& dialog) {
+        Type(dialog, {{"GuWidth", "6"}, {"GuDepth", "5"}, {"DsWidth", "5.875"}});
+        Press(dialog, "cmdOK");
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        EXPECT_TRUE(dialog.isVisible());
+        auto* field = dialog.findChild<QLineEdit*>("txtDsWidth");
+        EXPECT_EQ(dialog.focusWidget(), field);
+        EXPECT_EQ(field->selectedText(), "5.875");
+        Type(dialog, {{"DsWidth", "4"}, {"DsDepth", "3"}});
+        Press(dialog, "cmdOK");
+    });
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message,
               (UserMessage{"Downspout must be smaller than gutter by more than 1/8 inch.",
                            "Input Error", MessageIcon::Exclamation}));
-    EXPECT_EQ(CadOf(pages), "conhd");
+    ASSERT_TRUE(pages && pages->size() == 1);
+    EXPECT_EQ(pages->front().CadNumber, "conhd");
 }
 
 TEST_F(DetailDialogs, SteepSlopeWarningCancelStaysOkGoesOn) {
     dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
     int accepted = -1;
-    const NewDetailPages pages = StartGutter(
-        GutterKind::Standard, Context([&](QDialog& dialog) {
-            Type(dialog, {{"RoofSlope", "6.01"}, {"SFNumber", "S1"}});
-            Press(dialog, "cmdOK");
-            accepted = dialog.result();
-            EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("txtRoofSlope"));
-            Press(dialog, "cmdOK");
-        }));
+    const auto pages = Open("mnuAutoPgGutStandard", [&](DetailDialog& dialog) {
+        Type(dialog, {{"RoofSlope", "6.01"}, {"SFNumber", "S1"}});
+        Press(dialog, "cmdOK");
+        accepted = dialog.result();
+        EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("txtRoofSlope"));
+        Press(dialog, "cmdOK");
+    });
     EXPECT_NE(accepted, QDialog::Accepted);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].message, SteepSlopeWarning());
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(CadOf(pages), "trim22");
-}
-
-TEST_F(DetailDialogs, StandardGutterGreysOutWidthAndDepthAndOptionsFollowTheEntry) {
-    StartGutter(GutterKind::Standard, Context([](QDialog& dialog) {
-                    EXPECT_FALSE(dialog.findChild<QLineEdit*>("txtWidth")->isEnabled());
-                    EXPECT_FALSE(dialog.findChild<QLineEdit*>("txtDepth")->isEnabled());
-                    EXPECT_TRUE(dialog.findChild<QLineEdit*>("txtRoofSlope")->isEnabled());
-                    EXPECT_TRUE(dialog.findChild<QRadioButton*>("optApexSpan")->isChecked());
-                    Press(dialog, "cmdCancel");
-                }));
-    StartGutter(GutterKind::Oversize, Context([](QDialog& dialog) {
-                    EXPECT_TRUE(dialog.findChild<QLineEdit*>("txtWidth")->isEnabled());
-                    Press(dialog, "cmdCancel");
-                }));
-    StartCondHead(CondHeadOffset::Right, Context([](QDialog& dialog) {
-                      EXPECT_TRUE(dialog.findChild<QRadioButton*>("optRight")->isChecked());
-                      Press(dialog, "cmdCancel");
-                  }));
-    StartEndDam(EndDamPanel::ApexSeamIIPlus, Context([](QDialog& dialog) {
-                    EXPECT_TRUE(dialog.findChild<QRadioButton*>("optApexSeamIIPlus")->isChecked());
-                    Press(dialog, "cmdCancel");
-                }));
+    ASSERT_TRUE(pages && pages->size() == 1);
+    EXPECT_EQ(pages->front().CadNumber, "trim22");
 }
 
 TEST_F(DetailDialogs, PreviewFollowsTheTyping) {
     ASSERT_TRUE(opened.database) << opened.error;
-    StartGutter(GutterKind::Standard, Context([](QDialog& dialog) {
-                    auto* preview = dialog.findChild<DetailPreview*>("picPreview");
-                    ASSERT_NE(preview, nullptr);
-                    // Nothing typed yet: the reason, no drawing.
-                    EXPECT_EQ(preview->Problem(),
-                              "Invalid Roof Slope. Slope must be greater than 0.");
-                    Type(dialog, {{"RoofSlope", "4"}, {"SFNumber", "S7"}});
-                    Check(dialog, "optStormGrip");
-                    EXPECT_TRUE(preview->Problem().isEmpty());
-                    const auto layers = preview->Layers(preview->DrawingArea(preview->size()));
-                    ASSERT_EQ(layers.size(), 1u);
-                    EXPECT_NE(layers[0].drawing, nullptr);
-                    QStringList texts;
-                    for (const AttributeText& text : layers[0].texts) {
-                        texts << text.text;
-                    }
-                    EXPECT_TRUE(texts.contains(QString::fromUtf8("108\u00B0")))
-                        << texts.join('|').toStdString();
-                    EXPECT_TRUE(texts.contains("S7"));
-                    EXPECT_TRUE(texts.contains(FromCp1252("1'-9\xD8")));
-                    preview->grab(); // paints without a display
-                    Press(dialog, "cmdCancel");
-                }));
+    Open("mnuAutoPgGutStandard", [](DetailDialog& dialog) {
+        auto* preview = dialog.findChild<DetailPreview*>("picPreview");
+        ASSERT_NE(preview, nullptr);
+        // Nothing typed yet: the reason, no drawing.
+        EXPECT_EQ(preview->Problem(), "Invalid Roof Slope. Slope must be greater than 0.");
+        Type(dialog, {{"RoofSlope", "4"}, {"SFNumber", "S7"}});
+        dialog.findChild<QRadioButton*>("optStormGrip")->setChecked(true);
+        EXPECT_TRUE(preview->Problem().isEmpty());
+        const auto layers = preview->Layers(preview->DrawingArea(preview->size()));
+        ASSERT_EQ(layers.size(), 1u);
+        EXPECT_NE(layers[0].drawing, nullptr);
+        QStringList texts;
+        for (const AttributeText& text : layers[0].texts) {
+            texts << text.text;
+        }
+        EXPECT_TRUE(texts.contains(QString::fromUtf8("108\u00B0")))
+            << texts.join('|').toStdString();
+        EXPECT_TRUE(texts.contains("S7"));
+        EXPECT_TRUE(texts.contains(FromCp1252("1'-9\xD8")));
+        preview->grab(); // paints without a display
+        Press(dialog, "cmdCancel");
+    });
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 // after the current page as one undoable step.
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/WaybillMain.h"
-#include "details/gui/StartDetails.h"
+#include "details/DetailCatalogue.h"
+#include "details/gui/DetailDialog.h"
 #include "model/Page.h"
 #include "page/gui/PageWidget.h"
+#include "platform/gui/QtText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,84 +17,35 @@ namespace waybill {
 void frmWaybillMain::CreateDetailMenu() {
     QMenu* autoPage = menuBar()->addMenu(QStringLiteral("&AutoPage"));
     autoPage->setObjectName(QStringLiteral("mnuAutoPg"));
-    const auto entry = [this](QMenu* menu, const char* name, const QString& text,
-                              const QString& step, DetailStarter start) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-                [this, step, start = std::move(start)] { AddDetail(step, start); });
-    };
-    const auto submenu = [autoPage](const char* name, const QString& text) {
-        QMenu* menu = autoPage->addMenu(text);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    const auto gutter = [](GutterKind kind) {
-        return [kind](const DetailDialogContext& c) { return StartGutter(kind, c); };
-    };
-    const auto downSpout = [](KickoutStyle style) {
-        return [style](const DetailDialogContext& c) { return StartDownSpout(style, c); };
-    };
-    const auto condHead = [](CondHeadOffset offset) {
-        return [offset](const DetailDialogContext& c) { return StartCondHead(offset, c); };
-    };
-    const auto endDam = [](EndDamPanel panel) {
-        return [panel](const DetailDialogContext& c) { return StartEndDam(panel, c); };
-    };
-
-    QMenu* gutters = submenu("mnuAutoPgGut", QStringLiteral("&Gutter"));
-    entry(gutters, "mnuAutoPgGutOversize", QStringLiteral("&Oversized"),
-          QStringLiteral("Oversized Gutter Detail"), gutter(GutterKind::Oversize));
-    entry(gutters, "mnuAutoPgGutStandard", QStringLiteral("&Standard"),
-          QStringLiteral("Standard Gutter Detail"), gutter(GutterKind::Standard));
-    entry(gutters, "mnuAutoPgGutSevIcing", QStringLiteral("For &Severe Icing"),
-          QStringLiteral("Gutter Detail for Severe Icing"), gutter(GutterKind::SevereIce));
-
-    QMenu* downSpouts = submenu("mnuOversizeDS", QStringLiteral("&Oversize Downspout"));
-    entry(downSpouts, "mnuOversizeStdKO", QStringLiteral("w/ &Standard Kickout"),
-          QStringLiteral("Downspout Detail"), downSpout(KickoutStyle::Standard));
-    entry(downSpouts, "mnuOversizeOldKO", QStringLiteral("w/ &Old Style Kickout"),
-          QStringLiteral("Downspout Detail"), downSpout(KickoutStyle::OldStyle));
-    entry(autoPage, "mnuDSOffset", QStringLiteral("&Downspout Offset"),
-          QStringLiteral("Downspout Offset Detail"), StartDSOffset);
-
-    QMenu* condHeads = submenu("mnuCondHead", QStringLiteral("&Conductor Head"));
-    entry(condHeads, "mnuCondHeadNormal", QStringLiteral("&Normal"),
-          QStringLiteral("Conductor Head Detail"), condHead(CondHeadOffset::None));
-    entry(condHeads, "mnuCondHeadLeft", QStringLiteral("&Left Offset"),
-          QStringLiteral("Conductor Head Detail"), condHead(CondHeadOffset::Left));
-    entry(condHeads, "mnuCondHeadRight", QStringLiteral("&Right Offset"),
-          QStringLiteral("Conductor Head Detail"), condHead(CondHeadOffset::Right));
-
-    entry(autoPage, "mnuMansardCapTrim", QStringLiteral("&Mansard Cap Trim"),
-          QStringLiteral("Cap Trim Detail"), StartCapTrim);
-    QMenu* endDams = submenu("mnuEndDam", QStringLiteral("End Dam"));
-    entry(endDams, "mnuEndDamAS24R", QStringLiteral("AS-24R"), QStringLiteral("End Dam Detail"),
-          endDam(EndDamPanel::ApexSeam24R));
-    entry(endDams, "mnuEndDamIIPlus", QStringLiteral("II/Plus"), QStringLiteral("End Dam Detail"),
-          endDam(EndDamPanel::ApexSeamIIPlus));
-
-    QMenu* ridgeCaps = submenu("mnuRidgeCap", QStringLiteral("&Ridge Cap"));
-    entry(ridgeCaps, "mnuRidgeCapPrevent", QStringLiteral("&Prevent"),
-          QStringLiteral("Ridge Cap Detail"), StartPreventRidgeCap);
-    entry(ridgeCaps, "mnuRidgeCapSSeam", QStringLiteral("&Standing Seam"),
-          QStringLiteral("Ridge Cap Detail"), StartSSeamRidgeCap);
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        QMenu* menu = autoPage;
+        if (!generator.menuName.empty()) {
+            menu = autoPage->addMenu(FromCp1252(generator.menuCaption));
+            menu->setObjectName(FromCp1252(generator.menuName));
+        }
+        for (const DetailVariant& variant : generator.variants) {
+            QAction* action = menu->addAction(FromCp1252(variant.menuCaption));
+            action->setObjectName(FromCp1252(variant.menuName));
+            connect(action, &QAction::triggered, this, [this, &variant] { AddDetail(variant); });
+        }
+    }
 }
 
 // The dialog previews the detail with the page's own block drawings and attribute layout.
 // The new pages take their kind's place in the standard order, so Sort's enabling stays
 // right; a kind the default document lacks keeps the new page's position.
-void frmWaybillMain::AddDetail(const QString& step, const DetailStarter& start) {
+void frmWaybillMain::AddDetail(const DetailVariant& variant) {
     const DetailDialogContext context{dialogs_, &page_->Blocks(), module_.attribDefs.get(),
                                       runModal_, this};
-    NewDetailPages pages = start(context);
+    auto pages = StartDetail(variant, context);
     if (pages && !pages->empty()) {
         for (waybill::Page& page : *pages) {
             if (const auto position = defWblIdx_.Find(CadBase(page.CadNumber))) {
                 page.LocIndex = *position;
             }
         }
-        RecordDocumentEdit(step, [&pages](Book& book) { AddDetailPages(book, *pages); });
+        RecordDocumentEdit(FromCp1252(variant.step),
+                           [&pages](Book& book) { AddDetailPages(book, *pages); });
     }
     CheckSort();
 }

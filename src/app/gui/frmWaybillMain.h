@@ -30,7 +30,7 @@ class FinishCatalogue;
 class PageWidget;
 class cmbFinish;
 class cmbGridCell;
-struct DetailDialogContext;
+struct DetailVariant;
 class dlgExportPunches;
 struct ExportFailure;
 struct PrintContext;
@@ -196,11 +196,10 @@ class frmWaybillMain : public QMainWindow {
     void About();
     void HelpContents();
 
-    // The AutoPage menu: a trim-detail dialog whose page(s) are added as the step `step`.
-    using DetailStarter =
-        std::function<std::optional<std::vector<waybill::Page>>(const DetailDialogContext&)>;
+    // The AutoPage menu, one entry per catalogue entry: its dialog's page(s) are added as the
+    // entry's step.
     void CreateDetailMenu();
-    void AddDetail(const QString& step, const DetailStarter& start);
+    void AddDetail(const DetailVariant& variant);
     // Exports (ExportCommands.cpp). Both read the document and leave it unchanged.
     void CreateExportActions(QMenu& file);
     void SetExportMenus(bool enabled);

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "details/DetailPage.h"
+#include "details/DetailCatalogue.h"
 
 #include <functional>
 #include <map>
 #include <optional>
 #include <QDialog>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QBoxLayout;
+class QButtonGroup;
+class QCheckBox;
 class QGridLayout;
-class QGroupBox;
 class QLineEdit;
-class QRadioButton;
 
 namespace waybill {
 
@@ -33,39 +34,39 @@ struct DetailDialogContext {
     QWidget* parent = nullptr;
 };
 
-// A generator dialog: text boxes named "txt" + field name, option buttons, a live preview of
-// the detail and OK / Cancel. OK generates; an input error is reported and the dialog stays
-// open with its field selected; the pages are handed out only when the dialog is accepted.
+// The dialog of one AutoPage entry, laid out from its catalogue form: the boxes with their
+// labels, frames, check boxes and option buttons, a live preview of the detail and OK / Cancel.
+// OK makes the detail; an input error is reported and the dialog stays open with its field
+// selected; the pages are handed out only when the dialog is accepted.
 class DetailDialog : public QDialog {
     Q_OBJECT
 
   public:
-    DetailDialog(const DetailDialogContext& context, const QString& caption);
+    DetailDialog(const DetailDialogContext& context, const DetailVariant& variant);
 
     // Shows the dialog; the new page(s) when OK made them, nothing on Cancel.
     std::optional<std::vector<Page>> Run();
-
-  protected:
-    // The detail from the dialog's current inputs.
-    virtual DetailResult Generate() const = 0;
-
-    QGroupBox* Frame(const QString& title, QBoxLayout* into);
-    QLineEdit* AddText(QGridLayout* grid, const char* field, const QString& label);
-    QRadioButton* AddOption(QBoxLayout* into, const char* name, const QString& text);
-    // The typed text of a field (Windows-1252).
-    std::string Typed(const char* field) const;
-    // Puts the inputs beside the preview and the buttons below.
-    void Finish(QBoxLayout* inputs);
-    // Recomputes the preview; the subclasses call it when an option changes.
-    void Refresh();
+    // What is typed (Windows-1252) and picked now.
+    DetailInputs Inputs() const;
 
   private:
+    void AddInputs(QBoxLayout* inputs);
+    void AddBox(QGridLayout* grid, const DetailField& field);
+    void AddOption(QBoxLayout* into, const DetailField& field);
+    void Refresh();
     void OnOk();
 
     const DetailDialogContext& context_;
-    std::map<std::string, QLineEdit*> fields_;
+    const DetailVariant& variant_;
+    std::map<std::string_view, QLineEdit*> boxes_;
+    std::map<std::string_view, QCheckBox*> checks_;
+    std::map<std::string_view, QButtonGroup*> options_;
     DetailPreview* preview_ = nullptr;
     std::vector<Page> pages_;
 };
+
+// The dialog of `variant`, shown modally: the page(s) to add, or nothing (Cancel).
+std::optional<std::vector<Page>> StartDetail(const DetailVariant& variant,
+                                             const DetailDialogContext& context);
 
 } // namespace waybill
