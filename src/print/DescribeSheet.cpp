@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "page/BlockTexts.h"
 #include "page/PageData.h"
 #include "page/PageLayout.h"
 #include "print/SheetBuilder.h"
@@ -111,11 +112,6 @@ class BlockPrinter {
             return; // no drawing to place the attribute texts on
         }
         b_.Add(SheetPicture{drawing, 0, 0, drawing->widthInches, drawing->heightInches});
-        const AttribDefList* definitions =
-            block.valueLine ? sources_.attribDefs.Find(block.name) : nullptr;
-        if (!definitions) {
-            return;
-        }
         const TextMeasurer measure = [this](std::string_view text, double points) {
             return sources_.measure(text, points, false);
         };
@@ -123,10 +119,7 @@ class BlockPrinter {
         surface.pixelsPerInchX = kPlacementUnitsPerInch;
         surface.pixelsPerInchY = kPlacementUnitsPerInch;
         for (PlacedAttribute& placed :
-             PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
-            if (placed.text.empty()) {
-                continue;
-            }
+             PlaceBlockTexts(block, &sources_.attribDefs, surface, measure)) {
             SheetText text;
             text.x = placed.pixelX / kPlacementUnitsPerInch;
             text.y = placed.pixelY / kPlacementUnitsPerInch;

@@ -1,24 +1,15 @@
 #include "details/gui/DetailPreview.h"
 
-#include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
 #include "page/PageData.h"
-#include "platform/gui/QtText.h"
 
-#include <cmath>
-#include <QFontMetricsF>
+#include <algorithm>
 #include <QPainter>
 
 namespace waybill {
 namespace {
 
 constexpr double kPreviewDpi = 96;
-
-QFont AttribFont(double pointSize) {
-    QFont font(QStringLiteral("ArialDT"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(pointSize * kPreviewDpi / 72))));
-    return font;
-}
 
 } // namespace
 
@@ -57,36 +48,17 @@ std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
     if (!problem_.isEmpty() || !blocks_) {
         return layers;
     }
-    const TextMeasurer measure = [](std::string_view text, double pointSize) {
-        const QFontMetricsF metrics(AttribFont(pointSize));
-        return TextExtent{metrics.horizontalAdvance(FromCp1252(text)) / kPreviewDpi,
-                          metrics.height() / kPreviewDpi};
-    };
     for (const PageBlock& block : ReadPageBlocks(page_.PageData)) {
         BlockLayer layer;
         layer.name = block.name;
         layer.drawing = blocks_->Find(block.name);
-        const AttribDefList* definitions =
-            attribDefs_ && block.valueLine ? attribDefs_->Find(block.name) : nullptr;
-        if (layer.drawing && definitions && layer.drawing->widthInches > 0 &&
-            layer.drawing->heightInches > 0) {
+        if (layer.drawing && layer.drawing->widthInches > 0 && layer.drawing->heightInches > 0) {
             AttribSurface surface;
             surface.xScale = target.width() / kPreviewDpi / layer.drawing->widthInches;
             surface.yScale = target.height() / kPreviewDpi / layer.drawing->heightInches;
             surface.pixelsPerInchX = kPreviewDpi;
             surface.pixelsPerInchY = kPreviewDpi;
-            for (const PlacedAttribute& placed :
-                 PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
-                if (placed.text.empty()) {
-                    continue;
-                }
-                AttributeText text;
-                text.text = FromCp1252(placed.text);
-                text.font = AttribFont(placed.pointSize);
-                text.topLeft = QPointF(placed.pixelX, placed.pixelY);
-                text.rotation = placed.rotation;
-                layer.texts.push_back(std::move(text));
-            }
+            layer.texts = BlockAttributeTexts(block, attribDefs_, surface);
         }
         layers.push_back(std::move(layer));
     }
