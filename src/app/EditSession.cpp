@@ -109,10 +109,7 @@ bool EditSession::MayType(int row, int column) const {
         column >= view_.grid->Columns()) {
         return false;
     }
-    const GridView& grid = *view_.grid;
-    static const std::string kNone;
-    const std::string& shipLength = grid.Columns() > 3 ? grid.Cell(row, 3) : kNone;
-    return DecideCellEdit(cadBase_, {row, column, grid.Cell(0, column), shipLength}).action ==
+    return DecideCellEdit(cadBase_, CellRequestAt(*view_.grid, row, column)).action ==
            CellAction::Edit;
 }
 

@@ -3,7 +3,8 @@
 #include "catalog/CableParts.h"
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
-#include "page/CellRules.h"
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
 
 namespace waybill {
 
@@ -13,7 +14,8 @@ CommitFollowUp AfterCellCommit(const PageView& view, int row, int column) {
     }
     const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
     if (PageKindOf(cadBase) == PageKind::Cable) {
-        return column == 3 ? SetCablePartNumber(view, row) : CommitFollowUp{};
+        return column == CableColumn::kShipLength ? SetCablePartNumber(view, row)
+                                                  : CommitFollowUp{};
     }
     if (ShortLengthColumn(cadBase) == column) {
         return {SetShortLengthSuffix(*view.grid, row, column), std::nullopt};

@@ -2,6 +2,7 @@
 
 #include "catalog/FinishRules.h"
 #include "model/Page.h"
+#include "model/StandardColumns.h"
 #include "page/CellRules.h"
 #include "page/GridEdits.h"
 #include "units/Lengths.h"
@@ -21,13 +22,6 @@ constexpr std::array<CableSpec, 4> kCables{{
     {"cable03", "\xD8\"\xE8", "\xD8", "\xE4\"\xE8", 36.0, "012"},
     {"cable04", "\xD2\"\xE8", "\xD2", "\xDC\"\xE8", 28.25, "0516"},
 }};
-
-constexpr int kShipLength = 3;
-constexpr int kCutLength = 4;
-constexpr int kCableDiameter = 5;
-constexpr int kEyeBolt = 6;
-constexpr int kFinishWord = 7;
-constexpr int kPartNumber = 8;
 
 } // namespace
 
@@ -65,9 +59,9 @@ CommitFollowUp SetCablePartNumber(const PageView& view, int row) {
         return {};
     }
     GridEdits grid(*view.grid);
-    const double typed = ParseFtIn(grid.Cell(row, kShipLength));
+    const double typed = ParseFtIn(grid.Cell(row, CableColumn::kShipLength));
     if (!(typed > 0)) {
-        for (int column = kShipLength; column <= kPartNumber; ++column) {
+        for (int column = CableColumn::kShipLength; column <= CableColumn::kPartNumber; ++column) {
             grid.Set(row, column, "");
         }
         return {{{}, grid.Changes()}, std::nullopt};
@@ -78,26 +72,26 @@ CommitFollowUp SetCablePartNumber(const PageView& view, int row) {
     }
     const auto rounded = RoundToInt32(typed);
     if (!rounded || !(*rounded - cable->allowance > 0)) {
-        grid.Set(row, kCutLength, "");
-        grid.Set(row, kPartNumber, "");
+        grid.Set(row, CableColumn::kCutLength, "");
+        grid.Set(row, CableColumn::kPartNumber, "");
         // The shortest length that leaves a cut length, in the whole inches lengths round to.
         const std::string shortest =
             rounded ? FormatFtIn(static_cast<float>(std::floor(cable->allowance) + 1), false) : "";
         return {{{}, grid.Changes()}, InvalidLengthMessage(shortest)};
     }
     const double length = *rounded;
-    grid.Set(row, kShipLength, FormatFtIn(static_cast<float>(length), true));
-    grid.Set(row, kCutLength,
+    grid.Set(row, CableColumn::kShipLength, FormatFtIn(static_cast<float>(length), true));
+    grid.Set(row, CableColumn::kCutLength,
              std::string(cable->sizeText1) + " x " +
                  FormatFtIn(static_cast<float>(length - cable->allowance), true));
-    grid.Set(row, kCableDiameter, std::string(cable->sizeText2));
-    grid.Set(row, kEyeBolt, std::string(cable->sizeText3));
-    if (grid.Cell(row, kFinishWord).empty()) {
-        grid.Set(row, kFinishWord,
+    grid.Set(row, CableColumn::kDiameter, std::string(cable->sizeText2));
+    grid.Set(row, CableColumn::kEyeBolt, std::string(cable->sizeText3));
+    if (grid.Cell(row, CableColumn::kFinishWord).empty()) {
+        grid.Set(row, CableColumn::kFinishWord,
                  std::string(ContainsNoCase(view.titleBlock[TblkFinish], "alv") ? kCableGalvanized
                                                                                 : kCableZinc));
     }
-    grid.Set(row, kPartNumber,
+    grid.Set(row, CableColumn::kPartNumber,
              "43BCA" + std::string(cable->diameterCode) + "_" + CableLengthCode(length));
     SetCableFinishCode(grid, row);
     return {{{}, grid.Changes()}, std::nullopt};

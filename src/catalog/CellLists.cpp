@@ -2,6 +2,7 @@
 
 #include "catalog/FinishRules.h"
 #include "catalog/MemberTypes.h"
+#include "model/StandardColumns.h"
 #include "page/GridEdits.h"
 #include "units/Text.h"
 
@@ -63,14 +64,12 @@ PageChanges PickCableFinishWord(const GridView& grid, int row, int column, std::
 }
 
 PageChanges PickPunchCode(const GridView& grid, int row, int column, std::string_view code) {
-    constexpr int kLeadingPunch = 4;
-    constexpr int kTrailingPunch = 11;
     GridEdits edits(grid);
     edits.Set(row, column, std::string(code));
-    if (column == kLeadingPunch) {
-        edits.Set(row, kTrailingPunch, std::string(code));
-    } else if (edits.Cell(row, kLeadingPunch).empty()) {
-        edits.Set(row, kLeadingPunch, std::string(code));
+    if (column == MemberColumn::kLeadPunch) {
+        edits.Set(row, MemberColumn::kTrailPunch, std::string(code));
+    } else if (edits.Cell(row, MemberColumn::kLeadPunch).empty()) {
+        edits.Set(row, MemberColumn::kLeadPunch, std::string(code));
     }
     return {{}, edits.Changes()};
 }

@@ -1,12 +1,10 @@
 #include "catalog/ClipParts.h"
 
+#include "model/StandardColumns.h"
 #include "units/Text.h"
 
 namespace waybill {
 namespace {
-
-constexpr int kMarkColumn = 1;
-constexpr int kPartColumn = 5;
 
 bool HasClipPrefix(std::string_view partNo) {
     return StartsWithNoCase(partNo, "59A");
@@ -23,19 +21,19 @@ std::string_view InParens(std::string_view item) {
 }
 
 ClipTexts ReadClipTexts(GridEdits& grid, int row) {
-    if (!HasClipPrefix(grid.Cell(row, kPartColumn))) {
+    if (!HasClipPrefix(grid.Cell(row, ClipColumn::kPartNumber))) {
         FixClipPrefixes(grid);
     }
-    return {grid.Cell(row, kPartColumn), grid.Cell(row, kMarkColumn)};
+    return {grid.Cell(row, ClipColumn::kPartNumber), grid.Cell(row, ClipColumn::kMark)};
 }
 
 } // namespace
 
 void FixClipPrefixes(GridEdits& grid) {
     for (int row = 1; row < grid.Rows(); ++row) {
-        const std::string& partNo = grid.Cell(row, kPartColumn);
+        const std::string& partNo = grid.Cell(row, ClipColumn::kPartNumber);
         if (!partNo.empty() && !HasClipPrefix(partNo)) {
-            grid.Set(row, kPartColumn, "59" + partNo);
+            grid.Set(row, ClipColumn::kPartNumber, "59" + partNo);
         }
     }
 }
@@ -131,8 +129,8 @@ ClipTexts ApplyClipChoice(const ClipTexts& texts, const ClipChoice& choice) {
 PageChanges EditClipCell(const GridView& grid, int row, const ClipChoice& choice) {
     GridEdits edits(grid);
     const ClipTexts texts = ApplyClipChoice(ReadClipTexts(edits, row), choice);
-    edits.Set(row, kMarkColumn, texts.markText);
-    edits.Set(row, kPartColumn, texts.partNo);
+    edits.Set(row, ClipColumn::kMark, texts.markText);
+    edits.Set(row, ClipColumn::kPartNumber, texts.partNo);
     return {{}, edits.Changes()};
 }
 

@@ -3,7 +3,8 @@
 #include "catalog/Finishes.h"
 #include "catalog/ShortLength.h"
 #include "model/Page.h"
-#include "page/CellRules.h"
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "units/Text.h"
 
 #include <algorithm>
@@ -12,14 +13,8 @@
 namespace waybill {
 namespace {
 
-bool Between(std::string_view s, std::string_view low, std::string_view high) {
-    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
-}
-
-bool TakesEndFinish(std::string_view cadBase) {
-    const PageKind kind = PageKindOf(cadBase);
-    return kind == PageKind::Clip1 || kind == PageKind::Clip2 || kind == PageKind::Tensile ||
-           kind == PageKind::Member || EqualsNoCase(cadBase, "angl05");
+bool TakesEndFinish(PageKind kind) {
+    return IsClip(kind) || IsHiTensile(kind) || kind == PageKind::FormedAngles;
 }
 
 bool IsDigit(char c) {
@@ -76,9 +71,8 @@ std::string EndWithFinish(std::string_view partNumber, std::string_view code) {
 
 std::string WithFinishCode(std::string_view cadBase, const std::string& partNumber,
                            std::string_view code) {
-    const PageKind kind = PageKindOf(cadBase);
-    return kind == PageKind::Clip1 || kind == PageKind::Clip2 ? ClipWithFinish(partNumber, code)
-                                                              : EndWithFinish(partNumber, code);
+    return IsClip(PageKindOf(cadBase)) ? ClipWithFinish(partNumber, code)
+                                       : EndWithFinish(partNumber, code);
 }
 
 void RodFinishRule(GridEdits& grid, std::string_view finishText) {
@@ -86,13 +80,12 @@ void RodFinishRule(GridEdits& grid, std::string_view finishText) {
     if (!galvanized && !ContainsNoCase(finishText, "ide")) {
         return;
     }
-    constexpr int kPartColumn = 5;
     for (int row = 1; row < grid.Rows(); ++row) {
-        const std::string& partNumber = grid.Cell(row, kPartColumn);
+        const std::string& partNumber = grid.Cell(row, RodColumn::kPartNumber);
         const std::string upper = ToUpper(partNumber);
         if (upper.size() >= 5 && upper.starts_with("55BR") &&
             std::string_view("_GP").find(upper[4]) != std::string_view::npos) {
-            grid.Set(row, kPartColumn,
+            grid.Set(row, RodColumn::kPartNumber,
                      std::string("55BR") + (galvanized ? "G" : "P") + partNumber.substr(5));
         }
     }
@@ -104,10 +97,10 @@ void CableFinishRule(GridEdits& grid, std::string_view finishText) {
         return;
     }
     for (int row = 1; row < grid.Rows(); ++row) {
-        if (grid.Cell(row, 8).empty()) {
+        if (grid.Cell(row, CableColumn::kPartNumber).empty()) {
             continue;
         }
-        grid.Set(row, 7, std::string(zinc ? kCableZinc : kCableGalvanized));
+        grid.Set(row, CableColumn::kFinishWord, std::string(zinc ? kCableZinc : kCableGalvanized));
         SetCableFinishCode(grid, row);
     }
 }
@@ -135,12 +128,12 @@ void AddEndFinish(GridEdits& grid, std::string_view cadBase, std::string_view fi
 }
 
 void SetCableFinishCode(GridEdits& grid, int row) {
-    const std::string& word = grid.Cell(row, 7);
+    const std::string& word = grid.Cell(row, CableColumn::kFinishWord);
     if (word.empty()) {
         return;
     }
     const std::string marker = EqualsNoCase(word, kCableZinc) ? "" : "G";
-    const std::string partNumber = grid.Cell(row, 8);
+    const std::string partNumber = grid.Cell(row, CableColumn::kPartNumber);
     const auto underscore = partNumber.find('_');
     if (underscore == std::string::npos) {
         return;
@@ -149,7 +142,8 @@ void SetCableFinishCode(GridEdits& grid, int row) {
     if (keep > 0 && ToUpperAscii(partNumber[keep - 1]) == 'G') {
         --keep;
     }
-    grid.Set(row, 8, partNumber.substr(0, keep) + marker + partNumber.substr(underscore));
+    grid.Set(row, CableColumn::kPartNumber,
+             partNumber.substr(0, keep) + marker + partNumber.substr(underscore));
 }
 
 PageChanges SetCableFinishCode(const GridView& grid, int row) {
@@ -188,14 +182,15 @@ std::variant<PageChanges, UserMessage> PickFinish(const PageView& view,
         return changes;
     }
     const std::string cadBase = CadBase(view.titleBlock[TblkCadNumber]);
+    const PageKind kind = PageKindOf(cadBase);
     const GridView& grid = *view.grid;
-    if (EqualsNoCase(cadBase, "rods01")) {
+    if (kind == PageKind::Rods) {
         changes.cells = RodFinishRule(grid, longName).cells;
-    } else if (Between(cadBase, "cable01", "cable04")) {
+    } else if (kind == PageKind::Cable) {
         changes.cells = CableFinishRule(grid, longName).cells;
-    } else if (TakesEndFinish(cadBase)) {
+    } else if (TakesEndFinish(kind)) {
         changes.cells = AddEndFinish(grid, cadBase, longName).cells;
-    } else if (Between(cadBase, "sht", "shtzzzzz")) {
+    } else if (kind == PageKind::Sheet) {
         if (!sheetParts) {
             return SheetPartsMissingMessage();
         }

@@ -1,22 +1,11 @@
 #include "catalog/Finishes.h"
 
+#include "model/PageKind.h"
 #include "units/Text.h"
 
 #include <algorithm>
 
 namespace waybill {
-namespace {
-
-bool Between(std::string_view s, std::string_view low, std::string_view high) {
-    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
-}
-
-bool IsHiTensile(std::string_view cadBase) {
-    return Between(cadBase, "ten", "tenzzzzz") || EqualsNoCase(cadBase, "cee00") ||
-           EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "eav00");
-}
-
-} // namespace
 
 const clsFinish* FinishCatalogue::Find(std::string_view longName) const {
     if (longName.empty()) {
@@ -119,23 +108,23 @@ const FinishCatalogue& RodFinishes() {
 }
 
 const FinishCatalogue& SetPageFinishes(std::string_view cadBase, std::string_view finishField) {
-    if (Between(cadBase, "cable01", "cable04")) {
+    const PageKind kind = PageKindOf(cadBase);
+    if (kind == PageKind::Cable) {
         return EyeBoltFinishes();
     }
-    if (Between(cadBase, "clp02", "clp02zzz")) {
+    if (IsClip(kind)) {
         return ClipFinishes();
     }
-    if (IsHiTensile(cadBase)) {
+    if (IsHiTensile(kind)) {
         return EqualsNoCase(finishField, "Pre-Galvanized") ? PreGalvFinishes() : HitenFinishes();
     }
-    if (Between(cadBase, "sht", "shtzzzzz")) {
+    if (kind == PageKind::Sheet) {
         return PanelFinishes();
     }
-    if (EqualsNoCase(cadBase, "rods01")) {
+    if (kind == PageKind::Rods) {
         return RodFinishes();
     }
-    if (EqualsNoCase(cadBase, "flbrc01") || EqualsNoCase(cadBase, "bu_steel") ||
-        EqualsNoCase(cadBase, "hr_steel")) {
+    if (IsFabricatedSteel(kind)) {
         return IronFinishes();
     }
     return OtherFinishes();

@@ -1,5 +1,7 @@
 #include "catalog/MemberTypes.h"
 
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "page/GridEdits.h"
 #include "units/Text.h"
 
@@ -32,7 +34,7 @@ std::string MemberTypeDescription(std::string_view code) {
 }
 
 std::vector<std::string> MemberTypeList(std::string_view cadBase) {
-    if (EqualsNoCase(cadBase, "bu_steel")) {
+    if (PageKindOf(cadBase) == PageKind::BuiltUpSteel) {
         return {"54COL", "54MISC", "54RAF"};
     }
     return {"54MISC", "54CB", "54HRC", "54HRR", "54MZ", "54PC", "54PS", "54ST", "54TC"};
@@ -40,8 +42,8 @@ std::vector<std::string> MemberTypeList(std::string_view cadBase) {
 
 PageChanges PickMemberType(const GridView& grid, int row, std::string_view code) {
     GridEdits edits(grid);
-    edits.Set(row, 5, std::string(code));
-    edits.Set(row, 4, MemberTypeDescription(code));
+    edits.Set(row, SteelColumn::kMemberType, std::string(code));
+    edits.Set(row, SteelColumn::kDescription, MemberTypeDescription(code));
     return {{}, edits.Changes()};
 }
 

@@ -1,16 +1,11 @@
 #include "catalog/ShortLength.h"
 
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "units/Lengths.h"
 #include "units/Text.h"
 
 namespace waybill {
-namespace {
-
-bool Between(std::string_view s, std::string_view low, std::string_view high) {
-    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
-}
-
-} // namespace
 
 std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInches) {
     if (partNumber.empty() || !(lengthInches > 0)) {
@@ -28,11 +23,12 @@ std::string WithShortLengthSuffix(std::string_view partNumber, double lengthInch
 }
 
 std::optional<int> ShortLengthColumn(std::string_view cadBase) {
-    if (Between(cadBase, "tenza", "tenzf99") || Between(cadBase, "tenca", "tencf99")) {
-        return 4;
+    const PageKind kind = PageKindOf(cadBase);
+    if (kind == PageKind::ZeePurlins || kind == PageKind::CeePurlins) {
+        return TensileColumn::kLength;
     }
-    if (EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "cee00")) {
-        return 3;
+    if (IsZeeOrCee(kind)) {
+        return MemberColumn::kLength;
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #include "export/TableExport.h"
 
-#include "export/PageClasses.h"
-#include "page/GridRows.h"
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
 #include "platform/AtomicFile.h"
@@ -41,25 +41,32 @@ Positions ReadPositions(const TableRows& columns) {
         const std::int64_t index = columns.Integer(row, "ColumnIDX");
         const int position =
             index < 1 ? 0 : static_cast<int>(std::min<std::int64_t>(index, 100000));
-        const std::string label = Trim(columns.Text(row, "Label"));
-        const auto is = [&](std::initializer_list<std::string_view> labels) {
-            return std::ranges::any_of(labels,
-                                       [&](std::string_view l) { return EqualsNoCase(label, l); });
-        };
-        if (is({"PART NUMBER", "PART MARK", "MARK"})) {
+        const auto role = ColumnRoleOfLabel(columns.Text(row, "Label"));
+        if (!role) {
+            continue;
+        }
+        switch (*role) {
+        case ColumnRole::Part:
             positions.part = position;
-        } else if (is({"QTY", "QTY."})) {
+            break;
+        case ColumnRole::Quantity:
             positions.quantity = position;
-        } else if (is({"LENGTH", "SHIP. LEN."})) {
+            break;
+        case ColumnRole::Length:
             positions.length = position;
-        } else if (is({"LP"})) {
+            break;
+        case ColumnRole::Punch:
             positions.punch = position;
-        } else if (is({"COMP. ID"})) {
+            break;
+        case ColumnRole::ComponentId:
             positions.componentId = position;
-        } else if (is({"DESCRIPTION", "CAB.xCUTLEN."})) {
+            break;
+        case ColumnRole::Description:
             positions.description = position;
-        } else if (is({"SLOPE"})) {
+            break;
+        case ColumnRole::Slope:
             positions.slope = position;
+            break;
         }
     }
     return positions;
@@ -134,6 +141,23 @@ UserMessage SeparatorMessage() {
     return {"A semicolon cannot be exported.", "Error", MessageIcon::Exclamation};
 }
 
+// The finish word of a fabricated steel page's finish; nothing when the finish is none of
+// black, red oxide, hot dipped or pre-galvanized.
+std::optional<std::string> FabricatedFinishWord(std::string_view pageFinish) {
+    static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+        {"*lack", "BLACK"},
+        {"*xide*", "RED OXIDE"},
+        {"*ip*", "HOT DIPPED GALVANIZED"},
+        {"*alvanized*", "PRE-GALVANIZED"},
+    };
+    for (const auto& [pattern, word] : kWords) {
+        if (MatchesPattern(pageFinish, pattern)) {
+            return std::string(word);
+        }
+    }
+    return std::nullopt;
+}
+
 enum class Column { Quantity, Part, ComponentId, Slope, Length };
 
 UserMessage ColumnMessage(Column column) {
@@ -187,28 +211,18 @@ class Exporter {
             table_.purchasePages = true;
             return std::nullopt;
         }
-        const PageLines& lines = page.PageData;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto keyword = ParseKeywordLine(lines[i]);
-            if (!keyword) {
+        for (const PageItem& item : ReadPageItems(page.PageData)) {
+            if (item.keyword != PageKeyword::Grid) {
                 continue;
             }
-            if (keyword->keyword == PageKeyword::RevGrid) {
-                if (i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1])) {
-                    ++i;
-                }
-            } else if (keyword->keyword == PageKeyword::Grid) {
-                const std::string& grid = keyword->argument;
-                const Positions* positions = Columns(grid);
-                if (positions == nullptr) {
-                    // Skipping the grid would drop its items from the order without a word.
-                    return ExportFailure{GridNotFoundMessage(grid), pageNumber};
-                }
-                const GridRows rows(lines, i + 1);
-                if (auto failure = Grid(page, base, grid, *positions, rows)) {
-                    return failure;
-                }
-                i = rows.End() - 1;
+            const Positions* positions = Columns(item.name);
+            if (positions == nullptr) {
+                // Skipping the grid would drop its items from the order without a word.
+                return ExportFailure{GridNotFoundMessage(item.name), pageNumber};
+            }
+            const GridRows rows(page.PageData, item);
+            if (auto failure = Grid(page, base, item.name, *positions, rows)) {
+                return failure;
             }
         }
         return std::nullopt;
@@ -338,8 +352,9 @@ class Exporter {
                 return SeparatorFailure(row, positions.punch);
             }
             if (!TrimView(punch).empty()) {
-                // Any "A" dimension makes the pattern a special one.
-                for (std::size_t k = 5; k + 2 < values.size(); ++k) {
+                // Any "A" dimension makes the pattern a special one: the values from the first
+                // "A" dimension of a member row up to the two before the last.
+                for (std::size_t k = MemberColumn::kFirstADim; k + 2 < values.size(); ++k) {
                     if (!TrimView(values[k]).empty()) {
                         punch = "SPECIAL PUNCH";
                         break;
@@ -387,7 +402,8 @@ class Exporter {
         }
 
         std::string finishWord;
-        if (IsFabricatedSteelPage(base)) {
+        const PageKind kind = PageKindOf(base);
+        if (IsFabricatedSteel(kind)) {
             const auto word = FabricatedFinishWord(page.Finish);
             if (!word) {
                 return ExportFailure{
@@ -396,7 +412,7 @@ class Exporter {
                     ExportFocus::Finish};
             }
             finishWord = *word;
-        } else if (IsHiTensilePage(base) && !page.Finish.empty()) {
+        } else if (IsHiTensile(kind) && !page.Finish.empty()) {
             if (HoldsSeparator(page.Finish)) {
                 return ExportFailure{SeparatorMessage(), pageNumber_, ExportFocus::Finish};
             }

@@ -1,9 +1,9 @@
 #include "find/TextSearch.h"
 
 #include "model/Book.h"
-#include "page/GridRows.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
+#include "page/PageReader.h"
 #include "page/PageLayout.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
@@ -215,31 +215,21 @@ class PageSearch {
   private:
     void PageData(const PageLines& lines, const Place& base, BlockOrder* blocks,
                   std::vector<OrderedHit>& hits) {
-        std::optional<std::size_t> gridLine;
-        std::string gridName;
+        const std::vector<PageItem> items = ReadPageItems(lines);
         BlockOrder seen;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto keyword = ParseKeywordLine(lines[i]);
-            if (!keyword) {
+        for (const PageItem& item : items) {
+            if (item.keyword != PageKeyword::AttribBlock || item.value == nullptr) {
                 continue;
             }
-            const bool valueLineFollows = i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1]);
-            if (keyword->keyword == PageKeyword::RevGrid && valueLineFollows) {
-                ++i;
-            } else if (keyword->keyword == PageKeyword::Grid) {
-                gridLine = i;
-                gridName = keyword->argument;
-            } else if (keyword->keyword == PageKeyword::AttribBlock && valueLineFollows) {
-                ++i;
-                const int occurrence = Occurrence(seen, keyword->argument);
-                if (matcher_.MayHold(lines[i])) {
-                    Attributes(base, keyword->argument, occurrence,
-                               static_cast<int>(seen.size() - 1), lines[i], hits);
-                }
+            const int occurrence = Occurrence(seen, item.name);
+            if (matcher_.MayHold(*item.value)) {
+                Attributes(base, item.name, occurrence, static_cast<int>(seen.size() - 1),
+                           *item.value, hits);
             }
         }
-        if (gridLine) {
-            Grid(base, gridName, lines, *gridLine + 1, hits);
+        // Only the grid the editor shows and writes back can be reached and changed.
+        if (const PageItem* grid = ShownGridItem(items)) {
+            Grid(base, *grid, lines, hits);
         }
         if (blocks != nullptr) {
             *blocks = std::move(seen);
@@ -274,16 +264,15 @@ class PageSearch {
         }
     }
 
-    void Grid(const Place& base, const std::string& name, const PageLines& lines, std::size_t begin,
+    void Grid(const Place& base, const PageItem& grid, const PageLines& lines,
               std::vector<OrderedHit>& hits) {
-        const auto end = std::find_if(
-            lines.begin() + static_cast<std::ptrdiff_t>(begin), lines.end(),
-            [](const std::string& line) { return ParseKeywordLine(line).has_value(); });
-        if (std::none_of(lines.begin() + static_cast<std::ptrdiff_t>(begin), end,
-                         [&](const std::string& line) { return matcher_.MayHold(line); })) {
+        const auto first = lines.begin() + static_cast<std::ptrdiff_t>(grid.FirstGridLine());
+        const auto end = lines.begin() + static_cast<std::ptrdiff_t>(grid.end);
+        if (std::none_of(first, end, [&](const std::string& line) { return matcher_.MayHold(line); })) {
             return;
         }
-        const GridRows rows(lines, begin);
+        const GridRows rows(lines, grid);
+        const auto& headers = names_.Headers(grid.name);
         const auto& headers = names_.Headers(name);
         for (int row = 1; row <= rows.Count(); ++row) {
             const auto& values = rows.Values(row);

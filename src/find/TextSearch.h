@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/PageChanges.h"
+#include "page/PageChanges.h"
 #include "page/AttribDefs.h"
 #include "page/Place.h"
 #include "refdb/ReferenceDatabase.h"

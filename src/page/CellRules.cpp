@@ -1,5 +1,6 @@
 #include "page/CellRules.h"
 
+#include "model/StandardColumns.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -8,11 +9,6 @@
 
 namespace waybill {
 namespace {
-
-// Both ends included, letter case ignored.
-bool Between(std::string_view s, std::string_view low, std::string_view high) {
-    return CompareNoCase(s, low) >= 0 && CompareNoCase(s, high) <= 0;
-}
 
 bool IsAnyOf(int value, std::initializer_list<int> values) {
     return std::find(values.begin(), values.end(), value) != values.end();
@@ -45,71 +41,51 @@ CellDecision FinishOnly() {
 CellDecision HandOver(CellHandOver kind) {
     return {CellAction::HandOver, std::nullopt, kind, -1};
 }
-// Column 3 holds the shipping length on cable pages.
 CellDecision ToShipLength(UserMessage message) {
-    return {CellAction::Redirect, std::move(message), std::nullopt, 3};
+    return {CellAction::Redirect, std::move(message), std::nullopt, CableColumn::kShipLength};
 }
 
 CellDecision CableRule(const CellRequest& r) {
-    if (r.column == 4 || r.column == 8) {
+    if (r.column == CableColumn::kCutLength || r.column == CableColumn::kPartNumber) {
         return ToShipLength(ShipLengthOnlyMessage());
     }
-    if (r.column == 5 || r.column == 6) {
+    if (r.column == CableColumn::kDiameter || r.column == CableColumn::kEyeBolt) {
         return Refuse();
     }
-    if (r.column == 7) {
+    if (r.column == CableColumn::kFinishWord) {
         return TrimView(r.shipLengthText).empty() ? ToShipLength(ShipLengthFirstMessage())
                                                   : HandOver(CellHandOver::CableFinishWords);
     }
     return Edit();
 }
 
-CellDecision TensileRule(std::string_view cadBase, const CellRequest& r) {
-    if (r.column == 6) {
+CellDecision TensileRule(PageKind kind, const CellRequest& r) {
+    if (r.column == TensileColumn::kPartNumber) {
         return FinishOnly();
     }
-    if (r.column != 5) {
+    if (r.column != TensileColumn::kDescription) {
         return Edit();
     }
-    if (Between(cadBase, "teng", "tengzzzz")) {
+    if (kind == PageKind::Girts) {
         return (r.row >= 3 && r.row <= 13) || (r.row >= 16 && r.row <= 25) ? Edit() : Refuse();
     }
     if (r.row == 1) {
-        return StartsWithNoCase(cadBase, "tene") ? Refuse() : HandOver(CellHandOver::PunchPattern);
+        return kind == PageKind::EaveStrutList ? Refuse() : HandOver(CellHandOver::PunchPattern);
     }
     return r.row == 2 ? Refuse() : Edit();
 }
 
 } // namespace
 
-PageKind PageKindOf(std::string_view cadBase) {
-    if (EqualsNoCase(cadBase, "bu_steel") || EqualsNoCase(cadBase, "hr_steel")) {
-        return PageKind::Steel;
-    }
-    if (Between(cadBase, "cable01", "cable04")) {
-        return PageKind::Cable;
-    }
-    if (EqualsNoCase(cadBase, "clp02_1")) {
-        return PageKind::Clip1;
-    }
-    if (EqualsNoCase(cadBase, "clp02_2")) {
-        return PageKind::Clip2;
-    }
-    if (Between(cadBase, "ten", "tenzzzzz")) {
-        return PageKind::Tensile;
-    }
-    if (Between(cadBase, "sht", "shtzzzzz")) {
-        return PageKind::Sheet;
-    }
-    if (EqualsNoCase(cadBase, "zee00") || EqualsNoCase(cadBase, "cee00") ||
-        EqualsNoCase(cadBase, "eav00")) {
-        return PageKind::Member;
-    }
-    return PageKind::Other;
-}
-
 std::string ColumnHeaderPrefix(std::string_view header) {
     return ToLower(header.substr(0, 4));
+}
+
+CellRequest CellRequestAt(const GridView& grid, int row, int column) {
+    static const std::string kNone;
+    const int shipLength = CableColumn::kShipLength;
+    return {row, column, grid.Cell(0, column),
+            grid.Columns() > shipLength ? grid.Cell(row, shipLength) : kNone};
 }
 
 CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& r) {
@@ -117,32 +93,35 @@ CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& r) {
     if (kind != PageKind::Cable && !RuledPrefix(ColumnHeaderPrefix(r.header))) {
         return Edit();
     }
-    switch (kind) {
-    case PageKind::Steel:
-        return r.column == 5 ? HandOver(CellHandOver::MemberTypes) : Edit();
-    case PageKind::Cable:
+    if (IsSteel(kind)) {
+        return r.column == SteelColumn::kMemberType ? HandOver(CellHandOver::MemberTypes) : Edit();
+    }
+    if (kind == PageKind::Cable) {
         return CableRule(r);
-    case PageKind::Clip1:
-        if (r.column == 1 || r.column == 5) {
-            return HandOver(CellHandOver::ClipCell);
-        }
-        if (r.column == 4) {
+    }
+    if (IsClip(kind) && (r.column == ClipColumn::kMark || r.column == ClipColumn::kPartNumber)) {
+        return HandOver(CellHandOver::ClipCell);
+    }
+    if (kind == PageKind::Clip1) {
+        if (r.column == ClipColumn::kSpecial) {
             return IsAnyOf(r.row, {9, 16, 17, 20, 22, 25}) ? Edit() : Refuse();
         }
         return Nothing();
-    case PageKind::Clip2:
-        return r.column == 1 || r.column == 5 ? HandOver(CellHandOver::ClipCell) : Refuse();
-    case PageKind::Tensile:
-        return TensileRule(cadBase, r);
-    case PageKind::Sheet:
-        return r.column == 5 ? FinishOnly() : Edit();
-    case PageKind::Member:
-        if (r.column == 4 || r.column == 11) {
+    }
+    if (kind == PageKind::Clip2) {
+        return Refuse();
+    }
+    if (IsTensileList(kind)) {
+        return TensileRule(kind, r);
+    }
+    if (kind == PageKind::Sheet) {
+        return r.column == SheetColumn::kPartNumber ? FinishOnly() : Edit();
+    }
+    if (IsMemberPage(kind)) {
+        if (r.column == MemberColumn::kLeadPunch || r.column == MemberColumn::kTrailPunch) {
             return HandOver(CellHandOver::PunchCodes);
         }
-        return r.column == 12 ? Refuse() : Edit();
-    case PageKind::Other:
-        break;
+        return r.column == MemberColumn::kPartNumber ? Refuse() : Edit();
     }
     return Edit();
 }

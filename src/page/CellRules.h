@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PageKind.h"
+#include "page/PageView.h"
 #include "platform/UserMessage.h"
 
 #include <optional>
@@ -8,11 +10,6 @@
 #include <vector>
 
 namespace waybill {
-
-// The kind of page, from its CAD base; it decides which line-item cells may be typed into.
-enum class PageKind { Steel, Cable, Clip1, Clip2, Tensile, Sheet, Member, Other };
-
-PageKind PageKindOf(std::string_view cadBase);
 
 // The first four characters of a column header, in lower case ("PART MARK" gives "part").
 std::string ColumnHeaderPrefix(std::string_view header);
@@ -46,6 +43,9 @@ struct CellRequest {
     std::string_view header;         // the column's header text (row 0)
     std::string_view shipLengthText; // column 3 of the same row (the shipping length on cables)
 };
+
+// The request for a cell of the grid (its header and its row's shipping length).
+CellRequest CellRequestAt(const GridView& grid, int row, int column);
 
 // The page-kind rules of a request to edit a line-item cell.
 CellDecision DecideCellEdit(std::string_view cadBase, const CellRequest& request);

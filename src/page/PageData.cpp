@@ -1,7 +1,6 @@
 #include "page/PageData.h"
 
 #include "model/Book.h"
-#include "page/GridRows.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -9,10 +8,6 @@
 
 namespace waybill {
 namespace {
-
-bool IsKeywordLine(std::string_view line) {
-    return ParseKeywordLine(line).has_value();
-}
 
 // Rows past the grid definition's rows are shown after them, so that what the exports read
 // can be seen and changed, and no save drops them.
@@ -24,37 +19,51 @@ UserMessage RowsBeyondGridMessage(int page, std::string_view grid, int definedRo
             "Waybill", MessageIcon::Exclamation};
 }
 
+UserMessage ValuesBeyondGridMessage(int page, std::string_view grid, int columns) {
+    return {"Page " + std::to_string(page) + " holds values beyond the " + std::to_string(columns) +
+                " columns of grid " + std::string(grid) +
+                ". They are not shown, and are kept as stored.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
+UserMessage SeveralGridsMessage(int page, std::ptrdiff_t grids) {
+    return {"Page " + std::to_string(page) + " names " + std::to_string(grids) +
+                " grids. Only the rows of the last can be shown; the rows of the others are kept "
+                "as stored.",
+            "Waybill", MessageIcon::Exclamation};
+}
+
+bool Blank(const std::string& text) {
+    return TrimView(text).empty();
+}
+
+PageBlock BlockOf(const PageItem& item) {
+    return {item.name, item.keyword == PageKeyword::AttribBlock && item.value
+                           ? std::optional<std::string>(*item.value)
+                           : std::nullopt};
+}
+
 class Renderer {
   public:
     Renderer(PageView& view, const RenderContext& context, int pageNumber)
         : view_(view), context_(context), pageNumber_(pageNumber) {}
 
     void Run(const PageLines& lines) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::string& line = lines[i];
-            if (const auto keyword = ParseKeywordLine(line)) {
-                switch (keyword->keyword) {
-                case PageKeyword::RevGrid:
-                    inGrid_ = false;
-                    inAttribBlock_ = false;
-                    // A missing revision line must not swallow the keyword line after it.
-                    if (i + 1 < lines.size() && !IsKeywordLine(lines[i + 1])) {
-                        ++i;
-                        Revision(lines[i]);
-                    }
-                    break;
-                case PageKeyword::Grid:
-                    Grid(keyword->argument);
-                    break;
-                case PageKeyword::Block:
-                case PageKeyword::AttribBlock:
-                    Block(keyword->argument, keyword->keyword == PageKeyword::AttribBlock);
-                    break;
+        const std::vector<PageItem> items = ReadPageItems(lines);
+        for (const PageItem& item : items) {
+            switch (item.keyword) {
+            case PageKeyword::RevGrid:
+                if (item.value) {
+                    Revision(*item.value);
                 }
-            } else if (inAttribBlock_) {
-                AttributeValues(line);
-            } else if (inGrid_) {
-                GridLine(TrimView(line));
+                break;
+            case PageKeyword::Grid:
+                Grid(item.name, GridRows(lines, item));
+                break;
+            case PageKeyword::Block:
+            case PageKeyword::AttribBlock:
+                Block(BlockOf(item));
+                break;
             }
         }
         if (view_.grid && rowsHeld_ > view_.grid->Rows()) {
@@ -62,6 +71,16 @@ class Renderer {
             const int definedRows = layout.rows - 1;
             GrowGridRows(layout, rowsHeld_, context_.area.unitsPerPixel);
             view_.messages.push_back(RowsBeyondGridMessage(pageNumber_, layout.name, definedRows));
+        }
+        if (view_.grid && !view_.grid->extraValues.empty()) {
+            view_.messages.push_back(ValuesBeyondGridMessage(pageNumber_, view_.grid->layout.name,
+                                                             view_.grid->Columns()));
+        }
+        const auto grids = std::count_if(items.begin(), items.end(), [](const PageItem& item) {
+            return item.keyword == PageKeyword::Grid;
+        });
+        if (grids > 1) {
+            view_.messages.push_back(SeveralGridsMessage(pageNumber_, grids));
         }
     }
 
@@ -75,17 +94,13 @@ class Renderer {
         }
     }
 
-    void Grid(const std::string& name) {
+    void Grid(const std::string& name, const GridRows& rows) {
         view_.gridSeen = true;
-        inAttribBlock_ = false;
-        currentRow_ = 0;
         auto result = SetupGrid(context_.database, name, context_.area);
         if (auto* message = std::get_if<UserMessage>(&result)) {
             // The page is shown without its grid, and its own grid lines are kept as stored.
             view_.messages.push_back(std::move(*message));
-            view_.missingGrids.insert(ToLower(name));
             view_.grid.reset();
-            inGrid_ = false;
             return;
         }
         GridView grid;
@@ -94,77 +109,73 @@ class Renderer {
         for (int c = 0; c < grid.Columns(); ++c) {
             grid.SetCell(0, c, grid.layout.headers[static_cast<std::size_t>(c)]);
         }
-        rowsHeld_ = grid.Rows();
+        Fill(grid, rows);
         view_.grid = std::move(grid);
-        inGrid_ = true;
     }
 
-    void Block(const std::string& name, bool withAttributes) {
-        inGrid_ = false;
-        inAttribBlock_ = withAttributes;
-        view_.blocksSeen = true;
-        view_.blockPictureHeight =
-            view_.gridSeen && view_.grid ? view_.grid->layout.top : context_.area.innerHeight;
-        currentBlock_ = name;
-        view_.blocks.push_back({name, std::nullopt});
-    }
-
-    void AttributeValues(const std::string& line) {
-        if (context_.attribDefs != nullptr && context_.attribDefs->Find(currentBlock_) == nullptr) {
-            view_.messages.push_back(MissingAttribDefsMessage(currentBlock_));
+    // The rows into the cells; rows past the definition's rows are kept when they hold text.
+    void Fill(GridView& grid, const GridRows& rows) {
+        const auto holdsText = [](const std::vector<std::string>& values) {
+            return !std::all_of(values.begin(), values.end(), Blank);
+        };
+        rowsHeld_ = grid.Rows();
+        for (int row = rows.Count(); row >= rowsHeld_; --row) {
+            if (holdsText(rows.Values(row))) {
+                rowsHeld_ = row + 1;
+                grid.cells.resize(static_cast<std::size_t>(rowsHeld_) *
+                                  static_cast<std::size_t>(grid.Columns()));
+                break;
+            }
         }
-        view_.blocks.back().valueLine = line;
-        view_.BlockAttribValues.Add(currentBlock_, line);
-        // One value line per block; what follows it before the next keyword is not page data.
-        inAttribBlock_ = false;
-    }
-
-    void GridLine(std::string_view line) {
-        GridView& grid = *view_.grid;
-        const auto rows = ReadGridLine(line);
-        if (!rows || currentRow_ + rows->count > kMaxGridRow) {
-            return;
-        }
-        const auto values = SplitPipeList(rows->valueLine);
-        const int columns = std::min(static_cast<int>(values.size()), grid.Columns());
-        const bool holdsText =
-            std::any_of(values.begin(), values.begin() + columns,
-                        [](const std::string& value) { return !TrimView(value).empty(); });
-        const int first = currentRow_ + 1;
-        currentRow_ += rows->count;
-        if (holdsText && currentRow_ >= rowsHeld_) {
-            // Empty rows past the definition hold nothing to keep; these rows do.
-            rowsHeld_ = currentRow_ + 1;
-            grid.cells.resize(static_cast<std::size_t>(rowsHeld_) *
-                              static_cast<std::size_t>(grid.Columns()));
-        }
-        for (int row = first; row <= currentRow_ && row < rowsHeld_; ++row) {
+        const int last = std::min(rows.Count(), rowsHeld_ - 1);
+        for (int row = 1; row <= last; ++row) {
+            const std::vector<std::string>& values = rows.Values(row);
+            const int columns = std::min(static_cast<int>(values.size()), grid.Columns());
             for (int c = 0; c < columns; ++c) {
                 grid.SetCell(row, c, values[static_cast<std::size_t>(c)]);
             }
+            const auto extra = values.begin() + columns;
+            if (!std::all_of(extra, values.end(), Blank)) {
+                grid.extraValues[row].assign(extra, values.end());
+            }
         }
+    }
+
+    void Block(PageBlock block) {
+        view_.blocksSeen = true;
+        view_.blockPictureHeight =
+            view_.gridSeen && view_.grid ? view_.grid->layout.top : context_.area.innerHeight;
+        if (block.valueLine) {
+            if (context_.attribDefs != nullptr &&
+                context_.attribDefs->Find(block.name) == nullptr) {
+                view_.messages.push_back(MissingAttribDefsMessage(block.name));
+            }
+            view_.BlockAttribValues.Add(block.name, *block.valueLine);
+        }
+        view_.blocks.push_back(std::move(block));
     }
 
     PageView& view_;
     const RenderContext& context_;
     const int pageNumber_;
-    bool inGrid_ = false;
-    bool inAttribBlock_ = false;
-    int currentRow_ = 0;
     // The shown grid's rows with text, the header row included: its definition's rows, or
     // more when the page holds rows beyond them.
     int rowsHeld_ = 0;
-    std::string currentBlock_;
 };
 
 std::string RowText(const GridView& grid, int row) {
     std::string text = "|";
     bool blank = true;
-    for (int c = 0; c < grid.Columns(); ++c) {
-        const std::string& cell = grid.Cell(row, c);
-        blank = blank && TrimView(cell).empty();
-        text += cell;
+    const auto add = [&](const std::string& value) {
+        blank = blank && Blank(value);
+        text += value;
         text += '|';
+    };
+    for (int c = 0; c < grid.Columns(); ++c) {
+        add(grid.Cell(row, c));
+    }
+    if (const auto extra = grid.extraValues.find(row); extra != grid.extraValues.end()) {
+        std::for_each(extra->second.begin(), extra->second.end(), add);
     }
     return blank ? std::string{} : text;
 }
@@ -193,27 +204,6 @@ void EncodeRows(const GridView& grid, PageLines& out) {
 
 } // namespace
 
-std::optional<KeywordLine> ParseKeywordLine(std::string_view line) {
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view candidate = TrimView(line.substr(0, colon + 1));
-    PageKeyword keyword;
-    if (EqualsNoCase(candidate, "REVGRID:")) {
-        keyword = PageKeyword::RevGrid;
-    } else if (EqualsNoCase(candidate, "GRID:")) {
-        keyword = PageKeyword::Grid;
-    } else if (EqualsNoCase(candidate, "BLOCK:")) {
-        keyword = PageKeyword::Block;
-    } else if (EqualsNoCase(candidate, "ATTRIBLK:")) {
-        keyword = PageKeyword::AttribBlock;
-    } else {
-        return std::nullopt;
-    }
-    return KeywordLine{keyword, Trim(line.substr(colon + 1))};
-}
-
 void RenderPageData(PageView& view, const Book& book, int pageNumber,
                     const RenderContext& context) {
     const Page& page = book.GetPage(pageNumber);
@@ -230,12 +220,21 @@ void RenderPageData(PageView& view, const Book& book, int pageNumber,
     view.gridSeen = false;
     view.blocksSeen = false;
     view.blockPictureHeight = context.area.innerHeight;
-    view.missingGrids.clear();
     view.messages.clear();
 
     const int shown =
         pageNumber >= 1 && pageNumber <= book.PageCount() ? pageNumber : book.CurPage();
     Renderer(view, context, shown).Run(page.PageData);
+}
+
+std::vector<PageBlock> ReadPageBlocks(const PageLines& lines) {
+    std::vector<PageBlock> blocks;
+    for (const PageItem& item : ReadPageItems(lines)) {
+        if (item.keyword == PageKeyword::Block || item.keyword == PageKeyword::AttribBlock) {
+            blocks.push_back(BlockOf(item));
+        }
+    }
+    return blocks;
 }
 
 void ComposePageData(const PageView& view, Book& book) {
@@ -273,37 +272,35 @@ void ComposePageData(const PageView& view, Book& book) {
         return 0;
     };
 
-    for (std::size_t i = 0; i < old.size(); ++i) {
-        const auto keyword = ParseKeywordLine(old[i]);
-        if (!keyword) {
-            continue;
-        }
-        switch (keyword->keyword) {
+    const std::vector<PageItem> items = ReadPageItems(old);
+    const PageItem* shownGrid = ShownGridItem(items);
+    for (const PageItem& item : items) {
+        switch (item.keyword) {
         case PageKeyword::RevGrid:
             break;
         case PageKeyword::Grid:
-            lines.push_back(old[i]);
-            if (view.grid && !view.missingGrids.contains(ToLower(keyword->argument))) {
+            lines.push_back(old[item.line]);
+            // Grids the screen does not show (missing, or named before the last) keep their
+            // lines as stored.
+            if (view.grid && &item == shownGrid) {
                 EncodeRows(*view.grid, lines);
             } else {
-                for (std::size_t j = i + 1; j < old.size() && !IsKeywordLine(old[j]); ++j) {
-                    lines.push_back(old[j]);
-                }
+                lines.insert(lines.end(),
+                             old.begin() + static_cast<std::ptrdiff_t>(item.FirstGridLine()),
+                             old.begin() + static_cast<std::ptrdiff_t>(item.end));
             }
             break;
         case PageKeyword::Block:
-            lines.push_back(old[i]);
+            lines.push_back(old[item.line]);
             break;
-        case PageKeyword::AttribBlock: {
-            lines.push_back(old[i]);
-            const bool hadValueLine = i + 1 < old.size() && !IsKeywordLine(old[i + 1]);
-            if (hadValueLine) {
-                const auto* entry = view.BlockAttribValues.Find(keyword->argument,
-                                                                nextOccurrence(keyword->argument));
-                lines.push_back(entry ? entry->valueLine : old[i + 1]);
+        case PageKeyword::AttribBlock:
+            lines.push_back(old[item.line]);
+            if (item.value) {
+                const auto* entry =
+                    view.BlockAttribValues.Find(item.name, nextOccurrence(item.name));
+                lines.push_back(entry ? entry->valueLine : *item.value);
             }
             break;
-        }
         }
     }
     page.PageData = std::move(lines);

@@ -2,26 +2,17 @@
 
 #include "page/AttribDefs.h"
 #include "page/GridSetup.h"
+#include "page/PageReader.h"
 #include "page/PageView.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace waybill {
 
 class Book;
-
-enum class PageKeyword { RevGrid, Grid, Block, AttribBlock };
-
-struct KeywordLine {
-    PageKeyword keyword;
-    std::string argument; // the text after the first ":", trimmed
-};
-
-// The keyword of a page-data line: the text up to and including its first ":", trimmed,
-// compared without regard to letter case.
-std::optional<KeywordLine> ParseKeywordLine(std::string_view line);
 
 // What rendering needs besides the page: the reference database for grid layouts, the
 // page area the grid is laid out in, and (when given) the attribute definitions, so a block
@@ -36,6 +27,10 @@ struct RenderContext {
 // grid, blocks and attribute values) from page `pageNumber` of the book (a number out of
 // range means the current page). The document-level title-block fields are left alone.
 void RenderPageData(PageView& view, const Book& book, int pageNumber, const RenderContext& context);
+
+// The blocks a page names, in page order, each attribute block with its value line when it has
+// one: what the page's picture shows.
+std::vector<PageBlock> ReadPageBlocks(const PageLines& lines);
 
 // Writes the view back into the current page of the book (title-block fields 0, 5, 8 and
 // the page data) and title-block fields 1-4, 6, 7 into the document header. The book must

@@ -4,8 +4,8 @@
 #include "platform/UserMessage.h"
 
 #include <array>
+#include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +63,9 @@ class AttribValueList {
 struct GridView {
     GridLayout layout;
     std::vector<std::string> cells; // layout.rows x layout.columns
+    // What rows hold past the last column (stored while the definition had more columns): not
+    // shown, and kept with their row. Only rows with a value that is not blank are listed.
+    std::map<int, std::vector<std::string>> extraValues;
 
     int Rows() const { return layout.rows; }
     int Columns() const { return layout.columns; }
@@ -89,8 +92,6 @@ struct PageView {
     bool blocksSeen = false;
     // The block picture's height in window units.
     double blockPictureHeight = 0;
-    // Grids named on the page that could not be laid out: their lines are kept as stored.
-    std::set<std::string> missingGrids; // lower case
     // Messages for the user, in the order they arose.
     std::vector<UserMessage> messages;
 };

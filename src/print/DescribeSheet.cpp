@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "page/BlockTexts.h"
 #include "page/PageData.h"
 #include "page/PageLayout.h"
 #include "print/SheetBuilder.h"
@@ -111,11 +112,6 @@ class BlockPrinter {
             return; // no drawing to place the attribute texts on
         }
         b_.Add(SheetPicture{drawing, 0, 0, drawing->widthInches, drawing->heightInches});
-        const AttribDefList* definitions =
-            block.valueLine ? sources_.attribDefs.Find(block.name) : nullptr;
-        if (!definitions) {
-            return;
-        }
         const TextMeasurer measure = [this](std::string_view text, double points) {
             return sources_.measure(text, points, false);
         };
@@ -123,10 +119,7 @@ class BlockPrinter {
         surface.pixelsPerInchX = kPlacementUnitsPerInch;
         surface.pixelsPerInchY = kPlacementUnitsPerInch;
         for (PlacedAttribute& placed :
-             PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
-            if (placed.text.empty()) {
-                continue;
-            }
+             PlaceBlockTexts(block, &sources_.attribDefs, surface, measure)) {
             SheetText text;
             text.x = placed.pixelX / kPlacementUnitsPerInch;
             text.y = placed.pixelY / kPlacementUnitsPerInch;
@@ -220,23 +213,14 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
     }
     AddTitleBlock(b, book, page, pageNumber);
 
-    // The page's own parts in page order; the grid the page shows is the last one named.
-    std::size_t lastGrid = page.PageData.size();
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (keyword && keyword->keyword == PageKeyword::Grid) {
-            lastGrid = i;
-        }
-    }
+    // The page's own parts in page order, as the screen reads them.
+    const std::vector<PageItem> items = ReadPageItems(page.PageData);
+    const PageItem* shownGrid = ShownGridItem(items);
     BlockPrinter blocks(b, sources);
     std::size_t nextBlock = 0;
     bool revisionsDone = false;
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (!keyword) {
-            continue;
-        }
-        switch (keyword->keyword) {
+    for (const PageItem& item : items) {
+        switch (item.keyword) {
         case PageKeyword::Block:
         case PageKeyword::AttribBlock:
             if (nextBlock < view.blocks.size()) {
@@ -250,7 +234,7 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
             }
             break;
         case PageKeyword::Grid:
-            if (i == lastGrid && view.grid) {
+            if (&item == shownGrid && view.grid) {
                 AddGrid(b, *view.grid, sources.database);
             }
             break;

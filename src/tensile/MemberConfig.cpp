@@ -1,5 +1,6 @@
 #include "tensile/MemberConfig.h"
 
+#include "model/PageKind.h"
 #include "units/NumberText.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
@@ -96,13 +97,14 @@ std::string FormatGirth(double girth) {
 } // namespace
 
 std::optional<MemberSection> MemberSectionOf(std::string_view blockName) {
-    if (EqualsNoCase(blockName, "zee00")) {
+    switch (PageKindOf(blockName)) {
+    case PageKind::ZeeMember:
         return MemberSection::Zee;
-    }
-    if (EqualsNoCase(blockName, "cee00")) {
+    case PageKind::CeeMember:
         return MemberSection::Cee;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 std::string MemberEditorCaption(MemberSection section) {

@@ -1,7 +1,8 @@
 #include "tensile/PunchMembers.h"
 
-#include "page/GridRows.h"
-#include "page/PageData.h"
+#include "model/PageKind.h"
+#include "model/StandardColumns.h"
+#include "page/PageReader.h"
 #include "units/Lengths.h"
 #include "units/NumberText.h"
 #include "units/Parsers.h"
@@ -11,15 +12,6 @@
 
 namespace waybill {
 namespace {
-
-// Member row columns.
-constexpr int kMarkColumn = 1;
-constexpr int kQuantityColumn = 2;
-constexpr int kLengthColumn = 3;
-constexpr int kLeadColumn = 4;
-constexpr int kFirstADimColumn = 5;
-constexpr int kLastADimColumn = 10;
-constexpr int kTrailColumn = 11;
 
 UserMessage ErrorMessage(std::string text) {
     return {std::move(text), "Error", MessageIcon::Exclamation};
@@ -49,40 +41,21 @@ class Collector {
 
     std::optional<ExportFailure> Page(const waybill::Page& page, int pageNumber) {
         pageNumber_ = pageNumber;
-        const PageLines& lines = page.PageData;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const auto keyword = ParseKeywordLine(lines[i]);
-            if (!keyword) {
-                continue;
+        for (const PageItem& item : ReadPageItems(page.PageData)) {
+            if (item.keyword == PageKeyword::AttribBlock && item.value &&
+                item.value->find('|') != std::string::npos && !IsConfigured(*item.value)) {
+                return ExportFailure{
+                    ErrorMessage("You must configure member attributes.  Double-click\r"
+                                 "the drawing block or click the Edit Attributes button."),
+                    pageNumber};
             }
-            const bool nextIsValueLine = i + 1 < lines.size() && !ParseKeywordLine(lines[i + 1]);
-            switch (keyword->keyword) {
-            case PageKeyword::RevGrid:
-                i += nextIsValueLine ? 1 : 0;
-                break;
-            case PageKeyword::AttribBlock:
-                if (nextIsValueLine) {
-                    ++i;
-                    if (lines[i].find('|') != std::string::npos && !IsConfigured(lines[i])) {
-                        return ExportFailure{
-                            ErrorMessage("You must configure member attributes.  Double-click\r"
-                                         "the drawing block or click the Edit Attributes button."),
-                            pageNumber};
-                    }
-                }
-                break;
-            case PageKeyword::Grid: {
-                const GridRows rows(lines, i + 1);
+            if (item.keyword == PageKeyword::Grid) {
+                const GridRows rows(page.PageData, item);
                 for (int row = 1; row <= rows.Count(); ++row) {
                     if (auto failure = Row(rows.Values(row), row)) {
                         return failure;
                     }
                 }
-                i = rows.End() - 1;
-                break;
-            }
-            case PageKeyword::Block:
-                break;
             }
         }
         return std::nullopt;
@@ -97,49 +70,51 @@ class Collector {
 
     std::optional<ExportFailure> Row(const std::vector<std::string>& values, int row) {
         PunchMember member;
-        member.pieceMark = Field(values, kMarkColumn);
-        const std::string quantity = Field(values, kQuantityColumn);
-        const std::string lengthText = Field(values, kLengthColumn);
-        member.leadCode = Field(values, kLeadColumn);
-        member.trailCode = Field(values, kTrailColumn);
+        member.pieceMark = Field(values, MemberColumn::kMark);
+        const std::string quantity = Field(values, MemberColumn::kQuantity);
+        const std::string lengthText = Field(values, MemberColumn::kLength);
+        member.leadCode = Field(values, MemberColumn::kLeadPunch);
+        member.trailCode = Field(values, MemberColumn::kTrailPunch);
         if (member.pieceMark.empty() && quantity.empty() && lengthText.empty() &&
             member.leadCode.empty() && member.trailCode.empty()) {
             return std::nullopt;
         }
 
         if (member.pieceMark.empty()) {
-            return CellFailure("Member Requires a part mark.", row, kMarkColumn);
+            return CellFailure("Member Requires a part mark.", row, MemberColumn::kMark);
         }
         const double count = NumericValue(quantity).value_or(0);
         if (count < 1) {
-            return CellFailure("Invalid number. Qty must be at least 1.", row, kQuantityColumn);
+            return CellFailure("Invalid number. Qty must be at least 1.", row,
+                               MemberColumn::kQuantity);
         }
         const auto rounded = RoundToInt16(count);
         if (!rounded) {
             // The patterns record holds a 16-bit quantity.
-            return CellFailure("Invalid number. Qty must be at most 32767.", row, kQuantityColumn);
+            return CellFailure("Invalid number. Qty must be at most 32767.", row,
+                               MemberColumn::kQuantity);
         }
         member.quantity = *rounded;
         if (member.leadCode.empty()) {
             return CellFailure("Member missing leading punch code. Select NP for no punch", row,
-                               kLeadColumn);
+                               MemberColumn::kLeadPunch);
         }
         if (member.trailCode.empty()) {
             return CellFailure("Member missing trailing punch code. Select NP for no punch", row,
-                               kTrailColumn);
+                               MemberColumn::kTrailPunch);
         }
         if (!marks_.insert(ToUpper(member.pieceMark)).second) {
-            return CellFailure("Part mark already exists.", row, kMarkColumn);
+            return CellFailure("Part mark already exists.", row, MemberColumn::kMark);
         }
         const double length = ParseFtIn(lengthText);
         if (!(length > 0) ||
             length < PunchAllowance(member.leadCode) + PunchAllowance(member.trailCode)) {
             return CellFailure("The length of the member does not meet the\r"
                                "minimum length requirements for the punches selected.",
-                               row, kLengthColumn);
+                               row, MemberColumn::kLength);
         }
         member.length = static_cast<float>(length);
-        for (int column = kFirstADimColumn; column <= kLastADimColumn; ++column) {
+        for (int column = MemberColumn::kFirstADim; column <= MemberColumn::kLastADim; ++column) {
             const std::string text = Field(values, column);
             if (text.empty()) {
                 continue;
@@ -182,8 +157,7 @@ std::variant<PunchExportList, ExportFailure> CollectPunchMembers(const Book& boo
     collector.list.jobNumber = Trim(book.JobNumber);
     for (int pageNumber = 1; pageNumber <= book.PageCount(); ++pageNumber) {
         const Page& page = book.GetPage(pageNumber);
-        const std::string base = CadBase(page.CadNumber);
-        if (base != "zee00" && base != "cee00") {
+        if (!IsZeeOrCee(PageKindOf(CadBase(page.CadNumber)))) {
             continue;
         }
         if (auto failure = collector.Page(page, pageNumber)) {

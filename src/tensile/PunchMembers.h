@@ -34,7 +34,7 @@ struct PunchExportList {
 // The minimum member length a punch code needs at one end, in inches.
 double PunchAllowance(std::string_view code);
 
-// Walks the "zee00" and "cee00" pages of the book in order and validates every member row;
+// Walks the Zee and Cee member pages of the book in order and validates every member row;
 // the first unconfigured page or faulty row stops it with the failure to show (its page,
 // and for a row the cell). A repeated-row line counts as that many equal rows.
 std::variant<PunchExportList, ExportFailure> CollectPunchMembers(const Book& book,

@@ -1,5 +1,6 @@
 #include "FakeDatabase.h"
 #include "page/AttribDefs.h"
+#include "page/BlockTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,27 @@ TEST(BlockAttribDefs, ReadsATableOnceAndReportsMissingOnes) {
     EXPECT_EQ(defs.Find("trim20"), list);
     EXPECT_EQ(db.reads, reads);
     EXPECT_EQ(defs.Find("nothing"), nullptr);
+}
+
+// The texts every surface draws for a block: only what has text, and nothing for a block
+// without a value line or without definitions.
+TEST(PlaceBlockTexts, TextsWithAValueOnly) {
+    test::FakeDatabase db;
+    db.AddTable("trim20", {"Prompt", "Tag", "DEF_VAL"},
+                {{"A", "A", "a"}, {"B", "B", ""}, {"C", "C", "c"}});
+    BlockAttribDefs defs(db);
+    const auto texts = [&](PageBlock block) {
+        std::string joined;
+        for (const PlacedAttribute& placed : PlaceBlockTexts(block, &defs, kInches, Measure)) {
+            joined += placed.text + ";";
+        }
+        return joined;
+    };
+    EXPECT_EQ(texts({"trim20", "|x|"}), "x;c;");
+    EXPECT_EQ(texts({"TRIM20", "|||z|"}), "z;");
+    EXPECT_EQ(texts({"trim20", std::nullopt}), "");
+    EXPECT_EQ(texts({"nothing", "|x|"}), "");
+    EXPECT_TRUE(PlaceBlockTexts({"trim20", "|x|"}, nullptr, kInches, Measure).empty());
 }
 
 } // namespace

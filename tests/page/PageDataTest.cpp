@@ -2,8 +2,8 @@
 
 #include "FakeDatabase.h"
 #include "model/Book.h"
-#include "page/GridRows.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -69,15 +69,13 @@ TEST_F(PageDataTest, WorkedExample) {
 
 TEST_F(PageDataTest, RoundTripsToCanonicalLines) {
     const std::pair<PageLines, PageLines> cases[] = {
-        // Lower-case keywords are written back unchanged; extra values are ignored.
-        {{"grid:   LIST  ", "|a|b|c|d|e|"}, {"grid:   LIST  ", "|a|b|c|d|", "6"}},
+        // Lower-case keywords are written back unchanged.
+        {{"grid:   LIST  ", "|a|b|c|d|"}, {"grid:   LIST  ", "|a|b|c|d|", "6"}},
         {{"GRID: LIST", "0", "5", "|a|b|"}, {"GRID: LIST", "5", "|a|b|||", "1"}},
         {{"GRID: LIST", "3 |a|b|", "  2   |c|  "}, {"GRID: LIST", "3 |a|b|||", "2 |c||||", "2"}},
         {{"GRID: two", "|  | |", "|a|b|"}, {"GRID: two", "1", "|a|b|", "1"}},
         // Rows differing only in letter case are different rows.
         {{"GRID: two", "|abc|x|", "|ABC|x|", "|ABC|x|"}, {"GRID: two", "|abc|x|", "2 |ABC|x|"}},
-        {{"GRID: two", "|a|", "GRID: two", "|b|"},
-         {"GRID: two", "|b||", "2", "GRID: two", "|b||", "2"}},
         {{"ATTRIBLK: trim22", "GRID: two"}, {"ATTRIBLK: trim22", "GRID: two", "3"}},
         {{"BLOCK: logo", "ATTRIBLK: trim22", "|6|5|", "stray", "ATTRIBLK: other", "|x|"},
          {"BLOCK: logo", "ATTRIBLK: trim22", "|6|5|", "ATTRIBLK: other", "|x|"}},
@@ -147,6 +145,57 @@ TEST_F(PageDataTest, RowsBeyondTheGridAreShownKeptAndReportedOnce) {
     }
 }
 
+// A page may hold more than its grid can show: values past the grid's columns (a definition
+// narrowed since), or the rows of a grid named before the page's last "GRID:" line, which is
+// the one shown. Nothing of it is lost on a save: it is kept as stored, and the user is told.
+TEST_F(PageDataTest, WhatTheGridCannotShowIsKeptAsStored) {
+    struct Case {
+        const char* what;
+        PageLines lines;
+        PageLines composed;
+        const char* message;
+    };
+    const char* beyond = "Page 1 holds values beyond the 4 columns of grid LIST. They are not "
+                         "shown, and are kept as stored.";
+    const char* grids = "Page 1 names 2 grids. Only the rows of the last can be shown; the rows "
+                        "of the others are kept as stored.";
+    const Case cases[] = {
+        // Blanks past the last column hold nothing to keep.
+        {"values past the last column",
+         {"GRID: LIST", "|a|b|c|d|e|", "3 |f||||g||h|", "|||| |"},
+         {"GRID: LIST", "|a|b|c|d|e|", "3 |f||||g||h|", "3"},
+         beyond},
+        {"a row that holds nothing but values past the last column",
+         {"GRID: LIST", "||||| x|"},
+         {"GRID: LIST", "||||| x|", "6"},
+         beyond},
+        {"two grids",
+         {"GRID: two", "|a|", "2 |x|y|z|", "GRID: two", "|b|", "BLOCK: logo"},
+         {"GRID: two", "|a|", "2 |x|y|z|", "GRID: two", "|b||", "2", "BLOCK: logo"},
+         grids},
+        {"two grids, the last one missing",
+         {"GRID: two", "|a|", "GRID: nowhere", "|b|"},
+         {"GRID: two", "|a|", "GRID: nowhere", "|b|"},
+         grids},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PageView view = Render(c.lines);
+        EXPECT_EQ(std::count_if(view.messages.begin(), view.messages.end(),
+                                [&](const UserMessage& m) { return m.text == c.message; }),
+                  1);
+        const PageLines composed = Compose(view);
+        EXPECT_EQ(composed, c.composed);
+        EXPECT_EQ(RoundTrip(composed), composed);
+    }
+
+    // The last grid is the one shown, and a row keeps its hidden values through an edit.
+    PageView view = Render({"GRID: two", "|a|", "GRID: two", "|b|c|d|"});
+    EXPECT_EQ(view.grid->Cell(1, 0), "b");
+    view.grid->SetCell(1, 1, "C");
+    EXPECT_EQ(Compose(view), (PageLines{"GRID: two", "|a|", "GRID: two", "|b|C|d|", "2"}));
+}
+
 TEST_F(PageDataTest, RevisionLine) {
     PageView view = Render({"GRID: two", "REVGRID:", "|A|1.1|JD|B|", "|not a grid line|"});
     EXPECT_EQ(view.revision[0][0], "A");
@@ -172,6 +221,21 @@ TEST_F(PageDataTest, SameBlockTwiceKeepsBothValueLines) {
     EXPECT_EQ(RoundTrip(RoundTrip(odd)), odd);
 }
 
+// What the page's picture shows, read alone for the detail preview: an attribute block followed
+// by a keyword line has no value line, so the keyword line is no value line either.
+TEST(PageBlocks, EachBlockWithItsOwnValueLineOnly) {
+    const std::vector<PageBlock> blocks =
+        ReadPageBlocks({"stray", "ATTRIBLK: a", "BLOCK: b", "|not a value line|", "GRID: g", "|1|",
+                        "ATTRIBLK: c", "|6|5|", "ATTRIBLK: d"});
+    const std::vector<std::pair<std::string, std::optional<std::string>>> expected = {
+        {"a", std::nullopt}, {"b", std::nullopt}, {"c", "|6|5|"}, {"d", std::nullopt}};
+    ASSERT_EQ(blocks.size(), expected.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        EXPECT_EQ(blocks[i].name, expected[i].first);
+        EXPECT_EQ(blocks[i].valueLine, expected[i].second);
+    }
+}
+
 TEST_F(PageDataTest, MissingGridKeepsTheStoredLines) {
     const PageView view = Render({"GRID: nowhere", "|a|b|", "3 |c|", "", "BLOCK: logo"});
     EXPECT_FALSE(view.grid);
@@ -190,22 +254,6 @@ TEST_F(PageDataTest, EmptyLineInAGridIsOneRowWithNoValues) {
         EXPECT_EQ(view.grid->Cell(3, 0), "b"); // the last empty lines find no row left
     }
     EXPECT_EQ(RoundTrip({"GRID: two", "", "|x|"}), (PageLines{"GRID: two", "1", "|x||", "1"}));
-}
-
-// The exports read a grid's lines into rows; they must number the rows as the editor fills them.
-TEST_F(PageDataTest, ExportRowsAgreeWithTheEditorsRows) {
-    db.AddGrid("six", 2, 6);
-    const PageLines lines = {"GRID: six",       "|a|", "",    "2", "2 |b|", "7 |past|", "x",
-                             "99999999999 |z|", "|c|", "|d|", "4"};
-    const PageView view = Render(lines);
-    const GridRows rows(lines, 1);
-    ASSERT_EQ(rows.Count(), 20);
-    ASSERT_EQ(view.grid->Rows(), 17);
-    for (int row = 1; row < view.grid->Rows(); ++row) {
-        const auto& values = rows.Values(row);
-        EXPECT_EQ(values.empty() ? "" : values[0], view.grid->Cell(row, 0)) << row;
-    }
-    EXPECT_EQ(rows.End(), lines.size());
 }
 
 // A hostile database must not abort the program: a grid beyond the bounds is reported by

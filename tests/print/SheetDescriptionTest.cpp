@@ -122,10 +122,29 @@ TEST_F(SheetDescription, TitleBlockValuesFollowTheirLabelsAndSheetNumbersFollowT
     texts = Texts(Describe({}, 3));
     EXPECT_DOUBLE_EQ(FindText(texts, "3")->x, 9.5);
 
+    // Numbering off: neither number nor total, whatever the totals option says.
     book = Book{};
+    book.ShowPgTot = true;
     texts = Texts(Describe({}, 3));
     EXPECT_FALSE(FindText(texts, "1"));
+    EXPECT_FALSE(FindText(texts, "3"));
     EXPECT_TRUE(FindText(texts, "Sheet No.:"));
+}
+
+TEST_F(SheetDescription, LongTitleBlockValuesAreNarrowedToKeepTheirGapToTheLine) {
+    book.Customer = std::string(120, 'C');
+    book.JobNumber = std::string(60, 'J');
+    const auto texts = Texts(Describe({}));
+    const struct {
+        std::string text;
+        double line;
+    } cases[] = {{book.Customer, 7.375}, {book.JobNumber, 10.25}};
+    for (const auto& c : cases) {
+        const SheetText* value = FindText(texts, c.text);
+        ASSERT_TRUE(value);
+        EXPECT_LT(value->condense, 1);
+        EXPECT_NEAR(value->x + c.text.size() * 0.08 * value->condense, c.line - 1.0 / 32, 1e-12);
+    }
 }
 
 TEST_F(SheetDescription, RevisionValuesAreCentredInTheirColumnsAtQuarterInchSteps) {
@@ -177,6 +196,22 @@ TEST_F(SheetDescription, GridRulesEdgesAndCellsFollowTheDefinition) {
     EXPECT_DOUBLE_EQ(wide->x, 1.0 + 1.0 / 32);
     EXPECT_NEAR(wide->x + 19 * 0.08 * wide->condense, 2.5 - 1.0 / 32, 1e-12);
     EXPECT_EQ(FindText(texts, "12")->condense, 1);
+}
+
+// Each "GRID:" line names the page's grid anew: the last is the one printed, once.
+TEST_F(SheetDescription, TwoGridLinesPrintTheLastGridOnce) {
+    const PrintedSheet sheet = Describe({"GRID: g", "|q|first|", "GRID: g", "|q|second|"});
+    const auto texts = Texts(sheet);
+    const auto count = [&](std::string_view text) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [&](const SheetText& t) { return t.text == text; });
+    };
+    EXPECT_EQ(count("MARK"), 1);
+    EXPECT_EQ(count("second"), 1);
+    EXPECT_EQ(count("first"), 0);
+    const auto lines = Lines(sheet);
+    EXPECT_EQ(
+        std::count(lines.begin(), lines.end(), SheetLine{0, 2.0, 10.25, 2.0, PenWeight::Thick}), 1);
 }
 
 TEST_F(SheetDescription, RowsBeyondTheGridShareItsRoomAndAreReported) {

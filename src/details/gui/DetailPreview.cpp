@@ -1,37 +1,15 @@
 #include "details/gui/DetailPreview.h"
 
-#include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
 #include "page/PageData.h"
-#include "platform/gui/QtText.h"
 
-#include <cmath>
-#include <QFontMetricsF>
+#include <algorithm>
 #include <QPainter>
 
 namespace waybill {
 namespace {
 
 constexpr double kPreviewDpi = 96;
-
-QFont AttribFont(double pointSize) {
-    QFont font(QStringLiteral("ArialDT"));
-    font.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(pointSize * kPreviewDpi / 72))));
-    return font;
-}
-
-// The blocks of a detail page with their value lines.
-std::vector<std::pair<std::string, std::string>> BlocksOf(const Page& page) {
-    std::vector<std::pair<std::string, std::string>> blocks;
-    for (std::size_t i = 0; i < page.PageData.size(); ++i) {
-        const auto keyword = ParseKeywordLine(page.PageData[i]);
-        if (keyword && keyword->keyword == PageKeyword::AttribBlock) {
-            blocks.emplace_back(keyword->argument,
-                                i + 1 < page.PageData.size() ? page.PageData[i + 1] : "|");
-        }
-    }
-    return blocks;
-}
 
 } // namespace
 
@@ -52,8 +30,8 @@ void DetailPreview::ShowProblem(const QString& text) {
 }
 
 QRectF DetailPreview::DrawingArea(const QSizeF& size) const {
-    const auto blocks = BlocksOf(page_);
-    const auto drawing = blocks_ && !blocks.empty() ? blocks_->Find(blocks.front().first) : nullptr;
+    const auto blocks = ReadPageBlocks(page_.PageData);
+    const auto drawing = blocks_ && !blocks.empty() ? blocks_->Find(blocks.front().name) : nullptr;
     if (!drawing || drawing->widthInches <= 0 || drawing->heightInches <= 0) {
         return QRectF(QPointF(0, 0), size);
     }
@@ -70,35 +48,17 @@ std::vector<BlockLayer> DetailPreview::Layers(const QRectF& target) const {
     if (!problem_.isEmpty() || !blocks_) {
         return layers;
     }
-    const TextMeasurer measure = [](std::string_view text, double pointSize) {
-        const QFontMetricsF metrics(AttribFont(pointSize));
-        return TextExtent{metrics.horizontalAdvance(FromCp1252(text)) / kPreviewDpi,
-                          metrics.height() / kPreviewDpi};
-    };
-    for (const auto& [name, valueLine] : BlocksOf(page_)) {
+    for (const PageBlock& block : ReadPageBlocks(page_.PageData)) {
         BlockLayer layer;
-        layer.name = name;
-        layer.drawing = blocks_->Find(name);
-        const AttribDefList* definitions = attribDefs_ ? attribDefs_->Find(name) : nullptr;
-        if (layer.drawing && definitions && layer.drawing->widthInches > 0 &&
-            layer.drawing->heightInches > 0) {
+        layer.name = block.name;
+        layer.drawing = blocks_->Find(block.name);
+        if (layer.drawing && layer.drawing->widthInches > 0 && layer.drawing->heightInches > 0) {
             AttribSurface surface;
             surface.xScale = target.width() / kPreviewDpi / layer.drawing->widthInches;
             surface.yScale = target.height() / kPreviewDpi / layer.drawing->heightInches;
             surface.pixelsPerInchX = kPreviewDpi;
             surface.pixelsPerInchY = kPreviewDpi;
-            for (const PlacedAttribute& placed :
-                 PlaceAttributes(*definitions, valueLine, surface, measure)) {
-                if (placed.text.empty()) {
-                    continue;
-                }
-                AttributeText text;
-                text.text = FromCp1252(placed.text);
-                text.font = AttribFont(placed.pointSize);
-                text.topLeft = QPointF(placed.pixelX, placed.pixelY);
-                text.rotation = placed.rotation;
-                layer.texts.push_back(std::move(text));
-            }
+            layer.texts = BlockAttributeTexts(block, attribDefs_, surface);
         }
         layers.push_back(std::move(layer));
     }

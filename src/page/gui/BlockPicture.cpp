@@ -1,14 +1,39 @@
 #include "page/gui/BlockPicture.h"
 
+#include "page/BlockTexts.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/CornerText.h"
 #include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 
+#include <cmath>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace waybill {
+
+std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttribDefs* definitions,
+                                               const AttribSurface& surface) {
+    const double dpi = surface.pixelsPerInchY;
+    const auto fontOf = [dpi](double pointSize) {
+        QFont font(QStringLiteral("ArialDT"));
+        font.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(pointSize * dpi / 72))));
+        return font;
+    };
+    const TextMeasurer measure = [&](std::string_view text, double pointSize) {
+        const QFontMetricsF metrics(fontOf(pointSize));
+        return TextExtent{metrics.horizontalAdvance(FromCp1252(text)) / surface.pixelsPerInchX,
+                          metrics.height() / dpi};
+    };
+    std::vector<AttributeText> texts;
+    for (PlacedAttribute& placed : PlaceBlockTexts(block, definitions, surface, measure)) {
+        texts.push_back({FromCp1252(placed.text), fontOf(placed.pointSize),
+                         QPointF(placed.pixelX, placed.pixelY),
+                         static_cast<double>(placed.rotation)});
+    }
+    return texts;
+}
 
 BlockPicture::BlockPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBlocks"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/AttribDefs.h"
+#include "page/PageView.h"
 #include "platform/Metafile.h"
 
 #include <memory>
@@ -27,6 +29,11 @@ struct BlockLayer {
     std::shared_ptr<const Metafile> drawing;
     std::vector<AttributeText> texts;
 };
+
+// The block's attribute texts (PlaceBlockTexts) for a picture of the surface's pixels per
+// inch, each in "ArialDT" at its size, measured as that font draws.
+std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttribDefs* definitions,
+                                               const AttribSurface& surface);
 
 // The block picture: every block of the page painted over the whole picture, one over the
 // other, with its attribute texts.

@@ -93,11 +93,8 @@ void PageWidget::BeginCellEdit(int row, int column, const std::string& startText
         return;
     }
     d.grid->SetCurrent(row, column);
-    const GridView& g = *d.view->grid;
-    static const std::string kNone;
-    const std::string& shipLength = g.Columns() > 3 ? g.Cell(row, 3) : kNone;
     const CellDecision decision =
-        DecideCellEdit(d.cadBase, {row, column, g.Cell(0, column), shipLength});
+        DecideCellEdit(d.cadBase, CellRequestAt(*d.view->grid, row, column));
     if (decision.message) {
         d.dialogs.ShowMessage(*decision.message);
     }

@@ -426,39 +426,10 @@ void PageWidget::Impl::LayoutPageArea() {
 std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
                                                         const Metafile& drawing,
                                                         const QSizeF& pictureSize) const {
-    const AttribDefList* definitions = attribDefs ? attribDefs->Find(block.name) : nullptr;
-    if (!definitions) {
-        return {};
-    }
-    auto fontOf = [](double pointSize) {
-        QFont font(QStringLiteral("ArialDT"));
-        font.setPixelSize(
-            std::max(1, static_cast<int>(std::nearbyint(pointSize * kPlacementDpi / 72))));
-        return font;
-    };
-    const TextMeasurer measure = [&](std::string_view text, double pointSize) {
-        const QFontMetricsF metrics(fontOf(pointSize));
-        return TextExtent{metrics.horizontalAdvance(FromCp1252(std::string(text))) / kPlacementDpi,
-                          metrics.height() / kPlacementDpi};
-    };
     const AttribSurface surface = ScreenAttribSurface(
         pictureSize.width() / kPlacementDpi, pictureSize.height() / kPlacementDpi,
         drawing.widthInches, drawing.heightInches, kPlacementDpi, kPlacementDpi);
-
-    std::vector<AttributeText> texts;
-    for (const PlacedAttribute& placed :
-         PlaceAttributes(*definitions, *block.valueLine, surface, measure)) {
-        if (placed.text.empty()) {
-            continue;
-        }
-        AttributeText text;
-        text.text = FromCp1252(placed.text);
-        text.font = fontOf(placed.pointSize);
-        text.topLeft = QPointF(placed.pixelX, placed.pixelY);
-        text.rotation = placed.rotation;
-        texts.push_back(std::move(text));
-    }
-    return texts;
+    return BlockAttributeTexts(block, attribDefs, surface);
 }
 
 } // namespace waybill
