@@ -273,7 +273,6 @@ class PageSearch {
         }
         const GridRows rows(lines, grid);
         const auto& headers = names_.Headers(grid.name);
-        const auto& headers = names_.Headers(name);
         for (int row = 1; row <= rows.Count(); ++row) {
             const auto& values = rows.Values(row);
             for (std::size_t c = 0; c < values.size(); ++c) {
