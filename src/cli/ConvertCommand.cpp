@@ -13,7 +13,8 @@ int Convert(const std::vector<std::string>& args, std::ostream&, std::ostream& e
         return 2;
     }
     const auto book = ReadDocumentFor(split->positional[0], err);
-    return book && WriteDocumentFor(*book, split->positional[1], err, split->Flag("--force")) ? 0 : 1;
+    return book && WriteDocumentFor(*book, split->positional[1], err, split->Flag("--force")) ? 0
+                                                                                              : 1;
 }
 
 } // namespace waybill::cli

@@ -23,7 +23,9 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
     }
     CommandSession session(database.get(), std::move(*read), err);
     session->Recompose();
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force")) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
+               ? 0
+               : 1;
 }
 
 } // namespace waybill::cli

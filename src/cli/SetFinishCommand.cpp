@@ -53,7 +53,9 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
             return 1;
         }
     }
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force")) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
+               ? 0
+               : 1;
 }
 
 } // namespace waybill::cli

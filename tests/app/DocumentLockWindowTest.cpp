@@ -37,19 +37,19 @@ TEST_F(DocumentLockWindowTest, ReadOnlyDisablesEditingAndKeepsReading) {
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" (read-only)")));
 
     Trigger("mnuCtrlsNextPg");
-    for (const char* name :
-         {"mnuFileSave", "mnuEditUndo", "mnuEditRedo", "mnuEditCut", "mnuEditPaste",
-          "mnuEditDelete", "mnuCtrlsAddPg", "mnuCtrlsDelPg", "mnuCtrlsCutPg", "mnuCtrlsPastePg",
-          "mnuCtrlsEditAttrib", "mnuOptSort", "mnuOptNumberPages", "mnuOptShowTotalPages",
-          "mnuOptRedLine"}) {
+    for (const char* name : {"mnuFileSave", "mnuEditUndo", "mnuEditRedo", "mnuEditCut",
+                             "mnuEditPaste", "mnuEditDelete", "mnuCtrlsAddPg", "mnuCtrlsDelPg",
+                             "mnuCtrlsCutPg", "mnuCtrlsPastePg", "mnuCtrlsEditAttrib", "mnuOptSort",
+                             "mnuOptNumberPages", "mnuOptShowTotalPages", "mnuOptRedLine"}) {
         EXPECT_FALSE(Enabled(name)) << name;
     }
-    EXPECT_FALSE(window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuAutoPg"))
+    EXPECT_FALSE(window->menuBar()
+                     ->findChild<QMenu*>(QStringLiteral("mnuAutoPg"))
                      ->menuAction()
                      ->isEnabled());
-    for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuFilePrintPreview",
-                             "mnuFileExportPdf", "mnuFileExportTable", "mnuFileExportPunches",
-                             "mnuCtrlsCopyPg", "mnuCtrlsNextPg"}) {
+    for (const char* name :
+         {"mnuFileSaveAs", "mnuFilePrint", "mnuFilePrintPreview", "mnuFileExportPdf",
+          "mnuFileExportTable", "mnuFileExportPunches", "mnuCtrlsCopyPg", "mnuCtrlsNextPg"}) {
         EXPECT_TRUE(Enabled(name)) << name;
     }
 

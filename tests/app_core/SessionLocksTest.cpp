@@ -151,7 +151,7 @@ TEST_F(SessionLocksTest, AReadOnlyDocumentTakesNoChangeNoRecoveryCopyAndSavesAsA
     EXPECT_FALSE(enabling.save);
     EXPECT_FALSE(enabling.addPage);
     EXPECT_FALSE(enabling.pageEdits);
-    EXPECT_TRUE(enabling.pageCommands); // Copy Page
+    EXPECT_TRUE(enabling.pageCommands);     // Copy Page
     EXPECT_TRUE(enabling.documentCommands); // Save As, print, export
     EXPECT_TRUE(session.NeedsSaveAs());
 
@@ -281,9 +281,9 @@ TEST_F(SessionLocksTest, ALockTakenFromUsMeanwhileIsAskedAboutOnSave) {
 
     questions.answers = {MessageAnswer::No};
     EXPECT_FALSE(session.Save());
-    EXPECT_EQ(questions.Texts(), (std::vector<std::string>{
-                                     doc + " is open by akim on WS-07 since 12.07.2025 14:03. "
-                                           "Save over it anyway?"}));
+    EXPECT_EQ(questions.Texts(),
+              (std::vector<std::string>{doc + " is open by akim on WS-07 since 12.07.2025 14:03. "
+                                              "Save over it anyway?"}));
     session.Close();
     EXPECT_EQ(Text(LockOf(doc)), line); // theirs stays
 }
