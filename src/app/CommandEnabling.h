@@ -20,6 +20,11 @@ struct CommandEnabling {
     // Cut, Copy and Delete, and Paste, on the focused box or grid: the window's to say.
     bool copy = false;
     bool paste = false;
+    // A document opened read-only takes no change: these are off for it.
+    bool editing = false;   // the options, the red-line and generated pages
+    bool pageEdits = false; // Delete and Cut Page, Edit Attributes
+    bool save = false;      // Save (Save As is always offered with the document commands)
+    bool cut = false;       // Cut and Delete: the window's, as copy
 
     bool operator==(const CommandEnabling&) const = default;
 };

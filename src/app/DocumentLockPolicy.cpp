@@ -16,14 +16,13 @@ std::string ShownTime(const LockTime& t) {
     return text.data();
 }
 
-// A lock of this workstation whose process has ended, or one carrying this process's id.
-bool NoOneHolds(const ForeignLock& found) {
-    return found.holder && found.onThisHost && (found.ourProcess || found.processEnded);
+} // namespace
+
+bool IsHeldBySomeone(const ForeignLock& found) {
+    return !(found.holder && found.onThisHost && (found.ourProcess || found.processEnded));
 }
 
-// "<file> is open by <user> on <host> since <time>", or by "unknown" when the lock cannot be
-// read.
-std::string Holder(std::string_view documentName, const ForeignLock& found) {
+std::string LockHolderText(std::string_view documentName, const ForeignLock& found) {
     std::string text(documentName);
     if (const auto& holder = found.holder) {
         return text + " is open by " + Utf8ToCp1252(holder->user) + " on " +
@@ -32,18 +31,16 @@ std::string Holder(std::string_view documentName, const ForeignLock& found) {
     return text + " is open by unknown (its lock file cannot be read)";
 }
 
-} // namespace
-
 int ReadStaleLockHours(const SettingsStore& store) {
     return ReadWholeNumberSetting(store, "StaleLockHours").value_or(kDefaultStaleLockHours);
 }
 
 LockDecision DecideOnLock(std::string_view documentName, const ForeignLock& found, std::int64_t now,
                           int staleLockHours) {
-    if (NoOneHolds(found)) {
+    if (!IsHeldBySomeone(found)) {
         return {LockStep::TakeOver, {}};
     }
-    std::string text = Holder(documentName, found);
+    std::string text = LockHolderText(documentName, found);
     if (found.holder && !found.onThisHost && staleLockHours > 0 &&
         now - UtcSeconds(found.holder->opened) > static_cast<std::int64_t>(staleLockHours) * 3600) {
         text += ", more than " + std::to_string(staleLockHours) +
@@ -54,11 +51,11 @@ LockDecision DecideOnLock(std::string_view documentName, const ForeignLock& foun
 }
 
 LockDecision DecideOnSave(std::string_view documentName, const ForeignLock& found) {
-    if (NoOneHolds(found)) {
+    if (!IsHeldBySomeone(found)) {
         return {LockStep::TakeOver, {}};
     }
     return {LockStep::Ask,
-            {Holder(documentName, found) + ". Save over it anyway?", "File In Use",
+            {LockHolderText(documentName, found) + ". Save over it anyway?", "File In Use",
              MessageIcon::Exclamation}};
 }
 

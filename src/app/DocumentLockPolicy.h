@@ -34,6 +34,14 @@ struct LockDecision {
     bool operator==(const LockDecision&) const = default;
 };
 
+// "<file> is open by <user> on <host> since <time>" (Windows-1252), or by "unknown" when the
+// lock cannot be read.
+std::string LockHolderText(std::string_view documentName, const ForeignLock& found);
+
+// Someone may hold the document: any lock but one of this workstation whose process has
+// ended, or one carrying this process's own id.
+bool IsHeldBySomeone(const ForeignLock& found);
+
 // What opening the document `documentName` (its file name as shown, Windows-1252) does
 // about someone else's lock found on it, at `now` (seconds since 1970 UTC). A lock that
 // cannot be read or makes no sense is held by "unknown". A lock of another workstation is

@@ -30,11 +30,11 @@ std::string DocPathFor(std::string_view path) {
     return std::string(folder) + DocFileName(path);
 }
 
-std::string WindowCaption(std::string_view docPath) {
+std::string WindowCaption(std::string_view docPath, bool readOnly) {
     if (docPath.empty()) {
         return "Waybill";
     }
-    return "Waybill - " + std::string(docPath);
+    return "Waybill - " + std::string(docPath) + (readOnly ? " (read-only)" : "");
 }
 
 bool IsDocumentFilePath(std::string_view docPath) {

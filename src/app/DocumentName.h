@@ -17,8 +17,9 @@ std::string DocFileName(std::string_view path);
 // same folder. Empty for an empty path (a new document).
 std::string DocPathFor(std::string_view path);
 
-// "Waybill" for a new document, else "Waybill - " and the document's path.
-std::string WindowCaption(std::string_view docPath);
+// "Waybill" for a new document, else "Waybill - " and the document's path; " (read-only)"
+// follows for a document opened read-only.
+std::string WindowCaption(std::string_view docPath, bool readOnly = false);
 
 // True when Save can write to `docPath` directly: it names a ".fwb" file (any letter case).
 bool IsDocumentFilePath(std::string_view docPath);

@@ -49,6 +49,13 @@ CommandEnabling EditSession::Enabling() const {
     enabling.sort = !IsSorted(book);
     enabling.undo = document_.CanUndo();
     enabling.redo = document_.CanRedo();
+    enabling.editing = !readOnly_;
+    enabling.pageEdits = enabling.pageCommands && !readOnly_;
+    enabling.save = enabling.documentCommands && !readOnly_;
+    if (readOnly_) {
+        enabling.addPage = enabling.pastePage = enabling.sort = false;
+        enabling.undo = enabling.redo = false;
+    }
     return enabling;
 }
 
@@ -117,7 +124,7 @@ bool EditSession::MayType(int row, int column) const {
 // cell: a paste behaves as the same values typed one after another.
 TypingOutcome EditSession::CommitTyping(const TypedEdit& edit) {
     TypingOutcome outcome;
-    if (!shown_) {
+    if (!shown_ || readOnly_) {
         return outcome;
     }
     const PageChanges& typed = edit.changes;
@@ -158,7 +165,7 @@ void EditSession::RecordView(std::string_view step, SessionChanges changes) {
 
 bool EditSession::RecordPageChanges(std::string_view step, const PageChanges& changes) {
     StoreTyping();
-    if (!shown_ || !ApplyPageChanges(view_, changes)) {
+    if (!shown_ || readOnly_ || !ApplyPageChanges(view_, changes)) {
         return false;
     }
     RecordView(step, changes.attributes.empty() ? PageTexts : PageTexts | PageDrawing);
@@ -168,6 +175,9 @@ bool EditSession::RecordPageChanges(std::string_view step, const PageChanges& ch
 void EditSession::RecordDocumentEdit(std::string_view step,
                                      const std::function<void(Book&)>& change) {
     StoreTyping();
+    if (readOnly_) {
+        return;
+    }
     document_.Record(step, change);
     Render();
     Notify(PageShown | PageList | Header | History);

@@ -13,6 +13,7 @@
 #include "page/PageChanges.h"
 #include "page/PageView.h"
 #include "page/Typing.h"
+#include "platform/DocumentLock.h"
 #include "platform/Questions.h"
 #include "refdb/ReferenceDatabase.h"
 #include "tensile/MemberConfig.h"
@@ -55,6 +56,7 @@ struct SessionSetup {
     std::filesystem::path redLineDocument = {}; // "Red-line.fwb" in the program folder
     std::filesystem::path recoveryFolder = {};  // empty: no recovery copies
     const SessionClock* clock = nullptr;        // none: SystemClock
+    LockSystem* locks = nullptr;                // none: documents are not locked
 };
 
 // The editing of one open document, without a window: the one place where the document
@@ -81,9 +83,17 @@ struct SessionSetup {
 // overwriting someone else's save), the work folder, the recent files, and the recovery copies
 // of changed documents (written by Autosave, offered when their document is opened). File
 // dialogs stay with the caller, which hands in the chosen paths (UTF-8).
+//
+// With a LockSystem the session holds a lock file on the open document from its opening or
+// first save until it is closed or replaced (SessionLocks.cpp). A document someone else holds
+// is opened read-only, anyway, or not at all, as the user answers; a read-only document takes
+// no change, Save is Save As for it, and it gets no recovery copies.
 class EditSession : public TypingTarget {
   public:
     EditSession(SessionSetup setup, Questions& questions);
+    ~EditSession() override;
+    EditSession(const EditSession&) = delete;
+    EditSession& operator=(const EditSession&) = delete;
 
     using Listener = std::function<void(SessionChanges)>;
     void SetListener(Listener listener) { listener_ = std::move(listener); }
@@ -108,13 +118,15 @@ class EditSession : public TypingTarget {
     CommandEnabling Enabling() const;
     bool IsStarted() const { return started_; }
     const std::string& StatusNote() const { return statusNote_; }
+    // The document was opened read-only, someone else holding it.
+    bool IsReadOnly() const { return readOnly_; }
 
     // --- A run of the editor
     // Reads the recent files, starts a new document, reads the default document, then opens
     // `path` (UTF-8; empty: none, and a recovery copy of an untitled document is offered).
     void Start(const std::string& path);
     // The end of the run: the recovery copy goes (the document was saved, is unchanged or was
-    // dropped), the recent files are stored.
+    // dropped), the document's lock is released, the recent files are stored.
     void Close();
     // Seconds between recovery copies; 0: none.
     int AutosaveSeconds() const;
@@ -186,12 +198,14 @@ class EditSession : public TypingTarget {
     // Replaces the document by the file at `path` (UTF-8; a legacy document by its
     // extension), shows page 1 and offers a newer recovery copy. A file that fails to read
     // leaves what was read under the chosen name; false then. Only a file chosen in the
-    // dialog moves the work folder.
+    // dialog moves the work folder. A document someone else holds asks first; Cancel keeps
+    // the open document as it is (false).
     bool Open(const std::string& path, OpenedFrom from);
     // A document read elsewhere (a command's input) becomes the open one, unchanged and
     // untitled; no page is shown yet.
     void LoadBook(Book book);
-    // Save has no file to write to: a new document, or one imported from the legacy format.
+    // Save has no file to write to: a new document, one imported from the legacy format, or one
+    // opened read-only.
     bool NeedsSaveAs() const;
     // Writes the document to its file; false (reported) when it was not written.
     bool Save();
@@ -228,6 +242,22 @@ class EditSession : public TypingTarget {
     void RemoveRecovery();
     void OfferRecovery();
     bool WriteDocument(const std::string& path);
+
+    // Locks (SessionLocks.cpp).
+    struct OpenLock {
+        std::optional<HeldLock> held;
+        bool readOnly = false;
+        bool cancelled = false;
+        std::string note = {}; // for the status bar: why there is no lock
+    };
+    // The lock for opening `document`, asking when someone else holds it.
+    OpenLock LockForOpen(const std::filesystem::path& document);
+    // Whether `document` may be written: our lock on it, or one made now (`made`), or the user
+    // said to save over someone else's.
+    bool MayWriteOver(const std::filesystem::path& document, std::optional<HeldLock>& made);
+    // `lock` becomes the document's, the one held before is released.
+    void HoldLock(std::optional<HeldLock> lock);
+    void ReleaseHeld(const std::optional<HeldLock>& lock);
     void AddToRecentFiles(const std::string& path);
 
     SessionSetup setup_;
@@ -247,6 +277,8 @@ class EditSession : public TypingTarget {
     RecentFiles recent_;
     std::string statusNote_;
     bool started_ = false;
+    std::optional<HeldLock> lock_;
+    bool readOnly_ = false;
 };
 
 } // namespace waybill

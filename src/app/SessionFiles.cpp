@@ -42,6 +42,7 @@ void EditSession::Start(const std::string& path) {
 
 void EditSession::Close() {
     RemoveRecovery();
+    HoldLock(std::nullopt);
     if (setup_.settings != nullptr) {
         WriteRecentFiles(*setup_.settings, recent_);
     }
@@ -89,22 +90,34 @@ Book EditSession::NewBook() const {
 // The document dropped takes its recovery copy along.
 void EditSession::New() {
     RemoveRecovery();
+    HoldLock(std::nullopt);
+    readOnly_ = false;
     document_.Reset(NewBook(), {}, false);
     Render();
     Notify(WholeDocument);
 }
 
+// The lock is settled before anything is read, so Cancel leaves the open document untouched.
+// A legacy document is only read: Save As names the file it is written to.
 bool EditSession::Open(const std::string& path, OpenedFrom from) {
-    RemoveRecovery();
-    Book book = NewBook();
     const std::filesystem::path file = PathFromUtf8(path);
+    const std::string docPath = DocPathFor(path);
+    const bool imported = IsLegacyDocumentPath(file);
+    OpenLock lock = imported ? OpenLock{} : LockForOpen(PathFromUtf8(docPath));
+    if (lock.cancelled) {
+        return false;
+    }
+    RemoveRecovery();
+    HoldLock(std::move(lock.held));
+    readOnly_ = lock.readOnly;
+    statusNote_ = lock.note;
+    Book book = NewBook();
     const auto failure = ReadDocument(file, book);
     if (failure) {
         ShowMessage(*failure);
     }
     SetLocIdx(book, defWblIdx_);
-    const std::string docPath = DocPathFor(path);
-    document_.Reset(std::move(book), docPath, IsLegacyDocumentPath(file));
+    document_.Reset(std::move(book), docPath, imported);
     document_.SetDiskStamp(ReadFileStamp(PathFromUtf8(docPath)));
     document_.GotoPage(1);
     AddToRecentFiles(path);
@@ -112,12 +125,14 @@ bool EditSession::Open(const std::string& path, OpenedFrom from) {
         SetWorkFolderFrom(path);
     }
     Render();
-    Notify(WholeDocument);
+    Notify(WholeDocument | Status);
     OfferRecovery();
     return !failure;
 }
 
 void EditSession::LoadBook(Book book) {
+    HoldLock(std::nullopt);
+    readOnly_ = false;
     document_.Reset(std::move(book), {}, false);
     view_ = PageView{};
     shown_ = false;
@@ -126,21 +141,32 @@ void EditSession::LoadBook(Book book) {
 }
 
 bool EditSession::NeedsSaveAs() const {
-    return document_.Imported() || !IsDocumentFilePath(document_.Path());
+    return readOnly_ || document_.Imported() || !IsDocumentFilePath(document_.Path());
 }
 
-// Saving over the document's own file asks first when someone else saved it since.
+// Writing over a file someone else holds asks first, naming the holder; saving over the
+// document's own file asks too when someone else saved it since. The file written becomes the
+// locked one.
 bool EditSession::WriteDocument(const std::string& path) {
     StoreTyping();
     const std::filesystem::path file = PathFromUtf8(path);
+    std::optional<HeldLock> made;
+    if (!MayWriteOver(file, made)) {
+        return false;
+    }
     if (path == document_.Path() && document_.ChangedOnDisk() &&
         questions_.ShowMessage(ChangedOnDiskQuestion(PathText(file)), MessageButtons::YesNo,
                                MessageAnswer::No) != MessageAnswer::Yes) {
+        ReleaseHeld(made);
         return false;
     }
     if (const auto failure = WriteFWB(document_.GetBook(), file)) {
         ShowMessage(*failure);
+        ReleaseHeld(made);
         return false;
+    }
+    if (made) {
+        HoldLock(std::move(made));
     }
     document_.SetDiskStamp(ReadFileStamp(file));
     return true;
@@ -163,6 +189,7 @@ bool EditSession::SaveAs(const std::string& path) {
     if (!WriteDocument(path)) {
         return false;
     }
+    readOnly_ = false; // a copy of the user's own now
     SetWorkFolderFrom(path);
     RemoveRecovery(); // under the old name
     document_.MarkSaved(DocPathFor(path));
@@ -207,7 +234,7 @@ void EditSession::RemoveRecovery() {
 // Never written over the document itself, and atomically, so a crash while writing leaves
 // the previous copy.
 void EditSession::Autosave() {
-    if (setup_.recoveryFolder.empty()) {
+    if (setup_.recoveryFolder.empty() || readOnly_) {
         return;
     }
     if (!document_.FileChanged() || document_.GetBook().PageCount() == 0) {
@@ -224,8 +251,9 @@ void EditSession::Autosave() {
 
 // A recovery copy newer than the document's file is offered: Yes opens it changed, under the
 // document's own path, so Save writes the user's file; No deletes it.
+// A read-only document takes no copy, so one of an earlier run is neither offered nor deleted.
 void EditSession::OfferRecovery() {
-    if (setup_.recoveryFolder.empty()) {
+    if (setup_.recoveryFolder.empty() || readOnly_) {
         return;
     }
     const std::filesystem::path recovery = RecoveryPath();

@@ -14,6 +14,10 @@ constexpr std::string_view kExitStatus =
 constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
     "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
+constexpr std::string_view kLockedDocuments =
+    "A document OUT that an editor has open (its lock file ~$NAME beside it names a holder who "
+    "may still have it) is not written: the holder is printed and the exit status is 1. "
+    "--force writes it all the same. Reading a locked IN is fine.";
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;
@@ -147,6 +151,8 @@ void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
            "  --version    Show the version.\n\n";
     WriteWrapped(out, std::string(kTextArguments), 0, 0);
     out << '\n';
+    WriteWrapped(out, std::string(kLockedDocuments), 0, 0);
+    out << '\n';
     WriteWrapped(out, "Exit status: " + std::string(kExitStatus), 0, 0);
 }
 
@@ -190,7 +196,8 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
            ".TP\n.B \\-\\-help\nShow the commands and exit.\n"
            ".TP\n.B \\-\\-version\nShow the version and exit.\n"
            ".SH NOTES\n"
-        << Roff(kTextArguments) << "\n"
+        << Roff(kTextArguments) << "\n.PP\n"
+        << Roff(kLockedDocuments) << "\n"
         << ".SH EXIT STATUS\n"
         << Roff(kExitStatus) << "\n"
         << ".SH FILES\n"

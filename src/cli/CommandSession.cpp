@@ -17,6 +17,7 @@ MessageAnswer TerminalQuestions::ShowMessage(const UserMessage& message, Message
         return MessageAnswer::No;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
+    case MessageButtons::ReadOnlyOpenAnywayCancel:
         break;
     }
     return MessageAnswer::Cancel;

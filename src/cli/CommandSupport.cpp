@@ -1,6 +1,7 @@
 #include "cli/CommandSupport.h"
 
 #include "app/AppSettings.h"
+#include "app/DocumentLockPolicy.h"
 #include "app/ProgramFolder.h"
 #include "model/FwbFile.h"
 #include "model/ReadDocument.h"
@@ -37,6 +38,10 @@ std::optional<std::string> CommandArguments::Option(std::string_view name) const
         return std::nullopt;
     }
     return found->second;
+}
+
+bool CommandArguments::Flag(std::string_view name) const {
+    return std::find(flags.begin(), flags.end(), name) != flags.end();
 }
 
 namespace {
@@ -138,7 +143,14 @@ std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostr
     return book;
 }
 
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err) {
+bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
+                      bool force) {
+    if (const auto lock = FindLock(path); !force && lock && IsHeldBySomeone(*lock)) {
+        PrintMessage(err, "waybill-cli: " + LockHolderText(PathText(path), *lock) + ".");
+        err << "waybill-cli: " << path.string()
+            << " was not written; --force writes it all the same.\n";
+        return false;
+    }
     if (const auto failure = WriteFWB(book, path)) {
         PrintMessage(err, failure->text);
         return false;

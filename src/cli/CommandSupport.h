@@ -35,6 +35,7 @@ struct CommandArguments {
     std::vector<std::string> flags;
 
     std::optional<std::string> Option(std::string_view name) const;
+    bool Flag(std::string_view name) const;
 };
 // Nothing when an argument holds a character Windows-1252 has no code for: wrong usage, and
 // the message naming it is written to `err`.
@@ -65,7 +66,10 @@ std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::stri
 // The document at `path` (legacy or current); on failure the message goes to `err`.
 std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err);
 
-// Writes the document; on failure the message goes to `err` and the result is false.
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err);
+// Writes the document; on failure the message goes to `err` and the result is false. A
+// document an editor holds (its lock file names someone who may still have it open) is not
+// written, its holder named on `err`, unless `force`.
+bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
+                      bool force);
 
 } // namespace waybill::cli

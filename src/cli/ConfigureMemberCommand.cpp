@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char* kConfigureMemberUsage =
     "usage: waybill-cli configure-member IN.fwb OUT.fwb --page N --size S --flange F --gauge G\n"
-    "                   [--pregalv] [--finish NAME] [--refdb FILE]\n";
+    "                   [--pregalv] [--finish NAME] [--refdb FILE] [--force]\n";
 
 // A whole number as typed: digits only.
 std::optional<int> WholeNumber(std::string_view text) {
@@ -33,6 +33,7 @@ struct Options {
     std::string flange;
     std::string gauge;
     bool preGalvanized = false;
+    bool force = false;
     std::optional<std::string> finish; // Windows-1252
 };
 
@@ -40,7 +41,7 @@ struct Options {
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
     const auto split =
         SplitArguments(args, {"--page", "--size", "--flange", "--gauge", "--finish", "--refdb"},
-                       {"--pregalv"}, err);
+                       {"--pregalv", "--force"}, err);
     if (!split) {
         return std::nullopt;
     }
@@ -57,7 +58,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
     options.flange = split->Option("--flange").value_or("");
     options.gauge = split->Option("--gauge").value_or("");
     options.finish = split->Option("--finish");
-    options.preGalvanized = !split->flags.empty();
+    options.preGalvanized = split->Flag("--pregalv");
+    options.force = split->Flag("--force");
     const auto page = split->Option("--page");
     if (split->positional.size() != 2 || !page || options.size.empty() || options.flange.empty() ||
         options.gauge.empty()) {
@@ -165,7 +167,7 @@ int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::os
         err << "waybill-cli: the configuration gives no part code.\n";
         return 1;
     }
-    return WriteDocumentFor(session->Waybill(), options->out, err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), options->out, err, options->force) ? 0 : 1;
 }
 
 } // namespace waybill::cli

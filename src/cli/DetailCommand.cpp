@@ -11,7 +11,7 @@ namespace waybill::cli {
 namespace {
 
 constexpr const char* kUsage = "usage: waybill-cli detail IN.fwb OUT.fwb GENERATOR [VARIANT] "
-                               "[Field=value ...]\n";
+                               "[Field=value ...] [--force]\n";
 
 int Usage(std::ostream& err, const std::string& problem) {
     err << "waybill-cli detail: " << ShownArgument(problem) << "\n" << kUsage;
@@ -133,7 +133,7 @@ std::vector<GeneratorWords> DetailGeneratorWords() {
 }
 
 int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(arguments, {}, {}, err);
+    const auto split = SplitArguments(arguments, {}, {"--force"}, err);
     if (!split) {
         return 2;
     }
@@ -209,7 +209,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     read->LastPage();
     CommandSession session(nullptr, std::move(*read), err);
     session->AddDetailPages(variant->step, pages.pages);
-    return WriteDocumentFor(session->Waybill(), args[1], err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), args[1], err, split->Flag("--force")) ? 0 : 1;
 }
 
 } // namespace waybill::cli

@@ -5,12 +5,12 @@
 namespace waybill::cli {
 
 int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
+    const auto split = SplitArguments(args, {"--refdb"}, {"--force"}, err);
     if (!split) {
         return 2;
     }
     if (split->positional.size() != 2) {
-        err << "usage: waybill-cli recompose IN.fwb OUT.fwb [--refdb FILE]\n";
+        err << "usage: waybill-cli recompose IN.fwb OUT.fwb [--refdb FILE] [--force]\n";
         return 2;
     }
     const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
@@ -23,7 +23,9 @@ int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream&
     }
     CommandSession session(database.get(), std::move(*read), err);
     session->Recompose();
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
+               ? 0
+               : 1;
 }
 
 } // namespace waybill::cli

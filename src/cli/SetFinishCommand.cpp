@@ -7,10 +7,11 @@
 namespace waybill::cli {
 
 constexpr const char* kSetFinishUsage =
-    "usage: waybill-cli set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]\n";
+    "usage: waybill-cli set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]\n"
+    "       [--force]\n";
 
 int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
+    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {"--force"}, err);
     if (!split) {
         return 2;
     }
@@ -52,7 +53,9 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
             return 1;
         }
     }
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err) ? 0 : 1;
+    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
+               ? 0
+               : 1;
 }
 
 } // namespace waybill::cli

@@ -20,18 +20,18 @@ using waybill::cli::CliCommand;
 
 // The commands: --help, the manual page and the shell's completion are all written from here.
 const CliCommand kCommands[] = {
-    {"convert", "IN OUT",
+    {"convert", "IN OUT [--force]",
      "Read IN (a legacy \".wbl\" document, or a \".fwb\" document) and write it to OUT as a "
      "\".fwb\" document. On a read failure the message goes to stderr, the exit status is 1 "
      "and OUT is not created.",
      waybill::cli::Convert},
-    {"recompose", "IN.fwb OUT.fwb [--refdb FILE]",
+    {"recompose", "IN.fwb OUT.fwb [--refdb FILE] [--force]",
      "Render every page of IN and compose it back, as if each page had been shown in the "
      "editor and left unchanged, then write OUT. The reference database is FILE, else the "
      "\"DefDB\" setting, else DefWaybill.db in the program folder. A grid missing from the "
      "database is reported on stderr and its page keeps its stored grid lines.",
      waybill::cli::Recompose},
-    {"set-finish", "IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]",
+    {"set-finish", "IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE] [--force]",
      "Do on each page in the range (default: all; --pages N for one page) what picking FINISH "
      "from the page's finish list does in the editor: the page's finish becomes FINISH as the "
      "list spells it (letter case ignored), then the page's part numbers follow it. Other "
@@ -40,7 +40,7 @@ const CliCommand kCommands[] = {
      "exit status is 1 and OUT is not written. The reference database is found as for "
      "recompose.",
      waybill::cli::SetFinish},
-    {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...]",
+    {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...] [--force]",
      waybill::cli::DetailDescription(), waybill::cli::Detail},
     {"export-table", "IN.fwb OUT.txt [--refdb FILE]",
      "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
@@ -69,7 +69,7 @@ const CliCommand kCommands[] = {
      Pdf},
     {"configure-member",
      "IN.fwb OUT.fwb --page N --size S --flange F --gauge G [--pregalv] [--finish NAME] "
-     "[--refdb FILE]",
+     "[--refdb FILE] [--force]",
      "Do on page N what OK in the member editor does: S is the member depth (4, 6, 8, 10, 12 "
      "or 14), F the nominal flange width (2, 3 or 4), G the gauge (12, 14 or 16); --pregalv "
      "ticks \"Pre-Galvanized\", else NAME, a hi-tensile finish (letter case ignored), is "

@@ -356,6 +356,16 @@ LockResult LockDocument(const fs::path& document, LockSystem& system) {
     return CreateLock(LockFilePath(document), system);
 }
 
+std::optional<ForeignLock> FindLock(const fs::path& document, LockSystem& system) {
+    const fs::path file = LockFilePath(document);
+    std::string text;
+    const std::error_code read = system.Read(file, text);
+    if (read == std::errc::no_such_file_or_directory) {
+        return std::nullopt;
+    }
+    return Found(file, read ? std::nullopt : std::optional(std::move(text)), system);
+}
+
 LockResult TakeOverLock(const ForeignLock& found, LockSystem& system) {
     std::string text;
     const std::error_code read = system.Read(found.file, text);

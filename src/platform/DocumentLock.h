@@ -108,6 +108,11 @@ using LockResult = std::variant<HeldLock, ForeignLock, NoLock>;
 LockResult LockDocument(const std::filesystem::path& document,
                         LockSystem& system = SystemLockCalls());
 
+// The lock on `document` as it is now, without taking one: nothing when there is none; a
+// lock file that cannot be read is held by no one known.
+std::optional<ForeignLock> FindLock(const std::filesystem::path& document,
+                                    LockSystem& system = SystemLockCalls());
+
 // Replaces a lock found earlier (a stale one) by this process's own: the found file is
 // removed only while it still holds what was read, so a lock another editor took meanwhile
 // is reported instead of being removed.

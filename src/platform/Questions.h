@@ -6,8 +6,14 @@
 
 namespace waybill {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    ReadOnlyOpenAnywayCancel, // opening a document someone else holds
+};
+enum class MessageAnswer { Ok, Cancel, Yes, No, ReadOnly, OpenAnyway };
 
 // Where the core shows a message and asks a question: the editor's message boxes, a
 // command's standard error, a test's recorder.

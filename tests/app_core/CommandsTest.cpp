@@ -15,6 +15,12 @@ TEST(DocFileName, CurrentExtension) {
     EXPECT_EQ(DocFileName("x.Wbl"), "x.fwb");
 }
 
+TEST(DocumentNameTest, TheCaptionNamesTheDocumentAndAReadOnlyOne) {
+    EXPECT_EQ(WindowCaption("", true), "Waybill");
+    EXPECT_EQ(WindowCaption("/j/a.fwb"), "Waybill - /j/a.fwb");
+    EXPECT_EQ(WindowCaption("/j/a.fwb", true), "Waybill - /j/a.fwb (read-only)");
+}
+
 TEST(DocumentNameTest, LegacyFilesGetADocumentNameAndOnlyDocumentFilesAreSavedInPlace) {
     EXPECT_EQ(DocPathFor("C:\\jobs\\JOB12.WBL"), "C:\\jobs\\JOB12.fwb");
     EXPECT_EQ(DocPathFor("/home/d/job.FWB"), "/home/d/job.FWB");

@@ -2,10 +2,10 @@
 
 #include "model/TempDir.h"
 #include "platform/TextFile.h"
+#include "support/LockEditor.h"
 
 #include <ctime>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace waybill {
 namespace {
@@ -14,46 +14,7 @@ namespace fs = std::filesystem;
 
 const LockTime kOpened{2025, 7, 12, 14, 3, 27, 120};
 
-// One editor as the lock sees it: its user, host, process and clock, the processes running
-// on its host, and faults of the folder. Files go to the real file system.
-class Editor : public LockSystem {
-  public:
-    Editor(std::string hostName, std::int64_t pid) : host(std::move(hostName)), id(pid) {
-        running.insert(pid);
-    }
-
-    std::error_code CreateNew(const fs::path& path, std::string_view content) override {
-        if (createFault) {
-            return createFault;
-        }
-        if (phantomLocks > 0) { // a lock that is gone by the time it is read
-            --phantomLocks;
-            return std::make_error_code(std::errc::file_exists);
-        }
-        return SystemLockCalls().CreateNew(path, content);
-    }
-    std::error_code Read(const fs::path& path, std::string& content) override {
-        return readFault ? readFault : SystemLockCalls().Read(path, content);
-    }
-    std::error_code Remove(const fs::path& path) override { return SystemLockCalls().Remove(path); }
-    std::string UserName() override { return user; }
-    std::string HostName() override { return host; }
-    std::int64_t ProcessId() override { return id; }
-    bool ProcessRuns(std::int64_t pid) override {
-        ++processQuestions;
-        return running.contains(pid);
-    }
-    LockTime Now() override { return kOpened; }
-
-    std::string user = "jsmith";
-    std::string host;
-    std::int64_t id;
-    std::set<std::int64_t> running;
-    std::error_code createFault;
-    std::error_code readFault;
-    int phantomLocks = 0;
-    int processQuestions = 0;
-};
+using Editor = test::LockEditor;
 
 template <class T> T Expect(const LockResult& result) {
     EXPECT_TRUE(std::holds_alternative<T>(result)) << "result " << result.index();
@@ -273,6 +234,26 @@ TEST_F(DocumentLocks, ALockFileIsCreatedWholeOrNotAtAll) {
     EXPECT_FALSE(CreateNewFile(lockFile, "mine\r\n"));
     EXPECT_EQ(CreateNewFile(lockFile, "theirs\r\n"), std::errc::file_exists);
     EXPECT_EQ(FileText(lockFile), "mine\r\n");
+}
+
+TEST_F(DocumentLocks, FindingALockTakesNone) {
+    Editor here("WS-12", 5000);
+    EXPECT_FALSE(FindLock(document, here));
+    EXPECT_FALSE(fs::exists(lockFile));
+
+    Editor there("WS-07", 4711);
+    const HeldLock held = Expect<HeldLock>(LockDocument(document, there));
+    const auto found = FindLock(document, here);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->line, held.line);
+    EXPECT_EQ(found->holder->host, "WS-07");
+    EXPECT_FALSE(found->onThisHost);
+
+    here.readFault = std::make_error_code(std::errc::permission_denied);
+    const auto unreadable = FindLock(document, here);
+    ASSERT_TRUE(unreadable);
+    EXPECT_FALSE(unreadable->holder);
+    EXPECT_EQ(FileText(lockFile), held.line);
 }
 
 TEST_F(DocumentLocks, ALockReleasedWhileItWasBeingReadIsTriedAgain) {

@@ -11,7 +11,7 @@
 namespace waybill::test {
 
 // Records every message shown and answers from a queue the test fills. With an empty queue a
-// message gets its default button: the one named, else the first (Ok or Yes).
+// message gets its default button: the one named, else the first (Ok, Yes or Read-Only).
 class MessageRecorder {
   public:
     struct MessageCall {
@@ -34,9 +34,15 @@ class MessageRecorder {
         if (defaultButton) {
             return *defaultButton;
         }
-        return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-                   ? MessageAnswer::Ok
-                   : MessageAnswer::Yes;
+        switch (buttons) {
+        case MessageButtons::Ok:
+        case MessageButtons::OkCancel:
+            return MessageAnswer::Ok;
+        case MessageButtons::ReadOnlyOpenAnywayCancel:
+            return MessageAnswer::ReadOnly;
+        default:
+            return MessageAnswer::Yes;
+        }
     }
 
     // The texts of the recorded messages, in order (Windows-1252 bytes).

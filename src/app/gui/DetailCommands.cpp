@@ -16,6 +16,7 @@ namespace waybill {
 void frmWaybillMain::CreateDetailMenu() {
     QMenu* autoPage = menuBar()->addMenu(QStringLiteral("&AutoPage"));
     autoPage->setObjectName(QStringLiteral("mnuAutoPg"));
+    ruled_.emplace_back(autoPage->menuAction(), &CommandEnabling::editing);
     for (const DetailGenerator& generator : DetailCatalogue()) {
         QMenu* menu = autoPage;
         if (!generator.menuName.empty()) {

@@ -57,7 +57,7 @@ void frmWaybillMain::CreateActions() {
     std::vector<ActionRow> rows = {
         {"mnuFileNew", "&New", {QKeySequence::New}, [this] { files_->New(); }, {}, "New", "New"},
         {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [this] { files_->Open(); }, {}, "Open", "Open"},
-        {"mnuFileSave", "&Save", {QKeySequence::Save}, [this] { files_->Save(); }, &E::documentCommands, "Save", "Save"},
+        {"mnuFileSave", "&Save", {QKeySequence::Save}, [this] { files_->Save(); }, &E::save, "Save", "Save"},
         {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [this] { files_->SaveAs(); }, &E::documentCommands},
         {"mnuFilePrintPreview", "Print Pre&view", {}, print([](PrintContext& c) { PreviewWaybill(c); }), &E::documentCommands},
         {"mnuFilePrint", "&Print...", {QKeySequence::Print}, print([](PrintContext& c) { PrintWaybill(c); }), &E::documentCommands, "Print", "Print"},
@@ -70,10 +70,10 @@ void frmWaybillMain::CreateActions() {
 
         {"mnuEditUndo", "&Undo", {QKeySequence::Undo}, [&s] { s.Undo(); }, &E::undo, "Undo", ""},
         {"mnuEditRedo", "&Redo", {Ctrl(Qt::Key_Z, true), Ctrl(Qt::Key_Y)}, [&s] { s.Redo(); }, &E::redo, "Redo", ""},
-        {"mnuEditCut", "Cu&t", {QKeySequence::Cut}, edit(&PageWidget::Cut), &E::copy, "Cut", "Cut"},
+        {"mnuEditCut", "Cu&t", {QKeySequence::Cut}, edit(&PageWidget::Cut), &E::cut, "Cut", "Cut"},
         {"mnuEditCopy", "&Copy", {QKeySequence::Copy}, edit(&PageWidget::Copy), &E::copy, "Copy", "Copy"},
         {"mnuEditPaste", "&Paste", {QKeySequence::Paste}, edit(&PageWidget::Paste), &E::paste, "Paste", "Paste"},
-        {"mnuEditDelete", "&Delete", {QKeySequence(Qt::Key_Delete)}, edit(&PageWidget::Delete), &E::copy},
+        {"mnuEditDelete", "&Delete", {QKeySequence(Qt::Key_Delete)}, edit(&PageWidget::Delete), &E::cut},
 
         // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
         // everywhere.
@@ -83,16 +83,16 @@ void frmWaybillMain::CreateActions() {
         {"mnuCtrlsLastPg", "&Last Page", {Ctrl(Qt::Key_End), Ctrl(Qt::Key_PageDown)}, [&s] { s.ShowPage(s.Waybill().PageCount()); }, &E::lastPage, "LastPg", "Last Page"},
         {"mnuCtrlsGotoPg", "&Go to Page...", {Ctrl(Qt::Key_G)}, [this] { pages_->GotoPage(); }, &E::gotoPage, "GotoPg", "Go to Page"},
         {"mnuCtrlsAddPg", "&Add Page", {Ctrl(Qt::Key_A, true)}, [this] { pages_->AddPage(); }, &E::addPage, "AddPg", "Add Page"},
-        {"mnuCtrlsDelPg", "&Delete Page", {Ctrl(Qt::Key_Delete, true)}, [&s] { s.DeletePage(); }, &E::pageCommands, "DelPg", "Delete Page"},
+        {"mnuCtrlsDelPg", "&Delete Page", {Ctrl(Qt::Key_Delete, true)}, [&s] { s.DeletePage(); }, &E::pageEdits, "DelPg", "Delete Page"},
         {"mnuCtrlsCopyPg", "C&opy Page", {Ctrl(Qt::Key_C, true)}, [&s] { s.CopyPage(); }, &E::pageCommands, "CopyPg", "Copy Page"},
-        {"mnuCtrlsCutPg", "Cu&t Page", {Ctrl(Qt::Key_X, true)}, [&s] { s.CutPage(); }, &E::pageCommands, "CutPg", "Cut Page"},
+        {"mnuCtrlsCutPg", "Cu&t Page", {Ctrl(Qt::Key_X, true)}, [&s] { s.CutPage(); }, &E::pageEdits, "CutPg", "Cut Page"},
         {"mnuCtrlsPastePg", "Pa&ste Page", {Ctrl(Qt::Key_V, true)}, [&s] { s.PastePage(); }, &E::pastePage, "PastePg", "Paste Page"},
-        {"mnuCtrlsEditAttrib", "&Edit Attributes", {}, [this] { pages_->EditAttributes(); }, &E::pageCommands, "EditAttrib", "Edit Attributes"},
+        {"mnuCtrlsEditAttrib", "&Edit Attributes", {}, [this] { pages_->EditAttributes(); }, &E::pageEdits, "EditAttrib", "Edit Attributes"},
 
         {"mnuOptSort", "&Sort", {}, [&s] { s.SortPages(); }, &E::sort},
-        {"mnuOptNumberPages", "&Number Pages", {}, [&s] { s.ToggleNumberPages(); }},
-        {"mnuOptShowTotalPages", "Show &Total Pages", {}, [&s] { s.ToggleShowPageTotal(); }},
-        {"mnuOptRedLine", "&Red Line", {}, [this] { pages_->RedLine(); }},
+        {"mnuOptNumberPages", "&Number Pages", {}, [&s] { s.ToggleNumberPages(); }, &E::editing},
+        {"mnuOptShowTotalPages", "Show &Total Pages", {}, [&s] { s.ToggleShowPageTotal(); }, &E::editing},
+        {"mnuOptRedLine", "&Red Line", {}, [this] { pages_->RedLine(); }, &E::editing},
 
         // There is no help file: both help commands say so.
         {"mnuHelpContents", "&Contents", {QKeySequence::HelpContents}, [this] { dialogs_.ShowMessage(NoHelpMessage()); }},

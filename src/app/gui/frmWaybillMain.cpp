@@ -60,7 +60,8 @@ SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
             FsPath(module.programFolder + QStringLiteral("/blocks")),
             FsPath(module.programFolder + QStringLiteral("/Red-line.fwb")),
             FsPath(module.recoveryFolder),
-            &clock};
+            &clock,
+            &SystemLockCalls()};
 }
 
 } // namespace
@@ -138,7 +139,8 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         Action(QStringLiteral("mnuEditRedo"))->setText(name("&Redo", session_.Doc().RedoName()));
     }
     if (changes & DocumentName) {
-        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path())));
+        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path(), session_.IsReadOnly())));
+        page_->SetReadOnly(session_.IsReadOnly());
     }
     if (changes & RecentList) {
         ShowRecentFiles();
@@ -154,7 +156,8 @@ void frmWaybillMain::SetEnabling() {
     // Text being typed is committed by Undo and so can be undone.
     enabling.undo = enabling.undo || page_->HasPendingEdit();
     enabling.copy = page_->CanCopy();
-    enabling.paste = page_->CanPaste();
+    enabling.cut = enabling.copy && enabling.editing;
+    enabling.paste = page_->CanPaste() && enabling.editing;
     for (const auto& [action, rule] : ruled_) {
         action->setEnabled(enabling.*rule);
     }

@@ -93,6 +93,9 @@ void PageWidget::BeginCellEdit(int row, int column, const std::string& startText
         return;
     }
     d.grid->SetCurrent(row, column);
+    if (d.readOnly) {
+        return;
+    }
     const CellDecision decision =
         DecideCellEdit(d.cadBase, CellRequestAt(*d.view->grid, row, column));
     if (decision.message) {
@@ -121,7 +124,24 @@ void PageWidget::BeginCellEdit(int row, int column, const std::string& startText
     }
 }
 
+void PageWidget::SetReadOnly(bool readOnly) {
+    Impl& d = *impl_;
+    if (readOnly) {
+        d.CloseCellBoxUnchanged();
+    }
+    d.readOnly = readOnly;
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        if (i != TblkSheetNumber && i != TblkSheetTotal && i != TblkFinish) {
+            d.boxes[static_cast<std::size_t>(i)]->setReadOnly(readOnly);
+        }
+    }
+    emit EditStateChanged();
+}
+
 void PageWidget::Impl::OpenCellBox(int gridIndex, const std::string& startText) {
+    if (readOnly) {
+        return;
+    }
     if (boxGrid >= 0) {
         CommitCellBox();
     }
@@ -305,7 +325,7 @@ bool PageWidget::CanCopy() const {
 }
 
 bool PageWidget::CanPaste() const {
-    return ClipboardHasText();
+    return !impl_->readOnly && ClipboardHasText();
 }
 
 void PageWidget::Impl::CopyGridSelection(int gridIndex) {
@@ -333,6 +353,9 @@ void PageWidget::Copy() {
 
 void PageWidget::Cut() {
     Impl& d = *impl_;
+    if (d.readOnly) {
+        return;
+    }
     if (QLineEdit* edit = d.FocusedTextBox()) {
         edit->cut();
         emit EditStateChanged();
@@ -362,6 +385,9 @@ void PageWidget::Impl::DeleteSelection(int gridIndex, const char* step) {
 
 void PageWidget::Delete() {
     Impl& d = *impl_;
+    if (d.readOnly) {
+        return;
+    }
     if (QLineEdit* edit = d.FocusedTextBox()) {
         if (edit->hasSelectedText()) {
             edit->del();
@@ -379,7 +405,7 @@ void PageWidget::Delete() {
 
 void PageWidget::Paste() {
     Impl& d = *impl_;
-    if (!ClipboardHasText()) {
+    if (!CanPaste()) {
         return;
     }
     if (QLineEdit* edit = d.FocusedTextBox()) {

@@ -296,6 +296,8 @@ bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
                 d.CommitTitleBox(i);
             }
             emit EditStateChanged();
+        } else if (d.readOnly && i == TblkFinish) {
+            // A read-only page offers no finish list.
         } else if (event->type() == QEvent::MouseButtonRelease && i == TblkFinish &&
                    static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             emit FinishBoxClicked();

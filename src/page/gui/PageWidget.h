@@ -60,6 +60,10 @@ class PageWidget : public QWidget, public PendingTyping {
     // A cell box is open, or the focused title-block box holds text not yet committed.
     bool HasPendingEdit() const;
 
+    // A read-only page: no cell box opens, the title-block boxes and the finish list take no
+    // input, and Cut, Delete and Paste change nothing; copying still works.
+    void SetReadOnly(bool readOnly);
+
     // Title-block fields 9 (sheet number) and 10 (page total) visibility.
     void SetPageNumbering(bool numberPages, bool showTotal);
 

@@ -96,6 +96,7 @@ struct PageWidget::Impl {
     int editColumn = 0;
 
     bool settingTitle = false;
+    bool readOnly = false; // the page is shown, never typed into
     bool numberPages = true;
     bool showTotal = true;
     bool pageVisible = false;

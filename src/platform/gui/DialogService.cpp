@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace waybill {
@@ -36,8 +37,10 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::ReadOnlyOpenAnywayCancel:
+        break; // buttons of their own (LockQuestionAnswer)
     }
-    return QMessageBox::Ok;
+    return QMessageBox::NoButton;
 }
 
 MessageAnswer FromQtButton(int button, MessageButtons buttons) {
@@ -57,6 +60,23 @@ MessageAnswer FromQtButton(int button, MessageButtons buttons) {
         }
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     }
+}
+
+// The question on opening a document someone else holds: Read-Only (the default), Open
+// Anyway and Cancel; closing the box cancels.
+MessageAnswer LockQuestionAnswer(QMessageBox& box, std::optional<MessageAnswer> defaultButton) {
+    QPushButton* readOnly = box.addButton(QStringLiteral("&Read-Only"), QMessageBox::AcceptRole);
+    QPushButton* anyway = box.addButton(QStringLiteral("Open &Anyway"), QMessageBox::ActionRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setEscapeButton(cancel);
+    box.setDefaultButton(defaultButton == MessageAnswer::OpenAnyway ? anyway
+                         : defaultButton == MessageAnswer::Cancel   ? cancel
+                                                                    : readOnly);
+    box.exec();
+    if (box.clickedButton() == readOnly) {
+        return MessageAnswer::ReadOnly;
+    }
+    return box.clickedButton() == anyway ? MessageAnswer::OpenAnyway : MessageAnswer::Cancel;
 }
 
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
@@ -86,6 +106,9 @@ MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageBu
                                            std::optional<MessageAnswer> defaultButton) {
     QMessageBox box(ToQtIcon(message.icon), MessageText(message.caption), MessageText(message.text),
                     ToQtButtons(buttons), parent_);
+    if (buttons == MessageButtons::ReadOnlyOpenAnywayCancel) {
+        return LockQuestionAnswer(box, defaultButton);
+    }
     if (defaultButton) {
         switch (*defaultButton) {
         case MessageAnswer::Ok:
@@ -100,6 +123,9 @@ MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageBu
         case MessageAnswer::No:
             box.setDefaultButton(QMessageBox::No);
             break;
+        case MessageAnswer::ReadOnly:
+        case MessageAnswer::OpenAnyway:
+            break; // only in the lock question
         }
     }
     return FromQtButton(box.exec(), buttons);

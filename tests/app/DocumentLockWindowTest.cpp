@@ -1,0 +1,115 @@
+// The window's side of document locks: the question's answers reach the session, a read-only
+// document disables every editing command and takes no typing, saving over someone else's
+// lock asks, and Exit releases the lock.
+#include "platform/DocumentLock.h"
+#include "platform/TextFile.h"
+#include "WindowFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace waybill {
+namespace {
+
+using test::Q;
+
+// A lock of another workstation's editor, as its file holds it.
+const std::string kOtherLock = "akim\tWS-07\t4711\t2025-07-12T14:03:27+02:00\r\n";
+
+class DocumentLockWindowTest : public test::WindowTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(Start());
+        sample = SampleDocument();
+        work.Write(LockFilePath(sample).filename().string(), kOtherLock);
+    }
+
+    std::string LockText() const { return ReadWholeFile(LockFilePath(sample)).value_or(""); }
+
+    std::filesystem::path sample;
+};
+
+TEST_F(DocumentLockWindowTest, ReadOnlyDisablesEditingAndKeepsReading) {
+    dialogs.answers = {MessageAnswer::ReadOnly};
+    Open(sample);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::ReadOnlyOpenAnywayCancel);
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" (read-only)")));
+
+    Trigger("mnuCtrlsNextPg");
+    for (const char* name : {"mnuFileSave", "mnuEditUndo", "mnuEditRedo", "mnuEditCut",
+                             "mnuEditPaste", "mnuEditDelete", "mnuCtrlsAddPg", "mnuCtrlsDelPg",
+                             "mnuCtrlsCutPg", "mnuCtrlsPastePg", "mnuCtrlsEditAttrib", "mnuOptSort",
+                             "mnuOptNumberPages", "mnuOptShowTotalPages", "mnuOptRedLine"}) {
+        EXPECT_FALSE(Enabled(name)) << name;
+    }
+    EXPECT_FALSE(window->menuBar()
+                     ->findChild<QMenu*>(QStringLiteral("mnuAutoPg"))
+                     ->menuAction()
+                     ->isEnabled());
+    for (const char* name :
+         {"mnuFileSaveAs", "mnuFilePrint", "mnuFilePrintPreview", "mnuFileExportPdf",
+          "mnuFileExportTable", "mnuFileExportPunches", "mnuCtrlsCopyPg", "mnuCtrlsNextPg"}) {
+        EXPECT_TRUE(Enabled(name)) << name;
+    }
+
+    // Neither the title block nor the cells take typing.
+    const QString customer = window->Page().TitleBlockBox(TblkCustomer)->text();
+    Type(TblkCustomer, QStringLiteral("Someone"));
+    EXPECT_EQ(window->Page().TitleBlockBox(TblkCustomer)->text(), customer);
+    const std::string cell = Cell(1, 1);
+    CellGrid* grid = window->Page().LineItemGrid();
+    grid->setFocus();
+    grid->SetCurrent(1, 1);
+    QTest::keyClicks(grid, QStringLiteral("7"));
+    EXPECT_FALSE(window->Page().CellBoxEditor()->isVisible());
+    EXPECT_EQ(Cell(1, 1), cell);
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
+    EXPECT_EQ(LockText(), kOtherLock);
+
+    // Save As to another name makes the copy the user's own.
+    dialogs.saveAnswers = {Q(work / "copy.fwb")};
+    Trigger("mnuFileSaveAs");
+    EXPECT_FALSE(window->windowTitle().endsWith(QStringLiteral(" (read-only)")));
+    EXPECT_TRUE(Enabled("mnuFileSave"));
+    EXPECT_TRUE(Enabled("mnuOptNumberPages"));
+    EXPECT_FALSE(window->Page().TitleBlockBox(TblkCustomer)->isReadOnly());
+}
+
+TEST_F(DocumentLockWindowTest, CancelKeepsTheWindowAndOpenAnywayEdits) {
+    dialogs.answers = {MessageAnswer::Cancel};
+    Open(sample);
+    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill"));
+
+    dialogs.answers = {MessageAnswer::OpenAnyway};
+    Open(sample);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill - ") + Q(sample));
+    EXPECT_TRUE(Enabled("mnuFileSave"));
+    EXPECT_EQ(LockText(), kOtherLock);
+}
+
+TEST_F(DocumentLockWindowTest, SavingOverSomeoneElsesLockAsksFirst) {
+    dialogs.answers = {MessageAnswer::OpenAnyway};
+    Open(sample);
+    Type(TblkJobNumber, QStringLiteral("4471"));
+    dialogs.Clear();
+    dialogs.answers = {MessageAnswer::No};
+    Trigger("mnuFileSave");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].message.text.ends_with(
+        " is open by akim on WS-07 since 12.07.2025 14:03. Save over it anyway?"));
+    EXPECT_TRUE(window->Session().Doc().FileChanged());
+}
+
+TEST_F(DocumentLockWindowTest, ExitReleasesTheLock) {
+    std::filesystem::remove(LockFilePath(sample));
+    Open(sample);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(LockText().empty());
+    window->close();
+    EXPECT_FALSE(std::filesystem::exists(LockFilePath(sample)));
+}
+
+} // namespace
+} // namespace waybill
