@@ -37,6 +37,7 @@ TEST_F(FindBarTest, TheKeysOpenTheBarStepThroughTheHitsAndEscapeClosesIt) {
     QTest::keyClicks(Bar().FindBox(), "opng.");
     const int page = Page();
     EXPECT_NE(page, 1);
+    EXPECT_EQ(QApplication::focusWidget(), Bar().FindBox()); // the new page took no keys
     EXPECT_EQ(Count(), "1 of 2");
     const int row = window->Page().LineItemGrid()->Row();
     Key(Qt::Key_F3);

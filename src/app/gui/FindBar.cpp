@@ -6,14 +6,17 @@
 #include "platform/gui/QtText.h"
 
 #include <algorithm>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace waybill {
@@ -27,41 +30,62 @@ FindBar::FindBar(EditSession& session, PageWidget& page, QMainWindow& window,
     setFloatable(false);
     toggleViewAction()->setEnabled(false);
 
-    addWidget(new QLabel(tr("Find: "), this));
-    findText_ = new QLineEdit(this);
+    // Two rows in one panel, so nothing of the bar goes into the toolbar's overflow menu on
+    // a narrow window: the search, and below it the replace row (Ctrl+H only).
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
+    const auto button = [panel](const QString& text, const char* name) {
+        auto* added = new QToolButton(panel);
+        added->setText(text);
+        added->setObjectName(QString::fromLatin1(name));
+        added->setAutoRaise(true);
+        return added;
+    };
+    findText_ = new QLineEdit(panel);
     findText_->setObjectName(QStringLiteral("txtFind"));
     findText_->setClearButtonEnabled(true);
-    findText_->setMinimumWidth(160);
-    addWidget(findText_);
-    addAction(tr("Previous"), this, &FindBar::Previous)
-        ->setObjectName(QStringLiteral("cmdFindPrev"));
-    addAction(tr("Next"), this, &FindBar::Next)->setObjectName(QStringLiteral("cmdFindNext"));
-    count_ = new QLabel(this);
+    findText_->setMinimumWidth(140);
+    count_ = new QLabel(panel);
     count_->setObjectName(QStringLiteral("lblFindCount"));
-    count_->setMinimumWidth(90);
+    count_->setMinimumWidth(80);
     count_->setAlignment(Qt::AlignCenter);
-    addWidget(count_);
-    matchCase_ = new QCheckBox(tr("Match case"), this);
-    wholeCell_ = new QCheckBox(tr("Whole cell"), this);
-    thisPage_ = new QCheckBox(tr("This page"), this);
+    matchCase_ = new QCheckBox(tr("Match case"), panel);
+    wholeCell_ = new QCheckBox(tr("Whole cell"), panel);
+    thisPage_ = new QCheckBox(tr("This page"), panel);
+    QToolButton* previous = button(tr("Previous"), "cmdFindPrev");
+    QToolButton* next = button(tr("Next"), "cmdFindNext");
+    QToolButton* findAll = button(tr("Find All"), "cmdFindAll");
+    QToolButton* close = button(tr("Close"), "cmdFindClose");
+    int column = 0;
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             new QLabel(tr("Find:"), panel), findText_, previous, next, count_, matchCase_,
+             wholeCell_, thisPage_, findAll, close}) {
+        grid->addWidget(widget, 0, column++);
+    }
+    replaceRow_ = {new QLabel(tr("Replace with:"), panel), new QLineEdit(panel),
+                   button(tr("Replace"), "cmdReplace"), button(tr("Replace All"), "cmdReplaceAll")};
+    replaceText_ = static_cast<QLineEdit*>(replaceRow_[1]);
+    replaceText_->setObjectName(QStringLiteral("txtReplace"));
+    grid->addWidget(replaceRow_[0], 1, 0);
+    grid->addWidget(replaceText_, 1, 1);
+    grid->addWidget(replaceRow_[2], 1, 2, 1, 2);
+    grid->addWidget(replaceRow_[3], 1, 4);
+    grid->setColumnStretch(column, 1);
+    addWidget(panel);
+
+    connect(previous, &QToolButton::clicked, this, &FindBar::Previous);
+    connect(next, &QToolButton::clicked, this, &FindBar::Next);
+    connect(findAll, &QToolButton::clicked, this, &FindBar::FindAll);
+    connect(close, &QToolButton::clicked, this, &FindBar::Close);
+    connect(static_cast<QToolButton*>(replaceRow_[2]), &QToolButton::clicked, this,
+            &FindBar::ReplaceCurrent);
+    connect(static_cast<QToolButton*>(replaceRow_[3]), &QToolButton::clicked, this,
+            &FindBar::ReplaceAll);
     for (QCheckBox* option : {matchCase_, wholeCell_, thisPage_}) {
-        addWidget(option);
         connect(option, &QCheckBox::toggled, this, &FindBar::Search);
     }
-    addAction(tr("Find All"), this, &FindBar::FindAll)->setObjectName(QStringLiteral("cmdFindAll"));
-    replaceActions_.push_back(addSeparator());
-    replaceActions_.push_back(addWidget(new QLabel(tr("Replace with: "), this)));
-    replaceText_ = new QLineEdit(this);
-    replaceText_->setObjectName(QStringLiteral("txtReplace"));
-    replaceText_->setMinimumWidth(160);
-    replaceActions_.push_back(addWidget(replaceText_));
-    replaceActions_.push_back(addAction(tr("Replace"), this, &FindBar::ReplaceCurrent));
-    replaceActions_.back()->setObjectName(QStringLiteral("cmdReplace"));
-    replaceActions_.push_back(addAction(tr("Replace All"), this, &FindBar::ReplaceAll));
-    replaceActions_.back()->setObjectName(QStringLiteral("cmdReplaceAll"));
-    addSeparator();
-    addAction(tr("Close"), this, &FindBar::Close)->setObjectName(QStringLiteral("cmdFindClose"));
-
     connect(findText_, &QLineEdit::textChanged, this, &FindBar::Search);
     connect(findText_, &QLineEdit::returnPressed, this, &FindBar::Next);
     connect(replaceText_, &QLineEdit::returnPressed, this, &FindBar::ReplaceCurrent);
@@ -99,8 +123,8 @@ FindOptions FindBar::Options() const {
 }
 
 void FindBar::Open(bool replace) {
-    for (QAction* action : replaceActions_) {
-        action->setVisible(replace);
+    for (QWidget* widget : replaceRow_) {
+        widget->setVisible(replace);
     }
     show();
     findText_->setFocus(Qt::ShortcutFocusReason);
@@ -149,12 +173,18 @@ void FindBar::Step(FindDirection direction, bool fromCurrent) {
 void FindBar::GoTo(const FindHit& hit, bool focus) {
     const Place& place = hit.place;
     if (session_.Waybill().CurPage() != place.page) {
+        // A page shown anew takes the keys; the user typing in the bar keeps them.
+        QWidget* typing = QApplication::focusWidget();
         session_.ShowPage(place.page);
+        if (!focus && typing != nullptr && isAncestorOf(typing)) {
+            typing->setFocus(Qt::OtherFocusReason);
+        }
     }
     switch (place.kind) {
     case PlaceKind::Cell:
         if (CellGrid* grid = page_.LineItemGrid()) {
             grid->SetCurrent(place.row, place.column);
+            grid->MarkCurrentFound();
             if (focus) {
                 grid->setFocus(Qt::OtherFocusReason);
             }

@@ -2,6 +2,7 @@
 
 #include "find/TextSearch.h"
 
+#include <array>
 #include <optional>
 #include <QToolBar>
 #include <vector>
@@ -75,7 +76,7 @@ class FindBar : public QToolBar {
     QCheckBox* wholeCell_;
     QCheckBox* thisPage_;
     QLabel* count_;
-    std::vector<QAction*> replaceActions_;
+    std::array<QWidget*, 4> replaceRow_{}; // shown for Ctrl+H
     QDockWidget* results_;
     QTreeWidget* resultsList_;
     std::vector<FindHit> listed_; // the hits in the results list, in its order
