@@ -73,6 +73,7 @@ FindBar::FindBar(EditSession& session, PageWidget& page, QMainWindow& window,
     grid->addWidget(replaceRow_[2], 1, 2, 1, 2);
     grid->addWidget(replaceRow_[3], 1, 4);
     grid->setColumnStretch(column, 1);
+    setTabOrder(findText_, replaceText_);
     addWidget(panel);
 
     connect(previous, &QToolButton::clicked, this, &FindBar::Previous);
