@@ -120,6 +120,22 @@ bool EditSession::MayType(int row, int column) const {
            CellAction::Edit;
 }
 
+EditSession::CellCommit EditSession::CommitCell(const CellChange& cell,
+                                                std::vector<UserMessage>& invalid) {
+    if (!MayType(cell.row, cell.column)) {
+        return CellCommit::Refused;
+    }
+    if (!ApplyPageChanges(view_, {{}, {cell}})) {
+        return CellCommit::Unchanged;
+    }
+    const CommitFollowUp followUp = AfterCellCommit(view_, cell.row, cell.column);
+    ApplyPageChanges(view_, followUp.changes);
+    if (followUp.invalid) {
+        invalid.push_back(*followUp.invalid);
+    }
+    return CellCommit::Written;
+}
+
 // Each line-item cell is written, then the rules that follow its commit run, before the next
 // cell: a paste behaves as the same values typed one after another.
 TypingOutcome EditSession::CommitTyping(const TypedEdit& edit) {
@@ -132,18 +148,18 @@ TypingOutcome EditSession::CommitTyping(const TypedEdit& edit) {
         ApplyPageChanges(view_, {typed.titleBlock, {}, typed.revision, typed.attributes});
     std::vector<UserMessage> invalid;
     for (const CellChange& cell : typed.cells) {
-        if (!MayType(cell.row, cell.column)) {
+        const std::size_t messages = invalid.size();
+        switch (CommitCell(cell, invalid)) {
+        case CellCommit::Refused:
             outcome.skipped += cell.text.empty() ? 0 : 1;
-            continue;
+            break;
+        case CellCommit::Written:
+            changed = true;
+            break;
+        case CellCommit::Unchanged:
+            break;
         }
-        if (!ApplyPageChanges(view_, {{}, {cell}})) {
-            continue;
-        }
-        changed = true;
-        const CommitFollowUp followUp = AfterCellCommit(view_, cell.row, cell.column);
-        ApplyPageChanges(view_, followUp.changes);
-        if (followUp.invalid) {
-            invalid.push_back(*followUp.invalid);
+        if (invalid.size() != messages) {
             outcome.retype = CellPosition{cell.row, cell.column};
         }
     }

@@ -6,6 +6,7 @@
 #include "app/RecentFiles.h"
 #include "app/SessionClock.h"
 #include "catalog/Finishes.h"
+#include "find/TextSearch.h"
 #include "model/Document.h"
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
@@ -184,6 +185,20 @@ class EditSession : public TypingTarget {
     // "Recompose"); the render messages are shown.
     void Recompose();
 
+    // --- Replace
+    struct ReplaceOutcome {
+        int replaced = 0;
+        std::vector<FindHit> skipped; // read-only places and replacements the rules refused
+    };
+    // Replaces the matches at `hit` (found in the document as it stands) as if the user typed
+    // the new value: the cell rules refuse what they keep the user out of, the rules that
+    // follow a commit run. Its page is shown first; step "Replace".
+    ReplaceOutcome Replace(const FindHit& hit, const FindOptions& options,
+                           std::string_view replacement);
+    // Every match of the document (or of options.page) replaced the same way, page by page,
+    // as one step "Replace All"; the current page stays.
+    ReplaceOutcome ReplaceAll(const FindOptions& options, std::string_view replacement);
+
     // --- Files
     enum class DropAnswer {
         Drop,      // the document may go (unchanged, without pages, or the user said No)
@@ -232,6 +247,13 @@ class EditSession : public TypingTarget {
     void Render() { Render(document_.GetBook()); }
     // Whether the page's cell rules let the user type into line-item cell (row, column).
     bool MayType(int row, int column) const;
+    enum class CellCommit { Refused, Unchanged, Written };
+    // One typed line-item cell written into the view, then the rules that follow its commit;
+    // the message of a value its cell cannot take is added to `invalid`.
+    CellCommit CommitCell(const CellChange& cell, std::vector<UserMessage>& invalid);
+    // `hit` replaced on the shown page's view, through the same rules as typing.
+    CellCommit ReplaceInView(const FindHit& hit, const TextMatcher& matcher,
+                             std::string_view replacement, std::vector<UserMessage>& invalid);
     void RecordView(std::string_view step, SessionChanges changes);
     void ShowMessage(const UserMessage& message);
     const SessionClock& Clock() const {

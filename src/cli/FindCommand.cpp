@@ -12,24 +12,8 @@ constexpr std::string_view kUsage =
 
 // Where a hit is, after the file name: "page P (CAD), " and the place.
 std::string Where(const Place& place) {
-    std::string where = "page " + std::to_string(place.page) + " (" + place.cadNumber + "), ";
-    switch (place.kind) {
-    case PlaceKind::Cell:
-        where += "row " + std::to_string(place.row) + ", column " + std::to_string(place.column);
-        if (!place.columnHeader.empty()) {
-            where += " (" + place.columnHeader + ")";
-        }
-        break;
-    case PlaceKind::TitleBlockField:
-    case PlaceKind::PageDescription:
-        where += "title-block " + place.fieldName;
-        break;
-    case PlaceKind::Attribute:
-        where += "block " + place.block + ", " +
-                 (place.tag.empty() ? "value " + std::to_string(place.attribute) : place.tag);
-        break;
-    }
-    return where;
+    return "page " + std::to_string(place.page) + " (" + place.cadNumber + "), " +
+           DescribePlace(place);
 }
 
 } // namespace

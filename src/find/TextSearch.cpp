@@ -1,10 +1,11 @@
 #include "find/TextSearch.h"
 
 #include "model/Book.h"
+#include "model/FwbFile.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
-#include "page/PageReader.h"
 #include "page/PageLayout.h"
+#include "page/PageReader.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -260,7 +261,7 @@ class PageSearch {
             if (tags && k < tags->size()) {
                 place.tag = (*tags)[k];
             }
-            hits.push_back({{0, ordinal, place.attribute}, {std::move(place), values[k], false}});
+            hits.push_back({{0, ordinal, place.attribute}, {std::move(place), values[k], true}});
         }
     }
 
@@ -268,7 +269,8 @@ class PageSearch {
               std::vector<OrderedHit>& hits) {
         const auto first = lines.begin() + static_cast<std::ptrdiff_t>(grid.FirstGridLine());
         const auto end = lines.begin() + static_cast<std::ptrdiff_t>(grid.end);
-        if (std::none_of(first, end, [&](const std::string& line) { return matcher_.MayHold(line); })) {
+        if (std::none_of(first, end,
+                         [&](const std::string& line) { return matcher_.MayHold(line); })) {
             return;
         }
         const GridRows rows(lines, grid);
@@ -330,6 +332,28 @@ std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOpti
     return hits;
 }
 
+std::string DescribePlace(const Place& place) {
+    switch (place.kind) {
+    case PlaceKind::Cell: {
+        std::string where =
+            "row " + std::to_string(place.row) + ", column " + std::to_string(place.column);
+        return place.columnHeader.empty() ? where : where + " (" + place.columnHeader + ")";
+    }
+    case PlaceKind::TitleBlockField:
+    case PlaceKind::PageDescription:
+        return "title-block " + place.fieldName;
+    case PlaceKind::Attribute:
+        return "block " + place.block + ", " +
+               (place.tag.empty() ? "value " + std::to_string(place.attribute) : place.tag);
+    }
+    return {};
+}
+
+std::string ReplaceAllNote(int replaced, int skipped) {
+    return std::to_string(replaced) + " replaced, " + std::to_string(skipped) +
+           " skipped (read-only or refused)";
+}
+
 std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindOptions& options,
                                 int startPage, const std::optional<Place>& from,
                                 FindDirection direction) {
@@ -366,52 +390,70 @@ std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindO
     return std::nullopt;
 }
 
-std::optional<PageChanges> ReplaceChange(const FindHit& hit, const TextMatcher& matcher,
-                                         std::string_view replacement) {
-    if (!hit.replaceable) {
-        return std::nullopt;
-    }
-    std::string text = matcher.Replace(hit.text, replacement);
+std::optional<PageChanges> ReplaceAtPlace(const PageView& view, const Place& place,
+                                          const TextMatcher& matcher,
+                                          std::string_view replacement) {
+    const auto replaced = [&](const std::string& value) -> std::optional<std::string> {
+        if (!matcher.Matches(value)) {
+            return std::nullopt;
+        }
+        std::string text = matcher.Replace(value, replacement);
+        text = place.kind == PlaceKind::Cell || place.kind == PlaceKind::Attribute
+                   ? PipeListValue(text)
+                   : SingleLineText(text);
+        if (place.kind == PlaceKind::TitleBlockField &&
+            (place.field == TblkFinish || place.field == TblkCadNumber)) {
+            text = DefinitionField(text);
+        }
+        return text == value ? std::nullopt : std::optional(std::move(text));
+    };
     PageChanges changes;
-    if (hit.place.kind == PlaceKind::Cell) {
-        text = PipeListValue(text);
-        if (text == hit.text) {
+    switch (place.kind) {
+    case PlaceKind::Cell: {
+        if (!view.grid || place.row < 1 || place.row >= view.grid->Rows() || place.column < 0 ||
+            place.column >= view.grid->Columns()) {
             return std::nullopt;
         }
-        changes.cells.push_back({hit.place.row, hit.place.column, std::move(text)});
-    } else {
-        text = SingleLineText(text);
-        if (text == hit.text) {
+        auto text = replaced(view.grid->Cell(place.row, place.column));
+        if (!text) {
             return std::nullopt;
         }
-        changes.titleBlock.push_back(
-            {static_cast<TitleBlockField>(hit.place.field), std::move(text)});
+        changes.cells.push_back({place.row, place.column, std::move(*text)});
+        break;
+    }
+    case PlaceKind::TitleBlockField:
+    case PlaceKind::PageDescription: {
+        if (place.field < 0 || place.field >= kTitleBlockFields) {
+            return std::nullopt;
+        }
+        auto text = replaced(view.titleBlock[static_cast<std::size_t>(place.field)]);
+        if (!text) {
+            return std::nullopt;
+        }
+        changes.titleBlock.push_back({static_cast<TitleBlockField>(place.field), std::move(*text)});
+        break;
+    }
+    case PlaceKind::Attribute: {
+        const auto occurrence = static_cast<std::size_t>(place.blockOccurrence);
+        const AttribValueList::Entry* entry = view.BlockAttribValues.Find(place.block, occurrence);
+        if (entry == nullptr) {
+            return std::nullopt;
+        }
+        std::vector<std::string> values = SplitPipeList(entry->valueLine);
+        const auto index = static_cast<std::size_t>(place.attribute);
+        if (index >= values.size()) {
+            return std::nullopt;
+        }
+        auto text = replaced(values[index]);
+        if (!text) {
+            return std::nullopt;
+        }
+        values[index] = std::move(*text);
+        changes.attributes.push_back({place.block, occurrence, JoinPipeList(values, 0)});
+        break;
+    }
     }
     return changes;
-}
-
-ReplacePlan PlanReplaceAll(const Book& book, PlaceNames& names, const FindOptions& options,
-                           std::string_view replacement) {
-    ReplacePlan plan;
-    const TextMatcher matcher(options);
-    for (FindHit& hit : FindAll(book, names, options)) {
-        auto change = ReplaceChange(hit, matcher, replacement);
-        if (!hit.replaceable) {
-            plan.skipped.push_back(std::move(hit));
-            continue;
-        }
-        if (!change) {
-            continue;
-        }
-        if (plan.pages.empty() || plan.pages.back().first != hit.place.page) {
-            plan.pages.emplace_back(hit.place.page, PageChanges{});
-        }
-        PageChanges& page = plan.pages.back().second;
-        page.cells.insert(page.cells.end(), change->cells.begin(), change->cells.end());
-        page.titleBlock.insert(page.titleBlock.end(), change->titleBlock.begin(),
-                               change->titleBlock.end());
-    }
-    return plan;
 }
 
 } // namespace waybill

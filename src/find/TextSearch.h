@@ -1,7 +1,7 @@
 #pragma once
 
-#include "page/PageChanges.h"
 #include "page/AttribDefs.h"
+#include "page/PageChanges.h"
 #include "page/Place.h"
 #include "refdb/ReferenceDatabase.h"
 
@@ -68,8 +68,8 @@ struct FindHit {
     Place place;
     std::string text; // the whole value
     // A page change can name the place: a cell of the grid the editor shows, within its
-    // columns, or a title-block field. Attribute values and cells the editor cannot show
-    // are not.
+    // columns, a title-block field or an attribute value. Cells the editor cannot show are
+    // not.
     bool replaceable = false;
 
     bool operator==(const FindHit&) const = default;
@@ -82,6 +82,13 @@ struct FindHit {
 // last one it names, the one the editor shows and stores.
 std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOptions& options);
 
+// Where a place sits on its page, as the user is told: "row R, column C (HEADER)",
+// "title-block FIELD" or "block NAME, TAG" ("value N" for a value without a tag).
+std::string DescribePlace(const Place& place);
+
+// What Replace All did, for the status bar.
+std::string ReplaceAllNote(int replaced, int skipped);
+
 enum class FindDirection { Next, Previous };
 
 // The match after (or before) `from` in document order, going round past the last page to the
@@ -92,20 +99,12 @@ std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindO
                                 int startPage, const std::optional<Place>& from,
                                 FindDirection direction);
 
-// The change that puts the replaced text into a replaceable hit's place, for the page's
-// commit path (its rules are not run here). Nothing for a hit that is not replaceable or
-// whose text stays as it is.
-std::optional<PageChanges> ReplaceChange(const FindHit& hit, const TextMatcher& matcher,
-                                         std::string_view replacement);
-
-// Replace All, described: one change per page that has replaceable matches (pages from 1, in
-// order; a document field counts for the page it is reported on), and the matches that
-// cannot be replaced.
-struct ReplacePlan {
-    std::vector<std::pair<int, PageChanges>> pages;
-    std::vector<FindHit> skipped;
-};
-ReplacePlan PlanReplaceAll(const Book& book, PlaceNames& names, const FindOptions& options,
-                           std::string_view replacement);
+// The change that replaces the matches in the value at `place` on the shown page `view`, as
+// the place can keep it (one line, no "|" in a page-data value, no comma in the fields of the
+// page's definition line), for the session's commit path (its rules are not run here).
+// Nothing when the place is not on the view, its value no longer matches, or it would stay
+// as it is.
+std::optional<PageChanges> ReplaceAtPlace(const PageView& view, const Place& place,
+                                          const TextMatcher& matcher, std::string_view replacement);
 
 } // namespace waybill

@@ -71,9 +71,9 @@ class TextSearchTest : public testing::Test {
 
 TEST_F(TextSearchTest, EveryPlaceKindInDocumentOrder) {
     const std::vector<std::string> expected = {
-        "1 sht01-1 attribute trim22#0 0 (WID) ~ w8x10",
-        "1 sht01-1 attribute trim22#0 3 () ~ 9 W8X10",
-        "1 sht01-1 attribute TRIM22#1 0 (WID) ~ W8X10",
+        "1 sht01-1 attribute trim22#0 0 (WID) = w8x10",
+        "1 sht01-1 attribute trim22#0 3 () = 9 W8X10",
+        "1 sht01-1 attribute TRIM22#1 0 (WID) = W8X10",
         "1 sht01-1 cell 1,1 (C1) = W8X10",
         "1 sht01-1 cell 4,3 (C3) = W8x10 long",
         "1 sht01-1 cell 5,3 (C3) = W8x10 long",
@@ -82,7 +82,7 @@ TEST_F(TextSearchTest, EveryPlaceKindInDocumentOrder) {
         "1 sht01-1 description 8 Shipping List For = W8X10 roof",
         "2 zee00-1 cell 1,1 (C1) = W8X10",
         "2 zee00-1 field 0 Finish = W8X10",
-        "3 cee00-1 attribute nodefs#0 0 () ~ W8X10",
+        "3 cee00-1 attribute nodefs#0 0 () = W8X10",
         "3 cee00-1 cell 1,0 () ~ W8X10",
     };
     EXPECT_EQ(Find({"w8x10"}), expected);
@@ -186,36 +186,77 @@ TEST_F(TextSearchTest, FindNextOnOnePageStaysThereAndFindsTheOnlyMatchAgain) {
               std::nullopt);
 }
 
-TEST_F(TextSearchTest, ReplaceAllDescribesEachPageAndSkipsWhatNoPageChangeNames) {
-    PlaceNames names(&db);
-    const ReplacePlan plan = PlanReplaceAll(book, names, {"w8x10"}, "W8X13|A");
+// A place as a hit names it; only the members of its kind matter.
+Place CellAt(int row, int column) {
+    Place place;
+    place.row = row;
+    place.column = column;
+    return place;
+}
+
+Place FieldAt(int field) {
+    Place place;
+    place.kind = field == TblkDescription ? PlaceKind::PageDescription : PlaceKind::TitleBlockField;
+    place.field = field;
+    return place;
+}
+
+Place AttributeAt(std::string block, int occurrence, int attribute) {
+    Place place;
+    place.kind = PlaceKind::Attribute;
+    place.block = std::move(block);
+    place.blockOccurrence = occurrence;
+    place.attribute = attribute;
+    return place;
+}
+
+// The value is read from the page as it stands, so a hit found before another change is
+// replaced in what the page holds now, or not at all.
+TEST(ReplaceAtPlace, RewritesThePlacesValueAsThePlaceCanKeepIt) {
+    PageView view;
+    GridView grid;
+    grid.layout.rows = 3;
+    grid.layout.columns = 2;
+    grid.cells = {"H1", "H2", "", "W8X10 x w8x10", "W8X10", ""};
+    view.grid = std::move(grid);
+    view.titleBlock[TblkCadNumber] = "W8X10";
+    view.titleBlock[TblkDescription] = "W8X10 roof";
+    view.titleBlock[TblkFinish] = "Primer";
+    view.BlockAttribValues.Add("trim22", "|a|b|");
+    view.BlockAttribValues.Add("TRIM22", "|W8X10|w8x10|");
     const std::string bar = "W8X13\xA6"
                             "A";
-    ASSERT_EQ(plan.pages.size(), 2u);
-    EXPECT_EQ(plan.pages[0].first, 1);
-    EXPECT_EQ(plan.pages[0].second.cells,
-              (std::vector<CellChange>{{1, 1, bar}, {4, 3, bar + " long"}, {5, 3, bar + " long"}}));
-    EXPECT_EQ(plan.pages[0].second.titleBlock,
-              (std::vector<TitleBlockChange>{{TblkJobNumber, "W8X13|A job"},
-                                             {TblkDescription, "W8X13|A roof"}}));
-    EXPECT_EQ(plan.pages[1].first, 2);
-    EXPECT_EQ(plan.pages[1].second.cells, (std::vector<CellChange>{{1, 1, bar}}));
-    EXPECT_EQ(plan.pages[1].second.titleBlock,
-              (std::vector<TitleBlockChange>{{TblkFinish, "W8X13|A"}}));
-    std::vector<std::string> skipped = Describe(plan.skipped);
-    EXPECT_EQ(skipped, (std::vector<std::string>{
-                           "1 sht01-1 attribute trim22#0 0 (WID) ~ w8x10",
-                           "1 sht01-1 attribute trim22#0 3 () ~ 9 W8X10",
-                           "1 sht01-1 attribute TRIM22#1 0 (WID) ~ W8X10",
-                           "1 sht01-1 cell 6,4 () ~ W8X10",
-                           "3 cee00-1 attribute nodefs#0 0 () ~ W8X10",
-                           "3 cee00-1 cell 1,0 () ~ W8X10",
-                       }));
-
-    // A replacement that changes nothing is no change at all.
-    EXPECT_TRUE(PlanReplaceAll(book, names, {"w8x10", false, false, 2}, "W8X10").pages.empty());
-    const TextMatcher matcher(FindOptions{"x"});
-    EXPECT_EQ(ReplaceChange(plan.skipped[0], matcher, "y"), std::nullopt);
+    struct Case {
+        Place place;
+        std::string replacement;
+        std::optional<PageChanges> expected;
+    };
+    const Case cases[] = {
+        {CellAt(1, 1), "W8X13|A", PageChanges{{}, {{1, 1, bar + " x " + bar}}}},
+        {CellAt(2, 0), "W8X13", PageChanges{{}, {{2, 0, "W8X13"}}}},
+        {CellAt(2, 1), "W8X13", std::nullopt}, // empty: matches no more
+        {CellAt(0, 0), "W8X13", std::nullopt}, // the headers
+        {CellAt(3, 0), "W8X13", std::nullopt}, // below the grid
+        {CellAt(1, 2), "W8X13", std::nullopt}, // past its columns
+        {CellAt(2, 0), "w8x10", PageChanges{{}, {{2, 0, "w8x10"}}}},
+        {CellAt(2, 0), "W8X10", std::nullopt}, // stays as it is
+        {FieldAt(TblkCadNumber), "A,B\n", PageChanges{{{TblkCadNumber, "A;B"}}}},
+        {FieldAt(TblkDescription), "A|B\tC", PageChanges{{{TblkDescription, "A|B C roof"}}}},
+        {FieldAt(TblkFinish), "x", std::nullopt},
+        {FieldAt(kTitleBlockFields), "x", std::nullopt},
+        {AttributeAt("Trim22", 1, 1), "W8X13|A",
+         PageChanges{{}, {}, {}, {{"Trim22", 1, "|W8X10|" + bar + "|"}}}},
+        {AttributeAt("trim22", 0, 0), "x", std::nullopt},
+        {AttributeAt("trim22", 1, 2), "x", std::nullopt},
+        {AttributeAt("trim22", 2, 0), "x", std::nullopt},
+        {AttributeAt("cap", 0, 0), "x", std::nullopt},
+    };
+    const TextMatcher matcher(FindOptions{"w8x10"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.replacement + " at row " + std::to_string(c.place.row) + " field " +
+                     std::to_string(c.place.field) + " attribute " + c.place.block);
+        EXPECT_EQ(ReplaceAtPlace(view, c.place, matcher, c.replacement), c.expected);
+    }
 }
 
 TEST_F(TextSearchTest, NamesAreReadOncePerGridAndBlockAndNeedNoDatabase) {

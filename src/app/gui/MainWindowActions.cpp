@@ -1,6 +1,7 @@
 // The main window's actions, menus and toolbar, from one table. A toolbar button runs the same
 // action as its menu entry, so one enabling rule serves both.
 #include "app/AppMessages.h"
+#include "app/gui/FindBar.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/ToolbarIcons.h"
 #include "app/gui/WindowCommands.h"
@@ -74,6 +75,10 @@ void frmWaybillMain::CreateActions() {
         {"mnuEditCopy", "&Copy", {QKeySequence::Copy}, edit(&PageWidget::Copy), &E::copy, "Copy", "Copy"},
         {"mnuEditPaste", "&Paste", {QKeySequence::Paste}, edit(&PageWidget::Paste), &E::paste, "Paste", "Paste"},
         {"mnuEditDelete", "&Delete", {QKeySequence(Qt::Key_Delete)}, edit(&PageWidget::Delete), &E::cut},
+        {"mnuEditFind", "&Find...", {Ctrl(Qt::Key_F)}, [this] { findBar_->Open(false); }, &E::documentCommands},
+        {"mnuEditReplace", "R&eplace...", {Ctrl(Qt::Key_H)}, [this] { findBar_->Open(true); }, &E::editing},
+        {"mnuEditFindNext", "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { findBar_->Next(); }, &E::documentCommands},
+        {"mnuEditFindPrev", "Find Pre&vious", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, [this] { findBar_->Previous(); }, &E::documentCommands},
 
         // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
         // everywhere.
@@ -158,7 +163,8 @@ void frmWaybillMain::AddActions(const std::vector<ActionRow>& rows) {
     fill(*file, {"mnuFileMRU0", "mnuFileMRU1", "mnuFileMRU2", "mnuFileMRU3", "-", "mnuFileExit"});
     menu("mnuEdit", "&Edit",
          {"mnuEditUndo", "mnuEditRedo", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
-          "mnuEditDelete"});
+          "mnuEditDelete", "-", "mnuEditFind", "mnuEditReplace", "mnuEditFindNext",
+          "mnuEditFindPrev"});
     menu("mnuCtrls", "&Pages",
          {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsGotoPg",
           "-", "mnuCtrlsAddPg", "mnuCtrlsDelPg", "-", "mnuCtrlsCopyPg", "mnuCtrlsCutPg",

@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/DocumentName.h"
+#include "app/gui/FindBar.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
 #include "catalog/gui/cmbFinish.h"
@@ -84,6 +85,7 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     exports_ = std::make_unique<ExportCommands>(parts, *files_);
     printing_ = std::make_unique<PrintWiring>(parts);
     CreateActions();
+    findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
     statusBar(); // from the start, so the page never changes size when a note first shows
 
     session_.SetListener([this](SessionChanges changes) { Refresh(changes); });
@@ -131,6 +133,7 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         page_->RefreshFromView((changes & PageDrawing) != 0);
     }
     if (changes & History) {
+        findBar_->DocumentChanged();
         const auto name = [](const char* command, const std::string& step) {
             return QString::fromLatin1(command) +
                    (step.empty() ? QString() : ' ' + FromCp1252(step));

@@ -20,6 +20,7 @@ namespace waybill {
 class CatalogCommands;
 class DialogService;
 class ExportCommands;
+class FindBar;
 class FileCommands;
 class PageCommands;
 class PageWidget;
@@ -51,6 +52,7 @@ class frmWaybillMain : public QMainWindow {
     PageWidget& Page() { return *page_; }
     CatalogCommands& Catalog() { return *catalog_; }
     QToolBar& Toolbar() { return *toolbar_; }
+    FindBar& Finder() { return *findBar_; }
     // The action of a menu entry, by its name ("mnuFileSave").
     QAction* Action(const QString& name) const;
 
@@ -84,6 +86,7 @@ class frmWaybillMain : public QMainWindow {
     EditSession session_;
     PageWidget* page_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    FindBar* findBar_ = nullptr;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<PageCommands> pages_;
     std::unique_ptr<CatalogCommands> catalog_;

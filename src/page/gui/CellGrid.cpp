@@ -48,6 +48,7 @@ std::vector<double> CellGrid::Edges(const std::vector<double>& sizes) {
 
 void CellGrid::SetShape(std::vector<double> columnWidths, std::vector<double> rowHeights,
                         std::vector<int> alignments, int shadedColumn) {
+    found_.reset();
     columnWidths_ = std::move(columnWidths);
     rowHeights_ = std::move(rowHeights);
     alignments_ = std::move(alignments);
@@ -77,6 +78,11 @@ void CellGrid::SetCurrent(int row, int column) {
     anchorColumn_ = column_;
     update();
     emit CurrentChanged();
+}
+
+void CellGrid::MarkCurrentFound() {
+    found_ = std::pair(row_, column_);
+    update();
 }
 
 void CellGrid::SetSelection(const CellRange& range) {
@@ -179,10 +185,11 @@ void CellGrid::paintEvent(QPaintEvent* event) {
         painter.drawLine(QPointF(line, 0), QPointF(line, bottom));
     }
 
-    // The current cell is framed while the grid has the focus.
+    // The current cell is framed while the grid has the focus, or while it is a find hit.
     const QRectF current = CellRect(row_, column_);
-    if (hasFocus() && !current.isEmpty()) {
-        painter.setPen(QPen(Qt::black, 2));
+    const bool found = found_ == std::pair(row_, column_);
+    if ((hasFocus() || found) && !current.isEmpty()) {
+        painter.setPen(QPen(hasFocus() ? QColor(Qt::black) : highlight, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(current.adjusted(1, 1, -1, -1));
     }

@@ -3,6 +3,7 @@
 #include "page/GridSetup.h"
 
 #include <functional>
+#include <optional>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ class CellGrid : public QWidget {
     // Moves the current cell into the data rows and collapses the selection onto it.
     void SetCurrent(int row, int column);
     void SetSelection(const CellRange& range);
+    // Frames the current cell in the highlight colour while the focus is elsewhere (the find
+    // bar's hit), until the current cell moves or the grid is shaped anew.
+    void MarkCurrentFound();
     QRectF CellRect(int row, int column) const;
     int ColumnAlignmentCode(int column) const;
 
@@ -88,6 +92,7 @@ class CellGrid : public QWidget {
     int shadedColumn_ = -1;
     int row_ = 1;
     int column_ = 0;
+    std::optional<std::pair<int, int>> found_;
     int anchorRow_ = 1;
     int anchorColumn_ = 0;
 };
