@@ -136,6 +136,13 @@ TEST(CablePartNumber, ShippingLengthFillsTheRow) {
                   .grid->Cell(1, 7),
               "ZINC");
 
+    // A typed fraction rounds to whole inches before the cut length and the length band.
+    const PageView fraction = CablePage("cable01-01", "Zinc", "9'-11 3/4");
+    const PageView rounded = Applied(fraction, SetCablePartNumber(fraction, 1).changes);
+    EXPECT_EQ(rounded.grid->Cell(1, 3), "10'-0");
+    EXPECT_EQ(rounded.grid->Cell(1, 4), "\xD0\"\xE8 x 8'-1");
+    EXPECT_EQ(rounded.grid->Cell(1, 8), "43BCA014_1015");
+
     EXPECT_EQ(CableLengthCode(119), "010");
     EXPECT_EQ(CableLengthCode(120), "1015");
     EXPECT_EQ(CableLengthCode(479), "3540");
