@@ -1,11 +1,13 @@
 // The window's print commands: Print, Printer Setup, Print Preview and Export PDF.
 #include "app/EditSession.h"
+#include "app/StartFolder.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
 #include "print/gui/PrintCommands.h"
 
 #include <QMainWindow>
 #include <QPrinter>
+#include <QStatusBar>
 
 namespace waybill {
 
@@ -32,6 +34,19 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
                          &w_.window,
                          w_.runModal};
     command(context);
+}
+
+} // namespace waybill
+
+namespace waybill {
+
+void PrintWiring::ExportPdf() {
+    Run([this](PrintContext& context) {
+        context.exportFolder = DialogStartFolder(w_, FileDialogKind::Export);
+        if (const auto written = waybill::ExportPdf(context, w_.session.Doc().Path())) {
+            w_.window.statusBar()->showMessage(PdfWrittenNote(*written));
+        }
+    });
 }
 
 } // namespace waybill
