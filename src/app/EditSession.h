@@ -111,7 +111,8 @@ class EditSession : public TypingTarget {
 
     // --- A run of the editor
     // Reads the recent files, starts a new document, reads the default document, then opens
-    // `path` (UTF-8; empty: none, and a recovery copy of an untitled document is offered).
+    // `path` (UTF-8; empty: none, and every recovery copy newer than its document is offered
+    // in one list: Open recovers one, Keep leaves them, Delete removes one and asks again).
     void Start(const std::string& path);
     // The end of the run: the recovery copy goes (the document was saved, is unchanged or was
     // dropped), the recent files are stored.
@@ -225,8 +226,14 @@ class EditSession : public TypingTarget {
     }
     Book NewBook() const;
     void ReadDefaultDocument();
-    void RemoveRecovery();
+    // Removes the open document's copy when this run wrote it or took it over, or `always`.
+    void RemoveRecovery(bool always = false);
     void OfferRecovery();
+    void OfferRecoveryCopies();
+    void NoteSaved();
+    void TakeRecovery(const std::filesystem::path& recovery);
+    std::string DocumentText(const std::string& docPath) const;
+    bool OpenFile(const std::string& path, OpenedFrom from);
     bool WriteDocument(const std::string& path);
     void AddToRecentFiles(const std::string& path);
 
@@ -247,6 +254,9 @@ class EditSession : public TypingTarget {
     RecentFiles recent_;
     std::string statusNote_;
     bool started_ = false;
+    // The open document's recovery copy is this run's: written by it or recovered from. A copy
+    // the user kept for later is left alone until its document is saved.
+    bool ownsRecovery_ = false;
 };
 
 } // namespace waybill

@@ -138,7 +138,10 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         Action(QStringLiteral("mnuEditRedo"))->setText(name("&Redo", session_.Doc().RedoName()));
     }
     if (changes & DocumentName) {
-        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path())));
+        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path())) + QStringLiteral("[*]"));
+    }
+    if (changes & (History | DocumentName)) {
+        setWindowModified(session_.Doc().FileChanged());
     }
     if (changes & RecentList) {
         ShowRecentFiles();

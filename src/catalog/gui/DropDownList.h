@@ -10,6 +10,7 @@ namespace waybill {
 // down on the entry that matches what the cell holds, without that counting as a pick: only
 // the user's own choices (QComboBox::activated, Enter) are picks, never a selection made by
 // the program.
+// The list opens below its box (above when there is no room), the entry highlighted and in view.
 // Enter or a click takes the highlighted entry, Escape dismisses the list, and it hides
 // itself when the focus goes elsewhere.
 class DropDownList : public QComboBox {
@@ -32,6 +33,8 @@ class DropDownList : public QComboBox {
     // The user left the list with Escape (after Dismissed): the focus is for the caller to
     // put back where the list was opened from.
     void Escaped();
+
+    void showPopup() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
