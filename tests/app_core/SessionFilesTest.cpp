@@ -106,7 +106,9 @@ TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     const std::string target = (work / "4471.fwb").string();
     notices.clear();
     ASSERT_TRUE(session.SaveAs(target));
-    EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName}));
+    EXPECT_EQ(notices,
+              (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
+    EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");
     EXPECT_EQ(session.Doc().Path(), target);
     EXPECT_EQ(session.WorkFolder(), work.Path().string());
     EXPECT_EQ(session.RecentFileList()[0], target);
