@@ -79,8 +79,8 @@ struct SessionSetup {
 // The file policy lives here too: New, Open (with the legacy import and the page positions),
 // the question before a changed document is dropped, Save and Save As (with the guard against
 // overwriting someone else's save), the work folder, the recent files, and the recovery copies
-// of changed documents (written by Autosave, offered when their document is opened). File
-// dialogs stay with the caller, which hands in the chosen paths (UTF-8).
+// of changed documents (written by Autosave, offered at start-up and when their document is
+// opened). File dialogs stay with the caller, which hands in the chosen paths (UTF-8).
 class EditSession : public TypingTarget {
   public:
     EditSession(SessionSetup setup, Questions& questions);
@@ -114,8 +114,8 @@ class EditSession : public TypingTarget {
     // `path` (UTF-8; empty: none, and every recovery copy newer than its document is offered
     // in one list: Open recovers one, Keep leaves them, Delete removes one and asks again).
     void Start(const std::string& path);
-    // The end of the run: the recovery copy goes (the document was saved, is unchanged or was
-    // dropped), the recent files are stored.
+    // The end of the run: the recovery copy this run wrote or recovered from goes (the
+    // document was saved, is unchanged or was dropped), the recent files are stored.
     void Close();
     // Seconds between recovery copies; 0: none.
     int AutosaveSeconds() const;
@@ -206,8 +206,8 @@ class EditSession : public TypingTarget {
     // A file the user chose and wrote (an export) moves the work folder to its folder.
     void SetWorkFolderFrom(std::string_view path);
     const RecentFiles& RecentFileList() const { return recent_; }
-    // Writes the recovery copy of a changed document, or removes the copy of an unchanged
-    // one; the note says what was written.
+    // Writes the recovery copy of a changed document (with the note naming the document), or
+    // removes this run's copy of an unchanged one; the status note says what was written.
     void Autosave();
     // Where the open document's recovery copy is kept.
     std::filesystem::path RecoveryPath() const;

@@ -231,10 +231,10 @@ void EditSession::Autosave() {
     std::filesystem::create_directories(setup_.recoveryFolder, error);
     const std::filesystem::path recovery = RecoveryPath();
     ownsRecovery_ = true;
-    statusNote_ = WriteFWB(document_.GetBook(), recovery) ||
-                          !WriteRecoveryNote(recovery, document_.Path())
-                      ? "The recovery copy could not be written."
-                      : "Recovery copy saved at " + Clock().TimeOfDay() + ".";
+    statusNote_ =
+        WriteFWB(document_.GetBook(), recovery) || !WriteRecoveryNote(recovery, document_.Path())
+            ? "The recovery copy could not be written."
+            : "Recovery copy saved at " + Clock().TimeOfDay() + ".";
     Notify(Status);
 }
 

@@ -16,8 +16,7 @@ bool SameFolder(std::string_view a, std::string_view b) {
 
 bool Usable(std::string_view folder, std::string_view programFolder) {
     std::error_code error;
-    return !folder.empty() &&
-           std::filesystem::is_directory(PathFromUtf8(folder), error) &&
+    return !folder.empty() && std::filesystem::is_directory(PathFromUtf8(folder), error) &&
            (programFolder.empty() || !SameFolder(folder, programFolder));
 }
 

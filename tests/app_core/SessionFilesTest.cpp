@@ -106,8 +106,7 @@ TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     const std::string target = (work / "4471.fwb").string();
     notices.clear();
     ASSERT_TRUE(session.SaveAs(target));
-    EXPECT_EQ(notices,
-              (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
+    EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
     EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");
     EXPECT_EQ(session.Doc().Path(), target);
     EXPECT_EQ(session.WorkFolder(), work.Path().string());
@@ -277,8 +276,8 @@ TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
 TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
     const auto startNext = [&](std::deque<std::optional<ListAnswer>> answers) {
         auto next = std::make_unique<EditSession>(
-            SessionSetup{opened->database.get(), &defs, &paths, &settings, {}, {},
-                         recovery.Path(), &clock},
+            SessionSetup{
+                opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
             questions);
         questions.listQuestions.clear();
         questions.listAnswers = std::move(answers);

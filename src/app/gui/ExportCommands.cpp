@@ -2,9 +2,9 @@
 // punching machine.
 #include "app/DocumentName.h"
 #include "app/EditSession.h"
-#include "app/StartFolder.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "export/ExportFailure.h"
 #include "export/TableExport.h"
 #include "page/gui/CellGrid.h"

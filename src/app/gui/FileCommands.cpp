@@ -1,9 +1,9 @@
 // The File menu: new, open, save, save as, recent files and configure. The session decides;
 // the file dialogs are the window's.
 #include "app/EditSession.h"
-#include "app/StartFolder.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "platform/gui/DialogService.h"
 #include "platform/gui/QtText.h"
 

@@ -1,8 +1,8 @@
 // The window's print commands: Print, Printer Setup, Print Preview and Export PDF.
 #include "app/EditSession.h"
-#include "app/StartFolder.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "print/gui/PrintCommands.h"
 
 #include <QMainWindow>

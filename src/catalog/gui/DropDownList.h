@@ -24,6 +24,7 @@ class DropDownList : public QComboBox {
     void Open(const QStringList& items, std::optional<int> preselected, const QRect& rect);
     // Hides the list without a pick.
     void Dismiss();
+    void showPopup() override;
 
   signals:
     // The user took entry `index`; the list is hidden already.
@@ -33,8 +34,6 @@ class DropDownList : public QComboBox {
     // The user left the list with Escape (after Dismissed): the focus is for the caller to
     // put back where the list was opened from.
     void Escaped();
-
-    void showPopup() override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

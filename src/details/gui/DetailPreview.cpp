@@ -4,7 +4,10 @@
 #include "page/PageData.h"
 
 #include <algorithm>
+#include <cmath>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 
 namespace waybill {
 namespace {
@@ -12,6 +15,22 @@ namespace {
 constexpr double kPreviewDpi = 96;
 // A sheet's shape when its drawing is missing.
 const QSizeF kSheetInches(11, 8.5);
+// The smallest text the preview draws, however small it is made.
+constexpr double kReadablePoints = 7;
+
+// Enlarges a text to `pixels` about its own centre, so it stays on its dimension line.
+void GrowTo(AttributeText& text, int pixels) {
+    if (text.font.pixelSize() >= pixels) {
+        return;
+    }
+    const QFontMetricsF before(text.font);
+    const QSizeF was(before.horizontalAdvance(text.text), before.height());
+    text.font.setPixelSize(pixels);
+    const QFontMetricsF after(text.font);
+    const QSizeF now(after.horizontalAdvance(text.text), after.height());
+    const QPointF shift((was.width() - now.width()) / 2, (was.height() - now.height()) / 2);
+    text.topLeft += QTransform().rotate(-text.rotation).map(shift);
+}
 
 } // namespace
 
@@ -20,9 +39,10 @@ DetailPreview::DetailPreview(BlockLibrary* blocks, BlockAttribDefs* attribDefs, 
     setMinimumSize(320, 240);
 }
 
-// Large enough that the dimension texts of a detail read at 7 pt or more.
+// Large enough that a detail's dimension texts read at 7 pt at their own size; a smaller
+// preview draws them larger than the drawing's scale.
 QSize DetailPreview::sizeHint() const {
-    return {760, 600};
+    return {880, 640};
 }
 
 void DetailPreview::ShowPages(std::vector<Page> pages, const QString& warning) {
@@ -63,12 +83,12 @@ QRectF DetailPreview::DrawingArea(int index, const QSizeF& size) const {
     const QSizeF down(room.width(), room.height() / count);
     const bool sideBySide = scaleIn(across) >= scaleIn(down);
     const QSizeF cell = sideBySide ? across : down;
-    const QPointF origin = sideBySide ? QPointF(cell.width() * index, top)
-                                      : QPointF(0, top + cell.height() * index);
+    const QPointF origin =
+        sideBySide ? QPointF(cell.width() * index, top) : QPointF(0, top + cell.height() * index);
     const double scale = scaleIn(cell);
     const QSizeF fitted(inches.width() * scale, inches.height() * scale);
-    return {origin + QPointF((cell.width() - fitted.width()) / 2,
-                             (cell.height() - fitted.height()) / 2),
+    return {origin +
+                QPointF((cell.width() - fitted.width()) / 2, (cell.height() - fitted.height()) / 2),
             fitted};
 }
 
@@ -77,7 +97,8 @@ std::vector<BlockLayer> DetailPreview::Layers(int index, const QRectF& target) c
     if (!problem_.isEmpty() || !blocks_ || index < 0 || index >= PageCount()) {
         return layers;
     }
-    for (const PageBlock& block : ReadPageBlocks(pages_[static_cast<std::size_t>(index)].PageData)) {
+    for (const PageBlock& block :
+         ReadPageBlocks(pages_[static_cast<std::size_t>(index)].PageData)) {
         BlockLayer layer;
         layer.name = block.name;
         layer.drawing = blocks_->Find(block.name);
@@ -88,6 +109,11 @@ std::vector<BlockLayer> DetailPreview::Layers(int index, const QRectF& target) c
             surface.pixelsPerInchX = kPreviewDpi;
             surface.pixelsPerInchY = kPreviewDpi;
             layer.texts = BlockAttributeTexts(block, attribDefs_, surface);
+            const int readable =
+                static_cast<int>(std::ceil(kReadablePoints * logicalDpiY() / 72.0));
+            for (AttributeText& text : layer.texts) {
+                GrowTo(text, readable);
+            }
         }
         layers.push_back(std::move(layer));
     }

@@ -11,8 +11,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace waybill {
 namespace {
@@ -124,6 +125,9 @@ std::optional<ListAnswer> QtDialogService::AskAboutList(const ListQuestion& ques
         list->addItem(MessageText(entry));
     }
     list->setCurrentRow(0);
+    // Every entry whole where the screen allows: they are paths with a time at their end.
+    const int widest = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24;
+    list->setMinimumWidth(std::min(widest, dialog.screen()->availableGeometry().width() - 60));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(&dialog);
     std::optional<ListAnswer> answer;

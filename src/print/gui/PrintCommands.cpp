@@ -182,8 +182,7 @@ std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& do
     std::string failure;
     {
         WaitCursor wait;
-        pdf = MakePdf(book, range, context.sources,
-                      QFileInfo(*path).completeBaseName());
+        pdf = MakePdf(book, range, context.sources, QFileInfo(*path).completeBaseName());
         failure = WriteFileAtomically(
             FsPath(*path),
             std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));
