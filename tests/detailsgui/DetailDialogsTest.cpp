@@ -210,7 +210,10 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
     ASSERT_TRUE(opened.database) << opened.error;
     Open("mnuOversizeStdKO", [](DetailDialog& dialog) {
         auto* preview = dialog.findChild<DetailPreview*>("picPreview");
-        Type(dialog, {{"Width", "4"}, {"Depth", "5"}, {"Length", "10.0608"}, {"SFNumber", "S1"},
+        Type(dialog, {{"Width", "4"},
+                      {"Depth", "5"},
+                      {"Length", "10.0608"},
+                      {"SFNumber", "S1"},
                       {"StrapSFNumber", "S2"}});
         EXPECT_EQ(preview->PageCount(), 1);
         dialog.findChild<QCheckBox*>("chkAddStrap")->setChecked(true);
@@ -230,6 +233,7 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
         EXPECT_EQ(preview->Warning(), MessageText(SteepSlopeWarning().text));
         EXPECT_GE(preview->DrawingArea(0, preview->size()).top(), 1.0); // below the warning
         EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
+        EXPECT_GE(preview->SmallestTextPoints(preview->minimumSize()), 7.0);
         Type(dialog, {{"RoofSlope", "6"}});
         EXPECT_TRUE(preview->Warning().isEmpty());
         EXPECT_LT(preview->minimumWidth(), preview->width()); // it can be made smaller
