@@ -81,8 +81,19 @@ UserMessage ChangedOnDiskQuestion(std::string_view path) {
 UserMessage RecoveryQuestion(std::string_view document, std::string_view time) {
     return {"Unsaved changes to " + std::string(document) + " were kept in a recovery copy at " +
                 std::string(time) + ".\rDo you want to recover them?\r\r" +
-                "Yes opens the recovered copy; No deletes it.",
+                "Yes opens the recovered copy; No keeps it for later.",
             "Waybill Recovery", MessageIcon::Question};
+}
+
+UserMessage RecoveryListQuestion() {
+    return {"Unsaved changes were kept in recovery copies of these documents.\r"
+            "Open recovers the selected document; Keep leaves the copies for later; Delete "
+            "removes the selected copy.",
+            "Waybill Recovery", MessageIcon::Question};
+}
+
+std::string RecoveryListEntry(std::string_view document, std::string_view time) {
+    return std::string(document) + " (" + std::string(time) + ")";
 }
 
 UserMessage RecoveryFailedMessage(std::string_view reason) {

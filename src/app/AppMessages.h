@@ -29,6 +29,9 @@ UserMessage ChangedOnDiskQuestion(std::string_view path);
 // A recovery copy of `document` (a path, or "Untitled") written at `time` was found.
 UserMessage RecoveryQuestion(std::string_view document, std::string_view time);
 UserMessage RecoveryFailedMessage(std::string_view reason);
+// The start-up list of recovery copies; its entries read "DOCUMENT (TIME)".
+UserMessage RecoveryListQuestion();
+std::string RecoveryListEntry(std::string_view document, std::string_view time);
 // A finish the page's finish list does not offer (the command line names any finish).
 UserMessage FinishNotOfferedMessage(std::string_view finish, int page);
 

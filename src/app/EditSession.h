@@ -82,8 +82,8 @@ struct SessionSetup {
 // The file policy lives here too: New, Open (with the legacy import and the page positions),
 // the question before a changed document is dropped, Save and Save As (with the guard against
 // overwriting someone else's save), the work folder, the recent files, and the recovery copies
-// of changed documents (written by Autosave, offered when their document is opened). File
-// dialogs stay with the caller, which hands in the chosen paths (UTF-8).
+// of changed documents (written by Autosave, offered at start-up and when their document is
+// opened). File dialogs stay with the caller, which hands in the chosen paths (UTF-8).
 //
 // With a LockSystem the session holds a lock file on the open document from its opening or
 // first save until it is closed or replaced (SessionLocks.cpp). A document someone else holds
@@ -124,10 +124,12 @@ class EditSession : public TypingTarget {
 
     // --- A run of the editor
     // Reads the recent files, starts a new document, reads the default document, then opens
-    // `path` (UTF-8; empty: none, and a recovery copy of an untitled document is offered).
+    // `path` (UTF-8; empty: none, and every recovery copy newer than its document is offered
+    // in one list: Open recovers one, Keep leaves them, Delete removes one and asks again).
     void Start(const std::string& path);
-    // The end of the run: the recovery copy goes (the document was saved, is unchanged or was
-    // dropped), the document's lock is released, the recent files are stored.
+    // The end of the run: the recovery copy this run wrote or recovered from goes (the
+    // document was saved, is unchanged or was dropped), the document's lock is released, the
+    // recent files are stored.
     void Close();
     // Seconds between recovery copies; 0: none.
     int AutosaveSeconds() const;
@@ -234,8 +236,8 @@ class EditSession : public TypingTarget {
     // A file the user chose and wrote (an export) moves the work folder to its folder.
     void SetWorkFolderFrom(std::string_view path);
     const RecentFiles& RecentFileList() const { return recent_; }
-    // Writes the recovery copy of a changed document, or removes the copy of an unchanged
-    // one; the note says what was written.
+    // Writes the recovery copy of a changed document (with the note naming the document), or
+    // removes this run's copy of an unchanged one; the status note says what was written.
     void Autosave();
     // Where the open document's recovery copy is kept.
     std::filesystem::path RecoveryPath() const;
@@ -261,8 +263,15 @@ class EditSession : public TypingTarget {
     }
     Book NewBook() const;
     void ReadDefaultDocument();
-    void RemoveRecovery();
+    // Removes the open document's copy when this run wrote it or took it over, or `always`.
+    void RemoveRecovery(bool always = false);
     void OfferRecovery();
+    void OfferRecoveryCopies();
+    void NoteSaved();
+    void TakeRecovery(const std::filesystem::path& recovery);
+    std::string DocumentText(const std::string& docPath) const;
+    // Nothing when the user cancelled at the lock question; else whether the file was read.
+    std::optional<bool> OpenFile(const std::string& path, OpenedFrom from);
     bool WriteDocument(const std::string& path);
 
     // Locks (SessionLocks.cpp).
@@ -301,6 +310,9 @@ class EditSession : public TypingTarget {
     bool started_ = false;
     std::optional<HeldLock> lock_;
     bool readOnly_ = false;
+    // The open document's recovery copy is this run's: written by it or recovered from. A copy
+    // the user kept for later is left alone until its document is saved.
+    bool ownsRecovery_ = false;
 };
 
 } // namespace waybill

@@ -1,8 +1,13 @@
 #include "app/Recovery.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/Cp1252.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 
 namespace waybill {
 
@@ -44,6 +49,50 @@ bool RecoveryIsNewer(const std::filesystem::path& recovery, const std::filesyste
     }
     const auto saved = std::filesystem::last_write_time(document, error);
     return error || copied > saved;
+}
+
+std::filesystem::path RecoveryNotePath(const std::filesystem::path& recovery) {
+    std::filesystem::path note = recovery;
+    return note.replace_extension(".path");
+}
+
+bool WriteRecoveryNote(const std::filesystem::path& recovery, std::string_view docPath) {
+    return WriteFileAtomically(RecoveryNotePath(recovery), docPath).empty();
+}
+
+std::vector<RecoveryCopy> FindRecoveryCopies(const std::filesystem::path& folder) {
+    std::vector<RecoveryCopy> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::filesystem::path& copy = entry.path();
+        if (copy.extension() != ".fwb" || !entry.is_regular_file(error)) {
+            continue;
+        }
+        std::string documentPath;
+        if (copy.filename() != RecoveryFileName("")) {
+            std::ifstream note(RecoveryNotePath(copy), std::ios::binary);
+            if (!note) {
+                continue;
+            }
+            documentPath.assign(std::istreambuf_iterator<char>(note), {});
+            if (documentPath.empty()) {
+                continue;
+            }
+        }
+        if (RecoveryIsNewer(copy, PathFromUtf8(documentPath))) {
+            found.push_back({copy, std::move(documentPath)});
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const RecoveryCopy& a, const RecoveryCopy& b) {
+        return a.documentPath < b.documentPath;
+    });
+    return found;
+}
+
+void RemoveRecoveryCopy(const std::filesystem::path& recovery) {
+    std::error_code ignored; // nothing there is the usual case
+    std::filesystem::remove(recovery, ignored);
+    std::filesystem::remove(RecoveryNotePath(recovery), ignored);
 }
 
 } // namespace waybill

@@ -33,7 +33,7 @@ void EditSession::Start(const std::string& path) {
     ReadDefaultDocument();
     if (path.empty()) {
         ShowPage(0);
-        OfferRecovery(); // of an untitled document
+        OfferRecoveryCopies();
     } else {
         Open(path, OpenedFrom::CommandLine);
     }
@@ -90,6 +90,7 @@ Book EditSession::NewBook() const {
 // The document dropped takes its recovery copy along.
 void EditSession::New() {
     RemoveRecovery();
+    ownsRecovery_ = false;
     HoldLock(std::nullopt);
     readOnly_ = false;
     document_.Reset(NewBook(), {}, false);
@@ -97,17 +98,27 @@ void EditSession::New() {
     Notify(WholeDocument);
 }
 
-// The lock is settled before anything is read, so Cancel leaves the open document untouched.
-// A legacy document is only read: Save As names the file it is written to.
 bool EditSession::Open(const std::string& path, OpenedFrom from) {
+    const std::optional<bool> read = OpenFile(path, from);
+    if (!read) {
+        return false;
+    }
+    OfferRecovery();
+    return *read;
+}
+
+// The lock is settled before anything is read, so Cancel (nothing) leaves the open document
+// untouched. A legacy document is only read: Save As names the file it is written to.
+std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom from) {
     const std::filesystem::path file = PathFromUtf8(path);
     const std::string docPath = DocPathFor(path);
     const bool imported = IsLegacyDocumentPath(file);
     OpenLock lock = imported ? OpenLock{} : LockForOpen(PathFromUtf8(docPath));
     if (lock.cancelled) {
-        return false;
+        return std::nullopt;
     }
     RemoveRecovery();
+    ownsRecovery_ = false;
     HoldLock(std::move(lock.held));
     readOnly_ = lock.readOnly;
     statusNote_ = lock.note;
@@ -126,7 +137,6 @@ bool EditSession::Open(const std::string& path, OpenedFrom from) {
     }
     Render();
     Notify(WholeDocument | Status);
-    OfferRecovery();
     return !failure;
 }
 
@@ -178,8 +188,9 @@ bool EditSession::Save() {
         return false;
     }
     document_.MarkSaved(document_.Path());
-    RemoveRecovery();
-    Notify(History);
+    RemoveRecovery(true); // older than the document now
+    NoteSaved();
+    Notify(History | Status);
     return true;
 }
 
@@ -193,9 +204,11 @@ bool EditSession::SaveAs(const std::string& path) {
     SetWorkFolderFrom(path);
     RemoveRecovery(); // under the old name
     document_.MarkSaved(DocPathFor(path));
-    RemoveRecovery();
+    RemoveRecovery(true);
+    ownsRecovery_ = false;
     AddToRecentFiles(path);
-    Notify(History | DocumentName | RecentList);
+    NoteSaved();
+    Notify(History | DocumentName | RecentList | Status);
     return true;
 }
 
@@ -224,11 +237,14 @@ std::filesystem::path EditSession::RecoveryPath() const {
     return setup_.recoveryFolder / PathFromUtf8(RecoveryFileName(document_.Path()));
 }
 
-void EditSession::RemoveRecovery() {
-    if (!setup_.recoveryFolder.empty()) {
-        std::error_code ignored; // nothing there is the usual case
-        std::filesystem::remove(RecoveryPath(), ignored);
+void EditSession::RemoveRecovery(bool always) {
+    if (!setup_.recoveryFolder.empty() && (always || ownsRecovery_)) {
+        RemoveRecoveryCopy(RecoveryPath());
     }
+}
+
+void EditSession::NoteSaved() {
+    statusNote_ = "Saved at " + Clock().TimeOfDay() + ".";
 }
 
 // Never written over the document itself, and atomically, so a crash while writing leaves
@@ -243,32 +259,77 @@ void EditSession::Autosave() {
     }
     std::error_code error;
     std::filesystem::create_directories(setup_.recoveryFolder, error);
-    statusNote_ = WriteFWB(document_.GetBook(), RecoveryPath())
-                      ? "The recovery copy could not be written."
-                      : "Recovery copy saved at " + Clock().TimeOfDay() + ".";
+    const std::filesystem::path recovery = RecoveryPath();
+    ownsRecovery_ = true;
+    statusNote_ =
+        WriteFWB(document_.GetBook(), recovery) || !WriteRecoveryNote(recovery, document_.Path())
+            ? "The recovery copy could not be written."
+            : "Recovery copy saved at " + Clock().TimeOfDay() + ".";
     Notify(Status);
 }
 
+std::string EditSession::DocumentText(const std::string& docPath) const {
+    return docPath.empty() ? std::string("Untitled") : PathText(PathFromUtf8(docPath));
+}
+
 // A recovery copy newer than the document's file is offered: Yes opens it changed, under the
-// document's own path, so Save writes the user's file; No deletes it.
+// document's own path, so Save writes the user's file; No keeps it for later.
 // A read-only document takes no copy, so one of an earlier run is neither offered nor deleted.
 void EditSession::OfferRecovery() {
     if (setup_.recoveryFolder.empty() || readOnly_) {
         return;
     }
     const std::filesystem::path recovery = RecoveryPath();
-    const std::filesystem::path docFile = PathFromUtf8(document_.Path());
-    if (!RecoveryIsNewer(recovery, docFile)) {
+    if (!RecoveryIsNewer(recovery, PathFromUtf8(document_.Path()))) {
         return;
     }
     std::error_code error;
     const std::string time = Clock().FileTime(std::filesystem::last_write_time(recovery, error));
-    const std::string name = document_.Path().empty() ? std::string("Untitled") : PathText(docFile);
-    if (questions_.ShowMessage(RecoveryQuestion(name, time), MessageButtons::YesNo,
-                               MessageAnswer::Yes) != MessageAnswer::Yes) {
-        std::filesystem::remove(recovery, error);
+    if (questions_.ShowMessage(RecoveryQuestion(DocumentText(document_.Path()), time),
+                               MessageButtons::YesNo, MessageAnswer::Yes) == MessageAnswer::Yes) {
+        TakeRecovery(recovery);
+    }
+}
+
+void EditSession::OfferRecoveryCopies() {
+    if (setup_.recoveryFolder.empty()) {
         return;
     }
+    enum Button { Open, Keep, Delete };
+    for (std::vector<RecoveryCopy> copies = FindRecoveryCopies(setup_.recoveryFolder);
+         !copies.empty(); copies = FindRecoveryCopies(setup_.recoveryFolder)) {
+        ListQuestion question{RecoveryListQuestion(), {}, {"Open", "Keep", "Delete"}};
+        for (const RecoveryCopy& copy : copies) {
+            std::error_code error;
+            question.entries.push_back(RecoveryListEntry(
+                DocumentText(copy.documentPath),
+                Clock().FileTime(std::filesystem::last_write_time(copy.copy, error))));
+        }
+        const std::optional<ListAnswer> answer = questions_.AskAboutList(question);
+        if (!answer || answer->button == Keep || answer->entry < 0 ||
+            answer->entry >= static_cast<int>(copies.size())) {
+            return;
+        }
+        const RecoveryCopy& chosen = copies[static_cast<std::size_t>(answer->entry)];
+        if (answer->button == Delete) {
+            RemoveRecoveryCopy(chosen.copy);
+            continue;
+        }
+        // The document as it is on disk first, so Save guards its file like any other.
+        std::error_code error;
+        if (!chosen.documentPath.empty() &&
+            std::filesystem::is_regular_file(PathFromUtf8(chosen.documentPath), error)) {
+            OpenFile(chosen.documentPath, OpenedFrom::CommandLine);
+        } else {
+            document_.Reset(NewBook(), chosen.documentPath, false);
+        }
+        TakeRecovery(chosen.copy);
+        return;
+    }
+}
+
+// The copy's pages become the document's, changed, under the document's own path.
+void EditSession::TakeRecovery(const std::filesystem::path& recovery) {
     Book book;
     if (const auto failure = ReadFWB(recovery, book)) {
         ShowMessage(RecoveryFailedMessage(failure->text));
@@ -282,6 +343,7 @@ void EditSession::OfferRecovery() {
     document_.SetDiskStamp(std::move(stamp));
     document_.MarkUnsaved();
     document_.GotoPage(1);
+    ownsRecovery_ = true;
     Render();
     Notify(WholeDocument);
 }

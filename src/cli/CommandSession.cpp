@@ -4,6 +4,11 @@
 
 namespace waybill::cli {
 
+std::optional<ListAnswer> TerminalQuestions::AskAboutList(const ListQuestion& question) {
+    PrintMessage(err_, question.message.text);
+    return std::nullopt;
+}
+
 MessageAnswer TerminalQuestions::ShowMessage(const UserMessage& message, MessageButtons buttons,
                                              std::optional<MessageAnswer> defaultButton) {
     PrintMessage(err_, message.text);

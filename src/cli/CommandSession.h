@@ -18,6 +18,8 @@ class TerminalQuestions : public Questions {
 
     MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
+    // Closed unanswered: nothing changes.
+    std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override;
 
   private:
     std::ostream& err_;

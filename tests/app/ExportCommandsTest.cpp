@@ -67,6 +67,7 @@ class ExportCommandsTest : public test::WindowTest {
 
 TEST_F(ExportCommandsTest, TableIsWrittenAndSummarised) {
     std::filesystem::create_directory(work / "out");
+    std::filesystem::create_directory(work / "exports");
     module->paths.ExportFolder = (work / "exports").string();
     OpenDocument(" J100 ", "**PAGEDEF\r\nmisc-01,,MISC\r\nGRID: std\r\n"
                            "|T|M1|2|5'-6 1/2|PLATE|P1|\r\n3\r\n|T|M2|one||ROD|P2|\r\n"

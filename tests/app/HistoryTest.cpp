@@ -129,7 +129,17 @@ TEST_F(HistoryTest, AutosaveKeepsItsCopyInTheRunsRecoveryFolderAndSaysSo) {
     EXPECT_TRUE(std::filesystem::exists(copy));
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
         QStringLiteral("Recovery copy saved at ")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("[*]")));
+    EXPECT_TRUE(window->isWindowModified());
 
+    Trigger("mnuFileSave");
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QStringLiteral("Saved at ")));
+    EXPECT_FALSE(window->isWindowModified());
+
+    TypeCell(1, 2, QStringLiteral("QC43"));
+    EXPECT_TRUE(window->isWindowModified());
+    window->Session().Autosave();
     dialogs.answers = {MessageAnswer::No}; // the changes are dropped
     window->close();
     EXPECT_FALSE(std::filesystem::exists(copy));

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include <QKeySequence>
+#include <QStatusBar>
 #include <regex>
 
 namespace waybill::test {
@@ -137,14 +138,19 @@ TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
     dialogs.saveAnswers.push_back(Q(all));
     Trigger("mnuFileExportPdf");
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, Q(work / "job 4471.pdf"));
+    EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("job 4471.pdf"));
+    EXPECT_EQ(dialogs.saveRequests[0].startFolder, WorkFolder()); // no export folder set
     EXPECT_EQ(PdfPages(TempDir::Read(all)), pages);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("%1 page(s) written to %2.").arg(pages).arg(Q(all)));
 
     const auto two = work / "two.pdf";
     dialogs.printAnswers.push_back(PrintChoice{true, 3, 4});
     dialogs.saveAnswers.push_back(Q(two));
     Trigger("mnuFileExportPdf");
     EXPECT_EQ(PdfPages(TempDir::Read(two)), 2);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("2 page(s) written to %1.").arg(Q(two)));
     EXPECT_FALSE(
         window->Session().Doc().FileChanged()); // exporting changes nothing in the document
 }

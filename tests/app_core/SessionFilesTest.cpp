@@ -5,7 +5,9 @@
 #include "SessionFixture.h"
 
 #include <chrono>
+#include <deque>
 #include <fstream>
+#include <memory>
 
 namespace waybill {
 namespace {
@@ -104,7 +106,8 @@ TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     const std::string target = (work / "4471.fwb").string();
     notices.clear();
     ASSERT_TRUE(session.SaveAs(target));
-    EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName}));
+    EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
+    EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");
     EXPECT_EQ(session.Doc().Path(), target);
     EXPECT_EQ(session.WorkFolder(), work.Path().string());
     EXPECT_EQ(session.RecentFileList()[0], target);
@@ -185,8 +188,12 @@ TEST_F(SessionFilesTest, ARecoveryCopyIsKeptOnlyWhileTheDocumentDiffersFromItsFi
 
     TypeCustomer("43");
     session.Autosave();
+    notices.clear();
     session.Save();
     EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_FALSE(std::filesystem::exists(RecoveryNotePath(copy)));
+    EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12."); // the copy is gone
+    EXPECT_EQ(notices, std::vector<SessionChanges>{History | Status});
 
     // Dropped with the document, and at the end of the run.
     for (const bool close : {false, true}) {
@@ -204,7 +211,7 @@ TEST_F(SessionFilesTest, ANewerRecoveryCopyIsOfferedWhenItsDocumentOpens) {
     const std::filesystem::path sample = SampleDocument();
     const auto copy = recovery / RecoveryFileName(sample.string());
 
-    // No deletes the copy and opens the file as it is.
+    // No keeps the copy for later, through the run and its end, and opens the file as it is.
     WriteRecoveryCopy(sample, "Recovered Inc.");
     questions.answers = {MessageAnswer::No};
     session.Open(sample.string(), From::Dialog);
@@ -212,12 +219,13 @@ TEST_F(SessionFilesTest, ANewerRecoveryCopyIsOfferedWhenItsDocumentOpens) {
     EXPECT_EQ(questions.messages[0].message, RecoveryQuestion(sample.string(), "8/12/25 10:00"));
     EXPECT_EQ(questions.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(questions.messages[0].defaultButton, MessageAnswer::Yes);
-    EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_EQ(session.Waybill().Customer, "");
+    session.Autosave(); // unchanged
+    session.New();
+    session.Close();
+    EXPECT_TRUE(std::filesystem::exists(copy));
 
     // The default button recovers: changed, under the document's own path.
-    session.New(); // dropping the document drops its copy
-    WriteRecoveryCopy(sample, "Recovered Inc.");
     session.Open(sample.string(), From::Dialog);
     EXPECT_EQ(session.Waybill().Customer, "Recovered Inc.");
     EXPECT_EQ(session.View().titleBlock[TblkCustomer], "Recovered Inc.");
@@ -251,13 +259,86 @@ TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
         {opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
         questions};
     questions.messages.clear();
+    questions.listAnswers = {ListAnswer{0, 0}};
     next.Start({});
-    ASSERT_EQ(questions.messages.size(), 1u);
-    EXPECT_EQ(questions.messages[0].message, RecoveryQuestion("Untitled", "8/12/25 10:00"));
+    EXPECT_TRUE(questions.messages.empty());
+    ASSERT_EQ(questions.listQuestions.size(), 1u);
+    EXPECT_EQ(questions.listQuestions[0].entries,
+              std::vector<std::string>{"Untitled (8/12/25 10:00)"});
     EXPECT_EQ(next.Waybill().PageCount(), 1);
     EXPECT_EQ(next.View().grid->Cell(1, 2), "5");
     EXPECT_TRUE(next.Doc().FileChanged());
     EXPECT_TRUE(next.Doc().Path().empty());
+}
+
+// Copies left by crashes: of a.fwb, b.fwb, c.fwb and of a document since removed, each
+// changed and autosaved by a run that never closed.
+TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
+    const auto startNext = [&](std::deque<std::optional<ListAnswer>> answers) {
+        auto next = std::make_unique<EditSession>(
+            SessionSetup{
+                opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
+            questions);
+        questions.listQuestions.clear();
+        questions.listAnswers = std::move(answers);
+        next->Start({});
+        return next;
+    };
+    const std::string a = SampleDocument("a.fwb");
+    const std::string b = SampleDocument("b.fwb");
+    const std::string c = SampleDocument("c.fwb");
+    const std::string gone = SampleDocument("gone.fwb");
+    for (const std::string& document : {a, b, c, gone}) {
+        auto crashed = startNext({});
+        crashed->Open(document, From::RecentFiles);
+        const std::string stem = std::filesystem::path(document).stem().string();
+        crashed->CommitTyping({"Title Block Edit", {{{TblkCustomer, "Typed in " + stem}}}});
+        crashed->Autosave();
+    }
+    std::filesystem::remove(gone);
+    for (const std::string& document : {a, b}) { // saved well before the crash
+        std::filesystem::last_write_time(document, std::filesystem::last_write_time(document) -
+                                                       std::chrono::hours(1));
+    }
+    // A copy older than its document is not offered; nor is one whose document is unknown.
+    std::filesystem::last_write_time(recovery / RecoveryFileName(c),
+                                     std::filesystem::last_write_time(c) - std::chrono::hours(1));
+    recovery.Write("Stray-0123456789abcdef.fwb", "VB WAYBILL");
+
+    enum { Open, Keep, Delete };
+
+    // Delete removes the chosen copy and asks again; Keep leaves the rest.
+    auto next = startNext({ListAnswer{Delete, 0}, ListAnswer{Keep, 0}});
+    ASSERT_EQ(questions.listQuestions.size(), 2u);
+    EXPECT_EQ(questions.listQuestions[0].message, RecoveryListQuestion());
+    EXPECT_EQ(questions.listQuestions[0].buttons,
+              (std::vector<std::string>{"Open", "Keep", "Delete"}));
+    EXPECT_EQ(questions.listQuestions[0].entries,
+              (std::vector<std::string>{a + " (8/12/25 10:00)", b + " (8/12/25 10:00)",
+                                        gone + " (8/12/25 10:00)"}));
+    EXPECT_EQ(questions.listQuestions[1].entries,
+              (std::vector<std::string>{b + " (8/12/25 10:00)", gone + " (8/12/25 10:00)"}));
+    EXPECT_FALSE(std::filesystem::exists(recovery / RecoveryFileName(a)));
+    EXPECT_EQ(next->Waybill().PageCount(), 0);
+    next->Close(); // kept copies outlive a run that did not take them
+    EXPECT_TRUE(std::filesystem::exists(recovery / RecoveryFileName(b)));
+
+    // Open recovers the chosen document: changed, under its own path.
+    next = startNext({ListAnswer{Open, 0}});
+    EXPECT_EQ(next->Doc().Path(), b);
+    EXPECT_EQ(next->Waybill().Customer, "Typed in b");
+    EXPECT_TRUE(next->Doc().FileChanged());
+    EXPECT_TRUE(next->IsPageShown());
+
+    // A removed document comes back from its copy; closing the list changes nothing.
+    next = startNext({ListAnswer{Open, 1}});
+    EXPECT_EQ(next->Doc().Path(), gone);
+    EXPECT_EQ(next->Waybill().Customer, "Typed in gone");
+    EXPECT_TRUE(next->Save());
+    EXPECT_EQ(Read(gone).Customer, "Typed in gone");
+    next = startNext({std::nullopt});
+    EXPECT_EQ(questions.listQuestions.size(), 1u);
+    EXPECT_EQ(next->Waybill().PageCount(), 0);
 }
 
 TEST_F(SessionFilesTest, ANewDocumentHasTodaysDateAndTheNumberingOfTheOneBefore) {

@@ -33,6 +33,10 @@ TEST_F(DropDowns, GridCellListOpensAtTheCellOnItsTextAndEnterPicks) {
     EXPECT_EQ(list.width(), kCell.width());
     EXPECT_EQ(list.currentText(), "B");
     EXPECT_EQ(picks.count(), 0); // opening on the cell's entry is no pick
+    // Dropped below the box, not with the entry under the pointer; the entry highlighted.
+    const QRect box(list.mapToGlobal(QPoint(0, 0)), list.size());
+    EXPECT_EQ(list.view()->window()->geometry().top(), box.bottom() + 1);
+    EXPECT_EQ(list.view()->currentIndex().row(), list.currentIndex());
 
     QTest::keyClick(list.view(), Qt::Key_Down);
     QTest::keyClick(list.view(), Qt::Key_Return);

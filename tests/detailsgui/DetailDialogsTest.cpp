@@ -188,7 +188,7 @@ TEST_F(DetailDialogs, PreviewFollowsTheTyping) {
         Type(dialog, {{"RoofSlope", "4"}, {"SFNumber", "S7"}});
         dialog.findChild<QRadioButton*>("optStormGrip")->setChecked(true);
         EXPECT_TRUE(preview->Problem().isEmpty());
-        const auto layers = preview->Layers(preview->DrawingArea(preview->size()));
+        const auto layers = preview->Layers(0, preview->DrawingArea(0, preview->size()));
         ASSERT_EQ(layers.size(), 1u);
         EXPECT_NE(layers[0].drawing, nullptr);
         QStringList texts;
@@ -200,6 +200,43 @@ TEST_F(DetailDialogs, PreviewFollowsTheTyping) {
         EXPECT_TRUE(texts.contains("S7"));
         EXPECT_TRUE(texts.contains(FromCp1252("1'-9\xD8")));
         preview->grab(); // paints without a display
+        Press(dialog, "cmdCancel");
+    });
+}
+
+// The preview shows what the OK will add and ask, as it is typed, readably at the dialog's
+// default size and on a small screen's.
+TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
+    ASSERT_TRUE(opened.database) << opened.error;
+    Open("mnuOversizeStdKO", [](DetailDialog& dialog) {
+        auto* preview = dialog.findChild<DetailPreview*>("picPreview");
+        Type(dialog, {{"Width", "4"},
+                      {"Depth", "5"},
+                      {"Length", "10.0608"},
+                      {"SFNumber", "S1"},
+                      {"StrapSFNumber", "S2"}});
+        EXPECT_EQ(preview->PageCount(), 1);
+        dialog.findChild<QCheckBox*>("chkAddStrap")->setChecked(true);
+        ASSERT_EQ(preview->PageCount(), 2);
+        const QRectF first = preview->DrawingArea(0, preview->size());
+        const QRectF second = preview->DrawingArea(1, preview->size());
+        EXPECT_FALSE(first.intersects(second));
+        EXPECT_TRUE(QRectF(preview->rect()).contains(first.united(second)));
+        EXPECT_FALSE(preview->Layers(1, second).empty());
+        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
+        preview->grab();
+        Press(dialog, "cmdCancel");
+    });
+    Open("mnuAutoPgGutStandard", [](DetailDialog& dialog) {
+        auto* preview = dialog.findChild<DetailPreview*>("picPreview");
+        Type(dialog, {{"RoofSlope", "6.01"}, {"SFNumber", "S1"}});
+        EXPECT_EQ(preview->Warning(), MessageText(SteepSlopeWarning().text));
+        EXPECT_GE(preview->DrawingArea(0, preview->size()).top(), 1.0); // below the warning
+        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
+        EXPECT_GE(preview->SmallestTextPoints(preview->minimumSize()), 7.0);
+        Type(dialog, {{"RoofSlope", "6"}});
+        EXPECT_TRUE(preview->Warning().isEmpty());
+        EXPECT_LT(preview->minimumWidth(), preview->width()); // it can be made smaller
         Press(dialog, "cmdCancel");
     });
 }

@@ -22,6 +22,10 @@ class RecordingDialogService : public DialogService, public MessageRecorder {
         return Record(message, buttons, defaultButton);
     }
 
+    std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override {
+        return RecordList(question);
+    }
+
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override {
         openRequests.push_back(request);
         return Next(openAnswers);

@@ -54,8 +54,21 @@ class MessageRecorder {
         return texts;
     }
 
+    // A list question is recorded and answered from `listAnswers`; an empty queue closes it.
+    std::optional<ListAnswer> RecordList(const ListQuestion& question) {
+        listQuestions.push_back(question);
+        std::optional<ListAnswer> answer;
+        if (!listAnswers.empty()) {
+            answer = listAnswers.front();
+            listAnswers.pop_front();
+        }
+        return answer;
+    }
+
     std::vector<MessageCall> messages;
     std::deque<MessageAnswer> answers;
+    std::vector<ListQuestion> listQuestions;
+    std::deque<std::optional<ListAnswer>> listAnswers;
     // Called while the message is "on screen", before it is answered.
     std::function<void(const MessageCall&)> onMessage;
 };
@@ -66,6 +79,9 @@ class RecordingQuestions : public Questions, public MessageRecorder {
     MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override {
         return Record(message, buttons, defaultButton);
+    }
+    std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override {
+        return RecordList(question);
     }
 };
 

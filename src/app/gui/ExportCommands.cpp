@@ -4,6 +4,7 @@
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "export/ExportFailure.h"
 #include "export/TableExport.h"
 #include "page/gui/CellGrid.h"
@@ -67,14 +68,11 @@ void ExportCommands::ExportTable() {
         return;
     }
     const TableExport& table = std::get<TableExport>(result);
-    const PathSettings& paths = w_.module.paths;
     FileDialogRequest request;
     request.title = QString::fromLatin1(kExportTableTitle);
     request.filter = QString::fromLatin1(kExportTableFilter);
     request.defaultExtension = QString::fromLatin1(kExportTableExtension);
-    // Without an export folder the dialog starts where the user last opened or saved.
-    request.startFolder =
-        FromUtf8(paths.ExportFolder.empty() ? paths.WorkFolder : paths.ExportFolder);
+    request.startFolder = DialogStartFolder(w_, FileDialogKind::Export);
     request.fileName = FromCp1252(Trim(w_.session.Waybill().JobNumber));
     const std::optional<QString> chosen = w_.dialogs.GetSaveFileName(request);
     const std::optional<std::string> name = chosen ? ChosenFileName(ToUtf8(*chosen)) : std::nullopt;

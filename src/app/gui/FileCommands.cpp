@@ -3,10 +3,12 @@
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "platform/gui/DialogService.h"
 #include "platform/gui/QtText.h"
 
 #include <QMainWindow>
+#include <QStandardPaths>
 
 namespace waybill {
 namespace {
@@ -20,6 +22,14 @@ std::optional<std::string> Chosen(const std::optional<QString>& chosen) {
 }
 
 } // namespace
+
+QString DialogStartFolder(const WindowParts& w, FileDialogKind kind) {
+    const std::string program = ToUtf8(w.module.programFolder);
+    const std::string documents =
+        ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return FromUtf8(
+        DialogStartFolder(kind, w.module.paths, {w.session.Doc().Path(), program, documents}));
+}
 
 bool FileCommands::ChangedOK() {
     switch (w_.session.AskToDrop()) {
@@ -47,7 +57,7 @@ void FileCommands::Open() {
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
     request.filter = QStringLiteral("Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|All Files (*.*)|*.*");
-    request.startFolder = FromUtf8(w_.session.WorkFolder());
+    request.startFolder = DialogStartFolder(w_, FileDialogKind::Document);
     request.mustExist = true;
     if (const auto path = Chosen(w_.dialogs.GetOpenFileName(request))) {
         w_.session.Open(*path, EditSession::OpenedFrom::Dialog);
@@ -68,7 +78,7 @@ bool FileCommands::SaveAs() {
     request.filter = QStringLiteral("Waybill Files (*.fwb)|*.fwb");
     request.defaultExtension = QStringLiteral("fwb");
     request.fileName = FromUtf8(w_.session.ProposedSaveName());
-    request.startFolder = FromUtf8(w_.session.WorkFolder());
+    request.startFolder = DialogStartFolder(w_, FileDialogKind::Document);
     const auto path = Chosen(w_.dialogs.GetSaveFileName(request));
     return path && w_.session.SaveAs(*path);
 }

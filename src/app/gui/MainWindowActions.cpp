@@ -63,7 +63,7 @@ void frmWaybillMain::CreateActions() {
         {"mnuFilePrintPreview", "Print Pre&view", {}, print([](PrintContext& c) { PreviewWaybill(c); }), &E::documentCommands},
         {"mnuFilePrint", "&Print...", {QKeySequence::Print}, print([](PrintContext& c) { PrintWaybill(c); }), &E::documentCommands, "Print", "Print"},
         {"mnuFilePrintSetup", "Printer Set&up...", {}, print([](PrintContext& c) { SetUpPrinter(c); })},
-        {"mnuFileExportPdf", "Export P&DF...", {Ctrl(Qt::Key_E, true)}, print([&s](PrintContext& c) { ExportPdf(c, s.Doc().Path()); }), &E::documentCommands},
+        {"mnuFileExportPdf", "Export P&DF...", {Ctrl(Qt::Key_E, true)}, [this] { printing_->ExportPdf(); }, &E::documentCommands},
         {"mnuFileExportTable", "&Export Table", {}, [this] { exports_->ExportTable(); }, &E::documentCommands},
         {"mnuFileExportPunches", "Export Punc&hes", {}, [this] { exports_->ExportPunches(); }, &E::documentCommands},
         {"mnuFileConfig", "&Configure", {}, [this] { files_->Configure(); }},

@@ -2,10 +2,12 @@
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
+#include "app/StartFolder.h"
 #include "print/gui/PrintCommands.h"
 
 #include <QMainWindow>
 #include <QPrinter>
+#include <QStatusBar>
 
 namespace waybill {
 
@@ -32,6 +34,19 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
                          &w_.window,
                          w_.runModal};
     command(context);
+}
+
+} // namespace waybill
+
+namespace waybill {
+
+void PrintWiring::ExportPdf() {
+    Run([this](PrintContext& context) {
+        context.exportFolder = DialogStartFolder(w_, FileDialogKind::Export);
+        if (const auto written = waybill::ExportPdf(context, w_.session.Doc().Path())) {
+            w_.window.statusBar()->showMessage(PdfWrittenNote(*written));
+        }
+    });
 }
 
 } // namespace waybill

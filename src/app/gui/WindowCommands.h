@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <QString>
 
 class QMainWindow;
 class QPrinter;
@@ -21,6 +22,12 @@ struct PrintContext;
 struct WaybillMain;
 enum class CellHandOver;
 enum class CellListKind;
+enum class FileDialogKind;
+
+struct WindowParts;
+
+// Where a file dialog of `kind` starts, for the document open now.
+QString DialogStartFolder(const WindowParts& w, FileDialogKind kind);
 
 // What the window's command groups work with. Each group runs its dialogs and hands what the
 // user chose to the edit session, which changes the document.
@@ -117,6 +124,8 @@ class PrintWiring {
 
     // Runs `command` on the document as it is now, with the printer kept for the run.
     void Run(const std::function<void(PrintContext&)>& command);
+    // Export PDF; the status bar says what was written.
+    void ExportPdf();
 
   private:
     WindowParts w_;

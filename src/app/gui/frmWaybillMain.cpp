@@ -142,8 +142,12 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         Action(QStringLiteral("mnuEditRedo"))->setText(name("&Redo", session_.Doc().RedoName()));
     }
     if (changes & DocumentName) {
-        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path(), session_.IsReadOnly())));
+        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path(), session_.IsReadOnly())) +
+                       QStringLiteral("[*]"));
         page_->SetReadOnly(session_.IsReadOnly());
+    }
+    if (changes & (History | DocumentName)) {
+        setWindowModified(session_.Doc().FileChanged());
     }
     if (changes & RecentList) {
         ShowRecentFiles();

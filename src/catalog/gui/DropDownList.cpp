@@ -1,8 +1,11 @@
 #include "catalog/gui/DropDownList.h"
 
+#include "catalog/gui/Placement.h"
+
 #include <algorithm>
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace waybill {
 
@@ -24,6 +27,18 @@ void DropDownList::Open(const QStringList& items, std::optional<int> preselected
     raise();
     setFocus(Qt::OtherFocusReason);
     showPopup();
+}
+
+// Some styles open the list with the current entry over the box, under the pointer.
+void DropDownList::showPopup() {
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    const QRect box(mapToGlobal(QPoint(0, 0)), size());
+    popup->setGeometry(PlaceDropDown(box, popup->size(), screen()->availableGeometry()));
+    if (currentIndex() >= 0) {
+        view()->scrollTo(model()->index(currentIndex(), modelColumn()),
+                         QAbstractItemView::EnsureVisible);
+    }
 }
 
 void DropDownList::Dismiss() {

@@ -10,6 +10,7 @@ namespace waybill {
 // down on the entry that matches what the cell holds, without that counting as a pick: only
 // the user's own choices (QComboBox::activated, Enter) are picks, never a selection made by
 // the program.
+// The list opens below its box (above when there is no room), the entry highlighted and in view.
 // Enter or a click takes the highlighted entry, Escape dismisses the list, and it hides
 // itself when the focus goes elsewhere.
 class DropDownList : public QComboBox {
@@ -23,6 +24,7 @@ class DropDownList : public QComboBox {
     void Open(const QStringList& items, std::optional<int> preselected, const QRect& rect);
     // Hides the list without a pick.
     void Dismiss();
+    void showPopup() override;
 
   signals:
     // The user took entry `index`; the list is hidden already.

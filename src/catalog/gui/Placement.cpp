@@ -21,4 +21,14 @@ void PlaceBelowCell(QWidget& window, const QRect& cellRect) {
     window.move(topLeft);
 }
 
+QRect PlaceDropDown(const QRect& box, const QSize& list, const QRect& area) {
+    const int below = area.bottom() - box.bottom();
+    const int above = box.top() - area.top();
+    const bool down = list.height() <= below || below >= above;
+    const int height = std::max(0, std::min(list.height(), down ? below : above));
+    const int left =
+        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() + 1 - list.width()));
+    return {left, down ? box.bottom() + 1 : box.top() - height, list.width(), height};
+}
+
 } // namespace waybill

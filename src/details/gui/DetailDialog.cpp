@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace waybill {
 namespace {
@@ -55,6 +56,9 @@ DetailDialog::DetailDialog(const DetailDialogContext& context, const DetailVaria
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(preview_, 1);
+    // The preview at its readable size when the screen has room; the dialog stays resizable.
+    const QSize room = screen()->availableGeometry().size() - QSize(24, 48); // the frame
+    resize(sizeHint().boundedTo(room));
 }
 
 // The form's fields top to bottom: a run of boxes and check boxes with one frame shares a
@@ -177,7 +181,10 @@ void DetailDialog::Refresh() {
     if (const auto* error = std::get_if<DetailInputError>(&result)) {
         preview_->ShowProblem(MessageText(error->message));
     } else {
-        preview_->ShowPage(std::get<DetailPages>(result).pages.front());
+        const DetailPages& pages = std::get<DetailPages>(result);
+        preview_->ShowPages(pages.pages, pages.steepSlopeWarning
+                                             ? MessageText(SteepSlopeWarning().text)
+                                             : QString());
     }
 }
 

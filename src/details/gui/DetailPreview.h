@@ -12,31 +12,46 @@ namespace waybill {
 class BlockAttribDefs;
 class BlockLibrary;
 
-// The drawing of a detail with its computed values, as the page will show it, or the reason
-// there is no detail yet. Either source may be missing: then only the texts are shown.
+// The drawings of a detail's pages with their computed values, as the pages will show them,
+// or the reason there is no detail yet. A warning the OK will ask about shows above the
+// drawings. Either source may be missing: then only the texts are shown.
 class DetailPreview : public QWidget {
     Q_OBJECT
 
   public:
     DetailPreview(BlockLibrary* blocks, BlockAttribDefs* attribDefs, QWidget* parent = nullptr);
 
-    void ShowPage(const Page& page);
+    // Every page the OK will add; `warning` (empty: none) above them.
+    void ShowPages(std::vector<Page> pages, const QString& warning = {});
     void ShowProblem(const QString& text);
 
-    // The layers of the shown page laid out over `target` (empty while a problem is shown).
-    std::vector<BlockLayer> Layers(const QRectF& target) const;
+    int PageCount() const { return problem_.isEmpty() ? static_cast<int>(pages_.size()) : 0; }
+    // The layers of shown page `index` laid out over `target`.
+    std::vector<BlockLayer> Layers(int index, const QRectF& target) const;
     const QString& Problem() const { return problem_; }
-    // Where the drawing goes in a picture of `size`: the first drawing's proportions, centred.
-    QRectF DrawingArea(const QSizeF& size) const;
+    const QString& Warning() const { return warning_; }
+    // Where page `index`'s drawing goes in a preview of `size`: its share of the room below the
+    // warning (pages side by side or one under the other, whichever draws them larger), the
+    // drawing's proportions, centred.
+    QRectF DrawingArea(int index, const QSizeF& size) const;
+    // The smallest attribute text of the shown pages at `size`, in points on this screen
+    // (0 when nothing is drawn).
+    double SmallestTextPoints(const QSizeF& size) const;
+
+    QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    double WarningHeight() const;
+    QSizeF DrawingInches(int index) const;
+
     BlockLibrary* blocks_;
     BlockAttribDefs* attribDefs_;
-    Page page_;
+    std::vector<Page> pages_;
     QString problem_;
+    QString warning_;
 };
 
 } // namespace waybill

@@ -3,10 +3,17 @@
 #include "platform/Cp1252.h"
 #include "platform/gui/QtText.h"
 
+#include <algorithm>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace waybill {
 namespace {
@@ -129,6 +136,38 @@ MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageBu
         }
     }
     return FromQtButton(box.exec(), buttons);
+}
+
+std::optional<ListAnswer> QtDialogService::AskAboutList(const ListQuestion& question) {
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(MessageText(question.message.caption));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QLabel(MessageText(question.message.text), &dialog);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    auto* list = new QListWidget(&dialog);
+    for (const std::string& entry : question.entries) {
+        list->addItem(MessageText(entry));
+    }
+    list->setCurrentRow(0);
+    // Every entry whole where the screen allows: they are paths with a time at their end.
+    const int widest = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24;
+    list->setMinimumWidth(std::min(widest, dialog.screen()->availableGeometry().width() - 60));
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    std::optional<ListAnswer> answer;
+    for (std::size_t i = 0; i < question.buttons.size(); ++i) {
+        QPushButton* button =
+            buttons->addButton(MessageText(question.buttons[i]), QDialogButtonBox::ActionRole);
+        button->setDefault(i == 0);
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&, i] {
+            answer = ListAnswer{static_cast<int>(i), std::max(0, list->currentRow())};
+            dialog.accept();
+        });
+    }
+    layout->addWidget(buttons);
+    dialog.exec();
+    return answer;
 }
 
 std::optional<QString> QtDialogService::GetOpenFileName(const FileDialogRequest& request) {

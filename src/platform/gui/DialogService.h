@@ -65,6 +65,7 @@ class QtDialogService : public DialogService {
 
     MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
+    std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override;
     std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
     std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override;

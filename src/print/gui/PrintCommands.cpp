@@ -9,6 +9,7 @@
 #include "print/gui/PrintPreview.h"
 
 #include <algorithm>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -144,44 +145,44 @@ QString PdfFileName(const std::string& docPath) {
     if (docPath.empty()) {
         return QStringLiteral("Untitled.pdf");
     }
-    std::string name = docPath;
-    const std::size_t slash = name.find_last_of("\\/");
+    std::string name = docPath.substr(docPath.find_last_of("\\/") + 1);
     const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+    if (dot != std::string::npos && dot > 0) {
         name.erase(dot);
     }
     return FromUtf8(name + ".pdf");
 }
 
-bool ExportPdf(PrintContext& context, const std::string& docPath) {
+std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& docPath) {
     if (context.storePage) {
         context.storePage();
     }
     const Book& book = context.book;
     if (book.PageCount() == 0) {
-        return false;
+        return std::nullopt;
     }
     const int current = std::max(1, book.CurPage());
     const auto choice = context.dialogs.GetPageRange(
         {QStringLiteral("Export PDF"), 1, book.PageCount(), current, current});
     if (!choice) {
-        return false;
+        return std::nullopt;
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Export PDF");
     request.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
     request.fileName = PdfFileName(docPath);
+    request.startFolder = context.exportFolder;
     request.defaultExtension = QStringLiteral("pdf");
     const auto path = context.dialogs.GetSaveFileName(request);
     if (!path) {
-        return false;
+        return std::nullopt;
     }
+    const PageRange range = RangeOf(choice, book.PageCount());
     PdfDocument pdf;
     std::string failure;
     {
         WaitCursor wait;
-        pdf = MakePdf(book, RangeOf(choice, book.PageCount()), context.sources,
-                      QFileInfo(*path).completeBaseName());
+        pdf = MakePdf(book, range, context.sources, QFileInfo(*path).completeBaseName());
         failure = WriteFileAtomically(
             FsPath(*path),
             std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));
@@ -189,9 +190,15 @@ bool ExportPdf(PrintContext& context, const std::string& docPath) {
     ShowDistinct(context.dialogs, pdf.messages);
     if (!failure.empty()) {
         context.dialogs.ShowMessage(PdfWriteFailedMessage(ToCp1252(*path), failure));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return PdfWritten{range.last - range.first + 1, *path};
+}
+
+QString PdfWrittenNote(const PdfWritten& written) {
+    return QStringLiteral("%1 page(s) written to %2.")
+        .arg(written.pages)
+        .arg(QDir::toNativeSeparators(written.path));
 }
 
 } // namespace waybill

@@ -3,6 +3,7 @@
 #include "print/gui/SheetPainter.h"
 
 #include <functional>
+#include <optional>
 #include <QString>
 #include <string>
 
@@ -26,6 +27,7 @@ struct PrintContext {
     QWidget* parent = nullptr;       // of the preview window
     // Shows the preview modally and answers its result; empty: QDialog::exec.
     std::function<int(QDialog&)> runModal;
+    QString exportFolder = {}; // where Export PDF's file dialog starts
 };
 
 // File > Print (mnuFilePrint): the "Print Waybill" dialog, preset to the current page, then
@@ -40,15 +42,24 @@ void SetUpPrinter(PrintContext& context);
 // document without pages.
 void PreviewWaybill(PrintContext& context);
 
+// What Export PDF wrote.
+struct PdfWritten {
+    int pages = 0;
+    QString path;
+};
+
 // File > Export PDF (mnuFileExportPdf): all pages or a range into one PDF, written
-// atomically; the proposed name is the document's (`docPath` in UTF-8, empty for a new document)
-// with ".pdf". False when nothing was written.
-bool ExportPdf(PrintContext& context, const std::string& docPath);
+// atomically; the proposed name is the document's file name (`docPath` in UTF-8, empty for a
+// new document) with ".pdf", in the context's export folder. Nothing when nothing was written.
+std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& docPath);
+
+// The status-bar note after Export PDF: "N page(s) written to FILE."
+QString PdfWrittenNote(const PdfWritten& written);
 
 // The printer's paper in landscape; Letter landscape when no printer is installed.
 PaperLayout PaperOf(const QPrinter& printer);
 
-// The proposed file name of the PDF of a document at `docPath` (UTF-8).
+// The proposed file name, without folder, of the PDF of a document at `docPath` (UTF-8).
 QString PdfFileName(const std::string& docPath);
 
 } // namespace waybill
