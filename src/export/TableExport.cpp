@@ -1,6 +1,7 @@
 #include "export/TableExport.h"
 
 #include "export/PageClasses.h"
+#include "page/ColumnRoles.h"
 #include "page/GridRows.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
@@ -41,25 +42,31 @@ Positions ReadPositions(const TableRows& columns) {
         const std::int64_t index = columns.Integer(row, "ColumnIDX");
         const int position =
             index < 1 ? 0 : static_cast<int>(std::min<std::int64_t>(index, 100000));
-        const std::string label = Trim(columns.Text(row, "Label"));
-        const auto is = [&](std::initializer_list<std::string_view> labels) {
-            return std::ranges::any_of(labels,
-                                       [&](std::string_view l) { return EqualsNoCase(label, l); });
-        };
-        if (is({"PART NUMBER", "PART MARK", "MARK"})) {
+        switch (ColumnRoleOf(columns.Text(row, "Label"))) {
+        case ColumnRole::PartMark:
+        case ColumnRole::PartNumber:
             positions.part = position;
-        } else if (is({"QTY", "QTY."})) {
+            break;
+        case ColumnRole::Quantity:
             positions.quantity = position;
-        } else if (is({"LENGTH", "SHIP. LEN."})) {
+            break;
+        case ColumnRole::Length:
             positions.length = position;
-        } else if (is({"LP"})) {
+            break;
+        case ColumnRole::Punch:
             positions.punch = position;
-        } else if (is({"COMP. ID"})) {
+            break;
+        case ColumnRole::ComponentId:
             positions.componentId = position;
-        } else if (is({"DESCRIPTION", "CAB.xCUTLEN."})) {
+            break;
+        case ColumnRole::Description:
             positions.description = position;
-        } else if (is({"SLOPE"})) {
+            break;
+        case ColumnRole::Slope:
             positions.slope = position;
+            break;
+        case ColumnRole::Other:
+            break;
         }
     }
     return positions;
