@@ -341,18 +341,14 @@ class BookComparer {
             AlignSequences(keys(a), keys(b)), static_cast<int>(a.size()),
             static_cast<int>(b.size()),
             [&](int i0, int i1, int j0, int j1) {
-                // Left-over rows pair in order, except rows known by different part marks.
+                // Left-over rows pair in order, so a part mark typed into a row that had none
+                // changes that row; two different part marks are two different items.
                 std::vector<int> partner(static_cast<std::size_t>(j1 - j0), -1);
                 std::vector<bool> paired(static_cast<std::size_t>(i1 - i0), false);
-                for (int i = i0, j = j0; i < i1 && j < j1;) {
-                    if (!a[i].mark.empty()) {
-                        ++i;
-                    } else if (!b[j].mark.empty()) {
-                        ++j;
-                    } else {
+                for (int i = i0, j = j0; i < i1 && j < j1; ++i) {
+                    if (a[i].mark.empty() || b[j].mark.empty()) {
                         partner[j - j0] = i;
                         paired[i - i0] = true;
-                        ++i;
                         ++j;
                     }
                 }

@@ -105,6 +105,11 @@ TEST_F(BookComparisonTest, RowsWithoutPartMarksPairByTextThenByPosition) {
     EXPECT_EQ(Compare({ListPage("a", {"|A|M1|1|||", "|A||1||NOTE|"})},
                       {ListPage("a", {"|A|M1|1|||", "|A||1||NOTES|"})}),
               (Lines{"page 1 (a), row 2, DESCRIPTION: NOTE -> NOTES"}));
+    // A part mark typed into one of the rows that hold only a component id changes that row.
+    EXPECT_EQ(Compare({ListPage("a", {"|A|M1|1|||", "3 |A||||||"})},
+                      {ListPage("a", {"|A|M1|1|||", "|A|M2|4||||", "2 |A||||||"})}),
+              (Lines{"page 1 (a), row 2 (PART MARK M2), PART MARK: (empty) -> M2",
+                     "page 1 (a), row 2 (PART MARK M2), QTY: (empty) -> 4"}));
 }
 
 TEST_F(BookComparisonTest, RepeatedRowLinesAreExpanded) {
