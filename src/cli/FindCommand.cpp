@@ -14,6 +14,9 @@ constexpr std::string_view kUsage =
 std::string Where(const Place& place) {
     std::string where = "page " + std::to_string(place.page) + " (" + place.cadNumber + "), ";
     switch (place.kind) {
+    case PlaceKind::RevisionCell:
+        where += "revision " + std::to_string(place.row) + ", " + place.columnHeader;
+        break;
     case PlaceKind::Cell:
         where += "row " + std::to_string(place.row) + ", column " + std::to_string(place.column);
         if (!place.columnHeader.empty()) {

@@ -3,8 +3,9 @@
 #include "model/Book.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
-#include "page/PageReader.h"
 #include "page/PageLayout.h"
+#include "page/PageReader.h"
+#include "page/TitleBlockFields.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -135,42 +136,6 @@ struct OrderedHit {
 // The attribute blocks of a page with a value line, in order: lower-case name and occurrence.
 using BlockOrder = std::vector<std::pair<std::string, int>>;
 
-bool IsDocumentField(int field) {
-    return field == TblkDetailBy || field == TblkIssue || field == TblkCheckedBy ||
-           field == TblkDate || field == TblkCustomer || field == TblkJobNumber;
-}
-
-const std::string& TitleBlockText(const Book& book, const Page& page, int field) {
-    switch (field) {
-    case TblkFinish:
-        return page.Finish;
-    case TblkDetailBy:
-        return book.DetailBy;
-    case TblkIssue:
-        return book.Issue;
-    case TblkCheckedBy:
-        return book.CheckedBy;
-    case TblkDate:
-        return book.CurDate;
-    case TblkCadNumber:
-        return page.CadNumber;
-    case TblkCustomer:
-        return book.Customer;
-    case TblkJobNumber:
-        return book.JobNumber;
-    default:
-        return page.Description;
-    }
-}
-
-std::string FieldName(int field) {
-    std::string_view label = kTitleBlockSlots[static_cast<std::size_t>(field)].label;
-    if (label.ends_with(':')) {
-        label.remove_suffix(1);
-    }
-    return std::string(label);
-}
-
 class PageSearch {
   public:
     PageSearch(const Book& book, const TextMatcher& matcher, PlaceNames& names)
@@ -206,7 +171,7 @@ class PageSearch {
             place.kind =
                 field == TblkDescription ? PlaceKind::PageDescription : PlaceKind::TitleBlockField;
             place.field = field;
-            place.fieldName = FieldName(field);
+            place.fieldName = TitleBlockFieldName(field);
             hits.push_back({{2, field, 0}, {std::move(place), text, true}});
         }
         return hits;
@@ -268,7 +233,8 @@ class PageSearch {
               std::vector<OrderedHit>& hits) {
         const auto first = lines.begin() + static_cast<std::ptrdiff_t>(grid.FirstGridLine());
         const auto end = lines.begin() + static_cast<std::ptrdiff_t>(grid.end);
-        if (std::none_of(first, end, [&](const std::string& line) { return matcher_.MayHold(line); })) {
+        if (std::none_of(first, end,
+                         [&](const std::string& line) { return matcher_.MayHold(line); })) {
             return;
         }
         const GridRows rows(lines, grid);
