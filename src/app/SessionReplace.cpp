@@ -39,6 +39,8 @@ EditSession::CellCommit EditSession::ReplaceInView(const FindHit& hit, const Tex
         return CellCommit::Unchanged;
     }
     switch (hit.place.kind) {
+    case PlaceKind::RevisionCell:
+        return CellCommit::Refused;
     case PlaceKind::Cell:
         return CommitCell(change->cells.front(), invalid);
     case PlaceKind::TitleBlockField:

@@ -17,6 +17,8 @@ int Detail(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err);
+// Exit status 0 when the documents are the same, 1 when they differ, 2 on trouble.
+int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int Find(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // The detail command's generators with their variants and fields, and its --help text, both

@@ -89,6 +89,20 @@ const CliCommand kCommands[] = {
      "something was found, 1 when nothing was. Headers and tags come from the reference "
      "database, found as for recompose; without it the matches are still printed.",
      waybill::cli::Find},
+    {"diff", "OLD NEW [--format text|csv] [--refdb FILE]",
+     "Compare the document OLD with its newer state NEW (either may be a legacy \".wbl\" "
+     "document) and print one line per change: pages added, removed or moved, rows added or "
+     "removed, changed cells, title-block fields, revision-table cells and attribute values, "
+     "for example \"page 12 (zee00-01), row 3 (PART MARK Z3), LENGTH: 14' -> 14'-6\". Pages pair "
+     "up by CAD # and description, rows by part mark where the grid has one; where a page "
+     "names several grids, the stored lines of those before the last compare as text. Texts "
+     "compare exactly, and two lengths that measure the same are marked \"(same length)\". Removed "
+     "pages and rows carry their numbers in OLD. --format csv prints the changes as records "
+     "under a header line instead. Column headers and attribute tags come from the reference "
+     "database, found as for recompose. Unlike the other commands, and as diff(1) does, the "
+     "exit status is 0 when the two are the same, 1 when they differ and 2 on trouble (wrong "
+     "usage, an unreadable document or database).",
+     waybill::cli::Diff},
 };
 
 } // namespace

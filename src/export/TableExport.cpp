@@ -46,7 +46,8 @@ Positions ReadPositions(const TableRows& columns) {
             continue;
         }
         switch (*role) {
-        case ColumnRole::Part:
+        case ColumnRole::PartMark:
+        case ColumnRole::PartNumber:
             positions.part = position;
             break;
         case ColumnRole::Quantity:

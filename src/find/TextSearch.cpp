@@ -6,6 +6,7 @@
 #include "page/PageData.h"
 #include "page/PageLayout.h"
 #include "page/PageReader.h"
+#include "page/TitleBlockFields.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 
@@ -136,42 +137,6 @@ struct OrderedHit {
 // The attribute blocks of a page with a value line, in order: lower-case name and occurrence.
 using BlockOrder = std::vector<std::pair<std::string, int>>;
 
-bool IsDocumentField(int field) {
-    return field == TblkDetailBy || field == TblkIssue || field == TblkCheckedBy ||
-           field == TblkDate || field == TblkCustomer || field == TblkJobNumber;
-}
-
-const std::string& TitleBlockText(const Book& book, const Page& page, int field) {
-    switch (field) {
-    case TblkFinish:
-        return page.Finish;
-    case TblkDetailBy:
-        return book.DetailBy;
-    case TblkIssue:
-        return book.Issue;
-    case TblkCheckedBy:
-        return book.CheckedBy;
-    case TblkDate:
-        return book.CurDate;
-    case TblkCadNumber:
-        return page.CadNumber;
-    case TblkCustomer:
-        return book.Customer;
-    case TblkJobNumber:
-        return book.JobNumber;
-    default:
-        return page.Description;
-    }
-}
-
-std::string FieldName(int field) {
-    std::string_view label = kTitleBlockSlots[static_cast<std::size_t>(field)].label;
-    if (label.ends_with(':')) {
-        label.remove_suffix(1);
-    }
-    return std::string(label);
-}
-
 class PageSearch {
   public:
     PageSearch(const Book& book, const TextMatcher& matcher, PlaceNames& names)
@@ -207,7 +172,7 @@ class PageSearch {
             place.kind =
                 field == TblkDescription ? PlaceKind::PageDescription : PlaceKind::TitleBlockField;
             place.field = field;
-            place.fieldName = FieldName(field);
+            place.fieldName = TitleBlockFieldName(field);
             hits.push_back({{2, field, 0}, {std::move(place), text, true}});
         }
         return hits;
@@ -334,6 +299,8 @@ std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOpti
 
 std::string DescribePlace(const Place& place) {
     switch (place.kind) {
+    case PlaceKind::RevisionCell:
+        return "revision " + std::to_string(place.row) + ", " + place.columnHeader;
     case PlaceKind::Cell: {
         std::string where =
             "row " + std::to_string(place.row) + ", column " + std::to_string(place.column);
@@ -409,6 +376,8 @@ std::optional<PageChanges> ReplaceAtPlace(const PageView& view, const Place& pla
     };
     PageChanges changes;
     switch (place.kind) {
+    case PlaceKind::RevisionCell: // find does not search the revision table
+        return std::nullopt;
     case PlaceKind::Cell: {
         if (!view.grid || place.row < 1 || place.row >= view.grid->Rows() || place.column < 0 ||
             place.column >= view.grid->Columns()) {

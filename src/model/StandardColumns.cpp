@@ -8,9 +8,9 @@ namespace waybill {
 
 std::optional<ColumnRole> ColumnRoleOfLabel(std::string_view label) {
     static constexpr std::pair<std::string_view, ColumnRole> kLabels[] = {
-        {"PART NUMBER", ColumnRole::Part},
-        {"PART MARK", ColumnRole::Part},
-        {"MARK", ColumnRole::Part},
+        {"PART NUMBER", ColumnRole::PartNumber},
+        {"PART MARK", ColumnRole::PartMark},
+        {"MARK", ColumnRole::PartMark},
         {"QTY", ColumnRole::Quantity},
         {"QTY.", ColumnRole::Quantity},
         {"LENGTH", ColumnRole::Length},

@@ -61,9 +61,19 @@ struct SheetColumn {
     static constexpr int kPartNumber = 5;
 };
 
-// What the table export reads from a column, told by the column's header label in the grid
-// definition (blanks at both ends removed, letter case ignored), on any grid.
-enum class ColumnRole { Part, Quantity, Length, Punch, ComponentId, Description, Slope };
+// What a column holds, told by the column's header label in the grid definition (blanks at
+// both ends removed, letter case ignored), on any grid. The table export takes a part mark or a
+// part number as the part; the comparison knows a row by its part mark.
+enum class ColumnRole {
+    PartMark,
+    PartNumber,
+    Quantity,
+    Length,
+    Punch,
+    ComponentId,
+    Description,
+    Slope,
+};
 
 std::optional<ColumnRole> ColumnRoleOfLabel(std::string_view label);
 

@@ -37,12 +37,6 @@ bool Blank(const std::string& text) {
     return TrimView(text).empty();
 }
 
-PageBlock BlockOf(const PageItem& item) {
-    return {item.name, item.keyword == PageKeyword::AttribBlock && item.value
-                           ? std::optional<std::string>(*item.value)
-                           : std::nullopt};
-}
-
 class Renderer {
   public:
     Renderer(PageView& view, const RenderContext& context, int pageNumber)
@@ -54,7 +48,7 @@ class Renderer {
             switch (item.keyword) {
             case PageKeyword::RevGrid:
                 if (item.value) {
-                    Revision(*item.value);
+                    ReadRevisionLine(*item.value, view_.revision);
                 }
                 break;
             case PageKeyword::Grid:
@@ -62,7 +56,7 @@ class Renderer {
                 break;
             case PageKeyword::Block:
             case PageKeyword::AttribBlock:
-                Block(BlockOf(item));
+                Block(PageBlockOf(item));
                 break;
             }
         }
@@ -85,15 +79,6 @@ class Renderer {
     }
 
   private:
-    void Revision(std::string_view line) {
-        const auto values = SplitPipeList(line);
-        const std::size_t n =
-            std::min<std::size_t>(values.size(), kRevisionRows * kRevisionColumns);
-        for (std::size_t k = 0; k < n; ++k) {
-            view_.revision[k / kRevisionColumns][k % kRevisionColumns] = values[k];
-        }
-    }
-
     void Grid(const std::string& name, const GridRows& rows) {
         view_.gridSeen = true;
         auto result = SetupGrid(context_.database, name, context_.area);
@@ -227,11 +212,25 @@ void RenderPageData(PageView& view, const Book& book, int pageNumber,
     Renderer(view, context, shown).Run(page.PageData);
 }
 
+PageBlock PageBlockOf(const PageItem& item) {
+    return {item.name, item.keyword == PageKeyword::AttribBlock && item.value
+                           ? std::optional<std::string>(*item.value)
+                           : std::nullopt};
+}
+
+void ReadRevisionLine(std::string_view line, RevisionTable& revision) {
+    const auto values = SplitPipeList(line);
+    const std::size_t n = std::min<std::size_t>(values.size(), kRevisionRows * kRevisionColumns);
+    for (std::size_t k = 0; k < n; ++k) {
+        revision[k / kRevisionColumns][k % kRevisionColumns] = values[k];
+    }
+}
+
 std::vector<PageBlock> ReadPageBlocks(const PageLines& lines) {
     std::vector<PageBlock> blocks;
     for (const PageItem& item : ReadPageItems(lines)) {
         if (item.keyword == PageKeyword::Block || item.keyword == PageKeyword::AttribBlock) {
-            blocks.push_back(BlockOf(item));
+            blocks.push_back(PageBlockOf(item));
         }
     }
     return blocks;

@@ -28,6 +28,13 @@ struct RenderContext {
 // range means the current page). The document-level title-block fields are left alone.
 void RenderPageData(PageView& view, const Book& book, int pageNumber, const RenderContext& context);
 
+// A page's block: an attribute block with its value line when it has one.
+PageBlock PageBlockOf(const PageItem& item);
+
+// Fills the revision table from a "REVGRID:" value line: Rev., Date and By of row 1, then of
+// row 2..., cells past the table's 12 left out and cells the line lacks left alone.
+void ReadRevisionLine(std::string_view line, RevisionTable& revision);
+
 // The blocks a page names, in page order, each attribute block with its value line when it has
 // one: what the page's picture shows.
 std::vector<PageBlock> ReadPageBlocks(const PageLines& lines);

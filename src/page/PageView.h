@@ -33,6 +33,7 @@ constexpr int kRevisionRows = 4;
 constexpr int kRevisionColumns = 3;
 // The revision table's column headers.
 inline const std::array<std::string, kRevisionColumns> kRevisionHeaders = {"Rev.", "Date", "By"};
+using RevisionTable = std::array<std::array<std::string, kRevisionColumns>, kRevisionRows>;
 
 // `BlockAttribValues`: the attribute value lines of the shown page, in page order, each with
 // its block name. Names ignore letter case. A block that appears twice on a page keeps one
@@ -84,7 +85,7 @@ struct PageBlock {
 // page by RenderPageData, written back by ComposePageData.
 struct PageView {
     std::array<std::string, kTitleBlockFields> titleBlock;
-    std::array<std::array<std::string, kRevisionColumns>, kRevisionRows> revision; // rows 1..4
+    RevisionTable revision; // rows 1..4
     std::optional<GridView> grid;
     std::vector<PageBlock> blocks;
     AttribValueList BlockAttribValues;

@@ -10,6 +10,7 @@ enum class PlaceKind {
     TitleBlockField, // a title-block field other than the page description
     Attribute,       // one attribute value of a block
     PageDescription, // the page's "Shipping List For:" text
+    RevisionCell,    // a cell of the revision table
 };
 
 // Where a text sits in a document, as a user would be told and taken there. Only the
@@ -20,7 +21,8 @@ struct Place {
     PlaceKind kind = PlaceKind::Cell;
 
     // Cell: grid row (data rows from 1) and column (from 0), and the column's header (empty
-    // when the grid definition is unknown or has no such column).
+    // when the grid definition is unknown or has no such column). RevisionCell: the revision
+    // row (1..4), the column (from 0) and its header ("Rev.", "Date", "By").
     int row = 0;
     int column = 0;
     std::string columnHeader;

@@ -13,6 +13,7 @@ std::string Describe(const FindHit& hit) {
     const Place& p = hit.place;
     std::string where = std::to_string(p.page) + " " + p.cadNumber + " ";
     switch (p.kind) {
+    case PlaceKind::RevisionCell:
     case PlaceKind::Cell:
         where += "cell " + std::to_string(p.row) + "," + std::to_string(p.column) + " (" +
                  p.columnHeader + ")";

@@ -5,11 +5,11 @@
 namespace waybill {
 namespace {
 
-TEST(StandardColumns, HeaderLabelsNameTheExportedRoles) {
+TEST(StandardColumns, HeaderLabelsNameTheColumnRoles) {
     const std::pair<const char*, std::optional<ColumnRole>> cases[] = {
-        {"PART NUMBER", ColumnRole::Part},
-        {" part mark ", ColumnRole::Part},
-        {"Mark", ColumnRole::Part},
+        {"PART NUMBER", ColumnRole::PartNumber},
+        {" part mark ", ColumnRole::PartMark},
+        {"Mark", ColumnRole::PartMark},
         {"QTY.", ColumnRole::Quantity},
         {"SHIP. LEN.", ColumnRole::Length},
         {"LP", ColumnRole::Punch},

@@ -201,6 +201,7 @@ void FindBar::GoTo(const FindHit& hit, bool focus) {
         }
         break;
     case PlaceKind::Attribute:
+    case PlaceKind::RevisionCell:
         break; // the block picture shows the values; the status bar says which one
     }
     window_.statusBar()->showMessage(FromCp1252("Page " + std::to_string(place.page) + " (" +

@@ -1,0 +1,113 @@
+#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "page/BookComparison.h"
+#include "platform/Cp1252.h"
+
+namespace waybill::cli {
+namespace {
+
+// Exit statuses as diff(1) has them, not the other commands' "1 wrote nothing".
+constexpr int kSame = 0;
+constexpr int kDiffer = 1;
+constexpr int kTrouble = 2;
+
+std::string_view CsvChange(const Change& change) {
+    switch (change.kind) {
+    case ChangeKind::PageAdded:
+        return "page added";
+    case ChangeKind::PageRemoved:
+        return "page removed";
+    case ChangeKind::PageMoved:
+        return "page moved";
+    case ChangeKind::RowAdded:
+        return "row added";
+    case ChangeKind::RowRemoved:
+        return "row removed";
+    case ChangeKind::BlockAdded:
+        return "block added";
+    case ChangeKind::BlockRemoved:
+        return "block removed";
+    case ChangeKind::KeptLineAdded:
+        return "stored line added";
+    case ChangeKind::KeptLineRemoved:
+        return "stored line removed";
+    case ChangeKind::TextChanged:
+        break;
+    }
+    return change.sameLength ? "same length" : "changed";
+}
+
+// A field is quoted when it holds a separator, a quote, a line end or blanks at an end, so
+// that every text reads back exactly.
+std::string CsvField(std::string_view text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) {
+        return std::string(text);
+    }
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    return out + '"';
+}
+
+std::string Number(int n) {
+    return n > 0 ? std::to_string(n) : std::string{};
+}
+
+std::string CsvRecord(const Change& change) {
+    const std::string fields[] = {
+        std::string(CsvChange(change)),
+        Number(change.place.page),
+        Number(change.oldPage),
+        change.place.cadNumber,
+        Number(change.place.kind == PlaceKind::Cell ? change.place.row : 0),
+        Number(change.oldRow),
+        change.partMark,
+        ChangePlaceName(change),
+        change.oldText,
+        change.newText,
+    };
+    std::string record = CsvField(fields[0]);
+    for (std::size_t k = 1; k < std::size(fields); ++k) {
+        record += ',' + CsvField(fields[k]);
+    }
+    return record;
+}
+
+} // namespace
+
+int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto split = SplitArguments(args, {"--format", "--refdb"}, {}, err);
+    if (!split) {
+        return kTrouble;
+    }
+    const std::string format = split->Option("--format").value_or("text");
+    if (split->positional.size() != 2 || (format != "text" && format != "csv")) {
+        err << "usage: waybill-cli diff OLD NEW [--format text|csv] [--refdb FILE]\n";
+        return kTrouble;
+    }
+    const auto older = ReadDocumentFor(split->positional[0], err);
+    const auto newer = older ? ReadDocumentFor(split->positional[1], err) : std::nullopt;
+    if (!newer) {
+        return kTrouble;
+    }
+    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
+    if (!database) {
+        return kTrouble;
+    }
+    const std::vector<Change> changes = CompareBooks(*older, *newer, *database);
+    if (format == "csv") {
+        out << "change,page,old page,cad #,row,old row,part mark,place,old,new\n";
+    }
+    for (const Change& change : changes) {
+        out << Cp1252ToUtf8(format == "csv" ? CsvRecord(change) : DescribeChange(change)) << '\n';
+    }
+    return changes.empty() ? kSame : kDiffer;
+}
+
+} // namespace waybill::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "page/Place.h"
+#include "refdb/ReferenceDatabase.h"
+
+#include <string>
+#include <vector>
+
+namespace waybill {
+
+class Book;
+
+enum class ChangeKind {
+    PageAdded,
+    PageRemoved,
+    PageMoved,
+    RowAdded,
+    RowRemoved,
+    BlockAdded,
+    BlockRemoved,
+    TextChanged,     // a cell, a title-block field, the description, a revision-table cell
+                     // or an attribute value
+    KeptLineAdded,   // a stored line of a grid the page names before its shown grid
+    KeptLineRemoved,
+};
+
+// One difference between an older and a newer state of a document. `place` is where it is in
+// the newer book; its page is 0 for a removed page and for the document's own title-block
+// fields (Detail By, Issue, Checked By, Date, Customer, Job Number), which every page shows.
+struct Change {
+    ChangeKind kind = ChangeKind::TextChanged;
+    Place place;
+    int oldPage = 0; // the page in the older book; 0 for an added page
+    int oldRow = 0;  // the row in the older page; 0 for an added row
+    // The row's part mark and that column's header, when its grid has one.
+    std::string partMark;
+    std::string partMarkHeader;
+    // KeptLine*: the grid the line stands under.
+    std::string grid;
+    std::string oldText;
+    std::string newText;
+    // Two lengths written differently that measure the same.
+    bool sameLength = false;
+
+    bool operator==(const Change&) const = default;
+};
+
+// The changes from `older` to `newer`, in the newer book's order (a removed page where it
+// stood). Pages pair up by CAD # (letter case ignored) and description, in order; a page found
+// elsewhere is moved. Rows pair up by part mark where the grid has that column, otherwise by
+// their texts, with the rows left over between two pairs taken as changed rows in order; blank
+// rows are not line items. Only the last grid a page names is shown and edited; the stored lines
+// of the grids before it are compared as lines of text, in order. Texts compare exactly. The database gives column headers and
+// attribute tags.
+std::vector<Change> CompareBooks(const Book& older, const Book& newer,
+                                 const ReferenceDatabase& database);
+
+// The change in words: "page 12 (zee00-01), row 3 (PART MARK Z3), LENGTH: 14' -> 14'-6".
+// Removed pages and rows carry their numbers in the older book.
+std::string DescribeChange(const Change& change);
+
+// What in the place changed, without page and row: a column header ("column 3" when it is not
+// known), a title-block field, "revision 2, Date", "block TRIM22, WIDTH" (the tag; "value 2"
+// when not known), "grid std, stored line"; empty for pages and rows.
+std::string ChangePlaceName(const Change& change);
+
+} // namespace waybill

@@ -1,0 +1,102 @@
+#include "../model/TempDir.h"
+#include "cli/Commands.h"
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace waybill {
+namespace {
+
+using test::CliRun;
+using test::RunCommand;
+using test::TempDir;
+
+// The grid "sht": a part mark and a length.
+std::filesystem::path MakeDatabase(const TempDir& dir) {
+    const auto path = dir / "ref.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(path.string().c_str(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
+                 " Top REAL, RowHeight REAL);"
+                 "INSERT INTO Grids VALUES('sht', 2, 3, 0, 0, 0.25);"
+                 "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
+                 "INSERT INTO sht VALUES(1, 0, 'PART MARK'), (1, 0, 'LENGTH');",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return path;
+}
+
+std::string Document(const std::string& rows) {
+    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: JD\r\nIssue: \r\nChecked By: \r\n"
+           "Date: 1.2.2026\r\nCustomer: Acme\r\nJob Number: 4471\r\nNumber Pages: False\r\n"
+           "Show Page Total: False\r\nPassword: \r\n**END HEADER\r\n"
+           "**PAGEDEF\r\nsht01-1,PG,Roof\r\nGRID: sht\r\n" +
+           rows;
+}
+
+class DiffCommand : public testing::Test {
+  protected:
+    CliRun Diff(std::vector<std::string> args) {
+        args.insert(args.end(), {"--refdb", db.string()});
+        return RunCommand(cli::Diff, args);
+    }
+
+    TempDir dir;
+    std::filesystem::path db = MakeDatabase(dir);
+};
+
+TEST_F(DiffCommand, SameDocumentsExitZeroAndLegacyOnesAreImported) {
+    const auto fwb = dir.Write("new.fwb", Document("|a|10'-6|\r\n"));
+    const auto wbl = dir.Write("old.WBL", "#(JD \"\" \"\" 1.2.2026 Acme 4471)\r\nsht01-1\r\n"
+                                          "(sht)\r\nPG\r\nRoof\r\n(a 10'-6)\r\n***\r\n");
+    const CliRun run = Diff({wbl.string(), fwb.string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(DiffCommand, DifferentDocumentsExitOneWithOneLinePerChange) {
+    const auto older = dir.Write("old.fwb", Document("|a|10'-6|\r\n|b|2'|\r\n|d|2'|\r\n"));
+    const auto newer = dir.Write("new.fwb", Document("|a|10-6|\r\n|c|x|\r\n|d|1,5 \"x\"|\r\n"));
+    CliRun run = Diff({older.string(), newer.string()});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out,
+              "page 1 (sht01-1), row 1 (PART MARK a), LENGTH: 10'-6 -> 10-6 (same length)\n"
+              "page 1 (sht01-1), old row 2 (PART MARK b): row removed\n"
+              "page 1 (sht01-1), row 2 (PART MARK c): row added\n"
+              "page 1 (sht01-1), row 3 (PART MARK d), LENGTH: 2' -> 1,5 \"x\"\n");
+
+    run = Diff({older.string(), newer.string(), "--format", "csv"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "change,page,old page,cad #,row,old row,part mark,place,old,new\n"
+                       "same length,1,1,sht01-1,1,1,a,LENGTH,10'-6,10-6\n"
+                       "row removed,1,1,sht01-1,,2,b,,,\n"
+                       "row added,1,1,sht01-1,2,,c,,,\n"
+                       "changed,1,1,sht01-1,3,3,d,LENGTH,2',\"1,5 \"\"x\"\"\"\n");
+}
+
+TEST_F(DiffCommand, TroubleExitsTwo) {
+    const auto good = dir.Write("good.fwb", Document(""));
+    const auto bad = dir.Write("bad.fwb", "not a document");
+    const std::vector<std::vector<std::string>> cases = {
+        {good.string()},
+        {good.string(), good.string(), good.string()},
+        {good.string(), good.string(), "--format", "xml"},
+        {bad.string(), good.string()},
+        {good.string(), bad.string()},
+        {good.string(), (dir / "missing.fwb").string()},
+    };
+    for (const auto& args : cases) {
+        const CliRun run = Diff(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_NE(run.err, "") << args.back();
+        EXPECT_EQ(run.out, "") << args.back();
+    }
+    const CliRun run = RunCommand(
+        cli::Diff, {good.string(), good.string(), "--refdb", (dir / "none.db").string()});
+    EXPECT_EQ(run.status, 2);
+}
+
+} // namespace
+} // namespace waybill
