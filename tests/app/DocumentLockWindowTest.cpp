@@ -34,7 +34,7 @@ TEST_F(DocumentLockWindowTest, ReadOnlyDisablesEditingAndKeepsReading) {
     Open(sample);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::ReadOnlyOpenAnywayCancel);
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" (read-only)")));
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" (read-only)[*]")));
 
     Trigger("mnuCtrlsNextPg");
     for (const char* name : {"mnuFileSave", "mnuEditUndo", "mnuEditRedo", "mnuEditCut",
@@ -70,7 +70,7 @@ TEST_F(DocumentLockWindowTest, ReadOnlyDisablesEditingAndKeepsReading) {
     // Save As to another name makes the copy the user's own.
     dialogs.saveAnswers = {Q(work / "copy.fwb")};
     Trigger("mnuFileSaveAs");
-    EXPECT_FALSE(window->windowTitle().endsWith(QStringLiteral(" (read-only)")));
+    EXPECT_FALSE(window->windowTitle().endsWith(QStringLiteral(" (read-only)[*]")));
     EXPECT_TRUE(Enabled("mnuFileSave"));
     EXPECT_TRUE(Enabled("mnuOptNumberPages"));
     EXPECT_FALSE(window->Page().TitleBlockBox(TblkCustomer)->isReadOnly());
@@ -80,11 +80,11 @@ TEST_F(DocumentLockWindowTest, CancelKeepsTheWindowAndOpenAnywayEdits) {
     dialogs.answers = {MessageAnswer::Cancel};
     Open(sample);
     EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill[*]"));
 
     dialogs.answers = {MessageAnswer::OpenAnyway};
     Open(sample);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill - ") + Q(sample));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill - ") + Q(sample) + "[*]");
     EXPECT_TRUE(Enabled("mnuFileSave"));
     EXPECT_EQ(LockText(), kOtherLock);
 }
