@@ -93,9 +93,7 @@ void EditSession::Render(const Book& book, bool report) {
 
 void EditSession::ShowPage(int pageNumber) {
     StoreTyping();
-    if (pageNumber >= 1 && pageNumber <= document_.GetBook().PageCount()) {
-        document_.GotoPage(pageNumber);
-    }
+    document_.GotoPage(pageNumber); // a page outside the book leaves the shown one
     Render();
     Notify(PageShown | PageList);
 }
