@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,13 +10,12 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 // A reference database with the 13-column member grid "hte" (three data rows), the
 // sheet grid "sht" and the attribute definitions of both member blocks.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
     const auto path = dir / "ref.db";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.string().c_str(), &db);
     std::string sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
                       " Left REAL, Top REAL, RowHeight REAL);"
                       "INSERT INTO Grids VALUES('hte', 13, 3, 0, 0, 0.25),"
@@ -37,8 +35,7 @@ std::filesystem::path MakeDatabase(const TempDir& dir) {
                    "', 'V" + std::to_string(k) + "');";
         }
     }
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    WriteDatabase(path, sql.c_str());
     return path;
 }
 

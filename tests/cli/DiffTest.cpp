@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,20 +10,17 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 // The grid "sht": a part mark and a length.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
     const auto path = dir / "ref.db";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.string().c_str(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                 " Top REAL, RowHeight REAL);"
-                 "INSERT INTO Grids VALUES('sht', 2, 3, 0, 0, 0.25);"
-                 "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
-                 "INSERT INTO sht VALUES(1, 0, 'PART MARK'), (1, 0, 'LENGTH');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    WriteDatabase(path,
+                  "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
+                  " Top REAL, RowHeight REAL);"
+                  "INSERT INTO Grids VALUES('sht', 2, 3, 0, 0, 0.25);"
+                  "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
+                  "INSERT INTO sht VALUES(1, 0, 'PART MARK'), (1, 0, 'LENGTH');");
     return path;
 }
 

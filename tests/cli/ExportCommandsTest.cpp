@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,6 +10,7 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 std::string Document(const std::string& job, const std::string& pages) {
     return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
@@ -23,17 +23,13 @@ std::string Document(const std::string& job, const std::string& pages) {
 class ExportTableCli : public ::testing::Test {
   protected:
     void SetUp() override {
-        sqlite3* db = nullptr;
-        sqlite3_open(database.string().c_str(), &db);
-        sqlite3_exec(db,
-                     "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                     " Top REAL, RowHeight REAL);"
-                     "INSERT INTO Grids VALUES('std', 4, 10, 0, 0, 0.25);"
-                     "CREATE TABLE std(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER);"
-                     "INSERT INTO std VALUES (1, 0, 'COMP. ID', 1), (1, 0, 'MARK', 2),"
-                     " (1, 0, 'QTY', 3), (1, 0, 'LENGTH', 4);",
-                     nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        WriteDatabase(database,
+                      "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
+                      " Top REAL, RowHeight REAL);"
+                      "INSERT INTO Grids VALUES('std', 4, 10, 0, 0, 0.25);"
+                      "CREATE TABLE std(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER);"
+                      "INSERT INTO std VALUES (1, 0, 'COMP. ID', 1), (1, 0, 'MARK', 2),"
+                      " (1, 0, 'QTY', 3), (1, 0, 'LENGTH', 4);");
     }
 
     CliRun Export(const std::string& job, const std::string& pages) {

@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,12 +10,11 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 // The grid "sht" (COMP, MARK, QTY) and the block "trim22" with one tag.
 std::string MakeDatabase(const TempDir& dir) {
     const auto path = dir / "ref.db";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.string().c_str(), &db);
     const char* sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
                       " Left REAL, Top REAL, RowHeight REAL);"
                       "INSERT INTO Grids VALUES('sht', 3, 4, 0, 0, 0.25);"
@@ -24,8 +22,7 @@ std::string MakeDatabase(const TempDir& dir) {
                       "INSERT INTO sht VALUES(1, 1, 'COMP'), (1, 1, 'MARK'), (1, 1, 'QTY');"
                       "CREATE TABLE trim22(Prompt TEXT, Tag TEXT, DEF_VAL TEXT);"
                       "INSERT INTO trim22 VALUES('Width', 'WID', '');";
-    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    WriteDatabase(path, sql);
     return path.string();
 }
 

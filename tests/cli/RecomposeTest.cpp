@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,25 +10,22 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 // A reference database with one two-column grid "g" of three rows, and one "huge" whose
 // row count no grid may have.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
     const auto path = dir / "ref.db";
-    sqlite3* db = nullptr;
-    sqlite3_open(path.string().c_str(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                 " Top REAL, RowHeight REAL);"
-                 "INSERT INTO Grids VALUES('g', 2, 3, 0, 0, 0.25);"
-                 "CREATE TABLE g(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER,"
-                 " BoldLine INTEGER);"
-                 "INSERT INTO g VALUES(1, 0, 'QTY', 1, 0), (1, 0, 'PART', 2, 0);"
-                 "INSERT INTO Grids VALUES('huge', 2, 2147483647, 0, 0, 0.25);"
-                 "CREATE TABLE huge(Width REAL, Align INTEGER, Label TEXT);"
-                 "INSERT INTO huge VALUES(1, 0, 'QTY'), (1, 0, 'PART');",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    WriteDatabase(path,
+                  "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
+                  " Top REAL, RowHeight REAL);"
+                  "INSERT INTO Grids VALUES('g', 2, 3, 0, 0, 0.25);"
+                  "CREATE TABLE g(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER,"
+                  " BoldLine INTEGER);"
+                  "INSERT INTO g VALUES(1, 0, 'QTY', 1, 0), (1, 0, 'PART', 2, 0);"
+                  "INSERT INTO Grids VALUES('huge', 2, 2147483647, 0, 0, 0.25);"
+                  "CREATE TABLE huge(Width REAL, Align INTEGER, Label TEXT);"
+                  "INSERT INTO huge VALUES(1, 0, 'QTY'), (1, 0, 'PART');");
     return path;
 }
 

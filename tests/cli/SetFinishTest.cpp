@@ -3,7 +3,6 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace waybill {
 namespace {
@@ -11,13 +10,12 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
+using test::WriteDatabase;
 
 // A reference database with the sheet grid "sht" (6 columns, 4 rows), a 13-column member
 // grid "hte" (2 rows) and the sheet block table.
 std::filesystem::path MakeDatabase(const TempDir& dir, bool withSheetParts = true) {
     const auto path = dir / (withSheetParts ? "ref.db" : "nosheets.db");
-    sqlite3* db = nullptr;
-    sqlite3_open(path.string().c_str(), &db);
     std::string sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
                       " Left REAL, Top REAL, RowHeight REAL);"
                       "INSERT INTO Grids VALUES('sht', 6, 4, 0, 0, 0.25), ('hte', 13, 2, 0, 0,"
@@ -34,8 +32,7 @@ std::filesystem::path MakeDatabase(const TempDir& dir, bool withSheetParts = tru
     for (int c = 0; c < 13; ++c) {
         sql += "INSERT INTO hte VALUES(1, 1, 'C" + std::to_string(c) + "');";
     }
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    WriteDatabase(path, sql.c_str());
     return path;
 }
 
