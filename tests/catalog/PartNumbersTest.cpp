@@ -6,7 +6,7 @@
 #include "catalog/SheetParts.h"
 #include "catalog/TestPages.h"
 #include "page/CellRules.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ PageView SheetPage(const std::string& cadNumber) {
 }
 
 TEST(SheetPartNumbers, BaseFromTheDatabaseTableAndFinishInTheDescription) {
-    test::FakeDatabase database;
+    test::TestDatabase database;
     database.AddTable("SheetParts", {"BlockName", "BasePart"},
                       {{std::string("shtap"), std::string("51AP")},
                        {std::string("SHTAP_2"), std::string("51APX4")}});
@@ -56,7 +56,7 @@ TEST(SheetPartNumbers, BaseFromTheDatabaseTableAndFinishInTheDescription) {
 // Without the sheet block table a sheet page's finish cannot be changed: the pick is refused
 // with the report of the missing table. Pages of other kinds do not need the table.
 TEST(SheetPartNumbers, AMissingTableRefusesTheSheetPagesPick) {
-    test::FakeDatabase without;
+    test::TestDatabase without;
     const auto table = SheetPartTable::Read(without);
     EXPECT_FALSE(table);
     const auto refused = PickFinish(SheetPage("shtap-01"), table, "SMP Ash Gray");
@@ -135,6 +135,13 @@ TEST(CablePartNumber, ShippingLengthFillsTheRow) {
                       SetCablePartNumber(CablePage("cable04-01", "Zinc", "9'-11 3/8"), 1).changes)
                   .grid->Cell(1, 7),
               "ZINC");
+
+    // A typed fraction rounds to whole inches before the cut length and the length band.
+    const PageView fraction = CablePage("cable01-01", "Zinc", "9'-11 3/4");
+    const PageView rounded = Applied(fraction, SetCablePartNumber(fraction, 1).changes);
+    EXPECT_EQ(rounded.grid->Cell(1, 3), "10'-0");
+    EXPECT_EQ(rounded.grid->Cell(1, 4), "\xD0\"\xE8 x 8'-1");
+    EXPECT_EQ(rounded.grid->Cell(1, 8), "43BCA014_1015");
 
     EXPECT_EQ(CableLengthCode(119), "010");
     EXPECT_EQ(CableLengthCode(120), "1015");

@@ -59,8 +59,12 @@ TEST(CellRules, PageKindDecisions) {
         {"tene", "DESCRIPTION", 1, 5, "", "refuse R"},
         {"tenza", "DESCRIPTION", 2, 5, "", "refuse R"},
         {"teng", "DESCRIPTION", 3, 5, "", "edit"},
+        {"teng", "DESCRIPTION", 13, 5, "", "edit"},
         {"teng", "DESCRIPTION", 14, 5, "", "refuse R"},
+        {"teng", "DESCRIPTION", 15, 5, "", "refuse R"},
         {"teng", "DESCRIPTION", 16, 5, "", "edit"},
+        {"teng", "DESCRIPTION", 25, 5, "", "edit"},
+        {"teng", "DESCRIPTION", 26, 5, "", "refuse R"},
         {"cee00", "LP", 2, 4, "", "hand over punch codes"},
         {"eav00", "PART NUMBER", 2, 12, "", "refuse R"},
     };
