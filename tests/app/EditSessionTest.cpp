@@ -49,6 +49,14 @@ TEST_F(EditSessionTest, TypingAndTheRulesItSetsOffAreOneStep) {
     EXPECT_TRUE(questions.messages.empty());
 }
 
+// The window refreshes the header from the notice: only a document-level field sets it off.
+TEST_F(EditSessionTest, TypingADocumentFieldNotifiesTheHeader) {
+    OpenSample(kCablePage);
+    session.CommitTyping({"Title Block Edit", {{{TblkCustomer, "Acme"}}}});
+    EXPECT_EQ(session.Waybill().Customer, "Acme");
+    EXPECT_EQ(notices, std::vector<SessionChanges>{PageTexts | History | Header});
+}
+
 TEST_F(EditSessionTest, ALengthItsCellCannotTakeIsKeptReportedAndTypedAgain) {
     OpenSample(kCablePage);
     const TypingOutcome outcome = Type(1, 3, "1'-0");

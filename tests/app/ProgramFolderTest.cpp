@@ -1,6 +1,6 @@
 #include "app/ProgramFolder.h"
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "app/Recovery.h"
 
-#include "MemorySettings.h"
-#include "model/TempDir.h"
+#include "support/MemorySettings.h"
+#include "support/TempDir.h"
 
 #include <chrono>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/EditSession.h"
-#include "MemorySettings.h"
+#include "support/MemorySettings.h"
 #include "model/FwbFile.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "support/RecordingQuestions.h"
 
 #include <gtest/gtest.h>

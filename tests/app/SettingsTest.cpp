@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/RecentFiles.h"
-#include "MemorySettings.h"
+#include "support/MemorySettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Every block a generator writes has an attribute table with exactly as many rows as the
 // generator writes values, so no value lands on the wrong attribute.
-#include "DetailExpect.h"
+#include "details/DetailExpect.h"
 #include "details/CapTrim.h"
 #include "details/CondHead.h"
 #include "details/DownSpout.h"

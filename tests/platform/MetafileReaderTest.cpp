@@ -1,5 +1,5 @@
 #include "platform/Metafile.h"
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Writes the metafile fuzz target's seeds into the folder given (fuzz/corpus/metafile).
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "tensile/MemberPage.h"
 
 #include "model/Book.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "page/PageData.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ class MemberPageTest : public testing::Test {
                  AfterLastPage);
     }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
     BlockAttribDefs defs{db};
     Book book;
 };

@@ -65,38 +65,6 @@ TEST_F(FileCommandsTest, AChangedDocumentStaysUntilSaved) {
     Trigger("mnuFileNew");
     EXPECT_EQ(window->Session().Waybill().PageCount(), pages);
     EXPECT_TRUE(dialogs.saveRequests.empty());
-
-    // Yes and a saved file let the command go on.
-    const auto target = work / "kept.fwb";
-    dialogs.answers = {MessageAnswer::Yes};
-    dialogs.saveAnswers = {Q(target)};
-    Trigger("mnuFileNew");
-    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, Q(sample)); // Save As proposes the file's path
-    EXPECT_EQ(window->Session().Waybill().PageCount(), 0);
-    EXPECT_FALSE(window->Session().Doc().FileChanged());
-    EXPECT_EQ(window->Session().RecentFileList()[0], target.string());
-    Book kept;
-    ASSERT_EQ(ReadFWB(target, kept), std::nullopt);
-    EXPECT_EQ(kept.JobNumber, "4471");
-}
-
-TEST_F(FileCommandsTest, SaveAsProposesTheJobNumberThenSaveWritesWithoutAsking) {
-    Add({1});
-    Type(TblkJobNumber, QStringLiteral(" 4471 "));
-    const auto target = work / "4471.fwb";
-    dialogs.saveAnswers = {Q(target)};
-    Trigger("mnuFileSave"); // a new document has no file yet
-    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("4471.fwb"));
-    EXPECT_EQ(module->paths.WorkFolder, work.Path().string());
-
-    Type(TblkIssue, QStringLiteral("B"));
-    Trigger("mnuFileSave");
-    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-    Book saved;
-    ASSERT_EQ(ReadFWB(target, saved), std::nullopt);
-    EXPECT_EQ(saved.Issue, "B");
 }
 
 TEST_F(FileCommandsTest, TextTypedInATitleBoxIsAskedAboutWhenAMenuDropsTheDocument) {

@@ -30,34 +30,6 @@ class HistoryTest : public test::WindowTest {
     }
 };
 
-TEST_F(HistoryTest, UndoTakesBackOneCellEditAndRedoBringsItBack) {
-    const auto sample = SampleDocument();
-    Open(sample);
-    EXPECT_FALSE(Enabled("mnuEditUndo"));
-    EXPECT_FALSE(Enabled("mnuEditRedo"));
-    TypeCell(1, 2, QStringLiteral("QA7"));
-    TypeCell(2, 2, QStringLiteral("QB8"));
-    EXPECT_EQ(MenuText("mnuEditUndo"), QStringLiteral("&Undo Cell Edit"));
-
-    Trigger("mnuEditUndo");
-    EXPECT_EQ(Cell(2, 2), "");
-    EXPECT_EQ(Cell(1, 2), "QA7");
-    EXPECT_TRUE(Enabled("mnuEditRedo"));
-    Trigger("mnuFileSave");
-    const std::string saved = FormatFWB(Read(sample));
-    EXPECT_NE(saved.find("|QA7|"), std::string::npos);
-    EXPECT_EQ(saved.find("|QB8|"), std::string::npos);
-
-    Trigger("mnuEditRedo");
-    EXPECT_EQ(Cell(2, 2), "QB8");
-    EXPECT_TRUE(window->Session().Doc().FileChanged()); // past the saved state
-    Trigger("mnuFileSave");
-    const std::string both = FormatFWB(Read(sample));
-    EXPECT_NE(both.find("|QA7|"), std::string::npos);
-    EXPECT_NE(both.find("|QB8|"), std::string::npos);
-    EXPECT_FALSE(Enabled("mnuEditRedo"));
-}
-
 TEST_F(HistoryTest, UndoingToTheSavedStateAsksNothingAndAnOpenBoxIsOneStep) {
     const auto sample = SampleDocument();
     Open(sample);

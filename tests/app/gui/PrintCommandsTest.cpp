@@ -1,6 +1,6 @@
 // The print commands as the window offers them: their enabling, the preview opened from the
 // menu, and Export PDF through the dialogs.
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "print/gui/PrintPreview.h"
 #include "WindowFixture.h"
 

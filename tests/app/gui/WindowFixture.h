@@ -5,7 +5,7 @@
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"

@@ -1,4 +1,4 @@
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "page/gui/dlgEditAttrib.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ class EditAttribDialogTest : public testing::Test {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
     BlockAttribDefs defs{db};
     AttribValueList values;
     dlgEditAttrib dialog;

@@ -1,4 +1,4 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 #include "page/PageData.h"
 #include "page/PageLayout.h"
 #include "PageWidgetFixture.h"

@@ -1,6 +1,6 @@
 #include "platform/gui/MetafilePainter.h"
 
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

@@ -2,11 +2,11 @@
 // them on every surface, texts on their drawings, missing parts.
 
 #include "model/Book.h"
-#include "model/TempDir.h"
-#include "page/FakeDatabase.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -15,7 +15,7 @@
 namespace waybill {
 namespace {
 
-using test::FakeDatabase;
+using test::TestDatabase;
 using test::TempDir;
 
 constexpr double kDpi = 100;
@@ -117,7 +117,7 @@ class PaintedSheet : public ::testing::Test {
     }
 
     TempDir dir;
-    FakeDatabase database;
+    TestDatabase database;
     BlockAttribDefs attribDefs{database};
     BlockLibrary blocks;
     Book book;
