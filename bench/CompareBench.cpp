@@ -2,7 +2,7 @@
 // waybill-cli diff and the window's comparison do (target: 100 ms or less).
 #include "model/Book.h"
 #include "page/BookComparison.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
@@ -52,7 +52,7 @@ Book MakeBook(bool newer) {
 }
 
 void BM_Compare2000Pages(benchmark::State& state) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddDefinition({"std", kColumns, 25, 0, 0, 0.25f}, {{1.0, std::int64_t{4}, "COMP. ID"},
                                                           {1.0, std::int64_t{4}, "PART MARK"},
                                                           {1.0, std::int64_t{4}, "QTY"},

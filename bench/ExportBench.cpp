@@ -2,7 +2,7 @@
 // document (target: 100 ms or less), and 5,000 members written into a patterns file that
 // already holds 20,000 records.
 #include "export/TableExport.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "tensile/PatternsFile.h"
 
 #include <benchmark/benchmark.h>
@@ -30,7 +30,7 @@ Book MakeTableBook() {
 }
 
 void BM_TableExport2000Pages(benchmark::State& state) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddGrid("std", 6, 25);
     db.AddTable("std", {"Label", "ColumnIDX"},
                 {{"COMP. ID", std::int64_t{1}},

@@ -2,7 +2,7 @@
 // find-next step from one match to the next (target: 5 ms or less).
 #include "find/TextSearch.h"
 #include "model/Book.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -29,8 +29,8 @@ Book MakeBook() {
     return book;
 }
 
-test::FakeDatabase MakeDatabase() {
-    test::FakeDatabase db;
+test::TestDatabase MakeDatabase() {
+    test::TestDatabase db;
     db.AddGrid("std", 6, 25);
     db.AddTable("trim20", {"Prompt", "Tag"}, {{"A", "A"}, {"B", "B"}, {"C", "C"}, {"D", "D"}});
     return db;

@@ -3,7 +3,7 @@
 // start with "#grid " define a grid: name, columns, rows, left, top, row height, then the
 // column widths; every other line is a page line.
 #include "model/Book.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "page/PageData.h"
 #include "platform/TextFile.h"
 #include "units/NumberText.h"
@@ -38,7 +38,7 @@ int Integer(const std::vector<std::string_view>& words, std::size_t i) {
     return v >= -2147483648.0 && v <= 2147483647.0 ? static_cast<int>(v) : 2147483647;
 }
 
-void DefineGrid(waybill::test::FakeDatabase& db, std::string_view line) {
+void DefineGrid(waybill::test::TestDatabase& db, std::string_view line) {
     const auto words = Words(line);
     if (words.size() < 2) {
         return;
@@ -56,7 +56,7 @@ void DefineGrid(waybill::test::FakeDatabase& db, std::string_view line) {
     db.AddDefinition(definition, std::move(columns));
 }
 
-waybill::PageLines RenderAndCompose(waybill::Book& book, const waybill::test::FakeDatabase& db) {
+waybill::PageLines RenderAndCompose(waybill::Book& book, const waybill::test::TestDatabase& db) {
     waybill::PageView view;
     waybill::RenderPageData(view, book, 1, {db, {1025, 700, 100, 100, 1}, nullptr});
     waybill::ComposePageData(view, book);
@@ -67,7 +67,7 @@ waybill::PageLines RenderAndCompose(waybill::Book& book, const waybill::test::Fa
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     waybill::LineReader reader(std::string_view(reinterpret_cast<const char*>(data), size));
-    waybill::test::FakeDatabase db;
+    waybill::test::TestDatabase db;
     waybill::PageLines lines;
     while (!reader.AtEnd()) {
         const std::string_view line = reader.Next();

@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "model/BookEquality.h"
 
 #include <algorithm>
 
@@ -158,6 +159,15 @@ bool Book::SameHeader(const Book& other) const {
            CurDate == other.CurDate && Customer == other.Customer && JobNumber == other.JobNumber &&
            Password == other.Password && NumberPgs == other.NumberPgs &&
            ShowPgTot == other.ShowPgTot;
+}
+
+bool operator==(const Book& a, const Book& b) {
+    const auto sameContent = [](const Book::PagePtr& x, const Book::PagePtr& y) {
+        return x->CadNumber == y->CadNumber && x->Finish == y->Finish &&
+               x->Description == y->Description && x->PageData == y->PageData;
+    };
+    return a.SameHeader(b) && std::equal(a.Pages().begin(), a.Pages().end(), b.Pages().begin(),
+                                         b.Pages().end(), sameContent);
 }
 
 void Book::CopyHeaderFrom(const Book& other) {

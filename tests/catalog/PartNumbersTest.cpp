@@ -6,7 +6,7 @@
 #include "catalog/SheetParts.h"
 #include "catalog/TestPages.h"
 #include "page/CellRules.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ PageView SheetPage(const std::string& cadNumber) {
 }
 
 TEST(SheetPartNumbers, BaseFromTheDatabaseTableAndFinishInTheDescription) {
-    test::FakeDatabase database;
+    test::TestDatabase database;
     database.AddTable("SheetParts", {"BlockName", "BasePart"},
                       {{std::string("shtap"), std::string("51AP")},
                        {std::string("SHTAP_2"), std::string("51APX4")}});
@@ -56,7 +56,7 @@ TEST(SheetPartNumbers, BaseFromTheDatabaseTableAndFinishInTheDescription) {
 // Without the sheet block table a sheet page's finish cannot be changed: the pick is refused
 // with the report of the missing table. Pages of other kinds do not need the table.
 TEST(SheetPartNumbers, AMissingTableRefusesTheSheetPagesPick) {
-    test::FakeDatabase without;
+    test::TestDatabase without;
     const auto table = SheetPartTable::Read(without);
     EXPECT_FALSE(table);
     const auto refused = PickFinish(SheetPage("shtap-01"), table, "SMP Ash Gray");

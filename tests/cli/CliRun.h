@@ -1,9 +1,6 @@
 #pragma once
 
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <ostream>
-#include <sqlite3.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,16 +22,5 @@ inline CliRun RunCommand(CliCommand command, const std::vector<std::string>& arg
     return {status, out.str(), err.str()};
 }
 
-// Writes a reference database for a command to open: `sql` run on a new file at `path`. A
-// statement that fails fails the test, so no case runs on a database it did not mean.
-inline void WriteDatabase(const std::filesystem::path& path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.string().c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    const int status = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
-    EXPECT_EQ(status, SQLITE_OK) << (error ? error : "");
-    sqlite3_free(error);
-    sqlite3_close(db);
-}
 
 } // namespace waybill::test

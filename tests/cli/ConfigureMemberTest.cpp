@@ -1,4 +1,5 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 
@@ -10,33 +11,21 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
-using test::WriteDatabase;
 
 // A reference database with the 13-column member grid "hte" (three data rows), the
 // sheet grid "sht" and the attribute definitions of both member blocks.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
-    const auto path = dir / "ref.db";
-    std::string sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
-                      " Left REAL, Top REAL, RowHeight REAL);"
-                      "INSERT INTO Grids VALUES('hte', 13, 3, 0, 0, 0.25),"
-                      " ('sht', 6, 2, 0, 0, 0.25);"
-                      "CREATE TABLE hte(Width REAL, Align INTEGER, Label TEXT);"
-                      "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);";
-    for (int c = 0; c < 13; ++c) {
-        sql += "INSERT INTO hte VALUES(1, 1, 'C" + std::to_string(c) + "');";
-    }
-    for (int c = 0; c < 6; ++c) {
-        sql += "INSERT INTO sht VALUES(1, 1, 'S" + std::to_string(c) + "');";
-    }
+    test::TestDatabase db;
+    db.AddGrid("hte", 13, 3);
+    db.AddGrid("sht", 6, 2);
     for (const char* block : {"zee00", "cee00"}) {
-        sql += std::string("CREATE TABLE ") + block + "(Prompt TEXT, Tag TEXT);";
+        std::vector<std::vector<FieldValue>> tags;
         for (int k = 0; k < 7; ++k) {
-            sql += std::string("INSERT INTO ") + block + " VALUES('Value " + std::to_string(k) +
-                   "', 'V" + std::to_string(k) + "');";
+            tags.push_back({"Value " + std::to_string(k), "V" + std::to_string(k)});
         }
+        db.AddTable(block, {"Prompt", "Tag"}, tags);
     }
-    WriteDatabase(path, sql.c_str());
-    return path;
+    return db.Write(dir / "ref.db");
 }
 
 std::string Document(const std::string& pages) {
@@ -130,7 +119,6 @@ TEST_F(ConfigureMemberCommand, RefusalsWriteNothing) {
 }
 
 TEST_F(ConfigureMemberCommand, WrongUsage) {
-    EXPECT_EQ(Run({}).status, 2);
     EXPECT_EQ(Run({"--page", "2", "--size", "8", "--flange", "2"}).status, 2); // no gauge
     EXPECT_EQ(Run({"--page", "0", "--size", "8", "--flange", "2", "--gauge", "14"}).status, 2);
     EXPECT_EQ(

@@ -1,4 +1,4 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 #include "model/FwbFile.h"
@@ -39,30 +39,6 @@ TEST(ConvertCommand, LegacyFileByExtensionInAnyCase) {
     std::string expected = kDocument;
     expected.replace(expected.find("Number Pages: True"), 18, "Number Pages: False");
     EXPECT_EQ(TempDir::Read(dir / "JOB12.fwb"), expected);
-}
-
-TEST(ConvertCommand, ReadFailuresExitWithStatusOneAndWriteNothing) {
-    TempDir dir;
-    const std::vector<std::pair<std::string, std::string>> bad = {
-        {"sig.fwb", "VB WAYBILL 1.0 \r\n"},
-        {"stray.fwb", "VB WAYBILL 1.0\r\nstray\r\n"},
-        {"header.fwb", "VB WAYBILL 1.0\r\n**HEADER\r\n"},
-        {"bool.fwb", "VB WAYBILL 1.0\r\n**HEADER\r\nNumber Pages: maybe\r\n**END HEADER\r\n"},
-        {"empty.fwb", ""},
-        {"short.wbl", "p1\r\n(g)\r\n"},
-        {"header.wbl", "#(a b)\r\n"},
-    };
-    for (const auto& [name, content] : bad) {
-        const auto in = dir.Write(name, content);
-        const auto out = dir / ("out-" + name + ".fwb");
-        const CliRun run = Convert(in, out);
-        EXPECT_EQ(run.status, 1) << name;
-        EXPECT_FALSE(run.err.empty()) << name;
-        EXPECT_FALSE(std::filesystem::exists(out)) << name;
-    }
-    const CliRun missing = Convert(dir / "none.fwb", dir / "x.fwb");
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Cannot Open " + (dir / "none.fwb").string() + ".\n");
 }
 
 TEST(ConvertCommand, FormatMessageLinesGoToSeparateTerminalLines) {

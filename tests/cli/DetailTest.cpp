@@ -1,7 +1,7 @@
 // The detail command's own edge: its words and Field=value arguments reach the generator, the
 // pages go at the end of the document, and what it refuses. The pages' values are the
 // generators' tests' business: here they are compared with the generator's own result.
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "details/DetailCatalogue.h"
 #include "details/DownSpout.h"
@@ -137,15 +137,6 @@ TEST_F(DetailCommand, UsageErrors) {
         EXPECT_NE(run.err.find("usage: waybill-cli detail"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(out));
     }
-    std::ostringstream o, e;
-    EXPECT_EQ(cli::Detail({in.string(), out.string()}, o, e), 2);
-}
-
-TEST_F(DetailCommand, UnreadableInputIsStatusOne) {
-    in = dir.Write("bad.fwb", "WRONG\r\n");
-    const Run run = Detail({"cap-trim", "Dim=10"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 // --help lists each dialog's fields once per dialog, without the one its variant word picks.

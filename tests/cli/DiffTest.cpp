@@ -1,4 +1,5 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 
@@ -10,18 +11,12 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
-using test::WriteDatabase;
 
 // The grid "sht": a part mark and a length.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
-    const auto path = dir / "ref.db";
-    WriteDatabase(path,
-                  "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                  " Top REAL, RowHeight REAL);"
-                  "INSERT INTO Grids VALUES('sht', 2, 3, 0, 0, 0.25);"
-                  "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
-                  "INSERT INTO sht VALUES(1, 0, 'PART MARK'), (1, 0, 'LENGTH');");
-    return path;
+    test::TestDatabase db;
+    db.AddLabelledGrid("sht", 3, {"PART MARK", "LENGTH"});
+    return db.Write(dir / "ref.db");
 }
 
 std::string Document(const std::string& rows) {

@@ -1,4 +1,5 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 
@@ -10,7 +11,6 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
-using test::WriteDatabase;
 
 std::string Document(const std::string& job, const std::string& pages) {
     return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
@@ -23,13 +23,9 @@ std::string Document(const std::string& job, const std::string& pages) {
 class ExportTableCli : public ::testing::Test {
   protected:
     void SetUp() override {
-        WriteDatabase(database,
-                      "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                      " Top REAL, RowHeight REAL);"
-                      "INSERT INTO Grids VALUES('std', 4, 10, 0, 0, 0.25);"
-                      "CREATE TABLE std(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER);"
-                      "INSERT INTO std VALUES (1, 0, 'COMP. ID', 1), (1, 0, 'MARK', 2),"
-                      " (1, 0, 'QTY', 3), (1, 0, 'LENGTH', 4);");
+        test::TestDatabase db;
+        db.AddLabelledGrid("std", 10, {"COMP. ID", "MARK", "QTY", "LENGTH"});
+        db.Write(database);
     }
 
     CliRun Export(const std::string& job, const std::string& pages) {
@@ -54,19 +50,14 @@ TEST_F(ExportTableCli, WritesTheTableAndPrintsTheSummary) {
 }
 
 TEST_F(ExportTableCli, StopsWriteNothing) {
+    // The stops themselves are the export's tests' business; here the place of a bad cell
+    // follows its message and the file already there is left alone.
     const std::string page = "**PAGEDEF\r\nmisc-01,,\r\nGRID: std\r\n";
-    EXPECT_EQ(Export("", page + "|T|M1|2||\r\n").err,
-              "You must supply a job number before you can export.\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
-
     dir.Write("J7.txt", "kept");
     const CliRun bad = Export("J7", page + "3\r\n|T|M1|x||\r\n");
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "Invalid quantity.\npage 1, row 4, column 2\n");
-    EXPECT_EQ(Export("J7", page + "|T|M1|||\r\n").err, "There is no quantity to export.\n");
     EXPECT_EQ(TempDir::Read(out), "kept");
-
-    EXPECT_EQ(RunCommand(cli::ExportTableCommand, {"in.fwb"}).status, 2);
 }
 
 TEST_F(ExportTableCli, OutputNamesAreTrimmedAndABlankOneIsWrongUsage) {

@@ -1,4 +1,5 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 
@@ -10,20 +11,13 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
-using test::WriteDatabase;
 
 // The grid "sht" (COMP, MARK, QTY) and the block "trim22" with one tag.
 std::string MakeDatabase(const TempDir& dir) {
-    const auto path = dir / "ref.db";
-    const char* sql = "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER,"
-                      " Left REAL, Top REAL, RowHeight REAL);"
-                      "INSERT INTO Grids VALUES('sht', 3, 4, 0, 0, 0.25);"
-                      "CREATE TABLE sht(Width REAL, Align INTEGER, Label TEXT);"
-                      "INSERT INTO sht VALUES(1, 1, 'COMP'), (1, 1, 'MARK'), (1, 1, 'QTY');"
-                      "CREATE TABLE trim22(Prompt TEXT, Tag TEXT, DEF_VAL TEXT);"
-                      "INSERT INTO trim22 VALUES('Width', 'WID', '');";
-    WriteDatabase(path, sql);
-    return path.string();
+    test::TestDatabase db;
+    db.AddLabelledGrid("sht", 4, {"COMP", "MARK", "QTY"});
+    db.AddTable("trim22", {"Prompt", "Tag", "DEF_VAL"}, {{"Width", "WID", ""}});
+    return db.Write(dir / "ref.db").string();
 }
 
 const std::string kCurrent =

@@ -1,4 +1,4 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 #include "platform/DocumentLock.h"

@@ -1,6 +1,6 @@
 // waybill-cli pdf run as a user runs it: a process without DISPLAY or QT_QPA_PLATFORM.
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,5 @@
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 
@@ -10,23 +11,14 @@ namespace {
 using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
-using test::WriteDatabase;
 
 // A reference database with one two-column grid "g" of three rows, and one "huge" whose
 // row count no grid may have.
 std::filesystem::path MakeDatabase(const TempDir& dir) {
-    const auto path = dir / "ref.db";
-    WriteDatabase(path,
-                  "CREATE TABLE Grids(GridName TEXT, Columns INTEGER, Rows INTEGER, Left REAL,"
-                  " Top REAL, RowHeight REAL);"
-                  "INSERT INTO Grids VALUES('g', 2, 3, 0, 0, 0.25);"
-                  "CREATE TABLE g(Width REAL, Align INTEGER, Label TEXT, ColumnIDX INTEGER,"
-                  " BoldLine INTEGER);"
-                  "INSERT INTO g VALUES(1, 0, 'QTY', 1, 0), (1, 0, 'PART', 2, 0);"
-                  "INSERT INTO Grids VALUES('huge', 2, 2147483647, 0, 0, 0.25);"
-                  "CREATE TABLE huge(Width REAL, Align INTEGER, Label TEXT);"
-                  "INSERT INTO huge VALUES(1, 0, 'QTY'), (1, 0, 'PART');");
-    return path;
+    test::TestDatabase db;
+    db.AddLabelledGrid("g", 3, {"QTY", "PART"});
+    db.AddLabelledGrid("huge", 2147483647, {"QTY", "PART"});
+    return db.Write(dir / "ref.db");
 }
 
 std::string Document(const std::string& pages) {

@@ -1,6 +1,6 @@
 // Arguments arrive as UTF-8; the documents hold Windows-1252. Texts are converted once where the
 // arguments are split, file names stay as given.
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "CliRun.h"

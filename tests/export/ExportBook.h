@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Book.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <string>
 #include <vector>
@@ -9,7 +9,7 @@
 namespace waybill::test {
 
 // The grids of the shipped reference database that the exports read, by their column labels.
-inline void AddExportGrids(FakeDatabase& db) {
+inline void AddExportGrids(TestDatabase& db) {
     const auto grid = [&](const std::string& name, std::vector<std::string> labels) {
         db.AddGrid(name, static_cast<int>(labels.size()), 25);
         std::vector<std::vector<FieldValue>> rows;

@@ -1,7 +1,7 @@
 #include "export/TableExport.h"
 
 #include "export/ExportBook.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "page/GridSetup.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +12,9 @@ namespace {
 using test::OnePageBook;
 using test::TempDir;
 
-const test::FakeDatabase& Db() {
-    static const test::FakeDatabase db = [] {
-        test::FakeDatabase d;
+const test::TestDatabase& Db() {
+    static const test::TestDatabase db = [] {
+        test::TestDatabase d;
         test::AddExportGrids(d);
         return d;
     }();

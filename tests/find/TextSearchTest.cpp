@@ -1,7 +1,7 @@
 #include "find/TextSearch.h"
 
 #include "model/Book.h"
-#include "page/FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ class TextSearchTest : public testing::Test {
         return Describe(FindAll(book, names, options));
     }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
     Book book;
 };
 

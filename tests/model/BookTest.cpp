@@ -1,4 +1,5 @@
 #include "model/Book.h"
+#include "model/BookEquality.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -161,6 +162,30 @@ TEST(BookEmpty, EveryOperationIsSafe) {
     EXPECT_EQ(b.PageCount(), 0);
     EXPECT_EQ(b.GetPage(0).CadNumber, "");
     EXPECT_EQ(b.CurPage(), 0);
+}
+
+TEST(BookEquality, ComparesWhatTheFileHoldsOnly) {
+    const Book base = Three();
+    Book moved = base;
+    moved.FirstPage();
+    moved.CopyPage();
+    moved.GetPage(2).LocIndex = 7;
+    EXPECT_EQ(moved, base); // cursor, clipboard and sort positions are not the document
+
+    const std::vector<std::pair<const char*, void (*)(Book&)>> changes{
+        {"header", [](Book& b) { b.JobNumber = "24-1"; }},
+        {"option", [](Book& b) { b.ShowPgTot = true; }},
+        {"finish", [](Book& b) { b.GetPage(3).Finish = "GALV"; }},
+        {"description", [](Book& b) { b.GetPage(1).Description = "x"; }},
+        {"line", [](Book& b) { b.GetPage(2).PageData.push_back("BLOCK: x"); }},
+        {"one page less", [](Book& b) { b.DeletePage(3); }},
+    };
+    for (const auto& [what, change] : changes) {
+        Book changed = base;
+        change(changed);
+        EXPECT_NE(changed, base) << what;
+        EXPECT_NE(base, changed) << what;
+    }
 }
 
 TEST(BookCopies, ShareUnchangedPagesAndCopyOnWrite) {

@@ -1,6 +1,6 @@
 #include "model/Document.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

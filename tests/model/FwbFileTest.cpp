@@ -1,6 +1,6 @@
 #include "model/FwbFile.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
 

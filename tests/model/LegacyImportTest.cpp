@@ -1,7 +1,7 @@
 #include "model/LegacyImport.h"
 
 #include "model/FwbFile.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "page/AttribEditor.h"
 
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ class AttribEditorTest : public testing::Test {
         return values;
     }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
     BlockAttribDefs defs{db};
 };
 

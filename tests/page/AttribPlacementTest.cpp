@@ -1,4 +1,4 @@
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "page/AttribDefs.h"
 #include "page/BlockTexts.h"
 
@@ -59,7 +59,7 @@ TEST(PlaceAttributes, OnAScaledSurfaceTheTextStandsOnItsPoint) {
 }
 
 TEST(BlockAttribDefs, ReadsATableOnceAndReportsMissingOnes) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddTable("trim20",
                 {"Prompt", "Tag", "DEF_VAL", "PtX1", "PtY1", "PtX2", "PtY2", "TXT_HGT", "TXT_ROT",
                  "TXT_XSC", "HorJust", "VerJust"},
@@ -82,7 +82,7 @@ TEST(BlockAttribDefs, ReadsATableOnceAndReportsMissingOnes) {
 // The texts every surface draws for a block: only what has text, and nothing for a block
 // without a value line or without definitions.
 TEST(PlaceBlockTexts, TextsWithAValueOnly) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddTable("trim20", {"Prompt", "Tag", "DEF_VAL"},
                 {{"A", "A", "a"}, {"B", "B", ""}, {"C", "C", "c"}});
     BlockAttribDefs defs(db);

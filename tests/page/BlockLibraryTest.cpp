@@ -1,6 +1,6 @@
 #include "page/BlockLibrary.h"
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

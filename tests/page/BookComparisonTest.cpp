@@ -1,6 +1,6 @@
 #include "page/BookComparison.h"
 
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "model/Book.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ class BookComparisonTest : public testing::Test {
         return Compare(MakeBook(older), MakeBook(newer));
     }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
 };
 
 TEST_F(BookComparisonTest, SameContentHasNoChanges) {

@@ -1,6 +1,6 @@
 #include "page/GridSetup.h"
 
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "page/PageLayout.h"
 
 #include <cmath>
@@ -11,7 +11,7 @@ namespace waybill {
 namespace {
 
 TEST(SetupGrid, LaysOutFromTheDefinitionAndRescalesToANewArea) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddGrid("sht", 4, 20, 0.5f, 1.25f);
     db.AddTable("sht", {"Width", "Align", "Label"},
                 {{0.8, std::int64_t{1}, "QTY"},
@@ -46,7 +46,7 @@ TEST(SetupGrid, LaysOutFromTheDefinitionAndRescalesToANewArea) {
 }
 
 TEST(SetupGrid, MissingDefinitionOrColumnsAreReported) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddGrid("short", 3, 2);
     db.AddTable("short", {"Width"}, {{1.0}, {1.0}});
     db.AddGrid("tableless", 2, 2);

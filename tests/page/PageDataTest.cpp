@@ -1,6 +1,6 @@
 #include "page/PageData.h"
 
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "model/Book.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ class PageDataTest : public testing::Test {
 
     PageLines RoundTrip(PageLines lines) { return Compose(Render(std::move(lines))); }
 
-    test::FakeDatabase db;
+    test::TestDatabase db;
     BlockAttribDefs defs{db};
     Book book;
 };

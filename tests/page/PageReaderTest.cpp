@@ -1,6 +1,6 @@
 #include "page/PageReader.h"
 
-#include "FakeDatabase.h"
+#include "support/TestDatabase.h"
 #include "model/Book.h"
 #include "page/PageData.h"
 
@@ -38,7 +38,7 @@ TEST(PageReader, PartsOwnTheirLinesAndAKeywordLineIsNeverAValue) {
 // The exports read a grid's lines into rows; they must number the rows as the editor fills
 // them.
 TEST(PageReader, GridRowsAgreeWithTheEditorsRows) {
-    test::FakeDatabase db;
+    test::TestDatabase db;
     db.AddGrid("six", 2, 6);
     const PageLines lines = {"GRID: six",       "|a|", "",    "2", "2 |b|", "7 |past|", "x",
                              "99999999999 |z|", "|c|", "|d|", "4"};

@@ -1,6 +1,6 @@
 #include "platform/AtomicFile.h"
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "platform/DocumentLock.h"
 
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "platform/TextFile.h"
 #include "support/LockEditor.h"
 

@@ -1,6 +1,6 @@
 #include "platform/StoredSettings.h"
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

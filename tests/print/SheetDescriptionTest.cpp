@@ -1,8 +1,8 @@
 #include "model/Book.h"
-#include "model/TempDir.h"
-#include "page/FakeDatabase.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "print/PrintedSheet.h"
-#include "WmfWriter.h"
+#include "support/WmfWriter.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 namespace waybill {
 namespace {
 
-using test::FakeDatabase;
+using test::TestDatabase;
 using test::TempDir;
 
 // Every character 0.08 inch wide at 9 points (bold 0.09), scaled with the size.
@@ -62,7 +62,7 @@ class SheetDescription : public ::testing::Test {
     }
 
     TempDir dir;
-    FakeDatabase database;
+    TestDatabase database;
     BlockAttribDefs attribDefs{database};
     BlockLibrary library;
     Book book;

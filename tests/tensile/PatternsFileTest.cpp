@@ -1,7 +1,7 @@
 #include "tensile/PatternsFile.h"
 
 #include "export/ExportBook.h"
-#include "model/TempDir.h"
+#include "support/TempDir.h"
 #include "platform/Cp1252.h"
 #include "tensile/PunchExport.h"
 

@@ -1,0 +1,53 @@
+#include "app/StartFolder.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace waybill {
+namespace {
+
+struct StartCase {
+    const char* name;
+    FileDialogKind kind;
+    const char* exportFolder;
+    const char* workFolder;
+    const char* documentFolder; // the open document lies here ("" for a new document)
+    const char* expected;       // "docs": the Documents folder
+};
+
+// Folders "export", "work", "jobs" and "program" exist; "gone" does not.
+TEST(StartFolder, FirstUsableFolderInOrder) {
+    test::TempDir dir;
+    for (const char* folder : {"export", "work", "jobs", "program", "docs"}) {
+        std::filesystem::create_directories(dir / folder);
+    }
+    const StartCase cases[] = {
+        {"work folder first", FileDialogKind::Document, "export", "work", "jobs", "work"},
+        {"export folder for exports", FileDialogKind::Export, "export", "work", "jobs", "export"},
+        {"export falls back to work", FileDialogKind::Export, "", "work", "jobs", "work"},
+        {"document's folder", FileDialogKind::Document, "export", "", "jobs", "jobs"},
+        {"missing work folder", FileDialogKind::Document, "", "gone", "jobs", "jobs"},
+        {"new document: Documents", FileDialogKind::Document, "", "", "", "docs"},
+        {"never the program folder", FileDialogKind::Export, "program", "program", "program",
+         "docs"},
+        {"program folder passed over", FileDialogKind::Document, "", "program", "jobs", "jobs"},
+    };
+    const auto full = [&](const char* folder) {
+        return *folder == '\0' ? std::string() : (dir / folder).string();
+    };
+    const std::string program = full("program");
+    const std::string docs = full("docs");
+    for (const StartCase& c : cases) {
+        PathSettings paths;
+        paths.ExportFolder = full(c.exportFolder);
+        paths.WorkFolder = full(c.workFolder);
+        const std::string document =
+            *c.documentFolder == '\0' ? std::string() : full(c.documentFolder) + "/4471.fwb";
+        EXPECT_EQ(DialogStartFolder(c.kind, paths, {document, program, docs}), full(c.expected))
+            << c.name;
+    }
+}
+
+} // namespace
+} // namespace waybill

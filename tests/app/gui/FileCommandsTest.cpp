@@ -1,0 +1,203 @@
+#include "app/AppMessages.h"
+#include "model/FwbFile.h"
+#include "page/gui/CellGrid.h"
+#include "WindowFixture.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace waybill {
+namespace {
+
+using test::Q;
+
+class FileCommandsTest : public test::WindowTest {
+  protected:
+    void SetUp() override { ASSERT_TRUE(Start()); }
+};
+
+TEST_F(FileCommandsTest, TypedTitleBlockSurvivesMovingAwaySaveAndReopen) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    Trigger("mnuCtrlsNextPg");
+    Type(TblkCustomer, QStringLiteral("ACME Steel, Inc.: Plant 2"));
+    Type(TblkDescription, QStringLiteral("BUILT-UP STEEL (REV)"));
+    Trigger("mnuCtrlsNextPg");
+    EXPECT_TRUE(window->Session().Doc().FileChanged());
+    Trigger("mnuFileSave");
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    Trigger("mnuFileNew");
+    EXPECT_EQ(window->Page().View().titleBlock[TblkCustomer], "");
+    Open(sample);
+    EXPECT_EQ(dialogs.openRequests[1].startFolder, Q(work.Path())); // the last file's folder
+    EXPECT_EQ(window->Session().Waybill().GetPage(2).Description, "BUILT-UP STEEL (REV)");
+    EXPECT_EQ(window->Page().TitleBlockBox(TblkCustomer)->text(),
+              QStringLiteral("ACME Steel, Inc.: Plant 2"));
+}
+
+TEST_F(FileCommandsTest, AChangedDocumentStaysUntilSaved) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    Type(TblkJobNumber, QStringLiteral("4471"));
+    const int pages = window->Session().Waybill().PageCount();
+    // Yes, then a cancelled Save As.
+    for (const char* command : {"mnuFileNew", "mnuFileOpen", "mnuFileMRU0"}) {
+        dialogs.Clear();
+        dialogs.answers = {MessageAnswer::Yes};
+        dialogs.saveAnswers = {std::nullopt};
+        Trigger(command);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << command;
+        EXPECT_EQ(dialogs.messages[0].message, FileChangedQuestion());
+        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+        EXPECT_TRUE(dialogs.openRequests.empty());
+        EXPECT_EQ(window->Session().Waybill().PageCount(), pages) << command;
+        EXPECT_EQ(window->Page().TitleBlockBox(TblkJobNumber)->text(), QStringLiteral("4471"));
+    }
+    dialogs.Clear();
+    dialogs.answers = {MessageAnswer::Cancel};
+    Trigger("mnuFileNew");
+    EXPECT_EQ(window->Session().Waybill().PageCount(), pages);
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+}
+
+TEST_F(FileCommandsTest, TextTypedInATitleBoxIsAskedAboutWhenAMenuDropsTheDocument) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    for (const char* command : {"mnuFileNew", "mnuFileExit", "mnuFileMRU0"}) {
+        QLineEdit* issue = Type(TblkIssue, QStringLiteral("R1"));
+        // A menu opened with the mouse takes the focus and gives it back.
+        QFocusEvent out(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(issue, &out);
+        QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+        QApplication::sendEvent(issue, &in);
+        dialogs.Clear();
+        dialogs.answers = {MessageAnswer::Cancel};
+        Trigger(command);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << command;
+        EXPECT_EQ(dialogs.messages[0].message, FileChangedQuestion());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Session().Waybill().Issue, "R1");
+        Trigger("mnuEditUndo");
+        EXPECT_EQ(window->Session().Waybill().Issue, "");
+        EXPECT_EQ(issue->text(), QString());
+    }
+}
+
+TEST_F(FileCommandsTest, AFileThatFailsToOpenLeavesAnEmptyView) {
+    Open(SampleDocument());
+    test::TempDir elsewhere;
+    Open(elsewhere.Write("bad.fwb", std::string("PK\x03\x04\x00\x01", 6)));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(window->Page().View().titleBlock[TblkCadNumber], "");
+    EXPECT_FALSE(window->Page().TitleBlockBox(TblkCadNumber)->isVisible());
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Waybill - ") + Q(elsewhere / "bad.fwb") + "[*]");
+}
+
+TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
+    const auto a = SampleDocument("a & b.fwb");
+    const auto b = SampleDocument("b.fwb");
+    Open(a);
+    Open(b);
+    Open(a);
+    EXPECT_EQ(window->Session().RecentFileList(), (RecentFiles{a.string(), b.string(), "", ""}));
+    EXPECT_FALSE(window->Action(QStringLiteral("mnuFileMRU2"))->isVisible());
+    EXPECT_EQ(window->Action(QStringLiteral("mnuFileMRU0"))->text(),
+              Q(work / "a && b.fwb")); // no mnemonic
+
+    // A file that is gone is reported and stays at the head of the list.
+    std::filesystem::remove(b);
+    Trigger("mnuFileMRU1");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].message, CannotOpenMessage(b));
+    EXPECT_EQ(window->Session().RecentFileList()[0], b.string());
+
+    // Closing a changed document asks first.
+    Add({1});
+    dialogs.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    Trigger("mnuFileExit");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(Settings().contains(QStringLiteral("MRU/MRU0")));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Settings().value(QStringLiteral("MRU/MRU0")).toString(), Q(b));
+    EXPECT_EQ(Settings().value(QStringLiteral("MRU/MRU1")).toString(), Q(a));
+}
+
+TEST_F(FileCommandsTest, AResizedWindowKeepsTheSheetProportionsAndTheTypedText) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    window->setWindowState(Qt::WindowNoState);
+    QLineEdit* customer = Type(TblkCustomer, QStringLiteral("Typed"));
+    const int chrome = window->menuBar()->sizeHint().height() +
+                       window->Toolbar().sizeHint().height() +
+                       window->statusBar()->sizeHint().height();
+    const auto byWidth = [&](int w) {
+        return QSize(w, static_cast<int>(std::lround(w * 7.75 / 10.25)) + chrome);
+    };
+    const auto byHeight = [&](int h) {
+        return QSize(static_cast<int>(std::lround((h - chrome) * 10.25 / 7.75)), h);
+    };
+    // A wide window takes its height from the width (at least 800), a tall one its width
+    // from the height (at least 600).
+    const std::pair<QSize, QSize> cases[] = {
+        {{700, 500}, byWidth(800)}, {{1100, 1000}, byWidth(1100)}, {{400, 500}, byHeight(600)}};
+    for (const auto& [asked, kept] : cases) {
+        window->resize(asked);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->size(), kept) << asked.width() << "x" << asked.height();
+    }
+    EXPECT_EQ(customer->text(), QStringLiteral("Typed"));
+    Trigger("mnuCtrlsNextPg");
+    EXPECT_EQ(window->Session().Waybill().Customer, "Typed");
+}
+
+TEST_F(FileCommandsTest, KeyboardShortcutsRunTheCommands) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    QWidget* focus = window->Page().TitleBlockBox(TblkCustomer);
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_PageDown);
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 2);
+    // Outside a text box Ctrl+End goes to the last page too.
+    QWidget* grid = window->Page().LineItemGrid();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(window->Session().Waybill().CurPage(), window->Session().Waybill().PageCount());
+
+    focus->setFocus();
+    QTest::keyClicks(focus, QStringLiteral("Key"));
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(window->Session().Doc().FileChanged());
+    Book saved;
+    ASSERT_EQ(ReadFWB(sample, saved), std::nullopt);
+    EXPECT_EQ(saved.Customer, "Key");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The sample asks for numbered pages with totals; the total needs the numbering.
+TEST_F(FileCommandsTest, NumberingOptionsFollowTheOpenedDocumentAndGoIntoIt) {
+    const auto sample = SampleDocument();
+    Open(sample);
+    const auto shown = [&](int field) {
+        return window->Page().TitleBlockBox(field)->isVisibleTo(window.get());
+    };
+    EXPECT_TRUE(shown(TblkSheetNumber) && shown(TblkSheetTotal));
+    Trigger("mnuOptNumberPages");
+    EXPECT_FALSE(shown(TblkSheetNumber) || shown(TblkSheetTotal));
+
+    Trigger("mnuFileSave");
+    const std::string saved = test::TempDir::Read(sample);
+    EXPECT_NE(saved.find("Number Pages: False\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("Show Page Total: True\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace waybill

@@ -1,0 +1,159 @@
+// The print commands as the window offers them: their enabling, the preview opened from the
+// menu, and Export PDF through the dialogs.
+#include "support/TempDir.h"
+#include "print/gui/PrintPreview.h"
+#include "WindowFixture.h"
+
+#include <QKeySequence>
+#include <QStatusBar>
+#include <regex>
+
+namespace waybill::test {
+namespace {
+
+class PrintCommandsTest : public WindowTest {
+  protected:
+    void SetUp() override { ASSERT_TRUE(Start()); }
+
+    // Opens the preview from the menu; `drive` works it while it is shown.
+    void Preview(const std::function<void(PrintPreview&)>& drive) {
+        modal.handlers.push_back([drive](QDialog& d) {
+            drive(dynamic_cast<PrintPreview&>(d));
+            return int(QDialog::Accepted);
+        });
+        Trigger("mnuFilePrintPreview");
+        EXPECT_TRUE(modal.handlers.empty()) << "the preview was not shown";
+    }
+
+    static void Click(PrintPreview& preview, const char* key) {
+        preview.findChild<QAction*>(QString::fromLatin1(key))->trigger();
+    }
+    static bool On(PrintPreview& preview, const char* key) {
+        return preview.findChild<QAction*>(QString::fromLatin1(key))->isEnabled();
+    }
+    // The page the preview ends on after stepping forward as far as it lets the user.
+    static int LastReachable(PrintPreview& preview) {
+        while (On(preview, "NextPg")) {
+            Click(preview, "NextPg");
+        }
+        return preview.PageNumber();
+    }
+
+    static int PdfPages(const std::string& bytes) {
+        const std::regex page(R"(/Type\s*/Page\b)");
+        return static_cast<int>(
+            std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), {}));
+    }
+};
+
+TEST_F(PrintCommandsTest, MenuEntriesNeedPagesExceptPrinterSetup) {
+    EXPECT_EQ(window->Action(QStringLiteral("mnuFilePrint"))->shortcut(),
+              QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(window->Action(QStringLiteral("mnuFileExportPdf"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    EXPECT_EQ(window->Action(QStringLiteral("mnuFileExportPdf"))->text(),
+              QStringLiteral("Export P&DF..."));
+    const std::vector<const char*> needPages{"mnuFilePrint", "mnuFilePrintPreview",
+                                             "mnuFileExportPdf"};
+    for (const char* name : needPages) {
+        EXPECT_FALSE(Enabled(name)) << name;
+        Trigger(name); // a shortcut may still reach it: nothing is asked or shown
+    }
+    EXPECT_TRUE(dialogs.printRequests.empty());
+    EXPECT_TRUE(dialogs.rangeRequests.empty());
+    EXPECT_TRUE(modal.shown.empty());
+    EXPECT_TRUE(Enabled("mnuFilePrintSetup"));
+    Trigger("mnuFilePrintSetup");
+    EXPECT_EQ(dialogs.setupTitles, std::vector<QString>{QStringLiteral("Printer Setup")});
+
+    Add({1});
+    for (const char* name : needPages) {
+        EXPECT_TRUE(Enabled(name)) << name;
+    }
+    Trigger("mnuCtrlsDelPg");
+    for (const char* name : needPages) {
+        EXPECT_FALSE(Enabled(name)) << name;
+    }
+}
+
+TEST_F(PrintCommandsTest, PreviewOpensOnTheCurrentPageAfterStoringWhatIsTyped) {
+    Open(SampleDocument());
+    const int pages = window->Session().Waybill().PageCount();
+    ASSERT_GE(pages, 5);
+    Trigger("mnuCtrlsNextPg");
+    Trigger("mnuCtrlsNextPg");
+    Type(TblkDescription, QStringLiteral("TYPED, NOT YET STORED"));
+    Preview([&](PrintPreview& preview) {
+        EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
+        EXPECT_EQ(window->Session().Waybill().GetPagePtr(3)->Description, "TYPED, NOT YET STORED");
+        EXPECT_EQ(preview.PageNumber(), 3);
+        EXPECT_TRUE(On(preview, "PrevPg"));
+        EXPECT_TRUE(On(preview, "NextPg"));
+        const double fitted = preview.Zoom();
+        Click(preview, "ZoomIn");
+        const double zoomed = preview.Zoom();
+        EXPECT_GT(zoomed, fitted);
+        Click(preview, "NextPg");
+        Click(preview, "NextPg");
+        EXPECT_EQ(preview.PageNumber(), 5);
+        EXPECT_DOUBLE_EQ(preview.Zoom(), zoomed); // a page step keeps the zoom
+        EXPECT_EQ(LastReachable(preview), pages);
+        EXPECT_FALSE(On(preview, "NextPg"));
+        EXPECT_TRUE(On(preview, "PrevPg"));
+    });
+    EXPECT_EQ(window->Session().Waybill().CurPage(), 3); // stepping in the preview moves no page
+    EXPECT_EQ(modal.shown, std::vector<QString>{QStringLiteral("PrintPreview")});
+}
+
+TEST_F(PrintCommandsTest, EachCommandSeesTheDocumentAsItIsNow) {
+    Add({1, 2, 3});
+    Trigger("mnuCtrlsDelPg");
+    const int afterDelete = window->Session().Waybill().PageCount();
+    Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), afterDelete); });
+    Trigger("mnuEditUndo");
+    ASSERT_EQ(window->Session().Waybill().PageCount(), afterDelete + 1);
+    Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), afterDelete + 1); });
+
+    dialogs.answers.push_back(MessageAnswer::No); // the changed document is not saved
+    Open(SampleDocument());
+    const int sample = window->Session().Waybill().PageCount();
+    Preview([&](PrintPreview& preview) { EXPECT_EQ(LastReachable(preview), sample); });
+}
+
+TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
+    const auto sample = SampleDocument("job 4471.fwb");
+    Open(sample);
+    const int pages = window->Session().Waybill().PageCount();
+    Trigger("mnuCtrlsNextPg");
+
+    Trigger("mnuFileExportPdf"); // the page range cancelled: no file asked for
+    ASSERT_EQ(dialogs.rangeRequests.size(), 1u);
+    EXPECT_EQ(dialogs.rangeRequests[0].title, QStringLiteral("Export PDF"));
+    EXPECT_EQ(dialogs.rangeRequests[0].fromPage, 2);
+    EXPECT_EQ(dialogs.rangeRequests[0].maxPage, pages);
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+
+    const auto all = work / "all.pdf";
+    dialogs.printAnswers.push_back(PrintChoice{});
+    dialogs.saveAnswers.push_back(Q(all));
+    Trigger("mnuFileExportPdf");
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("job 4471.pdf"));
+    EXPECT_EQ(dialogs.saveRequests[0].startFolder, WorkFolder()); // no export folder set
+    EXPECT_EQ(PdfPages(TempDir::Read(all)), pages);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("%1 page(s) written to %2.").arg(pages).arg(Q(all)));
+
+    const auto two = work / "two.pdf";
+    dialogs.printAnswers.push_back(PrintChoice{true, 3, 4});
+    dialogs.saveAnswers.push_back(Q(two));
+    Trigger("mnuFileExportPdf");
+    EXPECT_EQ(PdfPages(TempDir::Read(two)), 2);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("2 page(s) written to %1.").arg(Q(two)));
+    EXPECT_FALSE(
+        window->Session().Doc().FileChanged()); // exporting changes nothing in the document
+}
+
+} // namespace
+} // namespace waybill::test
