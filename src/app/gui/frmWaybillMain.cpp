@@ -3,6 +3,8 @@
 #include "app/AppMessages.h"
 #include "app/DocumentName.h"
 #include "app/gui/FindBar.h"
+#include "app/gui/QtClock.h"
+#include "app/gui/SheetProportions.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
 #include "catalog/gui/cmbFinish.h"
@@ -10,48 +12,16 @@
 #include "platform/gui/DialogService.h"
 #include "platform/gui/QtText.h"
 
-#include <cmath>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
-#include <QMenuBar>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 namespace waybill {
 namespace {
-
-// The sheet: 10.25 x 7.75 sheet inches, shown 1024 pixels wide at start.
-constexpr double kSheetRatio = 7.75 / 10.25;
-constexpr int kStartWidth = 1024;
-constexpr int kMinimumWidth = 800;
-constexpr int kMinimumHeight = 600;
-
-// The system locale's short forms.
-class QtClock : public SessionClock {
-  public:
-    std::string Today() const override {
-        return ToCp1252(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    }
-    std::string TimeOfDay() const override {
-        return ToCp1252(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
-    }
-    std::string FileTime(std::filesystem::file_time_type time) const override {
-        const auto system = std::chrono::file_clock::to_sys(time);
-        const auto seconds =
-            std::chrono::duration_cast<std::chrono::seconds>(system.time_since_epoch());
-        return ToCp1252(QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds.count()),
-                                                   QLocale::ShortFormat));
-    }
-};
 
 SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
     return {module.database.get(),
@@ -85,6 +55,7 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     exports_ = std::make_unique<ExportCommands>(parts, *files_);
     printing_ = std::make_unique<PrintWiring>(parts);
     CreateActions();
+    proportions_ = new SheetProportions(*this, *toolbar_, [this] { return session_.IsStarted(); });
     findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
     statusBar(); // from the start, so the page never changes size when a note first shows
 
@@ -111,7 +82,7 @@ frmWaybillMain::~frmWaybillMain() {
 }
 
 void frmWaybillMain::Load(const QString& commandLine) {
-    StartSize();
+    proportions_->SizeAtStart();
     session_.Start(commandLine.isEmpty() ? std::string()
                                          : ToUtf8(QFileInfo(commandLine).absoluteFilePath()));
     if (const int seconds = session_.AutosaveSeconds(); seconds > 0) {
@@ -188,58 +159,6 @@ void frmWaybillMain::closeEvent(QCloseEvent* event) {
     autosaveTimer_->stop();
     session_.Close();
     event->accept();
-}
-
-// The menu bar and the toolbar above the page and the status bar below it, as the window
-// lays them out (their own sizes are not settled yet while the window is first shown).
-int frmWaybillMain::ChromeHeight() const {
-    const int menu = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-    const int status = statusBar()->isHidden() ? 0 : statusBar()->sizeHint().height();
-    return menu + status + (toolbar_->isHidden() ? 0 : toolbar_->sizeHint().height());
-}
-
-// A screen up to 1024 pixels wide, or one too low for the sheet at that width, gets a
-// maximised window; otherwise the page area starts 1024 pixels wide at the sheet's
-// proportions.
-void frmWaybillMain::StartSize() {
-    const int height = static_cast<int>(std::lround(kStartWidth * kSheetRatio)) + ChromeHeight();
-    const QScreen* display = screen();
-    const bool maximise = display == nullptr || display->geometry().width() <= kStartWidth ||
-                          display->availableGeometry().height() < height;
-    if (maximise) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        resize(kStartWidth, height);
-    }
-}
-
-void frmWaybillMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (!session_.IsStarted() || resizing_ ||
-        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        return;
-    }
-    KeepSheetProportions();
-}
-
-// A normal window keeps the sheet's proportions: a wide window sets the height from the
-// width (at least 800 pixels), a tall one the width from the height (at least 600).
-void frmWaybillMain::KeepSheetProportions() {
-    resizing_ = true;
-    const int chrome = ChromeHeight();
-    int width = this->width();
-    int height = this->height();
-    if (width > height) {
-        width = std::max(width, kMinimumWidth);
-        height = static_cast<int>(std::lround(width * kSheetRatio)) + chrome;
-    } else {
-        height = std::max(height, kMinimumHeight);
-        width = static_cast<int>(std::lround((height - chrome) / kSheetRatio));
-    }
-    if (QSize(width, height) != size()) {
-        resize(width, height);
-    }
-    resizing_ = false;
 }
 
 } // namespace waybill

@@ -25,6 +25,7 @@ class FileCommands;
 class PageCommands;
 class PageWidget;
 class PrintWiring;
+class SheetProportions;
 struct DetailVariant;
 struct WaybillMain;
 
@@ -58,7 +59,6 @@ class frmWaybillMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct ActionRow;
@@ -70,9 +70,6 @@ class frmWaybillMain : public QMainWindow {
     // Menus and toolbar buttons share their actions, so this enables both.
     void SetEnabling();
     void ShowRecentFiles();
-    int ChromeHeight() const;
-    void StartSize();
-    void KeepSheetProportions();
 
     // The AutoPage menu, one entry per catalogue entry: its dialog's page(s) are added as the
     // entry's step.
@@ -95,7 +92,7 @@ class frmWaybillMain : public QMainWindow {
     // The actions enabled by a rule, with their rule.
     std::vector<std::pair<QAction*, bool CommandEnabling::*>> ruled_;
     QTimer* autosaveTimer_ = nullptr;
-    bool resizing_ = false;
+    SheetProportions* proportions_ = nullptr;
 };
 
 } // namespace waybill
