@@ -79,8 +79,7 @@ TEST_F(AttributeCommandsTest, TheToolbarConfiguresAZeeAndTheDrawingFollows) {
     ChooseMember();
     ClickToolbarButton();
     ASSERT_TRUE(chosen);
-    EXPECT_EQ(window->Session().Waybill().GetPagePtr(kZeePage)->PageData.back(),
-              chosen->valueLine);
+    EXPECT_EQ(window->Session().Waybill().GetPagePtr(kZeePage)->PageData.back(), chosen->valueLine);
     EXPECT_EQ(window->Page().TitleBlockBox(TblkFinish)->text(), FromCp1252(chosen->finish));
     EXPECT_TRUE(DrawnTexts().contains(FromCp1252(chosen->values[6])));
 

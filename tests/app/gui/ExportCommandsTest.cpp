@@ -71,8 +71,9 @@ TEST_F(ExportCommandsTest, TableIsWrittenAndSummarised) {
     std::filesystem::create_directory(work / "out");
     std::filesystem::create_directory(work / "exports");
     module->paths.ExportFolder = (work / "exports").string();
-    OpenDocument(" J100 ", "**PAGEDEF\r\nmisc-01,,MISC\r\nGRID: std\r\n|T|M1|2|5'-6 1/2|PLATE|P1|\r\n"
-                           "**PAGEDEF\r\npur03-01,,BOUGHT\r\nGRID: std\r\n|T|M3|1||NUT|P3|\r\n");
+    OpenDocument(" J100 ",
+                 "**PAGEDEF\r\nmisc-01,,MISC\r\nGRID: std\r\n|T|M1|2|5'-6 1/2|PLATE|P1|\r\n"
+                 "**PAGEDEF\r\npur03-01,,BOUGHT\r\nGRID: std\r\n|T|M3|1||NUT|P3|\r\n");
     dialogs.saveAnswers = {Q(table) + QStringLiteral(" ")}; // a typed name's blanks are dropped
     Trigger("mnuFileExportTable");
 

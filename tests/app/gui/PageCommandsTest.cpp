@@ -76,8 +76,8 @@ TEST_F(PageCommandsTest, EveryCommandIsSafeOnAnEmptyDocument) {
     Trigger("mnuCtrlsDelPg");  // the recorder answers Yes
     ASSERT_EQ(window->Session().Waybill().PageCount(), 0);
     EXPECT_FALSE(window->Page().TitleBlockBox(TblkCustomer)->isVisibleTo(window.get()));
-    for (const char* name : {"mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuFileSave",
-                             "mnuFileSaveAs"}) {
+    for (const char* name :
+         {"mnuCtrlsCopyPg", "mnuCtrlsCutPg", "mnuCtrlsDelPg", "mnuFileSave", "mnuFileSaveAs"}) {
         EXPECT_FALSE(Enabled(name)) << name;
     }
     for (const char* name :

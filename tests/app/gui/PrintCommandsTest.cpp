@@ -1,7 +1,7 @@
 // The print commands as the window offers them: their enabling, the preview opened from the
 // menu, and Export PDF through the dialogs.
-#include "support/TempDir.h"
 #include "print/gui/PrintPreview.h"
+#include "support/TempDir.h"
 #include "WindowFixture.h"
 
 #include <QStatusBar>

@@ -1,5 +1,5 @@
-#include "support/TestDatabase.h"
 #include "page/gui/dlgEditAttrib.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "support/TempDir.h"
 #include "page/PageLayout.h"
 #include "PageWidgetFixture.h"
+#include "support/TempDir.h"
 
 #include <cmath>
 #include <filesystem>

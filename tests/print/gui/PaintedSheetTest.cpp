@@ -3,10 +3,10 @@
 // puts things is the sheet description's to test.
 
 #include "model/Book.h"
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,8 @@
 namespace waybill {
 namespace {
 
-using test::TestDatabase;
 using test::TempDir;
+using test::TestDatabase;
 
 constexpr double kDpi = 100;
 
