@@ -89,12 +89,14 @@ TEST_F(UpdateTest, MissingListedFileIsReportedAndTheUpdateGoesOn) {
     EXPECT_EQ(starter_.starts.size(), 1u);
 }
 
-TEST_F(UpdateTest, MissingFileListStillStartsTheEditor) {
-    RunLauncher({"job.fwb"});
+// Without a file list nothing is updated, and the editor still gets the command line as it came.
+TEST_F(UpdateTest, MissingFileListStillStartsTheEditorWithTheCommandLineUnchanged) {
+    const QStringList commandLine{"/home/jo/my jobs/job 7.fwb", "--second", ""};
+    RunLauncher(commandLine);
 
     EXPECT_EQ(ui_.messages, std::vector<Message>{CannotUpdate()});
     ASSERT_EQ(starter_.starts.size(), 1u);
-    EXPECT_EQ(starter_.starts[0].arguments, QStringList{"job.fwb"});
+    EXPECT_EQ(starter_.starts[0].arguments, commandLine);
 }
 
 TEST_F(UpdateTest, FailedCopyEndsTheUpdateLeavesTheOldFileAndStillStartsTheEditor) {
@@ -110,15 +112,6 @@ TEST_F(UpdateTest, FailedCopyEndsTheUpdateLeavesTheOldFileAndStillStartsTheEdito
     EXPECT_EQ(QDir(InstallFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"Waybill", "first.dll"}));
     EXPECT_EQ(starter_.starts.size(), 1u);
-}
-
-TEST_F(UpdateTest, CommandLineIsPassedOnUnchanged) {
-    WriteFile(SourceFolder() + "Files.txt", "");
-    const QStringList commandLine{"/home/jo/my jobs/job 7.fwb", "--second", ""};
-    RunLauncher(commandLine);
-
-    ASSERT_EQ(starter_.starts.size(), 1u);
-    EXPECT_EQ(starter_.starts[0].arguments, commandLine);
 }
 
 } // namespace

@@ -46,13 +46,6 @@ TEST_F(DropDowns, GridCellListOpensAtTheCellOnItsTextAndEnterPicks) {
     EXPECT_EQ(picks[0][2].toInt(), 4);
     EXPECT_EQ(picks[0][3].value<std::string>(), "C");
     EXPECT_FALSE(list.isVisible());
-
-    GridView grid;
-    grid.layout.rows = 4;
-    grid.layout.columns = 13;
-    grid.cells.assign(52, "");
-    EXPECT_EQ(list.PickChanges(grid, "C").cells,
-              (std::vector<CellChange>{{3, 4, "C"}, {3, 11, "C"}}));
 }
 
 TEST_F(DropDowns, EscapeAndLosingTheFocusLeaveWithoutAPick) {

@@ -141,6 +141,16 @@ TEST_F(CellEditing, PasteAtTheLastRowFillsOnlyTheLastRow) {
     QApplication::clipboard()->setText("z");
     page.Paste();
     EXPECT_EQ(Cell(last, 1), "a");
+    Select(1, 1);
+    QApplication::clipboard()->setText("ab1");
+    page.Paste();
+    EXPECT_EQ(Cell(1, 1), "ab1"); // only the cell box's commit ignores letter case
+
+    // Dragged up from an empty cell to one with text: still something to copy.
+    Select(7, 2);
+    EXPECT_FALSE(page.CanCopy());
+    Grid().SetSelection({1, 1, 7, 2});
+    EXPECT_TRUE(page.CanCopy());
 }
 
 // X11 gives Delete the key text "\x7f"; it must never become a cell's text.
@@ -178,43 +188,24 @@ TEST_F(CellEditing, DeleteKeyEmptiesTheSelectionAndNeverStartsAnEdit) {
     EXPECT_EQ(Cell(2, 4), "xy");
 }
 
-TEST_F(CellEditing, PasteAndDeleteKeepLetterCaseAndCopyFollowsAnySelectedText) {
-    ShowKind("pre_rel");
-    Select(1, 1);
-    QApplication::clipboard()->setText("ab1");
-    page.Paste();
-    EXPECT_EQ(Cell(1, 1), "ab1"); // only the cell box's commit ignores letter case
-    EXPECT_EQ(changes, 1);
-
-    // Dragged up from an empty cell to one with text: still something to copy.
-    Select(7, 2);
-    EXPECT_FALSE(page.CanCopy());
-    Grid().SetSelection({1, 1, 7, 2});
-    EXPECT_TRUE(page.CanCopy());
-}
-
 // The page's rules decide what a paste leaves out; the status bar says how much.
 TEST_F(CellEditing, PasteTellsHowManyValuesItLeftOut) {
     QString status;
     QObject::connect(&page, &PageWidget::StatusMessage,
                      [&](const QString& text) { status = text; });
     ShowKind("pre_rel");
-    Select(1, 2);
     QApplication::clipboard()->setText("x\ty");
-    skipped = 2;
-    page.Paste();
-    EXPECT_EQ(edits.back(), (TypedEdit{"Paste", {{}, {{1, 2, "x"}, {1, 3, "y"}}}}));
-    EXPECT_EQ(status,
-              QStringLiteral("2 pasted values were left out: their cells may not be typed into."));
-    skipped = 1;
-    Select(1, 2); // a paste starts from one cell
-    page.Paste();
-    EXPECT_EQ(status,
-              QStringLiteral("1 pasted value was left out: its cell may not be typed into."));
-    skipped = 0;
-    Select(1, 2);
-    page.Paste();
-    EXPECT_TRUE(status.isEmpty());
+    const std::pair<int, QString> cases[] = {
+        {2, "2 pasted values were left out: their cells may not be typed into."},
+        {1, "1 pasted value was left out: its cell may not be typed into."},
+        {0, ""}};
+    for (const auto& [left, said] : cases) {
+        skipped = left;
+        Select(1, 2); // a paste starts from one cell
+        page.Paste();
+        EXPECT_EQ(edits.back(), (TypedEdit{"Paste", {{}, {{1, 2, "x"}, {1, 3, "y"}}}}));
+        EXPECT_EQ(status, said) << left;
+    }
 }
 
 } // namespace

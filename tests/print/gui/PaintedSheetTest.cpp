@@ -1,11 +1,12 @@
 // Sheets painted into pictures and PDFs through the one painter: lines where the sheet puts
-// them on every surface, texts on their drawings, missing parts.
+// them on every surface, in their pen weights, and texts on their drawings. Where the sheet
+// puts things is the sheet description's to test.
 
 #include "model/Book.h"
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 #include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,8 @@
 namespace waybill {
 namespace {
 
-using test::TestDatabase;
 using test::TempDir;
+using test::TestDatabase;
 
 constexpr double kDpi = 100;
 
@@ -92,11 +93,6 @@ class PaintedSheet : public ::testing::Test {
         std::filesystem::create_directories(dir / "blocks");
         dir.Write("blocks/square.wmf", RedSquareDrawing());
         blocks.SetFolder(dir / "blocks");
-        database.AddDefinition({"g", 3, 17, 0, 2.0f, 0.25f});
-        database.AddTable("g", {"Width", "Align", "Label", "BoldLine"},
-                          {{1.0, std::int64_t{1}, "", std::int64_t{0}},
-                           {1.5, std::int64_t{4}, "", std::int64_t{0}},
-                           {2.0, std::int64_t{1}, "", std::int64_t{1}}});
         // "XX" centred on (4.3, 1.3), the middle of the square's lower half.
         database.AddTable("square",
                           {"PtX1", "PtY1", "TXT_HGT", "TXT_ROT", "HorJust", "PtX2", "PtY2"},
@@ -164,19 +160,6 @@ TEST_F(PaintedSheet, NarrowSurfaceShowsTheMiddleWideSurfaceStretches) {
          25 + 7.5 * kDpi * sy, 25 + 7.75 * kDpi * sy - 1});
 }
 
-TEST_F(PaintedSheet, BoldLineColumnEdgeIsThickDownToTheTitleBlock) {
-    const QImage image = Paint(Sheet({"GRID: g"}), QSizeF(10.25, 7.75), 0);
-    const auto edges = DarkRuns(image, true, 410, 20, 600);
-    ExpectNear(Centres(edges), {100, 250, 450});
-    EXPECT_EQ(edges[0].length, 1);
-    EXPECT_EQ(edges[1].length, 1);
-    EXPECT_EQ(edges[2].length, 3);
-    // The edge reaches the title block and stops there.
-    EXPECT_TRUE(Dark(image, 450, 205));
-    EXPECT_TRUE(Dark(image, 450, 645));
-    EXPECT_FALSE(Dark(image, 450, 195));
-}
-
 TEST_F(PaintedSheet, AttributeTextsLandOnTheirDrawingAtEveryPrintableWidth) {
     const PrintedSheet sheet = Sheet({"ATTRIBLK: square", "|XX|"});
     for (const double width : {10.0, 10.25, 10.5}) {
@@ -205,22 +188,6 @@ TEST_F(PaintedSheet, AttributeTextsLandOnTheirDrawingAtEveryPrintableWidth) {
         EXPECT_NEAR(text.center().x(), red.center().x(), 0.02 * kDpi);
         EXPECT_GT(text.center().y(), red.top() + red.height() / 3);
     }
-}
-
-TEST_F(PaintedSheet, MissingGridAndBlockLeaveTheNameAndTheRestOfTheSheet) {
-    const PrintedSheet sheet = Sheet({"GRID: nogrid", "|1|2|", "BLOCK: gone"});
-    ASSERT_EQ(sheet.messages.size(), 2u);
-    const QImage image = Paint(sheet, QSizeF(10.25, 7.75), 0);
-    int nameDots = 0;
-    for (int y = 6; y < 25; ++y) {
-        for (int x = 6; x < 80; ++x) {
-            nameDots += Dark(image, x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(nameDots, 20);
-    // No grid rules in the page area; the title block is there.
-    EXPECT_TRUE(DarkRuns(image, false, 512, 40, 640).empty());
-    EXPECT_EQ(DarkRuns(image, false, 390, 640, 760).size(), 5u);
 }
 
 TEST_F(PaintedSheet, PdfHoldsOneLandscapeLetterPagePerPageOfTheRange) {

@@ -21,8 +21,6 @@ TEST_F(EditTensileDialogTest, AFreshBlockOpensUnchosenAndOkWaitsForEveryList) {
     dialog.Load(MemberSection::Zee, "|D|X|Y|X|ZEE SIZE|MATERIAL|STRIP SIZE|", "RED-OXIDE",
                 kFinishes);
     EXPECT_EQ(dialog.windowTitle(), "Zee Configuration");
-    EXPECT_EQ(dialog.cmbSize->count(), 6);
-    EXPECT_EQ(dialog.cmbSize->itemText(0), "4 (F)");
     EXPECT_EQ(dialog.cmbSize->currentIndex(), -1);
     EXPECT_EQ(dialog.cmbFlangeWidth->currentIndex(), -1);
     EXPECT_EQ(dialog.cmbGauge->currentIndex(), -1);
@@ -72,15 +70,13 @@ TEST_F(EditTensileDialogTest, AConfigurationItWroteReopensWithTheSameChoices) {
 
     EXPECT_EQ(dialog.windowTitle(), "Cee Configuration");
     EXPECT_EQ(dialog.Choices(), chosen);
-    EXPECT_EQ(dialog.cmbGauge->currentText(), "12 GA (.102)");
     EXPECT_FALSE(dialog.cmbFinish->isEnabled());
     EXPECT_EQ(dialog.cmbFinish->currentIndex(), -1);
     ASSERT_TRUE(dialog.cmdOk->isEnabled());
 
     dialog.cmdOk->click();
     ASSERT_TRUE(dialog.Result());
-    EXPECT_EQ(dialog.Result()->partCode, "CB47");
-    EXPECT_EQ(dialog.Result()->values[6], "16.9375 x 0.102 Min.");
+    EXPECT_EQ(dialog.Result()->valueLine, written->valueLine);
 }
 
 } // namespace
