@@ -1,5 +1,6 @@
 #include "export/TableExport.h"
 #include "model/FwbFile.h"
+#include "support/TestDatabase.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,38 +8,18 @@
 
 namespace {
 
-// The grids the table export recognises, without a database file.
-class Grids : public waybill::ReferenceDatabase {
-  public:
-    std::optional<waybill::GridDefinition> FindGrid(std::string_view name) const override {
-        if (!HasTable(name)) {
-            return std::nullopt;
-        }
-        return waybill::GridDefinition{std::string(name), 7, 25, 0, 0, 0.25f};
+// The grids the table export recognises, 7 columns of 25 rows each.
+waybill::test::TestDatabase Grids() {
+    waybill::test::TestDatabase db;
+    for (const char* name : {"std", "hte", "ext", "hed", "cab", "slp"}) {
+        const std::string grid = name;
+        db.AddLabelledGrid(grid, 25,
+                           {grid == "cab" ? "LOCATION" : "COMP. ID", "PART MARK", "QTY", "LENGTH",
+                            grid == "hte" ? "LP" : "DESCRIPTION", grid == "slp" ? "SLOPE" : "SIZE",
+                            grid == "cab" ? "COMP. ID" : "PART NUMBER"});
     }
-    std::optional<waybill::TableRows> ReadTable(std::string_view name) const override {
-        if (!HasTable(name)) {
-            return std::nullopt;
-        }
-        const bool cable = name == "cab";
-        std::vector<std::vector<waybill::FieldValue>> rows;
-        const char* labels[] = {cable ? "LOCATION" : "COMP. ID",
-                                "PART MARK",
-                                "QTY",
-                                "LENGTH",
-                                name == "hte" ? "LP" : "DESCRIPTION",
-                                name == "slp" ? "SLOPE" : "SIZE",
-                                cable ? "COMP. ID" : "PART NUMBER"};
-        for (std::int64_t k = 0; k < 7; ++k) {
-            rows.push_back({std::string(labels[k]), k + 1});
-        }
-        return waybill::TableRows({"Label", "ColumnIDX"}, std::move(rows));
-    }
-    bool HasTable(std::string_view name) const override {
-        return name == "std" || name == "hte" || name == "ext" || name == "hed" || name == "cab" ||
-               name == "slp";
-    }
-};
+    return db;
+}
 
 } // namespace
 
@@ -50,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (waybill::ParseFWB(content, "fuzz.fwb", book)) {
         return 0;
     }
-    const auto result = waybill::ExportTable(book, Grids());
+    static const waybill::test::TestDatabase grids = Grids();
+    const auto result = waybill::ExportTable(book, grids);
     if (const auto* table = std::get_if<waybill::TableExport>(&result)) {
         const std::string text = waybill::FormatTable(*table);
         if (table->records.empty() || text.size() < 2 || text.substr(text.size() - 2) != "\r\n") {

@@ -6,15 +6,6 @@
 namespace waybill {
 namespace {
 
-TEST(DocFileName, CurrentExtension) {
-    EXPECT_EQ(DocFileName("C:\\jobs\\A.WBL"), "A.fwb");
-    EXPECT_EQ(DocFileName("C:\\jobs\\A.FWB"), "A.FWB");
-    EXPECT_EQ(DocFileName("/home/u/jobs/4471"), "4471.fwb");
-    EXPECT_EQ(DocFileName("report.txt"), "report.txt.fwb");
-    EXPECT_EQ(DocFileName("C:\\a.b\\job"), "job.fwb");
-    EXPECT_EQ(DocFileName("x.Wbl"), "x.fwb");
-}
-
 TEST(DocumentNameTest, TheCaptionNamesTheDocumentAndAReadOnlyOne) {
     EXPECT_EQ(WindowCaption("", true), "Waybill");
     EXPECT_EQ(WindowCaption("/j/a.fwb"), "Waybill - /j/a.fwb");
@@ -22,9 +13,16 @@ TEST(DocumentNameTest, TheCaptionNamesTheDocumentAndAReadOnlyOne) {
 }
 
 TEST(DocumentNameTest, LegacyFilesGetADocumentNameAndOnlyDocumentFilesAreSavedInPlace) {
-    EXPECT_EQ(DocPathFor("C:\\jobs\\JOB12.WBL"), "C:\\jobs\\JOB12.fwb");
-    EXPECT_EQ(DocPathFor("/home/d/job.FWB"), "/home/d/job.FWB");
-    EXPECT_EQ(DocPathFor("job.txt"), "job.txt.fwb");
+    const std::pair<const char*, const char*> paths[] = {
+        {"C:\\jobs\\JOB12.WBL", "C:\\jobs\\JOB12.fwb"},
+        {"/home/d/job.FWB", "/home/d/job.FWB"},
+        {"job.txt", "job.txt.fwb"},
+        {"/home/u/jobs/4471", "/home/u/jobs/4471.fwb"},
+        {"C:\\a.b\\job", "C:\\a.b\\job.fwb"},
+        {"x.Wbl", "x.fwb"}};
+    for (const auto& [path, document] : paths) {
+        EXPECT_EQ(DocPathFor(path), document) << path;
+    }
     EXPECT_TRUE(IsDocumentFilePath("/a/b.FwB"));
     for (const char* path : {"", "/a/b.wbl", "/a/fwb"}) {
         EXPECT_FALSE(IsDocumentFilePath(path)) << path;

@@ -1,22 +1,12 @@
 #include "app/DocumentLockPolicy.h"
 
+#include "support/MemorySettings.h"
+
 #include <gtest/gtest.h>
 #include <map>
 
 namespace waybill {
 namespace {
-
-class MapStore : public SettingsStore {
-  public:
-    std::string Read(std::string_view section, std::string_view key) const override {
-        const auto found = values.find(std::string(section) + "/" + std::string(key));
-        return found == values.end() ? std::string() : found->second;
-    }
-    void Write(std::string_view section, std::string_view key, std::string_view value) override {
-        values[std::string(section) + "/" + std::string(key)] = value;
-    }
-    std::map<std::string, std::string> values;
-};
 
 const LockTime kOpened{2025, 7, 12, 14, 3, 27, 120};
 const std::int64_t kHour = 3600;
@@ -30,76 +20,55 @@ ForeignLock Found(std::string host, bool onThisHost, bool ourProcess, bool proce
     return found;
 }
 
+// Opening asks unless no one can hold the lock, and says when it looks left over; saving over
+// a lock asks however old it is.
 TEST(DocumentLockPolicy, OnlyALockNoOneCanHoldIsTakenOverWithoutAQuestion) {
     const std::int64_t opened = UtcSeconds(kOpened);
-    const std::string asked = "Job 24-0173.fwb is open by jsmith on WS-12 since 12.07.2025 14:03. "
-                              "Open it read-only, open it anyway, or cancel?";
-    const std::string old = "Job 24-0173.fwb is open by jsmith on WS-07 since 12.07.2025 14:03, "
-                            "more than 24 hours ago (the lock may be left over). "
-                            "Open it read-only, open it anyway, or cancel?";
+    const std::string open = "Open it read-only, open it anyway, or cancel?";
+    const std::string save = "Save over it anyway?";
+    const std::string ws12 = "Job.fwb is open by jsmith on WS-12 since 12.07.2025 14:03";
+    const std::string ws07 = "Job.fwb is open by jsmith on WS-07 since 12.07.2025 14:03";
+    const std::string unknown = "Job.fwb is open by unknown (its lock file cannot be read). ";
     struct Case {
         const char* what;
         ForeignLock found;
         std::int64_t now;
         int staleHours;
-        std::string question; // empty: taken over
+        std::string opening; // empty: taken over
+        std::string saving;  // empty: taken over
     };
+    const ForeignLock here = Found("WS-12", true, false, false);
+    const ForeignLock there = Found("WS-07", false, false, false);
     const Case cases[] = {
-        {"this host, process ended", Found("WS-12", true, false, true), opened + kHour, 24, ""},
-        {"this process's own id", Found("WS-12", true, true, false), opened + kHour, 24, ""},
-        {"this host, process runs", Found("WS-12", true, false, false), opened + kHour, 24, asked},
-        {"... however old", Found("WS-12", true, false, false), opened + 99 * kHour, 24, asked},
-        {"other host, recent", Found("WS-07", false, false, false), opened + 24 * kHour, 24,
-         "Job 24-0173.fwb is open by jsmith on WS-07 since 12.07.2025 14:03. "
-         "Open it read-only, open it anyway, or cancel?"},
-        {"other host, old", Found("WS-07", false, false, false), opened + 24 * kHour + 1, 24, old},
-        {"other host, clock behind", Found("WS-07", false, false, false), opened - kHour, 24,
-         "Job 24-0173.fwb is open by jsmith on WS-07 since 12.07.2025 14:03. "
-         "Open it read-only, open it anyway, or cancel?"},
-        {"other host, old, one hour", Found("WS-07", false, false, false), opened + 2 * kHour, 1,
-         "Job 24-0173.fwb is open by jsmith on WS-07 since 12.07.2025 14:03, more than 1 hour "
-         "ago (the lock may be left over). Open it read-only, open it anyway, or cancel?"},
-        {"other host, never old", Found("WS-07", false, false, false), opened + 999 * kHour, 0,
-         "Job 24-0173.fwb is open by jsmith on WS-07 since 12.07.2025 14:03. "
-         "Open it read-only, open it anyway, or cancel?"},
-        {"unreadable or garbled", ForeignLock{}, opened, 24,
-         "Job 24-0173.fwb is open by unknown (its lock file cannot be read). "
-         "Open it read-only, open it anyway, or cancel?"},
+        {"this host, process ended", Found("WS-12", true, false, true), opened + kHour, 24, "", ""},
+        {"this process's own id", Found("WS-12", true, true, false), opened + kHour, 24, "", ""},
+        {"this host, process runs", here, opened + kHour, 24, ws12 + ". " + open,
+         ws12 + ". " + save},
+        {"... however old", here, opened + 99 * kHour, 24, ws12 + ". " + open, ws12 + ". " + save},
+        {"other host, recent", there, opened + 24 * kHour, 24, ws07 + ". " + open,
+         ws07 + ". " + save},
+        {"other host, old", there, opened + 24 * kHour + 1, 24,
+         ws07 + ", more than 24 hours ago (the lock may be left over). " + open,
+         ws07 + ". " + save},
+        {"other host, clock behind", there, opened - kHour, 24, ws07 + ". " + open,
+         ws07 + ". " + save},
+        {"other host, old, one hour", there, opened + 2 * kHour, 1,
+         ws07 + ", more than 1 hour ago (the lock may be left over). " + open, ws07 + ". " + save},
+        {"other host, never old", there, opened + 999 * kHour, 0, ws07 + ". " + open,
+         ws07 + ". " + save},
+        {"unreadable or garbled", ForeignLock{}, opened, 24, unknown + open, unknown + save},
     };
     for (const Case& c : cases) {
-        const LockDecision decision = DecideOnLock("Job 24-0173.fwb", c.found, c.now, c.staleHours);
-        if (c.question.empty()) {
-            EXPECT_EQ(decision.step, LockStep::TakeOver) << c.what;
-            continue;
+        SCOPED_TRACE(c.what);
+        const LockDecision decision = DecideOnLock("Job.fwb", c.found, c.now, c.staleHours);
+        EXPECT_EQ(decision.step, c.opening.empty() ? LockStep::TakeOver : LockStep::Ask);
+        if (!c.opening.empty()) {
+            EXPECT_EQ(decision.question,
+                      (UserMessage{c.opening, "File In Use", MessageIcon::Question}));
         }
-        EXPECT_EQ(decision.step, LockStep::Ask) << c.what;
-        EXPECT_EQ(decision.question,
-                  (UserMessage{c.question, "File In Use", MessageIcon::Question}))
-            << c.what;
-    }
-}
-
-// Saving over someone else's lock (opened anyway, or locked later) asks, naming the holder,
-// however old the lock; one no one can hold is simply replaced.
-TEST(DocumentLockPolicy, SavingOverAForeignLockAsksFirst) {
-    const struct {
-        const char* what;
-        ForeignLock found;
-        std::string question; // empty: taken over
-    } cases[] = {
-        {"this host, process ended", Found("WS-12", true, false, true), ""},
-        {"this process's own id", Found("WS-12", true, true, false), ""},
-        {"this host, process runs", Found("WS-12", true, false, false),
-         "Job.fwb is open by jsmith on WS-12 since 12.07.2025 14:03. Save over it anyway?"},
-        {"other host", Found("WS-07", false, false, false),
-         "Job.fwb is open by jsmith on WS-07 since 12.07.2025 14:03. Save over it anyway?"},
-        {"unreadable or garbled", ForeignLock{},
-         "Job.fwb is open by unknown (its lock file cannot be read). Save over it anyway?"},
-    };
-    for (const auto& c : cases) {
-        const LockDecision decision = DecideOnSave("Job.fwb", c.found);
-        EXPECT_EQ(decision.step, c.question.empty() ? LockStep::TakeOver : LockStep::Ask) << c.what;
-        EXPECT_EQ(decision.question.text, c.question) << c.what;
+        const LockDecision saving = DecideOnSave("Job.fwb", c.found);
+        EXPECT_EQ(saving.step, c.saving.empty() ? LockStep::TakeOver : LockStep::Ask);
+        EXPECT_EQ(saving.question.text, c.saving);
     }
 }
 
@@ -113,7 +82,7 @@ TEST(DocumentLockPolicy, NamesAreShownInTheDocumentsCodePage) {
 }
 
 TEST(DocumentLockPolicy, StaleLockHoursDefaultsAndTurnsOff) {
-    MapStore store;
+    test::MemorySettings store;
     EXPECT_EQ(ReadStaleLockHours(store), 24);
     for (const auto& [text, hours] :
          std::map<std::string, int>{{" 8 ", 8}, {"0", 0}, {"eight", 24}, {"8h", 24}, {"", 24}}) {

@@ -33,6 +33,19 @@ class SessionFilesTest : public test::SessionTest {
     void TypeCustomer(const std::string& text) {
         session.CommitTyping({"Title Block Edit", {{{TblkCustomer, text}}}});
     }
+
+    // The next run on the same recovery folder, as after a crash, started with these answers.
+    std::unique_ptr<EditSession> StartNext(std::deque<std::optional<ListAnswer>> answers) {
+        auto next = std::make_unique<EditSession>(
+            SessionSetup{
+                opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
+            questions);
+        questions.messages.clear();
+        questions.listQuestions.clear();
+        questions.listAnswers = std::move(answers);
+        next->Start({});
+        return next;
+    }
 };
 
 TEST_F(SessionFilesTest, OpenShowsPageOneInStandardOrderAndOnlyTheDialogMovesTheWorkFolder) {
@@ -254,42 +267,26 @@ TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
     session.Autosave();
     ASSERT_TRUE(std::filesystem::exists(session.RecoveryPath()));
 
-    // As after a crash: the next run starts without a close.
-    EditSession next{
-        {opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
-        questions};
-    questions.messages.clear();
-    questions.listAnswers = {ListAnswer{0, 0}};
-    next.Start({});
+    const auto next = StartNext({ListAnswer{0, 0}}); // without a close
     EXPECT_TRUE(questions.messages.empty());
     ASSERT_EQ(questions.listQuestions.size(), 1u);
     EXPECT_EQ(questions.listQuestions[0].entries,
               std::vector<std::string>{"Untitled (8/12/25 10:00)"});
-    EXPECT_EQ(next.Waybill().PageCount(), 1);
-    EXPECT_EQ(next.View().grid->Cell(1, 2), "5");
-    EXPECT_TRUE(next.Doc().FileChanged());
-    EXPECT_TRUE(next.Doc().Path().empty());
+    EXPECT_EQ(next->Waybill().PageCount(), 1);
+    EXPECT_EQ(next->View().grid->Cell(1, 2), "5");
+    EXPECT_TRUE(next->Doc().FileChanged());
+    EXPECT_TRUE(next->Doc().Path().empty());
 }
 
 // Copies left by crashes: of a.fwb, b.fwb, c.fwb and of a document since removed, each
 // changed and autosaved by a run that never closed.
 TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
-    const auto startNext = [&](std::deque<std::optional<ListAnswer>> answers) {
-        auto next = std::make_unique<EditSession>(
-            SessionSetup{
-                opened->database.get(), &defs, &paths, &settings, {}, {}, recovery.Path(), &clock},
-            questions);
-        questions.listQuestions.clear();
-        questions.listAnswers = std::move(answers);
-        next->Start({});
-        return next;
-    };
     const std::string a = SampleDocument("a.fwb");
     const std::string b = SampleDocument("b.fwb");
     const std::string c = SampleDocument("c.fwb");
     const std::string gone = SampleDocument("gone.fwb");
     for (const std::string& document : {a, b, c, gone}) {
-        auto crashed = startNext({});
+        auto crashed = StartNext({});
         crashed->Open(document, From::RecentFiles);
         const std::string stem = std::filesystem::path(document).stem().string();
         crashed->CommitTyping({"Title Block Edit", {{{TblkCustomer, "Typed in " + stem}}}});
@@ -308,7 +305,7 @@ TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
     enum { Open, Keep, Delete };
 
     // Delete removes the chosen copy and asks again; Keep leaves the rest.
-    auto next = startNext({ListAnswer{Delete, 0}, ListAnswer{Keep, 0}});
+    auto next = StartNext({ListAnswer{Delete, 0}, ListAnswer{Keep, 0}});
     ASSERT_EQ(questions.listQuestions.size(), 2u);
     EXPECT_EQ(questions.listQuestions[0].message, RecoveryListQuestion());
     EXPECT_EQ(questions.listQuestions[0].buttons,
@@ -324,19 +321,19 @@ TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
     EXPECT_TRUE(std::filesystem::exists(recovery / RecoveryFileName(b)));
 
     // Open recovers the chosen document: changed, under its own path.
-    next = startNext({ListAnswer{Open, 0}});
+    next = StartNext({ListAnswer{Open, 0}});
     EXPECT_EQ(next->Doc().Path(), b);
     EXPECT_EQ(next->Waybill().Customer, "Typed in b");
     EXPECT_TRUE(next->Doc().FileChanged());
     EXPECT_TRUE(next->IsPageShown());
 
     // A removed document comes back from its copy; closing the list changes nothing.
-    next = startNext({ListAnswer{Open, 1}});
+    next = StartNext({ListAnswer{Open, 1}});
     EXPECT_EQ(next->Doc().Path(), gone);
     EXPECT_EQ(next->Waybill().Customer, "Typed in gone");
     EXPECT_TRUE(next->Save());
     EXPECT_EQ(Read(gone).Customer, "Typed in gone");
-    next = startNext({std::nullopt});
+    next = StartNext({std::nullopt});
     EXPECT_EQ(questions.listQuestions.size(), 1u);
     EXPECT_EQ(next->Waybill().PageCount(), 0);
 }

@@ -200,14 +200,6 @@ TEST_F(SessionLocksTest, AStaleLockOfThisHostIsTakenOverWithoutAQuestion) {
     EXPECT_FALSE(Locked().IsReadOnly());
     EXPECT_EQ(Text(LockOf(doc)), MyLine());
     EXPECT_NE(old, MyLine());
-
-    // A lock of this host whose editor runs is asked about like any other.
-    Locked().Close();
-    me.running.insert(4711);
-    LockDocument(doc, crashed);
-    questions.answers = {MessageAnswer::Cancel};
-    Locked().Open(doc, From::Dialog);
-    EXPECT_EQ(questions.messages.size(), 1u);
 }
 
 TEST_F(SessionLocksTest, AnOldLockOfAnotherHostSaysSoByTheStaleLockHoursSetting) {

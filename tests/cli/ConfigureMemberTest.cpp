@@ -1,7 +1,7 @@
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@ namespace waybill {
 namespace {
 
 using test::CliRun;
+using test::DocumentText;
 using test::RunCommand;
 using test::TempDir;
 
@@ -26,13 +27,6 @@ std::filesystem::path MakeDatabase(const TempDir& dir) {
         db.AddTable(block, {"Prompt", "Tag"}, tags);
     }
     return db.Write(dir / "ref.db");
-}
-
-std::string Document(const std::string& pages) {
-    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
-           "Customer: \r\nJob Number: \r\nNumber Pages: False\r\nShow Page Total: False\r\n"
-           "Password: \r\n**END HEADER\r\n" +
-           pages;
 }
 
 const std::string kSheetPage = "**PAGEDEF\r\nshtap-01,Galvalume Plus,WALL PANELS\r\nGRID: sht\r\n"
@@ -62,7 +56,7 @@ class ConfigureMemberCommand : public ::testing::Test {
 
     TempDir dir;
     std::string db = MakeDatabase(dir).string();
-    std::string in = dir.Write("in.fwb", Document(kSheetPage + kZeePage + kCeePage)).string();
+    std::string in = dir.Write("in.fwb", DocumentText(kSheetPage + kZeePage + kCeePage)).string();
     std::string out = (dir / "out.fwb").string();
 };
 
@@ -73,15 +67,15 @@ TEST_F(ConfigureMemberCommand, ZeePageTakesTheConfigurationItsPartNumbersAndFini
     // Every data row, empty or not, carries the member part number with the finish code;
     // the 59-inch member carries the short-length mark. The other pages are as they were.
     EXPECT_EQ(TempDir::Read(out),
-              Document(kSheetPage +
-                       "**PAGEDEF\r\nzee00-01,Red-Oxide,HI-TENSILE (ZB24)\r\nGRID: hte\r\n"
-                       "|ZEE|Z1|2|20'-0|||||||||528Z14P|\r\n"
-                       "|ZEE|Z2|2|4'-11|||||||||528Z14PSL|\r\n"
-                       "|||||||||||||528Z14P|\r\n"
-                       "ATTRIBLK: zee00\r\n"
-                       "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|"
-                       "13.9375 x 0.067 Min.|\r\n" +
-                       kCeePage));
+              DocumentText(kSheetPage +
+                           "**PAGEDEF\r\nzee00-01,Red-Oxide,HI-TENSILE (ZB24)\r\nGRID: hte\r\n"
+                           "|ZEE|Z1|2|20'-0|||||||||528Z14P|\r\n"
+                           "|ZEE|Z2|2|4'-11|||||||||528Z14PSL|\r\n"
+                           "|||||||||||||528Z14P|\r\n"
+                           "ATTRIBLK: zee00\r\n"
+                           "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|"
+                           "13.9375 x 0.067 Min.|\r\n" +
+                           kCeePage));
 }
 
 TEST_F(ConfigureMemberCommand, PreGalvanizedCeeNeedsNoFinish) {

@@ -1,40 +1,28 @@
 // The detail command's own edge: its words and Field=value arguments reach the generator, the
 // pages go at the end of the document, and what it refuses. The pages' values are the
 // generators' tests' business: here they are compared with the generator's own result.
-#include "support/TempDir.h"
 #include "cli/Commands.h"
+#include "CliRun.h"
 #include "details/DetailCatalogue.h"
 #include "details/DownSpout.h"
 #include "details/Gutter.h"
 #include "model/FwbFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
 
+using test::CliRun;
+using test::RunCommand;
 using test::TempDir;
-
-const std::string kDocument = "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: JD\r\nIssue: \r\n"
-                              "Checked By: \r\nDate: 1.2.2026\r\nCustomer: Acme\r\n"
-                              "Job Number: 4471\r\nNumber Pages: True\r\n"
-                              "Show Page Total: False\r\nPassword: \r\n**END HEADER\r\n"
-                              "**PAGEDEF\r\nsht01-1,PG,Roof\r\nGRID: sht\r\n|a|b|\r\n"
-                              "**PAGEDEF\r\ntrim22,,Old\r\nATTRIBLK: trim22\r\n|x|\r\n";
 
 class DetailCommand : public testing::Test {
   protected:
-    struct Run {
-        int status;
-        std::string err;
-    };
-
-    Run Detail(std::vector<std::string> args) {
+    CliRun Detail(std::vector<std::string> args) {
         args.insert(args.begin(), {in.string(), out.string()});
-        std::ostringstream o, e;
-        const int status = cli::Detail(args, o, e);
-        return {status, e.str()};
+        return RunCommand(cli::Detail, args);
     }
 
     // The pages added behind the two pages of the document.
@@ -52,7 +40,9 @@ class DetailCommand : public testing::Test {
     }
 
     TempDir dir;
-    std::filesystem::path in = dir.Write("in.fwb", kDocument);
+    std::filesystem::path in = dir.Write(
+        "in.fwb", test::DocumentText("**PAGEDEF\r\nsht01-1,PG,Roof\r\nGRID: sht\r\n|a|b|\r\n"
+                                     "**PAGEDEF\r\ntrim22,,Old\r\nATTRIBLK: trim22\r\n|x|\r\n"));
     std::filesystem::path out = dir / "out.fwb";
 };
 
@@ -81,7 +71,7 @@ TEST_F(DetailCommand, WordsAndFieldsReachTheGenerator) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         const auto* expected = std::get_if<DetailPages>(&c.expected);
         ASSERT_NE(expected, nullptr);
-        const Run run = Detail(c.args);
+        const CliRun run = Detail(c.args);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Added(), expected->pages);
     }
@@ -101,21 +91,15 @@ TEST_F(DetailCommand, TakesTheWordsOfEveryMenuEntry) {
 }
 
 TEST_F(DetailCommand, SteepSlopeWarnsAndMakesThePage) {
-    const Run run = Detail({"gutter", "severeice", "Width=6", "Depth=5", "RoofSlope=7"});
+    const CliRun run = Detail({"gutter", "severeice", "Width=6", "Depth=5", "RoofSlope=7"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "Shadow gutter should not be used with\nroof slopes greater than 6:12.\n");
     EXPECT_EQ(Added().size(), 1u);
 }
 
-TEST_F(DetailCommand, InputErrorWritesNothing) {
-    const Run run = Detail({"cap-trim", "Dim=0"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Invalid Number\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
-}
-
-TEST_F(DetailCommand, UsageErrors) {
-    const std::vector<std::vector<std::string>> cases = {
+// Wrong usage shows the command's usage; the generator's refusal its message. Neither writes.
+TEST_F(DetailCommand, RefusalsWriteNothing) {
+    const std::vector<std::vector<std::string>> usage = {
         {"roof"},
         {"gutter"},
         {"gutter", "wide", "RoofSlope=4"},
@@ -131,12 +115,15 @@ TEST_F(DetailCommand, UsageErrors) {
         {"ridge-cap", "prevent", "Clip=1"},
         {"ridge-cap", "sseam", "Clip=3"},
     };
-    for (const auto& args : cases) {
-        const Run run = Detail(args);
+    for (const auto& args : usage) {
+        const CliRun run = Detail(args);
         EXPECT_EQ(run.status, 2) << args[0] << " " << args.back();
         EXPECT_NE(run.err.find("usage: waybill-cli detail"), std::string::npos);
-        EXPECT_FALSE(std::filesystem::exists(out));
     }
+    const CliRun run = Detail({"cap-trim", "Dim=0"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Invalid Number\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 // --help lists each dialog's fields once per dialog, without the one its variant word picks.

@@ -1,7 +1,7 @@
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +20,7 @@ std::filesystem::path MakeDatabase(const TempDir& dir) {
 }
 
 std::string Document(const std::string& rows) {
-    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: JD\r\nIssue: \r\nChecked By: \r\n"
-           "Date: 1.2.2026\r\nCustomer: Acme\r\nJob Number: 4471\r\nNumber Pages: False\r\n"
-           "Show Page Total: False\r\nPassword: \r\n**END HEADER\r\n"
-           "**PAGEDEF\r\nsht01-1,PG,Roof\r\nGRID: sht\r\n" +
-           rows;
+    return test::DocumentText("**PAGEDEF\r\nsht01-1,PG,Roof\r\nGRID: sht\r\n" + rows);
 }
 
 class DiffCommand : public testing::Test {
@@ -40,8 +36,7 @@ class DiffCommand : public testing::Test {
 
 TEST_F(DiffCommand, SameDocumentsExitZeroAndLegacyOnesAreImported) {
     const auto fwb = dir.Write("new.fwb", Document("|a|10'-6|\r\n"));
-    const auto wbl = dir.Write("old.WBL", "#(JD \"\" \"\" 1.2.2026 Acme 4471)\r\nsht01-1\r\n"
-                                          "(sht)\r\nPG\r\nRoof\r\n(a 10'-6)\r\n***\r\n");
+    const auto wbl = dir.Write("old.WBL", "sht01-1\r\n(sht)\r\nPG\r\nRoof\r\n(a 10'-6)\r\n***\r\n");
     const CliRun run = Diff({wbl.string(), fwb.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");

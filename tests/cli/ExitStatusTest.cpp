@@ -1,8 +1,8 @@
 // Every command's exit status at its edges, in one table: 2 for wrong usage, 1 when the input
 // cannot be read, and in both cases no output file.
-#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +20,10 @@ std::string MakeDatabase(const TempDir& dir) {
     return db.Write(dir / "ref.db").string();
 }
 
-const std::string kCurrent =
-    "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
-    "Customer: \r\nJob Number: \r\nNumber Pages: False\r\nShow Page Total: False\r\n"
-    "Password: \r\n**END HEADER\r\n**PAGEDEF\r\nsht01-1,PG,Roof W8X10\r\n"
-    "ATTRIBLK: trim22\r\n|W8X10 a|W8X10|\r\nGRID: sht\r\n|PANEL|W8X10|2|\r\n";
-const std::string kLegacy = "#(JD \"\" \"\" 1.2.2026 Acme 4471)\r\nsht01-1\r\n(sht)\r\nPG\r\n"
-                            "Roof %%C\r\n(PANEL w8x10)\r\n***\r\n";
+const std::string kCurrent = test::DocumentText("**PAGEDEF\r\nsht01-1,PG,Roof W8X10\r\n"
+                                                "ATTRIBLK: trim22\r\n|W8X10 a|W8X10|\r\n"
+                                                "GRID: sht\r\n|PANEL|W8X10|2|\r\n");
+const std::string kLegacy = "sht01-1\r\n(sht)\r\nPG\r\nRoof %%C\r\n(PANEL w8x10)\r\n***\r\n";
 
 class FindCommand : public testing::Test {
   protected:

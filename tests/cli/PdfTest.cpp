@@ -1,5 +1,6 @@
 // waybill-cli pdf run as a user runs it: a process without DISPLAY or QT_QPA_PLATFORM.
 
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 
 #include <array>
@@ -90,12 +91,9 @@ TEST(PdfCommand, PageRangeAndBadInput) {
 
 TEST(PdfCommand, MissingGridAndBlockAreReportedAndThePdfIsWritten) {
     TempDir dir;
-    const auto in =
-        dir.Write("in.fwb", "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\n"
-                            "Checked By: \r\nDate: \r\nCustomer: \r\nJob Number: \r\n"
-                            "Number Pages: True\r\nShow Page Total: True\r\nPassword: \r\n"
-                            "**END HEADER\r\n**PAGEDEF\r\nx-01,,LOST\r\nGRID: nogrid\r\n"
-                            "|1|2|\r\nBLOCK: noblock\r\n");
+    const auto in = dir.Write(
+        "in.fwb", waybill::test::DocumentText("**PAGEDEF\r\nx-01,,LOST\r\n"
+                                              "GRID: nogrid\r\n|1|2|\r\nBLOCK: noblock\r\n"));
     const auto out = dir / "lost.pdf";
     const CliRun run = RunCli("'" + in.string() + "' '" + out.string() + "'", dir);
     EXPECT_EQ(run.status, 0);

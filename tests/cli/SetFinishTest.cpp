@@ -1,7 +1,7 @@
-#include "support/TempDir.h"
-#include "support/TestDatabase.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "support/TempDir.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@ namespace waybill {
 namespace {
 
 using test::CliRun;
+using test::DocumentText;
 using test::RunCommand;
 using test::TempDir;
 
@@ -22,13 +23,6 @@ std::filesystem::path MakeDatabase(const TempDir& dir, bool withSheetParts = tru
         db.AddTable("SheetParts", {"BlockName", "BasePart"}, {{"shtap", "51AP"}});
     }
     return db.Write(dir / (withSheetParts ? "ref.db" : "nosheets.db"));
-}
-
-std::string Document(const std::string& pages) {
-    return "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\nDate: \r\n"
-           "Customer: \r\nJob Number: \r\nNumber Pages: False\r\nShow Page Total: False\r\n"
-           "Password: \r\n**END HEADER\r\n" +
-           pages;
 }
 
 const std::string kSheetPage = "**PAGEDEF\r\nshtap-01,Galvalume Plus,WALL PANELS\r\nGRID: sht\r\n"
@@ -47,7 +41,7 @@ class SetFinishCommand : public ::testing::Test {
   protected:
     TempDir dir;
     std::string db = MakeDatabase(dir).string();
-    std::string in = dir.Write("in.fwb", Document(kSheetPage + kMemberPage)).string();
+    std::string in = dir.Write("in.fwb", DocumentText(kSheetPage + kMemberPage)).string();
     std::string out = (dir / "out.fwb").string();
 };
 
@@ -55,10 +49,10 @@ TEST_F(SetFinishCommand, RangeTakesTheFinishAndItsPartNumbers) {
     const CliRun run = SetFinish({in, out, "smp ash gray", "--pages", "1", "--refdb", db});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(TempDir::Read(out),
-              Document("**PAGEDEF\r\nshtap-01,SMP Ash Gray,WALL PANELS\r\nGRID: sht\r\n"
-                       "|PANEL||||SMP Ash Gray (26GA WALL PANELS)||\r\n"
-                       "|PANEL||||OUT TO OUT||\r\n2 |PANEL|||||51APAY|\r\n" +
-                       kMemberPage));
+              DocumentText("**PAGEDEF\r\nshtap-01,SMP Ash Gray,WALL PANELS\r\nGRID: sht\r\n"
+                           "|PANEL||||SMP Ash Gray (26GA WALL PANELS)||\r\n"
+                           "|PANEL||||OUT TO OUT||\r\n2 |PANEL|||||51APAY|\r\n" +
+                           kMemberPage));
 
     // The member page offers only its own finish; the short member keeps its mark.
     ASSERT_EQ(SetFinish({in, out, "PRE-GALVANIZED", "--pages", "2-2", "--refdb", db}).status, 0);

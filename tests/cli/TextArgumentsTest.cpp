@@ -1,10 +1,10 @@
 // Arguments arrive as UTF-8; the documents hold Windows-1252. Texts are converted once where the
 // arguments are split, file names stay as given.
-#include "support/TempDir.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "CliRun.h"
 #include "model/FwbFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,17 +16,14 @@ using test::CliRun;
 using test::RunCommand;
 using test::TempDir;
 
-const std::string kDocument =
-    "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\n"
-    "Checked By: \r\nDate: \r\nCustomer: \r\nJob Number: \r\n"
-    "Number Pages: False\r\nShow Page Total: False\r\nPassword: \r\n"
-    "**END HEADER\r\n**PAGEDEF\r\ntrim22,,Old\r\nATTRIBLK: trim22\r\n|x|\r\n";
-
 class TextArguments : public ::testing::Test {
   protected:
     TempDir dir;
     // A file name that is not ASCII stays the name it is.
-    std::string in = dir.Write("d\xC3\xA9tails.fwb", kDocument).string();
+    std::string in =
+        dir.Write("d\xC3\xA9tails.fwb",
+                  test::DocumentText("**PAGEDEF\r\ntrim22,,Old\r\nATTRIBLK: trim22\r\n|x|\r\n"))
+            .string();
     std::string out = (dir / "s\xC3\xA9rie.fwb").string();
 };
 

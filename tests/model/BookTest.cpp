@@ -1,4 +1,5 @@
 #include "model/Book.h"
+
 #include "model/BookEquality.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,7 @@ Book Three() {
 }
 
 TEST(BookCursor, MovesOnlyWithinThePages) {
-    Book b;
-    b.FirstPage();
-    b.NextPage();
-    b.LastPage();
-    EXPECT_EQ(b.CurPage(), 0);
-
-    b = Three();
+    Book b = Three();
     EXPECT_EQ(b.CurPage(), 3);
     b.NextPage();
     EXPECT_EQ(b.CurPage(), 3);
@@ -154,6 +149,9 @@ TEST(BookEmpty, EveryOperationIsSafe) {
     b.PastePage();
     b.DeletePage(0);
     b.DeletePage(1);
+    b.FirstPage();
+    b.NextPage();
+    b.LastPage();
     b.PreviousPage();
     b.ReplacePage(nullptr);
     EXPECT_EQ(b.GetPagePtr(1), nullptr);

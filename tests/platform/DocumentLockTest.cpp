@@ -1,8 +1,9 @@
 #include "platform/DocumentLock.h"
 
-#include "support/TempDir.h"
+#include "FailingFileCalls.h"
 #include "platform/TextFile.h"
 #include "support/LockEditor.h"
+#include "support/TempDir.h"
 
 #include <ctime>
 #include <gtest/gtest.h>
@@ -181,55 +182,15 @@ TEST_F(DocumentLocks, AFolderThatRefusesFilesGivesNoLockWithTheReason) {
     }
 }
 
-// The real file system, failing the write (half way) or the close of a new file.
-class FailingFiles final : public FileSystemCalls {
-  public:
-    std::error_code Create(const fs::path& path, int& handle) override {
-        return real.Create(path, handle);
-    }
-    std::error_code OpenExisting(const fs::path& path, int& handle) override {
-        return real.OpenExisting(path, handle);
-    }
-    std::error_code Write(int handle, std::string_view bytes) override {
-        if (writeFault) { // half of it written, then the fault
-            real.Write(handle, bytes.substr(0, bytes.size() / 2));
-            return writeFault;
-        }
-        return real.Write(handle, bytes);
-    }
-    std::error_code WriteAt(int handle, std::uint64_t offset, std::string_view bytes) override {
-        return real.WriteAt(handle, offset, bytes);
-    }
-    std::error_code Flush(int handle) override { return real.Flush(handle); }
-    std::error_code Close(int handle) override {
-        const std::error_code closed = real.Close(handle);
-        return closeFault ? closeFault : closed;
-    }
-    std::error_code CopyPermissions(const fs::path& like, const fs::path& path) override {
-        return real.CopyPermissions(like, path);
-    }
-    std::error_code Rename(const fs::path& from, const fs::path& to) override {
-        return real.Rename(from, to);
-    }
-    void Remove(const fs::path& path) override { real.Remove(path); }
-
-    FileSystemCalls& real = SystemFileCalls();
-    std::error_code writeFault;
-    std::error_code closeFault;
-};
-
 // A lock file is all there or not there: one not completely written (a full disk, a share
 // gone) is removed, and an existing one is never touched.
 TEST_F(DocumentLocks, ALockFileIsCreatedWholeOrNotAtAll) {
-    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
-    FailingFiles files;
-    files.writeFault = full;
-    EXPECT_EQ(CreateNewFile(lockFile, "line\r\n", files), full);
-    EXPECT_FALSE(fs::exists(lockFile));
-    files.writeFault = {};
-    files.closeFault = std::make_error_code(std::errc::io_error);
-    EXPECT_EQ(CreateNewFile(lockFile, "line\r\n", files), files.closeFault);
-    EXPECT_FALSE(fs::exists(lockFile));
+    for (const auto& [step, fault] : {std::pair{test::Step::Write, std::errc::no_space_on_device},
+                                      std::pair{test::Step::Close, std::errc::io_error}}) {
+        test::FailingCalls files(step);
+        EXPECT_EQ(CreateNewFile(lockFile, "line\r\n", files), fault);
+        EXPECT_FALSE(fs::exists(lockFile));
+    }
 
     EXPECT_FALSE(CreateNewFile(lockFile, "mine\r\n"));
     EXPECT_EQ(CreateNewFile(lockFile, "theirs\r\n"), std::errc::file_exists);

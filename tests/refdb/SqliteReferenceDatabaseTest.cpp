@@ -1,10 +1,10 @@
 #include "refdb/ReferenceDatabase.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 namespace waybill {
 namespace {
@@ -20,9 +20,6 @@ constexpr const char* kGrids = R"sql(
 
 class ReferenceDatabaseTest : public ::testing::Test {
   protected:
-    void SetUp() override { fs::create_directories(folder_); }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path Build(const std::string& sql) {
         sqlite3* db = nullptr;
         EXPECT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
@@ -36,9 +33,7 @@ class ReferenceDatabaseTest : public ::testing::Test {
         return std::move(opened.database);
     }
 
-    const fs::path folder_ = fs::temp_directory_path() /
-                             ("waybill-refdb-" + std::to_string(getpid()) + "-" +
-                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    const test::TempDir folder_;
     const fs::path path_ = folder_ / "ref.db";
 };
 
@@ -90,7 +85,7 @@ TEST_F(ReferenceDatabaseTest, FilesThatAreNoReferenceDatabaseGiveAnError) {
     const fs::path text = folder_ / "notes.db";
     std::ofstream(text) << "This is a text file, not a database.\n";
     const fs::path missing = folder_ / "missing.db";
-    for (const fs::path& path : {text, missing, folder_}) {
+    for (const fs::path& path : {text, missing, folder_.Path()}) {
         const auto opened = OpenReferenceDatabase(path);
         EXPECT_EQ(opened.database, nullptr);
         EXPECT_EQ(opened.error, "Cannot open the reference database " + path.string() + ".");

@@ -53,30 +53,29 @@ TEST(FormatInchesGlyph, NeverFeet) {
     }
 }
 
-TEST(ParseFtIn, FeetInchesAndFractions) {
-    EXPECT_DOUBLE_EQ(ParseFtIn("5'-6 1/2"), 66.5);
-    EXPECT_DOUBLE_EQ(ParseFtIn("5' 6 1/2"), 66.5);
-    EXPECT_DOUBLE_EQ(ParseFtIn("5' 6 1/2\""), 66.5);
-    EXPECT_DOUBLE_EQ(ParseFtIn("5-6"), 66);
-    EXPECT_DOUBLE_EQ(ParseFtIn("5'6\""), 66);
-    EXPECT_DOUBLE_EQ(ParseFtIn("12-0-1/2"), 144.5);
-    EXPECT_DOUBLE_EQ(ParseFtIn("5.5'"), 66);
-    EXPECT_DOUBLE_EQ(ParseFtIn("  7  "), 7);
-    EXPECT_DOUBLE_EQ(ParseFtIn("-5"), 5); // a leading dash gives an empty first piece
-    EXPECT_DOUBLE_EQ(ParseFtIn("3/4"), 0.75);
-    EXPECT_DOUBLE_EQ(ParseFtIn("1/2 3"), 1.0 / 23); // blanks inside the denominator
-}
-
-TEST(ParseFtIn, InchesAreWholeNumbersRoundedHalfToEven) {
-    EXPECT_DOUBLE_EQ(ParseFtIn("66.5"), 66);
-    EXPECT_DOUBLE_EQ(ParseFtIn("67.5"), 68);
-}
-
-TEST(ParseFtIn, ReadsGlyphFractions) {
-    EXPECT_DOUBLE_EQ(ParseFtIn("5'-5" + Glyph(212)), 65.375);
-    EXPECT_DOUBLE_EQ(ParseFtIn(Glyph(216)), 0.5);
-    EXPECT_DOUBLE_EQ(ParseFtIn("6" + Glyph(201)), 6 + 1.0 / 32); // odd 32nds are kept
-    EXPECT_DOUBLE_EQ(ParseFtIn("6" + Glyph(204) + "junk"), 6.125);
+// A leading dash gives an empty first piece; blanks inside a denominator are dropped; inches
+// are whole numbers rounded half to even; glyph fractions are read, odd 32nds kept.
+TEST(ParseFtIn, FeetInchesFractionsAndGlyphs) {
+    const std::pair<std::string, double> cases[] = {{"5'-6 1/2", 66.5},
+                                                    {"5' 6 1/2", 66.5},
+                                                    {"5' 6 1/2\"", 66.5},
+                                                    {"5-6", 66},
+                                                    {"5'6\"", 66},
+                                                    {"12-0-1/2", 144.5},
+                                                    {"5.5'", 66},
+                                                    {"  7  ", 7},
+                                                    {"-5", 5},
+                                                    {"3/4", 0.75},
+                                                    {"1/2 3", 1.0 / 23},
+                                                    {"66.5", 66},
+                                                    {"67.5", 68},
+                                                    {"5'-5" + Glyph(212), 65.375},
+                                                    {Glyph(216), 0.5},
+                                                    {"6" + Glyph(201), 6 + 1.0 / 32},
+                                                    {"6" + Glyph(204) + "junk", 6.125}};
+    for (const auto& [text, inches] : cases) {
+        EXPECT_DOUBLE_EQ(ParseFtIn(text), inches) << text;
+    }
 }
 
 TEST(ParseFtIn, NoLengthGivesZero) {
@@ -86,19 +85,12 @@ TEST(ParseFtIn, NoLengthGivesZero) {
     }
 }
 
-TEST(ParseFtDotted, FeetInchesSixteenths) {
-    EXPECT_FLOAT_EQ(ParseFtDotted("10.0608"), 126.5f);
-    EXPECT_FLOAT_EQ(ParseFtDotted("10.06"), 126);
+TEST(ParseFtDotted, FeetInchesSixteenthsOrNoLength) {
+    EXPECT_FLOAT_EQ(ParseFtDotted(" 10.0608 "), 126.5f);
     EXPECT_FLOAT_EQ(ParseFtDotted("10."), 120);
-    EXPECT_FLOAT_EQ(ParseFtDotted("10"), 120);
-    EXPECT_FLOAT_EQ(ParseFtDotted(" 2.1104 "), 35.25f);
-    EXPECT_FLOAT_EQ(ParseFtDotted("abc"), 0);
-    EXPECT_FLOAT_EQ(ParseFtDotted("1.2.3"), 0);
-    EXPECT_FLOAT_EQ(ParseFtDotted(""), 0);
-}
-
-TEST(ParseFtDotted, FeetTooManyToCountMakeNoLength) {
-    EXPECT_FLOAT_EQ(ParseFtDotted("99999999999"), 0);
+    for (const char* text : {"abc", "1.2.3", "", "99999999999"}) {
+        EXPECT_FLOAT_EQ(ParseFtDotted(text), 0) << text;
+    }
     EXPECT_FLOAT_EQ(ParseFtDotted("99999999999.0608"), 0);
     EXPECT_FLOAT_EQ(ParseFtDotted("178956971.0608"), 0); // 12 x feet passes 2^31
     EXPECT_FLOAT_EQ(ParseFtDotted("178956970.00"), 2147483640.0f);

@@ -36,7 +36,6 @@ TEST(DecodeCadCodes, PercentCodes) {
 
 TEST(TokenizeList, TopLevelItems) {
     EXPECT_EQ(TokenizeList("(ab \"c d\" (e \"fg\") h)"), (Values{"ab", "c d", "(e \"fg\")", "h"}));
-    EXPECT_EQ(TokenizeList("(x (a (b) c))"), (Values{"x", "(a (b)", "c"}));
     EXPECT_TRUE(TokenizeList("()").empty());
     EXPECT_EQ(TokenizeList("(\"\")"), (Values{""}));
     EXPECT_EQ(TokenizeList("(  a   b  )"), (Values{"a", "b"}));

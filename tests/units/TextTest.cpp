@@ -50,22 +50,11 @@ TEST(NumberText, LeadingNumberReadsLikeTypedText) {
     EXPECT_FALSE(NumericValue("1,5"));
 }
 
-TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
-    std::string all;
-    for (int c = 1; c < 256; ++c) {
-        all += static_cast<char>(c);
-    }
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-}
-
-TEST(Cp1252, HighBlockAndUndefinedCodes) {
-    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");         // euro sign
-    EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");             // undefined: C1 control
-    EXPECT_EQ(Cp1252ToUtf8("\xD8\xBA"), "\xC3\x98\xC2\xBA"); // diameter and ordinal sign
-    EXPECT_EQ(Utf8ToCp1252("\xE2\x80\x9C"), "\x93");         // left double quote
-    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");            // no Windows-1252 code
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");                  // truncated sequence
-    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");               // overlong form
+// Every code against its definition is checked below; here what has none.
+TEST(Cp1252, TextWithoutACodeBecomesQuestionMarks) {
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?"); // no Windows-1252 code
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");       // truncated sequence
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");    // overlong form
 }
 
 TEST(Cp1252, FirstUnmappedCharacterIsNamed) {
