@@ -11,6 +11,7 @@
 #include "units/Text.h"
 
 #include <functional>
+#include <tuple>
 
 namespace waybill {
 namespace {
@@ -149,38 +150,24 @@ TEST(GeneratedValues, TypedNumbersStayOneValueAndLoseALeadingSf) {
 
 // The slope is a rise in 12 of run: 12 and more stay inches, never feet.
 TEST(GeneratedValues, RoofSlopeIsWrittenAsInches) {
-    struct Case {
-        Labelled made;
-        std::size_t block;
-        std::size_t index;
-        std::string slope;
+    const auto ice = [](const char* depth, GutterPanel panel) {
+        return MakeGutter(Gutter(GutterKind::SevereIce, "8", depth, "24", panel));
     };
-    const Case cases[] = {
-        {{"standard 12", MakeGutter(Gutter(GutterKind::Standard, "", "", "12"))}, 0, 0, "12"},
-        {{"standard 11.5", MakeGutter(Gutter(GutterKind::Standard, "", "", "11.5"))},
-         0,
-         0,
-         "11" + Sx(8)},
-        {{"oversize 12.5", MakeGutter(Gutter(GutterKind::Oversize, "8", "16", "12.5"))},
-         0,
+    const std::tuple<Labelled, std::size_t, std::string> cases[] = {
+        {{"standard 12", MakeGutter(Gutter(GutterKind::Standard, "", "", "12"))}, 0, "12"},
+        {{"std 11.5", MakeGutter(Gutter(GutterKind::Standard, "", "", "11.5"))}, 0, "11" + Sx(8)},
+        {{"over 12.5", MakeGutter(Gutter(GutterKind::Oversize, "8", "16", "12.5"))},
          0,
          "12" + Sx(8)},
-        {{"severe ice span 24", MakeGutter(Gutter(GutterKind::SevereIce, "8", "16", "24"))},
-         0,
-         6,
-         "24"},
-        {{"severe ice 24",
-          MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "24", GutterPanel::StormGrip))},
-         0,
-         4,
-         "24"},
-        {{"prevent 12", MakePreventRidgeCap({"12", "1.06", "", ""})}, 0, 0, "12"},
-        {{"sseam 36", MakeSSeamRidgeCap({"36", "2.0000", "0.04", "", ""})}, 0, 1, "36"},
+        {{"severe ice span 24", ice("16", GutterPanel::ApexSpan)}, 6, "24"},
+        {{"severe ice 24", ice("6", GutterPanel::StormGrip)}, 4, "24"},
+        {{"prevent 12", MakePreventRidgeCap({"12", "1.06", "", ""})}, 0, "12"},
+        {{"sseam 36", MakeSSeamRidgeCap({"36", "2.0000", "0.04", "", ""})}, 1, "36"},
     };
-    for (const Case& c : cases) {
-        const std::vector<std::string> values = Values(c.made.result, 0, c.block);
-        ASSERT_GT(values.size(), c.index) << c.made.label << ": " << ErrorOf(c.made.result).message;
-        EXPECT_EQ(values[c.index], c.slope) << c.made.label;
+    for (const auto& [made, index, slope] : cases) {
+        const std::vector<std::string> values = Values(made.result, 0, 0);
+        ASSERT_GT(values.size(), index) << made.label << ": " << ErrorOf(made.result).message;
+        EXPECT_EQ(values[index], slope) << made.label;
     }
 }
 
