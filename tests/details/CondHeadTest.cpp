@@ -41,84 +41,27 @@ TEST(CondHead, ValidationFirstFailingRuleWins) {
         {Head("6", "5", "5.7", "4.7", left), {}},
     };
     for (const auto& [input, error] : cases) {
-        const DetailResult result = MakeCondHead(input);
-        const std::string label =
-            input.guWidth + "/" + input.guDepth + "/" + input.dsWidth + "/" + input.dsDepth;
-        if (error.message.empty()) {
-            EXPECT_NE(PagesOf(result), nullptr) << label << ": " << ErrorOf(result).message;
-        } else {
-            EXPECT_EQ(ErrorOf(result), error) << label;
-        }
+        ExpectOutcome(MakeCondHead(input), error,
+                      input.guWidth + "/" + input.guDepth + "/" + input.dsWidth + "/" +
+                          input.dsDepth);
     }
 }
 
-TEST(CondHead, CentredOutlet) {
+TEST(CondHead, CentredAndOffsetOutlets) {
     // Gutter 6 x 5, downspout 4 x 3: H = (6 - 4 + 1/4) / 2 = 1 1/8, HS = Round16(H / cos 45)
     // = 1 9/16, A = 3 7/8, B = 2 7/8, C = 4, D = 6 1/8, E = 8 9/16, F = 20 1/4.
-    const std::string h = "1" + Sx(2);
-    const std::string a = "3" + Sx(14);
-    const std::string b = "2" + Sx(14);
     ExpectPage(MakeCondHead(Head("6", "5", "4", "3")), 0, "conhd", "TRIM DETAILS (Conductor Head)",
-               {"ATTRIBLK: conhd", Line({"1'-8" + Sx(4),
-                                         "4",
-                                         "6" + Sx(2),
-                                         "4",
-                                         "6" + Sx(2),
-                                         "8" + Sx(9),
-                                         "4",
-                                         "1" + Sx(9),
-                                         "3",
-                                         h,
-                                         b,
-                                         h,
-                                         h,
-                                         a,
-                                         h,
-                                         h,
-                                         b,
-                                         h,
-                                         a,
-                                         h,
-                                         "CH1",
-                                         "8" + Sx(9) + " x 1'-8" + Sx(4),
-                                         "VG2"})});
-}
-
-TEST(CondHead, OffsetOutlet) {
+               {"ATTRIBLK: conhd",
+                Line("1'-8^4|4|6^2|4|6^2|8^9|4|1^9|3|1^2|2^14|1^2|1^2|3^14|1^2|1^2|2^14|1^2|3^14|"
+                     "1^2|CH1|8^9 x 1'-8^4|VG2")});
     // Offset: H = 2 1/4, HS = Round16(2.25 / cos 45) = 3 3/16, C = 5 1/8, E = 10 3/16,
     // F = 22 1/2, H + gutter depth + 2 = 9 1/4.
-    const std::string h = "2" + Sx(4);
-    const std::string hs = "3" + Sx(3);
-    const std::string a = "3" + Sx(14);
-    const std::string b = "2" + Sx(14);
-    const std::string values = Line({"1'-10" + Sx(8),
-                                     "5" + Sx(2),
-                                     "6" + Sx(2),
-                                     "5" + Sx(2),
-                                     "6" + Sx(2),
-                                     "9" + Sx(4),
-                                     "4",
-                                     h,
-                                     hs,
-                                     hs,
-                                     "3",
-                                     h,
-                                     "10" + Sx(3),
-                                     b,
-                                     h,
-                                     a,
-                                     h,
-                                     h,
-                                     b,
-                                     h,
-                                     a,
-                                     "CH1",
-                                     "10" + Sx(3) + " x 1'-10" + Sx(8),
-                                     "VG2"});
+    const std::string offset = Line("1'-10^8|5^2|6^2|5^2|6^2|9^4|4|2^4|3^3|3^3|3|2^4|10^3|2^14|2^4|"
+                                    "3^14|2^4|2^4|2^14|2^4|3^14|CH1|10^3 x 1'-10^8|VG2");
     ExpectPage(MakeCondHead(Head("6", "5", "4", "3", CondHeadOffset::Left)), 0, "conhdl",
-               "TRIM DETAILS (Conductor Head-Left Offset)", {"ATTRIBLK: conhdl", values});
+               "TRIM DETAILS (Conductor Head-Left Offset)", {"ATTRIBLK: conhdl", offset});
     ExpectPage(MakeCondHead(Head("6", "5", "4", "3", CondHeadOffset::Right)), 0, "conhdr",
-               "TRIM DETAILS (Conductor Head-Right Offset)", {"ATTRIBLK: conhdr", values});
+               "TRIM DETAILS (Conductor Head-Right Offset)", {"ATTRIBLK: conhdr", offset});
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 
 #include "details/DetailPage.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -17,14 +19,21 @@ inline std::string Sx(int n) {
     return std::string(1, static_cast<char>(200 + 2 * n));
 }
 
-inline const std::string kDeg = "\xB0";
-
-inline std::string Line(const std::vector<std::string>& values) {
+// A value line written "4|7^4|108\xB0": "^n" stands for the n/16 inch glyph.
+inline std::string Line(std::string_view values) {
     std::string line = "|";
-    for (const std::string& v : values) {
-        line += v + "|";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] != '^') {
+            line += values[i];
+            continue;
+        }
+        int n = 0;
+        while (i + 1 < values.size() && std::isdigit(static_cast<unsigned char>(values[i + 1]))) {
+            n = 10 * n + (values[++i] - '0');
+        }
+        line += Sx(n);
     }
-    return line;
+    return line + "|";
 }
 
 } // namespace waybill::test
@@ -49,6 +58,16 @@ inline DetailInputError ErrorOf(const DetailResult& result) {
         return *error;
     }
     return {"(a page was made)", ""};
+}
+
+// The page is made when `error` has no message, else the input is refused with `error`.
+inline void ExpectOutcome(const DetailResult& result, const DetailInputError& error,
+                          const std::string& label) {
+    if (error.message.empty()) {
+        EXPECT_NE(PagesOf(result), nullptr) << label << ": " << ErrorOf(result).message;
+    } else {
+        EXPECT_EQ(ErrorOf(result), error) << label;
+    }
 }
 
 inline void ExpectPage(const DetailResult& result, std::size_t index, const std::string& cad,

@@ -10,6 +10,9 @@
 #include "units/Parsers.h"
 #include "units/Text.h"
 
+#include <functional>
+#include <tuple>
+
 namespace waybill {
 namespace {
 
@@ -32,12 +35,7 @@ std::vector<std::string> Values(const DetailResult& result, std::size_t page, st
 
 void ExpectErrors(const std::vector<std::pair<Labelled, DetailInputError>>& cases) {
     for (const auto& [made, error] : cases) {
-        if (error.message.empty()) {
-            EXPECT_NE(PagesOf(made.result), nullptr)
-                << made.label << ": " << ErrorOf(made.result).message;
-        } else {
-            EXPECT_EQ(ErrorOf(made.result), error) << made.label;
-        }
+        ExpectOutcome(made.result, error, made.label);
     }
 }
 
@@ -47,130 +45,129 @@ GutterInput Gutter(GutterKind kind, std::string width, std::string depth, std::s
 }
 
 // A "|" would split its value in two and shift every value after it; a line end would split
-// the value line. Both are stored as the cells store them.
-TEST(GeneratedValues, TypedTextsStayOneValueOnOneLine) {
-    const std::string typed = " A|B\r\nC ";
-    const std::string kept = "A\xA6"
-                             "B C";
+// the value line: both are stored as the cells store them. The drawings print "SF-" before an
+// SF number, so one typed with it is stored without ("SF-SF-2210" otherwise); numbers of other
+// kinds keep what was typed.
+TEST(GeneratedValues, TypedNumbersStayOneValueAndLoseALeadingSf) {
+    enum Kind { Sf, ShownSf, Other };
     struct Case {
-        Labelled made;
+        const char* label;
+        std::function<DetailResult(const std::string&)> make;
         std::size_t page;
         std::size_t count;
-        std::vector<std::pair<std::size_t, std::string>> values;
+        std::vector<std::pair<std::size_t, Kind>> values;
     };
-    const DetailResult spout =
-        MakeDownSpout({"4", "3", "10.0608", typed, typed, true, KickoutStyle::Standard});
+    const auto spout = [](const std::string& t) {
+        return MakeDownSpout({"4", "3", "10.0608", t, t, true, KickoutStyle::Standard});
+    };
     const Case cases[] = {
-        {{"gutter",
-          MakeGutter(Gutter(GutterKind::Oversize, "8", "6", "4", GutterPanel::ApexSpan, typed))},
+        {"gutter",
+         [](auto& t) {
+             return MakeGutter(
+                 Gutter(GutterKind::Oversize, "8", "6", "4", GutterPanel::ApexSpan, t));
+         },
          0,
          10,
-         {{8, kept}}},
-        {{"severe ice",
-          MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, typed))},
+         {{8, Sf}}},
+        {"severe ice",
+         [](auto& t) {
+             return MakeGutter(
+                 Gutter(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, t));
+         },
          0,
          8,
-         {{6, kept}}},
-        {{"downspout", spout}, 0, 16, {{3, kept}}},
-        {{"downspout strap", spout}, 1, 5, {{3, kept}}},
-        {{"ds-offset", MakeDSOffset({"4", "4", "1", typed})}, 0, 13, {{11, kept}}},
-        {{"cond-head", MakeCondHead({"6", "5", "4", "3", typed, typed, CondHeadOffset::None})},
+         {{6, Sf}}},
+        {"downspout", spout, 0, 16, {{3, Sf}}},
+        {"downspout strap", spout, 1, 5, {{3, Sf}}},
+        {"ds-offset",
+         [](auto& t) {
+             return MakeDSOffset({"4", "4", "1", t});
+         },
+         0,
+         13,
+         {{11, Sf}}},
+        {"cond-head",
+         [](auto& t) {
+             return MakeCondHead({"6", "5", "4", "3", t, t, CondHeadOffset::None});
+         },
          0,
          23,
-         {{20, kept}, {22, kept}}},
-        {{"cap-trim", MakeCapTrim({"10", typed, typed})},
+         {{20, Other}, {22, Other}}},
+        {"cap-trim",
+         [](auto& t) {
+             return MakeCapTrim({"10", t, t});
+         },
          0,
          9,
-         {{2, kept}, {4, "SF-" + kept}, {5, "SF-" + kept}, {7, kept}}},
-        {{"end-dam", MakeEndDam({"90", typed, EndDamPanel::ApexSeamIIPlus})}, 0, 11, {{8, kept}}},
-        {{"prevent", MakePreventRidgeCap({"4", "1.06", typed, typed})},
+         {{2, Sf}, {4, ShownSf}, {5, ShownSf}, {7, Sf}}},
+        {"end-dam",
+         [](auto& t) {
+             return MakeEndDam({"90", t, EndDamPanel::ApexSeamIIPlus});
+         },
+         0,
+         11,
+         {{8, Other}}},
+        {"prevent",
+         [](auto& t) {
+             return MakePreventRidgeCap({"4", "1.06", t, t});
+         },
          0,
          18,
-         {{5, kept}, {17, kept}}},
-        {{"sseam", MakeSSeamRidgeCap({"4", "1.0000", "0.04", typed, typed})},
+         {{5, Sf}, {17, Sf}}},
+        {"sseam",
+         [](auto& t) {
+             return MakeSSeamRidgeCap({"4", "1.0000", "0.04", t, t});
+         },
          0,
          6,
-         {{3, kept}, {5, kept}}},
+         {{3, Sf}, {5, Sf}}},
     };
-    for (const Case& c : cases) {
-        const std::vector<std::string> values = Values(c.made.result, c.page, 0);
-        ASSERT_EQ(values.size(), c.count) << c.made.label;
-        for (const auto& [index, text] : c.values) {
-            EXPECT_EQ(values[index], text) << c.made.label << " " << index;
-        }
-    }
-}
-
-// The drawings print "SF-" before an SF number: one typed with it is stored without, so the
-// sheet shows "SF-2210", not "SF-SF-2210". Numbers of other kinds keep what was typed.
-TEST(GeneratedValues, ALeadingSfTypedIntoAnSfNumberIsLeftOff) {
-    for (const std::string typed : {"SF-2210", "sf-2210", " Sf- 2210 ", "2210"}) {
-        const DetailResult spout =
-            MakeDownSpout({"4", "3", "10.0608", typed, typed, true, KickoutStyle::Standard});
-        const DetailResult ice =
-            MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, typed));
-        const std::pair<Labelled, std::vector<std::pair<std::size_t, std::string>>> cases[] = {
-            {{"gutter", MakeGutter(Gutter(GutterKind::Oversize, "8", "6", "4",
-                                          GutterPanel::ApexSpan, typed))},
-             {{8, "2210"}}},
-            {{"severe ice", ice}, {{6, "2210"}}},
-            {{"downspout", spout}, {{3, "2210"}}},
-            {{"ds-offset", MakeDSOffset({"4", "4", "1", typed})}, {{11, "2210"}}},
-            {{"cap-trim", MakeCapTrim({"10", typed, typed})},
-             {{2, "2210"}, {4, "SF-2210"}, {5, "SF-2210"}, {7, "2210"}}},
-            {{"prevent", MakePreventRidgeCap({"4", "1.06", typed, typed})},
-             {{5, "2210"}, {17, "2210"}}},
-            {{"sseam", MakeSSeamRidgeCap({"4", "1.0000", "0.04", typed, typed})},
-             {{3, "2210"}, {5, "2210"}}},
-            {{"end-dam", MakeEndDam({"90", typed, EndDamPanel::ApexSeamIIPlus})},
-             {{8, Trim(typed)}}},
-        };
-        for (const auto& [made, values] : cases) {
-            const std::vector<std::string> line = Values(made.result, 0, 0);
-            for (const auto& [index, text] : values) {
-                ASSERT_LT(index, line.size()) << made.label;
-                EXPECT_EQ(line[index], text) << made.label << " " << typed;
+    struct Typed {
+        std::string typed, number, other;
+    };
+    const Typed typings[] = {{" Sf- A|B\r\nC ",
+                              "A\xA6"
+                              "B C",
+                              "Sf- A\xA6"
+                              "B C"},
+                             {"sf-2210", "2210", "sf-2210"},
+                             {"SF-2210", "2210", "SF-2210"}};
+    for (const Typed& t : typings) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.label) + " " + t.typed);
+            const std::vector<std::string> values = Values(c.make(t.typed), c.page, 0);
+            ASSERT_EQ(values.size(), c.count);
+            for (const auto& [index, kind] : c.values) {
+                const std::string expected =
+                    kind == Other ? t.other : (kind == ShownSf ? "SF-" : "") + t.number;
+                EXPECT_EQ(values[index], expected) << index;
             }
         }
-        EXPECT_EQ(Values(spout, 1, 0).at(3), "2210") << typed; // the strap's page
-        EXPECT_EQ(Values(ice, 0, 1).at(5), "2211") << typed;   // its strap follows the number
     }
+    // The strap's number follows the number the SF number is stored as.
+    EXPECT_EQ(Values(cases[1].make("SF-2210"), 0, 1).at(5), "2211");
 }
 
 // The slope is a rise in 12 of run: 12 and more stay inches, never feet.
 TEST(GeneratedValues, RoofSlopeIsWrittenAsInches) {
-    struct Case {
-        Labelled made;
-        std::size_t block;
-        std::size_t index;
-        std::string slope;
+    const auto ice = [](const char* depth, GutterPanel panel) {
+        return MakeGutter(Gutter(GutterKind::SevereIce, "8", depth, "24", panel));
     };
-    const Case cases[] = {
-        {{"standard 12", MakeGutter(Gutter(GutterKind::Standard, "", "", "12"))}, 0, 0, "12"},
-        {{"standard 11.5", MakeGutter(Gutter(GutterKind::Standard, "", "", "11.5"))},
-         0,
-         0,
-         "11" + Sx(8)},
-        {{"oversize 12.5", MakeGutter(Gutter(GutterKind::Oversize, "8", "16", "12.5"))},
-         0,
+    const std::tuple<Labelled, std::size_t, std::string> cases[] = {
+        {{"standard 12", MakeGutter(Gutter(GutterKind::Standard, "", "", "12"))}, 0, "12"},
+        {{"std 11.5", MakeGutter(Gutter(GutterKind::Standard, "", "", "11.5"))}, 0, "11" + Sx(8)},
+        {{"over 12.5", MakeGutter(Gutter(GutterKind::Oversize, "8", "16", "12.5"))},
          0,
          "12" + Sx(8)},
-        {{"severe ice span 24", MakeGutter(Gutter(GutterKind::SevereIce, "8", "16", "24"))},
-         0,
-         6,
-         "24"},
-        {{"severe ice 24",
-          MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "24", GutterPanel::StormGrip))},
-         0,
-         4,
-         "24"},
-        {{"prevent 12", MakePreventRidgeCap({"12", "1.06", "", ""})}, 0, 0, "12"},
-        {{"sseam 36", MakeSSeamRidgeCap({"36", "2.0000", "0.04", "", ""})}, 0, 1, "36"},
+        {{"severe ice span 24", ice("16", GutterPanel::ApexSpan)}, 6, "24"},
+        {{"severe ice 24", ice("6", GutterPanel::StormGrip)}, 4, "24"},
+        {{"prevent 12", MakePreventRidgeCap({"12", "1.06", "", ""})}, 0, "12"},
+        {{"sseam 36", MakeSSeamRidgeCap({"36", "2.0000", "0.04", "", ""})}, 1, "36"},
     };
-    for (const Case& c : cases) {
-        const std::vector<std::string> values = Values(c.made.result, 0, c.block);
-        ASSERT_GT(values.size(), c.index) << c.made.label << ": " << ErrorOf(c.made.result).message;
-        EXPECT_EQ(values[c.index], c.slope) << c.made.label;
+    for (const auto& [made, index, slope] : cases) {
+        const std::vector<std::string> values = Values(made.result, 0, 0);
+        ASSERT_GT(values.size(), index) << made.label << ": " << ErrorOf(made.result).message;
+        EXPECT_EQ(values[index], slope) << made.label;
     }
 }
 

@@ -48,13 +48,8 @@ TEST(Gutter, ValidationFirstFailingRuleWins) {
         {Input(GutterKind::SevereIce, "16", "16", "4", GutterPanel::StormGrip), {}},
     };
     for (const Case& c : cases) {
-        const DetailResult result = MakeGutter(c.input);
-        const std::string label = c.input.width + "/" + c.input.depth + "/" + c.input.roofSlope;
-        if (c.error.message.empty()) {
-            EXPECT_NE(PagesOf(result), nullptr) << label << ": " << ErrorOf(result).message;
-        } else {
-            EXPECT_EQ(ErrorOf(result), c.error) << label;
-        }
+        ExpectOutcome(MakeGutter(c.input), c.error,
+                      c.input.width + "/" + c.input.depth + "/" + c.input.roofSlope);
     }
 }
 
@@ -69,57 +64,53 @@ TEST(Gutter, SteepSlopeAsksForEveryVariantAboveSix) {
     }
 }
 
-TEST(Gutter, StandardVariants) {
-    // StormGrip at 4:12, lap 2: B = Round16(5.25 / cos - tan) = Round16(5.2007) = 5 3/16,
-    // C = 3 3/16, Total = C + 5 5/8 + 12 11/16 = 21 1/2.
-    ExpectPage(
-        MakeGutter(Input(GutterKind::Standard, "", "", "4", GutterPanel::StormGrip, " S7 ")), 0,
-        "trim22", "TRIM DETAILS (Gutter for StormGrip Pnls.)",
-        {"ATTRIBLK: trim22", Line({"4", "7" + Sx(4), "1" + Sx(4), "3" + Sx(3), "1", "5" + Sx(3),
-                                   "108" + kDeg, "5" + Sx(10), "S7", "1'-9" + Sx(8)})});
-    // Apex Span at 4:12, lap 1 1/4: B = Round16(6.3246 - 0.3333) = 6, H = 4.
-    ExpectPage(MakeGutter(Input(GutterKind::Standard, "", "", "4")), 0, "trim22",
-               "TRIM DETAILS (Gutter for A. Span Pnls.)",
-               {"ATTRIBLK: trim22", Line({"4", "7" + Sx(4), "1" + Sx(4), "4", "1", "6",
-                                          "108" + kDeg, "4", "1234", "1'-8" + Sx(11)})});
-    // Apex Seam-24R at 12:12, lap 3: B = Round16(4.25 * 1.41421 - 1) = 5, angle 135.
-    ExpectPage(MakeGutter(Input(GutterKind::Standard, "", "", "12", GutterPanel::ApexSeam24R)), 0,
-               "trim22", "TRIM DETAILS (Gutter for AS-24R Pnls.)",
-               {"ATTRIBLK: trim22", Line({"12", "7" + Sx(4), "1" + Sx(4), "3", "1", "5",
-                                          "135" + kDeg, "5" + Sx(10), "1234", "1'-9" + Sx(5)})});
-}
-
-TEST(Gutter, Oversize) {
-    // Width 8, depth 6, 4:12, Apex Span: A = Round16(6 cos + 1.25) = 6 15/16,
-    // B = Round16((A - 1.25) / cos - 1/3) = 5 11/16, C = 15/16, Total = 24 1/16.
-    ExpectPage(
-        MakeGutter(Input(GutterKind::Oversize, "8", "6", "4")), 0, "trim22-01",
-        "TRIM DETAILS (Oversize Gutter for A. Span Pnls.)",
-        {"ATTRIBLK: trim22", Line({"4", "6" + Sx(15), Sx(15), "3" + Sx(11), "1", "5" + Sx(11),
-                                   "108" + kDeg, "8", "1234", "2'-0" + Sx(1)})});
-}
-
-TEST(Gutter, SevereIcingCarriesTheStrap) {
-    // Apex Span, width 8, depth 6, 4:12: S = Round16(6.5 / cos) = 6 7/8, V = Round16(6.5 +
-    // S sin) = 8 11/16, strap angle 180 - atan(1.3125 / V) = 171.41, L = 8 13/16,
-    // D = 6 cos = 5.692.
-    ExpectPage(
-        MakeGutter(Input(GutterKind::SevereIce, "8", "6", "4")), 0, "trim25-01",
-        "TRIM DETAILS (Gutter w/strap for A. Span Pnls.)",
-        {"ATTRIBLK: trim25",
-         Line({"8", "6" + Sx(14), "3" + Sx(7), "2" + Sx(14), "5" + Sx(11), "2" + Sx(3), "4",
-               "108" + kDeg, "1234", "1'-11" + Sx(15)}),
-         "ATTRIBLK: gutter_strap",
-         Line({"8" + Sx(11), "8" + Sx(13), "1" + Sx(15), "171", "171", "1235", "1'-3" + Sx(9)})});
-    // StormGrip: V = Round16(8.25 + S sin) = 10 7/16, strap angle 177.26, L = 10 7/16.
-    ExpectPage(
-        MakeGutter(Input(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, "A12")), 0,
-        "trim26-01", "TRIM DETAILS (Gutter w/strap for StormGrip Pnls.)",
-        {"ATTRIBLK: trim26",
-         Line({"8", "6" + Sx(14), "3" + Sx(7), "2" + Sx(14), "4", "108" + kDeg, "A12",
-               "2'-1" + Sx(1)}),
-         "ATTRIBLK: gutter_strap",
-         Line({"10" + Sx(7), "10" + Sx(7), Sx(8), "177", "177", ".", "1'-5" + Sx(3)})});
+TEST(Gutter, PagesOfEachKindAndPanel) {
+    struct Case {
+        GutterInput input;
+        const char *cad, *description;
+        PageLines lines;
+    };
+    const Case cases[] = {
+        // StormGrip at 4:12, lap 2: B = Round16(5.25 / cos - tan) = Round16(5.2007) = 5 3/16,
+        // C = 3 3/16, Total = C + 5 5/8 + 12 11/16 = 21 1/2.
+        {Input(GutterKind::Standard, "", "", "4", GutterPanel::StormGrip, " S7 "),
+         "trim22",
+         "TRIM DETAILS (Gutter for StormGrip Pnls.)",
+         {"ATTRIBLK: trim22", Line("4|7^4|1^4|3^3|1|5^3|108\xB0|5^10|S7|1'-9^8")}},
+        // Apex Span at 4:12, lap 1 1/4: B = Round16(6.3246 - 0.3333) = 6, H = 4.
+        {Input(GutterKind::Standard, "", "", "4"),
+         "trim22",
+         "TRIM DETAILS (Gutter for A. Span Pnls.)",
+         {"ATTRIBLK: trim22", Line("4|7^4|1^4|4|1|6|108\xB0|4|1234|1'-8^11")}},
+        // Apex Seam-24R at 12:12, lap 3: B = Round16(4.25 * 1.41421 - 1) = 5, angle 135.
+        {Input(GutterKind::Standard, "", "", "12", GutterPanel::ApexSeam24R),
+         "trim22",
+         "TRIM DETAILS (Gutter for AS-24R Pnls.)",
+         {"ATTRIBLK: trim22", Line("12|7^4|1^4|3|1|5|135\xB0|5^10|1234|1'-9^5")}},
+        // Width 8, depth 6, 4:12, Apex Span: A = Round16(6 cos + 1.25) = 6 15/16,
+        // B = Round16((A - 1.25) / cos - 1/3) = 5 11/16, C = 15/16, Total = 24 1/16.
+        {Input(GutterKind::Oversize, "8", "6", "4"),
+         "trim22-01",
+         "TRIM DETAILS (Oversize Gutter for A. Span Pnls.)",
+         {"ATTRIBLK: trim22", Line("4|6^15|^15|3^11|1|5^11|108\xB0|8|1234|2'-0^1")}},
+        // Apex Span, width 8, depth 6, 4:12: S = Round16(6.5 / cos) = 6 7/8, V = Round16(6.5 +
+        // S sin) = 8 11/16, strap angle 180 - atan(1.3125 / V) = 171.41, L = 8 13/16,
+        // D = 6 cos = 5.692.
+        {Input(GutterKind::SevereIce, "8", "6", "4"),
+         "trim25-01",
+         "TRIM DETAILS (Gutter w/strap for A. Span Pnls.)",
+         {"ATTRIBLK: trim25", Line("8|6^14|3^7|2^14|5^11|2^3|4|108\xB0|1234|1'-11^15"),
+          "ATTRIBLK: gutter_strap", Line("8^11|8^13|1^15|171|171|1235|1'-3^9")}},
+        // StormGrip: V = Round16(8.25 + S sin) = 10 7/16, strap angle 177.26, L = 10 7/16.
+        {Input(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, "A12"),
+         "trim26-01",
+         "TRIM DETAILS (Gutter w/strap for StormGrip Pnls.)",
+         {"ATTRIBLK: trim26", Line("8|6^14|3^7|2^14|4|108\xB0|A12|2'-1^1"),
+          "ATTRIBLK: gutter_strap", Line("10^7|10^7|^8|177|177|.|1'-5^3")}},
+    };
+    for (const Case& c : cases) {
+        ExpectPage(MakeGutter(c.input), 0, c.cad, c.description, c.lines);
+    }
 }
 
 TEST(Gutter, StrapSFNumberFollowsANumericSFNumber) {

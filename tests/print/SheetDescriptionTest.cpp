@@ -1,7 +1,7 @@
 #include "model/Book.h"
+#include "print/PrintedSheet.h"
 #include "support/TempDir.h"
 #include "support/TestDatabase.h"
-#include "print/PrintedSheet.h"
 #include "support/WmfWriter.h"
 
 #include <algorithm>
@@ -10,8 +10,8 @@
 namespace waybill {
 namespace {
 
-using test::TestDatabase;
 using test::TempDir;
+using test::TestDatabase;
 
 // Every character 0.08 inch wide at 9 points (bold 0.09), scaled with the size.
 TextExtent Measure(std::string_view text, double points, bool bold) {
@@ -68,14 +68,15 @@ class SheetDescription : public ::testing::Test {
     Book book;
 };
 
-std::vector<SheetText> Texts(const PrintedSheet& sheet) {
-    std::vector<SheetText> texts;
+// The sheet's items of one kind, in drawing order.
+template <typename Item> std::vector<Item> ItemsOf(const PrintedSheet& sheet) {
+    std::vector<Item> items;
     for (const auto& item : sheet.items) {
-        if (const auto* t = std::get_if<SheetText>(&item)) {
-            texts.push_back(*t);
+        if (const auto* i = std::get_if<Item>(&item)) {
+            items.push_back(*i);
         }
     }
-    return texts;
+    return items;
 }
 
 const SheetText* FindText(const std::vector<SheetText>& texts, std::string_view text) {
@@ -84,21 +85,11 @@ const SheetText* FindText(const std::vector<SheetText>& texts, std::string_view 
     return found == texts.end() ? nullptr : &*found;
 }
 
-std::vector<SheetLine> Lines(const PrintedSheet& sheet) {
-    std::vector<SheetLine> lines;
-    for (const auto& item : sheet.items) {
-        if (const auto* l = std::get_if<SheetLine>(&item)) {
-            lines.push_back(*l);
-        }
-    }
-    return lines;
-}
-
 TEST_F(SheetDescription, TitleBlockValuesFollowTheirLabelsAndSheetNumbersFollowTheOptions) {
     book.DetailBy = "JS";
     book.NumberPgs = true;
     book.ShowPgTot = false;
-    auto texts = Texts(Describe({}, 3));
+    auto texts = ItemsOf<SheetText>(Describe({}, 3));
 
     const SheetText* label = FindText(texts, "Detail By:   ");
     const SheetText* value = FindText(texts, "JS");
@@ -119,13 +110,13 @@ TEST_F(SheetDescription, TitleBlockValuesFollowTheirLabelsAndSheetNumbersFollowT
     book = Book{};
     book.NumberPgs = true;
     book.ShowPgTot = true;
-    texts = Texts(Describe({}, 3));
+    texts = ItemsOf<SheetText>(Describe({}, 3));
     EXPECT_DOUBLE_EQ(FindText(texts, "3")->x, 9.5);
 
     // Numbering off: neither number nor total, whatever the totals option says.
     book = Book{};
     book.ShowPgTot = true;
-    texts = Texts(Describe({}, 3));
+    texts = ItemsOf<SheetText>(Describe({}, 3));
     EXPECT_FALSE(FindText(texts, "1"));
     EXPECT_FALSE(FindText(texts, "3"));
     EXPECT_TRUE(FindText(texts, "Sheet No.:"));
@@ -134,7 +125,7 @@ TEST_F(SheetDescription, TitleBlockValuesFollowTheirLabelsAndSheetNumbersFollowT
 TEST_F(SheetDescription, LongTitleBlockValuesAreNarrowedToKeepTheirGapToTheLine) {
     book.Customer = std::string(120, 'C');
     book.JobNumber = std::string(60, 'J');
-    const auto texts = Texts(Describe({}));
+    const auto texts = ItemsOf<SheetText>(Describe({}));
     const struct {
         std::string text;
         double line;
@@ -148,7 +139,7 @@ TEST_F(SheetDescription, LongTitleBlockValuesAreNarrowedToKeepTheirGapToTheLine)
 }
 
 TEST_F(SheetDescription, RevisionValuesAreCentredInTheirColumnsAtQuarterInchSteps) {
-    const auto texts = Texts(Describe({"REVGRID:", "|A|1/2/24|JS|B||||||||MK|"}));
+    const auto texts = ItemsOf<SheetText>(Describe({"REVGRID:", "|A|1/2/24|JS|B||||||||MK|"}));
     const SheetText* a = FindText(texts, "A");
     ASSERT_TRUE(a);
     EXPECT_DOUBLE_EQ(a->x, (0.5 - 0.08) / 2);
@@ -168,8 +159,8 @@ TEST_F(SheetDescription, RevisionValuesAreCentredInTheirColumnsAtQuarterInchStep
 TEST_F(SheetDescription, GridRulesEdgesAndCellsFollowTheDefinition) {
     const PrintedSheet sheet =
         Describe({"GRID: g", "|12|M1|40|", "|3|WIDE-MARK-NUMBER-22|7|", "1", "|||x|"});
-    const auto lines = Lines(sheet);
-    const auto texts = Texts(sheet);
+    const auto lines = ItemsOf<SheetLine>(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
 
     // Rules at the definition's row height, from "Left"; edges from x = 0 down to the title
     // block, the third one thick; the thick rule at the top comes last.
@@ -201,7 +192,7 @@ TEST_F(SheetDescription, GridRulesEdgesAndCellsFollowTheDefinition) {
 // Each "GRID:" line names the page's grid anew: the last is the one printed, once.
 TEST_F(SheetDescription, TwoGridLinesPrintTheLastGridOnce) {
     const PrintedSheet sheet = Describe({"GRID: g", "|q|first|", "GRID: g", "|q|second|"});
-    const auto texts = Texts(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
     const auto count = [&](std::string_view text) {
         return std::count_if(texts.begin(), texts.end(),
                              [&](const SheetText& t) { return t.text == text; });
@@ -209,7 +200,7 @@ TEST_F(SheetDescription, TwoGridLinesPrintTheLastGridOnce) {
     EXPECT_EQ(count("MARK"), 1);
     EXPECT_EQ(count("second"), 1);
     EXPECT_EQ(count("first"), 0);
-    const auto lines = Lines(sheet);
+    const auto lines = ItemsOf<SheetLine>(sheet);
     EXPECT_EQ(
         std::count(lines.begin(), lines.end(), SheetLine{0, 2.0, 10.25, 2.0, PenWeight::Thick}), 1);
 }
@@ -219,9 +210,9 @@ TEST_F(SheetDescription, RowsBeyondTheGridShareItsRoomAndAreReported) {
     ASSERT_EQ(sheet.messages.size(), 1u);
     // Seven rows where the definition has room for four, below the header.
     const double squeeze = 5.0 / 8;
-    const auto texts = Texts(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
     EXPECT_DOUBLE_EQ(FindText(texts, "7")->y, 2.0 + 7 * 0.25 * squeeze + 0.0625);
-    const auto lines = Lines(sheet);
+    const auto lines = ItemsOf<SheetLine>(sheet);
     EXPECT_DOUBLE_EQ(lines[lines.size() - 5].y1, 2.0 + 7 * 0.375 * squeeze);
 }
 
@@ -229,18 +220,15 @@ TEST_F(SheetDescription, MissingGridIsReportedAndTheRestOfThePagePrints) {
     const PrintedSheet sheet = Describe({"GRID: nogrid", "|1|2|", "BLOCK: pic"});
     ASSERT_EQ(sheet.messages.size(), 1u);
     EXPECT_EQ(sheet.messages[0].text, "Grid nogrid not found in Grid Definition Table.");
-    const auto texts = Texts(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
     EXPECT_TRUE(FindText(texts, "Finish:"));
     EXPECT_FALSE(FindText(texts, "1"));
-    EXPECT_EQ(
-        std::count_if(sheet.items.begin(), sheet.items.end(),
-                      [](const SheetItem& i) { return std::holds_alternative<SheetPicture>(i); }),
-        1);
+    EXPECT_EQ(ItemsOf<SheetPicture>(sheet).size(), 1u);
 }
 
 TEST_F(SheetDescription, MissingBlockPrintsItsNameAndIsReportedOnce) {
     const PrintedSheet sheet = Describe({"BLOCK: gone", "ATTRIBLK: gone", "|x|"});
-    const auto texts = Texts(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
     const auto named = std::count_if(texts.begin(), texts.end(),
                                      [](const SheetText& t) { return t.text == "gone"; });
     EXPECT_EQ(named, 2);
@@ -268,7 +256,7 @@ TEST_F(SheetDescription, BlocksLieAtTheOriginWithTheirTextsOnTheDrawingInPageOrd
     }
     EXPECT_GT(picture, gridTop);
 
-    const auto texts = Texts(sheet);
+    const auto texts = ItemsOf<SheetText>(sheet);
     // Centred on (1, 1): the base line's middle; 0.1 inch text at 1.125 x 72 points.
     const SheetText* hi = FindText(texts, "Hi");
     ASSERT_TRUE(hi);

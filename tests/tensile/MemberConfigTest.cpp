@@ -1,5 +1,6 @@
 #include "tensile/MemberConfig.h"
 
+#include "units/Parsers.h"
 #include "units/Text.h"
 
 #include <gtest/gtest.h>
@@ -26,38 +27,33 @@ MemberChoices Choose(int depth, int flange, int gauge, bool preGalv,
             std::move(finish)};
 }
 
-TEST(MemberConfig, EightInchZeeFlangeTwoFourteenGaugeRedOxide) {
-    const auto encoding =
-        EncodeMemberConfig(MemberSection::Zee, Choose(8, 2, 14, false, "Red-Oxide"));
-    ASSERT_TRUE(encoding);
-    EXPECT_EQ(encoding->values,
-              (std::vector<std::string>{"8", "2", "4", "2", "8\xF0 x 2\xCC x 2\xD4 x 14GA",
-                                        "ASTM A1011 Grade 55", "13.9375 x 0.067 Min."}));
-    EXPECT_EQ(encoding->valueLine,
-              "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|13.9375 x 0.067 Min.|");
-    EXPECT_EQ(encoding->partCode, "ZB24");
-    EXPECT_EQ(encoding->finish, "Red-Oxide");
-    EXPECT_EQ(MemberPartNumber(encoding->partCode), "528Z14");
-}
-
-TEST(MemberConfig, PreGalvanizedEightInchCeeFlangeFourTwelveGauge) {
-    const auto encoding = EncodeMemberConfig(MemberSection::Cee, Choose(8, 4, 12, true));
-    ASSERT_TRUE(encoding);
-    EXPECT_EQ(encoding->partCode, "CB47");
-    EXPECT_EQ(encoding->values[4], "8\xEB x 4 x 4 x 12GA");
-    EXPECT_EQ(encoding->values[5], "ASTM A653 Grade D");
-    EXPECT_EQ(encoding->values[6], "16.9375 x 0.102 Min.");
-    EXPECT_EQ(encoding->finish, "Pre-Galvanized");
-    EXPECT_EQ(MemberPartNumber(encoding->partCode), "5284C12");
-}
-
-TEST(MemberConfig, FourInchMemberHasNoSizeCodes) {
-    const auto encoding = EncodeMemberConfig(MemberSection::Zee, Choose(4, 3, 16, false, "Gray"));
-    ASSERT_TRUE(encoding);
-    EXPECT_EQ(encoding->valueLine.substr(0, 6), "|4||||");
-    EXPECT_EQ(encoding->values[6], "11.9375 x 0.056 Min.");
-    EXPECT_EQ(encoding->partCode, "ZF36");
-    EXPECT_EQ(MemberPartNumber("ZF36"), "524312Z16");
+TEST(MemberConfig, ChoicesGiveTheValueLinePartCodeAndFinish) {
+    struct Case {
+        MemberSection section;
+        MemberChoices choices;
+        std::string valueLine, partCode, finish, partNumber;
+    };
+    const Case cases[] = {
+        {MemberSection::Zee, Choose(8, 2, 14, false, "Red-Oxide"),
+         "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|13.9375 x 0.067 Min.|", "ZB24",
+         "Red-Oxide", "528Z14"},
+        {MemberSection::Cee, Choose(8, 4, 12, true),
+         "|8|2|4|2|8\xEB x 4 x 4 x 12GA|ASTM A653 Grade D|16.9375 x 0.102 Min.|", "CB47",
+         "Pre-Galvanized", "5284C12"},
+        // A four-inch member has no size codes.
+        {MemberSection::Zee, Choose(4, 3, 16, false, "Gray"),
+         "|4||||4\xF0 x 3\xCC x 3\xD4 x 16GA|ASTM A1011 Grade 55|11.9375 x 0.056 Min.|", "ZF36",
+         "Gray", "524312Z16"},
+    };
+    for (const Case& c : cases) {
+        const auto encoding = EncodeMemberConfig(c.section, c.choices);
+        ASSERT_TRUE(encoding) << c.partCode;
+        EXPECT_EQ(encoding->valueLine, c.valueLine);
+        EXPECT_EQ(encoding->values, SplitPipeList(c.valueLine));
+        EXPECT_EQ(encoding->partCode, c.partCode);
+        EXPECT_EQ(encoding->finish, c.finish);
+        EXPECT_EQ(MemberPartNumber(encoding->partCode), c.partNumber);
+    }
 }
 
 TEST(MemberConfig, OkNeedsSizeFlangeGaugeAndAFinishOrPreGalvanizing) {
