@@ -247,6 +247,22 @@ TEST_F(SessionFilesTest, ANewerRecoveryCopyIsOfferedWhenItsDocumentOpens) {
     EXPECT_TRUE(questions.messages.empty());
 }
 
+// The document named at start is shown before its newer copy is offered.
+TEST_F(SessionFilesTest, TheDocumentOpenedAtStartHasItsCopyOfferedAfterwards) {
+    const std::filesystem::path sample = SampleDocument();
+    WriteRecoveryCopy(sample, "Recovered Inc.");
+    session.Start(sample.string());
+    EXPECT_TRUE(questions.messages.empty());
+    EXPECT_EQ(session.Waybill().Customer, "");
+
+    session.OfferStartRecovery();
+    session.OfferStartRecovery();
+    ASSERT_EQ(questions.messages.size(), 1u);
+    EXPECT_EQ(questions.messages[0].message, RecoveryQuestion(sample.string(), "8/12/25 10:00"));
+    EXPECT_EQ(session.Waybill().Customer, "Recovered Inc.");
+    EXPECT_TRUE(session.Doc().FileChanged());
+}
+
 TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
     session.Start({});
     session.AddTemplatePages({1}, AfterLastPage);
@@ -261,6 +277,9 @@ TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
     questions.messages.clear();
     questions.listAnswers = {ListAnswer{0, 0}};
     next.Start({});
+    EXPECT_TRUE(questions.listQuestions.empty()); // asked once the window shows the start
+    next.OfferStartRecovery();
+    next.OfferStartRecovery(); // once a run
     EXPECT_TRUE(questions.messages.empty());
     ASSERT_EQ(questions.listQuestions.size(), 1u);
     EXPECT_EQ(questions.listQuestions[0].entries,
@@ -282,6 +301,7 @@ TEST_F(SessionFilesTest, TheStartOffersEveryNewerCopyInOneList) {
         questions.listQuestions.clear();
         questions.listAnswers = std::move(answers);
         next->Start({});
+        next->OfferStartRecovery();
         return next;
     };
     const std::string a = SampleDocument("a.fwb");
