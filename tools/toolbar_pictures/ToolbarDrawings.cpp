@@ -1,10 +1,9 @@
-#include "app/gui/ToolbarIcons.h"
+#include "ToolbarDrawings.h"
 
 #include <functional>
 #include <map>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace waybill {
 namespace {
@@ -214,28 +213,29 @@ const std::map<QString, Drawing>& Drawings() {
     return drawings;
 }
 
-QPixmap Render(const Drawing& drawing, qreal scale) {
-    QPixmap pixmap(QSize(24, 24) * scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    drawing(painter);
-    return pixmap;
-}
-
 } // namespace
 
-QIcon ToolbarIcon(const QString& key) {
+std::vector<QString> ToolbarDrawingKeys() {
+    std::vector<QString> keys;
+    for (const auto& [key, drawing] : Drawings()) {
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+QImage DrawToolbarPicture(const QString& key, int scale) {
     const auto found = Drawings().find(key);
     if (found == Drawings().end()) {
         return {};
     }
-    QIcon icon;
-    for (const qreal scale : {1.0, 2.0, 3.0}) {
-        icon.addPixmap(Render(found->second, scale));
-    }
-    return icon;
+    QImage image(QSize(kToolbarPictureSize, kToolbarPictureSize) * scale,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    found->second(painter);
+    return image;
 }
 
 } // namespace waybill
