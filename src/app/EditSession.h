@@ -124,9 +124,13 @@ class EditSession : public TypingTarget {
 
     // --- A run of the editor
     // Reads the recent files, starts a new document, reads the default document, then opens
-    // `path` (UTF-8; empty: none, and every recovery copy newer than its document is offered
-    // in one list: Open recovers one, Keep leaves them, Delete removes one and asks again).
+    // `path` (UTF-8; empty: none). The recovery copies wait for OfferStartRecovery.
     void Start(const std::string& path);
+    // The recovery question of the start, asked once the window shows the document: for the
+    // document opened at start, its own newer copy; when none was named, every copy newer
+    // than its document in one list (Open recovers one, Keep leaves them, Delete removes one
+    // and asks again). Later calls ask nothing.
+    void OfferStartRecovery();
     // The end of the run: the recovery copy this run wrote or recovered from goes (the
     // document was saved, is unchanged or was dropped), the document's lock is released, the
     // recent files are stored.
@@ -308,6 +312,8 @@ class EditSession : public TypingTarget {
     RecentFiles recent_;
     std::string statusNote_;
     bool started_ = false;
+    enum class StartRecovery { None, OpenedDocument, Copies };
+    StartRecovery startRecovery_ = StartRecovery::None;
     std::optional<HeldLock> lock_;
     bool readOnly_ = false;
     // The open document's recovery copy is this run's: written by it or recovered from. A copy

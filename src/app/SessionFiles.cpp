@@ -8,6 +8,8 @@
 #include "model/LegacyImport.h"
 #include "model/ReadDocument.h"
 
+#include <utility>
+
 namespace waybill {
 
 using namespace SessionChange;
@@ -31,13 +33,23 @@ void EditSession::Start(const std::string& path) {
     // document get their positions like any other opened document.
     started_ = true;
     ReadDefaultDocument();
+    startRecovery_ = StartRecovery::None;
     if (path.empty()) {
         ShowPage(0);
-        OfferRecoveryCopies();
-    } else {
-        Open(path, OpenedFrom::CommandLine);
+        startRecovery_ = StartRecovery::Copies;
+    } else if (OpenFile(path, OpenedFrom::CommandLine).has_value()) { // read or not, not cancelled
+        startRecovery_ = StartRecovery::OpenedDocument;
     }
     Notify(WholeDocument | Status);
+}
+
+void EditSession::OfferStartRecovery() {
+    const StartRecovery pending = std::exchange(startRecovery_, StartRecovery::None);
+    if (pending == StartRecovery::OpenedDocument) {
+        OfferRecovery();
+    } else if (pending == StartRecovery::Copies) {
+        OfferRecoveryCopies();
+    }
 }
 
 void EditSession::Close() {

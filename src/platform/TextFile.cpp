@@ -5,6 +5,8 @@
 
 namespace waybill {
 
+// The buffer is sized once from the file's size: growing it while reading would touch and
+// copy about twice the file's bytes, which shows on opening a large document.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -15,11 +17,17 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
         return std::nullopt;
     }
     std::string content;
+    const auto expected = std::filesystem::file_size(path, ec);
+    content.resize(ec ? 0 : static_cast<std::size_t>(expected));
+    std::size_t size = std::fread(content.data(), 1, content.size(), file);
+    // The file may have grown since, or have no size to tell (a pipe): read on to its end.
     char buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    while (size == content.size() && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         content.append(buffer, got);
+        size = content.size();
     }
+    content.resize(size);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {
@@ -34,8 +42,8 @@ std::string_view LineReader::Next() {
     const char* base = text_.data() + start;
     const std::size_t rest = size - start;
     const void* lf = std::memchr(base, '\n', rest);
-    std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data())
-                         : size;
+    std::size_t end =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data()) : size;
     // A lone CR also ends a line; look for one only before the LF found.
     const void* cr = std::memchr(base, '\r', end - start);
     if (cr != nullptr) {
@@ -57,7 +65,8 @@ std::string_view LineReader::NextField() {
     if (p < size && text_[p] == '"') {
         const std::size_t open = p + 1;
         std::size_t close = open;
-        while (close < size && text_[close] != '"' && text_[close] != '\r' && text_[close] != '\n') {
+        while (close < size && text_[close] != '"' && text_[close] != '\r' &&
+               text_[close] != '\n') {
             ++close;
         }
         field = text_.substr(open, close - open);

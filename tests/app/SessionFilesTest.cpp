@@ -44,6 +44,9 @@ class SessionFilesTest : public test::SessionTest {
         questions.listQuestions.clear();
         questions.listAnswers = std::move(answers);
         next->Start({});
+        // The window asks once it shows the start.
+        EXPECT_TRUE(questions.listQuestions.empty());
+        next->OfferStartRecovery();
         return next;
     }
 };
@@ -260,6 +263,22 @@ TEST_F(SessionFilesTest, ANewerRecoveryCopyIsOfferedWhenItsDocumentOpens) {
     EXPECT_TRUE(questions.messages.empty());
 }
 
+// The document named at start is shown before its newer copy is offered.
+TEST_F(SessionFilesTest, TheDocumentOpenedAtStartHasItsCopyOfferedAfterwards) {
+    const std::filesystem::path sample = SampleDocument();
+    WriteRecoveryCopy(sample, "Recovered Inc.");
+    session.Start(sample.string());
+    EXPECT_TRUE(questions.messages.empty());
+    EXPECT_EQ(session.Waybill().Customer, "");
+
+    session.OfferStartRecovery();
+    session.OfferStartRecovery();
+    ASSERT_EQ(questions.messages.size(), 1u);
+    EXPECT_EQ(questions.messages[0].message, RecoveryQuestion(sample.string(), "8/12/25 10:00"));
+    EXPECT_EQ(session.Waybill().Customer, "Recovered Inc.");
+    EXPECT_TRUE(session.Doc().FileChanged());
+}
+
 TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
     session.Start({});
     session.AddTemplatePages({1}, AfterLastPage);
@@ -268,6 +287,7 @@ TEST_F(SessionFilesTest, AnUntitledDocumentIsRecoveredAtTheNextStart) {
     ASSERT_TRUE(std::filesystem::exists(session.RecoveryPath()));
 
     const auto next = StartNext({ListAnswer{0, 0}}); // without a close
+    next->OfferStartRecovery();                      // once a run
     EXPECT_TRUE(questions.messages.empty());
     ASSERT_EQ(questions.listQuestions.size(), 1u);
     EXPECT_EQ(questions.listQuestions[0].entries,

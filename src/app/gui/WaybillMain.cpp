@@ -9,6 +9,7 @@
 
 #include <QFontDatabase>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace waybill {
 namespace {
@@ -90,6 +91,9 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
     auto window = std::make_unique<frmWaybillMain>(module, dialogs, runModal);
     window->Load(commandLine);
     window->show();
+    // Asked over the shown document rather than before the window appears.
+    QTimer::singleShot(0, window.get(),
+                       [shown = window.get()] { shown->Session().OfferStartRecovery(); });
     return window;
 }
 

@@ -46,7 +46,8 @@ bool ConfigurePaths(WaybillMain& module, DialogService& dialogs, const ModalRunn
 // The entry procedure: reads the settings, asks for the default document and the database
 // when either is missing, opens the database (telling the user when it cannot and asking for
 // another one until it opens or they cancel), loads the drawing font, and loads and shows
-// the main window with the document named on the command line. Null when the user cancelled.
+// the main window with the document named on the command line; the recovery question of the
+// start follows from the event loop. Null when the user cancelled.
 std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService& dialogs,
                                              const ModalRunner& runModal,
                                              const QString& commandLine);

@@ -9,6 +9,9 @@
 #include <cstring>
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -43,6 +46,15 @@ bool PrintInformation(int argc, char** argv) {
     return false;
 }
 
+// The installed theme's icon, else the picture in the program folder. Set once the window is
+// shown, as neither is needed to show it; the picture is read as the PNG it is, since a
+// reader left to detect the format loads every image plugin to ask it first.
+QIcon ProgramIcon(const QString& programFolder) {
+    QImageReader reader(programFolder + QStringLiteral("/Waybill.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon::fromTheme(QStringLiteral("waybill"), QIcon(QPixmap::fromImage(reader.read())));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,8 +69,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("waybill"));
 
     const QString programFolder = QString::fromStdU16String(waybill::ProgramFolder().u16string());
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("waybill"), QIcon(programFolder + QStringLiteral("/Waybill.png"))));
 
     const auto settings = waybill::QSettingsStore::ForUser();
     waybill::QtDialogService dialogs;
@@ -69,5 +79,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     dialogs.SetParent(window.get());
+    QTimer::singleShot(
+        0, [&programFolder] { QApplication::setWindowIcon(ProgramIcon(programFolder)); });
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "app/AppMessages.h"
 #include "app/gui/dlgConfigPaths.h"
+#include "app/Recovery.h"
 #include "WindowFixture.h"
 
 #include <fstream>
@@ -75,6 +76,25 @@ TEST_F(StartupTest, TheCommandLineDocumentOpensInStandardOrder) {
     EXPECT_EQ(window->Session().Waybill().GetPage(2).LocIndex, 2);
     EXPECT_EQ(DocPath(), Q(sample));
     EXPECT_FALSE(Enabled("mnuOptSort"));
+}
+
+// The document shows first; its newer recovery copy is offered from the event loop.
+TEST_F(StartupTest, TheRecoveryQuestionComesOnceTheWindowIsShown) {
+    ASSERT_TRUE(Start());
+    const auto sample = SampleDocument();
+    const auto copy = recovery / RecoveryFileName(sample.string());
+    std::filesystem::copy_file(sample, copy);
+    std::filesystem::last_write_time(copy, std::filesystem::last_write_time(sample) +
+                                               std::chrono::hours(1));
+    dialogs.answers = {MessageAnswer::No};
+    const auto shown = StartWaybill(
+        *module, dialogs, [this](QDialog& d) { return modal.Run(d); }, Q(sample));
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].message.caption, "Waybill Recovery");
 }
 
 TEST(CommandLineTest, TheArgumentsAreOneDocumentPathAndALeadingDashDashIsDropped) {

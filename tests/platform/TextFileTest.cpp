@@ -1,0 +1,43 @@
+#include "platform/TextFile.h"
+
+#include "../model/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace waybill {
+namespace {
+
+using test::TempDir;
+
+// Every byte comes back as stored, whatever the size: nothing, one byte, and sizes around
+// the 64 KiB chunk the reader goes on with when the file holds more than it said.
+TEST(ReadWholeFile, ReturnsEveryByteAtAnySize) {
+    TempDir dir;
+    for (const std::size_t size : {0u, 1u, 65535u, 65536u, 65537u, 300000u}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            bytes[i] = static_cast<char>(i * 7 % 256); // NULs, CR, LF and high bytes too
+        }
+        const auto read = ReadWholeFile(dir.Write("f" + std::to_string(size), bytes));
+        ASSERT_TRUE(read.has_value()) << size;
+        EXPECT_EQ(*read, bytes) << size;
+    }
+}
+
+TEST(ReadWholeFile, GivesNothingForAFolderOrAMissingFile) {
+    TempDir dir;
+    EXPECT_FALSE(ReadWholeFile(dir.Path()).has_value());
+    EXPECT_FALSE(ReadWholeFile(dir / "missing.fwb").has_value());
+}
+
+#ifdef __linux__
+// A file whose size says nothing of its content is read to its end all the same.
+TEST(ReadWholeFile, ReadsAFileThatReportsNoSize) {
+    const auto read = ReadWholeFile("/proc/self/status");
+    ASSERT_TRUE(read.has_value());
+    EXPECT_NE(read->find("Name:"), std::string::npos);
+}
+#endif
+
+} // namespace
+} // namespace waybill
