@@ -38,7 +38,8 @@ const ReferenceDatabase& EditSession::Database() const {
 }
 
 void EditSession::Notify(SessionChanges changes) {
-    if ((changes & ~(Status | SessionChange::Compared)) != 0 && comparison_.Update(document_.GetBook())) {
+    if ((changes & ~(Status | SessionChange::Compared)) != 0 &&
+        comparison_.Update(document_.GetBook())) {
         changes |= SessionChange::Compared;
     }
     if (listener_ && changes != 0) {

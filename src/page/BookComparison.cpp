@@ -14,8 +14,8 @@
 
 #include <algorithm>
 #include <map>
-#include <unordered_map>
 #include <optional>
+#include <unordered_map>
 
 namespace waybill {
 namespace {
@@ -112,8 +112,7 @@ class BookComparer {
   public:
     BookComparer(const Book& older, const Book& newer, const ReferenceDatabase& database,
                  PageComparisonCache* cache)
-        : older_(older), newer_(newer), database_(database), attribDefs_(database),
-          cache_(cache) {}
+        : older_(older), newer_(newer), database_(database), attribDefs_(database), cache_(cache) {}
 
     std::vector<Change> Run() {
         Header();

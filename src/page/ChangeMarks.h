@@ -21,11 +21,11 @@ struct PageChangeMarks {
         auto operator<=>(const BlockValue&) const = default;
     };
 
-    std::vector<std::pair<int, int>> cells;          // line-item (row, column), rows from 1
-    std::vector<int> rows;                           // rows added or with a changed cell
+    std::vector<std::pair<int, int>> cells; // line-item (row, column), rows from 1
+    std::vector<int> rows;                  // rows added or with a changed cell
     std::vector<int> addedRows;
-    std::vector<int> fields;                         // title-block field indexes
-    std::vector<std::pair<int, int>> revisionCells;  // (row 1..4, column)
+    std::vector<int> fields;                        // title-block field indexes
+    std::vector<std::pair<int, int>> revisionCells; // (row 1..4, column)
     std::vector<BlockValue> values;
 
     bool Empty() const {

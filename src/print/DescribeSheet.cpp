@@ -81,8 +81,8 @@ void AddDelta(SheetBuilder& b, const FieldMarks& marks, double limit, int row) {
 }
 
 // A field's value from x, ending before `limit` or, when it changed, before its delta.
-void Value(SheetBuilder& b, const FieldMarks& marks, int field, const std::string& value,
-           double x, int row, double limit) {
+void Value(SheetBuilder& b, const FieldMarks& marks, int field, const std::string& value, double x,
+           int row, double limit) {
     if (marks.Marked(field)) {
         b.Text(value, x, TitleRow(row), false, limit - kDeltaRoom);
         AddDelta(b, marks, limit, row);
@@ -286,8 +286,7 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
             break;
         case PageKeyword::Grid:
             if (&item == shownGrid && view.grid) {
-                AddGrid(b, *view.grid, sources.database,
-                        marks != nullptr ? &marks->rows : nullptr);
+                AddGrid(b, *view.grid, sources.database, marks != nullptr ? &marks->rows : nullptr);
             }
             break;
         }

@@ -35,12 +35,12 @@ TEST(ChangeMarks, ThePageGetsItsOwnPlacesAndTheDocumentsFields) {
     revision.place.row = 2;
     revision.place.column = 1;
     const std::vector<Change> changes = {
-        FieldAt(0, TblkCustomer),                 // the document's field: every page
+        FieldAt(0, TblkCustomer), // the document's field: every page
         At(0, PlaceKind::Cell, ChangeKind::PageRemoved),
         CellAt(2, 4, 1),
         CellAt(2, 4, 3),
         CellAt(2, 6, 0, ChangeKind::RowAdded),
-        CellAt(2, 0, 0, ChangeKind::RowRemoved),  // nowhere to mark
+        CellAt(2, 0, 0, ChangeKind::RowRemoved), // nowhere to mark
         FieldAt(2, TblkDescription, PlaceKind::PageDescription),
         value,
         revision,

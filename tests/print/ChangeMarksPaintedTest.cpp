@@ -21,10 +21,9 @@ bool Dark(const QImage& image, int x, int y) {
 
 // Whether any pixel of the box (inches) is dark.
 bool AnyDark(const QImage& image, QRectF inches) {
-    const QRect box(QPoint(static_cast<int>(inches.left() * kDpi),
-                           static_cast<int>(inches.top() * kDpi)),
-                    QPoint(static_cast<int>(inches.right() * kDpi),
-                           static_cast<int>(inches.bottom() * kDpi)));
+    const QRect box(
+        QPoint(static_cast<int>(inches.left() * kDpi), static_cast<int>(inches.top() * kDpi)),
+        QPoint(static_cast<int>(inches.right() * kDpi), static_cast<int>(inches.bottom() * kDpi)));
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x) {
             if (Dark(image, x, y)) {
@@ -45,8 +44,9 @@ class ChangeMarksPainted : public ::testing::Test {
                            {1.5, std::int64_t{4}, "", std::int64_t{0}},
                            {2.0, std::int64_t{1}, "", std::int64_t{0}}});
         book.Customer = "ACME";
-        book.Add("x-01", "", "", {"REVGRID:", "|1|1/2/26|AB|3|2/2/26|CD|||||||", "GRID: g",
-                                  "|a|b|c|", "|d|e|f|", "|g|h|i|"},
+        book.Add("x-01", "", "",
+                 {"REVGRID:", "|1|1/2/26|AB|3|2/2/26|CD|||||||", "GRID: g", "|a|b|c|", "|d|e|f|",
+                  "|g|h|i|"},
                  AfterLastPage);
     }
 

@@ -157,12 +157,11 @@ void frmWaybillMain::AddActions(const std::vector<ActionRow>& rows) {
         fill(*added, names);
         return added;
     };
-    QMenu* file =
-        menu("mnuFile", "&File",
-             {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
-              "mnuFilePrintPreview", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExportPdf", "-",
-              "mnuFileExportTable", "mnuFileExportPunches", "-", "mnuFileCompare",
-              "mnuFileStopCompare", "-", "mnuFileConfig"});
+    QMenu* file = menu("mnuFile", "&File",
+                       {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+                        "mnuFilePrintPreview", "mnuFilePrint", "mnuFilePrintSetup",
+                        "mnuFileExportPdf", "-", "mnuFileExportTable", "mnuFileExportPunches", "-",
+                        "mnuFileCompare", "mnuFileStopCompare", "-", "mnuFileConfig"});
     QAction* recentBar = file->addSeparator();
     recentBar->setObjectName(QStringLiteral("mnuFileBar5"));
     recentBar->setVisible(false);

@@ -44,8 +44,8 @@ void ShadeText(QPainter& painter, const AttributeText& text, QPointF origin) {
     painter.save();
     painter.translate(origin + text.topLeft);
     painter.rotate(-text.rotation);
-    PaintChangeShading(painter, QRectF(-2, -1, metrics.horizontalAdvance(text.text) + 4,
-                                       metrics.height() + 2));
+    PaintChangeShading(
+        painter, QRectF(-2, -1, metrics.horizontalAdvance(text.text) + 4, metrics.height() + 2));
     painter.restore();
 }
 

@@ -114,7 +114,8 @@ void SetPrintScale(QPainter& painter, const PrintSurface& surface) {
     painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
-PrintedSheet SheetOf(const Book& book, int page, SheetSources& sources, const ChangeMarksOf& marks) {
+PrintedSheet SheetOf(const Book& book, int page, SheetSources& sources,
+                     const ChangeMarksOf& marks) {
     if (!marks) {
         return DescribeSheet(book, page, sources);
     }
