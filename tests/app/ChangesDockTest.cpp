@@ -94,9 +94,13 @@ TEST_F(ChangesDockTest, F8AndADoubleClickGoToTheChangeGoingRound) {
     EXPECT_EQ(Dock().Current(), 0u);
     Trigger("mnuEditPrevChange"); // and back round to the last
     EXPECT_EQ(Dock().Current(), 1u);
+    // A change taken away before it leaves the user at the same change.
+    Trigger("mnuEditUndo");
+    EXPECT_EQ(Dock().Current(), 0u);
+    EXPECT_EQ(Dock().List()->currentItem(), Dock().List()->topLevelItem(0));
 
     Session().ShowPage(1);
-    emit Dock().List()->itemActivated(Dock().List()->topLevelItem(1), 0);
+    emit Dock().List()->itemActivated(Dock().List()->topLevelItem(0), 0);
     EXPECT_EQ(Session().Waybill().CurPage(), kCablePage);
 }
 

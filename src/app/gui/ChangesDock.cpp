@@ -4,7 +4,7 @@
 #include "page/gui/PageWidget.h"
 #include "platform/gui/QtText.h"
 
-#include <QHeaderView>
+#include <algorithm>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -52,6 +52,17 @@ void ChangesDock::ShowList() {
         items.push_back(new QTreeWidgetItem(QStringList{FromCp1252(DescribeChange(change))}));
     }
     list_->addTopLevelItems(items);
+    // The user stays at the change they were at, found by its place, wherever the list put it;
+    // when it is gone, at its position.
+    if (at_) {
+        const auto same = std::find_if(changes.begin(), changes.end(), [this](const Change& c) {
+            return c.kind == at_->kind && c.place == at_->place && c.oldPage == at_->oldPage &&
+                   c.oldRow == at_->oldRow;
+        });
+        if (same != changes.end()) {
+            current_ = static_cast<std::size_t>(same - changes.begin());
+        }
+    }
     if (current_ && *current_ >= changes.size()) {
         current_.reset();
     }
@@ -60,6 +71,7 @@ void ChangesDock::ShowList() {
     }
     if (!comparison.Active()) {
         current_.reset();
+        at_.reset();
         hide();
         return;
     }
@@ -87,6 +99,7 @@ void ChangesDock::GoTo(std::size_t index) {
         return;
     }
     current_ = index;
+    at_ = changes[index];
     list_->setCurrentItem(list_->topLevelItem(static_cast<int>(index)));
     // Copied: showing a page may compare again and replace the list.
     const Change change = changes[index];
