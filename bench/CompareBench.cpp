@@ -1,7 +1,10 @@
 // Comparing two states of a 2,000-page document that differ in 1% of their cells, as
-// waybill-cli diff and the window's comparison do (target: 100 ms or less).
+// waybill-cli diff and the window's comparison do (target: 100 ms or less); following one edit
+// of the open document; and the marks that shade one page (target: under 2 ms).
+#include "app/Comparison.h"
 #include "model/Book.h"
 #include "page/BookComparison.h"
+#include "page/ChangeMarks.h"
 #include "support/TestDatabase.h"
 
 #include <benchmark/benchmark.h>
@@ -51,8 +54,7 @@ Book MakeBook(bool newer) {
     return book;
 }
 
-void BM_Compare2000Pages(benchmark::State& state) {
-    test::TestDatabase db;
+void AddDefinitions(test::TestDatabase& db) {
     db.AddDefinition({"std", kColumns, 25, 0, 0, 0.25f}, {{1.0, std::int64_t{4}, "COMP. ID"},
                                                           {1.0, std::int64_t{4}, "PART MARK"},
                                                           {1.0, std::int64_t{4}, "QTY"},
@@ -60,6 +62,11 @@ void BM_Compare2000Pages(benchmark::State& state) {
                                                           {1.0, std::int64_t{4}, "DESCRIPTION"},
                                                           {1.0, std::int64_t{4}, "PART NUMBER"}});
     db.AddTable("trim20", {"Tag"}, {{"A"}, {"B"}, {"C"}});
+}
+
+void BM_Compare2000Pages(benchmark::State& state) {
+    test::TestDatabase db;
+    AddDefinitions(db);
     const Book older = MakeBook(false);
     const Book newer = MakeBook(true);
     std::size_t changes = 0;
@@ -71,6 +78,33 @@ void BM_Compare2000Pages(benchmark::State& state) {
     state.counters["changes"] = static_cast<double>(changes);
 }
 BENCHMARK(BM_Compare2000Pages)->Unit(benchmark::kMillisecond);
+
+// One cell typed on one page of the open document, then the comparison brought up to date.
+void BM_FollowOneEdit(benchmark::State& state) {
+    test::TestDatabase db;
+    AddDefinitions(db);
+    Book newer = MakeBook(true);
+    Comparison comparison(db);
+    comparison.Start(MakeBook(false), "older.fwb", newer);
+    int edit = 0;
+    for (auto _ : state) {
+        newer.GetPage(kPages / 2).PageData[4] = "|TRIM|M" + std::to_string(++edit % 2) + "|||||";
+        benchmark::DoNotOptimize(comparison.Update(newer));
+    }
+}
+BENCHMARK(BM_FollowOneEdit)->Unit(benchmark::kMillisecond);
+
+// The marks of one page, as the window shades a page it shows.
+void BM_ShadeOnePage(benchmark::State& state) {
+    test::TestDatabase db;
+    AddDefinitions(db);
+    const auto changes = CompareBooks(MakeBook(false), MakeBook(true), db);
+    int page = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MarksForPage(changes, ++page % kPages + 1));
+    }
+}
+BENCHMARK(BM_ShadeOnePage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

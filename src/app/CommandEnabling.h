@@ -25,6 +25,7 @@ struct CommandEnabling {
     bool pageEdits = false; // Delete and Cut Page, Edit Attributes
     bool save = false;      // Save (Save As is always offered with the document commands)
     bool cut = false;       // Cut and Delete: the window's, as copy
+    bool comparing = false; // Stop Comparing, Next and Previous Change
 
     bool operator==(const CommandEnabling&) const = default;
 };

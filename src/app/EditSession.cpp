@@ -26,13 +26,22 @@ class NoDatabase : public ReferenceDatabase {
 } // namespace
 
 EditSession::EditSession(SessionSetup setup, Questions& questions)
-    : setup_(std::move(setup)), questions_(questions) {
+    : setup_(std::move(setup)), questions_(questions), comparison_(Database()) {
     if (!setup_.blocksFolder.empty()) {
         blocks_.SetFolder(setup_.blocksFolder);
     }
 }
 
+const ReferenceDatabase& EditSession::Database() const {
+    static const NoDatabase noDatabase;
+    return setup_.database != nullptr ? *setup_.database : noDatabase;
+}
+
 void EditSession::Notify(SessionChanges changes) {
+    if ((changes & ~(Status | SessionChange::Compared)) != 0 &&
+        comparison_.Update(document_.GetBook())) {
+        changes |= SessionChange::Compared;
+    }
     if (listener_ && changes != 0) {
         listener_(changes);
     }
@@ -52,6 +61,7 @@ CommandEnabling EditSession::Enabling() const {
     enabling.editing = !readOnly_;
     enabling.pageEdits = enabling.pageCommands && !readOnly_;
     enabling.save = enabling.documentCommands && !readOnly_;
+    enabling.comparing = comparison_.Active();
     if (readOnly_) {
         enabling.addPage = enabling.pastePage = enabling.sort = false;
         enabling.undo = enabling.redo = false;
@@ -67,10 +77,8 @@ void EditSession::Render(const Book& book, bool report) {
         cadBase_.clear();
         return;
     }
-    static const NoDatabase noDatabase;
     SetTblkInfo(view_, book);
-    RenderPageData(view_, book, book.CurPage(),
-                   {setup_.database ? *setup_.database : noDatabase, area_, setup_.attribDefs});
+    RenderPageData(view_, book, book.CurPage(), {Database(), area_, setup_.attribDefs});
     shown_ = true;
     cadBase_ = waybill::CadBase(view_.titleBlock[TblkCadNumber]);
     if (!report) {

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/CommandEnabling.h"
+#include "app/Comparison.h"
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
 #include "app/SessionClock.h"
@@ -41,6 +42,7 @@ inline constexpr SessionChanges History = 1u << 5;       // Undo and Redo, the c
 inline constexpr SessionChanges DocumentName = 1u << 6;  // the document's path
 inline constexpr SessionChanges RecentList = 1u << 7;    // the recent-files list
 inline constexpr SessionChanges Status = 1u << 8;        // the note for the status bar
+inline constexpr SessionChanges Compared = 1u << 9;      // the changes since the comparison base
 inline constexpr SessionChanges WholeDocument = ~Status; // all but the note
 } // namespace SessionChange
 
@@ -205,6 +207,15 @@ class EditSession : public TypingTarget {
     // as one step "Replace All"; the current page stays.
     ReplaceOutcome ReplaceAll(const FindOptions& options, std::string_view replacement);
 
+    // --- Comparing (SessionCompare.cpp)
+    // The document read from `path` (UTF-8; a legacy document by its extension) becomes the
+    // comparison base, in place of any before; the changes since it follow every edit until
+    // StopComparing. False, with the message shown and the comparison as it was, when the
+    // file cannot be read.
+    bool CompareWith(const std::string& path);
+    void StopComparing();
+    const Comparison& Compared() const { return comparison_; }
+
     // --- Files
     enum class DropAnswer {
         Drop,      // the document may go (unchanged, without pages, or the user said No)
@@ -247,7 +258,9 @@ class EditSession : public TypingTarget {
     std::filesystem::path RecoveryPath() const;
 
   private:
+    // Brings the comparison up to date with the document, then tells the listener.
     void Notify(SessionChanges changes);
+    const ReferenceDatabase& Database() const;
     // Renders the current page of `book` into the view and shows its messages (`report`).
     void Render(const Book& book, bool report = true);
     void Render() { Render(document_.GetBook()); }
@@ -319,6 +332,7 @@ class EditSession : public TypingTarget {
     // The open document's recovery copy is this run's: written by it or recovered from. A copy
     // the user kept for later is left alone until its document is saved.
     bool ownsRecovery_ = false;
+    Comparison comparison_;
 };
 
 } // namespace waybill

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace waybill {
 namespace {
@@ -109,13 +110,17 @@ void WalkAlignment(const AlignedPairs& pairs, int firstCount, int secondCount, G
 
 class BookComparer {
   public:
-    BookComparer(const Book& older, const Book& newer, const ReferenceDatabase& database)
-        : older_(older), newer_(newer), database_(database), attribDefs_(database) {}
+    BookComparer(const Book& older, const Book& newer, const ReferenceDatabase& database,
+                 PageComparisonCache* cache)
+        : older_(older), newer_(newer), database_(database), attribDefs_(database), cache_(cache) {}
 
     std::vector<Change> Run() {
         Header();
         MatchPages();
         EmitPages();
+        if (cache_ != nullptr) {
+            cache_->byNewerPage = std::move(kept_);
+        }
         return std::move(changes_);
     }
 
@@ -232,9 +237,34 @@ class BookComparer {
                 change.kind = ChangeKind::PageMoved;
                 changes_.push_back(change);
             }
-            ComparePage(*older_.Pages()[match.other], *newer_.Pages()[j], change);
+            ComparePair(older_.Pages()[match.other], newer_.Pages()[j], change);
         }
         removedUpTo(static_cast<int>(oldMatch_.size()));
+    }
+
+    // A pair compared before, both pages the same objects, gives its changes again at the
+    // pages' present numbers.
+    void ComparePair(const Book::PagePtr& a, const Book::PagePtr& b, const Change& at) {
+        if (cache_ == nullptr) {
+            ComparePage(*a, *b, at);
+            return;
+        }
+        PageComparisonCache::Entry entry{a, b, {}};
+        const auto found = cache_->byNewerPage.find(b.get());
+        if (found != cache_->byNewerPage.end() && found->second.older == a) {
+            entry.changes = found->second.changes;
+            for (Change& change : entry.changes) {
+                change.place.page = at.place.page;
+                change.oldPage = at.oldPage;
+            }
+            changes_.insert(changes_.end(), entry.changes.begin(), entry.changes.end());
+        } else {
+            const std::size_t first = changes_.size();
+            ComparePage(*a, *b, at);
+            entry.changes.assign(changes_.begin() + static_cast<std::ptrdiff_t>(first),
+                                 changes_.end());
+        }
+        kept_.emplace(b.get(), std::move(entry));
     }
 
     void ComparePage(const Page& a, const Page& b, const Change& at) {
@@ -539,13 +569,20 @@ class BookComparer {
     std::vector<PageMatch> oldMatch_;
     std::vector<PageMatch> newMatch_;
     std::vector<Change> changes_;
+    PageComparisonCache* cache_;
+    std::unordered_map<const Page*, PageComparisonCache::Entry> kept_;
 };
 
 } // namespace
 
 std::vector<Change> CompareBooks(const Book& older, const Book& newer,
                                  const ReferenceDatabase& database) {
-    return BookComparer(older, newer, database).Run();
+    return BookComparer(older, newer, database, nullptr).Run();
+}
+
+std::vector<Change> CompareBooks(const Book& older, const Book& newer,
+                                 const ReferenceDatabase& database, PageComparisonCache& cache) {
+    return BookComparer(older, newer, database, &cache).Run();
 }
 
 } // namespace waybill

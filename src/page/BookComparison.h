@@ -3,12 +3,15 @@
 #include "page/Place.h"
 #include "refdb/ReferenceDatabase.h"
 
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace waybill {
 
 class Book;
+struct Page;
 
 enum class ChangeKind {
     PageAdded,
@@ -54,6 +57,24 @@ struct Change {
 // attribute tags.
 std::vector<Change> CompareBooks(const Book& older, const Book& newer,
                                  const ReferenceDatabase& database);
+
+// What one comparison keeps for the next: the changes found inside each pair of pages, by the
+// two pages themselves. Books share their pages until one is changed, and holding a page here
+// makes a change copy it first, so a pair whose two pages are the same objects as last time is
+// not compared again: following a user's edits costs the pages the edits touched.
+struct PageComparisonCache {
+    struct Entry {
+        std::shared_ptr<const Page> older;
+        std::shared_ptr<const Page> newer;
+        std::vector<Change> changes;
+    };
+    std::unordered_map<const Page*, Entry> byNewerPage;
+};
+
+// CompareBooks, taking the unchanged pairs from `cache` and leaving this comparison's pairs
+// in it. Use one cache with one database only.
+std::vector<Change> CompareBooks(const Book& older, const Book& newer,
+                                 const ReferenceDatabase& database, PageComparisonCache& cache);
 
 // The change in words: "page 12 (zee00-01), row 3 (PART MARK Z3), LENGTH: 14' -> 14'-6".
 // Removed pages and rows carry their numbers in the older book.

@@ -1,5 +1,6 @@
 #include "model/Book.h"
 #include "page/BlockTexts.h"
+#include "page/ChangeMarks.h"
 #include "page/PageData.h"
 #include "page/PageLayout.h"
 #include "print/SheetBuilder.h"
@@ -48,31 +49,75 @@ void AddFrame(SheetBuilder& b) {
     b.Line(7.375, 7.25, 7.375, kSheetHeight, PenWeight::Thin);
 }
 
-// A label in bold and its value right after it, the value ending before `limit`.
-void LabelAndValue(SheetBuilder& b, const char* label, const std::string& value, double x, int row,
-                   double limit) {
-    const double end = b.Text(label, x, TitleRow(row), true, limit);
-    b.Text(value, end, TitleRow(row), false, limit);
+// What the title block marks: the changed fields and the revision their delta names.
+struct FieldMarks {
+    const PageChangeMarks* marks = nullptr;
+    std::string revision;
+
+    bool Marked(int field) const { return marks != nullptr && marks->Field(field); }
+};
+
+// A delta (a triangle with the revision inside) at the end of a title-block slot ending at
+// `limit`, on title row `row`.
+void AddDelta(SheetBuilder& b, const FieldMarks& marks, double limit, int row) {
+    const double top = TitleRow(row) - 0.0625 + 0.03;
+    const double bottom = top + 0.19;
+    const double middle = limit - kDeltaRoom / 2;
+    const double half = kDeltaWidth / 2;
+    b.Line(middle, top, middle - half, bottom, PenWeight::Medium);
+    b.Line(middle - half, bottom, middle + half, bottom, PenWeight::Medium);
+    b.Line(middle + half, bottom, middle, top, PenWeight::Medium);
+    if (marks.revision.empty()) {
+        return;
+    }
+    SheetText text{marks.revision, 0, bottom - 0.11, kDeltaPointSize};
+    const double width = b.TextWidth(text.text, kDeltaPointSize);
+    const double room = kDeltaWidth * 0.6;
+    if (width > room) {
+        text.condense = room / width;
+    }
+    text.x = middle - width * text.condense / 2;
+    b.Add(std::move(text));
 }
 
-void AddTitleBlock(SheetBuilder& b, const Book& book, const Page& page, int pageNumber) {
+// A field's value from x, ending before `limit` or, when it changed, before its delta.
+void Value(SheetBuilder& b, const FieldMarks& marks, int field, const std::string& value, double x,
+           int row, double limit) {
+    if (marks.Marked(field)) {
+        b.Text(value, x, TitleRow(row), false, limit - kDeltaRoom);
+        AddDelta(b, marks, limit, row);
+    } else {
+        b.Text(value, x, TitleRow(row), false, limit);
+    }
+}
+
+// A label in bold and its value right after it, the value ending before `limit`.
+void LabelAndValue(SheetBuilder& b, const FieldMarks& marks, int field, const char* label,
+                   const std::string& value, double x, int row, double limit) {
+    const double end = b.Text(label, x, TitleRow(row), true, limit);
+    Value(b, marks, field, value, end, row, limit);
+}
+
+void AddTitleBlock(SheetBuilder& b, const Book& book, const Page& page, int pageNumber,
+                   const FieldMarks& marks) {
     constexpr double kRevisionColumn = kRevisionGridWidth / kRevisionColumns;
     for (int c = 0; c < kRevisionColumns; ++c) {
         b.Centred(kRevisionHeaders[static_cast<std::size_t>(c)], c * kRevisionColumn,
                   (c + 1) * kRevisionColumn, TitleRow(1), true);
     }
     b.Text("Finish:", 1.5625, TitleRow(1), true, 4.0);
-    b.Text(page.Finish, 2.125, TitleRow(1), false, 4.0);
-    LabelAndValue(b, "Detail By:   ", book.DetailBy, 4.0625, 1, 6.5);
-    LabelAndValue(b, "Issue:   ", book.Issue, 1.5625, 2, 4.0);
-    LabelAndValue(b, "Checked By:   ", book.CheckedBy, 4.0625, 2, 6.5);
-    LabelAndValue(b, "Date:   ", book.CurDate, 1.5625, 3, 4.0);
+    Value(b, marks, TblkFinish, page.Finish, 2.125, 1, 4.0);
+    LabelAndValue(b, marks, TblkDetailBy, "Detail By:   ", book.DetailBy, 4.0625, 1, 6.5);
+    LabelAndValue(b, marks, TblkIssue, "Issue:   ", book.Issue, 1.5625, 2, 4.0);
+    LabelAndValue(b, marks, TblkCheckedBy, "Checked By:   ", book.CheckedBy, 4.0625, 2, 6.5);
+    LabelAndValue(b, marks, TblkDate, "Date:   ", book.CurDate, 1.5625, 3, 4.0);
     b.Text("CAD #", 4.0625, TitleRow(3), true, 6.5);
-    b.Text(page.CadNumber, 4.75, TitleRow(3), false, 6.5);
-    LabelAndValue(b, "Customer:   ", book.Customer, 1.5625, 4, 7.375);
-    LabelAndValue(b, "Job Number:   ", book.JobNumber, 7.4375, 4, kSheetWidth);
+    Value(b, marks, TblkCadNumber, page.CadNumber, 4.75, 3, 6.5);
+    LabelAndValue(b, marks, TblkCustomer, "Customer:   ", book.Customer, 1.5625, 4, 7.375);
+    LabelAndValue(b, marks, TblkJobNumber, "Job Number:   ", book.JobNumber, 7.4375, 4,
+                  kSheetWidth);
     b.Text("Shipping List For:", 1.5625, TitleRow(5), true, 7.375);
-    b.Text(page.Description, 3.0, TitleRow(5), false, 7.375);
+    Value(b, marks, TblkDescription, page.Description, 3.0, 5, 7.375);
     b.Text("Sheet No.:", 7.4375, TitleRow(5), true, kSheetWidth);
     if (book.NumberPgs) {
         b.Text(std::to_string(pageNumber), 8.625, TitleRow(5), false, 9.125);
@@ -151,6 +196,10 @@ double SheetBuilder::Width(std::string_view text, bool bold) const {
     return measure_(text, kTextPointSize, bold).width;
 }
 
+double SheetBuilder::TextWidth(std::string_view text, double pointSize) const {
+    return measure_(text, pointSize, false).width;
+}
+
 double SheetBuilder::Text(std::string text, double x, double y, bool bold, double limit) {
     if (text.empty()) {
         return x;
@@ -194,7 +243,8 @@ void SheetBuilder::RightAligned(std::string text, double left, double right, dou
     Add(std::move(item));
 }
 
-PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sources) {
+PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sources,
+                           const PageChangeMarks* marks) {
     PrintedSheet sheet;
     sheet.pageNumber = pageNumber;
     if (pageNumber < 1 || pageNumber > book.PageCount()) {
@@ -211,7 +261,8 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
     if (const auto logo = sources.blocks.Find(kLogoBlock)) {
         b.Add(SheetPicture{logo, kLogoLeft, kLogoTop, kLogoWidth, kLogoHeight});
     }
-    AddTitleBlock(b, book, page, pageNumber);
+    AddTitleBlock(b, book, page, pageNumber,
+                  {marks, marks != nullptr ? NewestRevision(view.revision) : std::string()});
 
     // The page's own parts in page order, as the screen reads them.
     const std::vector<PageItem> items = ReadPageItems(page.PageData);
@@ -235,7 +286,7 @@ PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sourc
             break;
         case PageKeyword::Grid:
             if (&item == shownGrid && view.grid) {
-                AddGrid(b, *view.grid, sources.database);
+                AddGrid(b, *view.grid, sources.database, marks != nullptr ? &marks->rows : nullptr);
             }
             break;
         }

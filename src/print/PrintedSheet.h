@@ -2,6 +2,7 @@
 
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
+#include "page/ChangeMarks.h"
 #include "platform/Metafile.h"
 #include "platform/UserMessage.h"
 #include "refdb/ReferenceDatabase.h"
@@ -38,6 +39,7 @@ struct SheetRectangle {
     double right = 0;
     double bottom = 0;
     PenWeight pen = PenWeight::Thin;
+    bool filled = false; // black inside as well: a change bar
 
     bool operator==(const SheetRectangle&) const = default;
 };
@@ -85,8 +87,14 @@ struct SheetSources {
     SheetTextMeasurer measure;
 };
 
-// The sheet of page `pageNumber` (1-based, within the book's pages).
-PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sources);
+// The sheet of page `pageNumber` (1-based, within the book's pages). With `marks`, its
+// changes since a comparison base are marked: a bar in the left margin of each changed row and,
+// beside each changed title-block field, a delta with the page's newest revision.
+PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sources,
+                           const PageChangeMarks* marks = nullptr);
+
+// The changes of page `page` (1-based) since a comparison base, for the sheets that mark them.
+using ChangeMarksOf = std::function<PageChangeMarks(int page)>;
 
 // Fixed sheet positions other parts of the program and the tests rely on.
 inline constexpr double kTitleBlockTop = 6.5;
@@ -97,5 +105,12 @@ inline constexpr double kLogoTop = 6.65;
 inline constexpr double kLogoWidth = 3.55;
 inline constexpr double kLogoHeight = 0.55;
 inline constexpr const char* kLogoBlock = "Corplogo";
+// The change bar's left and right edges, inside the sheet's frame and clear of the cell texts.
+inline constexpr double kChangeBarLeft = 0.02;
+inline constexpr double kChangeBarRight = 0.05;
+// The delta beside a changed field: its width and the room it takes at the field's end.
+inline constexpr double kDeltaWidth = 0.2;
+inline constexpr double kDeltaRoom = 0.28;
+inline constexpr double kDeltaPointSize = 6;
 
 } // namespace waybill

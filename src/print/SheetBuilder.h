@@ -25,6 +25,7 @@ class SheetBuilder {
     }
     void Message(UserMessage message) { sheet_.messages.push_back(std::move(message)); }
     double Width(std::string_view text, bool bold) const;
+    double TextWidth(std::string_view text, double pointSize) const;
 
   private:
     PrintedSheet& sheet_;
@@ -32,7 +33,9 @@ class SheetBuilder {
 };
 
 // The page's grid: rules, column edges, headers and cells, by the grid's definition.
+// Rows in `changedRows` (sorted; none when null) get a change bar.
 struct GridView;
-void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabase& database);
+void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabase& database,
+             const std::vector<int>* changedRows = nullptr);
 
 } // namespace waybill

@@ -13,7 +13,8 @@ constexpr double kRowPitch = 0.25;
 
 } // namespace
 
-void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabase& database) {
+void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabase& database,
+             const std::vector<int>* changedRows) {
     const auto definition = database.FindGrid(grid.layout.name);
     const auto columns = database.ReadTable(grid.layout.name);
     if (!definition || !columns) {
@@ -67,6 +68,17 @@ void AddGrid(SheetBuilder& builder, const GridView& grid, const ReferenceDatabas
     }
 
     builder.Line(0, top, kSheetWidth, top, PenWeight::Thick);
+
+    if (changedRows != nullptr) {
+        const double pitch = definition->RowHeight * squeeze;
+        for (const int r : *changedRows) {
+            if (r >= 1 && r < rowCount) {
+                builder.Add(SheetRectangle{kChangeBarLeft, top + r * pitch + pitch / 8,
+                                           kChangeBarRight, top + (r + 1) * pitch - pitch / 8,
+                                           PenWeight::Thin, true});
+            }
+        }
+    }
 }
 
 } // namespace waybill

@@ -1,6 +1,6 @@
 #include "platform/TextFile.h"
 
-#include "../model/TempDir.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

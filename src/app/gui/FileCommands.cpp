@@ -31,6 +31,10 @@ QString DialogStartFolder(const WindowParts& w, FileDialogKind kind) {
         DialogStartFolder(kind, w.module.paths, {w.session.Doc().Path(), program, documents}));
 }
 
+QString DocumentFileFilter() {
+    return QStringLiteral("Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|All Files (*.*)|*.*");
+}
+
 bool FileCommands::ChangedOK() {
     switch (w_.session.AskToDrop()) {
     case EditSession::DropAnswer::Drop:
@@ -56,7 +60,7 @@ void FileCommands::Open() {
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Open");
-    request.filter = QStringLiteral("Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|All Files (*.*)|*.*");
+    request.filter = DocumentFileFilter();
     request.startFolder = DialogStartFolder(w_, FileDialogKind::Document);
     request.mustExist = true;
     if (const auto path = Chosen(w_.dialogs.GetOpenFileName(request))) {

@@ -1,6 +1,7 @@
 // The main window's actions, menus and toolbar, from one table. A toolbar button runs the same
 // action as its menu entry, so one enabling rule serves both.
 #include "app/AppMessages.h"
+#include "app/gui/ChangesDock.h"
 #include "app/gui/FindBar.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/ToolbarIcons.h"
@@ -66,6 +67,8 @@ void frmWaybillMain::CreateActions() {
         {"mnuFileExportPdf", "Export P&DF...", {Ctrl(Qt::Key_E, true)}, [this] { printing_->ExportPdf(); }, &E::documentCommands},
         {"mnuFileExportTable", "&Export Table", {}, [this] { exports_->ExportTable(); }, &E::documentCommands},
         {"mnuFileExportPunches", "Export Punc&hes", {}, [this] { exports_->ExportPunches(); }, &E::documentCommands},
+        {"mnuFileCompare", "Co&mpare With...", {}, [this] { compare_->CompareWith(); }, &E::documentCommands},
+        {"mnuFileStopCompare", "Stop Comparin&g", {}, [this] { compare_->Stop(); }, &E::comparing},
         {"mnuFileConfig", "&Configure", {}, [this] { files_->Configure(); }},
         {"mnuFileExit", "E&xit", {Ctrl(Qt::Key_Q)}, [this] { close(); }},
 
@@ -79,6 +82,8 @@ void frmWaybillMain::CreateActions() {
         {"mnuEditReplace", "R&eplace...", {Ctrl(Qt::Key_H)}, [this] { findBar_->Open(true); }, &E::editing},
         {"mnuEditFindNext", "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { findBar_->Next(); }, &E::documentCommands},
         {"mnuEditFindPrev", "Find Pre&vious", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, [this] { findBar_->Previous(); }, &E::documentCommands},
+        {"mnuEditNextChange", "Next C&hange", {QKeySequence(Qt::Key_F8)}, [this] { changesDock_->Next(); }, &E::comparing},
+        {"mnuEditPrevChange", "Previous Chan&ge", {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { changesDock_->Previous(); }, &E::comparing},
 
         // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
         // everywhere.
@@ -152,11 +157,11 @@ void frmWaybillMain::AddActions(const std::vector<ActionRow>& rows) {
         fill(*added, names);
         return added;
     };
-    QMenu* file =
-        menu("mnuFile", "&File",
-             {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
-              "mnuFilePrintPreview", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExportPdf", "-",
-              "mnuFileExportTable", "mnuFileExportPunches", "-", "mnuFileConfig"});
+    QMenu* file = menu("mnuFile", "&File",
+                       {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "-",
+                        "mnuFilePrintPreview", "mnuFilePrint", "mnuFilePrintSetup",
+                        "mnuFileExportPdf", "-", "mnuFileExportTable", "mnuFileExportPunches", "-",
+                        "mnuFileCompare", "mnuFileStopCompare", "-", "mnuFileConfig"});
     QAction* recentBar = file->addSeparator();
     recentBar->setObjectName(QStringLiteral("mnuFileBar5"));
     recentBar->setVisible(false);
@@ -164,7 +169,7 @@ void frmWaybillMain::AddActions(const std::vector<ActionRow>& rows) {
     menu("mnuEdit", "&Edit",
          {"mnuEditUndo", "mnuEditRedo", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste",
           "mnuEditDelete", "-", "mnuEditFind", "mnuEditReplace", "mnuEditFindNext",
-          "mnuEditFindPrev"});
+          "mnuEditFindPrev", "-", "mnuEditNextChange", "mnuEditPrevChange"});
     menu("mnuCtrls", "&Pages",
          {"mnuCtrlsFirstPg", "mnuCtrlsPrevPg", "mnuCtrlsNextPg", "mnuCtrlsLastPg", "mnuCtrlsGotoPg",
           "-", "mnuCtrlsAddPg", "mnuCtrlsDelPg", "-", "mnuCtrlsCopyPg", "mnuCtrlsCutPg",

@@ -3,6 +3,7 @@
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
 #include "app/StartFolder.h"
+#include "platform/gui/QtText.h"
 #include "print/gui/PrintCommands.h"
 
 #include <QMainWindow>
@@ -33,6 +34,10 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
                          [this] { w_.session.StoreTyping(); },
                          &w_.window,
                          w_.runModal};
+    if (const Comparison& comparison = w_.session.Compared(); comparison.Active()) {
+        context.markBase = FromUtf8(comparison.BaseName());
+        context.changeMarks = [&comparison](int page) { return comparison.MarksFor(page); };
+    }
     command(context);
 }
 

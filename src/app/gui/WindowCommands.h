@@ -40,6 +40,9 @@ struct WindowParts {
     QMainWindow& window;
 };
 
+// The filter of the dialogs that choose a document: documents and legacy documents.
+QString DocumentFileFilter();
+
 // The File menu: new, open, save, save as, the recent files and configure.
 class FileCommands {
   public:
@@ -114,6 +117,18 @@ class ExportCommands {
     WindowParts w_;
     FileCommands& files_;
     dlgExportPunches* exportPunches_ = nullptr; // kept, so the last choice is offered again
+};
+
+// File > Compare With... and Stop Comparing: the base is chosen here, compared by the session.
+class CompareCommands {
+  public:
+    explicit CompareCommands(WindowParts parts) : w_(std::move(parts)) {}
+
+    void CompareWith();
+    void Stop();
+
+  private:
+    WindowParts w_;
 };
 
 // The print commands: Print, Printer Setup, Print Preview and Export PDF.

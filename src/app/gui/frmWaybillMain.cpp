@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/DocumentName.h"
+#include "app/gui/ChangesDock.h"
 #include "app/gui/FindBar.h"
 #include "app/gui/QtClock.h"
 #include "app/gui/SheetProportions.h"
@@ -54,9 +55,11 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     catalog_ = std::make_unique<CatalogCommands>(parts);
     exports_ = std::make_unique<ExportCommands>(parts, *files_);
     printing_ = std::make_unique<PrintWiring>(parts);
+    compare_ = std::make_unique<CompareCommands>(parts);
     CreateActions();
     proportions_ = new SheetProportions(*this, *toolbar_, [this] { return session_.IsStarted(); });
     findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
+    changesDock_ = new ChangesDock(session_, *page_, *this);
     statusBar(); // from the start, so the page never changes size when a note first shows
 
     session_.SetListener([this](SessionChanges changes) { Refresh(changes); });
@@ -126,6 +129,7 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
     if (changes & Status) {
         statusBar()->showMessage(FromCp1252(session_.StatusNote()));
     }
+    changesDock_->Refresh(changes);
     SetEnabling();
 }
 

@@ -18,6 +18,8 @@ class QToolBar;
 namespace waybill {
 
 class CatalogCommands;
+class ChangesDock;
+class CompareCommands;
 class DialogService;
 class ExportCommands;
 class FindBar;
@@ -54,6 +56,7 @@ class frmWaybillMain : public QMainWindow {
     CatalogCommands& Catalog() { return *catalog_; }
     QToolBar& Toolbar() { return *toolbar_; }
     FindBar& Finder() { return *findBar_; }
+    ChangesDock& Changes() { return *changesDock_; }
     // The action of a menu entry, by its name ("mnuFileSave").
     QAction* Action(const QString& name) const;
 
@@ -84,11 +87,13 @@ class frmWaybillMain : public QMainWindow {
     PageWidget* page_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     FindBar* findBar_ = nullptr;
+    ChangesDock* changesDock_ = nullptr;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<PageCommands> pages_;
     std::unique_ptr<CatalogCommands> catalog_;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<PrintWiring> printing_;
+    std::unique_ptr<CompareCommands> compare_;
     // The actions enabled by a rule, with their rule.
     std::vector<std::pair<QAction*, bool CommandEnabling::*>> ruled_;
     QTimer* autosaveTimer_ = nullptr;

@@ -1,6 +1,7 @@
 #include "page/gui/BlockPicture.h"
 
 #include "page/BlockTexts.h"
+#include "page/gui/ChangeShading.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/CornerText.h"
 #include "platform/gui/MetafilePainter.h"
@@ -35,6 +36,21 @@ std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttr
     return texts;
 }
 
+namespace {
+
+// The shading under a changed value, turned with its text.
+void ShadeText(QPainter& painter, const AttributeText& text, QPointF origin) {
+    const QFontMetricsF metrics(text.font);
+    painter.save();
+    painter.translate(origin + text.topLeft);
+    painter.rotate(-text.rotation);
+    PaintChangeShading(
+        painter, QRectF(-2, -1, metrics.horizontalAdvance(text.text) + 4, metrics.height() + 2));
+    painter.restore();
+}
+
+} // namespace
+
 BlockPicture::BlockPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBlocks"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,6 +80,9 @@ void BlockPicture::Paint(QPainter& painter, const std::vector<BlockLayer>& layer
         PaintMetafile(painter, *layer.drawing, target);
         painter.setPen(Qt::black);
         for (const AttributeText& text : layer.texts) {
+            if (text.changed) {
+                ShadeText(painter, text, target.topLeft());
+            }
             PaintCornerText(painter, text.font, target.topLeft() + text.topLeft, text.rotation,
                             text.text);
         }

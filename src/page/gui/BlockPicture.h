@@ -20,6 +20,7 @@ struct AttributeText {
     QFont font;
     QPointF topLeft;
     double rotation = 0;
+    bool changed = false; // since the comparison base: shaded
 };
 
 // One block of the page: its drawing (null when missing: the name is drawn instead) and

@@ -1,5 +1,6 @@
 #include "page/gui/CellGrid.h"
 
+#include "page/gui/ChangeShading.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/QtText.h"
 
@@ -35,6 +36,11 @@ CellGrid::CellGrid(QWidget* parent) : QWidget(parent) {
 
 void CellGrid::SetTextSource(TextSource source) {
     source_ = std::move(source);
+    update();
+}
+
+void CellGrid::SetChangeSource(ChangeSource source) {
+    changed_ = std::move(source);
     update();
 }
 
@@ -156,6 +162,8 @@ void CellGrid::paintEvent(QPaintEvent* event) {
                 painter.fillRect(cell, kHeaderColor);
             } else if (selected) {
                 painter.fillRect(cell, highlight);
+            } else if (changed_ && changed_(r, c)) {
+                PaintChangeShading(painter, cell);
             } else if (c == shadedColumn_) {
                 painter.fillRect(cell, kShadedColor);
             }

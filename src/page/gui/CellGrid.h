@@ -35,10 +35,14 @@ class CellGrid : public QWidget {
 
   public:
     using TextSource = std::function<const std::string&(int row, int column)>;
+    // Whether a data cell changed since the comparison base.
+    using ChangeSource = std::function<bool(int row, int column)>;
 
     explicit CellGrid(QWidget* parent = nullptr);
 
     void SetTextSource(TextSource source);
+    // The cells to shade as changed (empty: none).
+    void SetChangeSource(ChangeSource source);
     // Sizes in widget units; the widget takes their sums as its size. `alignments` holds one
     // code per column (missing: left). The shaded column (-1 for none) reads as not editable.
     void SetShape(std::vector<double> columnWidths, std::vector<double> rowHeights,
@@ -84,6 +88,7 @@ class CellGrid : public QWidget {
     static std::vector<double> Edges(const std::vector<double>& sizes);
 
     TextSource source_;
+    ChangeSource changed_;
     std::vector<double> columnWidths_;
     std::vector<double> rowHeights_;
     std::vector<double> columnEdges_; // left edge of each column, then the right edge

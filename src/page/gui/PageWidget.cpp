@@ -3,11 +3,13 @@
 #include "model/FwbFile.h"
 #include "model/Page.h"
 #include "page/BlockLibrary.h"
+#include "page/gui/ChangeShading.h"
 #include "page/gui/PageWidgetImpl.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/DialogService.h"
 #include "units/Text.h"
 
+#include <map>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -70,11 +72,13 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     grid = new CellGrid(pageArea);
     grid->SetTextSource(
         [this](int r, int c) -> const std::string& { return CellText(LineItems, r, c); });
+    grid->SetChangeSource([this](int r, int c) { return marks.Cell(r, c) || marks.RowAdded(r); });
 
     titleBlock = new SheetPart(&self);
     revision = new CellGrid(titleBlock);
     revision->SetTextSource(
         [this](int r, int c) -> const std::string& { return CellText(Revisions, r, c); });
+    revision->SetChangeSource([this](int r, int c) { return marks.RevisionCell(r, c); });
     for (int i = 0; i < kTitleBlockFields; ++i) {
         const auto index = static_cast<std::size_t>(i);
         labels[index] = new QLabel(QString::fromLatin1(kTitleBlockSlots[index].label.data(),
@@ -413,7 +417,7 @@ void PageWidget::Impl::LayoutPageArea() {
                 layers[i].texts = PlaceTexts(view->blocks[i], *layers[i].drawing, QSizeF(size));
             }
         }
-        picture->SetLayers(layers);
+        ShowChangeMarks();
         picture->show();
     } else {
         picture->SetLayers({});
@@ -423,6 +427,38 @@ void PageWidget::Impl::LayoutPageArea() {
     if (boxGrid >= 0) {
         PlaceCellBox(); // the open box follows its cell
     }
+}
+
+void PageWidget::SetChangeMarks(PageChangeMarks marks) {
+    impl_->marks = std::move(marks);
+    impl_->ShowChangeMarks();
+}
+
+const PageChangeMarks& PageWidget::ChangeMarks() const {
+    return impl_->marks;
+}
+
+void PageWidget::Impl::ShowChangeMarks() {
+    for (int i = 0; i < kTitleBlockFields; ++i) {
+        QLineEdit* box = boxes[static_cast<std::size_t>(i)];
+        const QString style = marks.Field(i) ? ChangedBoxStyle() : QString();
+        if (box->styleSheet() != style) {
+            box->setStyleSheet(style);
+        }
+    }
+    // Values are told apart by their block's name and its occurrence among blocks so named.
+    std::map<std::string, int> seen;
+    for (BlockLayer& layer : layers) {
+        const int occurrence = seen[layer.name]++;
+        for (std::size_t k = 0; k < layer.texts.size(); ++k) {
+            layer.texts[k].changed = marks.Value(layer.name, occurrence, static_cast<int>(k));
+        }
+    }
+    if (view->blocksSeen) {
+        picture->SetLayers(layers);
+    }
+    grid->update();
+    revision->update();
 }
 
 std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,

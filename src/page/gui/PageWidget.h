@@ -2,6 +2,7 @@
 
 #include "page/AttribDefs.h"
 #include "page/CellRules.h"
+#include "page/ChangeMarks.h"
 #include "page/PageView.h"
 #include "page/Typing.h"
 #include "refdb/ReferenceDatabase.h"
@@ -53,6 +54,11 @@ class PageWidget : public QWidget, public PendingTyping {
     void RefreshFromView(bool drawing);
     // The view shown (an empty one while none is).
     const PageView& View() const;
+
+    // The shown page's cells, title-block fields and attribute values changed since the
+    // comparison base, shaded until the next call (an empty set: none).
+    void SetChangeMarks(PageChangeMarks marks);
+    const PageChangeMarks& ChangeMarks() const;
 
     // PendingTyping: the open cell box or the focused title-block box's changed text.
     std::optional<TypedEdit> TakeTyping() override;

@@ -31,6 +31,8 @@ struct PageWidget::Impl {
                                           const QSizeF& picture) const;
     void UpdateControls();
     void SetTitleText(int index, const std::string& text);
+    // The change marks onto the title-block boxes and the attribute texts.
+    void ShowChangeMarks();
 
     // Editing (PageCellEditing.cpp).
     void OpenCellBox(int gridIndex, const std::string& startText);
@@ -74,6 +76,7 @@ struct PageWidget::Impl {
     PageAreaMetrics renderedArea;
     double renderedPictureHeight = 0;
     std::vector<BlockLayer> layers; // drawings of the page's blocks, texts placed by Layout
+    PageChangeMarks marks;
 
     SheetGeometry sheet;
     PageAreaMetrics area;

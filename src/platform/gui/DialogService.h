@@ -29,6 +29,7 @@ struct PrintDialogRequest {
     int maxPage = 1;
     int fromPage = 1; // preset in the range boxes
     int toPage = 1;
+    QString markOption = {}; // a check box offered with the pages, off at first; empty: none
 };
 
 // The pages the user chose: all of them, or `from` to `to`.
@@ -36,6 +37,7 @@ struct PrintChoice {
     bool range = false;
     int from = 1;
     int to = 1;
+    bool markChanges = false; // the request's mark option was checked
 
     bool operator==(const PrintChoice&) const = default;
 };

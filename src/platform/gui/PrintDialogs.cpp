@@ -2,6 +2,7 @@
 
 #include "platform/gui/DialogService.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,6 +20,14 @@ std::optional<PrintChoice> QtDialogService::GetPrintChoice(QPrinter& printer,
                                                            const PrintDialogRequest& request) {
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(request.title);
+    QCheckBox* mark = nullptr;
+    if (!request.markOption.isEmpty()) {
+        auto* tab = new QWidget;
+        tab->setWindowTitle(QStringLiteral("Changes"));
+        mark = new QCheckBox(request.markOption, tab);
+        (new QVBoxLayout(tab))->addWidget(mark);
+        dialog.setOptionTabs({tab});
+    }
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(request.minPage, request.maxPage);
@@ -27,13 +36,14 @@ std::optional<PrintChoice> QtDialogService::GetPrintChoice(QPrinter& printer,
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    PrintChoice choice;
     if (printer.printRange() == QPrinter::PageRange) {
-        return PrintChoice{true, printer.fromPage(), printer.toPage()};
+        choice = {true, printer.fromPage(), printer.toPage()};
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        choice = {true, request.fromPage, request.fromPage};
     }
-    if (printer.printRange() == QPrinter::CurrentPage) {
-        return PrintChoice{true, request.fromPage, request.fromPage};
-    }
-    return PrintChoice{};
+    choice.markChanges = mark != nullptr && mark->isChecked();
+    return choice;
 }
 
 bool QtDialogService::SetUpPrinter(QPrinter& printer, const QString& title) {
@@ -64,21 +74,29 @@ std::optional<PrintChoice> QtDialogService::GetPageRange(const PrintDialogReques
     rangeRow->addWidget(from);
     rangeRow->addWidget(new QLabel(QStringLiteral("to"), &dialog));
     rangeRow->addWidget(to);
+    QCheckBox* mark = nullptr;
+    if (!request.markOption.isEmpty()) {
+        mark = new QCheckBox(request.markOption, &dialog);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(all);
     layout->addLayout(rangeRow);
+    if (mark != nullptr) {
+        layout->addWidget(mark);
+    }
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    if (!range->isChecked()) {
-        return PrintChoice{};
+    PrintChoice choice;
+    if (range->isChecked()) {
+        choice = {true, std::min(from->value(), to->value()), std::max(from->value(), to->value())};
     }
-    return PrintChoice{true, std::min(from->value(), to->value()),
-                       std::max(from->value(), to->value())};
+    choice.markChanges = mark != nullptr && mark->isChecked();
+    return choice;
 }
 
 } // namespace waybill

@@ -11,8 +11,8 @@
 
 namespace waybill {
 
-PdfDocument MakePdf(const Book& book, PageRange pages, SheetSources& sources,
-                    const QString& title) {
+PdfDocument MakePdf(const Book& book, PageRange pages, SheetSources& sources, const QString& title,
+                    const ChangeMarksOf& marks) {
     PdfDocument pdf;
     QBuffer buffer(&pdf.bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -34,7 +34,7 @@ PdfDocument MakePdf(const Book& book, PageRange pages, SheetSources& sources,
             if (page > pages.first) {
                 writer.newPage();
             }
-            const PrintedSheet sheet = DescribeSheet(book, page, sources);
+            const PrintedSheet sheet = SheetOf(book, page, sources, marks);
             for (const UserMessage& message : sheet.messages) {
                 if (std::find(pdf.messages.begin(), pdf.messages.end(), message) ==
                     pdf.messages.end()) {

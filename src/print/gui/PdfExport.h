@@ -23,7 +23,8 @@ struct PdfDocument {
 
 // The pages as one vector PDF: one Letter landscape sheet per page, the sheet at its true
 // size, the drawing font embedded and the texts selectable. The range must lie within the
-// book's pages.
-PdfDocument MakePdf(const Book& book, PageRange pages, SheetSources& sources, const QString& title);
+// book's pages. With `marks`, each sheet marks its page's changes.
+PdfDocument MakePdf(const Book& book, PageRange pages, SheetSources& sources, const QString& title,
+                    const ChangeMarksOf& marks = {});
 
 } // namespace waybill

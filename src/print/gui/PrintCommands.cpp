@@ -55,6 +55,21 @@ class LandscapeWhile {
     QPageLayout::Orientation saved_;
 };
 
+// The print dialog's request, offering the change marks while comparing.
+PrintDialogRequest RequestFor(const PrintContext& context, const QString& title, int current) {
+    PrintDialogRequest request{title, 1, context.book.PageCount(), current, current};
+    if (!context.markBase.isEmpty() && context.changeMarks) {
+        request.markOption = QStringLiteral("&Mark changes since %1").arg(context.markBase);
+    }
+    return request;
+}
+
+// The marks the user asked for; none without the option.
+ChangeMarksOf MarksChosen(const PrintContext& context, const PrintChoice& choice) {
+    return choice.markChanges && !context.markBase.isEmpty() ? context.changeMarks
+                                                             : ChangeMarksOf();
+}
+
 PageRange RangeOf(const std::optional<PrintChoice>& choice, int pageCount) {
     if (!choice || !choice->range) {
         return {1, pageCount};
@@ -76,11 +91,12 @@ void PrintWaybill(PrintContext& context) {
     LandscapeWhile landscape(context.printer);
     const int current = std::max(1, book.CurPage());
     const auto choice = context.dialogs.GetPrintChoice(
-        context.printer, {QStringLiteral("Print Waybill"), 1, book.PageCount(), current, current});
+        context.printer, RequestFor(context, QStringLiteral("Print Waybill"), current));
     if (!choice) {
         return;
     }
     const PageRange range = RangeOf(choice, book.PageCount());
+    const ChangeMarksOf marks = MarksChosen(context, *choice);
     std::vector<UserMessage> messages;
     bool started = false;
     {
@@ -93,7 +109,7 @@ void PrintWaybill(PrintContext& context) {
                 if (page > range.first) {
                     context.printer.newPage();
                 }
-                const PrintedSheet sheet = DescribeSheet(book, page, context.sources);
+                const PrintedSheet sheet = SheetOf(book, page, context.sources, marks);
                 messages.insert(messages.end(), sheet.messages.begin(), sheet.messages.end());
                 SetPrintScale(painter, surface);
                 PrintPage(painter, surface, sheet);
@@ -162,8 +178,8 @@ std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& do
         return std::nullopt;
     }
     const int current = std::max(1, book.CurPage());
-    const auto choice = context.dialogs.GetPageRange(
-        {QStringLiteral("Export PDF"), 1, book.PageCount(), current, current});
+    const auto choice =
+        context.dialogs.GetPageRange(RequestFor(context, QStringLiteral("Export PDF"), current));
     if (!choice) {
         return std::nullopt;
     }
@@ -182,7 +198,8 @@ std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& do
     std::string failure;
     {
         WaitCursor wait;
-        pdf = MakePdf(book, range, context.sources, QFileInfo(*path).completeBaseName());
+        pdf = MakePdf(book, range, context.sources, QFileInfo(*path).completeBaseName(),
+                      MarksChosen(context, *choice));
         failure = WriteFileAtomically(
             FsPath(*path),
             std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));

@@ -28,6 +28,10 @@ struct PrintContext {
     // Shows the preview modally and answers its result; empty: QDialog::exec.
     std::function<int(QDialog&)> runModal;
     QString exportFolder = {}; // where Export PDF's file dialog starts
+    // While comparing: the base's file name, which Print and Export PDF offer to mark the
+    // changes since ("Mark changes since NAME"), and the changes of a page. Empty: no offer.
+    QString markBase = {};
+    ChangeMarksOf changeMarks = {};
 };
 
 // File > Print (mnuFilePrint): the "Print Waybill" dialog, preset to the current page, then

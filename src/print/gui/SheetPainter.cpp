@@ -1,5 +1,6 @@
 #include "print/gui/SheetPainter.h"
 
+#include "page/ChangeMarks.h"
 #include "platform/gui/CornerText.h"
 #include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
@@ -40,7 +41,7 @@ class SheetItemPainter {
 
     void operator()(const SheetRectangle& box) {
         Pen(box.pen);
-        painter_.setBrush(Qt::NoBrush);
+        painter_.setBrush(box.filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
         painter_.drawRect(QRectF(QPointF(Twips(box.left), Twips(box.top)),
                                  QPointF(Twips(box.right), Twips(box.bottom)))
                               .normalized());
@@ -111,6 +112,15 @@ void SetPrintScale(QPainter& painter, const PrintSurface& surface) {
     painter.setClipRect(area);
     painter.setWorldTransform(transform);
     painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
+PrintedSheet SheetOf(const Book& book, int page, SheetSources& sources,
+                     const ChangeMarksOf& marks) {
+    if (!marks) {
+        return DescribeSheet(book, page, sources);
+    }
+    const PageChangeMarks pageMarks = marks(page);
+    return DescribeSheet(book, page, sources, &pageMarks);
 }
 
 void PrintPage(QPainter& painter, const PrintSurface& surface, const PrintedSheet& sheet) {

@@ -42,6 +42,9 @@ PaperLayout LetterLandscape();
 // direction) and clips to that area; the painter's unit becomes the sheet twip.
 void SetPrintScale(QPainter& painter, const PrintSurface& surface);
 
+// The sheet of a page, its changes marked when `marks` is given.
+PrintedSheet SheetOf(const Book& book, int page, SheetSources& sources, const ChangeMarksOf& marks);
+
 // Draws the sheet on a painter prepared by SetPrintScale.
 void PrintPage(QPainter& painter, const PrintSurface& surface, const PrintedSheet& sheet);
 

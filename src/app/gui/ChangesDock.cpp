@@ -1,0 +1,139 @@
+#include "app/gui/ChangesDock.h"
+
+#include "page/gui/CellGrid.h"
+#include "page/gui/PageWidget.h"
+#include "platform/gui/QtText.h"
+
+#include <algorithm>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace waybill {
+
+ChangesDock::ChangesDock(EditSession& session, PageWidget& page, QMainWindow& window)
+    : QDockWidget(tr("Changes"), &window), session_(session), page_(page), window_(window),
+      list_(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("dockChanges"));
+    list_->setObjectName(QStringLiteral("lvChanges"));
+    list_->setHeaderHidden(true);
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    setWidget(list_);
+    connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const int index = list_->indexOfTopLevelItem(item);
+        if (index >= 0) {
+            GoTo(static_cast<std::size_t>(index));
+        }
+    });
+    window.addDockWidget(Qt::RightDockWidgetArea, this);
+    hide();
+}
+
+void ChangesDock::Refresh(SessionChanges changes) {
+    if (changes & SessionChange::Compared) {
+        ShowList();
+    }
+    if (changes & (SessionChange::Compared | SessionChange::PageShown)) {
+        const Comparison& comparison = session_.Compared();
+        page_.SetChangeMarks(comparison.Active() && session_.IsPageShown()
+                                 ? comparison.MarksFor(session_.Waybill().CurPage())
+                                 : PageChangeMarks{});
+    }
+}
+
+void ChangesDock::ShowList() {
+    const Comparison& comparison = session_.Compared();
+    const std::vector<Change>& changes = comparison.Changes();
+    list_->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const Change& change : changes) {
+        items.push_back(new QTreeWidgetItem(QStringList{FromCp1252(DescribeChange(change))}));
+    }
+    list_->addTopLevelItems(items);
+    // The user stays at the change they were at, found by its place, wherever the list put it;
+    // when it is gone, at its position.
+    if (at_) {
+        const auto same = std::find_if(changes.begin(), changes.end(), [this](const Change& c) {
+            return c.kind == at_->kind && c.place == at_->place && c.oldPage == at_->oldPage &&
+                   c.oldRow == at_->oldRow;
+        });
+        if (same != changes.end()) {
+            current_ = static_cast<std::size_t>(same - changes.begin());
+        }
+    }
+    if (current_ && *current_ >= changes.size()) {
+        current_.reset();
+    }
+    if (current_) {
+        list_->setCurrentItem(list_->topLevelItem(static_cast<int>(*current_)));
+    }
+    if (!comparison.Active()) {
+        current_.reset();
+        at_.reset();
+        hide();
+        return;
+    }
+    setWindowTitle(tr("Changes since %1 (%2)")
+                       .arg(FromUtf8(comparison.BaseName()))
+                       .arg(static_cast<qsizetype>(changes.size())));
+    show();
+}
+
+void ChangesDock::Next() {
+    if (const auto next = session_.Compared().Step(current_, true)) {
+        GoTo(*next);
+    }
+}
+
+void ChangesDock::Previous() {
+    if (const auto previous = session_.Compared().Step(current_, false)) {
+        GoTo(*previous);
+    }
+}
+
+void ChangesDock::GoTo(std::size_t index) {
+    const std::vector<Change>& changes = session_.Compared().Changes();
+    if (index >= changes.size()) {
+        return;
+    }
+    current_ = index;
+    at_ = changes[index];
+    list_->setCurrentItem(list_->topLevelItem(static_cast<int>(index)));
+    // Copied: showing a page may compare again and replace the list.
+    const Change change = changes[index];
+    const Place& place = change.place;
+    if (place.page > 0 && session_.Waybill().CurPage() != place.page) {
+        session_.ShowPage(place.page);
+    }
+    // Removed rows and pages, and pages as a whole, have no place to select (row 0).
+    switch (place.kind) {
+    case PlaceKind::Cell:
+        if (CellGrid* grid = page_.LineItemGrid(); grid != nullptr && place.row > 0) {
+            grid->SetCurrent(place.row, place.column);
+            grid->MarkCurrentFound();
+            grid->setFocus(Qt::OtherFocusReason);
+        }
+        break;
+    case PlaceKind::TitleBlockField:
+    case PlaceKind::PageDescription:
+        if (QLineEdit* box = page_.TitleBlockBox(place.field)) {
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+        break;
+    case PlaceKind::RevisionCell:
+        if (CellGrid* grid = page_.RevisionGrid()) {
+            grid->SetCurrent(place.row, place.column);
+            grid->MarkCurrentFound();
+            grid->setFocus(Qt::OtherFocusReason);
+        }
+        break;
+    case PlaceKind::Attribute:
+        break; // shaded on the block picture; the status bar says which value
+    }
+    window_.statusBar()->showMessage(FromCp1252(DescribeChange(change)));
+}
+
+} // namespace waybill
