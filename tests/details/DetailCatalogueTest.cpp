@@ -18,17 +18,6 @@ namespace {
 
 using namespace test;
 
-const DetailVariant& Entry(std::string_view menuName) {
-    for (const DetailGenerator& generator : DetailCatalogue()) {
-        for (const DetailVariant& variant : generator.variants) {
-            if (variant.menuName == menuName) {
-                return variant;
-            }
-        }
-    }
-    throw std::invalid_argument(std::string(menuName));
-}
-
 TEST(DetailCatalogue, EntriesAreWholeAndDistinct) {
     std::set<std::string> menuNames, commandWords;
     for (const DetailGenerator& generator : DetailCatalogue()) {

@@ -3,16 +3,30 @@
 // Expected pages written the way a detailer reads a detail: feet-inch texts with the drawing
 // font's sixteenth glyphs.
 
+#include "details/DetailCatalogue.h"
 #include "details/DetailPage.h"
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 namespace waybill::test {
+
+// The catalogue entry of an AutoPage menu name.
+inline const DetailVariant& Entry(std::string_view menuName) {
+    for (const DetailGenerator& generator : DetailCatalogue()) {
+        for (const DetailVariant& variant : generator.variants) {
+            if (variant.menuName == menuName) {
+                return variant;
+            }
+        }
+    }
+    throw std::invalid_argument(std::string(menuName));
+}
 
 // The glyph of n/16 inch.
 inline std::string Sx(int n) {

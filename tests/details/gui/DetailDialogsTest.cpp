@@ -1,3 +1,4 @@
+#include "details/DetailExpect.h"
 #include "details/gui/DetailDialog.h"
 #include "details/gui/DetailPreview.h"
 #include "page/AttribDefs.h"
@@ -17,18 +18,8 @@
 namespace waybill {
 namespace {
 
+using test::Entry;
 using Typing = std::map<std::string, QString>; // field name -> text
-
-const DetailVariant& Entry(std::string_view menuName) {
-    for (const DetailGenerator& generator : DetailCatalogue()) {
-        for (const DetailVariant& variant : generator.variants) {
-            if (variant.menuName == menuName) {
-                return variant;
-            }
-        }
-    }
-    throw std::invalid_argument(std::string(menuName));
-}
 
 class DetailDialogs : public testing::Test {
   protected:
