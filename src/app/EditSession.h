@@ -6,7 +6,9 @@
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
 #include "app/SessionClock.h"
+#include "app/StartFolder.h"
 #include "catalog/Finishes.h"
+#include "export/ExportFailure.h"
 #include "find/TextSearch.h"
 #include "model/Document.h"
 #include "page/AttribDefs.h"
@@ -20,6 +22,7 @@
 #include "refdb/ReferenceDatabase.h"
 #include "tensile/MemberConfig.h"
 #include "tensile/MemberPage.h"
+#include "tensile/PunchMembers.h"
 
 #include <filesystem>
 #include <functional>
@@ -60,6 +63,8 @@ struct SessionSetup {
     std::filesystem::path recoveryFolder = {};  // empty: no recovery copies
     const SessionClock* clock = nullptr;        // none: SystemClock
     LockSystem* locks = nullptr;                // none: documents are not locked
+    std::string programFolder = {};             // UTF-8; the punch templates are there
+    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last
 };
 
 // The editing of one open document, without a window: the one place where the document
@@ -85,7 +90,8 @@ struct SessionSetup {
 // the question before a changed document is dropped, Save and Save As (with the guard against
 // overwriting someone else's save), the work folder, the recent files, and the recovery copies
 // of changed documents (written by Autosave, offered at start-up and when their document is
-// opened). File dialogs stay with the caller, which hands in the chosen paths (UTF-8).
+// opened). The File menu's commands (FileOpen...) ask their file dialogs through Questions;
+// the functions they call (Open...) take the chosen paths (UTF-8).
 //
 // With a LockSystem the session holds a lock file on the open document from its opening or
 // first save until it is closed or replaced (SessionLocks.cpp). A document someone else holds
@@ -251,6 +257,32 @@ class EditSession : public TypingTarget {
     // A file the user chose and wrote (an export) moves the work folder to its folder.
     void SetWorkFolderFrom(std::string_view path);
     const RecentFiles& RecentFileList() const { return recent_; }
+    // Where a file dialog of `kind` starts (UTF-8; empty: where the platform puts it).
+    std::string StartFolder(FileDialogKind kind) const;
+
+    // --- The File menu's commands, with their questions and file dialogs
+    // (SessionCommands.cpp). True when the open document may go: unchanged, without pages,
+    // saved after the question, or given up.
+    bool MayDropDocument();
+    // True when a new document replaced the open one.
+    bool FileNew();
+    void FileOpen();
+    void FileOpenRecent(std::size_t index);
+    // Save, or Save As when the document has no file of its own to write to.
+    void FileSave();
+    bool FileSaveAs();
+    void FileCompareWith();
+
+    // --- Exports (SessionExports.cpp): each needs a job number and asks to save a changed
+    // document first. A stop shows its page and message and sends the user to its field.
+    void ExportTable();
+    // The punch export's checks before the user selects what to export (also that the
+    // punching machine's file is set).
+    bool ReadyToExportPunches();
+    // The selection merged into the punching machine's file; the status note says what was
+    // written.
+    void ExportPunches(PunchSelection selection);
+
     // Writes the recovery copy of a changed document (with the note naming the document), or
     // removes this run's copy of an unchanged one; the status note says what was written.
     void Autosave();
@@ -289,6 +321,12 @@ class EditSession : public TypingTarget {
     std::string DocumentText(const std::string& docPath) const;
     // Nothing when the user cancelled at the lock question; else whether the file was read.
     std::optional<bool> OpenFile(const std::string& path, OpenedFrom from);
+    // The file dialogs: a document to read, and an output (its name trimmed). Nothing when
+    // cancelled or left blank.
+    std::optional<std::string> AskForDocument(std::string title);
+    std::optional<std::string> AskWhereToSave(FileQuestion question);
+    bool ReadyToExport();
+    void ShowExportFailure(const ExportFailure& failure);
     bool WriteDocument(const std::string& path);
 
     // Locks (SessionLocks.cpp).

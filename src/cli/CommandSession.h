@@ -20,6 +20,8 @@ class TerminalQuestions : public Questions {
                               std::optional<MessageAnswer> defaultButton) override;
     // Closed unanswered: nothing changes.
     std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override;
+    // A command names its files on the command line: no dialog is ever asked for.
+    std::optional<std::string> AskForFile(const FileQuestion&) override { return std::nullopt; }
 
   private:
     std::ostream& err_;

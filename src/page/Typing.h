@@ -50,6 +50,8 @@ class PendingTyping {
     virtual std::optional<TypedEdit> TakeTyping() = 0;
     // Opens the cell for typing again, once the command under way is over.
     virtual void Retype(CellPosition cell) = 0;
+    // Sends the user to a title-block field to type there.
+    virtual void FocusTitleField(TitleBlockField field) = 0;
 };
 
 } // namespace waybill

@@ -29,6 +29,18 @@ struct ListAnswer {
     int entry = 0;  // index into the entries
 };
 
+// A file dialog. Paths are UTF-8; `filter` is in the "Text (*.a;*.b)|*.a;*.b|..." form the
+// system's texts use.
+struct FileQuestion {
+    bool save = false; // a save dialog; else an open dialog
+    std::string title;
+    std::string filter;
+    std::string startFolder;      // empty: where the platform puts it
+    std::string fileName;         // proposed name
+    std::string defaultExtension; // without the dot; empty for none
+    bool mustExist = false;       // open dialogs: only existing files
+};
+
 // Where the core shows a message and asks a question: the editor's message boxes, a
 // command's standard error, a test's recorder.
 class Questions {
@@ -44,6 +56,25 @@ class Questions {
 
     // Shows the list; nothing when the user closed it without a button.
     virtual std::optional<ListAnswer> AskAboutList(const ListQuestion& question) = 0;
+
+    // The path the user chose, or nothing when the dialog was cancelled.
+    virtual std::optional<std::string> AskForFile(const FileQuestion& question) = 0;
+
+    // A slow step starts (true) or ends: the editor shows the busy pointer meanwhile.
+    virtual void SetBusy(bool) {}
+};
+
+// The busy pointer for a scope. Messages are shown after it ends, so a message box never
+// carries the busy pointer.
+class BusyWhile {
+  public:
+    explicit BusyWhile(Questions& questions) : questions_(questions) { questions_.SetBusy(true); }
+    ~BusyWhile() { questions_.SetBusy(false); }
+    BusyWhile(const BusyWhile&) = delete;
+    BusyWhile& operator=(const BusyWhile&) = delete;
+
+  private:
+    Questions& questions_;
 };
 
 } // namespace waybill

@@ -17,18 +17,8 @@ using test::kSteelPage;
 using test::kZeePage;
 using Names = std::vector<std::string>;
 
-// The window's boxes as the session sees them: typing waiting to be taken, and the cells it
-// was asked to open again.
-class WaitingTyping : public PendingTyping {
-  public:
-    std::optional<TypedEdit> TakeTyping() override { return std::exchange(waiting, {}); }
-    void Retype(CellPosition cell) override { retyped.push_back(cell); }
-
-    std::optional<TypedEdit> waiting;
-    std::vector<CellPosition> retyped;
-};
-
 using EditSessionTest = test::SessionTest;
+using test::WaitingTyping;
 
 TEST_F(EditSessionTest, TypingAndTheRulesItSetsOffAreOneStep) {
     OpenSample(kCablePage);

@@ -102,6 +102,11 @@ TEST_F(SessionFilesTest, AChangedDocumentWithPagesIsAskedAboutBeforeItIsDropped)
     ASSERT_EQ(questions.messages.size(), 3u);
     EXPECT_EQ(questions.messages[0].message, FileChangedQuestion());
     EXPECT_EQ(questions.messages[0].buttons, MessageButtons::YesNoCancel);
+    // Yes runs Save As; cancelling it keeps the document.
+    questions.answers = {MessageAnswer::Yes};
+    EXPECT_FALSE(session.MayDropDocument());
+    EXPECT_EQ(questions.saveRequests.size(), 1u);
+    EXPECT_TRUE(session.Doc().FileChanged());
 
     // Changed, but without pages: dropped without a word.
     session.New();
@@ -121,7 +126,9 @@ TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
 
     const std::string target = (work / "4471.fwb").string();
     notices.clear();
-    ASSERT_TRUE(session.SaveAs(target));
+    questions.saveAnswers = {target + " "}; // a typed name's blanks are dropped
+    ASSERT_TRUE(session.FileSaveAs());
+    EXPECT_EQ(questions.saveRequests.at(0).fileName, "4471.fwb");
     EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
     EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");
     EXPECT_EQ(session.Doc().Path(), target);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/EditSession.h"
-#include "support/MemorySettings.h"
 #include "model/FwbFile.h"
-#include "support/TempDir.h"
+#include "support/MemorySettings.h"
 #include "support/RecordingQuestions.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace waybill::test {
 
@@ -17,6 +18,19 @@ class FixedClock : public SessionClock {
     std::string Today() const override { return "8/12/25"; }
     std::string TimeOfDay() const override { return "10:11:12"; }
     std::string FileTime(std::filesystem::file_time_type) const override { return "8/12/25 10:00"; }
+};
+
+// The window's boxes as the session sees them: typing waiting to be taken, and the cells and
+// fields the user was sent back to.
+class WaitingTyping : public PendingTyping {
+  public:
+    std::optional<TypedEdit> TakeTyping() override { return std::exchange(waiting, {}); }
+    void Retype(CellPosition cell) override { retyped.push_back(cell); }
+    void FocusTitleField(TitleBlockField field) override { focused.push_back(field); }
+
+    std::optional<TypedEdit> waiting;
+    std::vector<CellPosition> retyped;
+    std::vector<TitleBlockField> focused;
 };
 
 // Pages of the shipped default document.
@@ -94,7 +108,8 @@ class SessionTest : public ::testing::Test {
     RecordingQuestions questions;
     BlockAttribDefs defs{*opened->database};
     EditSession session{{opened->database.get(), &defs, &paths, &settings, program / "blocks",
-                         program / "Red-line.fwb", recovery.Path(), &clock},
+                         program / "Red-line.fwb", recovery.Path(), &clock, nullptr,
+                         program.string()},
                         questions};
     std::vector<SessionChanges> notices;
 };

@@ -26,14 +26,8 @@ class RecordingDialogService : public DialogService, public MessageRecorder {
         return RecordList(question);
     }
 
-    std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override {
-        openRequests.push_back(request);
-        return Next(openAnswers);
-    }
-
-    std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override {
-        saveRequests.push_back(request);
-        return Next(saveAnswers);
+    std::optional<std::string> AskForFile(const FileQuestion& question) override {
+        return RecordFile(question);
     }
 
     std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override {
@@ -64,10 +58,6 @@ class RecordingDialogService : public DialogService, public MessageRecorder {
         folderRequests.clear();
     }
 
-    std::vector<FileDialogRequest> openRequests;
-    std::deque<std::optional<QString>> openAnswers;
-    std::vector<FileDialogRequest> saveRequests;
-    std::deque<std::optional<QString>> saveAnswers;
     std::vector<std::pair<QString, QString>> folderRequests; // title, start folder
     std::deque<std::optional<QString>> folderAnswers;
 

@@ -65,10 +65,27 @@ class MessageRecorder {
         return answer;
     }
 
+    // A file dialog is recorded with its kind and answered from that kind's queue; an empty
+    // queue cancels it.
+    std::optional<std::string> RecordFile(const FileQuestion& question) {
+        (question.save ? saveRequests : openRequests).push_back(question);
+        auto& queue = question.save ? saveAnswers : openAnswers;
+        std::optional<std::string> answer;
+        if (!queue.empty()) {
+            answer = queue.front();
+            queue.pop_front();
+        }
+        return answer;
+    }
+
     std::vector<MessageCall> messages;
     std::deque<MessageAnswer> answers;
     std::vector<ListQuestion> listQuestions;
     std::deque<std::optional<ListAnswer>> listAnswers;
+    std::vector<FileQuestion> openRequests;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::vector<FileQuestion> saveRequests;
+    std::deque<std::optional<std::string>> saveAnswers;
     // Called while the message is "on screen", before it is answered.
     std::function<void(const MessageCall&)> onMessage;
 };
@@ -82,6 +99,9 @@ class RecordingQuestions : public Questions, public MessageRecorder {
     }
     std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override {
         return RecordList(question);
+    }
+    std::optional<std::string> AskForFile(const FileQuestion& question) override {
+        return RecordFile(question);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "app/gui/FindBar.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/ToolbarIcons.h"
+#include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/DialogService.h"
@@ -57,19 +58,19 @@ void frmWaybillMain::CreateActions() {
     };
     // clang-format off
     std::vector<ActionRow> rows = {
-        {"mnuFileNew", "&New", {QKeySequence::New}, [this] { files_->New(); }, {}, "New", "New"},
-        {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [this] { files_->Open(); }, {}, "Open", "Open"},
-        {"mnuFileSave", "&Save", {QKeySequence::Save}, [this] { files_->Save(); }, &E::save, "Save", "Save"},
-        {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [this] { files_->SaveAs(); }, &E::documentCommands},
+        {"mnuFileNew", "&New", {QKeySequence::New}, [&s] { s.FileNew(); }, {}, "New", "New"},
+        {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [&s] { s.FileOpen(); }, {}, "Open", "Open"},
+        {"mnuFileSave", "&Save", {QKeySequence::Save}, [&s] { s.FileSave(); }, &E::save, "Save", "Save"},
+        {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [&s] { s.FileSaveAs(); }, &E::documentCommands},
         {"mnuFilePrintPreview", "Print Pre&view", {}, print([](PrintContext& c) { PreviewWaybill(c); }), &E::documentCommands},
         {"mnuFilePrint", "&Print...", {QKeySequence::Print}, print([](PrintContext& c) { PrintWaybill(c); }), &E::documentCommands, "Print", "Print"},
         {"mnuFilePrintSetup", "Printer Set&up...", {}, print([](PrintContext& c) { SetUpPrinter(c); })},
         {"mnuFileExportPdf", "Export P&DF...", {Ctrl(Qt::Key_E, true)}, [this] { printing_->ExportPdf(); }, &E::documentCommands},
-        {"mnuFileExportTable", "&Export Table", {}, [this] { exports_->ExportTable(); }, &E::documentCommands},
+        {"mnuFileExportTable", "&Export Table", {}, [&s] { s.ExportTable(); }, &E::documentCommands},
         {"mnuFileExportPunches", "Export Punc&hes", {}, [this] { exports_->ExportPunches(); }, &E::documentCommands},
-        {"mnuFileCompare", "Co&mpare With...", {}, [this] { compare_->CompareWith(); }, &E::documentCommands},
-        {"mnuFileStopCompare", "Stop Comparin&g", {}, [this] { compare_->Stop(); }, &E::comparing},
-        {"mnuFileConfig", "&Configure", {}, [this] { files_->Configure(); }},
+        {"mnuFileCompare", "Co&mpare With...", {}, [&s] { s.FileCompareWith(); }, &E::documentCommands},
+        {"mnuFileStopCompare", "Stop Comparin&g", {}, [&s] { s.StopComparing(); }, &E::comparing},
+        {"mnuFileConfig", "&Configure", {}, [this] { ConfigurePaths(module_, dialogs_, runModal_, ConfigureMode::Menu, this); }},
         {"mnuFileExit", "E&xit", {Ctrl(Qt::Key_Q)}, [this] { close(); }},
 
         {"mnuEditUndo", "&Undo", {QKeySequence::Undo}, [&s] { s.Undo(); }, &E::undo, "Undo", ""},
@@ -112,9 +113,9 @@ void frmWaybillMain::CreateActions() {
          }},
     };
     // clang-format on
-    int index = 0;
+    std::size_t index = 0;
     for (const char* name : {"mnuFileMRU0", "mnuFileMRU1", "mnuFileMRU2", "mnuFileMRU3"}) {
-        rows.push_back({name, "", {}, [this, i = index++] { files_->Recent(i); }});
+        rows.push_back({name, "", {}, [&s, i = index++] { s.FileOpenRecent(i); }});
     }
     AddActions(rows);
 }

@@ -42,8 +42,7 @@ void PageCommands::RedLine() {
     dlgRedLine dialog(&w_.window);
     switch (w_.runModal(dialog)) {
     case dlgRedLine::CreateNew:
-        if (files_.ChangedOK()) {
-            w_.session.New();
+        if (w_.session.FileNew()) {
             w_.session.AddRedLinePages(false);
         }
         break;

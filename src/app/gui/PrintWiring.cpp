@@ -2,7 +2,6 @@
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
-#include "app/StartFolder.h"
 #include "platform/gui/QtText.h"
 #include "print/gui/PrintCommands.h"
 
@@ -41,13 +40,9 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
     command(context);
 }
 
-} // namespace waybill
-
-namespace waybill {
-
 void PrintWiring::ExportPdf() {
     Run([this](PrintContext& context) {
-        context.exportFolder = DialogStartFolder(w_, FileDialogKind::Export);
+        context.exportFolder = FromUtf8(w_.session.StartFolder(FileDialogKind::Export));
         if (const auto written = waybill::ExportPdf(context, w_.session.Doc().Path())) {
             w_.window.statusBar()->showMessage(PdfWrittenNote(*written));
         }

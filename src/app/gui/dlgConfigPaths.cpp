@@ -2,8 +2,8 @@
 
 #include "app/AppMessages.h"
 #include "app/gui/dlgFolderTree.h"
-#include "platform/gui/QtText.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -154,13 +154,14 @@ void dlgConfigPaths::CheckFolder(const QString& path) {
 
 void dlgConfigPaths::BrowseFile(QLineEdit& box, const QString& title, const QString& filter,
                                 bool mustExist) {
-    FileDialogRequest request;
-    request.title = title;
-    request.filter = filter;
-    request.startFolder = box.text().isEmpty() ? QString() : QFileInfo(box.text()).absolutePath();
-    request.mustExist = mustExist;
-    if (const auto chosen = dialogs_.GetOpenFileName(request)) {
-        box.setText(*chosen);
+    FileQuestion question;
+    question.title = ToUtf8(title);
+    question.filter = ToUtf8(filter);
+    question.startFolder =
+        box.text().isEmpty() ? std::string() : ToUtf8(QFileInfo(box.text()).absolutePath());
+    question.mustExist = mustExist;
+    if (const auto chosen = dialogs_.AskForFile(question)) {
+        box.setText(FromUtf8(*chosen));
     }
 }
 

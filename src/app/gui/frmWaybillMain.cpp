@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -33,7 +34,9 @@ SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
             FsPath(module.programFolder + QStringLiteral("/Red-line.fwb")),
             FsPath(module.recoveryFolder),
             &clock,
-            &SystemLockCalls()};
+            &SystemLockCalls(),
+            ToUtf8(module.programFolder),
+            ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))};
 }
 
 } // namespace
@@ -50,12 +53,10 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     session_.SetPendingTyping(page_);
     session_.SetPageArea(page_->Area());
     const WindowParts parts{module_, session_, dialogs_, runModal_, *page_, *this};
-    files_ = std::make_unique<FileCommands>(parts);
-    pages_ = std::make_unique<PageCommands>(parts, *files_);
+    pages_ = std::make_unique<PageCommands>(parts);
     catalog_ = std::make_unique<CatalogCommands>(parts);
-    exports_ = std::make_unique<ExportCommands>(parts, *files_);
+    exports_ = std::make_unique<ExportCommands>(parts);
     printing_ = std::make_unique<PrintWiring>(parts);
-    compare_ = std::make_unique<CompareCommands>(parts);
     CreateActions();
     proportions_ = new SheetProportions(*this, *toolbar_, [this] { return session_.IsStarted(); });
     findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
@@ -156,7 +157,7 @@ void frmWaybillMain::ShowRecentFiles() {
 }
 
 void frmWaybillMain::closeEvent(QCloseEvent* event) {
-    if (!files_->ChangedOK()) {
+    if (!session_.MayDropDocument()) {
         event->ignore();
         return;
     }

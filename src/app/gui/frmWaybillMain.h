@@ -19,11 +19,9 @@ namespace waybill {
 
 class CatalogCommands;
 class ChangesDock;
-class CompareCommands;
 class DialogService;
 class ExportCommands;
 class FindBar;
-class FileCommands;
 class PageCommands;
 class PageWidget;
 class PrintWiring;
@@ -88,12 +86,10 @@ class frmWaybillMain : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     FindBar* findBar_ = nullptr;
     ChangesDock* changesDock_ = nullptr;
-    std::unique_ptr<FileCommands> files_;
     std::unique_ptr<PageCommands> pages_;
     std::unique_ptr<CatalogCommands> catalog_;
     std::unique_ptr<ExportCommands> exports_;
     std::unique_ptr<PrintWiring> printing_;
-    std::unique_ptr<CompareCommands> compare_;
     // The actions enabled by a rule, with their rule.
     std::vector<std::pair<QAction*, bool CommandEnabling::*>> ruled_;
     QTimer* autosaveTimer_ = nullptr;

@@ -86,6 +86,10 @@ void PageWidget::Retype(CellPosition cell) {
         Qt::QueuedConnection);
 }
 
+void PageWidget::FocusTitleField(TitleBlockField field) {
+    TitleBlockBox(field)->setFocus();
+}
+
 void PageWidget::BeginCellEdit(int row, int column, const std::string& startText) {
     Impl& d = *impl_;
     if (!d.view->grid || row < 1 || row >= d.view->grid->Rows() || column < 0 ||

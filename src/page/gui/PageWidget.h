@@ -63,6 +63,7 @@ class PageWidget : public QWidget, public PendingTyping {
     // PendingTyping: the open cell box or the focused title-block box's changed text.
     std::optional<TypedEdit> TakeTyping() override;
     void Retype(CellPosition cell) override;
+    void FocusTitleField(TitleBlockField field) override;
     // A cell box is open, or the focused title-block box holds text not yet committed.
     bool HasPendingEdit() const;
 

@@ -4,6 +4,7 @@
 #include "platform/gui/QtText.h"
 
 #include <algorithm>
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -86,27 +87,6 @@ MessageAnswer LockQuestionAnswer(QMessageBox& box, std::optional<MessageAnswer> 
     return box.clickedButton() == anyway ? MessageAnswer::OpenAnyway : MessageAnswer::Cancel;
 }
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, request.title, request.startFolder);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
-                                                  : QFileDialog::ExistingFile);
-    const QStringList filters = QtNameFilters(request.filter);
-    if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
-    }
-    if (!request.defaultExtension.isEmpty()) {
-        dialog.setDefaultSuffix(request.defaultExtension);
-    }
-    if (!request.fileName.isEmpty()) {
-        dialog.selectFile(request.fileName);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
 } // namespace
 
 MessageAnswer QtDialogService::ShowMessage(const UserMessage& message, MessageButtons buttons,
@@ -170,12 +150,33 @@ std::optional<ListAnswer> QtDialogService::AskAboutList(const ListQuestion& ques
     return answer;
 }
 
-std::optional<QString> QtDialogService::GetOpenFileName(const FileDialogRequest& request) {
-    return RunFileDialog(parent_, request, false);
+std::optional<std::string> QtDialogService::AskForFile(const FileQuestion& question) {
+    QFileDialog dialog(parent_, FromUtf8(question.title), FromUtf8(question.startFolder));
+    dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(question.save || !question.mustExist ? QFileDialog::AnyFile
+                                                            : QFileDialog::ExistingFile);
+    const QStringList filters = QtNameFilters(FromUtf8(question.filter));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    if (!question.defaultExtension.empty()) {
+        dialog.setDefaultSuffix(FromUtf8(question.defaultExtension));
+    }
+    if (!question.fileName.empty()) {
+        dialog.selectFile(FromUtf8(question.fileName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ToUtf8(dialog.selectedFiles().constFirst());
 }
 
-std::optional<QString> QtDialogService::GetSaveFileName(const FileDialogRequest& request) {
-    return RunFileDialog(parent_, request, true);
+void QtDialogService::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 std::optional<QString> QtDialogService::GetFolder(const QString& title,

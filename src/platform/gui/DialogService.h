@@ -11,17 +11,6 @@ class QWidget;
 
 namespace waybill {
 
-// A file dialog as the commands describe it. `filter` is in the "Text (*.a;*.b)|*.a;*.b|..."
-// form the system's texts use; the service turns it into what the platform dialog takes.
-struct FileDialogRequest {
-    QString title;
-    QString filter;
-    QString startFolder;      // empty: where the platform puts it
-    QString fileName;         // proposed name
-    QString defaultExtension; // without the dot; empty for none
-    bool mustExist = false;   // open dialogs: only existing files
-};
-
 // The print dialog of a print command: the pages it offers and the range it proposes.
 struct PrintDialogRequest {
     QString title;
@@ -45,9 +34,6 @@ struct PrintChoice {
 // Every message box and common dialog goes through this, so tests answer and record them.
 class DialogService : public Questions {
   public:
-    // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<QString> GetOpenFileName(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> GetSaveFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> GetFolder(const QString& title, const QString& startFolder) = 0;
     // The print dialog for `printer` (its settings change with the user's choice); nothing
     // when the user cancelled.
@@ -68,8 +54,8 @@ class QtDialogService : public DialogService {
     MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons,
                               std::optional<MessageAnswer> defaultButton) override;
     std::optional<ListAnswer> AskAboutList(const ListQuestion& question) override;
-    std::optional<QString> GetOpenFileName(const FileDialogRequest& request) override;
-    std::optional<QString> GetSaveFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> AskForFile(const FileQuestion& question) override;
+    void SetBusy(bool busy) override;
     std::optional<QString> GetFolder(const QString& title, const QString& startFolder) override;
     std::optional<PrintChoice> GetPrintChoice(QPrinter& printer,
                                               const PrintDialogRequest& request) override;

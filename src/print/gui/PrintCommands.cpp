@@ -4,7 +4,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/gui/DialogService.h"
 #include "platform/gui/QtText.h"
-#include "platform/gui/WaitCursor.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/PrintPreview.h"
 
@@ -100,7 +99,7 @@ void PrintWaybill(PrintContext& context) {
     std::vector<UserMessage> messages;
     bool started = false;
     {
-        WaitCursor wait;
+        BusyWhile busy(context.dialogs);
         QPainter painter;
         started = painter.begin(&context.printer);
         if (started) {
@@ -183,33 +182,35 @@ std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& do
     if (!choice) {
         return std::nullopt;
     }
-    FileDialogRequest request;
-    request.title = QStringLiteral("Export PDF");
-    request.filter = QStringLiteral("PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*");
-    request.fileName = PdfFileName(docPath);
-    request.startFolder = context.exportFolder;
-    request.defaultExtension = QStringLiteral("pdf");
-    const auto path = context.dialogs.GetSaveFileName(request);
-    if (!path) {
+    FileQuestion question;
+    question.save = true;
+    question.title = "Export PDF";
+    question.filter = "PDF Files (*.pdf)|*.pdf|All Files (*.*)|*.*";
+    question.fileName = ToUtf8(PdfFileName(docPath));
+    question.startFolder = ToUtf8(context.exportFolder);
+    question.defaultExtension = "pdf";
+    const std::optional<std::string> chosen = context.dialogs.AskForFile(question);
+    if (!chosen) {
         return std::nullopt;
     }
+    const QString path = FromUtf8(*chosen);
     const PageRange range = RangeOf(choice, book.PageCount());
     PdfDocument pdf;
     std::string failure;
     {
-        WaitCursor wait;
-        pdf = MakePdf(book, range, context.sources, QFileInfo(*path).completeBaseName(),
+        BusyWhile busy(context.dialogs);
+        pdf = MakePdf(book, range, context.sources, QFileInfo(path).completeBaseName(),
                       MarksChosen(context, *choice));
         failure = WriteFileAtomically(
-            FsPath(*path),
+            FsPath(path),
             std::string_view(pdf.bytes.constData(), static_cast<std::size_t>(pdf.bytes.size())));
     }
     ShowDistinct(context.dialogs, pdf.messages);
     if (!failure.empty()) {
-        context.dialogs.ShowMessage(PdfWriteFailedMessage(ToCp1252(*path), failure));
+        context.dialogs.ShowMessage(PdfWriteFailedMessage(ToCp1252(path), failure));
         return std::nullopt;
     }
-    return PdfWritten{range.last - range.first + 1, *path};
+    return PdfWritten{range.last - range.first + 1, path};
 }
 
 QString PdfWrittenNote(const PdfWritten& written) {

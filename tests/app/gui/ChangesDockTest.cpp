@@ -17,7 +17,7 @@ class ChangesDockTest : public WindowTest {
     void SetUp() override {
         ASSERT_TRUE(Start());
         Open(SampleDocument());
-        dialogs.openAnswers.push_back(Q(SampleDocument("base.fwb")));
+        dialogs.openAnswers.push_back(SampleDocument("base.fwb").string());
         Trigger("mnuFileCompare");
     }
 
@@ -44,7 +44,7 @@ class ChangesDockTest : public WindowTest {
 };
 
 TEST_F(ChangesDockTest, TheDockListsWhatTheSessionFoundAndFollowsEdits) {
-    EXPECT_EQ(dialogs.openRequests.back().title, QStringLiteral("Compare With"));
+    EXPECT_EQ(dialogs.openRequests.back().title, "Compare With");
     EXPECT_TRUE(Dock().isVisibleTo(window.get()));
     EXPECT_TRUE(Listed().isEmpty());
     EXPECT_TRUE(Dock().windowTitle().contains(QStringLiteral("base.fwb")));

@@ -64,7 +64,7 @@ TEST_F(DocumentLockWindowTest, ReadOnlyDisablesEditingAndKeepsReading) {
     EXPECT_FALSE(window->Session().Doc().FileChanged());
 
     // Save As to another name makes the copy the user's own.
-    dialogs.saveAnswers = {Q(work / "copy.fwb")};
+    dialogs.saveAnswers = {(work / "copy.fwb").string()};
     Trigger("mnuFileSaveAs");
     EXPECT_FALSE(window->windowTitle().endsWith(QStringLiteral(" (read-only)[*]")));
     EXPECT_TRUE(Enabled("mnuFileSave"));

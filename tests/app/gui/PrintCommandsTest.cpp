@@ -108,18 +108,19 @@ TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
 
     const auto all = work / "all.pdf";
     dialogs.printAnswers.push_back(PrintChoice{});
-    dialogs.saveAnswers.push_back(Q(all));
+    dialogs.saveAnswers.push_back(all.string());
     Trigger("mnuFileExportPdf");
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(dialogs.saveRequests[0].fileName, QStringLiteral("job 4471.pdf"));
-    EXPECT_EQ(dialogs.saveRequests[0].startFolder, WorkFolder()); // no export folder set
+    EXPECT_EQ(dialogs.saveRequests[0].fileName, "job 4471.pdf");
+    EXPECT_EQ(dialogs.saveRequests[0].startFolder,
+              window->Session().WorkFolder()); // no export folder set
     EXPECT_EQ(PdfPages(TempDir::Read(all)), pages);
     EXPECT_EQ(window->statusBar()->currentMessage(),
               QStringLiteral("%1 page(s) written to %2.").arg(pages).arg(Q(all)));
 
     const auto two = work / "two.pdf";
     dialogs.printAnswers.push_back(PrintChoice{true, 3, 4});
-    dialogs.saveAnswers.push_back(Q(two));
+    dialogs.saveAnswers.push_back(two.string());
     Trigger("mnuFileExportPdf");
     EXPECT_EQ(PdfPages(TempDir::Read(two)), 2);
     EXPECT_FALSE(window->Session().Doc().FileChanged());

@@ -5,10 +5,10 @@
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
-#include "support/TempDir.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "support/RecordingDialogService.h"
+#include "support/TempDir.h"
 
 #include <deque>
 #include <filesystem>
@@ -93,7 +93,7 @@ class WindowTest : public ::testing::Test {
     }
 
     void Open(const std::filesystem::path& path) {
-        dialogs.openAnswers.push_back(Q(path));
+        dialogs.openAnswers.push_back(path.string());
         Trigger("mnuFileOpen");
     }
 
