@@ -1,27 +1,17 @@
-// toolbar_pictures: draws the toolbar's pictures once, at build time, and writes them as PNG
-// bytes into a C++ source the editor is built with, so that it loads them instead of drawing
-// them at every start. Usage: toolbar_pictures OUT.cpp
+// toolbar_pictures: draws the toolbar's pictures once, at build time, and writes their pixels
+// into a C++ source the editor is built with, so that it neither draws nor decodes them at
+// every start. Usage: toolbar_pictures OUT.cpp
 #include "ToolbarDrawings.h"
 
 #include <cstdio>
 #include <fstream>
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <sstream>
 
 namespace {
 
 constexpr int kScales[] = {1, 2, 3};
 
-QByteArray Png(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.write(image);
-    return bytes;
-}
 
 } // namespace
 
@@ -34,26 +24,29 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::ostringstream out;
     out << "// Made at build time by tools/toolbar_pictures from its drawings.\n"
-           "#include \"app/gui/ToolbarPictures.h\"\n\nnamespace waybill {\nnamespace {\n\n";
+           "#include \"app/gui/ToolbarPictures.h\"\n\n#include <cstdint>\n\nnamespace waybill {\nnamespace {\n\n";
     std::ostringstream table;
     int index = 0;
     for (const QString& key : waybill::ToolbarDrawingKeys()) {
         for (const int scale : kScales) {
-            const QByteArray png = Png(waybill::DrawToolbarPicture(key, scale));
-            if (png.isEmpty()) {
-                std::fprintf(stderr, "toolbar_pictures: %s could not be written\n",
-                             qPrintable(key));
+            const QImage image = waybill::DrawToolbarPicture(key, scale).convertToFormat(
+                QImage::Format_ARGB32_Premultiplied);
+            const int side = waybill::kToolbarPictureSize * scale;
+            if (image.width() != side || image.height() != side) {
+                std::fprintf(stderr, "toolbar_pictures: %s has no picture\n", qPrintable(key));
                 return 1;
             }
-            out << "const unsigned char kPng" << index << "[] = {";
-            for (qsizetype i = 0; i < png.size(); ++i) {
-                out << (i % 20 == 0 ? "\n    " : " ")
-                    << static_cast<int>(static_cast<unsigned char>(png[i])) << ',';
+            // Whole pixels as numbers, so the editor reads them in its own byte order.
+            out << "const std::uint32_t kPixels" << index << "[] = {" << std::hex;
+            for (int y = 0; y < side; ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = 0; x < side; ++x) {
+                    out << ((y * side + x) % 8 == 0 ? "\n    " : " ") << "0x" << line[x] << ',';
+                }
             }
-            out << "\n};\n";
-            table << "    {\"" << key.toStdString() << "\", " << scale
-                  << ", {reinterpret_cast<const char*>(kPng" << index << "), sizeof kPng" << index
-                  << "}},\n";
+            out << std::dec << "\n};\n";
+            table << "    {\"" << key.toStdString() << "\", " << scale << ", kPixels" << index
+                  << "},\n";
             ++index;
         }
     }

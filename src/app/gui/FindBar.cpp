@@ -45,7 +45,6 @@ FindBar::FindBar(EditSession& session, PageWidget& page, QMainWindow& window,
     };
     findText_ = new QLineEdit(panel);
     findText_->setObjectName(QStringLiteral("txtFind"));
-    findText_->setClearButtonEnabled(true);
     findText_->setMinimumWidth(140);
     count_ = new QLabel(panel);
     count_->setObjectName(QStringLiteral("lblFindCount"));
@@ -124,6 +123,8 @@ FindOptions FindBar::Options() const {
 }
 
 void FindBar::Open(bool replace) {
+    // Its icon is looked up in the icon theme: done when the bar is first wanted, not at start.
+    findText_->setClearButtonEnabled(true);
     for (QWidget* widget : replaceRow_) {
         widget->setVisible(replace);
     }

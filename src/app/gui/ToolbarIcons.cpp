@@ -2,12 +2,12 @@
 
 #include "app/gui/ToolbarPictures.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
 
 namespace waybill {
 
+// The pixels are the program's own: nothing to decode, and no image plugin is loaded.
 QIcon ToolbarIcon(const QString& key) {
     const QByteArray wanted = key.toLatin1();
     QIcon icon;
@@ -15,14 +15,10 @@ QIcon ToolbarIcon(const QString& key) {
         if (picture.key != std::string_view(wanted.constData(), wanted.size())) {
             continue;
         }
-        QByteArray png =
-            QByteArray::fromRawData(picture.png.data(), static_cast<qsizetype>(picture.png.size()));
-        QBuffer buffer(&png);
-        // Read as the PNG it is: a reader left to detect the format would load every image
-        // plugin to ask it first.
-        QImageReader reader(&buffer, "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+        const int side = kToolbarPictureUnits * picture.scale;
+        const QImage image(reinterpret_cast<const uchar*>(picture.pixels), side, side,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
