@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kScales[] = {1, 2, 3};
 
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -24,13 +23,14 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::ostringstream out;
     out << "// Made at build time by tools/toolbar_pictures from its drawings.\n"
-           "#include \"app/gui/ToolbarPictures.h\"\n\n#include <cstdint>\n\nnamespace waybill {\nnamespace {\n\n";
+           "#include \"app/gui/ToolbarPictures.h\"\n\n#include <cstdint>\n\nnamespace waybill "
+           "{\nnamespace {\n\n";
     std::ostringstream table;
     int index = 0;
     for (const QString& key : waybill::ToolbarDrawingKeys()) {
         for (const int scale : kScales) {
-            const QImage image = waybill::DrawToolbarPicture(key, scale).convertToFormat(
-                QImage::Format_ARGB32_Premultiplied);
+            const QImage image = waybill::DrawToolbarPicture(key, scale)
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
             const int side = waybill::kToolbarPictureSize * scale;
             if (image.width() != side || image.height() != side) {
                 std::fprintf(stderr, "toolbar_pictures: %s has no picture\n", qPrintable(key));

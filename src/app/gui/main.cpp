@@ -1,4 +1,5 @@
 // Waybill, the editor: start-up, then the event loop until the main window closes.
+#include "app/gui/DeferredIconStyle.h"
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/QSettingsStore.h"
 #include "app/gui/WaybillMain.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Waybill"));
     // The desktop entry's name, so that the window groups with it and takes its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("waybill"));
+    QApplication::setStyle(new waybill::DeferredIconStyle);
 
     const QString programFolder = QString::fromStdU16String(waybill::ProgramFolder().u16string());
 
