@@ -1,4 +1,5 @@
 #include "app/AppMessages.h"
+#include "app/gui/DeferredIconStyle.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/Recovery.h"
 #include "WindowFixture.h"
@@ -95,6 +96,17 @@ TEST_F(StartupTest, TheRecoveryQuestionComesOnceTheWindowIsShown) {
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message.caption, "Waybill Recovery");
+}
+
+// The overflow icons are read when first drawn, and draw as the platform style's own.
+TEST(DeferredIconStyleTest, TheOverflowIconsDrawAsTheBaseStylesOwn) {
+    DeferredIconStyle style;
+    for (const auto icon :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QImage deferred = style.standardIcon(icon).pixmap(QSize(16, 16)).toImage();
+        EXPECT_FALSE(deferred.isNull());
+        EXPECT_EQ(deferred, style.baseStyle()->standardIcon(icon).pixmap(QSize(16, 16)).toImage());
+    }
 }
 
 TEST(CommandLineTest, TheArgumentsAreOneDocumentPathAndALeadingDashDashIsDropped) {
