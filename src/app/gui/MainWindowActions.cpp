@@ -79,12 +79,12 @@ void frmWaybillMain::CreateActions() {
         {"mnuEditCopy", "&Copy", {QKeySequence::Copy}, edit(&PageWidget::Copy), &E::copy, "Copy", "Copy"},
         {"mnuEditPaste", "&Paste", {QKeySequence::Paste}, edit(&PageWidget::Paste), &E::paste, "Paste", "Paste"},
         {"mnuEditDelete", "&Delete", {QKeySequence(Qt::Key_Delete)}, edit(&PageWidget::Delete), &E::cut},
-        {"mnuEditFind", "&Find...", {Ctrl(Qt::Key_F)}, [this] { findBar_->Open(false); }, &E::documentCommands},
-        {"mnuEditReplace", "R&eplace...", {Ctrl(Qt::Key_H)}, [this] { findBar_->Open(true); }, &E::editing},
-        {"mnuEditFindNext", "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { findBar_->Next(); }, &E::documentCommands},
-        {"mnuEditFindPrev", "Find Pre&vious", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, [this] { findBar_->Previous(); }, &E::documentCommands},
-        {"mnuEditNextChange", "Next C&hange", {QKeySequence(Qt::Key_F8)}, [this] { changesDock_->Next(); }, &E::comparing},
-        {"mnuEditPrevChange", "Previous Chan&ge", {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { changesDock_->Previous(); }, &E::comparing},
+        {"mnuEditFind", "&Find...", {Ctrl(Qt::Key_F)}, [this] { Finder().Open(false); }, &E::documentCommands},
+        {"mnuEditReplace", "R&eplace...", {Ctrl(Qt::Key_H)}, [this] { Finder().Open(true); }, &E::editing},
+        {"mnuEditFindNext", "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { Finder().Next(); }, &E::documentCommands},
+        {"mnuEditFindPrev", "Find Pre&vious", {QKeySequence(Qt::SHIFT | Qt::Key_F3)}, [this] { Finder().Previous(); }, &E::documentCommands},
+        {"mnuEditNextChange", "Next C&hange", {QKeySequence(Qt::Key_F8)}, [this] { Changes().Next(); }, &E::comparing},
+        {"mnuEditPrevChange", "Previous Chan&ge", {QKeySequence(Qt::SHIFT | Qt::Key_F8)}, [this] { Changes().Previous(); }, &E::comparing},
 
         // A text box keeps Ctrl+Home and Ctrl+End for its caret; Ctrl+PgUp and Ctrl+PgDn work
         // everywhere.

@@ -59,8 +59,6 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     printing_ = std::make_unique<PrintWiring>(parts);
     CreateActions();
     proportions_ = new SheetProportions(*this, *toolbar_, [this] { return session_.IsStarted(); });
-    findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
-    changesDock_ = new ChangesDock(session_, *page_, *this);
     statusBar(); // from the start, so the page never changes size when a note first shows
 
     session_.SetListener([this](SessionChanges changes) { Refresh(changes); });
@@ -108,7 +106,9 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         page_->RefreshFromView((changes & PageDrawing) != 0);
     }
     if (changes & History) {
-        findBar_->DocumentChanged();
+        if (findBar_ != nullptr) {
+            findBar_->DocumentChanged();
+        }
         const auto name = [](const char* command, const std::string& step) {
             return QString::fromLatin1(command) +
                    (step.empty() ? QString() : ' ' + FromCp1252(step));
@@ -130,8 +130,24 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
     if (changes & Status) {
         statusBar()->showMessage(FromCp1252(session_.StatusNote()));
     }
-    changesDock_->Refresh(changes);
+    if (changesDock_ != nullptr || session_.Compared().Active()) {
+        Changes().Refresh(changes);
+    }
     SetEnabling();
+}
+
+FindBar& frmWaybillMain::Finder() {
+    if (findBar_ == nullptr) {
+        findBar_ = new FindBar(session_, *page_, *this, module_.database.get());
+    }
+    return *findBar_;
+}
+
+ChangesDock& frmWaybillMain::Changes() {
+    if (changesDock_ == nullptr) {
+        changesDock_ = new ChangesDock(session_, *page_, *this);
+    }
+    return *changesDock_;
 }
 
 void frmWaybillMain::SetEnabling() {

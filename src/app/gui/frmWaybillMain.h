@@ -53,8 +53,9 @@ class frmWaybillMain : public QMainWindow {
     PageWidget& Page() { return *page_; }
     CatalogCommands& Catalog() { return *catalog_; }
     QToolBar& Toolbar() { return *toolbar_; }
-    FindBar& Finder() { return *findBar_; }
-    ChangesDock& Changes() { return *changesDock_; }
+    // Built when first wanted: neither is needed to show the window.
+    FindBar& Finder();
+    ChangesDock& Changes();
     // The action of a menu entry, by its name ("mnuFileSave").
     QAction* Action(const QString& name) const;
 
