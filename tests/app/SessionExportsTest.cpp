@@ -1,5 +1,6 @@
 #include "export/TableExport.h"
 #include "SessionFixture.h"
+#include "support/DocumentText.h"
 #include "tensile/PunchExport.h"
 
 #include <fstream>
@@ -35,13 +36,7 @@ class SessionExportsTest : public test::SessionTest {
 
     void OpenDocument(const std::string& job, const std::string& pages) {
         const auto path = work / "doc.fwb";
-        std::ofstream(path, std::ios::binary)
-            << "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\n"
-               "Date: \r\nCustomer: \r\nJob Number: "
-            << job
-            << "\r\nNumber Pages: False\r\nShow Page Total: False\r\nPassword: \r\n"
-               "**END HEADER\r\n"
-            << pages;
+        std::ofstream(path, std::ios::binary) << test::DocumentText(pages, job);
         session.Open(path.string(), EditSession::OpenedFrom::Dialog);
         questions.messages.clear();
         questions.onMessage = [this](const auto&) {

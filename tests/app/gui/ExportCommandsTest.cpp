@@ -1,3 +1,4 @@
+#include "support/DocumentText.h"
 #include "tensile/gui/dlgExportPunches.h"
 #include "WindowFixture.h"
 
@@ -19,13 +20,7 @@ class ExportCommandsTest : public test::WindowTest {
 
     void OpenDocument(const std::string& job, const std::string& pages) {
         const auto path = work / "doc.fwb";
-        std::ofstream(path, std::ios::binary)
-            << "VB WAYBILL 1.0\r\n**HEADER\r\nDetail By: \r\nIssue: \r\nChecked By: \r\n"
-               "Date: \r\nCustomer: \r\nJob Number: "
-            << job
-            << "\r\nNumber Pages: False\r\nShow Page Total: False\r\nPassword: \r\n"
-               "**END HEADER\r\n"
-            << pages;
+        std::ofstream(path, std::ios::binary) << test::DocumentText(pages, job);
         Open(path);
         dialogs.Clear();
     }
