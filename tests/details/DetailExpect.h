@@ -5,6 +5,8 @@
 
 #include "details/DetailCatalogue.h"
 #include "details/DetailPage.h"
+#include "details/Gutter.h"
+#include "units/Parsers.h"
 
 #include <cctype>
 #include <gtest/gtest.h>
@@ -116,6 +118,22 @@ inline void ExpectOutcome(const DetailResult& result, const DetailInputError& er
     } else {
         EXPECT_EQ(ErrorOf(result), error) << label;
     }
+}
+
+// The values of the value line after the block line `block` (0-based) of page `page`.
+inline std::vector<std::string> Values(const DetailResult& result, std::size_t page,
+                                       std::size_t block) {
+    const DetailPages* pages = PagesOf(result);
+    if (pages == nullptr || pages->pages.size() <= page ||
+        pages->pages[page].PageData.size() <= 2 * block + 1) {
+        return {};
+    }
+    return SplitPipeList(pages->pages[page].PageData[2 * block + 1]);
+}
+
+inline GutterInput Gutter(GutterKind kind, std::string width, std::string depth, std::string slope,
+                          GutterPanel panel = GutterPanel::ApexSpan, std::string sf = "1234") {
+    return {kind, std::move(width), std::move(depth), std::move(slope), panel, std::move(sf)};
 }
 
 inline void ExpectPage(const DetailResult& result, std::size_t index, const std::string& cad,

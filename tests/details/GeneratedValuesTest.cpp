@@ -7,7 +7,6 @@
 #include "details/EndDam.h"
 #include "details/Gutter.h"
 #include "details/RidgeCap.h"
-#include "units/Parsers.h"
 #include "units/Text.h"
 
 #include <map>
@@ -23,25 +22,10 @@ struct Labelled {
     DetailResult result;
 };
 
-// The values of the value line after the block line `block` (0-based) of page `page`.
-std::vector<std::string> Values(const DetailResult& result, std::size_t page, std::size_t block) {
-    const DetailPages* pages = PagesOf(result);
-    if (pages == nullptr || pages->pages.size() <= page ||
-        pages->pages[page].PageData.size() <= 2 * block + 1) {
-        return {};
-    }
-    return SplitPipeList(pages->pages[page].PageData[2 * block + 1]);
-}
-
 void ExpectErrors(const std::vector<std::pair<Labelled, DetailInputError>>& cases) {
     for (const auto& [made, error] : cases) {
         ExpectOutcome(made.result, error, made.label);
     }
-}
-
-GutterInput Gutter(GutterKind kind, std::string width, std::string depth, std::string slope,
-                   GutterPanel panel = GutterPanel::ApexSpan, std::string sf = "1") {
-    return {kind, std::move(width), std::move(depth), std::move(slope), panel, std::move(sf)};
 }
 
 // A "|" would split its value in two and shift every value after it; a line end would split
