@@ -1,8 +1,11 @@
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "model/FwbFile.h"
 #include "support/TempDir.h"
 #include "support/TestDatabase.h"
+#include "tensile/MemberConfig.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace waybill {
@@ -38,6 +41,14 @@ const std::string kCeePage = "**PAGEDEF\r\ncee00-01,Red-Oxide,GIRTS\r\nGRID: hte
                              "|CEE|C1|4|25'-0||||||||||\r\n"
                              "ATTRIBLK: cee00\r\n|D|X|Y|X|CEE SIZE|MATERIAL|STRIP SIZE|\r\n";
 
+// --page, --size, --flange and --gauge, then `more`.
+std::vector<std::string> Member(const char* page, const char* size, const char* flange,
+                                const char* gauge, std::vector<std::string> more = {}) {
+    more.insert(more.begin(),
+                {"--page", page, "--size", size, "--flange", flange, "--gauge", gauge});
+    return more;
+}
+
 class ConfigureMemberCommand : public ::testing::Test {
   protected:
     CliRun Run(std::vector<std::string> args) {
@@ -60,65 +71,50 @@ class ConfigureMemberCommand : public ::testing::Test {
     std::string out = (dir / "out.fwb").string();
 };
 
-TEST_F(ConfigureMemberCommand, ZeePageTakesTheConfigurationItsPartNumbersAndFinish) {
-    const CliRun run = Run(
-        {"--page", "2", "--size", "8", "--flange", "2", "--gauge", "14", "--finish", "red-oxide"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    // Every data row, empty or not, carries the member part number with the finish code;
-    // the 59-inch member carries the short-length mark. The other pages are as they were.
-    EXPECT_EQ(TempDir::Read(out),
-              DocumentText(kSheetPage +
-                           "**PAGEDEF\r\nzee00-01,Red-Oxide,HI-TENSILE (ZB24)\r\nGRID: hte\r\n"
-                           "|ZEE|Z1|2|20'-0|||||||||528Z14P|\r\n"
-                           "|ZEE|Z2|2|4'-11|||||||||528Z14PSL|\r\n"
-                           "|||||||||||||528Z14P|\r\n"
-                           "ATTRIBLK: zee00\r\n"
-                           "|8|2|4|2|8\xF0 x 2\xCC x 2\xD4 x 14GA|ASTM A1011 Grade 55|"
-                           "13.9375 x 0.067 Min.|\r\n" +
-                           kCeePage));
+// The options reach the member editor: the page named takes the value line and finish the core
+// encodes for them, the finish named in any case; the other pages stay as they were.
+TEST_F(ConfigureMemberCommand, OptionsReachTheMemberEditorOnTheNamedPageOnly) {
+    const auto check = [&](const std::vector<std::string>& args, int target, MemberSection section,
+                           const MemberChoices& choices) {
+        const CliRun run = Run(args);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto encoding = EncodeMemberConfig(section, choices);
+        Book before, after;
+        ASSERT_FALSE(ReadFWB(in, before) || ReadFWB(out, after) || !encoding);
+        for (int p = 1; p <= 3; ++p) {
+            const Page& page = after.GetPage(p);
+            if (p != target) {
+                EXPECT_EQ(page.PageData, before.GetPage(p).PageData) << p;
+            } else {
+                EXPECT_EQ(page.Finish, encoding->finish);
+                EXPECT_NE(page.Description.find(encoding->partCode), std::string::npos);
+                EXPECT_NE(std::ranges::find(page.PageData, encoding->valueLine),
+                          page.PageData.end());
+            }
+        }
+    };
+    check(Member("2", "8", "2", "14", {"--finish", "gRAY"}), 2, MemberSection::Zee,
+          {FindMemberSize(8), FindMemberFlange(2), FindMemberGauge(14), false, "Gray"});
+    check(Member("3", "8", "4", "12", {"--pregalv"}), 3, MemberSection::Cee,
+          {FindMemberSize(8), FindMemberFlange(4), FindMemberGauge(12), true, {}});
 }
 
-TEST_F(ConfigureMemberCommand, PreGalvanizedCeeNeedsNoFinish) {
-    const CliRun run =
-        Run({"--pregalv", "--page", "3", "--size", "8", "--flange", "4", "--gauge", "12"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(TempDir::Read(out).find(
-                  "cee00-01,Pre-Galvanized,GIRTS (CB47)\r\nGRID: hte\r\n"
-                  "|CEE|C1|4|25'-0|||||||||5284C12G|\r\n2 |||||||||||||5284C12G|\r\n"
-                  "ATTRIBLK: cee00\r\n"
-                  "|8|2|4|2|8\xEB x 4 x 4 x 12GA|ASTM A653 Grade D|16.9375 x 0.102 Min.|\r\n"),
-              std::string::npos)
-        << TempDir::Read(out);
-}
-
-TEST_F(ConfigureMemberCommand, RefusalsWriteNothing) {
-    ExpectRefused(
-        {"--page", "1", "--size", "8", "--flange", "2", "--gauge", "14", "--finish", "Gray"},
-        "page 1 is not a Zee or Cee page");
-    ExpectRefused(
-        {"--page", "2", "--size", "9", "--flange", "2", "--gauge", "14", "--finish", "Gray"},
-        "Member size 9 is not in the list");
-    ExpectRefused(
-        {"--page", "2", "--size", "8", "--flange", "5", "--gauge", "14x", "--finish", "Gray"},
-        "Gauge 14x is not in the list");
-    ExpectRefused({"--page", "2", "--size", "8", "--flange", "2", "--gauge", "14"},
-                  "a finish (--finish) is needed");
+TEST_F(ConfigureMemberCommand, RefusalsAndWrongUsageWriteNothing) {
+    ExpectRefused(Member("1", "8", "2", "14", {"--finish", "Gray"}),
+                  "page 1 is not a Zee or Cee page");
+    ExpectRefused(Member("2", "9", "2", "14", {"--finish", "Gray"}),
+                  "Member size 9 is not in the list");
+    ExpectRefused(Member("2", "8", "5", "14x", {"--finish", "Gray"}),
+                  "Gauge 14x is not in the list");
+    ExpectRefused(Member("2", "8", "2", "14"), "a finish (--finish) is needed");
     // A finish of another catalogue is not a hi-tensile finish.
-    ExpectRefused({"--page", "2", "--size", "8", "--flange", "2", "--gauge", "14", "--finish",
-                   "Pre-Galvanized"},
+    ExpectRefused(Member("2", "8", "2", "14", {"--finish", "Pre-Galvanized"}),
                   "Finish Pre-Galvanized is not a hi-tensile finish.");
-    ExpectRefused(
-        {"--page", "4", "--size", "8", "--flange", "2", "--gauge", "14", "--finish", "Gray"},
-        "the document has 3 pages, not 4");
-}
-
-TEST_F(ConfigureMemberCommand, WrongUsage) {
-    EXPECT_EQ(Run({"--page", "2", "--size", "8", "--flange", "2"}).status, 2); // no gauge
-    EXPECT_EQ(Run({"--page", "0", "--size", "8", "--flange", "2", "--gauge", "14"}).status, 2);
-    EXPECT_EQ(
-        Run({"--page", "2", "--size", "8", "--flange", "2", "--gauge", "14", "--colour", "red"})
-            .status,
-        2);
+    ExpectRefused(Member("4", "8", "2", "14", {"--finish", "Gray"}),
+                  "the document has 3 pages, not 4");
+    // Wrong usage: status 2.
+    EXPECT_EQ(Run(Member("0", "8", "2", "14", {"--pregalv"})).status, 2);
+    EXPECT_EQ(Run(Member("2", "8", "2", "14", {"--pregalv", "--colour", "red"})).status, 2);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 

@@ -103,7 +103,6 @@ TEST_F(DetailCommand, RefusalsWriteNothing) {
         {"roof"},
         {"gutter"},
         {"gutter", "wide", "RoofSlope=4"},
-        {"gutter", "RoofSlope=4"},
         {"gutter", "standard", "Slope=4"},
         {"gutter", "standard", "RoofSlope"},
         {"gutter", "standard", "PanelType=4"},
@@ -113,8 +112,7 @@ TEST_F(DetailCommand, RefusalsWriteNothing) {
         {"ds-offset", "standard"},
         {"ridge-cap", "sseam", "LegLength=1"},
         {"ridge-cap", "prevent", "Clip=1"},
-        {"ridge-cap", "sseam", "Clip=3"},
-    };
+        {"ridge-cap", "sseam", "Clip=3"}};
     for (const auto& args : usage) {
         const CliRun run = Detail(args);
         EXPECT_EQ(run.status, 2) << args[0] << " " << args.back();

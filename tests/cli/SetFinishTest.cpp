@@ -1,7 +1,10 @@
+#include "app/AppMessages.h"
+#include "catalog/SheetParts.h"
 #include "cli/Commands.h"
 #include "CliRun.h"
 #include "support/TempDir.h"
 #include "support/TestDatabase.h"
+#include "units/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -45,42 +48,37 @@ class SetFinishCommand : public ::testing::Test {
     std::string out = (dir / "out.fwb").string();
 };
 
-TEST_F(SetFinishCommand, RangeTakesTheFinishAndItsPartNumbers) {
-    const CliRun run = SetFinish({in, out, "smp ash gray", "--pages", "1", "--refdb", db});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(TempDir::Read(out),
-              DocumentText("**PAGEDEF\r\nshtap-01,SMP Ash Gray,WALL PANELS\r\nGRID: sht\r\n"
-                           "|PANEL||||SMP Ash Gray (26GA WALL PANELS)||\r\n"
-                           "|PANEL||||OUT TO OUT||\r\n2 |PANEL|||||51APAY|\r\n" +
-                           kMemberPage));
-
-    // The member page offers only its own finish; the short member keeps its mark.
-    ASSERT_EQ(SetFinish({in, out, "PRE-GALVANIZED", "--pages", "2-2", "--refdb", db}).status, 0);
-    EXPECT_NE(TempDir::Read(out).find("|ZEE|Z1|2|4'-6|||||||||528Z14GSL|\r\n"
-                                      "|ZEE|Z2|2|6'|||||||||528Z14G|\r\n"),
-              std::string::npos);
+// The finish, named in any case, reaches the pages of the range and no others.
+TEST_F(SetFinishCommand, TheRangesPagesTakeTheFinish) {
+    const std::string pages[] = {kSheetPage, kMemberPage};
+    for (const auto& [finish, range, target] :
+         {std::tuple{"smp ash gray", "1", 0}, {"PRE-GALVANIZED", "2-2", 1}}) {
+        const CliRun run = SetFinish({in, out, finish, "--pages", range, "--refdb", db});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string written = TempDir::Read(out);
+        EXPECT_EQ(written.find(pages[target]), std::string::npos) << range;     // changed
+        EXPECT_NE(written.find(pages[1 - target]), std::string::npos) << range; // as it was
+        EXPECT_NE(ToLower(written).find("," + ToLower(finish) + ","), std::string::npos);
+    }
 }
 
+// Without --pages every page takes the finish: the first that does not offer it stops.
 TEST_F(SetFinishCommand, FinishNotOfferedWritesNothing) {
     const CliRun run = SetFinish({in, out, "Black", "--refdb", db});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Finish Black is not offered for page 1.\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(run.err, FinishNotOfferedMessage("Black", 1).text + "\n");
     EXPECT_EQ(SetFinish({in, out, "Black", "--pages", "2", "--refdb", db}).err,
-              "Finish Black is not offered for page 2.\n");
+              FinishNotOfferedMessage("Black", 2).text + "\n");
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
-// Without the sheet block table a sheet page cannot take a finish: nothing is written. Other
-// pages do not need the table.
+// Without the sheet block table a sheet page cannot take a finish: nothing is written.
 TEST_F(SetFinishCommand, MissingSheetBlockTableStopsOnSheetPages) {
     const std::string noSheets = MakeDatabase(dir, false).string();
     const CliRun run = SetFinish({in, out, "SMP Ash Gray", "--pages", "1", "--refdb", noSheets});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Table SheetParts not found in the reference database.\n");
+    EXPECT_EQ(run.err, SheetPartsMissingMessage().text + "\n");
     EXPECT_FALSE(std::filesystem::exists(out));
-    EXPECT_EQ(SetFinish({in, out, "Pre-Galvanized", "--pages", "2", "--refdb", noSheets}).status,
-              0);
 }
 
 TEST_F(SetFinishCommand, WrongUsageAndRangesPastTheEnd) {

@@ -7,15 +7,9 @@ namespace {
 
 using namespace test;
 
-CondHeadInput Head(std::string guWidth, std::string guDepth, std::string dsWidth,
-                   std::string dsDepth, CondHeadOffset offset = CondHeadOffset::None) {
-    return {std::move(guWidth),
-            std::move(guDepth),
-            std::move(dsWidth),
-            std::move(dsDepth),
-            " CH1 ",
-            "VG2",
-            offset};
+CondHeadInput Head(const char* guWidth, const char* guDepth, const char* dsWidth,
+                   const char* dsDepth, CondHeadOffset offset = CondHeadOffset::None) {
+    return {guWidth, guDepth, dsWidth, dsDepth, " CH1 ", "VG2", offset};
 }
 
 TEST(CondHead, ValidationFirstFailingRuleWins) {

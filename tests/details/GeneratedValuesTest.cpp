@@ -7,10 +7,9 @@
 #include "details/EndDam.h"
 #include "details/Gutter.h"
 #include "details/RidgeCap.h"
-#include "units/Parsers.h"
 #include "units/Text.h"
 
-#include <functional>
+#include <map>
 #include <tuple>
 
 namespace waybill {
@@ -23,25 +22,10 @@ struct Labelled {
     DetailResult result;
 };
 
-// The values of the value line after the block line `block` (0-based) of page `page`.
-std::vector<std::string> Values(const DetailResult& result, std::size_t page, std::size_t block) {
-    const DetailPages* pages = PagesOf(result);
-    if (pages == nullptr || pages->pages.size() <= page ||
-        pages->pages[page].PageData.size() <= 2 * block + 1) {
-        return {};
-    }
-    return SplitPipeList(pages->pages[page].PageData[2 * block + 1]);
-}
-
 void ExpectErrors(const std::vector<std::pair<Labelled, DetailInputError>>& cases) {
     for (const auto& [made, error] : cases) {
         ExpectOutcome(made.result, error, made.label);
     }
-}
-
-GutterInput Gutter(GutterKind kind, std::string width, std::string depth, std::string slope,
-                   GutterPanel panel = GutterPanel::ApexSpan, std::string sf = "1") {
-    return {kind, std::move(width), std::move(depth), std::move(slope), panel, std::move(sf)};
 }
 
 // A "|" would split its value in two and shift every value after it; a line end would split
@@ -51,76 +35,33 @@ GutterInput Gutter(GutterKind kind, std::string width, std::string depth, std::s
 TEST(GeneratedValues, TypedNumbersStayOneValueAndLoseALeadingSf) {
     enum Kind { Sf, ShownSf, Other };
     struct Case {
-        const char* label;
-        std::function<DetailResult(const std::string&)> make;
+        const char* entry;
+        std::vector<std::string> fields; // typed with the number
         std::size_t page;
         std::size_t count;
         std::vector<std::pair<std::size_t, Kind>> values;
+        std::map<std::string, int, std::less<>> choices = {};
     };
-    const auto spout = [](const std::string& t) {
-        return MakeDownSpout({"4", "3", "10.0608", t, t, true, KickoutStyle::Standard});
-    };
+    const std::vector<std::string> spout{"SFNumber", "StrapSFNumber"}, cap{"CtSF", "BcSF"},
+        ridge{"RcSFNo", "EcSFNo"};
     const Case cases[] = {
-        {"gutter",
-         [](auto& t) {
-             return MakeGutter(
-                 Gutter(GutterKind::Oversize, "8", "6", "4", GutterPanel::ApexSpan, t));
-         },
-         0,
-         10,
-         {{8, Sf}}},
-        {"severe ice",
-         [](auto& t) {
-             return MakeGutter(
-                 Gutter(GutterKind::SevereIce, "8", "6", "4", GutterPanel::StormGrip, t));
-         },
-         0,
-         8,
-         {{6, Sf}}},
-        {"downspout", spout, 0, 16, {{3, Sf}}},
-        {"downspout strap", spout, 1, 5, {{3, Sf}}},
-        {"ds-offset",
-         [](auto& t) {
-             return MakeDSOffset({"4", "4", "1", t});
-         },
-         0,
-         13,
-         {{11, Sf}}},
-        {"cond-head",
-         [](auto& t) {
-             return MakeCondHead({"6", "5", "4", "3", t, t, CondHeadOffset::None});
-         },
-         0,
-         23,
-         {{20, Other}, {22, Other}}},
-        {"cap-trim",
-         [](auto& t) {
-             return MakeCapTrim({"10", t, t});
-         },
-         0,
-         9,
-         {{2, Sf}, {4, ShownSf}, {5, ShownSf}, {7, Sf}}},
-        {"end-dam",
-         [](auto& t) {
-             return MakeEndDam({"90", t, EndDamPanel::ApexSeamIIPlus});
-         },
-         0,
-         11,
-         {{8, Other}}},
-        {"prevent",
-         [](auto& t) {
-             return MakePreventRidgeCap({"4", "1.06", t, t});
-         },
-         0,
-         18,
-         {{5, Sf}, {17, Sf}}},
-        {"sseam",
-         [](auto& t) {
-             return MakeSSeamRidgeCap({"4", "1.0000", "0.04", t, t});
-         },
-         0,
-         6,
-         {{3, Sf}, {5, Sf}}},
+        {"mnuAutoPgGutOversize", {"SFNumber"}, 0, 10, {{8, Sf}}},
+        {"mnuAutoPgGutSevIcing", {"SFNumber"}, 0, 8, {{6, Sf}}, {{"PanelType", 2}}},
+        {"mnuOversizeStdKO", spout, 0, 16, {{3, Sf}}, {{"AddStrap", 1}}},
+        {"mnuOversizeStdKO", spout, 1, 5, {{3, Sf}}, {{"AddStrap", 1}}},
+        {"mnuDSOffset", {"SFNumber"}, 0, 13, {{11, Sf}}},
+        {"mnuCondHeadNormal", {"CHNumber", "ValleyGutterNo"}, 0, 23, {{20, Other}, {22, Other}}},
+        {"mnuMansardCapTrim", cap, 0, 9, {{2, Sf}, {4, ShownSf}, {5, ShownSf}, {7, Sf}}},
+        {"mnuEndDamIIPlus", {"EdNo"}, 0, 11, {{8, Other}}},
+        {"mnuRidgeCapPrevent", ridge, 0, 18, {{5, Sf}, {17, Sf}}},
+        {"mnuRidgeCapSSeam", ridge, 0, 6, {{3, Sf}, {5, Sf}}},
+    };
+    const auto make = [](const Case& c, const std::string& typed) {
+        std::map<std::string, std::string, std::less<>> texts;
+        for (const std::string& field : c.fields) {
+            texts[field] = typed;
+        }
+        return MakeTyped(c.entry, texts, c.choices);
     };
     struct Typed {
         std::string typed, number, other;
@@ -134,8 +75,8 @@ TEST(GeneratedValues, TypedNumbersStayOneValueAndLoseALeadingSf) {
                              {"SF-2210", "2210", "SF-2210"}};
     for (const Typed& t : typings) {
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.label) + " " + t.typed);
-            const std::vector<std::string> values = Values(c.make(t.typed), c.page, 0);
+            SCOPED_TRACE(std::string(c.entry) + " " + t.typed);
+            const std::vector<std::string> values = Values(make(c, t.typed), c.page, 0);
             ASSERT_EQ(values.size(), c.count);
             for (const auto& [index, kind] : c.values) {
                 const std::string expected =
@@ -145,7 +86,7 @@ TEST(GeneratedValues, TypedNumbersStayOneValueAndLoseALeadingSf) {
         }
     }
     // The strap's number follows the number the SF number is stored as.
-    EXPECT_EQ(Values(cases[1].make("SF-2210"), 0, 1).at(5), "2211");
+    EXPECT_EQ(Values(make(cases[1], "SF-2210"), 0, 1).at(5), "2211");
 }
 
 // The slope is a rise in 12 of run: 12 and more stay inches, never feet.
@@ -154,7 +95,6 @@ TEST(GeneratedValues, RoofSlopeIsWrittenAsInches) {
         return MakeGutter(Gutter(GutterKind::SevereIce, "8", depth, "24", panel));
     };
     const std::tuple<Labelled, std::size_t, std::string> cases[] = {
-        {{"standard 12", MakeGutter(Gutter(GutterKind::Standard, "", "", "12"))}, 0, "12"},
         {{"std 11.5", MakeGutter(Gutter(GutterKind::Standard, "", "", "11.5"))}, 0, "11" + Sx(8)},
         {{"over 12.5", MakeGutter(Gutter(GutterKind::Oversize, "8", "16", "12.5"))},
          0,
@@ -203,30 +143,44 @@ TEST(GeneratedValues, PiecesThatComeOutTooSmallAreInputErrors) {
     });
 }
 
+// One field typed, the others valid: the outcome, refused on that field unless `message` is
+// empty.
+struct OneField {
+    const char* entry;
+    const char* field;
+    const char* typed;
+    std::string message;
+};
+
+void ExpectOneFieldOutcomes(const std::vector<OneField>& cases) {
+    for (const OneField& c : cases) {
+        ExpectOutcome(MakeTyped(c.entry, {{c.field, c.typed}}),
+                      c.message.empty() ? DetailInputError{} : DetailInputError{c.message, c.field},
+                      std::string(c.entry) + " " + c.field + " " + c.typed);
+    }
+}
+
 // Boxes labelled "ft.iiss" take that form or a length as a cell takes it.
 TEST(GeneratedValues, FtDottedBoxesTakeBothFormsAndRefuseOthers) {
     const std::string invalid = "Invalid length.";
-    ExpectErrors({
-        {{"3.99", MakeDownSpout({"4", "3", "3.99", "", "", false})}, {invalid, "Length"}},
-        {{"3.1199", MakeDownSpout({"4", "3", "3.1199", "", "", false})}, {invalid, "Length"}},
-        {{"3.12", MakeDownSpout({"4", "3", "3.12", "", "", false})}, {invalid, "Length"}},
-        {{"four", MakeDownSpout({"4", "3", "four", "", "", false})}, {invalid, "Length"}},
-        {{"47 15/16\"", MakeDownSpout({"4", "3", "47 15/16\"", "", "", false})},
-         {"Invalid Number.  Downspout must be at least 4' long.", "Length"}},
-        {{"offset 0.0216", MakeDSOffset({"4", "4", "0.0216", ""})}, {invalid, "Offset"}},
-        {{"offset 2\"", MakeDSOffset({"4", "4", "2\"", ""})}, {}},
-        {{"leg 1.13", MakePreventRidgeCap({"4", "1.13", "", ""})}, {invalid, "LegLength"}},
-        {{"leg 1' 6", MakePreventRidgeCap({"4", "1' 6", "", ""})}, {}},
-        {{"ridge 1.0016", MakeSSeamRidgeCap({"4", "1.0016", "0.04", "", ""})},
-         {invalid, "PPToRidge"}},
-        {{"overhang 1'-x", MakeSSeamRidgeCap({"4", "2.00", "1'-x", "", ""})},
-         {invalid, "PanOHang"}},
-        {{"overhang 4\"", MakeSSeamRidgeCap({"4", "2.00", "4\"", "", ""})}, {}},
-    });
+    const char* spout = "mnuOversizeStdKO";
+    ExpectOneFieldOutcomes(
+        {{spout, "Length", "3.99", invalid},
+         {spout, "Length", "3.1199", invalid},
+         {spout, "Length", "3.12", invalid},
+         {spout, "Length", "four", invalid},
+         {spout, "Length", "47 15/16\"", "Invalid Number.  Downspout must be at least 4' long."},
+         {"mnuDSOffset", "Offset", "0.0216", invalid},
+         {"mnuDSOffset", "Offset", "2\"", ""},
+         {"mnuRidgeCapPrevent", "LegLength", "1.13", invalid},
+         {"mnuRidgeCapPrevent", "LegLength", "1' 6", ""},
+         {"mnuRidgeCapSSeam", "PPToRidge", "1.0016", invalid},
+         {"mnuRidgeCapSSeam", "PanOHang", "1'-x", invalid},
+         {"mnuRidgeCapSSeam", "PanOHang", "4\"", ""}});
     for (const auto& [typed, drawn] : {std::pair<std::string, std::string>{"10'-6 1/2", Sx(8)},
                                        {"10' 6", ""},
                                        {"10.0608", Sx(8)}}) {
-        const auto values = Values(MakeDownSpout({"4", "3", typed, "", "", false}), 0, 0);
+        const auto values = Values(MakeTyped(spout, {{"Length", typed}}), 0, 0);
         ASSERT_EQ(values.size(), 16u) << typed;
         EXPECT_EQ(values[2], "10'-6" + drawn) << typed;
     }
@@ -234,30 +188,22 @@ TEST(GeneratedValues, FtDottedBoxesTakeBothFormsAndRefuseOthers) {
 
 TEST(GeneratedValues, OverflowingNumbersAreInvalidNumbers) {
     const std::string invalid = "Invalid number.";
-    const auto none = CondHeadOffset::None;
-    ExpectErrors({
-        {{"slope 1e400", MakeGutter(Gutter(GutterKind::Standard, "", "", "1e400"))},
-         {invalid, "RoofSlope"}},
-        {{"slope -1e400", MakeGutter(Gutter(GutterKind::Oversize, "8", "6", "-1e400"))},
-         {invalid, "RoofSlope"}},
-        {{"slope 1e39", MakeGutter(Gutter(GutterKind::SevereIce, "8", "6", "1e39"))},
-         {invalid, "RoofSlope"}},
-        {{"width 1e400", MakeGutter(Gutter(GutterKind::Oversize, "1e400", "6", "4"))},
-         {invalid, "Width"}},
-        {{"depth 1e39", MakeGutter(Gutter(GutterKind::Oversize, "8", "1e39", "4"))},
-         {invalid, "Depth"}},
-        {{"spout width", MakeDownSpout({"1e400", "3", "4", "", "", false})}, {invalid, "Width"}},
-        {{"length 1e30", MakeDownSpout({"4", "3", "1e30", "", "", false})}, {invalid, "Length"}},
-        {{"length 1e400", MakeDownSpout({"4", "3", "1e400", "", "", false})}, {invalid, "Length"}},
-        {{"offset feet", MakeDSOffset({"4", "4", "178956971.0608", ""})}, {invalid, "Offset"}},
-        {{"offset depth", MakeDSOffset({"4", "1e39", "1", ""})}, {invalid, "Depth"}},
-        {{"head", MakeCondHead({"6", "5", "4", "1e400", "", "", none})}, {invalid, "DsDepth"}},
-        {{"cap trim", MakeCapTrim({"1e400", "", ""})}, {invalid, "Dim"}},
-        {{"end dam", MakeEndDam({"1e400", "", EndDamPanel::ApexSeam24R})}, {invalid, "AngleP2"}},
-        {{"leg", MakePreventRidgeCap({"4", "1e30", "", ""})}, {invalid, "LegLength"}},
-        {{"ridge slope", MakePreventRidgeCap({"1e39", "1", "", ""})}, {invalid, "RoofSlope"}},
-        {{"overhang", MakeSSeamRidgeCap({"4", "2", "1e400", "", ""})}, {invalid, "PanOHang"}},
-    });
+    ExpectOneFieldOutcomes({{"mnuAutoPgGutStandard", "RoofSlope", "1e400", invalid},
+                            {"mnuAutoPgGutOversize", "RoofSlope", "-1e400", invalid},
+                            {"mnuAutoPgGutSevIcing", "RoofSlope", "1e39", invalid},
+                            {"mnuAutoPgGutOversize", "Width", "1e400", invalid},
+                            {"mnuAutoPgGutOversize", "Depth", "1e39", invalid},
+                            {"mnuOversizeStdKO", "Width", "1e400", invalid},
+                            {"mnuOversizeStdKO", "Length", "1e30", invalid},
+                            {"mnuOversizeStdKO", "Length", "1e400", invalid},
+                            {"mnuDSOffset", "Offset", "178956971.0608", invalid},
+                            {"mnuDSOffset", "Depth", "1e39", invalid},
+                            {"mnuCondHeadNormal", "DsDepth", "1e400", invalid},
+                            {"mnuMansardCapTrim", "Dim", "1e400", invalid},
+                            {"mnuEndDamAS24R", "AngleP2", "1e400", invalid},
+                            {"mnuRidgeCapPrevent", "LegLength", "1e30", invalid},
+                            {"mnuRidgeCapPrevent", "RoofSlope", "1e39", invalid},
+                            {"mnuRidgeCapSSeam", "PanOHang", "1e400", invalid}});
 }
 
 } // namespace

@@ -122,17 +122,17 @@ TEST_F(DetailDialogs, DottedLengthBoxesHintTheirFormAndShowTheLengthRead) {
         ASSERT_TRUE(box && reading);
         EXPECT_EQ(box->placeholderText(), "ft.iiss, e.g. 10.0608");
         EXPECT_EQ(reading->text(), "");
-        box->setText("10.0608");
-        EXPECT_EQ(reading->text(), "= 10'-6 1/2");
-        box->setText("10.1208");
-        EXPECT_EQ(reading->text(), "not a length");
+        box->setText("10.1208"); // what is read is the core's
+        EXPECT_EQ(reading->text(), FromCp1252(FtDottedReading("10.1208")));
         EXPECT_EQ(Find<QLineEdit>(dialog, "txtWidth")->placeholderText(), "");
         Press(dialog, "cmdCancel");
     });
 }
 
+// OK adds what the generator makes of the dialog's inputs.
 TEST_F(DetailDialogs, InputErrorKeepsTheDialogOpenOnItsField) {
-    const auto pages = Open("mnuCondHeadNormal", [](DetailDialog& dialog) {
+    DetailInputs inputs;
+    const auto pages = Open("mnuCondHeadNormal", [&inputs](DetailDialog& dialog) {
         Type(dialog, {{"GuWidth", "6"}, {"GuDepth", "5"}, {"DsWidth", "5.875"}});
         Press(dialog, "cmdOK");
         EXPECT_NE(dialog.result(), QDialog::Accepted);
@@ -141,10 +141,13 @@ TEST_F(DetailDialogs, InputErrorKeepsTheDialogOpenOnItsField) {
         EXPECT_EQ(dialog.focusWidget(), field);
         EXPECT_EQ(field->selectedText(), "5.875");
         Type(dialog, {{"DsWidth", "4"}, {"DsDepth", "3"}});
+        inputs = dialog.Inputs();
         Press(dialog, "cmdOK");
     });
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    ASSERT_TRUE(pages && pages->size() == 1);
+    const DetailResult made = Entry("mnuCondHeadNormal").make(inputs);
+    ASSERT_TRUE(pages && test::PagesOf(made));
+    EXPECT_EQ(*pages, test::PagesOf(made)->pages);
 }
 
 TEST_F(DetailDialogs, SteepSlopeWarningCancelStaysOkGoesOn) {
