@@ -14,10 +14,8 @@
 #include "platform/gui/QtText.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -69,8 +67,6 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     // The block picture's double-click is the Edit Attributes command while it is enabled.
     connect(page_, &PageWidget::BlockPictureDoubleClicked, this,
             [this] { Action(QStringLiteral("mnuCtrlsEditAttrib"))->trigger(); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &frmWaybillMain::SetEnabling);
     autosaveTimer_ = new QTimer(this);
     connect(autosaveTimer_, &QTimer::timeout, this, [this] { session_.Autosave(); });
     Refresh(SessionChange::WholeDocument);

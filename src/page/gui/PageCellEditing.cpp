@@ -23,11 +23,6 @@ QString PasteSkippedText(int skipped) {
                               .arg(skipped);
 }
 
-bool ClipboardHasText() {
-    const QClipboard* clipboard = QGuiApplication::clipboard();
-    return clipboard != nullptr && !clipboard->text().isEmpty();
-}
-
 } // namespace
 
 CellGrid* PageWidget::Impl::GridOf(int gridIndex) const {
@@ -329,7 +324,7 @@ bool PageWidget::CanCopy() const {
 }
 
 bool PageWidget::CanPaste() const {
-    return !impl_->readOnly && ClipboardHasText();
+    return !impl_->readOnly && impl_->clipboardHasText;
 }
 
 void PageWidget::Impl::CopyGridSelection(int gridIndex) {

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace waybill {
 namespace {
@@ -137,8 +138,12 @@ PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     QObject::connect(grid, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
     QObject::connect(revision, &CellGrid::CurrentChanged, &self, &PageWidget::EditStateChanged);
     // Paste follows what the clipboard holds.
-    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &self,
-                     &PageWidget::EditStateChanged);
+    const auto readClipboard = [this] {
+        clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
+        emit self.EditStateChanged();
+    };
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &self, readClipboard);
+    QTimer::singleShot(0, &self, readClipboard);
 
     pageArea->hide();
     titleBlock->hide();

@@ -100,6 +100,9 @@ struct PageWidget::Impl {
 
     bool settingTitle = false;
     bool readOnly = false; // the page is shown, never typed into
+    // The clipboard holds text. Reading it asks the clipboard's owner, so it is read once the
+    // window is up and again when the clipboard changes, not at every enabling.
+    bool clipboardHasText = false;
     bool numberPages = true;
     bool showTotal = true;
     bool pageVisible = false;

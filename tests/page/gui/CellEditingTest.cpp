@@ -125,9 +125,13 @@ TEST_F(CellEditing, TitleBlockBoxesKeepToTheirLineAndField) {
 
 TEST_F(CellEditing, PasteAtTheLastRowFillsOnlyTheLastRow) {
     ShowKind("pre_rel");
+    // Paste follows the clipboard as it changes.
+    QApplication::clipboard()->clear();
+    EXPECT_FALSE(page.CanPaste());
     const int last = Grid().Rows() - 1;
     const std::string above = Cell(last - 1, 1);
     QApplication::clipboard()->setText("a\tb|\tc\rd\te\tf");
+    EXPECT_TRUE(page.CanPaste());
     Select(last, 1);
     page.Paste();
     EXPECT_EQ(Cell(last, 1) + Cell(last, 2) + Cell(last, 3), "ab\xA6"
