@@ -82,14 +82,14 @@ int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
 
     const auto application = StartPainting();
     const std::filesystem::path programFolder = ProgramFolder();
-    if (!LoadDrawingFont(QString::fromStdU16String(programFolder.u16string()))) {
+    if (!LoadDrawingFont(FromPath(programFolder))) {
         err << "The drawing font fonts/ArialDT.ttf could not be loaded; another face is used.\n";
     }
     BlockAttribDefs attribDefs(*database);
     BlockLibrary blocks;
     blocks.SetFolder(programFolder / "blocks");
     SheetSources sources{*database, attribDefs, blocks, DrawingFontMeasurer()};
-    const PdfDocument pdf = MakePdf(book, range, sources, FromUtf8(PathText(in.stem())));
+    const PdfDocument pdf = MakePdf(book, range, sources, FromPath(in.stem()));
     for (const UserMessage& message : pdf.messages) {
         PrintMessage(err, message.text);
     }

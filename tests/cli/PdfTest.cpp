@@ -33,8 +33,10 @@ int Count(const std::string& text, const std::string& pattern) {
         std::distance(std::sregex_iterator(text.begin(), text.end(), re), std::sregex_iterator()));
 }
 
-std::string PdfText(const std::filesystem::path& pdf) {
-    const std::string command = "'" WAYBILL_PDFTOTEXT "' -layout '" + pdf.string() + "' -";
+const std::string kDefault = WAYBILL_DATA_DIR "/Default.fwb";
+
+// A command-line tool's output, or nothing when it cannot be run.
+std::string Output(const std::string& command) {
     std::string text;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         std::array<char, 4096> buffer;
@@ -46,12 +48,14 @@ std::string PdfText(const std::filesystem::path& pdf) {
     return text;
 }
 
-const std::string kDefault = WAYBILL_DATA_DIR "/Default.fwb";
-
 TEST(PdfCommand, ShippedDocumentGivesOneLandscapeLetterSheetPerPage) {
     TempDir dir;
+    // The document's name, any letters in it, is the PDF's title.
+    const auto in = dir / "J\xC3\xB6"
+                          "b 12.fwb";
+    std::filesystem::copy_file(kDefault, in);
     const auto out = dir / "default.pdf";
-    const CliRun run = RunCli("'" + kDefault + "' '" + out.string() + "'", dir);
+    const CliRun run = RunCli("'" + in.string() + "' '" + out.string() + "'", dir);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string pdf = TempDir::Read(out);
     const int pages = Count(TempDir::Read(kDefault), R"(\*\*PAGEDEF)");
@@ -61,7 +65,13 @@ TEST(PdfCommand, ShippedDocumentGivesOneLandscapeLetterSheetPerPage) {
     if (std::string(WAYBILL_PDFTOTEXT).empty()) {
         GTEST_SKIP() << "pdftotext is not installed; the text check needs it";
     }
-    const std::string text = PdfText(out);
+    const std::string pdftotext = WAYBILL_PDFTOTEXT;
+    const std::string pdfinfo = pdftotext.substr(0, pdftotext.rfind('/') + 1) + "pdfinfo";
+    const std::string info = Output("'" + pdfinfo + "' '" + out.string() + "'");
+    EXPECT_TRUE(std::regex_search(info, std::regex("Title: +J\xC3\xB6"
+                                                   "b 12\n")))
+        << info;
+    const std::string text = Output("'" + pdftotext + "' -layout '" + out.string() + "' -");
     for (const char* expected : {"Finish:", "Shipping List For:", "Sheet No.:", "CAD #",
                                  "PRE-RELEASE MATERIAL", "FLANGE BRACES", "56AB34", "53FB16"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
@@ -71,7 +81,11 @@ TEST(PdfCommand, ShippedDocumentGivesOneLandscapeLetterSheetPerPage) {
 TEST(PdfCommand, PageRangeAndBadInput) {
     TempDir dir;
     const auto out = dir / "one.pdf";
-    CliRun run = RunCli("'" + kDefault + "' '" + out.string() + "' --pages 3-3", dir);
+    // A name whose bytes are no UTF-8 (an old Latin-1 name) is read all the same.
+    const auto latin1 = dir / "J\xF6"
+                              "b.fwb";
+    std::filesystem::copy_file(kDefault, latin1);
+    CliRun run = RunCli("'" + latin1.string() + "' '" + out.string() + "' --pages 3-3", dir);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(TempDir::Read(out), R"(/Type\s*/Page\b)"), 1);
 

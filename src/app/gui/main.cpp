@@ -5,6 +5,7 @@
 #include "app/gui/WaybillMain.h"
 #include "app/ProgramFolder.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/QtText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("waybill"));
     QApplication::setStyle(new waybill::DeferredIconStyle);
 
-    const QString programFolder = QString::fromStdU16String(waybill::ProgramFolder().u16string());
+    const QString programFolder = waybill::FromPath(waybill::ProgramFolder());
 
     const auto settings = waybill::QSettingsStore::ForUser();
     waybill::QtDialogService dialogs;

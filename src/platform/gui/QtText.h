@@ -34,6 +34,14 @@ inline std::string ToCp1252(const QString& text) {
     return Utf8ToCp1252(ToUtf8(text));
 }
 
+// A path's name for the window. A name whose bytes are not UTF-8 (possible on Linux) shows
+// replacement characters rather than failing.
+inline QString FromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()),
+                             static_cast<qsizetype>(utf8.size()));
+}
+
 inline std::filesystem::path FsPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
