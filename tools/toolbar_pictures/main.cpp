@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
                 }
             }
             out << std::dec << "\n};\n";
-            table << "    {\"" << key.toStdString() << "\", " << scale << ", kPixels" << index
+            table << "    {\"" << key.toStdString() << "\", " << side << ", kPixels" << index
                   << "},\n";
             ++index;
         }

@@ -15,9 +15,8 @@ QIcon ToolbarIcon(const QString& key) {
         if (picture.key != std::string_view(wanted.constData(), wanted.size())) {
             continue;
         }
-        const int side = kToolbarPictureUnits * picture.scale;
-        const QImage image(reinterpret_cast<const uchar*>(picture.pixels), side, side,
-                           QImage::Format_ARGB32_Premultiplied);
+        const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.side,
+                           picture.side, QImage::Format_ARGB32_Premultiplied);
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;

@@ -6,14 +6,10 @@
 
 namespace waybill {
 
-// A toolbar picture is drawn on a grid of this many units square.
-inline constexpr int kToolbarPictureUnits = 24;
-
 struct ToolbarPicture {
     std::string_view key; // the button's key: "New", "CopyPg", ...
-    int scale;            // pixels to the unit
-    // The picture's pixels, premultiplied ARGB, a line at a time from the top:
-    // (kToolbarPictureUnits * scale)² of them.
+    int side;             // pixels square
+    // The picture's pixels, premultiplied ARGB, a line at a time from the top: side² of them.
     const std::uint32_t* pixels;
 };
 
