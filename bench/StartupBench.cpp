@@ -80,7 +80,7 @@ void BM_StartupWith2000PageDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupWith2000PageDocument)->Unit(benchmark::kMillisecond);
 
-// The toolbar's pictures, made when the program is built and only decoded at start.
+// The toolbar's icons, made at start from the pixels drawn when the program was built.
 void BM_ToolbarIcons(benchmark::State& state) {
     const QStringList keys{"New",     "Open",   "Save",   "Print",      "Cut",    "Copy",   "Paste",
                            "FirstPg", "PrevPg", "NextPg", "LastPg",     "GotoPg", "CopyPg", "CutPg",
