@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <memory>
-#include <QString>
 
 class QMainWindow;
 class QPrinter;
