@@ -280,7 +280,7 @@ class EditSession : public TypingTarget {
     // punching machine's file is set).
     bool ReadyToExportPunches();
     // The selection merged into the punching machine's file; the status note says what was
-    // written.
+    // written. Only after ReadyToExportPunches said yes: that is what sets the file.
     void ExportPunches(PunchSelection selection);
 
     // Writes the recovery copy of a changed document (with the note naming the document), or
