@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     clang libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libsqlite3-dev sqlite3
+    libsqlite3-dev sqlite3 libfontconfig-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth poppler-utils
     dpkg-dev file librsvg2-bin gzip

@@ -17,11 +17,20 @@
 
 namespace waybill {
 
-CatalogCommands::CatalogCommands(WindowParts parts)
-    : w_(std::move(parts)), finishList_(new cmbFinish(w_.dialogs, &w_.page)),
-      cellList_(new cmbGridCell(&w_.page)) {
+CatalogCommands::CatalogCommands(WindowParts parts) : w_(std::move(parts)) {
     PageWidget* page = &w_.page;
     QObject::connect(page, &PageWidget::FinishBoxClicked, page, [this] { ShowFinishList(); });
+    QObject::connect(
+        page, &PageWidget::CellHandedOver, page,
+        [this](CellHandOver kind, int row, int column) { HandOverCell(kind, row, column); });
+}
+
+cmbFinish& CatalogCommands::FinishList() {
+    if (finishList_ != nullptr) {
+        return *finishList_;
+    }
+    PageWidget* page = &w_.page;
+    finishList_ = new cmbFinish(w_.dialogs, page);
     QObject::connect(finishList_, &cmbFinish::FinishPicked, page,
                      [this](const std::string& longName) {
                          w_.session.PickFinish(longName);
@@ -29,9 +38,15 @@ CatalogCommands::CatalogCommands(WindowParts parts)
                      });
     QObject::connect(finishList_, &DropDownList::Escaped, page,
                      [this] { w_.page.TitleBlockBox(TblkFinish)->setFocus(); });
-    QObject::connect(
-        page, &PageWidget::CellHandedOver, page,
-        [this](CellHandOver kind, int row, int column) { HandOverCell(kind, row, column); });
+    return *finishList_;
+}
+
+cmbGridCell& CatalogCommands::CellList() {
+    if (cellList_ != nullptr) {
+        return *cellList_;
+    }
+    PageWidget* page = &w_.page;
+    cellList_ = new cmbGridCell(page);
     QObject::connect(cellList_, &cmbGridCell::Picked, page,
                      [this](CellListKind kind, int row, int column, const std::string& item) {
                          if (const auto& grid = w_.session.View().grid) {
@@ -41,6 +56,7 @@ CatalogCommands::CatalogCommands(WindowParts parts)
                          ReturnToGrid();
                      });
     QObject::connect(cellList_, &DropDownList::Escaped, page, [this] { ReturnToGrid(); });
+    return *cellList_;
 }
 
 void CatalogCommands::ShowFinishList() {
@@ -48,7 +64,7 @@ void CatalogCommands::ShowFinishList() {
     if (!w_.session.IsPageShown() || !box->isVisible()) {
         return;
     }
-    finishList_->ShowCmbFinish(&w_.session.PageFinishes(), w_.session.View().titleBlock[TblkFinish],
+    FinishList().ShowCmbFinish(&w_.session.PageFinishes(), w_.session.View().titleBlock[TblkFinish],
                                w_.page.FinishBoxRect(), box->font().pointSizeF());
 }
 
@@ -71,7 +87,7 @@ void CatalogCommands::HandOverCell(CellHandOver kind, int row, int column) {
         break;
     }
     if (const auto list = CellListFor(kind, w_.session.CadBase())) {
-        cellList_->ShowCellList(*list, row, column, grid->Cell(row, column),
+        CellList().ShowCellList(*list, row, column, grid->Cell(row, column),
                                 w_.page.CellRect(row, column));
     }
 }

@@ -53,8 +53,9 @@ class CatalogCommands {
   public:
     explicit CatalogCommands(WindowParts parts);
 
-    cmbFinish& FinishList() { return *finishList_; }
-    cmbGridCell& CellList() { return *cellList_; }
+    // Built when first dropped down: neither shows in the first window.
+    cmbFinish& FinishList();
+    cmbGridCell& CellList();
 
   private:
     void ShowFinishList();
@@ -64,8 +65,8 @@ class CatalogCommands {
     void ReturnToGrid();
 
     WindowParts w_;
-    cmbFinish* finishList_;
-    cmbGridCell* cellList_;
+    cmbFinish* finishList_ = nullptr;
+    cmbGridCell* cellList_ = nullptr;
 };
 
 // Export Punches: the session checks and exports, the window asks what to export.

@@ -5,6 +5,7 @@
 #include "app/gui/WaybillMain.h"
 #include "app/ProgramFolder.h"
 #include "platform/gui/DialogService.h"
+#include "platform/gui/FontConfigWarmUp.h"
 #include "platform/gui/QtText.h"
 
 #include <cstdio>
@@ -64,7 +65,9 @@ int main(int argc, char** argv) {
     if (PrintInformation(argc, argv)) {
         return 0;
     }
+    waybill::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     QApplication::setApplicationName(QStringLiteral("Waybill"));
     QApplication::setOrganizationName(QStringLiteral("Waybill"));
     // The desktop entry's name, so that the window groups with it and takes its icon.
