@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
@@ -81,6 +82,13 @@ frmWaybillMain::~frmWaybillMain() {
 
 void frmWaybillMain::Load(const QString& commandLine) {
     proportions_->SizeAtStart();
+    // The bars and the page take their sizes now, so the first page is drawn for its shown
+    // size. A maximized window learns its size only when shown.
+    if (!isMaximized()) {
+        ensurePolished();
+        layout()->activate();
+        page_->FitToSize();
+    }
     session_.Start(commandLine.isEmpty() ? std::string()
                                          : ToUtf8(QFileInfo(commandLine).absoluteFilePath()));
     if (const int seconds = session_.AutosaveSeconds(); seconds > 0) {

@@ -159,7 +159,6 @@ PageWidget::PageWidget(DialogService& dialogs, QWidget* parent)
     for (QLineEdit* box : impl_->boxes) {
         box->installEventFilter(this);
     }
-    impl_->Layout();
 }
 
 PageWidget::~PageWidget() {
@@ -284,10 +283,18 @@ QLineEdit* PageWidget::TitleBlockBox(int index) const {
                                                    : nullptr;
 }
 
-void PageWidget::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+void PageWidget::FitToSize() {
     impl_->Layout();
     emit AreaChanged();
+}
+
+void PageWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A hidden widget's resize reaches it when it is shown, after FitToSize may have laid the
+    // sheet out for that very size.
+    if (event->size() != impl_->laidOutSize) {
+        FitToSize();
+    }
 }
 
 bool PageWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -346,6 +353,7 @@ void PageWidget::Impl::UpdateControls() {
 }
 
 void PageWidget::Impl::Layout() {
+    laidOutSize = self.size();
     sheet = FitSheet(self.width(), self.height());
     const double dpr = self.devicePixelRatioF() > 0 ? self.devicePixelRatioF() : 1;
     area = sheet.PageArea(1 / dpr);

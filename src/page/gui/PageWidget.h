@@ -43,6 +43,9 @@ class PageWidget : public QWidget, public PendingTyping {
                         BlockLibrary* blocks, TypingTarget* typing);
     // The page area grids are laid out in at the widget's present size.
     const PageAreaMetrics& Area() const;
+    // Lays the sheet out for the size the widget has been given while hidden, so its first
+    // page is drawn for that size rather than once more when it is first shown.
+    void FitToSize();
 
     // Shows a newly rendered page: `view` must stay alive while it is shown. An open cell box
     // is dropped, the current cells go to the top left and the keys to the line items.

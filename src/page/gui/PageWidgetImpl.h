@@ -79,7 +79,9 @@ struct PageWidget::Impl {
     PageChangeMarks marks;
 
     SheetGeometry sheet;
-    PageAreaMetrics area;
+    // Until the widget is first laid out (when it is shown or fitted), the default window's.
+    PageAreaMetrics area = kDefaultPageArea;
+    QSize laidOutSize; // the widget's size when the sheet was last laid out
     QFont pageFont;
 
     QWidget* pageArea = nullptr;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <QFontMetricsF>
+#include <QSignalSpy>
 
 namespace waybill::test {
 namespace {
@@ -71,6 +72,28 @@ TEST_F(PageDisplay, TheLayoutDependsOnlyOnThePageAndTheSize) {
                 << size.width() << " field " << i;
         }
     }
+}
+
+// The window sizes its page before showing it, so the first page is drawn once, for the size
+// it is shown at.
+TEST_F(PageDisplay, AHiddenPageFittedToItsSizeIsNotLaidOutAgainWhenShown) {
+    page.resize(1031, 790);
+    QApplication::processEvents();
+    PageWidget hidden(dialogs);
+    hidden.SetEnvironment(opened->database.get(), &defs, &blocks, this);
+    hidden.resize(1031, 790);
+    QSignalSpy laidOut(&hidden, &PageWidget::AreaChanged);
+    hidden.FitToSize();
+    EXPECT_EQ(laidOut.count(), 1);
+    EXPECT_EQ(hidden.Area().innerWidth, page.Area().innerWidth);
+    EXPECT_EQ(hidden.Area().innerHeight, page.Area().innerHeight);
+
+    hidden.show();
+    QApplication::processEvents();
+    EXPECT_EQ(laidOut.count(), 1);
+    hidden.resize(803, 611);
+    QApplication::processEvents();
+    EXPECT_EQ(laidOut.count(), 2);
 }
 
 TEST_F(PageDisplay, ResizingLosesNothingTyped) {
