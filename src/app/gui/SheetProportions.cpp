@@ -39,6 +39,10 @@ void SheetProportions::SizeAtStart() {
     const QScreen* display = window_.screen();
     if (display == nullptr || display->geometry().width() <= kStartWidth ||
         display->availableGeometry().height() < height) {
+        // Sized as the maximized window would be too, for a desktop that does not maximize.
+        if (display != nullptr) {
+            window_.resize(display->availableGeometry().size());
+        }
         window_.setWindowState(window_.windowState() | Qt::WindowMaximized);
     } else {
         window_.resize(kStartWidth, height);

@@ -83,12 +83,10 @@ frmWaybillMain::~frmWaybillMain() {
 void frmWaybillMain::Load(const QString& commandLine) {
     proportions_->SizeAtStart();
     // The bars and the page take their sizes now, so the first page is drawn for its shown
-    // size. A maximized window learns its size only when shown.
-    if (!isMaximized()) {
-        ensurePolished();
-        layout()->activate();
-        page_->FitToSize();
-    }
+    // size (a maximized window may still be given another when shown).
+    ensurePolished();
+    layout()->activate();
+    page_->FitToSize();
     session_.Start(commandLine.isEmpty() ? std::string()
                                          : ToUtf8(QFileInfo(commandLine).absoluteFilePath()));
     if (const int seconds = session_.AutosaveSeconds(); seconds > 0) {
