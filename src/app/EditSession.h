@@ -64,7 +64,8 @@ struct SessionSetup {
     const SessionClock* clock = nullptr;        // none: SystemClock
     LockSystem* locks = nullptr;                // none: documents are not locked
     std::string programFolder = {};             // UTF-8; the punch templates are there
-    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last
+    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last,
+    std::string homeFolder = {};                // UTF-8; or here when it is not there
 };
 
 // The editing of one open document, without a window: the one place where the document
