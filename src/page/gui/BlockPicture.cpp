@@ -38,14 +38,15 @@ std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttr
 
 namespace {
 
-// The shading under a changed value, turned with its text.
+// The shading under a changed value and the outline around it, turned with its text.
 void ShadeText(QPainter& painter, const AttributeText& text, QPointF origin) {
     const QFontMetricsF metrics(text.font);
     painter.save();
     painter.translate(origin + text.topLeft);
     painter.rotate(-text.rotation);
-    PaintChangeShading(
-        painter, QRectF(-2, -1, metrics.horizontalAdvance(text.text) + 4, metrics.height() + 2));
+    const QRectF around(-3, -2, metrics.horizontalAdvance(text.text) + 6, metrics.height() + 4);
+    PaintChangeTint(painter, around);
+    PaintChangeOutline(painter, around);
     painter.restore();
 }
 
