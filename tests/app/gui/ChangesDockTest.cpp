@@ -47,7 +47,7 @@ TEST_F(ChangesDockTest, TheDockListsWhatTheSessionFoundAndFollowsEdits) {
     EXPECT_EQ(dialogs.openRequests.back().title, "Compare With");
     EXPECT_TRUE(Dock().isVisibleTo(window.get()));
     EXPECT_TRUE(Listed().isEmpty());
-    EXPECT_TRUE(Dock().windowTitle().contains(QStringLiteral("base.fwb")));
+    EXPECT_EQ(Dock().windowTitle(), QStringLiteral("0 changes since base.fwb"));
     for (const char* name : {"mnuFileStopCompare", "mnuEditNextChange", "mnuEditPrevChange"}) {
         EXPECT_TRUE(Enabled(name)) << name;
     }
@@ -100,6 +100,21 @@ TEST_F(ChangesDockTest, F8AndADoubleClickGoToTheChangeGoingRound) {
     Session().ShowPage(1);
     emit Dock().List()->itemActivated(Dock().List()->topLevelItem(0), 0);
     EXPECT_EQ(Session().Waybill().CurPage(), kCablePage);
+}
+
+// It opens wide enough to read its lines, the count first in its title however long the name.
+TEST_F(ChangesDockTest, TheDockOpensWideEnoughToReadALine) {
+    Trigger("mnuFileStopCompare");
+    Session().ShowPage(kCablePage);
+    Session().CommitTyping({"Cell Edit", {{}, {{1, 1, "Q7"}}}});
+    const std::string base = std::string(40, 'b') + ".fwb";
+    dialogs.openAnswers.push_back(SampleDocument(base).string());
+    Trigger("mnuFileCompare");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Listed().size(), 1);
+    EXPECT_EQ(Dock().windowTitle(), QStringLiteral("1 change since %1").arg(Q(base)));
+    const QAbstractItemView& list = *Dock().List();
+    EXPECT_GE(list.viewport()->width(), list.sizeHintForColumn(0));
 }
 
 TEST_F(ChangesDockTest, PrintAndExportOfferTheMarksOnlyWhileComparing) {
