@@ -34,9 +34,6 @@ class DetailPreview : public QWidget {
     // warning (pages side by side or one under the other, whichever draws them larger), the
     // drawing's proportions, centred.
     QRectF DrawingArea(int index, const QSizeF& size) const;
-    // The smallest attribute text of the shown pages at `size`, in points on this screen
-    // (0 when nothing is drawn).
-    double SmallestTextPoints(const QSizeF& size) const;
 
     QSize sizeHint() const override;
 

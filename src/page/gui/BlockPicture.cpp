@@ -14,8 +14,19 @@
 
 namespace waybill {
 
-std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttribDefs* definitions,
-                                               const AttribSurface& surface) {
+namespace {
+
+// Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
+// picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
+constexpr double kPlacementDpi = 96;
+
+} // namespace
+
+std::vector<AttributeText> PictureTexts(const PageBlock& block, BlockAttribDefs* definitions,
+                                        const Metafile& drawing, const QSizeF& picture) {
+    const AttribSurface surface = ScreenAttribSurface(
+        picture.width() / kPlacementDpi, picture.height() / kPlacementDpi, drawing.widthInches,
+        drawing.heightInches, kPlacementDpi, kPlacementDpi);
     const double dpi = surface.pixelsPerInchY;
     const auto fontOf = [dpi](double pointSize) {
         QFont font(QStringLiteral("ArialDT"));

@@ -22,10 +22,6 @@
 namespace waybill {
 namespace {
 
-// Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
-// picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
-constexpr double kPlacementDpi = 96;
-
 // The keys that drop a list down, so the finish can be chosen without the mouse.
 bool OpensFinishList(const QKeyEvent& key) {
     switch (key.key()) {
@@ -434,7 +430,8 @@ void PageWidget::Impl::LayoutPageArea() {
         for (std::size_t i = 0; i < layers.size() && i < view->blocks.size(); ++i) {
             layers[i].texts.clear();
             if (layers[i].drawing && view->blocks[i].valueLine) {
-                layers[i].texts = PlaceTexts(view->blocks[i], *layers[i].drawing, QSizeF(size));
+                layers[i].texts =
+                    PictureTexts(view->blocks[i], attribDefs, *layers[i].drawing, QSizeF(size));
             }
         }
         ShowChangeMarks();
@@ -482,15 +479,6 @@ void PageWidget::Impl::ShowChangeMarks() {
     }
     grid->update();
     revision->update();
-}
-
-std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
-                                                        const Metafile& drawing,
-                                                        const QSizeF& pictureSize) const {
-    const AttribSurface surface = ScreenAttribSurface(
-        pictureSize.width() / kPlacementDpi, pictureSize.height() / kPlacementDpi,
-        drawing.widthInches, drawing.heightInches, kPlacementDpi, kPlacementDpi);
-    return BlockAttributeTexts(block, attribDefs, surface);
 }
 
 } // namespace waybill

@@ -43,8 +43,6 @@ struct PageWidget::Impl {
     void Layout();
     void LayoutTitleBlock();
     void LayoutPageArea();
-    std::vector<AttributeText> PlaceTexts(const PageBlock& block, const Metafile& drawing,
-                                          const QSizeF& picture) const;
     void UpdateControls();
     void SetTitleText(int index, const std::string& text);
     // The change marks onto the title-block boxes and the attribute texts.

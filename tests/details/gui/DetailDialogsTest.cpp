@@ -167,9 +167,9 @@ TEST_F(DetailDialogs, SteepSlopeWarningCancelStaysOkGoesOn) {
     EXPECT_TRUE(pages && pages->size() == 1);
 }
 
-// The preview shows what the OK will add and ask, as it is typed, readably at the dialog's
-// default size and on a small screen's.
-TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
+// The preview shows what the OK will add and ask, as it is typed, and draws it as the page
+// does at any size.
+TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndTheTextsAsThePageDoes) {
     ASSERT_TRUE(opened.database) << opened.error;
     Open("mnuOversizeStdKO", [](DetailDialog& dialog) {
         auto* preview = dialog.findChild<DetailPreview*>("picPreview");
@@ -186,7 +186,6 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
         EXPECT_FALSE(first.intersects(second));
         EXPECT_TRUE(QRectF(preview->rect()).contains(first.united(second)));
         EXPECT_FALSE(preview->Layers(1, second).empty());
-        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
         preview->grab();
         Press(dialog, "cmdCancel");
     });
@@ -204,8 +203,19 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
         Type(dialog, {{"RoofSlope", "6.01"}});
         EXPECT_EQ(preview->Warning(), MessageText(SteepSlopeWarning().text));
         EXPECT_GE(preview->DrawingArea(0, preview->size()).top(), 1.0); // below the warning
-        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
-        EXPECT_GE(preview->SmallestTextPoints(preview->minimumSize()), 7.0);
+        // Made smaller, the texts keep the drawing's scale as on the page, never grown over
+        // their neighbours.
+        const QRectF large = preview->DrawingArea(0, preview->size());
+        const QRectF small = preview->DrawingArea(0, preview->minimumSize());
+        const double scale = small.height() / large.height();
+        const auto big = preview->Layers(0, large).at(0).texts;
+        const auto little = preview->Layers(0, small).at(0).texts;
+        ASSERT_EQ(big.size(), little.size());
+        for (std::size_t k = 0; k < big.size(); ++k) {
+            EXPECT_NEAR(little[k].font.pixelSize(), big[k].font.pixelSize() * scale, 1) << k;
+            EXPECT_NEAR(little[k].topLeft.x(), big[k].topLeft.x() * scale, 2) << k;
+            EXPECT_NEAR(little[k].topLeft.y(), big[k].topLeft.y() * scale, 2) << k;
+        }
         Type(dialog, {{"RoofSlope", "6"}});
         EXPECT_TRUE(preview->Warning().isEmpty());
         EXPECT_LT(preview->minimumWidth(), preview->width()); // it can be made smaller
