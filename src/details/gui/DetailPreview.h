@@ -26,6 +26,7 @@ class DetailPreview : public QWidget {
     void ShowProblem(const QString& text);
 
     int PageCount() const { return problem_.isEmpty() ? static_cast<int>(pages_.size()) : 0; }
+    const std::vector<Page>& Pages() const { return pages_; }
     // The layers of shown page `index` laid out over `target`.
     std::vector<BlockLayer> Layers(int index, const QRectF& target) const;
     const QString& Problem() const { return problem_; }

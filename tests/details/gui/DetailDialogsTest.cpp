@@ -3,6 +3,7 @@
 #include "details/gui/DetailPreview.h"
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
+#include "page/PageData.h"
 #include "platform/gui/QtText.h"
 #include "support/RecordingDialogService.h"
 
@@ -189,7 +190,7 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndTheTextsAsThePageDoes) {
         preview->grab();
         Press(dialog, "cmdCancel");
     });
-    Open("mnuAutoPgGutStandard", [](DetailDialog& dialog) {
+    Open("mnuAutoPgGutStandard", [this](DetailDialog& dialog) {
         auto* preview = dialog.findChild<DetailPreview*>("picPreview");
         // Nothing typed yet: the reason, no drawing.
         EXPECT_FALSE(preview->Problem().isEmpty());
@@ -203,18 +204,16 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndTheTextsAsThePageDoes) {
         Type(dialog, {{"RoofSlope", "6.01"}});
         EXPECT_EQ(preview->Warning(), MessageText(SteepSlopeWarning().text));
         EXPECT_GE(preview->DrawingArea(0, preview->size()).top(), 1.0); // below the warning
-        // Made smaller, the texts keep the drawing's scale as on the page, never grown over
-        // their neighbours.
-        const QRectF large = preview->DrawingArea(0, preview->size());
+        // At any size the texts are the page's for a picture of that size: never grown over
+        // their neighbours, nor drawn at another scale.
         const QRectF small = preview->DrawingArea(0, preview->minimumSize());
-        const double scale = small.height() / large.height();
-        const auto big = preview->Layers(0, large).at(0).texts;
-        const auto little = preview->Layers(0, small).at(0).texts;
-        ASSERT_EQ(big.size(), little.size());
-        for (std::size_t k = 0; k < big.size(); ++k) {
-            EXPECT_NEAR(little[k].font.pixelSize(), big[k].font.pixelSize() * scale, 1) << k;
-            EXPECT_NEAR(little[k].topLeft.x(), big[k].topLeft.x() * scale, 2) << k;
-            EXPECT_NEAR(little[k].topLeft.y(), big[k].topLeft.y() * scale, 2) << k;
+        const auto shown = preview->Layers(0, small).at(0).texts;
+        const auto page = PictureTexts(ReadPageBlocks(preview->Pages().at(0).PageData).at(0),
+                                       attribDefs.get(), *layers[0].drawing, small.size());
+        ASSERT_EQ(shown.size(), page.size());
+        for (std::size_t k = 0; k < page.size(); ++k) {
+            EXPECT_EQ(shown[k].font.pixelSize(), page[k].font.pixelSize()) << k;
+            EXPECT_EQ(shown[k].topLeft, page[k].topLeft) << k;
         }
         Type(dialog, {{"RoofSlope", "6"}});
         EXPECT_TRUE(preview->Warning().isEmpty());
