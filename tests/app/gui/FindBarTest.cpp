@@ -96,7 +96,7 @@ TEST_F(FindBarTest, SymbolsAreFoundAsTheyLookAndListedAsPlainText) {
     window->Session().ShowPage(6);
     window->Session().CommitTyping({"Cell Edit", {{}, {{2, 1, "\xD0\"\xE8 x 10'-1"}}}});
     Trigger("mnuEditFind");
-    for (const QString& typed : {QStringLiteral("\u00BC\"\u00D8"), QStringLiteral("1/4\"")}) {
+    for (const QString& typed : {QStringLiteral("\u00BC\"\u00D8"), QStringLiteral("1/4\"\u00D8 x 10")}) {
         Bar().FindBox()->setText(typed);
         EXPECT_EQ(Count(), "1 of 1");
         EXPECT_EQ(window->statusBar()->currentMessage().left(5), "Page ");
