@@ -3,6 +3,7 @@
 #include "units/Lengths.h"
 
 #include <algorithm>
+#include <array>
 
 namespace waybill {
 namespace {
@@ -28,10 +29,22 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsPlain(char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
 // Appends the seen text of `stored` to `out`, and the start of each character's to `starts`
-// when it is given.
+// when it is given. Runs of ASCII, which are their own seen text, go in at once.
 void See(std::string_view stored, std::string& out, std::vector<std::size_t>* starts) {
     for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (starts == nullptr && IsPlain(stored[i])) {
+            const auto run = std::find_if_not(stored.begin() + static_cast<std::ptrdiff_t>(i),
+                                              stored.end(), IsPlain);
+            const auto length = static_cast<std::size_t>(run - stored.begin()) - i;
+            out.append(stored.substr(i, length));
+            i += length - 1;
+            continue;
+        }
         if (starts != nullptr) {
             starts->push_back(out.size());
         }
@@ -49,8 +62,7 @@ void See(std::string_view stored, std::string& out, std::vector<std::size_t>* st
 }
 
 bool HoldsSymbols(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return !std::all_of(text.begin(), text.end(), IsPlain);
 }
 
 } // namespace
@@ -69,6 +81,22 @@ std::string SeeTyped(std::string_view typed) {
     std::string out;
     See(symbols, out, nullptr);
     return out;
+}
+
+bool SymbolsCanShow(char c) {
+    static const auto kShown = [] {
+        std::array<bool, 256> shown{};
+        for (int code = 0x80; code <= 0xFF; ++code) {
+            for (const bool afterDigit : {false, true}) {
+                for (const char letter :
+                     SymbolPlainText(AsGlyph(static_cast<unsigned char>(code)), afterDigit)) {
+                    shown[static_cast<unsigned char>(letter)] = true;
+                }
+            }
+        }
+        return shown;
+    }();
+    return kShown[static_cast<unsigned char>(c)];
 }
 
 std::string_view SeenView(std::string_view stored, std::string& buffer) {

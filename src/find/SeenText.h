@@ -22,6 +22,10 @@ struct SeenText {
 
 SeenText SeeStored(std::string_view stored);
 std::string SeeTyped(std::string_view typed);
+// Whether a symbol's plain text holds the character: a value's seen text holds any other
+// character only where the value itself does.
+bool SymbolsCanShow(char c);
+
 // The seen text of `stored` without the places: `stored` itself when it holds no symbol (nearly
 // every value), else the seen text in `buffer`.
 std::string_view SeenView(std::string_view stored, std::string& buffer);

@@ -23,6 +23,21 @@ TextMatcher::TextMatcher(const FindOptions& options)
     if (!matchCase_) {
         text_ = ToLower(text_);
     }
+    const auto anchor = std::find_if(text_.begin(), text_.end(), [this](char c) {
+        return !SymbolsCanShow(c) && (matchCase_ || !SymbolsCanShow(ToUpperAscii(c)));
+    });
+    if (anchor != text_.end()) {
+        anchor_ = *anchor;
+    }
+}
+
+bool TextMatcher::MayShow(std::string_view value) const {
+    if (!anchor_) {
+        return true;
+    }
+    const char other = matchCase_ ? *anchor_ : ToUpperAscii(*anchor_);
+    return std::any_of(value.begin(), value.end(),
+                       [&](char c) { return c == *anchor_ || c == other; });
 }
 
 std::size_t TextMatcher::FindIn(std::string_view value, std::size_t from) const {
@@ -50,20 +65,19 @@ std::size_t TextMatcher::FindIn(std::string_view value, std::size_t from) const 
 }
 
 bool TextMatcher::Matches(std::string_view value) const {
-    if (text_.empty()) {
+    if (text_.empty() || !MayShow(value)) {
         return false;
     }
-    std::string buffer;
     if (wholeCell_) {
-        const std::string_view seen = SeenView(TrimView(value), buffer);
+        const std::string_view seen = SeenView(TrimView(value), seen_);
         return seen.size() == text_.size() && FindIn(seen, 0) == 0;
     }
-    return FindIn(SeenView(value, buffer), 0) != std::string_view::npos;
+    return FindIn(SeenView(value, seen_), 0) != std::string_view::npos;
 }
 
 bool TextMatcher::MayHold(std::string_view line) const {
-    std::string buffer;
-    return !text_.empty() && FindIn(SeenView(line, buffer), 0) != std::string_view::npos;
+    return !text_.empty() && MayShow(line) &&
+           FindIn(SeenView(line, seen_), 0) != std::string_view::npos;
 }
 
 // The matches are found in the seen text; what is replaced is the stored text. A character

@@ -43,9 +43,15 @@ class TextMatcher {
   private:
     std::size_t FindIn(std::string_view value, std::size_t from) const;
 
-    std::string text_; // folded to lower case unless case matters
+    // False when the value lacks a character of the text that no symbol's plain text holds:
+    // a quick test before the value's seen text is made.
+    bool MayShow(std::string_view value) const;
+
+    std::string text_; // the seen text, folded to lower case unless case matters
     bool matchCase_;
     bool wholeCell_;
+    std::optional<char> anchor_; // such a character of the text, when it has one
+    mutable std::string seen_;   // reused for each value: a matcher serves one search
 };
 
 // The column headers of grids and the tags of blocks, as the editor shows them, read from the
