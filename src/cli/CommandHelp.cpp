@@ -14,7 +14,9 @@ constexpr std::string_view kExitStatus =
     "alone, as diff(1) does: 0 the same, 1 different, 2 trouble.";
 constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
-    "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
+    "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2). "
+    "Texts are printed as plain text (the drawing font's fractions and symbols as 1/4, CL...), "
+    "and control characters from any file as escapes (\\x1B).";
 constexpr std::string_view kLockedDocuments =
     "A document OUT that an editor has open (its lock file ~$NAME beside it names a holder who "
     "may still have it) is not written: the holder is printed and the exit status is 1. "

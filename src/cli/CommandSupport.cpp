@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/DocumentLockPolicy.h"
 #include "app/ProgramFolder.h"
+#include "cli/TerminalText.h"
 #include "model/FwbFile.h"
 #include "model/ReadDocument.h"
 #include "platform/Cp1252.h"
@@ -15,13 +16,18 @@
 namespace waybill::cli {
 
 void PrintMessage(std::ostream& stream, const std::string& cp1252Text) {
-    std::string text = Cp1252ToUtf8(cp1252Text);
-    for (char& c : text) {
-        if (c == '\r') {
-            c = '\n';
+    // A message names files and quotes what they hold: line by line as the terminal may show
+    // it. Its lines end in "\r" (or "\r\n"); a line end of a file's text it quotes is a line end.
+    const std::string text = Cp1252ToUtf8(cp1252Text);
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        stream << TerminalText(std::string_view(text).substr(start, end - start)) << '\n';
+        if (end == std::string::npos) {
+            break;
         }
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    stream << text << '\n';
 }
 
 std::filesystem::path DefaultDatabase() {
@@ -147,8 +153,8 @@ bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::
                       bool force) {
     if (const auto lock = FindLock(path); !force && lock && IsHeldBySomeone(*lock)) {
         PrintMessage(err, "waybill-cli: " + LockHolderText(PathText(path), *lock) + ".");
-        err << "waybill-cli: " << path.string()
-            << " was not written; --force writes it all the same.\n";
+        PrintMessage(err, "waybill-cli: " + PathText(path) +
+                              " was not written; --force writes it all the same.");
         return false;
     }
     if (const auto failure = WriteFWB(book, path)) {

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/TerminalText.h"
 #include "page/BookComparison.h"
-#include "platform/Cp1252.h"
 
 namespace waybill::cli {
 namespace {
@@ -37,10 +37,10 @@ std::string_view CsvChange(const Change& change) {
     return change.sameLength ? "same length" : "changed";
 }
 
-// A field is quoted when it holds a separator, a quote, a line end or blanks at an end, so
-// that every text reads back exactly.
+// A field is quoted when it holds a separator, a quote, a line end, a TAB or blanks at an end,
+// so that every text reads back exactly.
 std::string CsvField(std::string_view text) {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+    const bool quote = text.find_first_of(",\"\r\n\t") != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote) {
         return std::string(text);
@@ -105,7 +105,10 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         out << "change,page,old page,cad #,row,old row,part mark,place,old,new\n";
     }
     for (const Change& change : changes) {
-        out << Cp1252ToUtf8(format == "csv" ? CsvRecord(change) : DescribeChange(change)) << '\n';
+        // Only a quoted CSV field can hold a TAB.
+        out << (format == "csv" ? DocumentTerminalText(CsvRecord(change), Tabs::Kept)
+                                : DocumentTerminalText(DescribeChange(change)))
+            << '\n';
     }
     return changes.empty() ? kSame : kDiffer;
 }

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/TerminalText.h"
 #include "find/TextSearch.h"
-#include "platform/Cp1252.h"
 #include "units/Text.h"
 
 namespace waybill::cli {
@@ -9,12 +9,6 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: waybill-cli find TEXT FILE... [--case] [--whole] [--refdb FILE]\n";
-
-// Where a hit is, after the file name: "page P (CAD), " and the place.
-std::string Where(const Place& place) {
-    return "page " + std::to_string(place.page) + " (" + place.cadNumber + "), " +
-           DescribePlace(place);
-}
 
 } // namespace
 
@@ -65,7 +59,8 @@ int Find(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         }
         for (const FindHit& hit : FindAll(*book, names, options)) {
             found = true;
-            out << file << ": " << Cp1252ToUtf8(Where(hit.place) + ": " + hit.text) << '\n';
+            out << TerminalText(file) << ": "
+                << DocumentTerminalText(DescribeWhere(hit.place) + ": " + hit.text) << '\n';
         }
     }
     return found ? 0 : 1;

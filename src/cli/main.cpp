@@ -84,7 +84,10 @@ const CliCommand kCommands[] = {
      "(rows from 1, columns from 0), \"title-block FIELD\" for a title-block field or the "
      "description, \"block NAME, TAG\" for an attribute value. Letter case is ignored unless "
      "--case is given; --whole matches only a whole value (blanks at its ends aside). The "
-     "document's own fields (Detail By, Job Number...) are reported once, on page 1. An "
+     "document's own fields (Detail By, Job Number...) are reported once, on page 1, or "
+     "without a page (\"FILE: title-block FIELD: text\") in a document without pages. The "
+     "drawing font's symbols are found by the character that looks like them (a quarter, the "
+     "diameter sign) and by their plain text (1/4). An "
      "unreadable FILE is reported on stderr and the search goes on. The exit status is 0 when "
      "something was found, 1 when nothing was. Headers and tags come from the reference "
      "database, found as for recompose; without it the matches are still printed.",
