@@ -10,8 +10,9 @@ namespace {
 constexpr std::size_t kWidth = 80;
 
 constexpr std::string_view kExitStatus =
-    "0 success, 1 the input could not be read or the output written, 2 wrong usage; diff "
-    "alone, as diff(1) does: 0 the same, 1 different, 2 trouble.";
+    "0 success, 1 the input could not be read or the output written, 2 wrong usage or "
+    "standard output that could not be written; diff alone, as diff(1) does: 0 the same, 1 "
+    "different, 2 trouble.";
 constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
     "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";

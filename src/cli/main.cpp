@@ -1,4 +1,4 @@
-#include "cli/CommandHelp.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 
 #include <iostream>
@@ -108,31 +108,6 @@ const CliCommand kCommands[] = {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        WriteUsage(std::cout, kCommands);
-        return args.empty() ? 2 : 0;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "waybill-cli " << WAYBILL_VERSION << '\n';
-        return 0;
-    }
-    // For the build, which installs what these write beside the program.
-    if (args.size() == 1 && args[0] == "--man") {
-        WriteManPage(std::cout, kCommands, WAYBILL_VERSION);
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == "--bash-completion") {
-        WriteBashCompletion(std::cout, kCommands, waybill::cli::DetailGeneratorWords());
-        return 0;
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    for (const CliCommand& command : kCommands) {
-        if (args[0] == command.name) {
-            return command.run(rest, std::cout, std::cerr);
-        }
-    }
-    std::cerr << "waybill-cli: unknown command \"" << args[0] << "\"\n";
-    WriteUsage(std::cerr, kCommands);
-    return 2;
+    return waybill::cli::RunCommandLine(kCommands, std::vector<std::string>(argv + 1, argv + argc),
+                                        std::cout, std::cerr, WAYBILL_VERSION);
 }

@@ -126,4 +126,8 @@ FAULTS = [
      "src/model/Book.cpp",
      "    if (pageNumber >= 1 && pageNumber <= PageCount()) {\n        current_ = pageNumber;",
      "    if (pageNumber >= 1 && pageNumber <= PageCount() + 1) {\n        current_ = pageNumber;"),
+    ("F61", "standard output not flushed before its check: a full disk reported as success",
+     "src/cli/CommandLine.cpp",
+     "if (!out.flush()) {",
+     "if (!out) {"),
 ]

@@ -1,0 +1,50 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Commands.h"
+
+namespace waybill::cli {
+namespace {
+
+int Dispatch(std::span<const CliCommand> commands, const std::vector<std::string>& args,
+             std::ostream& out, std::ostream& err, std::string_view version) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        WriteUsage(out, commands);
+        return args.empty() ? 2 : 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "waybill-cli " << version << '\n';
+        return 0;
+    }
+    // For the build, which installs what these write beside the program.
+    if (args.size() == 1 && args[0] == "--man") {
+        WriteManPage(out, commands, version);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--bash-completion") {
+        WriteBashCompletion(out, commands, DetailGeneratorWords());
+        return 0;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const CliCommand& command : commands) {
+        if (args[0] == command.name) {
+            return command.run(rest, out, err);
+        }
+    }
+    err << "waybill-cli: unknown command \"" << args[0] << "\"\n";
+    WriteUsage(err, commands);
+    return 2;
+}
+
+} // namespace
+
+int RunCommandLine(std::span<const CliCommand> commands, const std::vector<std::string>& args,
+                   std::ostream& out, std::ostream& err, std::string_view version) {
+    const int status = Dispatch(commands, args, out, err, version);
+    if (!out.flush()) {
+        err << "waybill-cli: could not write to standard output\n";
+        return 2;
+    }
+    return status;
+}
+
+} // namespace waybill::cli
