@@ -21,6 +21,9 @@ constexpr std::string_view kLockedDocuments =
     "may still have it) is not written: the holder is printed and the exit status is 1. "
     "--force writes it all the same. Reading a locked IN is fine.";
 
+constexpr std::string_view kUsageLines = "usage: waybill-cli COMMAND [ARGS]\n"
+                                         "       waybill-cli --help | --version\n";
+
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;
     for (std::size_t start = 0;;) {
@@ -132,10 +135,18 @@ std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis) {
     return options;
 }
 
+void WriteShortUsage(std::ostream& out, std::span<const CliCommand> commands) {
+    std::string names;
+    for (const CliCommand& command : commands) {
+        names += (names.empty() ? "" : ", ") + std::string(command.name);
+    }
+    out << kUsageLines;
+    WriteWrapped(out, "Commands: " + names + ".", 0, 0);
+    out << "\"waybill-cli --help\" describes each of them.\n";
+}
+
 void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
-    out << "usage: waybill-cli COMMAND [ARGS]\n"
-           "       waybill-cli --help | --version\n\n"
-           "Commands:\n";
+    out << kUsageLines << "\nCommands:\n";
     for (const CliCommand& command : commands) {
         WriteWrapped(out, std::string(command.name) + " " + std::string(command.synopsis), 2, 6);
         for (std::string_view paragraph : Split(command.description, "\n\n")) {

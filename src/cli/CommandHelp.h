@@ -42,6 +42,10 @@ std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis);
 // options and the exit status, wrapped to 80 columns.
 void WriteUsage(std::ostream& out, std::span<const CliCommand> commands);
 
+// What wrong usage of the program as a whole shows: how it is called and the commands' names,
+// wrapped to 80 columns; --help has the rest.
+void WriteShortUsage(std::ostream& out, std::span<const CliCommand> commands);
+
 // The manual page waybill-cli(1) in roff, from the same table.
 void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
                   std::string_view version);

@@ -7,9 +7,13 @@ namespace {
 
 int Dispatch(std::span<const CliCommand> commands, const std::vector<std::string>& args,
              std::ostream& out, std::ostream& err, std::string_view version) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty()) {
+        WriteShortUsage(err, commands);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         WriteUsage(out, commands);
-        return args.empty() ? 2 : 0;
+        return 0;
     }
     if (args.size() == 1 && args[0] == "--version") {
         out << "waybill-cli " << version << '\n';
@@ -31,7 +35,7 @@ int Dispatch(std::span<const CliCommand> commands, const std::vector<std::string
         }
     }
     err << "waybill-cli: unknown command \"" << args[0] << "\"\n";
-    WriteUsage(err, commands);
+    WriteShortUsage(err, commands);
     return 2;
 }
 

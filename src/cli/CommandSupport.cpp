@@ -52,6 +52,15 @@ template <typename Names> bool IsOneOf(std::string_view arg, const Names& names)
 
 } // namespace
 
+void UnknownOption(const std::string& arg, std::initializer_list<std::string_view> valueOptions,
+                   std::ostream& err) {
+    if (IsOneOf(arg, valueOptions)) {
+        err << "waybill-cli: option \"" << arg << "\" needs a value\n";
+    } else {
+        err << "waybill-cli: unknown option \"" << arg << "\"\n";
+    }
+}
+
 std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err) {
     const auto unmapped = FirstUnmappedCharacter(arg);
     if (!unmapped) {
@@ -91,6 +100,9 @@ std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& a
             }
         } else if (IsOneOf(arg, flags)) {
             split.flags.push_back(arg);
+        } else if (arg.starts_with("--")) {
+            UnknownOption(arg, valueOptions, err);
+            return std::nullopt;
         } else if (split.positional.size() < kFileArguments) {
             split.positional.push_back(arg);
         } else if (const auto text = ArgumentText(arg, err)) {

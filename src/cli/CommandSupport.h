@@ -23,8 +23,8 @@ void PrintMessage(std::ostream& stream, const std::string& cp1252Text);
 std::filesystem::path DefaultDatabase();
 
 // A command's arguments: the options that take a value (the last one given wins), the flags
-// given, and the other arguments in order. An option without its value counts as an ordinary
-// argument, so the command reports wrong usage.
+// given, and the other arguments in order. Any other word that starts with "--", and an option
+// without its value, is wrong usage.
 //
 // The terminal gives UTF-8; the documents hold Windows-1252. Every argument is converted here,
 // once, except the file names, which stay as given: the first two ordinary arguments (IN and
@@ -43,6 +43,11 @@ std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& a
                                                std::initializer_list<std::string_view> valueOptions,
                                                std::initializer_list<std::string_view> flags,
                                                std::ostream& err);
+
+// The message for a word starting with "--" that is none of a command's options, or one of
+// `valueOptions` given without its value: wrong usage.
+void UnknownOption(const std::string& arg, std::initializer_list<std::string_view> valueOptions,
+                   std::ostream& err);
 
 // The Windows-1252 text of one argument; nothing, with the message on `err`, for a character
 // it has no code for (wrong usage).

@@ -45,13 +45,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
     if (!split) {
         return std::nullopt;
     }
-    for (const std::string& arg : split->positional) {
-        if (arg.starts_with("--")) {
-            err << "waybill-cli: unknown or incomplete option \"" << ShownArgument(arg) << "\"\n"
-                << kConfigureMemberUsage;
-            return std::nullopt;
-        }
-    }
     Options options;
     options.refdb = split->Option("--refdb");
     options.size = split->Option("--size").value_or("");

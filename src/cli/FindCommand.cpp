@@ -32,7 +32,7 @@ int Find(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         } else if (arg == "--refdb" && i + 1 < args.size()) {
             refdb = args[++i];
         } else if (arg.starts_with("--")) {
-            err << kUsage;
+            UnknownOption(arg, {"--refdb"}, err);
             return 2;
         } else if (!text) {
             text = ArgumentText(arg, err);

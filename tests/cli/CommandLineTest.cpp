@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -20,15 +22,25 @@ const CliCommand kTable[] = {
     {"differ", "OLD NEW", "Tell the difference.", Differ},
 };
 
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-Run RunLine(const std::vector<std::string>& args) {
+using test::CliRun;
+
+CliRun RunLine(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = RunCommandLine(kTable, args, out, err, "2.5");
     return {status, out.str(), err.str()};
+}
+
+// Wrong usage of the program goes to stderr: the forms of the call and the commands' names.
+TEST(CommandLine, WrongUsageGoesToStderr) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{}, {"sya", "--loud"}}) {
+        const CliRun run = RunLine(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage: waybill-cli COMMAND [ARGS]\n"), std::string::npos);
+        EXPECT_NE(run.err.find("Commands: say, differ.\n"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(RunLine({"sya"}).err.rfind("waybill-cli: unknown command \"sya\"\n", 0), 0u);
 }
 
 // Takes what is written into its buffer, as a buffered standard output does, and fails only

@@ -61,5 +61,20 @@ TEST(ExitStatus, UsageAndUnreadableInputWriteNothing) {
     }
 }
 
+// A word that looks like an option and is none of the command's is named, as is an option
+// left without its value.
+TEST(ExitStatus, AnUnknownOptionIsNamed) {
+    for (const CliCommand command :
+         {cli::Convert, cli::Recompose, cli::SetFinish, cli::Detail, cli::ExportTableCommand,
+          cli::ExportPunchesCommand, cli::ConfigureMember, cli::Find, cli::Diff}) {
+        const CliRun unknown = RunCommand(command, {"a", "b", "c", "--forse", "--refdb", "x.db"});
+        EXPECT_EQ(unknown.status, kUsage);
+        EXPECT_NE(unknown.err.find("unknown option \"--forse\""), std::string::npos) << unknown.err;
+    }
+    const CliRun bare = RunCommand(cli::Find, {"text", "a.fwb", "--refdb"});
+    EXPECT_EQ(bare.status, kUsage);
+    EXPECT_NE(bare.err.find("option \"--refdb\" needs a value"), std::string::npos) << bare.err;
+}
+
 } // namespace
 } // namespace waybill

@@ -130,4 +130,12 @@ FAULTS = [
      "src/cli/CommandLine.cpp",
      "if (!out.flush()) {",
      "if (!out) {"),
+    ("F62", "a word starting with -- that is no option taken as an ordinary argument",
+     "src/cli/CommandSupport.cpp",
+     '} else if (arg.starts_with("--")) {',
+     '} else if (arg.starts_with("---")) {'),
+    ("F63", "waybill-cli without arguments shows its usage on stdout",
+     "src/cli/CommandLine.cpp",
+     "    if (args.empty()) {\n        WriteShortUsage(err, commands);",
+     "    if (args.empty()) {\n        WriteShortUsage(out, commands);"),
 ]
