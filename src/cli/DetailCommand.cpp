@@ -97,6 +97,17 @@ std::string FtDottedFields() {
     return Joined(names, ", ") + " and " + last;
 }
 
+// "Offset: " before an input error, naming the box the dialog would select again as the
+// command line spells it; nothing for an error of no one box.
+std::string FieldPrefix(const DetailVariant& variant, std::string_view field) {
+    for (const DetailField& candidate : variant.form->fields) {
+        if (candidate.name == field) {
+            return std::string(candidate.name) + ": ";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string_view DetailDescription() {
@@ -107,7 +118,8 @@ std::string_view DetailDescription() {
         "Field names ignore case; a value is the text as typed into the box (" + FtDottedFields() +
         " in ft.iiss form, 10.0608 for 10'-6 1/2, or as a feet-inch length: 10'-6 1/2, 10' 6); a "
         "field left out is an empty box, an option left out is its first choice. An input error "
-        "goes to stderr with status 1 and OUT is not written; the steep-slope warning goes to "
+        "goes to stderr after its field's name (\"Dim: Invalid Number\") with status 1 and OUT "
+        "is not written; the steep-slope warning goes to "
         "stderr and the page is made.";
     return description;
 }
@@ -199,7 +211,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     }
     const DetailResult result = variant->make(inputs);
     if (const auto* error = std::get_if<DetailInputError>(&result)) {
-        PrintMessage(err, error->message);
+        PrintMessage(err, FieldPrefix(*variant, error->field) + error->message);
         return 1;
     }
     const DetailPages& pages = std::get<DetailPages>(result);

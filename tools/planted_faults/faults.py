@@ -138,4 +138,8 @@ FAULTS = [
      "src/cli/CommandLine.cpp",
      "    if (args.empty()) {\n        WriteShortUsage(err, commands);",
      "    if (args.empty()) {\n        WriteShortUsage(out, commands);"),
+    ("F64", "detail input error printed without the name of its field",
+     "src/cli/DetailCommand.cpp",
+     "if (candidate.name == field) {",
+     'if (candidate.name == "") {'),
 ]
