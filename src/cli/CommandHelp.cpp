@@ -11,8 +11,7 @@ constexpr std::size_t kWidth = 80;
 
 constexpr std::string_view kExitStatus =
     "0 success, 1 the input could not be read or the output written, 2 wrong usage or "
-    "standard output that could not be written; diff alone, as diff(1) does: 0 the same, 1 "
-    "different, 2 trouble.";
+    "standard output that could not be written.";
 constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
     "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
@@ -97,6 +96,23 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
+// The common exit statuses, and the lead to the commands' own when some have them.
+std::string ExitStatus(std::span<const CliCommand> commands) {
+    const bool own = std::any_of(commands.begin(), commands.end(), [](const CliCommand& command) {
+        return !command.exitStatus.empty();
+    });
+    return std::string(kExitStatus) + (own ? " These commands have their own:" : "");
+}
+
+// "a, b and c".
+std::string Listed(const std::vector<std::string_view>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + std::string(items[i]);
+    }
+    return text;
+}
+
 std::string Joined(const std::vector<std::string>& words) {
     std::string text;
     for (const std::string& word : words) {
@@ -166,11 +182,21 @@ void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
     out << '\n';
     WriteWrapped(out, std::string(kLockedDocuments), 0, 0);
     out << '\n';
-    WriteWrapped(out, "Exit status: " + std::string(kExitStatus), 0, 0);
+    WriteWrapped(out, "Exit status: " + ExitStatus(commands), 0, 0);
+    for (const CliCommand& command : commands) {
+        if (!command.exitStatus.empty()) {
+            WriteWrapped(out, std::string(command.name) + ": " + std::string(command.exitStatus), 2,
+                         4);
+        }
+    }
 }
 
 void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
                   std::string_view version) {
+    std::vector<std::string_view> summaries;
+    for (const CliCommand& command : commands) {
+        summaries.push_back(command.summary);
+    }
     out << ".TH WAYBILL\\-CLI 1 \"\" \"Waybill " << Roff(version) << "\" \"User Commands\"\n"
         << ".SH NAME\n"
            "waybill\\-cli \\- work on Waybill documents from scripts\n"
@@ -184,10 +210,8 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
            ".SH DESCRIPTION\n"
            ".B waybill\\-cli\n"
            "does what the commands of the Waybill editor do, without a window, on documents "
-           "named on its command line: it converts legacy documents, recomposes pages, sets "
-           "finishes, adds trim-detail pages, configures members, exports the order-entry "
-           "table and the punch patterns, and prints to PDF.\n"
-           ".SH COMMANDS\n";
+           "named on its command line: it "
+        << Roff(Listed(summaries)) << ".\n.SH COMMANDS\n";
     for (const CliCommand& command : commands) {
         out << ".TP\n\\fB" << Roff(command.name) << "\\fR " << Roff(command.synopsis) << '\n';
         bool first = true;
@@ -212,8 +236,13 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
         << Roff(kTextArguments) << "\n.PP\n"
         << Roff(kLockedDocuments) << "\n"
         << ".SH EXIT STATUS\n"
-        << Roff(kExitStatus) << "\n"
-        << ".SH FILES\n"
+        << Roff(ExitStatus(commands)) << '\n';
+    for (const CliCommand& command : commands) {
+        if (!command.exitStatus.empty()) {
+            out << ".TP\n.B " << Roff(command.name) << '\n' << Roff(command.exitStatus) << '\n';
+        }
+    }
+    out << ".SH FILES\n"
            ".TP\n.I DefWaybill.db\n"
            "The reference database in the program folder, used when neither \\-\\-refdb nor "
            "the DefDB setting names another.\n"

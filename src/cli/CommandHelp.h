@@ -11,14 +11,21 @@ namespace waybill::cli {
 // One command of waybill-cli, as --help, the manual page and the shell's completion show it,
 // with the function that runs it.
 struct CliCommand {
-    std::string_view name;
+    std::string_view name{};
     // The arguments after the name; options in the form "--name VALUE", "[--name VALUE]",
     // "[--flag]" or "(--one | --other)". A VALUE named FILE is a file name.
-    std::string_view synopsis;
+    std::string_view synopsis{};
+    // What it does, as a verb phrase for the manual page's DESCRIPTION: "converts legacy
+    // documents".
+    std::string_view summary{};
     // Paragraphs separated by an empty line. A paragraph "TERM\tTEXT" is an entry of a list:
     // a word and what it means.
-    std::string_view description;
-    int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    std::string_view description{};
+    // Its exit statuses where they are not the common ones (0 success, 1 nothing written, 2
+    // wrong usage); empty when they are.
+    std::string_view exitStatus{};
+    int (*run)(const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) = nullptr;
 };
 
 // The words of the detail command: a generator, its variants and its fields.

@@ -13,14 +13,21 @@ int Run(const std::vector<std::string>&, std::ostream&, std::ostream&) {
 }
 
 const CliCommand kTable[] = {
-    {"copy", "IN OUT [--refdb FILE] [--pages A-B]",
-     "Copy IN to OUT, a sentence long enough to need a second line when it is wrapped at "
-     "eighty columns.\n\n"
-     "first-word\tWhat the first word means.\n\n"
-     "second\tAnd the second.\n\n"
-     ".dotted -minus \\ after the list.",
-     Run},
-    {"detail", "IN (--all | --only) [--flag]", "Detail IN.", Run},
+    {.name = "copy",
+     .synopsis = "IN OUT [--refdb FILE] [--pages A-B]",
+     .summary = "copies documents",
+     .description = "Copy IN to OUT, a sentence long enough to need a second line when it is "
+                    "wrapped at eighty columns.\n\n"
+                    "first-word\tWhat the first word means.\n\n"
+                    "second\tAnd the second.\n\n"
+                    ".dotted -minus \\ after the list.",
+     .run = Run},
+    {.name = "detail",
+     .synopsis = "IN (--all | --only) [--flag]",
+     .summary = "details them",
+     .description = "Detail IN.",
+     .exitStatus = "0 detailed, 1 -not.",
+     .run = Run},
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -74,6 +81,9 @@ TEST(CommandHelpTest, UsageWrapsAtEightyColumnsAndIndentsListEntries) {
     EXPECT_EQ(lines[copy + 4], "          What the first word means.");
     at("  detail IN (--all | --only) [--flag]");
     at("  --version    Show the version.");
+    // The common exit statuses, then a command's own.
+    EXPECT_LT(out.str().find("\nExit status: 0 success"), out.str().find("\n  detail: 0 detailed"));
+    at("  detail: 0 detailed, 1 -not.");
 }
 
 TEST(CommandHelpTest, ManPageEscapesRoffAndNestsTheListInItsCommand) {
@@ -91,6 +101,14 @@ TEST(CommandHelpTest, ManPageEscapesRoffAndNestsTheListInItsCommand) {
     EXPECT_NE(
         page.find(".TP\n\\fBdetail\\fR IN (\\-\\-all | \\-\\-only) [\\-\\-flag]\nDetail IN.\n"),
         std::string::npos);
+    // Every command in the description; a command's own exit statuses after the common ones.
+    EXPECT_NE(page.find(".SH DESCRIPTION\n.B waybill\\-cli\n"), std::string::npos);
+    EXPECT_NE(page.find(" line: it copies documents and details them.\n.SH COMMANDS\n"),
+              std::string::npos);
+    const std::size_t exitStatus = page.find(".SH EXIT STATUS\n0 success");
+    EXPECT_NE(exitStatus, std::string::npos);
+    EXPECT_EQ(page.find(".TP\n.B detail\n0 detailed, 1 \\-not.\n.SH FILES\n"),
+              page.find(".TP\n.B detail\n", exitStatus));
 }
 
 TEST(CommandHelpTest, CompletionOffersCommandsOptionsFilesAndGeneratorWords) {

@@ -18,8 +18,8 @@ int Differ(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
 }
 
 const CliCommand kTable[] = {
-    {"say", "[--loud]", "Say it.", Say},
-    {"differ", "OLD NEW", "Tell the difference.", Differ},
+    {.name = "say", .synopsis = "[--loud]", .run = Say},
+    {.name = "differ", .synopsis = "OLD NEW", .run = Differ},
 };
 
 using test::CliRun;

@@ -142,4 +142,12 @@ FAULTS = [
      "src/cli/DetailCommand.cpp",
      "if (candidate.name == field) {",
      'if (candidate.name == "") {'),
+    ("F65", "manual page's description lists only the commands with the common exit statuses",
+     "src/cli/CommandHelp.cpp",
+     "        summaries.push_back(command.summary);",
+     "        if (command.exitStatus.empty()) {\n            summaries.push_back(command.summary);\n        }"),
+    ("F66", "--help leaves out a command's own exit statuses",
+     "src/cli/CommandHelp.cpp",
+     "WriteWrapped(out, std::string(command.name) + \": \" + std::string(command.exitStatus), 2,",
+     "WriteWrapped(out, std::string(command.name) + \": \" + std::string(command.summary), 2,"),
 ]
