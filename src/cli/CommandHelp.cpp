@@ -1,5 +1,7 @@
 #include "cli/CommandHelp.h"
 
+#include "cli/Synopsis.h"
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -35,21 +37,11 @@ std::vector<std::string_view> Split(std::string_view text, std::string_view sepa
     }
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
-    std::vector<std::string_view> words;
-    for (std::string_view word : Split(text, " ")) {
-        if (!word.empty()) {
-            words.push_back(word);
-        }
-    }
-    return words;
-}
-
 // `text` filled into lines of at most kWidth columns (a longer word gets a line of its own),
 // the first indented by `first` blanks, the others by `rest`.
 void WriteWrapped(std::ostream& out, std::string_view text, std::size_t first, std::size_t rest) {
     std::size_t column = 0;
-    for (std::string_view word : Words(text)) {
+    for (std::string_view word : BlankSeparatedWords(text)) {
         if (column == 0) {
             out << std::string(first, ' ') << word;
             column = first + word.size();
@@ -123,32 +115,11 @@ std::string Joined(const std::vector<std::string>& words) {
 
 } // namespace
 
-std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis) {
-    const std::vector<std::string_view> tokens = Words(synopsis);
-    const auto bare = [](std::string_view token) {
-        const std::size_t first = token.find_first_not_of("[(");
-        const std::size_t last = token.find_last_not_of("])");
-        return first == std::string_view::npos ? std::string_view()
-                                               : token.substr(first, last - first + 1);
-    };
-    std::vector<SynopsisOption> options;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string_view name = bare(tokens[i]);
-        if (!name.starts_with("--")) {
-            continue;
-        }
-        SynopsisOption option{std::string(name)};
-        const bool closed = tokens[i].back() == ']' || tokens[i].back() == ')';
-        if (!closed && i + 1 < tokens.size() && tokens[i + 1] != "|" &&
-            !bare(tokens[i + 1]).starts_with("--")) {
-            option.value = bare(tokens[i + 1]) == "FILE" ? SynopsisOption::Value::File
-                                                         : SynopsisOption::Value::Text;
-        }
-        if (std::find(options.begin(), options.end(), option) == options.end()) {
-            options.push_back(option);
-        }
-    }
-    return options;
+void WriteCommandUsage(std::ostream& out, const CliCommand& command) {
+    WriteWrapped(out,
+                 "usage: waybill-cli " + std::string(command.name) + " " +
+                     std::string(command.synopsis),
+                 0, 7);
 }
 
 void WriteShortUsage(std::ostream& out, std::span<const CliCommand> commands) {
@@ -282,7 +253,7 @@ void WriteBashCompletion(std::ostream& out, std::span<const CliCommand> commands
            "    fi\n"
            "    case ${words[1]} in\n";
     for (const CliCommand& command : commands) {
-        const std::vector<SynopsisOption> options = SynopsisOptions(command.synopsis);
+        const std::vector<SynopsisOption> options = ReadSynopsis(command.synopsis).options;
         std::vector<std::string> all, files, texts;
         for (const SynopsisOption& option : options) {
             all.push_back(option.name);

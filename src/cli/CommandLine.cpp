@@ -5,6 +5,26 @@
 namespace waybill::cli {
 namespace {
 
+// The command's arguments read by its synopsis, then the command; wrong usage either way is
+// told with the command's usage.
+int RunCommand(const CliCommand& command, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) {
+    const auto parsed = ParseArguments(ReadSynopsis(command.synopsis), args);
+    const auto* arguments = std::get_if<CommandArguments>(&parsed);
+    if (arguments && !command.run) {
+        err << "waybill-cli: " << command.name << " needs the build with the editor (Qt)\n";
+        return 2;
+    }
+    const CommandStatus status =
+        arguments ? command.run(*arguments, out, err) : CommandStatus(std::get<WrongUsage>(parsed));
+    if (const auto* wrong = std::get_if<WrongUsage>(&status)) {
+        err << "waybill-cli " << command.name << ": " << wrong->problem << '\n';
+        WriteCommandUsage(err, command);
+        return 2;
+    }
+    return std::get<int>(status);
+}
+
 int Dispatch(std::span<const CliCommand> commands, const std::vector<std::string>& args,
              std::ostream& out, std::ostream& err, std::string_view version) {
     if (args.empty()) {
@@ -31,7 +51,7 @@ int Dispatch(std::span<const CliCommand> commands, const std::vector<std::string
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     for (const CliCommand& command : commands) {
         if (args[0] == command.name) {
-            return command.run(rest, out, err);
+            return RunCommand(command, rest, out, err);
         }
     }
     err << "waybill-cli: unknown command \"" << args[0] << "\"\n";

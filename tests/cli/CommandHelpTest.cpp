@@ -6,12 +6,6 @@
 namespace waybill::cli {
 namespace {
 
-using Value = SynopsisOption::Value;
-
-int Run(const std::vector<std::string>&, std::ostream&, std::ostream&) {
-    return 0;
-}
-
 const CliCommand kTable[] = {
     {.name = "copy",
      .synopsis = "IN OUT [--refdb FILE] [--pages A-B]",
@@ -20,14 +14,12 @@ const CliCommand kTable[] = {
                     "wrapped at eighty columns.\n\n"
                     "first-word\tWhat the first word means.\n\n"
                     "second\tAnd the second.\n\n"
-                    ".dotted -minus \\ after the list.",
-     .run = Run},
+                    ".dotted -minus \\ after the list."},
     {.name = "detail",
      .synopsis = "IN (--all | --only) [--flag]",
      .summary = "details them",
      .description = "Detail IN.",
-     .exitStatus = "0 detailed, 1 -not.",
-     .run = Run},
+     .exitStatus = "0 detailed, 1 -not."},
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -37,25 +29,6 @@ std::vector<std::string> Lines(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
-}
-
-TEST(CommandHelpTest, SynopsisOptionsKnowWhichTakeAFileOrAnotherValue) {
-    struct Case {
-        const char* synopsis;
-        std::vector<SynopsisOption> options;
-    };
-    for (const Case& c : {
-             Case{"IN OUT", {}},
-             Case{"IN [--refdb FILE] [--pages A-B]",
-                  {{"--refdb", Value::File}, {"--pages", Value::Text}}},
-             Case{"IN DAT (--all | --only) [--templates FILE]",
-                  {{"--all"}, {"--only"}, {"--templates", Value::File}}},
-             Case{"IN --page N [--pregalv] [--finish NAME]",
-                  {{"--page", Value::Text}, {"--pregalv"}, {"--finish", Value::Text}}},
-             Case{"IN [--a] --b --b", {{"--a"}, {"--b"}}},
-         }) {
-        EXPECT_EQ(SynopsisOptions(c.synopsis), c.options) << c.synopsis;
-    }
 }
 
 TEST(CommandHelpTest, UsageWrapsAtEightyColumnsAndIndentsListEntries) {

@@ -8,11 +8,14 @@
 namespace waybill::cli {
 namespace {
 
-int Say(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
+CommandStatus Say(const CommandArguments& args, std::ostream& out, std::ostream&) {
+    if (args.Flag("--loud")) {
+        return WrongUsage{"too loud"};
+    }
     out << "said\n";
     return 0;
 }
-int Differ(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
+CommandStatus Differ(const CommandArguments&, std::ostream& out, std::ostream&) {
     out << "old -> new\n";
     return 1;
 }
@@ -20,6 +23,7 @@ int Differ(const std::vector<std::string>&, std::ostream& out, std::ostream&) {
 const CliCommand kTable[] = {
     {.name = "say", .synopsis = "[--loud]", .run = Say},
     {.name = "differ", .synopsis = "OLD NEW", .run = Differ},
+    {.name = "paint", .synopsis = "IN"},
 };
 
 using test::CliRun;
@@ -38,9 +42,25 @@ TEST(CommandLine, WrongUsageGoesToStderr) {
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("usage: waybill-cli COMMAND [ARGS]\n"), std::string::npos);
-        EXPECT_NE(run.err.find("Commands: say, differ.\n"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Commands: say, differ, paint.\n"), std::string::npos) << run.err;
     }
     EXPECT_EQ(RunLine({"sya"}).err.rfind("waybill-cli: unknown command \"sya\"\n", 0), 0u);
+}
+
+// Wrong usage of a command, found in its arguments or by the command, shows its usage; a
+// command the build lacks says so.
+TEST(CommandLine, WrongUsageOfACommandShowsItsRow) {
+    for (const auto& [args, problem] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"say", "--loud"}, "too loud"}, {{"differ", "a"}, "NEW is missing"}}) {
+        const CliRun run = RunLine(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "waybill-cli " + args[0] + ": " + problem + "\nusage: waybill-cli " +
+                               args[0] + " " + (args[0] == "say" ? "[--loud]" : "OLD NEW") + "\n");
+    }
+    const CliRun paint = RunLine({"paint", "in"});
+    EXPECT_EQ(paint.status, 2);
+    EXPECT_EQ(paint.err, "waybill-cli: paint needs the build with the editor (Qt)\n");
 }
 
 // Takes what is written into its buffer, as a buffered standard output does, and fails only

@@ -22,7 +22,7 @@ class DetailCommand : public testing::Test {
   protected:
     CliRun Detail(std::vector<std::string> args) {
         args.insert(args.begin(), {in.string(), out.string()});
-        return RunCommand(cli::Detail, args);
+        return RunCommand("detail", args);
     }
 
     // The pages added behind the two pages of the document.
