@@ -12,8 +12,8 @@
 
 namespace waybill::cli {
 
-// Wrong usage of a command and what was wrong; the command line prints it with the command's
-// synopsis and the exit status is 2.
+// Wrong usage of a command and what was wrong, as the terminal shows it (UTF-8); the command
+// line prints it with the command's synopsis and the exit status is 2.
 struct WrongUsage {
     std::string problem;
 };
