@@ -6,7 +6,8 @@
 namespace waybill::cli {
 namespace {
 
-// Exit statuses as diff(1) has them, not the other commands' "1 wrote nothing".
+// Exit statuses as diff(1) has them, not the other commands' "1 wrote nothing"; wrong usage is
+// 2 as everywhere.
 constexpr int kSame = 0;
 constexpr int kDiffer = 1;
 constexpr int kTrouble = 2;
@@ -81,22 +82,17 @@ std::string CsvRecord(const Change& change) {
 
 } // namespace
 
-int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--format", "--refdb"}, {}, err);
-    if (!split) {
-        return kTrouble;
+CommandStatus Diff(const CommandArguments& args, std::ostream& out, std::ostream& err) {
+    const std::string format = args.Option("--format").value_or("text");
+    if (format != "text" && format != "csv") {
+        return WrongUsage{"--format takes text or csv, not \"" + ShownArgument(format) + "\""};
     }
-    const std::string format = split->Option("--format").value_or("text");
-    if (split->positional.size() != 2 || (format != "text" && format != "csv")) {
-        err << "usage: waybill-cli diff OLD NEW [--format text|csv] [--refdb FILE]\n";
-        return kTrouble;
-    }
-    const auto older = ReadDocumentFor(split->positional[0], err);
-    const auto newer = older ? ReadDocumentFor(split->positional[1], err) : std::nullopt;
+    const auto older = ReadDocumentFor(args.positional[0], err);
+    const auto newer = older ? ReadDocumentFor(args.positional[1], err) : std::nullopt;
     if (!newer) {
         return kTrouble;
     }
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(args.Option("--refdb"), err);
     if (!database) {
         return kTrouble;
     }

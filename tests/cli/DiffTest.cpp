@@ -30,7 +30,7 @@ class DiffCommand : public testing::Test {
   protected:
     CliRun Diff(std::vector<std::string> args) {
         args.insert(args.end(), {"--refdb", db.string()});
-        return RunCommand(cli::Diff, args);
+        return RunCommand("diff", args);
     }
 
     TempDir dir;
@@ -97,8 +97,8 @@ TEST_F(DiffCommand, TroubleExitsTwo) {
         EXPECT_NE(run.err, "") << args.back();
         EXPECT_EQ(run.out, "") << args.back();
     }
-    const CliRun run = RunCommand(
-        cli::Diff, {good.string(), good.string(), "--refdb", (dir / "none.db").string()});
+    const CliRun run =
+        RunCommand("diff", {good.string(), good.string(), "--refdb", (dir / "none.db").string()});
     EXPECT_EQ(run.status, 2);
 }
 

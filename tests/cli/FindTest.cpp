@@ -33,7 +33,7 @@ class FindCommand : public testing::Test {
 
     CliRun Find(std::vector<std::string> args) {
         args.insert(args.end(), {"--refdb", db});
-        return RunCommand(cli::Find, args);
+        return RunCommand("find", args);
     }
 
     TempDir dir;
@@ -110,7 +110,7 @@ TEST_F(FindCommand, PrintsPlainTextAndEscapesWhatCameFromTheFiles) {
 
 TEST_F(FindCommand, WithoutTheDatabaseThePlacesHaveNoNames) {
     const CliRun run =
-        RunCommand(cli::Find, {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
+        RunCommand("find", {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find(current + ": page 1 (sht01-1), block trim22, value 0: W8X10 a\n"),
               std::string::npos)
