@@ -7,25 +7,19 @@
 
 namespace waybill::cli {
 
-int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err) {
-    const auto split = SplitArguments(args, {"--templates"}, {"--all", "--only"}, err);
-    if (!split) {
-        return 2;
-    }
-    const auto dat =
-        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
-    if (!dat || split->flags.size() != 1) {
-        err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
-        return 2;
+CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& out,
+                                   std::ostream& err) {
+    const auto dat = ChosenFileName(args.positional[1]);
+    if (!dat) {
+        return WrongUsage{"DAT is blank"};
     }
     const PunchSelection selection =
-        split->flags[0] == "--all" ? PunchSelection::All : PunchSelection::Only;
-    const auto templatesFile = split->Option("--templates");
+        args.Flag("--all") ? PunchSelection::All : PunchSelection::Only;
+    const auto templatesFile = args.Option("--templates");
     const std::filesystem::path templates = templatesFile ? std::filesystem::path(*templatesFile)
                                                           : ProgramFolder() / kPunchTemplatesName;
 
-    const auto book = ReadDocumentFor(split->positional[0], err);
+    const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
         return 1;
     }

@@ -7,20 +7,15 @@
 
 namespace waybill::cli {
 
-int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
-    if (!split) {
-        return 2;
-    }
-    const auto outName =
-        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
+CommandStatus ExportTableCommand(const CommandArguments& args, std::ostream& out,
+                                 std::ostream& err) {
+    const auto outName = ChosenFileName(args.positional[1]);
     if (!outName) {
-        err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
-        return 2;
+        return WrongUsage{"OUT.txt is blank"};
     }
     const std::filesystem::path outPath = *outName;
 
-    const auto book = ReadDocumentFor(split->positional[0], err);
+    const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
         return 1;
     }
@@ -28,7 +23,7 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         PrintExportFailure(err, *failure);
         return 1;
     }
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(args.Option("--refdb"), err);
     if (!database) {
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "tensile/PatternsFile.h"
+#include "units/Lengths.h"
 
 #include <system_error>
 
@@ -59,7 +60,7 @@ UserMessage TooManyLeadPunchesMessage(const std::vector<std::string>& names) {
     std::string text = "The following members had too many lead punches and were:\r"
                        "not exported:\r";
     for (const std::string& name : names) {
-        text += name + "\r";
+        text += GlyphsToText(name) + "\r";
     }
     text += "There is a maximum of 32 pairs of holes that can be defined.\r"
             "This means that for an E lead punch, you can define at\r"

@@ -17,7 +17,7 @@ using test::RunCommand;
 using test::TempDir;
 
 CliRun Convert(std::vector<std::string> args) {
-    return RunCommand(cli::Convert, args);
+    return RunCommand("convert", args);
 }
 
 TEST(ConvertCommand, ReadsADocumentOrALegacyFileByItsExtensionInAnyCase) {

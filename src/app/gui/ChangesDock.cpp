@@ -51,7 +51,7 @@ void ChangesDock::ShowList() {
     list_->clear();
     QList<QTreeWidgetItem*> items;
     for (const Change& change : changes) {
-        items.push_back(new QTreeWidgetItem(QStringList{FromCp1252(DescribeChange(change))}));
+        items.push_back(new QTreeWidgetItem(QStringList{FromDrawingText(DescribeChange(change))}));
     }
     list_->addTopLevelItems(items);
     // The user stays at the change they were at, found by its place, wherever the list put it;
@@ -152,7 +152,7 @@ void ChangesDock::GoTo(std::size_t index) {
     case PlaceKind::Attribute:
         break; // shaded on the block picture; the status bar says which value
     }
-    window_.statusBar()->showMessage(FromCp1252(DescribeChange(change)));
+    window_.statusBar()->showMessage(FromDrawingText(DescribeChange(change)));
 }
 
 } // namespace waybill

@@ -205,8 +205,9 @@ void FindBar::GoTo(const FindHit& hit, bool focus) {
     case PlaceKind::RevisionCell:
         break; // the block picture shows the values; the status bar says which one
     }
-    window_.statusBar()->showMessage(FromCp1252("Page " + std::to_string(place.page) + " (" +
-                                                place.cadNumber + "), " + DescribePlace(place)));
+    QString where = FromDrawingText(DescribeWhere(place));
+    where[0] = where[0].toUpper();
+    window_.statusBar()->showMessage(where);
 }
 
 const std::vector<FindHit>& FindBar::Hits() {
@@ -307,9 +308,9 @@ void FindBar::ListInResults(const QString& title, const std::vector<FindHit>& hi
     resultsList_->clear();
     QList<QTreeWidgetItem*> items;
     for (const FindHit& hit : listed_) {
-        items.push_back(
-            new QTreeWidgetItem({QString::number(hit.place.page), FromCp1252(hit.place.cadNumber),
-                                 FromCp1252(DescribePlace(hit.place)), FromCp1252(hit.text)}));
+        items.push_back(new QTreeWidgetItem(
+            {QString::number(hit.place.page), FromDrawingText(hit.place.cadNumber),
+             FromDrawingText(DescribePlace(hit.place)), FromDrawingText(hit.text)}));
     }
     resultsList_->addTopLevelItems(items);
     results_->setWindowTitle(tr("%1 (%2)").arg(title).arg(listed_.size()));

@@ -2,6 +2,7 @@
 // going to a change, the shading following edits, and the print option.
 #include "app/gui/ChangesDock.h"
 
+#include "units/Lengths.h"
 #include "WindowFixture.h"
 
 #include <QDockWidget>
@@ -33,7 +34,7 @@ class ChangesDockTest : public WindowTest {
     QStringList Expected() {
         QStringList texts;
         for (const Change& change : Session().Compared().Changes()) {
-            texts << QString::fromStdString(DescribeChange(change));
+            texts << QString::fromStdString(GlyphsToText(DescribeChange(change)));
         }
         return texts;
     }
@@ -56,7 +57,7 @@ TEST_F(ChangesDockTest, TheDockListsWhatTheSessionFoundAndFollowsEdits) {
     EXPECT_EQ(window->Action(QStringLiteral("mnuEditPrevChange"))->shortcut(),
               QKeySequence(Qt::SHIFT | Qt::Key_F8));
 
-    TypeCustomer("Acme");
+    TypeCustomer("Acme 8\xF0"); // a Zee symbol: listed as plain text
     Session().ShowPage(3);
     Session().DeletePage(); // removed: listed, though nothing can be shaded
     ASSERT_EQ(Listed().size(), 2);

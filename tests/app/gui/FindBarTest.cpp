@@ -109,5 +109,20 @@ TEST_F(FindBarTest, FindAllListsEveryHitWithItsPlace) {
     EXPECT_TRUE(list->topLevelItem(1)->text(3).endsWith("OPNG."));
 }
 
+// What the page draws as a symbol is found by the key that looks like it and by its plain
+// text, and leaves the page as plain text.
+TEST_F(FindBarTest, SymbolsAreFoundAsTheyLookAndListedAsPlainText) {
+    window->Session().ShowPage(6);
+    window->Session().CommitTyping({"Cell Edit", {{}, {{2, 1, "\xD0\"\xE8 x 10'-1"}}}});
+    Trigger("mnuEditFind");
+    for (const QString& typed : {QStringLiteral("\u00BC\"\u00D8"), QStringLiteral("1/4\"\u00D8 x 10")}) {
+        Bar().FindBox()->setText(typed);
+        EXPECT_EQ(Count(), "1 of 1");
+        EXPECT_EQ(window->statusBar()->currentMessage().left(5), "Page ");
+    }
+    Bar().FindAll();
+    EXPECT_EQ(Bar().ResultsList()->topLevelItem(0)->text(3), QStringLiteral("1/4\"\u00D8 x 10'-1"));
+}
+
 } // namespace
 } // namespace waybill
