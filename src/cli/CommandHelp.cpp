@@ -16,9 +16,9 @@ constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
     "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
 constexpr std::string_view kLockedDocuments =
-    "A document OUT that an editor has open (its lock file ~$NAME beside it names a holder who "
-    "may still have it) is not written: the holder is printed and the exit status is 1. "
-    "--force writes it all the same. Reading a locked IN is fine.";
+    "No command writes an OUT (or DAT) that an editor has open (its lock file ~$NAME beside the "
+    "file written, links followed, names a holder who may still have it): the holder is printed "
+    "and the exit status is 1. --force writes it all the same. Reading a locked IN is fine.";
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;

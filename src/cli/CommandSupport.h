@@ -66,9 +66,13 @@ std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::stri
 // The document at `path` (legacy or current); on failure the message goes to `err`.
 std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err);
 
-// Writes the document; on failure the message goes to `err` and the result is false. A
-// document an editor holds (its lock file names someone who may still have it open) is not
-// written, its holder named on `err`, unless `force`.
+// Whether a command may write the file `path`: not when an editor holds it as a document (the
+// lock file beside the file written, links followed, names someone who may still have it
+// open), unless `force`; the holder is then named on `err`.
+bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force);
+
+// Writes the document, as MayWriteOutput allows; on failure the message goes to `err` and the
+// result is false.
 bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
                       bool force);
 

@@ -5,28 +5,36 @@
 #include "cli/ExportFailureOutput.h"
 #include "tensile/PunchExport.h"
 
+#include <algorithm>
+
 namespace waybill::cli {
 
 int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err) {
-    const auto split = SplitArguments(args, {"--templates"}, {"--all", "--only"}, err);
+    const auto split = SplitArguments(args, {"--templates"}, {"--all", "--only", "--force"}, err);
     if (!split) {
         return 2;
     }
     const auto dat =
         split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
-    if (!dat || split->flags.size() != 1) {
-        err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
+    const auto selections = std::ranges::count_if(
+        split->flags, [](const std::string& flag) { return flag != "--force"; });
+    if (!dat || selections != 1) {
+        err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE] "
+               "[--force]\n";
         return 2;
     }
     const PunchSelection selection =
-        split->flags[0] == "--all" ? PunchSelection::All : PunchSelection::Only;
+        split->Flag("--all") ? PunchSelection::All : PunchSelection::Only;
     const auto templatesFile = split->Option("--templates");
     const std::filesystem::path templates = templatesFile ? std::filesystem::path(*templatesFile)
                                                           : ProgramFolder() / kPunchTemplatesName;
 
     const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {
+        return 1;
+    }
+    if (!MayWriteOutput(*dat, err, split->Flag("--force"))) {
         return 1;
     }
     const auto result = ExportPunches(*book, selection, templates, *dat);

@@ -8,14 +8,14 @@
 namespace waybill::cli {
 
 int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
+    const auto split = SplitArguments(args, {"--refdb"}, {"--force"}, err);
     if (!split) {
         return 2;
     }
     const auto outName =
         split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
     if (!outName) {
-        err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
+        err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE] [--force]\n";
         return 2;
     }
     const std::filesystem::path outPath = *outName;
@@ -38,6 +38,9 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         return 1;
     }
     const TableExport& table = std::get<TableExport>(result);
+    if (!MayWriteOutput(outPath, err, split->Flag("--force"))) {
+        return 1;
+    }
     if (const auto failure = WriteTable(table, outPath)) {
         PrintMessage(err, failure->text);
         return 1;

@@ -16,7 +16,7 @@ namespace waybill::cli {
 namespace {
 
 constexpr const char* kPdfUsage =
-    "usage: waybill-cli pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]\n";
+    "usage: waybill-cli pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE] [--force]\n";
 
 // Painting needs a GUI application; a command-line tool never shows a window, so it takes
 // the offscreen platform and needs no display.
@@ -41,7 +41,7 @@ std::unique_ptr<QGuiApplication> StartPainting() {
 } // namespace
 
 int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
+    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {"--force"}, err);
     if (!split) {
         return 2;
     }
@@ -92,6 +92,9 @@ int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     const PdfDocument pdf = MakePdf(book, range, sources, FromPath(in.stem()));
     for (const UserMessage& message : pdf.messages) {
         PrintMessage(err, message.text);
+    }
+    if (!MayWriteOutput(out, err, split->Flag("--force"))) {
+        return 1;
     }
     if (const std::string failure =
             WriteFileAtomically(out, std::string_view(pdf.bytes.constData(),

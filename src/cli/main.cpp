@@ -42,7 +42,7 @@ const CliCommand kCommands[] = {
      waybill::cli::SetFinish},
     {"detail", "IN.fwb OUT.fwb GENERATOR [VARIANT] [Field=value ...] [--force]",
      waybill::cli::DetailDescription(), waybill::cli::Detail},
-    {"export-table", "IN.fwb OUT.txt [--refdb FILE]",
+    {"export-table", "IN.fwb OUT.txt [--refdb FILE] [--force]",
      "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
      "does, and print the summary. Every row the pages hold is read, past the grid "
      "definition's rows too. Any stop (no job number, a bad cell, a \";\" in a text, an "
@@ -51,7 +51,7 @@ const CliCommand kCommands[] = {
      "without blanks at both ends; a blank OUT is wrong usage. The reference database is "
      "found as for recompose.",
      waybill::cli::ExportTableCommand},
-    {"export-punches", "IN.fwb DAT (--all | --only) [--templates FILE]",
+    {"export-punches", "IN.fwb DAT (--all | --only) [--templates FILE] [--force]",
      "Update the special patterns file DAT with the Cee and Zee members of IN, as the "
      "editor's Export Punches does: all members, or only those with \"A\" dimensions or "
      "mismatched punches. The templates are FILE, else PunchTemplates.txt in the program "
@@ -61,7 +61,7 @@ const CliCommand kCommands[] = {
      "added records are written into it in place. DAT is taken without blanks at both ends; "
      "a blank DAT is wrong usage.",
      waybill::cli::ExportPunchesCommand},
-    {"pdf", "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]",
+    {"pdf", "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE] [--force]",
      "Print the pages of IN (all, or A to B) into OUT as one PDF, one landscape Letter sheet "
      "per page, without a display. The reference database is found as for recompose. A "
      "missing grid or block is reported on stderr and the PDF is still written. Built with "
