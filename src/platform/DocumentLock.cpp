@@ -350,7 +350,9 @@ std::optional<LockHolder> ParseLockLine(std::string_view text) {
     if (!opened) {
         return std::nullopt;
     }
-    return LockHolder{std::string(fields[0]), std::string(fields[1]), processId, *opened};
+    // Blanks at a name's ends are no part of it, as LockLine writes it (and a host compares).
+    return LockHolder{std::string(TrimView(fields[0])), std::string(TrimView(fields[1])),
+                      processId, *opened};
 }
 
 LockSystem& SystemLockCalls() {

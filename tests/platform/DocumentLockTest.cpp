@@ -33,6 +33,7 @@ TEST(LockLine, NamesProcessAndTheHoldersOwnTimeOnOneLine) {
     EXPECT_EQ(line, "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\r\n");
     EXPECT_EQ(ParseLockLine(line), holder);
     EXPECT_EQ(ParseLockLine("jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00"), holder);
+    EXPECT_EQ(ParseLockLine(" jsmith \t WS-12\t4711\t2025-07-12T14:03:27+02:00"), holder);
 
     const LockHolder odd{"J\xC3\xBCrgen\tM.", " ", 9, {2024, 12, 31, 23, 59, 59, -330}};
     EXPECT_EQ(LockLine(odd), "J\xC3\xBCrgen M.\tunknown\t9\t2024-12-31T23:59:59-05:30\r\n");
