@@ -1,13 +1,12 @@
 // The edit session's document locks: when a lock is taken and released, the question on
-// opening a document someone else holds and each answer, read-only documents, and saving over
-// someone else's lock.
+// opening a document someone else holds and each answer, read-only documents, saving over
+// someone else's lock, a lock file chosen as a document, and exports over a held document.
 #include "app/AppMessages.h"
 #include "app/Recovery.h"
 #include "platform/TextFile.h"
 #include "SessionFixture.h"
 #include "support/DocumentText.h"
 #include "support/LockEditor.h"
-#include "support/PosixFiles.h"
 
 #include <chrono>
 #include <fstream>
@@ -281,42 +280,6 @@ TEST_F(SessionLocksTest, ALockTakenFromUsMeanwhileIsAskedAboutOnSave) {
                                               "Save over it anyway?"}));
     session.Close();
     EXPECT_EQ(Text(LockOf(doc)), line); // theirs stays
-}
-
-// Whichever name leads to a document, its lock is the one beside the file a save writes; a
-// pipe in a lock's place is asked about at once, as held by someone unknown.
-TEST_F(SessionLocksTest, ALinkOrAPipeGetsNoSavePastTheLock) {
-    SKIP_WITHOUT_POSIX_FILES();
-    EditSession& session = Locked();
-    const std::string held = SampleDocument("held.fwb");
-    const std::string line = HeldByOther(held);
-    const std::string link = (work / "link.fwb").string();
-    fs::create_symlink("held.fwb", link);
-    session.Open(SampleDocument("mine.fwb"), From::Dialog);
-    session.CommitTyping({"Title Block Edit", {{{TblkCustomer, "ACME"}}}});
-
-    questions.answers = {MessageAnswer::Cancel, MessageAnswer::No};
-    EXPECT_FALSE(session.Open(link, From::Dialog));
-    EXPECT_FALSE(session.SaveAs(link));
-    EXPECT_EQ(questions.Texts(),
-              (std::vector<std::string>{link + kHeldQuestion,
-                                        link + " is open by akim on WS-07 since 12.07.2025 14:03. "
-                                               "Save over it anyway?"}));
-    EXPECT_NE(Read(held).Customer, "ACME");
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(Text(LockOf(held)), line);
-
-    const std::string piped = SampleDocument("piped.fwb");
-    ASSERT_TRUE(test::MakePipe(LockOf(piped)));
-    questions.messages.clear();
-    questions.answers = {MessageAnswer::Cancel, MessageAnswer::No};
-    EXPECT_FALSE(session.Open(piped, From::Dialog));
-    EXPECT_FALSE(session.SaveAs(piped));
-    const std::string unknown = piped + " is open by unknown (its lock file cannot be read)";
-    EXPECT_EQ(questions.Texts(),
-              (std::vector<std::string>{unknown + ". Open it read-only, open it anyway, or cancel?",
-                                        unknown + ". Save over it anyway?"}));
-    EXPECT_NE(Read(piped).Customer, "ACME");
 }
 
 // Nothing is opened, compared or locked: the lock file's message says what it is.

@@ -180,7 +180,9 @@ TEST_F(DocumentLocks, AnUnreadableOrGarbledLockIsHeldByUnknown) {
     fs::remove(lockFile);
     ASSERT_TRUE(test::MakePipe(lockFile));
     EXPECT_FALSE(Expect<ForeignLock>(LockDocument(document, here)).holder);
-    EXPECT_FALSE(FindLock(document, here)->holder);
+    const auto piped = FindLock(document, here);
+    ASSERT_TRUE(piped);
+    EXPECT_FALSE(piped->holder);
 }
 
 // Whichever name a document is reached by, its lock is the one beside the file a save writes.
