@@ -124,6 +124,10 @@ bool EditSession::Open(const std::string& path, OpenedFrom from) {
 // untouched. A legacy document is only read: Save As names the file it is written to.
 std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom from) {
     const std::filesystem::path file = PathFromUtf8(path);
+    if (const auto lockFile = LockFileInsteadMessage(file)) {
+        ShowMessage(*lockFile); // nothing to open, nor to lock
+        return std::nullopt;
+    }
     const std::string docPath = DocPathFor(path);
     const bool imported = IsLegacyDocumentPath(file);
     OpenLock lock = imported ? OpenLock{} : LockForOpen(PathFromUtf8(docPath));

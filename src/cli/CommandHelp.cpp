@@ -20,9 +20,9 @@ constexpr std::string_view kTextArguments =
     "Texts are printed as plain text (the drawing font's fractions and symbols as 1/4, CL...), "
     "and control characters from any file as escapes (\\x1B).";
 constexpr std::string_view kLockedDocuments =
-    "A document OUT that an editor has open (its lock file ~$NAME beside it names a holder who "
-    "may still have it) is not written: the holder is printed and the exit status is 1. "
-    "--force writes it all the same. Reading a locked IN is fine.";
+    "No command writes an OUT (or DAT) that an editor has open (its lock file ~$NAME beside the "
+    "file written, links followed, names a holder who may still have it): the holder is printed "
+    "and the exit status is 1. --force writes it all the same. Reading a locked IN is fine.";
 
 constexpr std::string_view kUsageLines = "usage: waybill-cli COMMAND [ARGS]\n"
                                          "       waybill-cli --help | --version\n";

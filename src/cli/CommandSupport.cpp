@@ -67,7 +67,9 @@ std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::stri
 std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err) {
     Book book;
     if (const auto failure = ReadDocument(path, book)) {
-        PrintMessage(err, failure->text);
+        // Its message names no file, and a command may read several.
+        PrintMessage(err, LockFileInsteadMessage(path) ? PathText(path) + ": " + failure->text
+                                                       : failure->text);
         return std::nullopt;
     }
     return book;
@@ -89,12 +91,19 @@ int WriteOutput(const Book& book, const CommandArguments& args, std::ostream& er
     return WriteDocumentFor(book, args.positional[1], err, args.Flag("--force")) ? 0 : 1;
 }
 
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
-                      bool force) {
+bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force) {
     if (const auto lock = FindLock(path); !force && lock && IsHeldBySomeone(*lock)) {
         PrintMessage(err, "waybill-cli: " + LockHolderText(PathText(path), *lock) + ".");
         PrintMessage(err, "waybill-cli: " + PathText(path) +
                               " was not written; --force writes it all the same.");
+        return false;
+    }
+    return true;
+}
+
+bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
+                      bool force) {
+    if (!MayWriteOutput(path, err, force)) {
         return false;
     }
     if (const auto failure = WriteFWB(book, path)) {

@@ -48,9 +48,13 @@ std::optional<CommandInput> ReadInput(const CommandArguments& args, std::ostream
 // holds it (--force writes it all the same); 0 when it was written, else 1.
 int WriteOutput(const Book& book, const CommandArguments& args, std::ostream& err);
 
-// Writes the document; on failure the message goes to `err` and the result is false. A
-// document an editor holds (its lock file names someone who may still have it open) is not
-// written, its holder named on `err`, unless `force`.
+// Whether a command may write the file `path`: not when an editor holds it as a document (the
+// lock file beside the file written, links followed, names someone who may still have it
+// open), unless `force`; the holder is then named on `err`.
+bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force);
+
+// Writes the document, as MayWriteOutput allows; on failure the message goes to `err` and the
+// result is false.
 bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
                       bool force);
 

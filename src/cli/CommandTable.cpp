@@ -44,7 +44,7 @@ const CliCommand kCommands[] = {
      .description = DetailDescription(),
      .run = Detail},
     {.name = "export-table",
-     .synopsis = "IN.fwb OUT.txt [--refdb FILE]",
+     .synopsis = "IN.fwb OUT.txt [--refdb FILE] [--force]",
      .summary = "exports the order-entry table",
      .description =
          "Write the line items of IN as the order-entry table OUT, as the editor's Export Table "
@@ -56,7 +56,7 @@ const CliCommand kCommands[] = {
          "found as for recompose.",
      .run = ExportTableCommand},
     {.name = "export-punches",
-     .synopsis = "IN.fwb DAT (--all | --only) [--templates FILE]",
+     .synopsis = "IN.fwb DAT (--all | --only) [--templates FILE] [--force]",
      .summary = "exports the punch patterns",
      .description =
          "Update the special patterns file DAT with the Cee and Zee members of IN, as the "
@@ -69,7 +69,7 @@ const CliCommand kCommands[] = {
          "a blank DAT is wrong usage.",
      .run = ExportPunchesCommand},
     {.name = "pdf",
-     .synopsis = "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]",
+     .synopsis = "IN.fwb OUT.pdf [--pages A-B] [--refdb FILE] [--force]",
      .summary = "prints to PDF",
      .description =
          "Print the pages of IN (all, or A to B) into OUT as one PDF, one landscape Letter sheet "

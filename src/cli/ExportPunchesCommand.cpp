@@ -5,6 +5,8 @@
 #include "cli/ExportFailureOutput.h"
 #include "tensile/PunchExport.h"
 
+#include <algorithm>
+
 namespace waybill::cli {
 
 CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& out,
@@ -21,6 +23,9 @@ CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& o
 
     const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
+        return 1;
+    }
+    if (!MayWriteOutput(*dat, err, args.Flag("--force"))) {
         return 1;
     }
     const auto result = ExportPunches(*book, selection, templates, *dat);

@@ -33,6 +33,9 @@ CommandStatus ExportTableCommand(const CommandArguments& args, std::ostream& out
         return 1;
     }
     const TableExport& table = std::get<TableExport>(result);
+    if (!MayWriteOutput(outPath, err, args.Flag("--force"))) {
+        return 1;
+    }
     if (const auto failure = WriteTable(table, outPath)) {
         PrintMessage(err, failure->text);
         return 1;

@@ -77,6 +77,9 @@ CommandStatus Pdf(const CommandArguments& args, std::ostream&, std::ostream& err
     for (const UserMessage& message : pdf.messages) {
         PrintMessage(err, message.text);
     }
+    if (!MayWriteOutput(out, err, args.Flag("--force"))) {
+        return 1;
+    }
     if (const std::string failure =
             WriteFileAtomically(out, std::string_view(pdf.bytes.constData(),
                                                       static_cast<std::size_t>(pdf.bytes.size())));

@@ -35,13 +35,15 @@ ExportPunches(const Book& book, PunchSelection selection, const std::filesystem:
 
     const auto templateText = ReadWholeFile(templates);
     if (!templateText) {
-        return WriterFailure("Cannot read the punch templates file " + PathText(templates) + ".");
+        return WriterFailure("Cannot read the punch templates file " + PathText(templates) + "." +
+                             NotAFileNote(templates));
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(patternsFile, ec);
     const auto oldFile = exists ? ReadWholeFile(patternsFile) : std::optional<std::string>("");
     if (!oldFile) {
-        return WriterFailure("Cannot read " + PathText(patternsFile) + ".");
+        return WriterFailure("Cannot read " + PathText(patternsFile) + "." +
+                             NotAFileNote(patternsFile));
     }
     auto updated = UpdatePatternsFile(*oldFile, list, ReadPunchTemplates(*templateText));
     if (auto* why = std::get_if<std::string>(&updated)) {

@@ -85,10 +85,11 @@ TEST_F(ReferenceDatabaseTest, FilesThatAreNoReferenceDatabaseGiveAnError) {
     const fs::path text = folder_ / "notes.db";
     std::ofstream(text) << "This is a text file, not a database.\n";
     const fs::path missing = folder_ / "missing.db";
-    for (const fs::path& path : {text, missing, folder_.Path()}) {
+    for (const auto& [path, note] : {std::pair{text, ""}, std::pair{missing, ""},
+                                     std::pair{folder_.Path(), " It is a folder, not a file."}}) {
         const auto opened = OpenReferenceDatabase(path);
         EXPECT_EQ(opened.database, nullptr);
-        EXPECT_EQ(opened.error, "Cannot open the reference database " + path.string() + ".");
+        EXPECT_EQ(opened.error, "Cannot open the reference database " + path.string() + "." + note);
     }
     EXPECT_FALSE(fs::exists(missing)); // opening never creates the file
 
