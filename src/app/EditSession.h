@@ -64,7 +64,8 @@ struct SessionSetup {
     const SessionClock* clock = nullptr;        // none: SystemClock
     LockSystem* locks = nullptr;                // none: documents are not locked
     std::string programFolder = {};             // UTF-8; the punch templates are there
-    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last
+    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last,
+    std::string homeFolder = {};                // UTF-8; or here when it is not there
 };
 
 // The editing of one open document, without a window: the one place where the document
@@ -212,6 +213,9 @@ class EditSession : public TypingTarget {
     // Every match of the document (or of options.page) replaced the same way, page by page,
     // as one step "Replace All"; the current page stays.
     ReplaceOutcome ReplaceAll(const FindOptions& options, std::string_view replacement);
+    // What the latest Replace All skipped, while the document is as it left it or edited on
+    // from there: a Replace All that skips nothing, Undo, Redo and another document end it.
+    const std::vector<FindHit>& SkippedByReplaceAll() const { return replaceSkipped_; }
 
     // --- Comparing (SessionCompare.cpp)
     // The document read from `path` (UTF-8; a legacy document by its extension) becomes the
@@ -375,6 +379,7 @@ class EditSession : public TypingTarget {
     // the user kept for later is left alone until its document is saved.
     bool ownsRecovery_ = false;
     Comparison comparison_;
+    std::vector<FindHit> replaceSkipped_;
 };
 
 } // namespace waybill

@@ -105,6 +105,7 @@ void EditSession::New() {
     ownsRecovery_ = false;
     HoldLock(std::nullopt);
     readOnly_ = false;
+    replaceSkipped_.clear();
     document_.Reset(NewBook(), {}, false);
     Render();
     Notify(WholeDocument);
@@ -144,6 +145,7 @@ std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom fr
         ShowMessage(*failure);
     }
     SetLocIdx(book, defWblIdx_);
+    replaceSkipped_.clear();
     document_.Reset(std::move(book), docPath, imported);
     document_.SetDiskStamp(ReadFileStamp(PathFromUtf8(docPath)));
     document_.GotoPage(1);
@@ -159,6 +161,7 @@ std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom fr
 void EditSession::LoadBook(Book book) {
     HoldLock(std::nullopt);
     readOnly_ = false;
+    replaceSkipped_.clear();
     document_.Reset(std::move(book), {}, false);
     view_ = PageView{};
     shown_ = false;

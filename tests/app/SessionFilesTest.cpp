@@ -119,8 +119,17 @@ TEST_F(SessionFilesTest, AChangedDocumentWithPagesIsAskedAboutBeforeItIsDropped)
 
 TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     session.Start({});
+    session.FileOpen();
     session.AddTemplatePages({1}, AfterLastPage);
     EXPECT_TRUE(session.NeedsSaveAs());
+    // Nothing to name it after: no name is proposed, and the missing Documents folder leaves
+    // the dialogs at home rather than offering "Documents" as the name.
+    EXPECT_FALSE(session.FileSaveAs());
+    for (const FileQuestion& asked : {questions.saveRequests.at(0), questions.openRequests.at(0)}) {
+        EXPECT_EQ(asked.fileName, "");
+        EXPECT_EQ(asked.startFolder, home.Path().string());
+    }
+    questions.saveRequests.clear();
     session.CommitTyping({"Title Block Edit", {{{TblkJobNumber, " 4471 "}}}});
     EXPECT_EQ(session.ProposedSaveName(), "4471.fwb");
 

@@ -237,6 +237,7 @@ void FindBar::ShowCount() {
 
 void FindBar::DocumentChanged() {
     hits_.reset();
+    ShowSkipped();
     if (isVisible()) {
         ShowCount();
     }
@@ -245,6 +246,7 @@ void FindBar::DocumentChanged() {
 void FindBar::FindAll() {
     session_.StoreTyping();
     ListInResults(tr("Find Results"), Hits());
+    listingSkipped_ = false;
 }
 
 void FindBar::ReplaceCurrent() {
@@ -257,8 +259,16 @@ void FindBar::ReplaceCurrent() {
         return;
     }
     const auto outcome = session_.Replace(*current_, options, ToCp1252(replaceText_->text()));
-    window_.statusBar()->showMessage(
-        FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size()))));
+    const QString note =
+        FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size())));
+    if (outcome.replaced == 0 && !outcome.skipped.empty()) {
+        // Nothing could change here: the user stays on the place and is told why.
+        GoTo(*current_, false);
+        ShowCount();
+        window_.statusBar()->showMessage(note);
+        return;
+    }
+    window_.statusBar()->showMessage(note);
     Step(FindDirection::Next, true);
 }
 
@@ -272,10 +282,25 @@ void FindBar::ReplaceAll() {
         FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size()))));
     current_.reset();
     hits_.reset();
-    if (!outcome.skipped.empty()) {
-        ListInResults(tr("Skipped by Replace All"), outcome.skipped);
-    }
+    ShowSkipped();
     ShowCount();
+}
+
+// The dock lists what the latest Replace All skipped, or closes when that list is gone; a
+// Find All list is left as it is.
+void FindBar::ShowSkipped() {
+    const std::vector<FindHit>& skipped = session_.SkippedByReplaceAll();
+    if (!skipped.empty()) {
+        if (!listingSkipped_ || listed_ != skipped) {
+            ListInResults(tr("Skipped by Replace All"), skipped);
+            listingSkipped_ = true;
+        }
+    } else if (listingSkipped_) {
+        listingSkipped_ = false;
+        listed_.clear();
+        resultsList_->clear();
+        results_->hide();
+    }
 }
 
 void FindBar::ListInResults(const QString& title, const std::vector<FindHit>& hits) {
