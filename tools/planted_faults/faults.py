@@ -158,4 +158,8 @@ FAULTS = [
      "src/export/TableExport.cpp",
      "k + 2 < values.size()",
      "k + 3 < values.size()"),
+    ("F39", "an include back up the layer order (model including page)",
+     "src/model/Page.cpp",
+     '#include "model/Page.h"\n\n#include "units/Text.h"',
+     '#include "model/Page.h"\n\n#include "page/PageData.h"\n#include "units/Text.h"'),
 ]
