@@ -134,9 +134,14 @@ TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     EXPECT_EQ(session.ProposedSaveName(), "4471.fwb");
 
     const std::string target = (work / "4471.fwb").string();
+    session.Autosave();
+    const std::filesystem::path untitledCopy = session.RecoveryPath();
+    ASSERT_TRUE(std::filesystem::exists(untitledCopy));
     notices.clear();
     questions.saveAnswers = {target + " "}; // a typed name's blanks are dropped
     ASSERT_TRUE(session.FileSaveAs());
+    // The copy under the old name would be offered again at the next start.
+    EXPECT_FALSE(std::filesystem::exists(untitledCopy));
     EXPECT_EQ(questions.saveRequests.at(0).fileName, "4471.fwb");
     EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
     EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");

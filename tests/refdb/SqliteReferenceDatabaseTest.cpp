@@ -134,6 +134,12 @@ TEST_F(ReferenceDatabaseTest, OpensInAReadOnlyFolderAndWritesNothing) {
         EXPECT_TRUE(opened.database->ReadTable("trim20"));
         EXPECT_TRUE(opened.database->FindGrid("hed"));
     }
+    // A name relative to the current folder, as "--refdb DefWaybill.db" in the program folder.
+    const fs::path startFolder = fs::current_path();
+    fs::current_path(share);
+    const auto relative = OpenReferenceDatabase("Ref Data.db");
+    fs::current_path(startFolder);
+    EXPECT_EQ(relative.error, "");
     EXPECT_EQ(listing(), before);
     EXPECT_EQ(fs::last_write_time(file), modified);
 }
