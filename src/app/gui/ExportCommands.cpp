@@ -1,4 +1,4 @@
-// Export Punches: the session checks the document and writes the punching machine's file; the
+// Export Punches (WindowCommands.h): the session checks the document and writes the punching machine's file; the
 // window asks which members to export.
 #include "app/EditSession.h"
 #include "app/gui/WindowCommands.h"

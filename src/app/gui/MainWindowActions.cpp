@@ -1,5 +1,5 @@
-// The main window's actions, menus and toolbar, from one table. A toolbar button runs the same
-// action as its menu entry, so one enabling rule serves both.
+// The main window's actions, menus and toolbar (frmWaybillMain.h), from one table. A toolbar
+// button runs the same action as its menu entry, so one enabling rule serves both.
 #include "app/AppMessages.h"
 #include "app/gui/ChangesDock.h"
 #include "app/gui/FindBar.h"

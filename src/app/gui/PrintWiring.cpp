@@ -1,4 +1,5 @@
-// The window's print commands: Print, Printer Setup, Print Preview and Export PDF.
+// The window's print commands (WindowCommands.h): Print, Printer Setup, Print Preview and
+// Export PDF.
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
