@@ -100,7 +100,7 @@ class EditSession : public TypingTarget, private DocumentFiles::Host {
     DocumentFiles& Files() { return files_; }
     const DocumentFiles& Files() const { return files_; }
 
-    // --- The document's start
+    // --- A run of the editor, or the document of a command
     // Reads the default document, then starts the run's files (DocumentFiles::Start) with
     // the document at `path` (UTF-8; empty: none).
     void Start(const std::string& path);
