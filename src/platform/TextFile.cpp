@@ -12,7 +12,11 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     if (std::filesystem::is_directory(path, ec)) {
         return std::nullopt;
     }
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+#ifdef _WIN32
+    std::FILE* file = _wfopen(path.c_str(), L"rb"); // a narrow name goes through the code page
+#else
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+#endif
     if (file == nullptr) {
         return std::nullopt;
     }
