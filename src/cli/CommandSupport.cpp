@@ -127,28 +127,27 @@ std::optional<PageSpan> ParsePageSpan(std::string_view text) {
 
 std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
                                                    std::ostream& err) {
-    auto opened = OpenReferenceDatabase(file ? std::filesystem::path(*file) : DefaultDatabase());
+    auto opened = OpenReferenceDatabase(file ? PathFromUtf8(*file) : DefaultDatabase());
     if (!opened.database) {
         PrintMessage(err, opened.error);
     }
     return std::move(opened.database);
 }
 
-std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err) {
+std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err) {
     Book book;
-    if (const auto failure = ReadDocument(path, book)) {
+    if (const auto failure = ReadDocument(PathFromUtf8(file), book)) {
         PrintMessage(err, failure->text);
         return std::nullopt;
     }
     return book;
 }
 
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
-                      bool force) {
+bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force) {
+    const std::filesystem::path path = PathFromUtf8(file);
     if (const auto lock = FindLock(path); !force && lock && IsHeldBySomeone(*lock)) {
         PrintMessage(err, "waybill-cli: " + LockHolderText(PathText(path), *lock) + ".");
-        err << "waybill-cli: " << path.string()
-            << " was not written; --force writes it all the same.\n";
+        err << "waybill-cli: " << file << " was not written; --force writes it all the same.\n";
         return false;
     }
     if (const auto failure = WriteFWB(book, path)) {

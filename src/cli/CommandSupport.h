@@ -63,13 +63,15 @@ std::optional<PageSpan> ParsePageSpan(std::string_view text);
 std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
                                                    std::ostream& err);
 
-// The document at `path` (legacy or current); on failure the message goes to `err`.
-std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err);
+// File names given as arguments are UTF-8 text and become paths through PathFromUtf8: on
+// Windows a path made from a std::string reads its bytes in another code page.
 
-// Writes the document; on failure the message goes to `err` and the result is false. A
-// document an editor holds (its lock file names someone who may still have it open) is not
-// written, its holder named on `err`, unless `force`.
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
-                      bool force);
+// The document `file` names (legacy or current); on failure the message goes to `err`.
+std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err);
+
+// Writes the document to `file`; on failure the message goes to `err` and the result is
+// false. A document an editor holds (its lock file names someone who may still have it open)
+// is not written, its holder named on `err`, unless `force`.
+bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force);
 
 } // namespace waybill::cli

@@ -25,8 +25,8 @@ std::optional<int> WholeNumber(std::string_view text) {
 }
 
 struct Options {
-    std::filesystem::path in;
-    std::filesystem::path out;
+    std::string in;
+    std::string out;
     std::optional<std::string> refdb;
     int page = 0;
     std::string size;

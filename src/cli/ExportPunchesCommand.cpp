@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
+#include "platform/Cp1252.h"
 #include "tensile/PunchExport.h"
 
 namespace waybill::cli {
@@ -22,14 +23,14 @@ int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out
     const PunchSelection selection =
         split->flags[0] == "--all" ? PunchSelection::All : PunchSelection::Only;
     const auto templatesFile = split->Option("--templates");
-    const std::filesystem::path templates = templatesFile ? std::filesystem::path(*templatesFile)
-                                                          : ProgramFolder() / kPunchTemplatesName;
+    const std::filesystem::path templates =
+        templatesFile ? PathFromUtf8(*templatesFile) : ProgramFolder() / kPunchTemplatesName;
 
     const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(*book, selection, templates, *dat);
+    const auto result = ExportPunches(*book, selection, templates, PathFromUtf8(*dat));
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

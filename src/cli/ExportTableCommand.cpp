@@ -3,6 +3,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
 #include "export/TableExport.h"
+#include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
 
 namespace waybill::cli {
@@ -18,7 +19,7 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
         return 2;
     }
-    const std::filesystem::path outPath = *outName;
+    const std::filesystem::path outPath = PathFromUtf8(*outName);
 
     const auto book = ReadDocumentFor(split->positional[0], err);
     if (!book) {

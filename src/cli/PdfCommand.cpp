@@ -3,6 +3,7 @@
 #include "cli/CommandSupport.h"
 #include "model/Book.h"
 #include "platform/AtomicFile.h"
+#include "platform/Cp1252.h"
 #include "platform/gui/QtText.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
@@ -57,14 +58,14 @@ int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
         err << kPdfUsage;
         return 2;
     }
-    const std::filesystem::path in = split->positional[0];
-    const std::filesystem::path out = split->positional[1];
+    const std::filesystem::path in = PathFromUtf8(split->positional[0]);
+    const std::filesystem::path out = PathFromUtf8(split->positional[1]);
 
     const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
     if (!database) {
         return 1;
     }
-    const auto read = ReadDocumentFor(in, err);
+    const auto read = ReadDocumentFor(split->positional[0], err);
     if (!read) {
         return 1;
     }
