@@ -58,16 +58,19 @@ TEST(AtomicFile, ReplacesTheFileInsteadOfWritingIntoIt) {
     fs::create_hard_link(path, dir / "link.fwb");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
                     fs::perm_options::replace);
+    const fs::perms kept = fs::status(path).permissions(); // as far as the system keeps them
     FailingCalls calls(Step::None);
     ASSERT_EQ(WriteFileAtomically(path, "new", calls), "");
     EXPECT_EQ(TempDir::Read(path), "new");
     EXPECT_EQ(TempDir::Read(dir / "link.fwb"), "old");
-    EXPECT_EQ(fs::status(path).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(path).permissions(), kept);
     EXPECT_EQ(Names(dir.Path()).size(), 2u);
 }
 
 TEST(AtomicFile, ASymbolicLinkIsKeptAndItsFileReplaced) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need a privilege there";
+#endif
     TempDir dir;
     const auto real = dir.Write("real.fwb", "old");
     fs::create_symlink(real, dir / "link.fwb");
