@@ -56,3 +56,4 @@ tree=$(find "$dir/source" -mindepth 1 -maxdepth 1 -type d -name 'sqlite3-*' | he
 cp "$dir/make/sqlite3.h" "$dir/"
 cp "$dir/make/sqlite3.c" "$dir/sqlite3.c.part"
 mv "$dir/sqlite3.c.part" "$dir/sqlite3.c"
+rm -rf "$apt" "$dir/source" "$dir/make" # some 200 MB, of no more use
