@@ -208,6 +208,7 @@ void EditSession::RecordDocumentEdit(std::string_view step,
 void EditSession::Undo() {
     StoreTyping(); // what is being typed becomes the step undone
     if (document_.Undo()) {
+        replaceSkipped_.clear(); // listed for the document as the run left it
         Render();
         Notify(PageShown | PageList | Header | History);
     }
@@ -216,6 +217,7 @@ void EditSession::Undo() {
 void EditSession::Redo() {
     StoreTyping();
     if (document_.Redo()) {
+        replaceSkipped_.clear();
         Render();
         Notify(PageShown | PageList | Header | History);
     }

@@ -64,7 +64,8 @@ struct SessionSetup {
     const SessionClock* clock = nullptr;        // none: SystemClock
     LockSystem* locks = nullptr;                // none: documents are not locked
     std::string programFolder = {};             // UTF-8; the punch templates are there
-    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last
+    std::string documentsFolder = {};           // UTF-8; where file dialogs start at last,
+    std::string homeFolder = {};                // UTF-8; or here when it is not there
 };
 
 // The editing of one open document, without a window: the one place where the document
@@ -212,6 +213,9 @@ class EditSession : public TypingTarget {
     // Every match of the document (or of options.page) replaced the same way, page by page,
     // as one step "Replace All"; the current page stays.
     ReplaceOutcome ReplaceAll(const FindOptions& options, std::string_view replacement);
+    // What the latest Replace All skipped, while the document is as it left it or edited on
+    // from there: a Replace All that skips nothing, Undo, Redo and another document end it.
+    const std::vector<FindHit>& SkippedByReplaceAll() const { return replaceSkipped_; }
 
     // --- Comparing (SessionCompare.cpp)
     // The document read from `path` (UTF-8; a legacy document by its extension) becomes the
@@ -237,7 +241,7 @@ class EditSession : public TypingTarget {
     // extension), shows page 1 and offers a newer recovery copy. A file that fails to read
     // leaves what was read under the chosen name; false then. Only a file chosen in the
     // dialog moves the work folder. A document someone else holds asks first; Cancel keeps
-    // the open document as it is (false).
+    // the open document as it is (false), as does a lock file chosen in place of a document.
     bool Open(const std::string& path, OpenedFrom from);
     // A document read elsewhere (a command's input) becomes the open one, unchanged and
     // untitled; no page is shown yet.
@@ -282,6 +286,9 @@ class EditSession : public TypingTarget {
     // The selection merged into the punching machine's file; the status note says what was
     // written. Only after ReadyToExportPunches said yes: that is what sets the file.
     void ExportPunches(PunchSelection selection);
+    // Whether an export may write `file` (the table, the machine's file, a PDF): when someone
+    // else holds it as a document, only if the user says to write over it (SessionLocks.cpp).
+    bool MayExportOver(const std::filesystem::path& file);
 
     // Writes the recovery copy of a changed document (with the note naming the document), or
     // removes this run's copy of an unchanged one; the status note says what was written.
@@ -319,7 +326,8 @@ class EditSession : public TypingTarget {
     void NoteSaved();
     void TakeRecovery(const std::filesystem::path& recovery);
     std::string DocumentText(const std::string& docPath) const;
-    // Nothing when the user cancelled at the lock question; else whether the file was read.
+    // Nothing when nothing was opened (the user cancelled at the lock question, or chose a
+    // lock file); else whether the file was read.
     std::optional<bool> OpenFile(const std::string& path, OpenedFrom from);
     // The file dialogs: a document to read, and an output (its name trimmed). Nothing when
     // cancelled or left blank.
@@ -371,6 +379,7 @@ class EditSession : public TypingTarget {
     // the user kept for later is left alone until its document is saved.
     bool ownsRecovery_ = false;
     Comparison comparison_;
+    std::vector<FindHit> replaceSkipped_;
 };
 
 } // namespace waybill

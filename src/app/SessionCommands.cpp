@@ -14,8 +14,9 @@ const char* const kDocumentFilter = "Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|Al
 
 std::string EditSession::StartFolder(FileDialogKind kind) const {
     static const PathSettings none;
-    return DialogStartFolder(kind, setup_.paths != nullptr ? *setup_.paths : none,
-                             {document_.Path(), setup_.programFolder, setup_.documentsFolder});
+    return DialogStartFolder(
+        kind, setup_.paths != nullptr ? *setup_.paths : none,
+        {document_.Path(), setup_.programFolder, setup_.documentsFolder, setup_.homeFolder});
 }
 
 std::optional<std::string> EditSession::AskForDocument(std::string title) {

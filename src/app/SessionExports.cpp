@@ -69,6 +69,9 @@ void EditSession::ExportTable() {
         return;
     }
     const std::filesystem::path file = PathFromUtf8(*name);
+    if (!MayExportOver(file)) {
+        return;
+    }
     std::optional<UserMessage> failure;
     {
         BusyWhile busy(questions_);
@@ -95,6 +98,9 @@ bool EditSession::ReadyToExportPunches() {
 
 void EditSession::ExportPunches(PunchSelection selection) {
     const std::filesystem::path patterns = PathFromUtf8(setup_.paths->PunchExport);
+    if (!MayExportOver(patterns)) {
+        return;
+    }
     std::variant<PunchExportDone, ExportFailure> result;
     {
         BusyWhile busy(questions_);

@@ -105,6 +105,7 @@ void EditSession::New() {
     ownsRecovery_ = false;
     HoldLock(std::nullopt);
     readOnly_ = false;
+    replaceSkipped_.clear();
     document_.Reset(NewBook(), {}, false);
     Render();
     Notify(WholeDocument);
@@ -123,6 +124,10 @@ bool EditSession::Open(const std::string& path, OpenedFrom from) {
 // untouched. A legacy document is only read: Save As names the file it is written to.
 std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom from) {
     const std::filesystem::path file = PathFromUtf8(path);
+    if (const auto lockFile = LockFileInsteadMessage(file)) {
+        ShowMessage(*lockFile); // nothing to open, nor to lock
+        return std::nullopt;
+    }
     const std::string docPath = DocPathFor(path);
     const bool imported = IsLegacyDocumentPath(file);
     OpenLock lock = imported ? OpenLock{} : LockForOpen(PathFromUtf8(docPath));
@@ -140,6 +145,7 @@ std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom fr
         ShowMessage(*failure);
     }
     SetLocIdx(book, defWblIdx_);
+    replaceSkipped_.clear();
     document_.Reset(std::move(book), docPath, imported);
     document_.SetDiskStamp(ReadFileStamp(PathFromUtf8(docPath)));
     document_.GotoPage(1);
@@ -155,6 +161,7 @@ std::optional<bool> EditSession::OpenFile(const std::string& path, OpenedFrom fr
 void EditSession::LoadBook(Book book) {
     HoldLock(std::nullopt);
     readOnly_ = false;
+    replaceSkipped_.clear();
     document_.Reset(std::move(book), {}, false);
     view_ = PageView{};
     shown_ = false;

@@ -73,6 +73,19 @@ EditSession::OpenLock EditSession::LockForOpen(const std::filesystem::path& docu
     }
 }
 
+// An export takes no lock: a stale lock stays where it is, and only a holder is asked about.
+bool EditSession::MayExportOver(const std::filesystem::path& file) {
+    if (setup_.locks == nullptr) {
+        return true;
+    }
+    const std::optional<ForeignLock> found = FindLock(file, *setup_.locks);
+    if (!found || !IsHeldBySomeone(*found)) {
+        return true;
+    }
+    return questions_.ShowMessage(DecideOnSave(PathText(file), *found).question,
+                                  MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
+}
+
 bool EditSession::MayWriteOver(const std::filesystem::path& document,
                                std::optional<HeldLock>& made) {
     if (setup_.locks == nullptr) {

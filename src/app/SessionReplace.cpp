@@ -93,6 +93,7 @@ EditSession::ReplaceOutcome EditSession::ReplaceAll(const FindOptions& options,
     PlaceNames names(setup_.database);
     const std::vector<FindHit> hits = FindAll(document_.GetBook(), names, options);
     if (hits.empty()) {
+        replaceSkipped_.clear();
         return outcome;
     }
     const TextMatcher matcher(options);
@@ -126,6 +127,7 @@ EditSession::ReplaceOutcome EditSession::ReplaceAll(const FindOptions& options,
         }
         book.GotoPage(current);
     });
+    replaceSkipped_ = outcome.skipped;
     document_.GotoPage(current);
     Render(document_.GetBook(), false);
     Notify(recorded ? PageShown | PageList | Header | History : PageShown);

@@ -28,12 +28,13 @@ std::string DialogStartFolder(FileDialogKind kind, const PathSettings& paths,
     const std::string_view exportFolder =
         kind == FileDialogKind::Export ? std::string_view(paths.ExportFolder) : std::string_view();
     for (const std::string_view folder :
-         {exportFolder, std::string_view(paths.WorkFolder), std::string_view(documentFolder)}) {
+         {exportFolder, std::string_view(paths.WorkFolder), std::string_view(documentFolder),
+          sources.documentsFolder, sources.homeFolder}) {
         if (Usable(folder, sources.programFolder)) {
             return std::string(folder);
         }
     }
-    return std::string(sources.documentsFolder);
+    return {};
 }
 
 } // namespace waybill

@@ -16,12 +16,14 @@ enum class FileDialogKind {
 struct StartFolderSources {
     std::string_view documentPath;    // the open document's file
     std::string_view programFolder;   // never offered: the launcher updates files there
-    std::string_view documentsFolder; // the user's Documents folder, the last resort
+    std::string_view documentsFolder; // the user's Documents folder
+    std::string_view homeFolder;      // the last resort
 };
 
 // The folder a file dialog starts in: the export folder (exports only), else the work folder,
-// else the open document's folder, else the user's Documents folder. A folder that does not
-// exist, or is the program folder, is passed over.
+// else the open document's folder, else the user's Documents folder, else the home folder. A
+// folder that does not exist, or is the program folder, is passed over; empty when none is
+// left. A dialog given a folder that is not there would offer its name as the file's.
 std::string DialogStartFolder(FileDialogKind kind, const PathSettings& paths,
                               const StartFolderSources& sources);
 

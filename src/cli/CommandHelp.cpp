@@ -1,5 +1,7 @@
 #include "cli/CommandHelp.h"
 
+#include "cli/Synopsis.h"
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -10,15 +12,20 @@ namespace {
 constexpr std::size_t kWidth = 80;
 
 constexpr std::string_view kExitStatus =
-    "0 success, 1 the input could not be read or the output written, 2 wrong usage; diff "
-    "alone, as diff(1) does: 0 the same, 1 different, 2 trouble.";
+    "0 success, 1 the input could not be read or the output written, 2 wrong usage or "
+    "standard output that could not be written.";
 constexpr std::string_view kTextArguments =
     "File names are used as given; every other argument is text for the document, converted "
-    "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2).";
+    "from UTF-8 to Windows-1252. A character without a Windows-1252 code is wrong usage (2). "
+    "Texts are printed as plain text (the drawing font's fractions and symbols as 1/4, CL...), "
+    "and control characters from any file as escapes (\\x1B).";
 constexpr std::string_view kLockedDocuments =
-    "A document OUT that an editor has open (its lock file ~$NAME beside it names a holder who "
-    "may still have it) is not written: the holder is printed and the exit status is 1. "
-    "--force writes it all the same. Reading a locked IN is fine.";
+    "No command writes an OUT (or DAT) that an editor has open (its lock file ~$NAME beside the "
+    "file written, links followed, names a holder who may still have it): the holder is printed "
+    "and the exit status is 1. --force writes it all the same. Reading a locked IN is fine.";
+
+constexpr std::string_view kUsageLines = "usage: waybill-cli COMMAND [ARGS]\n"
+                                         "       waybill-cli --help | --version\n";
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;
@@ -32,21 +39,11 @@ std::vector<std::string_view> Split(std::string_view text, std::string_view sepa
     }
 }
 
-std::vector<std::string_view> Words(std::string_view text) {
-    std::vector<std::string_view> words;
-    for (std::string_view word : Split(text, " ")) {
-        if (!word.empty()) {
-            words.push_back(word);
-        }
-    }
-    return words;
-}
-
 // `text` filled into lines of at most kWidth columns (a longer word gets a line of its own),
 // the first indented by `first` blanks, the others by `rest`.
 void WriteWrapped(std::ostream& out, std::string_view text, std::size_t first, std::size_t rest) {
     std::size_t column = 0;
-    for (std::string_view word : Words(text)) {
+    for (std::string_view word : BlankSeparatedWords(text)) {
         if (column == 0) {
             out << std::string(first, ' ') << word;
             column = first + word.size();
@@ -93,6 +90,23 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
+// The common exit statuses, and the lead to the commands' own when some have them.
+std::string ExitStatus(std::span<const CliCommand> commands) {
+    const bool own = std::any_of(commands.begin(), commands.end(), [](const CliCommand& command) {
+        return !command.exitStatus.empty();
+    });
+    return std::string(kExitStatus) + (own ? " These commands have their own:" : "");
+}
+
+// "a, b and c".
+std::string Listed(const std::vector<std::string_view>& items) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + std::string(items[i]);
+    }
+    return text;
+}
+
 std::string Joined(const std::vector<std::string>& words) {
     std::string text;
     for (const std::string& word : words) {
@@ -103,38 +117,25 @@ std::string Joined(const std::vector<std::string>& words) {
 
 } // namespace
 
-std::vector<SynopsisOption> SynopsisOptions(std::string_view synopsis) {
-    const std::vector<std::string_view> tokens = Words(synopsis);
-    const auto bare = [](std::string_view token) {
-        const std::size_t first = token.find_first_not_of("[(");
-        const std::size_t last = token.find_last_not_of("])");
-        return first == std::string_view::npos ? std::string_view()
-                                               : token.substr(first, last - first + 1);
-    };
-    std::vector<SynopsisOption> options;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string_view name = bare(tokens[i]);
-        if (!name.starts_with("--")) {
-            continue;
-        }
-        SynopsisOption option{std::string(name)};
-        const bool closed = tokens[i].back() == ']' || tokens[i].back() == ')';
-        if (!closed && i + 1 < tokens.size() && tokens[i + 1] != "|" &&
-            !bare(tokens[i + 1]).starts_with("--")) {
-            option.value = bare(tokens[i + 1]) == "FILE" ? SynopsisOption::Value::File
-                                                         : SynopsisOption::Value::Text;
-        }
-        if (std::find(options.begin(), options.end(), option) == options.end()) {
-            options.push_back(option);
-        }
+void WriteCommandUsage(std::ostream& out, const CliCommand& command) {
+    WriteWrapped(out,
+                 "usage: waybill-cli " + std::string(command.name) + " " +
+                     std::string(command.synopsis),
+                 0, 7);
+}
+
+void WriteShortUsage(std::ostream& out, std::span<const CliCommand> commands) {
+    std::string names;
+    for (const CliCommand& command : commands) {
+        names += (names.empty() ? "" : ", ") + std::string(command.name);
     }
-    return options;
+    out << kUsageLines;
+    WriteWrapped(out, "Commands: " + names + ".", 0, 0);
+    out << "\"waybill-cli --help\" describes each of them.\n";
 }
 
 void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
-    out << "usage: waybill-cli COMMAND [ARGS]\n"
-           "       waybill-cli --help | --version\n\n"
-           "Commands:\n";
+    out << kUsageLines << "\nCommands:\n";
     for (const CliCommand& command : commands) {
         WriteWrapped(out, std::string(command.name) + " " + std::string(command.synopsis), 2, 6);
         for (std::string_view paragraph : Split(command.description, "\n\n")) {
@@ -154,11 +155,21 @@ void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
     out << '\n';
     WriteWrapped(out, std::string(kLockedDocuments), 0, 0);
     out << '\n';
-    WriteWrapped(out, "Exit status: " + std::string(kExitStatus), 0, 0);
+    WriteWrapped(out, "Exit status: " + ExitStatus(commands), 0, 0);
+    for (const CliCommand& command : commands) {
+        if (!command.exitStatus.empty()) {
+            WriteWrapped(out, std::string(command.name) + ": " + std::string(command.exitStatus), 2,
+                         4);
+        }
+    }
 }
 
 void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
                   std::string_view version) {
+    std::vector<std::string_view> summaries;
+    for (const CliCommand& command : commands) {
+        summaries.push_back(command.summary);
+    }
     out << ".TH WAYBILL\\-CLI 1 \"\" \"Waybill " << Roff(version) << "\" \"User Commands\"\n"
         << ".SH NAME\n"
            "waybill\\-cli \\- work on Waybill documents from scripts\n"
@@ -172,10 +183,8 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
            ".SH DESCRIPTION\n"
            ".B waybill\\-cli\n"
            "does what the commands of the Waybill editor do, without a window, on documents "
-           "named on its command line: it converts legacy documents, recomposes pages, sets "
-           "finishes, adds trim-detail pages, configures members, exports the order-entry "
-           "table and the punch patterns, and prints to PDF.\n"
-           ".SH COMMANDS\n";
+           "named on its command line: it "
+        << Roff(Listed(summaries)) << ".\n.SH COMMANDS\n";
     for (const CliCommand& command : commands) {
         out << ".TP\n\\fB" << Roff(command.name) << "\\fR " << Roff(command.synopsis) << '\n';
         bool first = true;
@@ -200,8 +209,13 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
         << Roff(kTextArguments) << "\n.PP\n"
         << Roff(kLockedDocuments) << "\n"
         << ".SH EXIT STATUS\n"
-        << Roff(kExitStatus) << "\n"
-        << ".SH FILES\n"
+        << Roff(ExitStatus(commands)) << '\n';
+    for (const CliCommand& command : commands) {
+        if (!command.exitStatus.empty()) {
+            out << ".TP\n.B " << Roff(command.name) << '\n' << Roff(command.exitStatus) << '\n';
+        }
+    }
+    out << ".SH FILES\n"
            ".TP\n.I DefWaybill.db\n"
            "The reference database in the program folder, used when neither \\-\\-refdb nor "
            "the DefDB setting names another.\n"
@@ -241,7 +255,7 @@ void WriteBashCompletion(std::ostream& out, std::span<const CliCommand> commands
            "    fi\n"
            "    case ${words[1]} in\n";
     for (const CliCommand& command : commands) {
-        const std::vector<SynopsisOption> options = SynopsisOptions(command.synopsis);
+        const std::vector<SynopsisOption> options = ReadSynopsis(command.synopsis).options;
         std::vector<std::string> all, files, texts;
         for (const SynopsisOption& option : options) {
             all.push_back(option.name);

@@ -1,7 +1,5 @@
 #include "cli/CommandSession.h"
 
-#include "cli/CommandSupport.h"
-
 namespace waybill::cli {
 
 std::optional<ListAnswer> TerminalQuestions::AskAboutList(const ListQuestion& question) {
@@ -28,12 +26,12 @@ MessageAnswer TerminalQuestions::ShowMessage(const UserMessage& message, Message
     return MessageAnswer::Cancel;
 }
 
-CommandSession::CommandSession(const ReferenceDatabase* database, Book book, std::ostream& err)
-    : questions_(err),
-      attribDefs_(database ? std::optional<BlockAttribDefs>(std::in_place, *database)
-                           : std::nullopt),
-      session_({database, attribDefs_ ? &*attribDefs_ : nullptr}, questions_) {
-    session_.LoadBook(std::move(book));
+CommandSession::CommandSession(CommandInput input, std::ostream& err)
+    : database_(std::move(input.database)), questions_(err),
+      attribDefs_(database_ ? std::optional<BlockAttribDefs>(std::in_place, *database_)
+                            : std::nullopt),
+      session_({database_.get(), attribDefs_ ? &*attribDefs_ : nullptr}, questions_) {
+    session_.LoadBook(std::move(input.book));
 }
 
 } // namespace waybill::cli

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/EditSession.h"
+#include "cli/CommandSupport.h"
 #include "page/AttribDefs.h"
 #include "platform/Questions.h"
 #include "refdb/ReferenceDatabase.h"
 
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -32,12 +34,13 @@ class TerminalQuestions : public Questions {
 // settings, recovery copies nor drawings.
 class CommandSession {
   public:
-    CommandSession(const ReferenceDatabase* database, Book book, std::ostream& err);
+    CommandSession(CommandInput input, std::ostream& err);
 
     EditSession& operator*() { return session_; }
     EditSession* operator->() { return &session_; }
 
   private:
+    std::unique_ptr<ReferenceDatabase> database_;
     TerminalQuestions questions_;
     std::optional<BlockAttribDefs> attribDefs_;
     EditSession session_;

@@ -3,25 +3,29 @@
 #include "app/AppSettings.h"
 #include "app/DocumentLockPolicy.h"
 #include "app/ProgramFolder.h"
+#include "cli/TerminalText.h"
 #include "model/FwbFile.h"
 #include "model/ReadDocument.h"
 #include "platform/Cp1252.h"
 #include "platform/StoredSettings.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 namespace waybill::cli {
 
 void PrintMessage(std::ostream& stream, const std::string& cp1252Text) {
-    std::string text = Cp1252ToUtf8(cp1252Text);
-    for (char& c : text) {
-        if (c == '\r') {
-            c = '\n';
+    // A message names files and quotes what they hold: line by line as the terminal may show
+    // it. Its lines end in "\r" (or "\r\n"); a line end of a file's text it quotes is a line end.
+    const std::string text = Cp1252ToUtf8(cp1252Text);
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        stream << TerminalText(std::string_view(text).substr(start, end - start)) << '\n';
+        if (end == std::string::npos) {
+            break;
         }
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    stream << text << '\n';
 }
 
 std::filesystem::path DefaultDatabase() {
@@ -30,80 +34,6 @@ std::filesystem::path DefaultDatabase() {
         return *stored;
     }
     return ProgramFolder() / kDefaultDatabaseName;
-}
-
-std::optional<std::string> CommandArguments::Option(std::string_view name) const {
-    const auto found = options.find(name);
-    if (found == options.end()) {
-        return std::nullopt;
-    }
-    return found->second;
-}
-
-bool CommandArguments::Flag(std::string_view name) const {
-    return std::find(flags.begin(), flags.end(), name) != flags.end();
-}
-
-namespace {
-
-template <typename Names> bool IsOneOf(std::string_view arg, const Names& names) {
-    return std::find(std::begin(names), std::end(names), arg) != std::end(names);
-}
-
-} // namespace
-
-std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err) {
-    const auto unmapped = FirstUnmappedCharacter(arg);
-    if (!unmapped) {
-        return Utf8ToCp1252(arg);
-    }
-    err << "waybill-cli: \"" << arg << "\" holds ";
-    if (unmapped->codePoint) {
-        char code[16];
-        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*unmapped->codePoint));
-        err << "\"" << unmapped->utf8 << "\" (" << code << "), which has no Windows-1252 code\n";
-    } else {
-        char byte[8];
-        std::snprintf(byte, sizeof byte, "0x%02X",
-                      static_cast<unsigned>(static_cast<unsigned char>(unmapped->utf8[0])));
-        err << "the byte " << byte << ", which is not UTF-8 text\n";
-    }
-    return std::nullopt;
-}
-
-std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& args,
-                                               std::initializer_list<std::string_view> valueOptions,
-                                               std::initializer_list<std::string_view> flags,
-                                               std::ostream& err) {
-    static constexpr std::string_view kFileOptions[] = {"--refdb", "--templates"};
-    constexpr std::size_t kFileArguments = 2; // IN and OUT
-    CommandArguments split;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (IsOneOf(arg, valueOptions) && i + 1 < args.size()) {
-            const std::string& value = args[++i];
-            if (IsOneOf(arg, kFileOptions)) {
-                split.options[arg] = value;
-            } else if (const auto text = ArgumentText(value, err)) {
-                split.options[arg] = *text;
-            } else {
-                return std::nullopt;
-            }
-        } else if (IsOneOf(arg, flags)) {
-            split.flags.push_back(arg);
-        } else if (split.positional.size() < kFileArguments) {
-            split.positional.push_back(arg);
-        } else if (const auto text = ArgumentText(arg, err)) {
-            split.positional.push_back(*text);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return split;
-}
-
-std::string ShownArgument(const std::string& cp1252Text) {
-    return Cp1252ToUtf8(cp1252Text);
 }
 
 std::optional<PageSpan> ParsePageSpan(std::string_view text) {
@@ -135,19 +65,46 @@ std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::stri
 }
 
 std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err) {
+    const std::filesystem::path path = PathFromUtf8(file);
     Book book;
-    if (const auto failure = ReadDocument(PathFromUtf8(file), book)) {
-        PrintMessage(err, failure->text);
+    if (const auto failure = ReadDocument(path, book)) {
+        // Its message names no file, and a command may read several.
+        PrintMessage(err, LockFileInsteadMessage(path) ? PathText(path) + ": " + failure->text
+                                                       : failure->text);
         return std::nullopt;
     }
     return book;
 }
 
-bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force) {
-    const std::filesystem::path path = PathFromUtf8(file);
+std::optional<CommandInput> ReadInput(const CommandArguments& args, std::ostream& err) {
+    auto database = OpenDatabaseFor(args.Option("--refdb"), err);
+    if (!database) {
+        return std::nullopt;
+    }
+    auto book = ReadDocumentFor(args.positional[0], err);
+    if (!book) {
+        return std::nullopt;
+    }
+    return CommandInput{std::move(database), std::move(*book)};
+}
+
+int WriteOutput(const Book& book, const CommandArguments& args, std::ostream& err) {
+    return WriteDocumentFor(book, args.positional[1], err, args.Flag("--force")) ? 0 : 1;
+}
+
+bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force) {
     if (const auto lock = FindLock(path); !force && lock && IsHeldBySomeone(*lock)) {
         PrintMessage(err, "waybill-cli: " + LockHolderText(PathText(path), *lock) + ".");
-        err << "waybill-cli: " << file << " was not written; --force writes it all the same.\n";
+        PrintMessage(err, "waybill-cli: " + PathText(path) +
+                              " was not written; --force writes it all the same.");
+        return false;
+    }
+    return true;
+}
+
+bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force) {
+    const std::filesystem::path path = PathFromUtf8(file);
+    if (!MayWriteOutput(path, err, force)) {
         return false;
     }
     if (const auto failure = WriteFWB(book, path)) {

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "cli/CommandArguments.h"
 #include "model/Book.h"
-#include "page/GridSetup.h"
 #include "refdb/ReferenceDatabase.h"
 
 #include <filesystem>
-#include <initializer_list>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -21,35 +19,6 @@ void PrintMessage(std::ostream& stream, const std::string& cp1252Text);
 
 // The editor's reference database: the "DefDB" setting, else the database beside the program.
 std::filesystem::path DefaultDatabase();
-
-// A command's arguments: the options that take a value (the last one given wins), the flags
-// given, and the other arguments in order. An option without its value counts as an ordinary
-// argument, so the command reports wrong usage.
-//
-// The terminal gives UTF-8; the documents hold Windows-1252. Every argument is converted here,
-// once, except the file names, which stay as given: the first two ordinary arguments (IN and
-// OUT of every command) and the values of --refdb and --templates.
-struct CommandArguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string, std::less<>> options;
-    std::vector<std::string> flags;
-
-    std::optional<std::string> Option(std::string_view name) const;
-    bool Flag(std::string_view name) const;
-};
-// Nothing when an argument holds a character Windows-1252 has no code for: wrong usage, and
-// the message naming it is written to `err`.
-std::optional<CommandArguments> SplitArguments(const std::vector<std::string>& args,
-                                               std::initializer_list<std::string_view> valueOptions,
-                                               std::initializer_list<std::string_view> flags,
-                                               std::ostream& err);
-
-// The Windows-1252 text of one argument; nothing, with the message on `err`, for a character
-// it has no code for (wrong usage).
-std::optional<std::string> ArgumentText(const std::string& arg, std::ostream& err);
-
-// A converted argument as the terminal shows it, for a message that repeats it.
-std::string ShownArgument(const std::string& cp1252Text);
 
 // Pages A to B (from 1).
 struct PageSpan {
@@ -69,9 +38,26 @@ std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::stri
 // The document `file` names (legacy or current); on failure the message goes to `err`.
 std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err);
 
-// Writes the document to `file`; on failure the message goes to `err` and the result is
-// false. A document an editor holds (its lock file names someone who may still have it open)
-// is not written, its holder named on `err`, unless `force`.
+// What most commands start from: the reference database (--refdb FILE, else the default) and
+// the document IN, the first argument; nothing when either cannot be read (the reason is on
+// `err`).
+struct CommandInput {
+    std::unique_ptr<ReferenceDatabase> database;
+    Book book;
+};
+std::optional<CommandInput> ReadInput(const CommandArguments& args, std::ostream& err);
+
+// How a command that writes a document ends: OUT, the second argument, written unless an editor
+// holds it (--force writes it all the same); 0 when it was written, else 1.
+int WriteOutput(const Book& book, const CommandArguments& args, std::ostream& err);
+
+// Whether a command may write the file `path`: not when an editor holds it as a document (the
+// lock file beside the file written, links followed, names someone who may still have it
+// open), unless `force`; the holder is then named on `err`.
+bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force);
+
+// Writes the document to `file`, as MayWriteOutput allows; on failure the message goes to
+// `err` and the result is false.
 bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force);
 
 } // namespace waybill::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CommandArguments.h"
 #include "cli/CommandHelp.h"
 
 #include <ostream>
@@ -9,23 +10,25 @@
 
 namespace waybill::cli {
 
-// Each command takes its own arguments (after the command name) and returns the exit status.
-int Convert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int Recompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int SetFinish(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int Detail(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err);
+// The commands of the command table: each takes its arguments as its synopsis reads them, so
+// the arguments and options the synopsis requires are there.
+CommandStatus Convert(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus Recompose(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus SetFinish(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus Detail(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus ExportTableCommand(const CommandArguments& args, std::ostream& out,
+                                 std::ostream& err);
+CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& out,
+                                   std::ostream& err);
 // Exit status 0 when the documents are the same, 1 when they differ, 2 on trouble.
-int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int ConfigureMember(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int Find(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+CommandStatus Diff(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus ConfigureMember(const CommandArguments& args, std::ostream& out, std::ostream& err);
+CommandStatus Find(const CommandArguments& args, std::ostream& out, std::ostream& err);
 // The detail command's generators with their variants and fields, and its --help text, both
 // from the trim-detail catalogue.
 std::vector<GeneratorWords> DetailGeneratorWords();
 std::string_view DetailDescription();
 // Only in the Qt build (WAYBILL_CLI_PDF): it paints the sheets.
-int Pdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+CommandStatus Pdf(const CommandArguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace waybill::cli

@@ -10,10 +10,6 @@
 namespace waybill::cli {
 namespace {
 
-constexpr const char* kConfigureMemberUsage =
-    "usage: waybill-cli configure-member IN.fwb OUT.fwb --page N --size S --flange F --gauge G\n"
-    "                   [--pregalv] [--finish NAME] [--refdb FILE] [--force]\n";
-
 // A whole number as typed: digits only.
 std::optional<int> WholeNumber(std::string_view text) {
     int value = 0;
@@ -22,60 +18,6 @@ std::optional<int> WholeNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
-}
-
-struct Options {
-    std::string in;
-    std::string out;
-    std::optional<std::string> refdb;
-    int page = 0;
-    std::string size;
-    std::string flange;
-    std::string gauge;
-    bool preGalvanized = false;
-    bool force = false;
-    std::optional<std::string> finish; // Windows-1252
-};
-
-// Nothing on wrong usage (the message is written).
-std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::ostream& err) {
-    const auto split =
-        SplitArguments(args, {"--page", "--size", "--flange", "--gauge", "--finish", "--refdb"},
-                       {"--pregalv", "--force"}, err);
-    if (!split) {
-        return std::nullopt;
-    }
-    for (const std::string& arg : split->positional) {
-        if (arg.starts_with("--")) {
-            err << "waybill-cli: unknown or incomplete option \"" << ShownArgument(arg) << "\"\n"
-                << kConfigureMemberUsage;
-            return std::nullopt;
-        }
-    }
-    Options options;
-    options.refdb = split->Option("--refdb");
-    options.size = split->Option("--size").value_or("");
-    options.flange = split->Option("--flange").value_or("");
-    options.gauge = split->Option("--gauge").value_or("");
-    options.finish = split->Option("--finish");
-    options.preGalvanized = split->Flag("--pregalv");
-    options.force = split->Flag("--force");
-    const auto page = split->Option("--page");
-    if (split->positional.size() != 2 || !page || options.size.empty() || options.flange.empty() ||
-        options.gauge.empty()) {
-        err << kConfigureMemberUsage;
-        return std::nullopt;
-    }
-    const auto pageNumber = WholeNumber(*page);
-    if (!pageNumber || *pageNumber < 1) {
-        err << "waybill-cli: \"" << ShownArgument(*page) << "\" is no page number\n"
-            << kConfigureMemberUsage;
-        return std::nullopt;
-    }
-    options.in = split->positional[0];
-    options.out = split->positional[1];
-    options.page = *pageNumber;
-    return options;
 }
 
 // The list index of a typed number, or a message naming the list.
@@ -103,23 +45,25 @@ std::optional<std::string> HitenFinish(std::string_view name) {
 }
 
 // The choices of the options; nothing when one is not offered (the message is written).
-std::optional<MemberChoices> Choices(const Options& options, std::ostream& err) {
+std::optional<MemberChoices> Choices(const CommandArguments& args, std::ostream& err) {
     MemberChoices choices;
-    choices.size =
-        ListChoice(options.size, FindMemberSize, "Member size", "4, 6, 8, 10, 12 or 14", err);
-    choices.flange =
-        ListChoice(options.flange, FindMemberFlange, "Nominal flange width", "2, 3 or 4", err);
-    choices.gauge = ListChoice(options.gauge, FindMemberGauge, "Gauge", "12, 14 or 16", err);
-    choices.preGalvanized = options.preGalvanized;
-    if (!options.preGalvanized) {
-        if (!options.finish) {
+    choices.size = ListChoice(*args.Option("--size"), FindMemberSize, "Member size",
+                              "4, 6, 8, 10, 12 or 14", err);
+    choices.flange = ListChoice(*args.Option("--flange"), FindMemberFlange, "Nominal flange width",
+                                "2, 3 or 4", err);
+    choices.gauge =
+        ListChoice(*args.Option("--gauge"), FindMemberGauge, "Gauge", "12, 14 or 16", err);
+    choices.preGalvanized = args.Flag("--pregalv");
+    if (!choices.preGalvanized) {
+        const auto finish = args.Option("--finish");
+        if (!finish) {
             err << "waybill-cli: a finish (--finish) is needed unless the member is "
                    "pre-galvanized (--pregalv).\n";
             return std::nullopt;
         }
-        choices.finish = HitenFinish(*options.finish);
+        choices.finish = HitenFinish(*finish);
         if (!choices.finish) {
-            PrintMessage(err, "Finish " + *options.finish + " is not a hi-tensile finish.");
+            PrintMessage(err, "Finish " + *finish + " is not a hi-tensile finish.");
             return std::nullopt;
         }
     }
@@ -131,35 +75,32 @@ std::optional<MemberChoices> Choices(const Options& options, std::ostream& err) 
 
 } // namespace
 
-int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto options = ParseOptions(args, err);
-    if (!options) {
-        return 2;
+CommandStatus ConfigureMember(const CommandArguments& args, std::ostream&, std::ostream& err) {
+    const std::string pageText = *args.Option("--page");
+    const auto page = WholeNumber(pageText);
+    if (!page || *page < 1) {
+        return WrongUsage{"\"" + ShownArgument(pageText) + "\" is no page number"};
     }
-    const auto choices = Choices(*options, err);
+    const auto choices = Choices(args, err);
     if (!choices) {
         return 1;
     }
 
-    const auto database = OpenDatabaseFor(options->refdb, err);
-    if (!database) {
+    auto input = ReadInput(args, err);
+    if (!input) {
         return 1;
     }
-    auto read = ReadDocumentFor(options->in, err);
-    if (!read) {
-        return 1;
-    }
-    if (options->page > read->PageCount()) {
-        err << "waybill-cli: the document has " << read->PageCount() << " pages, not "
-            << options->page << "\n";
+    if (*page > input->book.PageCount()) {
+        err << "waybill-cli: the document has " << input->book.PageCount() << " pages, not "
+            << *page << "\n";
         return 1;
     }
 
-    CommandSession session(database.get(), std::move(*read), err);
-    session->ShowPage(options->page);
+    CommandSession session(std::move(*input), err);
+    session->ShowPage(*page);
     const auto target = session->MemberToConfigure();
     if (!target) {
-        err << "waybill-cli: page " << options->page << " is not a Zee or Cee page.\n";
+        err << "waybill-cli: page " << *page << " is not a Zee or Cee page.\n";
         return 1;
     }
     const auto encoding = EncodeMemberConfig(target->section, *choices);
@@ -167,7 +108,7 @@ int ConfigureMember(const std::vector<std::string>& args, std::ostream&, std::os
         err << "waybill-cli: the configuration gives no part code.\n";
         return 1;
     }
-    return WriteDocumentFor(session->Waybill(), options->out, err, options->force) ? 0 : 1;
+    return WriteOutput(session->Waybill(), args, err);
 }
 
 } // namespace waybill::cli

@@ -10,12 +10,9 @@
 namespace waybill::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: waybill-cli detail IN.fwb OUT.fwb GENERATOR [VARIANT] "
-                               "[Field=value ...] [--force]\n";
-
-int Usage(std::ostream& err, const std::string& problem) {
-    err << "waybill-cli detail: " << ShownArgument(problem) << "\n" << kUsage;
-    return 2;
+// Wrong usage, told in a text holding the converted arguments.
+WrongUsage Wrong(const std::string& cp1252Problem) {
+    return {ShownArgument(cp1252Problem)};
 }
 
 // Option buttons are typed as their number from 1, a check box as 0 or 1.
@@ -97,6 +94,17 @@ std::string FtDottedFields() {
     return Joined(names, ", ") + " and " + last;
 }
 
+// "Offset: " before an input error, naming the box the dialog would select again as the
+// command line spells it; nothing for an error of no one box.
+std::string FieldPrefix(const DetailVariant& variant, std::string_view field) {
+    for (const DetailField& candidate : variant.form->fields) {
+        if (candidate.name == field) {
+            return std::string(candidate.name) + ": ";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string_view DetailDescription() {
@@ -107,7 +115,8 @@ std::string_view DetailDescription() {
         "Field names ignore case; a value is the text as typed into the box (" + FtDottedFields() +
         " in ft.iiss form, 10.0608 for 10'-6 1/2, or as a feet-inch length: 10'-6 1/2, 10' 6); a "
         "field left out is an empty box, an option left out is its first choice. An input error "
-        "goes to stderr with status 1 and OUT is not written; the steep-slope warning goes to "
+        "goes to stderr after its field's name (\"Dim: Invalid Number\") with status 1 and OUT "
+        "is not written; the steep-slope warning goes to "
         "stderr and the page is made.";
     return description;
 }
@@ -132,21 +141,14 @@ std::vector<GeneratorWords> DetailGeneratorWords() {
     return words;
 }
 
-int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(arguments, {}, {"--force"}, err);
-    if (!split) {
-        return 2;
-    }
-    const std::vector<std::string>& args = split->positional;
-    if (args.size() < 3) {
-        return Usage(err, "IN, OUT and GENERATOR are needed");
-    }
+CommandStatus Detail(const CommandArguments& arguments, std::ostream&, std::ostream& err) {
+    const std::vector<std::string>& args = arguments.positional;
     const std::vector<DetailGenerator>& catalogue = DetailCatalogue();
     const auto generator =
         std::find_if(catalogue.begin(), catalogue.end(),
                      [&](const DetailGenerator& g) { return EqualsNoCase(g.word, args[2]); });
     if (generator == catalogue.end()) {
-        return Usage(err, "unknown generator \"" + args[2] + "\"");
+        return Wrong("unknown generator \"" + args[2] + "\"");
     }
     std::size_t next = 3;
     auto variant = generator->variants.begin();
@@ -156,7 +158,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
                                    return next < args.size() && EqualsNoCase(v.word, args[next]);
                                });
         if (variant == generator->variants.end()) {
-            return Usage(err, "unknown or missing variant for " + std::string(generator->word));
+            return Wrong("unknown or missing variant for " + std::string(generator->word));
         }
         ++next;
     }
@@ -170,7 +172,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
             return EqualsNoCase(f->name, name);
         });
         if (equals == std::string::npos || field == fields.end()) {
-            return Usage(err, "unknown field \"" + name + "\"");
+            return Wrong("unknown field \"" + name + "\"");
         }
         typed[*field] = arg.substr(equals + 1);
     }
@@ -186,8 +188,8 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
         } else if (!value.empty()) {
             if (value.size() != 1 || value[0] < LowestDigit(*field) ||
                 value[0] > HighestDigit(*field)) {
-                return Usage(err, std::string(field->name) + " must be " + LowestDigit(*field) +
-                                      " to " + HighestDigit(*field));
+                return Wrong(std::string(field->name) + " must be " + LowestDigit(*field) + " to " +
+                             HighestDigit(*field));
             }
             inputs.choices[std::string(field->name)] = value[0] - LowestDigit(*field);
         }
@@ -199,7 +201,7 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
     }
     const DetailResult result = variant->make(inputs);
     if (const auto* error = std::get_if<DetailInputError>(&result)) {
-        PrintMessage(err, error->message);
+        PrintMessage(err, FieldPrefix(*variant, error->field) + error->message);
         return 1;
     }
     const DetailPages& pages = std::get<DetailPages>(result);
@@ -207,9 +209,9 @@ int Detail(const std::vector<std::string>& arguments, std::ostream&, std::ostrea
         PrintMessage(err, SteepSlopeWarning().text);
     }
     read->LastPage();
-    CommandSession session(nullptr, std::move(*read), err);
+    CommandSession session({nullptr, std::move(*read)}, err);
     session->AddDetailPages(variant->step, pages.pages);
-    return WriteDocumentFor(session->Waybill(), args[1], err, split->Flag("--force")) ? 0 : 1;
+    return WriteOutput(session->Waybill(), arguments, err);
 }
 
 } // namespace waybill::cli

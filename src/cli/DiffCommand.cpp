@@ -1,12 +1,13 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/TerminalText.h"
 #include "page/BookComparison.h"
-#include "platform/Cp1252.h"
 
 namespace waybill::cli {
 namespace {
 
-// Exit statuses as diff(1) has them, not the other commands' "1 wrote nothing".
+// Exit statuses as diff(1) has them, not the other commands' "1 wrote nothing"; wrong usage is
+// 2 as everywhere.
 constexpr int kSame = 0;
 constexpr int kDiffer = 1;
 constexpr int kTrouble = 2;
@@ -37,10 +38,10 @@ std::string_view CsvChange(const Change& change) {
     return change.sameLength ? "same length" : "changed";
 }
 
-// A field is quoted when it holds a separator, a quote, a line end or blanks at an end, so
-// that every text reads back exactly.
+// A field is quoted when it holds a separator, a quote, a line end, a TAB or blanks at an end,
+// so that every text reads back exactly.
 std::string CsvField(std::string_view text) {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+    const bool quote = text.find_first_of(",\"\r\n\t") != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote) {
         return std::string(text);
@@ -81,22 +82,17 @@ std::string CsvRecord(const Change& change) {
 
 } // namespace
 
-int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--format", "--refdb"}, {}, err);
-    if (!split) {
-        return kTrouble;
+CommandStatus Diff(const CommandArguments& args, std::ostream& out, std::ostream& err) {
+    const std::string format = args.Option("--format").value_or("text");
+    if (format != "text" && format != "csv") {
+        return WrongUsage{"--format takes text or csv, not \"" + ShownArgument(format) + "\""};
     }
-    const std::string format = split->Option("--format").value_or("text");
-    if (split->positional.size() != 2 || (format != "text" && format != "csv")) {
-        err << "usage: waybill-cli diff OLD NEW [--format text|csv] [--refdb FILE]\n";
-        return kTrouble;
-    }
-    const auto older = ReadDocumentFor(split->positional[0], err);
-    const auto newer = older ? ReadDocumentFor(split->positional[1], err) : std::nullopt;
+    const auto older = ReadDocumentFor(args.positional[0], err);
+    const auto newer = older ? ReadDocumentFor(args.positional[1], err) : std::nullopt;
     if (!newer) {
         return kTrouble;
     }
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(args.Option("--refdb"), err);
     if (!database) {
         return kTrouble;
     }
@@ -105,7 +101,10 @@ int Diff(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         out << "change,page,old page,cad #,row,old row,part mark,place,old,new\n";
     }
     for (const Change& change : changes) {
-        out << Cp1252ToUtf8(format == "csv" ? CsvRecord(change) : DescribeChange(change)) << '\n';
+        // Only a quoted CSV field can hold a TAB.
+        out << (format == "csv" ? DocumentTerminalText(CsvRecord(change), Tabs::Kept)
+                                : DocumentTerminalText(DescribeChange(change)))
+            << '\n';
     }
     return changes.empty() ? kSame : kDiffer;
 }

@@ -6,31 +6,31 @@
 #include "platform/Cp1252.h"
 #include "tensile/PunchExport.h"
 
+#include <algorithm>
+
 namespace waybill::cli {
 
-int ExportPunchesCommand(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err) {
-    const auto split = SplitArguments(args, {"--templates"}, {"--all", "--only"}, err);
-    if (!split) {
-        return 2;
-    }
-    const auto dat =
-        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
-    if (!dat || split->flags.size() != 1) {
-        err << "usage: waybill-cli export-punches IN.fwb DAT (--all | --only) [--templates FILE]\n";
-        return 2;
+CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& out,
+                                   std::ostream& err) {
+    const auto dat = ChosenFileName(args.positional[1]);
+    if (!dat) {
+        return WrongUsage{"DAT is blank"};
     }
     const PunchSelection selection =
-        split->flags[0] == "--all" ? PunchSelection::All : PunchSelection::Only;
-    const auto templatesFile = split->Option("--templates");
+        args.Flag("--all") ? PunchSelection::All : PunchSelection::Only;
+    const auto templatesFile = args.Option("--templates");
     const std::filesystem::path templates =
         templatesFile ? PathFromUtf8(*templatesFile) : ProgramFolder() / kPunchTemplatesName;
+    const std::filesystem::path datPath = PathFromUtf8(*dat);
 
-    const auto book = ReadDocumentFor(split->positional[0], err);
+    const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
         return 1;
     }
-    const auto result = ExportPunches(*book, selection, templates, PathFromUtf8(*dat));
+    if (!MayWriteOutput(datPath, err, args.Flag("--force"))) {
+        return 1;
+    }
+    const auto result = ExportPunches(*book, selection, templates, datPath);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

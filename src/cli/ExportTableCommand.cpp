@@ -8,20 +8,15 @@
 
 namespace waybill::cli {
 
-int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb"}, {}, err);
-    if (!split) {
-        return 2;
-    }
-    const auto outName =
-        split->positional.size() == 2 ? ChosenFileName(split->positional[1]) : std::nullopt;
+CommandStatus ExportTableCommand(const CommandArguments& args, std::ostream& out,
+                                 std::ostream& err) {
+    const auto outName = ChosenFileName(args.positional[1]);
     if (!outName) {
-        err << "usage: waybill-cli export-table IN.fwb OUT.txt [--refdb FILE]\n";
-        return 2;
+        return WrongUsage{"OUT.txt is blank"};
     }
     const std::filesystem::path outPath = PathFromUtf8(*outName);
 
-    const auto book = ReadDocumentFor(split->positional[0], err);
+    const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
         return 1;
     }
@@ -29,7 +24,7 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         PrintExportFailure(err, *failure);
         return 1;
     }
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
+    const auto database = OpenDatabaseFor(args.Option("--refdb"), err);
     if (!database) {
         return 1;
     }
@@ -39,6 +34,9 @@ int ExportTableCommand(const std::vector<std::string>& args, std::ostream& out, 
         return 1;
     }
     const TableExport& table = std::get<TableExport>(result);
+    if (!MayWriteOutput(outPath, err, args.Flag("--force"))) {
+        return 1;
+    }
     if (const auto failure = WriteTable(table, outPath)) {
         PrintMessage(err, failure->text);
         return 1;

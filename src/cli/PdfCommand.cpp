@@ -16,9 +16,6 @@
 namespace waybill::cli {
 namespace {
 
-constexpr const char* kPdfUsage =
-    "usage: waybill-cli pdf IN.fwb OUT.pdf [--pages A-B] [--refdb FILE]\n";
-
 // Painting needs a GUI application; a command-line tool never shows a window, so it takes
 // the offscreen platform and needs no display.
 std::unique_ptr<QGuiApplication> StartPainting() {
@@ -41,35 +38,22 @@ std::unique_ptr<QGuiApplication> StartPainting() {
 
 } // namespace
 
-int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {}, err);
-    if (!split) {
-        return 2;
-    }
+CommandStatus Pdf(const CommandArguments& args, std::ostream&, std::ostream& err) {
     std::optional<PageSpan> pages;
-    if (const auto text = split->Option("--pages")) {
+    if (const auto text = args.Option("--pages")) {
         pages = ParsePageSpan(*text);
         if (!pages) {
-            err << "waybill-cli pdf: --pages takes A-B, whole page numbers from 1\n" << kPdfUsage;
-            return 2;
+            return WrongUsage{"--pages takes A-B, whole page numbers from 1"};
         }
     }
-    if (split->positional.size() != 2) {
-        err << kPdfUsage;
-        return 2;
-    }
-    const std::filesystem::path in = PathFromUtf8(split->positional[0]);
-    const std::filesystem::path out = PathFromUtf8(split->positional[1]);
+    const std::filesystem::path in = PathFromUtf8(args.positional[0]);
+    const std::filesystem::path out = PathFromUtf8(args.positional[1]);
 
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
-    if (!database) {
-        return 1;
-    }
-    const auto read = ReadDocumentFor(split->positional[0], err);
+    const auto read = ReadInput(args, err);
     if (!read) {
         return 1;
     }
-    const Book& book = *read;
+    const Book& book = read->book;
     if (book.PageCount() == 0) {
         err << "The document has no pages; nothing was written.\n";
         return 1;
@@ -86,13 +70,16 @@ int Pdf(const std::vector<std::string>& args, std::ostream&, std::ostream& err) 
     if (!LoadDrawingFont(FromPath(programFolder))) {
         err << "The drawing font fonts/ArialDT.ttf could not be loaded; another face is used.\n";
     }
-    BlockAttribDefs attribDefs(*database);
+    BlockAttribDefs attribDefs(*read->database);
     BlockLibrary blocks;
     blocks.SetFolder(programFolder / "blocks");
-    SheetSources sources{*database, attribDefs, blocks, DrawingFontMeasurer()};
+    SheetSources sources{*read->database, attribDefs, blocks, DrawingFontMeasurer()};
     const PdfDocument pdf = MakePdf(book, range, sources, FromPath(in.stem()));
     for (const UserMessage& message : pdf.messages) {
         PrintMessage(err, message.text);
+    }
+    if (!MayWriteOutput(out, err, args.Flag("--force"))) {
+        return 1;
     }
     if (const std::string failure =
             WriteFileAtomically(out, std::string_view(pdf.bytes.constData(),

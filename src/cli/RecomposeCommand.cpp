@@ -4,28 +4,14 @@
 
 namespace waybill::cli {
 
-int Recompose(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb"}, {"--force"}, err);
-    if (!split) {
-        return 2;
-    }
-    if (split->positional.size() != 2) {
-        err << "usage: waybill-cli recompose IN.fwb OUT.fwb [--refdb FILE] [--force]\n";
-        return 2;
-    }
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
-    if (!database) {
+CommandStatus Recompose(const CommandArguments& args, std::ostream&, std::ostream& err) {
+    auto input = ReadInput(args, err);
+    if (!input) {
         return 1;
     }
-    auto read = ReadDocumentFor(split->positional[0], err);
-    if (!read) {
-        return 1;
-    }
-    CommandSession session(database.get(), std::move(*read), err);
+    CommandSession session(std::move(*input), err);
     session->Recompose();
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
-               ? 0
-               : 1;
+    return WriteOutput(session->Waybill(), args, err);
 }
 
 } // namespace waybill::cli

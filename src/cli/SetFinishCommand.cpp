@@ -6,39 +6,21 @@
 
 namespace waybill::cli {
 
-constexpr const char* kSetFinishUsage =
-    "usage: waybill-cli set-finish IN.fwb OUT.fwb FINISH [--pages A-B] [--refdb FILE]\n"
-    "       [--force]\n";
-
-int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
-    const auto split = SplitArguments(args, {"--refdb", "--pages"}, {"--force"}, err);
-    if (!split) {
-        return 2;
-    }
+CommandStatus SetFinish(const CommandArguments& args, std::ostream&, std::ostream& err) {
     std::optional<PageSpan> span;
-    if (const auto pages = split->Option("--pages")) {
+    if (const auto pages = args.Option("--pages")) {
         span = ParsePageSpan(*pages);
         if (!span) {
-            err << "waybill-cli: \"" << ShownArgument(*pages) << "\" is no page range\n"
-                << kSetFinishUsage;
-            return 2;
+            return WrongUsage{"\"" + ShownArgument(*pages) + "\" is no page range"};
         }
     }
-    if (split->positional.size() != 3) {
-        err << kSetFinishUsage;
-        return 2;
-    }
-    const std::string& finish = split->positional[2];
+    const std::string& finish = args.positional[2];
 
-    const auto database = OpenDatabaseFor(split->Option("--refdb"), err);
-    if (!database) {
+    auto input = ReadInput(args, err);
+    if (!input) {
         return 1;
     }
-    auto read = ReadDocumentFor(split->positional[0], err);
-    if (!read) {
-        return 1;
-    }
-    const int pages = read->PageCount();
+    const int pages = input->book.PageCount();
     const int first = span ? span->first : 1;
     const int last = span ? span->last : pages;
     if (last > pages) {
@@ -46,16 +28,14 @@ int SetFinish(const std::vector<std::string>& args, std::ostream&, std::ostream&
         return 1;
     }
 
-    CommandSession session(database.get(), std::move(*read), err);
+    CommandSession session(std::move(*input), err);
     for (int page = first; page <= last; ++page) {
         session->ShowPage(page);
         if (!session->PickFinish(finish)) {
             return 1;
         }
     }
-    return WriteDocumentFor(session->Waybill(), split->positional[1], err, split->Flag("--force"))
-               ? 0
-               : 1;
+    return WriteOutput(session->Waybill(), args, err);
 }
 
 } // namespace waybill::cli

@@ -183,6 +183,283 @@ UserMessage ColumnMessage(Column column) {
     return {text, "Error", MessageIcon::Exclamation};
 }
 
+// What the readers of a row share: its grid and page.
+struct RowPlace {
+    const waybill::Page& page;
+    int pageNumber = 0;
+    std::string_view base; // the page's CAD base
+    std::string_view grid;
+    const Positions& positions;
+    const GridRows& rows;
+    // Of an "ext" grid: the punch named in its first row's description.
+    const std::string& extensionPunch;
+};
+
+// One grid row read into the fields of its record: one reader per field, run in the order the
+// row is checked, each returning the stop it makes; a row without a quantity is skipped.
+class RowReader {
+  public:
+    RowReader(const RowPlace& place, int row)
+        : at_(place), row_(row), values_(place.rows.Values(row)) {}
+
+    std::optional<ExportFailure> Read() {
+        using Reader = std::optional<ExportFailure> (RowReader::*)();
+        for (const Reader reader :
+             {&RowReader::Quantity, &RowReader::Part, &RowReader::ComponentId, &RowReader::Slope,
+              &RowReader::Length, &RowReader::Punch, &RowReader::Description, &RowReader::Finish}) {
+            if (auto stop = (this->*reader)()) {
+                return stop;
+            }
+            if (skipped_) {
+                break;
+            }
+        }
+        return std::nullopt;
+    }
+
+    bool Skipped() const { return skipped_; }
+
+    std::string Record(const std::string& job, std::size_t lineNumber) const {
+        const std::string fields[] = {job,
+                                      componentId_,
+                                      std::to_string(quantity_),
+                                      part_,
+                                      lengthFields_[0],
+                                      lengthFields_[1],
+                                      lengthFields_[2],
+                                      lengthFields_[3],
+                                      punch_,
+                                      slope_,
+                                      description_,
+                                      std::to_string(lineNumber),
+                                      finishWord_};
+        std::string record = fields[0];
+        for (std::size_t k = 1; k < std::size(fields); ++k) {
+            record += ';';
+            record += fields[k];
+        }
+        return record;
+    }
+
+  private:
+    ExportFailure CellFailure(Column column, int position) const {
+        return {ColumnMessage(column), at_.pageNumber, ExportFocus::Cell, row_, position - 1};
+    }
+
+    ExportFailure SeparatorFailure(int row, int position) const {
+        return {SeparatorMessage(), at_.pageNumber, ExportFocus::Cell, row, position - 1};
+    }
+
+    // "one", or the leading number with thousands separators dropped, rounded to a whole
+    // number from 1 to 32767; an empty cell skips the row.
+    std::optional<ExportFailure> Quantity() {
+        const std::string* quantityValue = ValueAt(values_, at_.positions.quantity);
+        if (quantityValue == nullptr) {
+            return CellFailure(Column::Quantity, at_.positions.quantity);
+        }
+        const std::string quantityText = ToLower(Trim(*quantityValue));
+        std::optional<std::int16_t> quantity = 1;
+        if (quantityText != "one") {
+            std::string digits = *quantityValue;
+            std::erase(digits, ',');
+            const auto number = LeadingNumber(digits);
+            quantity = number ? RoundToInt16(*number) : std::nullopt;
+        }
+        if (quantity && *quantity == 0 && quantityText.empty()) {
+            skipped_ = true;
+            return std::nullopt;
+        }
+        if (!quantity || *quantity <= 0) {
+            return CellFailure(Column::Quantity, at_.positions.quantity);
+        }
+        quantity_ = *quantity;
+        return std::nullopt;
+    }
+
+    // As stored; a "_" in it is the code of a finish not chosen yet.
+    std::optional<ExportFailure> Part() {
+        const std::string* part = ValueAt(values_, at_.positions.part);
+        if (part == nullptr || part->find('_') != std::string::npos) {
+            return CellFailure(Column::Part, at_.positions.part);
+        }
+        if (HoldsSeparator(*part)) {
+            return SeparatorFailure(row_, at_.positions.part);
+        }
+        part_ = *part;
+        return std::nullopt;
+    }
+
+    // Trimmed; letters and digits only, but for the ids of cables (ValidComponentId).
+    std::optional<ExportFailure> ComponentId() {
+        const std::string* idValue = ValueAt(values_, at_.positions.componentId);
+        componentId_ = idValue != nullptr ? Trim(*idValue) : std::string{};
+        if (HoldsSeparator(componentId_)) {
+            return SeparatorFailure(row_, at_.positions.componentId);
+        }
+        if (!ValidComponentId(componentId_, at_.grid)) {
+            return CellFailure(Column::ComponentId, at_.positions.componentId);
+        }
+        return std::nullopt;
+    }
+
+    // Where the grid has a slope: a number, written as the rise in 12.
+    std::optional<ExportFailure> Slope() {
+        if (at_.positions.slope <= 0) {
+            return std::nullopt;
+        }
+        const std::string* slopeValue = ValueAt(values_, at_.positions.slope);
+        const auto number = slopeValue != nullptr ? NumericValue(Trim(*slopeValue)) : std::nullopt;
+        if (!number) {
+            return CellFailure(Column::Slope, at_.positions.slope);
+        }
+        slope_ = FormatDecimal(*number) + ":12";
+        return std::nullopt;
+    }
+
+    // Where the grid has a length and the cell is not blank: feet and inches above 0, as the
+    // four length fields.
+    std::optional<ExportFailure> Length() {
+        if (at_.positions.length <= 0) {
+            return std::nullopt;
+        }
+        const std::string* lengthValue = ValueAt(values_, at_.positions.length);
+        if (lengthValue == nullptr) {
+            return CellFailure(Column::Length, at_.positions.length);
+        }
+        if (!TrimView(*lengthValue).empty()) {
+            const double length = ParseFtIn(*lengthValue);
+            if (!(length > 0)) {
+                return CellFailure(Column::Length, at_.positions.length);
+            }
+            lengthFields_.clear();
+            LengthFields(length, lengthFields_);
+        }
+        return std::nullopt;
+    }
+
+    // Where the grid has an "LP" column: the code typed there, or "SPECIAL PUNCH" when the row
+    // also has an "A" dimension.
+    std::optional<ExportFailure> Punch() {
+        if (at_.positions.punch <= 0) {
+            return std::nullopt;
+        }
+        punch_ = ValueOrEmpty(values_, at_.positions.punch);
+        if (HoldsSeparator(punch_)) {
+            return SeparatorFailure(row_, at_.positions.punch);
+        }
+        if (!TrimView(punch_).empty() && HasADimension()) {
+            punch_ = "SPECIAL PUNCH";
+        }
+        return std::nullopt;
+    }
+
+    // Any "A" dimension makes the pattern a special one: the values from the first "A"
+    // dimension of a member row up to the two before the last.
+    bool HasADimension() const {
+        for (std::size_t k = MemberColumn::kFirstADim; k + 2 < values_.size(); ++k) {
+            if (!TrimView(values_[k]).empty()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Where the grid has one and the page exports it: trimmed, a lone inch mark (ditto) as
+    // nothing; a header's sizes or an extension grid's punch added; in plain text.
+    std::optional<ExportFailure> Description() {
+        if (at_.positions.description <= 0 || IsNoDescriptionPage(at_.base)) {
+            return std::nullopt;
+        }
+        std::string description = Trim(ValueOrEmpty(values_, at_.positions.description));
+        if (HoldsSeparator(description)) {
+            return SeparatorFailure(row_, at_.positions.description);
+        }
+        if (description == std::string(1, kInchMark)) {
+            return std::nullopt;
+        }
+        if (EqualsNoCase(at_.grid, "hed")) {
+            if (auto stop = AddHeaderSizes(description)) {
+                return stop;
+            }
+        } else if (EqualsNoCase(at_.grid, "ext")) {
+            if (auto stop = AddExtensionPunch(description)) {
+                return stop;
+            }
+        }
+        description = GlyphsToText(description);
+        description_ = std::move(description);
+        return std::nullopt;
+    }
+
+    // A header takes two rows: the size column of both joins its description.
+    std::optional<ExportFailure> AddHeaderSizes(std::string& description) const {
+        const int size = at_.positions.description + 1;
+        const int lastSizeRow = row_ % 2 == 1 ? row_ + 1 : row_;
+        for (int sizeRow = row_; sizeRow <= lastSizeRow; ++sizeRow) {
+            const std::string text = Trim(ValueOrEmpty(at_.rows.Values(sizeRow), size));
+            if (HoldsSeparator(text)) {
+                return SeparatorFailure(sizeRow, size);
+            }
+            description += ", " + text;
+        }
+        return std::nullopt;
+    }
+
+    // The rows of an extension grid take the grid's punch; a row whose description sets one
+    // of its own ("x=y") is a special punch, and its description names the grid's punch.
+    std::optional<ExportFailure> AddExtensionPunch(std::string& description) {
+        const std::string& extensionPunch = at_.extensionPunch;
+        if (HoldsSeparator(extensionPunch)) {
+            // Named in the description of the grid's first row.
+            return SeparatorFailure(1, at_.positions.description);
+        }
+        if (description.find('=') != std::string::npos) {
+            punch_ = "SPECIAL PUNCH";
+            if (extensionPunch != "NP") {
+                description += ", " + extensionPunch;
+            }
+        } else {
+            punch_ = extensionPunch;
+        }
+        return std::nullopt;
+    }
+
+    // A fabricated steel page's finish word, which it must have; a hi-tensile page's finish
+    // closes the description.
+    std::optional<ExportFailure> Finish() {
+        const PageKind kind = PageKindOf(at_.base);
+        if (IsFabricatedSteel(kind)) {
+            const auto word = FabricatedFinishWord(at_.page.Finish);
+            if (!word) {
+                return ExportFailure{
+                    {"You must select a finish", "Invalid Finish", MessageIcon::None},
+                    at_.pageNumber,
+                    ExportFocus::Finish};
+            }
+            finishWord_ = *word;
+        } else if (IsHiTensile(kind) && !at_.page.Finish.empty()) {
+            if (HoldsSeparator(at_.page.Finish)) {
+                return ExportFailure{SeparatorMessage(), at_.pageNumber, ExportFocus::Finish};
+            }
+            description_ += "(" + at_.page.Finish + ")";
+        }
+        return std::nullopt;
+    }
+
+    const RowPlace& at_;
+    const int row_;
+    const std::vector<std::string>& values_;
+    bool skipped_ = false;
+    std::int16_t quantity_ = 0;
+    std::string part_;
+    std::string componentId_;
+    std::string slope_;
+    std::vector<std::string> lengthFields_{"0", "", "", ""};
+    std::string punch_;
+    std::string description_;
+    std::string finishWord_;
+};
+
 class Exporter {
   public:
     Exporter(const Book& book, const ReferenceDatabase& database)
@@ -255,190 +532,19 @@ class Exporter {
             EqualsNoCase(grid, "ext")
                 ? ExtensionPunch(ValueOrEmpty(rows.Values(1), positions.description))
                 : std::string{};
+        const RowPlace place{page, pageNumber_, base, grid, positions, rows, extensionPunch};
         for (int row = 1; row <= rows.Count(); ++row) {
             if (rows.Values(row).empty()) {
                 continue; // an empty row
             }
-            if (auto failure = Row(page, base, grid, positions, rows, row, extensionPunch)) {
+            RowReader reader(place, row);
+            if (auto failure = reader.Read()) {
                 return failure;
             }
-        }
-        return std::nullopt;
-    }
-
-    ExportFailure CellFailure(Column column, int row, int position) const {
-        return {ColumnMessage(column), pageNumber_, ExportFocus::Cell, row, position - 1};
-    }
-
-    ExportFailure SeparatorFailure(int row, int position) const {
-        return {SeparatorMessage(), pageNumber_, ExportFocus::Cell, row, position - 1};
-    }
-
-    std::optional<ExportFailure> Row(const waybill::Page& page, const std::string& base,
-                                     const std::string& grid, const Positions& positions,
-                                     const GridRows& rows, int row,
-                                     const std::string& extensionPunch) {
-        const std::vector<std::string>& values = rows.Values(row);
-
-        // Quantity: "one", or the leading number with thousands separators dropped.
-        const std::string* quantityValue = ValueAt(values, positions.quantity);
-        if (quantityValue == nullptr) {
-            return CellFailure(Column::Quantity, row, positions.quantity);
-        }
-        const std::string quantityText = ToLower(Trim(*quantityValue));
-        std::optional<std::int16_t> quantity = 1;
-        if (quantityText != "one") {
-            std::string digits = *quantityValue;
-            std::erase(digits, ',');
-            const auto number = LeadingNumber(digits);
-            quantity = number ? RoundToInt16(*number) : std::nullopt;
-        }
-        if (quantity && *quantity == 0 && quantityText.empty()) {
-            return std::nullopt;
-        }
-        if (!quantity || *quantity <= 0) {
-            return CellFailure(Column::Quantity, row, positions.quantity);
-        }
-
-        const std::string* part = ValueAt(values, positions.part);
-        if (part == nullptr || part->find('_') != std::string::npos) {
-            return CellFailure(Column::Part, row, positions.part);
-        }
-        if (HoldsSeparator(*part)) {
-            return SeparatorFailure(row, positions.part);
-        }
-
-        const std::string* idValue = ValueAt(values, positions.componentId);
-        const std::string componentId = idValue != nullptr ? Trim(*idValue) : std::string{};
-        if (HoldsSeparator(componentId)) {
-            return SeparatorFailure(row, positions.componentId);
-        }
-        if (!ValidComponentId(componentId, grid)) {
-            return CellFailure(Column::ComponentId, row, positions.componentId);
-        }
-
-        std::string slope;
-        if (positions.slope > 0) {
-            const std::string* slopeValue = ValueAt(values, positions.slope);
-            const auto number =
-                slopeValue != nullptr ? NumericValue(Trim(*slopeValue)) : std::nullopt;
-            if (!number) {
-                return CellFailure(Column::Slope, row, positions.slope);
-            }
-            slope = FormatDecimal(*number) + ":12";
-        }
-
-        std::vector<std::string> lengthFields;
-        if (positions.length > 0) {
-            const std::string* lengthValue = ValueAt(values, positions.length);
-            if (lengthValue == nullptr) {
-                return CellFailure(Column::Length, row, positions.length);
-            }
-            if (!TrimView(*lengthValue).empty()) {
-                const double length = ParseFtIn(*lengthValue);
-                if (!(length > 0)) {
-                    return CellFailure(Column::Length, row, positions.length);
-                }
-                LengthFields(length, lengthFields);
+            if (!reader.Skipped()) {
+                table_.records.push_back(reader.Record(job_, table_.records.size() + 1));
             }
         }
-        if (lengthFields.empty()) {
-            lengthFields = {"0", "", "", ""};
-        }
-
-        std::string punch;
-        if (positions.punch > 0) {
-            punch = ValueOrEmpty(values, positions.punch);
-            if (HoldsSeparator(punch)) {
-                return SeparatorFailure(row, positions.punch);
-            }
-            if (!TrimView(punch).empty()) {
-                // Any "A" dimension makes the pattern a special one: the values from the first
-                // "A" dimension of a member row up to the two before the last.
-                for (std::size_t k = MemberColumn::kFirstADim; k + 2 < values.size(); ++k) {
-                    if (!TrimView(values[k]).empty()) {
-                        punch = "SPECIAL PUNCH";
-                        break;
-                    }
-                }
-            }
-        }
-
-        std::string description;
-        if (positions.description > 0 && !IsNoDescriptionPage(base)) {
-            description = Trim(ValueOrEmpty(values, positions.description));
-            if (HoldsSeparator(description)) {
-                return SeparatorFailure(row, positions.description);
-            }
-            if (description == std::string(1, kInchMark)) {
-                description.clear();
-            } else {
-                if (EqualsNoCase(grid, "hed")) {
-                    // A header takes two rows: the size column of both joins its description.
-                    const int size = positions.description + 1;
-                    const int lastSizeRow = row % 2 == 1 ? row + 1 : row;
-                    for (int sizeRow = row; sizeRow <= lastSizeRow; ++sizeRow) {
-                        const std::string text = Trim(ValueOrEmpty(rows.Values(sizeRow), size));
-                        if (HoldsSeparator(text)) {
-                            return SeparatorFailure(sizeRow, size);
-                        }
-                        description += ", " + text;
-                    }
-                } else if (EqualsNoCase(grid, "ext")) {
-                    if (HoldsSeparator(extensionPunch)) {
-                        // Named in the description of the grid's first row.
-                        return SeparatorFailure(1, positions.description);
-                    }
-                    if (description.find('=') != std::string::npos) {
-                        punch = "SPECIAL PUNCH";
-                        if (extensionPunch != "NP") {
-                            description += ", " + extensionPunch;
-                        }
-                    } else {
-                        punch = extensionPunch;
-                    }
-                }
-                description = GlyphsToText(description);
-            }
-        }
-
-        std::string finishWord;
-        const PageKind kind = PageKindOf(base);
-        if (IsFabricatedSteel(kind)) {
-            const auto word = FabricatedFinishWord(page.Finish);
-            if (!word) {
-                return ExportFailure{
-                    {"You must select a finish", "Invalid Finish", MessageIcon::None},
-                    pageNumber_,
-                    ExportFocus::Finish};
-            }
-            finishWord = *word;
-        } else if (IsHiTensile(kind) && !page.Finish.empty()) {
-            if (HoldsSeparator(page.Finish)) {
-                return ExportFailure{SeparatorMessage(), pageNumber_, ExportFocus::Finish};
-            }
-            description += "(" + page.Finish + ")";
-        }
-
-        const std::string fields[] = {job_,
-                                      componentId,
-                                      std::to_string(*quantity),
-                                      *part,
-                                      lengthFields[0],
-                                      lengthFields[1],
-                                      lengthFields[2],
-                                      lengthFields[3],
-                                      punch,
-                                      slope,
-                                      description,
-                                      std::to_string(table_.records.size() + 1),
-                                      finishWord};
-        std::string record = fields[0];
-        for (std::size_t k = 1; k < std::size(fields); ++k) {
-            record += ';';
-            record += fields[k];
-        }
-        table_.records.push_back(std::move(record));
         return std::nullopt;
     }
 

@@ -1,5 +1,6 @@
 #include "find/TextSearch.h"
 
+#include "find/SeenText.h"
 #include "model/Book.h"
 #include "model/FwbFile.h"
 #include "page/GridSetup.h"
@@ -17,11 +18,26 @@
 namespace waybill {
 
 TextMatcher::TextMatcher(const FindOptions& options)
-    : text_(options.wholeCell ? Trim(options.text) : options.text), matchCase_(options.matchCase),
-      wholeCell_(options.wholeCell) {
+    : text_(SeeTyped(options.wholeCell ? Trim(options.text) : options.text)),
+      matchCase_(options.matchCase), wholeCell_(options.wholeCell) {
     if (!matchCase_) {
         text_ = ToLower(text_);
     }
+    const auto anchor = std::find_if(text_.begin(), text_.end(), [this](char c) {
+        return !SymbolsCanShow(c) && (matchCase_ || !SymbolsCanShow(ToUpperAscii(c)));
+    });
+    if (anchor != text_.end()) {
+        anchor_ = *anchor;
+    }
+}
+
+bool TextMatcher::MayShow(std::string_view value) const {
+    if (!anchor_) {
+        return true;
+    }
+    const char other = matchCase_ ? *anchor_ : ToUpperAscii(*anchor_);
+    return std::any_of(value.begin(), value.end(),
+                       [&](char c) { return c == *anchor_ || c == other; });
 }
 
 std::size_t TextMatcher::FindIn(std::string_view value, std::size_t from) const {
@@ -49,20 +65,27 @@ std::size_t TextMatcher::FindIn(std::string_view value, std::size_t from) const 
 }
 
 bool TextMatcher::Matches(std::string_view value) const {
-    if (text_.empty()) {
+    if (text_.empty() || !MayShow(value)) {
         return false;
     }
     if (wholeCell_) {
-        const std::string_view trimmed = TrimView(value);
-        return trimmed.size() == text_.size() && FindIn(trimmed, 0) == 0;
+        const std::string_view seen = SeenView(TrimView(value), seen_);
+        return seen.size() == text_.size() && FindIn(seen, 0) == 0;
     }
-    return FindIn(value, 0) != std::string_view::npos;
+    return FindIn(SeenView(value, seen_), 0) != std::string_view::npos;
 }
 
 bool TextMatcher::MayHold(std::string_view line) const {
-    return !text_.empty() && FindIn(line, 0) != std::string_view::npos;
+    return !text_.empty() && MayShow(line) &&
+           FindIn(SeenView(line, seen_), 0) != std::string_view::npos;
 }
 
+// The matches are found in the seen text; what is replaced is the stored text. A character
+// whose seen text a match covers is replaced whole; the part of a symbol's plain text that a
+// match leaves out is written as plain text beside the replacement ("1/" of one half replaced
+// by "3/" gives "3/2"). The dash that parts a fraction from the digit before it is a blank in
+// plain text ("10'-1 1/2", as lengths are typed), and is left out when nothing that needs it
+// follows.
 std::string TextMatcher::Replace(std::string_view value, std::string_view replacement) const {
     if (!Matches(value)) {
         return std::string(value);
@@ -70,15 +93,50 @@ std::string TextMatcher::Replace(std::string_view value, std::string_view replac
     if (wholeCell_) {
         return std::string(replacement);
     }
-    std::string out;
-    std::size_t done = 0;
-    for (std::size_t at = FindIn(value, 0); at != std::string_view::npos;
-         at = FindIn(value, done)) {
-        out.append(value.substr(done, at - done));
-        out.append(replacement);
-        done = at + text_.size();
+    const SeenText seen = SeeStored(value);
+    std::vector<std::pair<std::size_t, std::size_t>> matches;
+    for (std::size_t at = FindIn(seen.text, 0); at != std::string_view::npos;
+         at = FindIn(seen.text, at + text_.size())) {
+        matches.emplace_back(at, at + text_.size());
     }
-    out.append(value.substr(done));
+    const bool leadingDigit =
+        !replacement.empty() && replacement.front() >= '0' && replacement.front() <= '9';
+    std::string out;
+    auto match = matches.begin();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::size_t start = seen.starts[i];
+        const std::size_t end = seen.starts[i + 1];
+        while (match != matches.end() && match->second <= start) {
+            ++match;
+        }
+        if (match == matches.end() || match->first >= end) {
+            out += value[i]; // untouched
+            continue;
+        }
+        for (std::size_t at = start; at < end;) {
+            while (match != matches.end() && match->second <= at) {
+                ++match;
+            }
+            if (match != matches.end() && match->first <= at) {
+                if (match->first == at) {
+                    out.append(replacement);
+                }
+                at = std::min(end, match->second);
+                continue;
+            }
+            const std::size_t next =
+                match != matches.end() && match->first < end ? match->first : end;
+            std::string_view piece = std::string_view(seen.text).substr(at, next - at);
+            if (at == start && end - start > 1 && piece.front() == '-') {
+                piece.remove_prefix(1);
+                if (!piece.empty() || (next < end && leadingDigit)) {
+                    out += ' ';
+                }
+            }
+            out.append(piece);
+            at = next;
+        }
+    }
     return out;
 }
 
@@ -160,11 +218,27 @@ class PageSearch {
         if (pageMayHold) {
             PageData(page.PageData, base, blocks, hits);
         }
+        Fields(&page, documentFields, base, hits);
+        return hits;
+    }
+
+    // A document without pages still has its own fields, though no page shows them: found
+    // without a page, and not replaced, as no page change can name them.
+    std::vector<OrderedHit> DocumentFields() {
+        std::vector<OrderedHit> hits;
+        Fields(nullptr, true, Place{}, hits);
+        return hits;
+    }
+
+  private:
+    void Fields(const Page* page, bool documentFields, const Place& base,
+                std::vector<OrderedHit>& hits) {
+        static const Page kNoPage;
         for (int field = TblkFinish; field <= TblkDescription; ++field) {
-            if (IsDocumentField(field) && !documentFields) {
+            if (IsDocumentField(field) ? !documentFields : page == nullptr) {
                 continue;
             }
-            const std::string& text = TitleBlockText(book_, page, field);
+            const std::string& text = TitleBlockText(book_, page ? *page : kNoPage, field);
             if (!matcher_.Matches(text)) {
                 continue;
             }
@@ -173,12 +247,10 @@ class PageSearch {
                 field == TblkDescription ? PlaceKind::PageDescription : PlaceKind::TitleBlockField;
             place.field = field;
             place.fieldName = TitleBlockFieldName(field);
-            hits.push_back({{2, field, 0}, {std::move(place), text, true}});
+            hits.push_back({{2, field, 0}, {std::move(place), text, page != nullptr}});
         }
-        return hits;
     }
 
-  private:
     void PageData(const PageLines& lines, const Place& base, BlockOrder* blocks,
                   std::vector<OrderedHit>& hits) {
         const std::vector<PageItem> items = ReadPageItems(lines);
@@ -294,6 +366,11 @@ std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOpti
             hits.push_back(std::move(hit.hit));
         }
     }
+    if (book.PageCount() == 0) {
+        for (OrderedHit& hit : search.DocumentFields()) {
+            hits.push_back(std::move(hit.hit));
+        }
+    }
     return hits;
 }
 
@@ -316,6 +393,14 @@ std::string DescribePlace(const Place& place) {
     return {};
 }
 
+std::string DescribeWhere(const Place& place) {
+    if (place.page == 0) {
+        return DescribePlace(place);
+    }
+    return "page " + std::to_string(place.page) + " (" + place.cadNumber + "), " +
+           DescribePlace(place);
+}
+
 std::string ReplaceAllNote(int replaced, int skipped) {
     return std::to_string(replaced) + " replaced, " + std::to_string(skipped) +
            " skipped (read-only or refused)";
@@ -325,6 +410,25 @@ std::optional<FindHit> FindNext(const Book& book, PlaceNames& names, const FindO
                                 int startPage, const std::optional<Place>& from,
                                 FindDirection direction) {
     const int count = book.PageCount();
+    if (count == 0) {
+        // Only the document's own fields: the one after `from`, going round.
+        const TextMatcher matcher(options);
+        std::vector<OrderedHit> hits = PageSearch(book, matcher, names).DocumentFields();
+        if (hits.empty()) {
+            return std::nullopt;
+        }
+        const bool forward = direction == FindDirection::Next;
+        const auto beyond = [&](const OrderedHit& hit) {
+            return !from ||
+                   (forward ? hit.order > OrderOf(*from, {}) : hit.order < OrderOf(*from, {}));
+        };
+        if (forward) {
+            const auto found = std::find_if(hits.begin(), hits.end(), beyond);
+            return std::move(found != hits.end() ? found->hit : hits.front().hit);
+        }
+        const auto found = std::find_if(hits.rbegin(), hits.rend(), beyond);
+        return std::move(found != hits.rend() ? found->hit : hits.back().hit);
+    }
     if (options.page != 0 && (options.page < 1 || options.page > count)) {
         return std::nullopt;
     }

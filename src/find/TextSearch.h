@@ -15,9 +15,11 @@ namespace waybill {
 
 class Book;
 
-// What to look for. Letter case is folded for ASCII letters only. A whole-cell match compares
-// the whole value, blanks at both ends of it and of the text left out; otherwise the text may
-// stand anywhere in the value. An empty text matches nothing.
+// What to look for. Texts are compared as the reader sees them (find/SeenText.h): a drawing
+// symbol is found by the character that looks like it and by its plain text. Letter case is
+// folded for ASCII letters only. A whole-cell match compares the whole value, blanks at both
+// ends of it and of the text left out; otherwise the text may stand anywhere in the value. An
+// empty text matches nothing.
 struct FindOptions {
     std::string text;
     bool matchCase = false;
@@ -34,15 +36,22 @@ class TextMatcher {
     // False only when no value inside `line` can match: a quick test of a whole stored line.
     bool MayHold(std::string_view line) const;
     // The value with every match (left to right, not overlapping) replaced by `replacement`;
-    // the value itself when nothing matches.
+    // the value itself when nothing matches. A symbol a match takes part of is replaced whole,
+    // the part left out written as plain text.
     std::string Replace(std::string_view value, std::string_view replacement) const;
 
   private:
     std::size_t FindIn(std::string_view value, std::size_t from) const;
 
-    std::string text_; // folded to lower case unless case matters
+    // False when the value lacks a character of the text that no symbol's plain text holds:
+    // a quick test before the value's seen text is made.
+    bool MayShow(std::string_view value) const;
+
+    std::string text_; // the seen text, folded to lower case unless case matters
     bool matchCase_;
     bool wholeCell_;
+    std::optional<char> anchor_; // such a character of the text, when it has one
+    mutable std::string seen_;   // reused for each value: a matcher serves one search
 };
 
 // The column headers of grids and the tags of blocks, as the editor shows them, read from the
@@ -78,13 +87,18 @@ struct FindHit {
 // Every match in document order. On a page: the attribute values block by block, the cells of
 // its grid row by row, then the title-block fields in field order. The document's own fields
 // (Detail By, Issue, Checked By, Date, Customer, Job Number) are shown on every page but are
-// one text each: they are reported once, on the first page searched. A page's grid is the
-// last one it names, the one the editor shows and stores.
+// one text each: they are reported once, on the first page searched, or without a page (page
+// 0, not replaceable) when the document has none. A page's grid is the last one it names, the
+// one the editor shows and stores.
 std::vector<FindHit> FindAll(const Book& book, PlaceNames& names, const FindOptions& options);
 
 // Where a place sits on its page, as the user is told: "row R, column C (HEADER)",
 // "title-block FIELD" or "block NAME, TAG" ("value N" for a value without a tag).
 std::string DescribePlace(const Place& place);
+
+// Where a hit is, as the command line and the window tell it: "page P (CAD), " and the place.
+// A document's own field found in a document without pages has no page: the place alone.
+std::string DescribeWhere(const Place& place);
 
 // What Replace All did, for the status bar.
 std::string ReplaceAllNote(int replaced, int skipped);

@@ -145,7 +145,8 @@ PendingPage ReadDefinition(std::string_view line) {
 } // namespace
 
 UserMessage CannotOpenMessage(const std::filesystem::path& path) {
-    return {"Cannot Open " + PathText(path) + ".", "File Error", MessageIcon::Exclamation};
+    return {"Cannot Open " + PathText(path) + "." + NotAFileNote(path), "File Error",
+            MessageIcon::Exclamation};
 }
 
 std::optional<UserMessage> ReadFWB(const std::filesystem::path& path, Book& book) {

@@ -125,18 +125,6 @@ std::string RandomSuffix() {
     return s;
 }
 
-// A symbolic link is kept: the file it points to is replaced.
-fs::path ResolveTarget(const fs::path& target) {
-    std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) {
-            return resolved;
-        }
-    }
-    return target;
-}
-
 // The folder does not let the user create files in it.
 bool IsRefusal(std::error_code error) {
     return error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
@@ -239,7 +227,7 @@ std::string WriteInPlace(const fs::path& target, std::string_view oldContent,
 // leaves the way of writing in place open.
 std::string Replace(const fs::path& requested, std::string_view content,
                     std::optional<std::string_view> inPlaceFrom, FileSystemCalls& calls) {
-    const fs::path target = ResolveTarget(requested);
+    const fs::path target = WrittenFile(requested);
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
         return "is a folder";
@@ -255,6 +243,17 @@ std::string Replace(const fs::path& requested, std::string_view content,
 }
 
 } // namespace
+
+fs::path WrittenFile(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        fs::path resolved = fs::weakly_canonical(path, ec);
+        if (!ec) {
+            return resolved;
+        }
+    }
+    return path;
+}
 
 FileSystemCalls& SystemFileCalls() {
     static OperatingSystemCalls calls;

@@ -36,6 +36,10 @@ class FileSystemCalls {
 // The calls of the operating system.
 FileSystemCalls& SystemFileCalls();
 
+// The file a write to `path` replaces: a symbolic link is kept and the file it names (links
+// followed) replaced; any other path is itself.
+std::filesystem::path WrittenFile(const std::filesystem::path& path);
+
 // Replaces the file at `target` with `content` so that a failure at any point leaves the
 // old file as it was: the bytes go to a temporary file beside the target, are flushed to
 // disk, get the old file's permissions, and only then is the temporary renamed over the

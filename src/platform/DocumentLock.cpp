@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/LocalTime.h"
+#include "platform/TextFile.h"
 #include "units/Text.h"
 
 #include <array>
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <vector>
 
 #ifdef _WIN32
@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kUnknown = "unknown";
+constexpr const char* kLockFilePrefix = "~$";
 // A lock file is one short line; more than this is no lock file of ours.
 constexpr std::size_t kLongestLockFile = 4096;
 
@@ -132,19 +133,19 @@ class OperatingSystemLockCalls final : public LockSystem {
         return CreateNewFile(path, content);
     }
 
+    // A lock file that is no regular file (a pipe, a device) is never opened: it cannot be
+    // read, so it is held by "unknown", and the editor or the command goes on at once.
     std::error_code Read(const fs::path& path, std::string& content) override {
         std::error_code error;
-        if (fs::status(path, error).type() == fs::file_type::not_found) {
+        if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
             return std::make_error_code(std::errc::no_such_file_or_directory);
         }
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            return error ? error : std::make_error_code(std::errc::permission_denied);
+        auto text = ReadWholeFile(path, kLongestLockFile + 1);
+        if (!text) {
+            return std::make_error_code(std::errc::permission_denied);
         }
-        content.assign(kLongestLockFile + 1, '\0');
-        in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        content.resize(static_cast<std::size_t>(in.gcount()));
-        return in.bad() ? std::make_error_code(std::errc::io_error) : std::error_code{};
+        content = std::move(*text);
+        return {};
     }
 
     std::error_code Remove(const fs::path& path) override {
@@ -309,9 +310,14 @@ std::int64_t UtcSeconds(const LockTime& t) {
 }
 
 fs::path LockFilePath(const fs::path& document) {
-    fs::path name = "~$";
-    name += document.filename();
-    return document.parent_path() / name;
+    const fs::path written = WrittenFile(document);
+    fs::path name = kLockFilePrefix;
+    name += written.filename();
+    return written.parent_path() / name;
+}
+
+bool IsLockFileName(const fs::path& path) {
+    return path.filename().native().starts_with(fs::path(kLockFilePrefix).native());
 }
 
 std::string LockLine(const LockHolder& holder) {
@@ -340,7 +346,9 @@ std::optional<LockHolder> ParseLockLine(std::string_view text) {
     if (!opened) {
         return std::nullopt;
     }
-    return LockHolder{std::string(fields[0]), std::string(fields[1]), processId, *opened};
+    // Blanks at a name's ends are no part of it, as LockLine writes it (and a host compares).
+    return LockHolder{std::string(TrimView(fields[0])), std::string(TrimView(fields[1])),
+                      processId, *opened};
 }
 
 LockSystem& SystemLockCalls() {

@@ -41,8 +41,13 @@ struct LockHolder {
 };
 
 // The lock file of a document: in the document's folder, "~$" + the document's file name
-// ("Job 24-0173.fwb" -> "~$Job 24-0173.fwb"), the name the office tools detailers know.
+// ("Job 24-0173.fwb" -> "~$Job 24-0173.fwb"), the name the office tools detailers know. A
+// symbolic link is followed first: the lock is the one beside the file a save writes, so
+// whichever name an editor or a command comes by, they find each other's lock.
 std::filesystem::path LockFilePath(const std::filesystem::path& document);
+
+// A name of the lock files' form ("~$..."): no document, whatever its extension.
+bool IsLockFileName(const std::filesystem::path& path);
 
 // The lock file's one line: user, host, process id and the time opened
 // ("2025-07-12T14:03:27+02:00"), separated by tabs, ending in CR LF. A tab or line break in a

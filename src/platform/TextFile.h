@@ -1,14 +1,29 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace waybill {
 
-// The whole file as bytes; nothing when it cannot be opened or read (or is a folder).
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// Every file the programs read goes through here. Documents, templates and lock files sit on
+// shared folders, where anyone may leave a pipe or a device under a document's name, and
+// opening or reading one of those can wait for ever: only a regular file (links followed) is
+// read, and it is opened in a way that cannot block.
+
+// The whole file as bytes, or its first `limit` bytes; nothing when it cannot be opened or
+// read, or is no regular file (a folder, a pipe, a device).
+std::optional<std::string>
+ReadWholeFile(const std::filesystem::path& path,
+              std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The sentence a message about a file that cannot be read adds when `path` names something
+// other than a regular file: " It is a pipe, not a file." (a folder, a device, a socket...);
+// empty for a regular file or nothing at all.
+std::string NotAFileNote(const std::filesystem::path& path);
 
 // Walks the lines of a text held in memory. Lines end with CR LF, LF or CR, so files
 // touched by editors of any platform read the same; the line ends are not returned.

@@ -1,4 +1,5 @@
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 #include "refdb/ReferenceDatabase.h"
 #include "units/Text.h"
 
@@ -249,10 +250,11 @@ std::string ReadOnlyUri(const std::filesystem::path& path) {
 
 OpenedReferenceDatabase OpenReferenceDatabase(const std::filesystem::path& path) {
     const std::string cannotOpen = "Cannot open the reference database " + PathText(path) + ".";
-    // SQLite would open an empty name or ":memory:" as a fresh private database.
+    // SQLite would open an empty name or ":memory:" as a fresh private database, and wait on
+    // a pipe for ever.
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
-        return Failure(cannotOpen);
+        return Failure(cannotOpen + NotAFileNote(path));
     }
     sqlite3* raw = nullptr;
     const int opened = sqlite3_open_v2(ReadOnlyUri(path).c_str(), &raw,

@@ -51,8 +51,9 @@ class Section {
     std::size_t used_ = 0;
 };
 
+// A part mark or a name quoted in a message, as plain text.
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + GlyphsToText(text) + "\"";
 }
 
 // Adds the holes of the template named by the punch code to the section; otherwise the reason
@@ -68,7 +69,7 @@ std::optional<std::string> AddTemplateHoles(Section& section, const PunchTemplat
         if (hole.position > member.length) {
             // The machine would punch past the end of the piece.
             return hole.source + " has a hole position beyond the end of member " +
-                   member.pieceMark + " (" + FormatFtIn(member.length, false) +
+                   GlyphsToText(member.pieceMark) + " (" + FormatFtIn(member.length, false) +
                    " long): " + hole.line;
         }
         section.AddHole(hole.position);

@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "tensile/PatternsFile.h"
+#include "units/Lengths.h"
 
 #include <system_error>
 
@@ -34,13 +35,15 @@ ExportPunches(const Book& book, PunchSelection selection, const std::filesystem:
 
     const auto templateText = ReadWholeFile(templates);
     if (!templateText) {
-        return WriterFailure("Cannot read the punch templates file " + PathText(templates) + ".");
+        return WriterFailure("Cannot read the punch templates file " + PathText(templates) + "." +
+                             NotAFileNote(templates));
     }
     std::error_code ec;
     const bool exists = std::filesystem::exists(patternsFile, ec);
     const auto oldFile = exists ? ReadWholeFile(patternsFile) : std::optional<std::string>("");
     if (!oldFile) {
-        return WriterFailure("Cannot read " + PathText(patternsFile) + ".");
+        return WriterFailure("Cannot read " + PathText(patternsFile) + "." +
+                             NotAFileNote(patternsFile));
     }
     auto updated = UpdatePatternsFile(*oldFile, list, ReadPunchTemplates(*templateText));
     if (auto* why = std::get_if<std::string>(&updated)) {
@@ -59,7 +62,7 @@ UserMessage TooManyLeadPunchesMessage(const std::vector<std::string>& names) {
     std::string text = "The following members had too many lead punches and were:\r"
                        "not exported:\r";
     for (const std::string& name : names) {
-        text += name + "\r";
+        text += GlyphsToText(name) + "\r";
     }
     text += "There is a maximum of 32 pairs of holes that can be defined.\r"
             "This means that for an E lead punch, you can define at\r"

@@ -1,6 +1,7 @@
 #include "tensile/PunchTemplates.h"
 
 #include "platform/TextFile.h"
+#include "units/Lengths.h"
 #include "units/NumberText.h"
 #include "units/Text.h"
 
@@ -11,8 +12,9 @@
 namespace waybill {
 namespace {
 
+// A name quoted in a message, as plain text: a punch code comes from a cell.
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    return "\"" + GlyphsToText(name) + "\"";
 }
 
 class Expander {

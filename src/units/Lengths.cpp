@@ -3,6 +3,7 @@
 #include "units/NumberText.h"
 #include "units/Text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -19,6 +20,10 @@ std::string IntText(long long v) {
 
 bool IsFractionGlyph(unsigned char c) {
     return c >= kFirstFractionGlyph && c <= kLastFractionGlyph;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 long long Gcd(long long a, long long b) {
@@ -360,21 +365,40 @@ std::string ReduceFraction(std::string_view text) {
     return IntText(*a / g) + "/" + IntText(*b / g);
 }
 
+std::string_view SymbolPlainText(unsigned char code, bool afterDigit) {
+    // The reduced fractions k/32, each also led by the dash that parts it from a number.
+    static const auto kFractions = [] {
+        std::array<std::string, 2 * (kLastFractionGlyph - kFirstFractionGlyph + 1)> texts;
+        for (int k = 1; k <= kLastFractionGlyph - 200; ++k) {
+            const std::string fraction = ReduceFraction(IntText(k) + "/32");
+            texts[static_cast<std::size_t>(2 * (k - 1))] = fraction;
+            texts[static_cast<std::size_t>(2 * (k - 1) + 1)] = "-" + fraction;
+        }
+        return texts;
+    }();
+    static constexpr std::string_view kSymbols[] = {"\xD8", "CL", "PL", "C", "G",
+                                                    "L",    "L",  "L",  "Z", "G"};
+    if (IsFractionGlyph(code)) {
+        return kFractions[static_cast<std::size_t>(2 * (code - kFirstFractionGlyph) +
+                                                   (afterDigit ? 1 : 0))];
+    }
+    if (code >= kFirstSymbolGlyph && code <= kLastSymbolGlyph) {
+        return kSymbols[code - kFirstSymbolGlyph];
+    }
+    // What the CAD code %%c becomes: the font draws the diameter there too.
+    return code == kCadDiameterGlyph ? kSymbols[0] : std::string_view{};
+}
+
 std::string GlyphsToText(std::string_view text) {
-    static const char* const kSymbols[] = {"\xD8", "CL", "PL", "C", "G", "L", "L", "L", "Z", "G"};
     std::string out;
     out.reserve(text.size() + 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (IsFractionGlyph(code)) {
-            if (i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9') {
-                out += '-';
-            }
-            out += ReduceFraction(IntText(code - 200) + "/32");
-        } else if (code >= kFirstSymbolGlyph && code <= kLastSymbolGlyph) {
-            out += kSymbols[code - kFirstSymbolGlyph];
-        } else {
+        const std::string_view plain =
+            SymbolPlainText(static_cast<unsigned char>(text[i]), i > 0 && IsDigit(text[i - 1]));
+        if (plain.empty()) {
             out += text[i];
+        } else {
+            out += plain;
         }
     }
     return out;

@@ -12,6 +12,8 @@ constexpr unsigned char kFirstFractionGlyph = 201;
 constexpr unsigned char kLastFractionGlyph = 231;
 constexpr unsigned char kFirstSymbolGlyph = 232;
 constexpr unsigned char kLastSymbolGlyph = 241;
+// The font draws the diameter at 186 as well, where the CAD code %%c puts it.
+constexpr unsigned char kCadDiameterGlyph = 186;
 
 // The character that draws n/16 inch (n = 1..15).
 char SixteenthGlyph(int n);
@@ -41,6 +43,12 @@ float ParseFtDotted(std::string_view text);
 enum class LengthFault { NotALength, TooLarge };
 std::variant<float, LengthFault> ReadFtDottedBox(std::string_view text);
 std::string ReduceFraction(std::string_view text);
+
+// Text leaves the drawing (docks, the status bar, messages, the command line, exports) as plain
+// text: each fraction glyph becomes its reduced fraction ("1/4"), led by "-" after a digit
+// ("6-1/8"), and each symbol its letters ("CL") or the Windows-1252 "\xD8" for the diameter.
+// SymbolPlainText gives one character's plain text, empty for a character that is its own.
+std::string_view SymbolPlainText(unsigned char code, bool afterDigit);
 std::string GlyphsToText(std::string_view text);
 
 } // namespace waybill

@@ -89,7 +89,7 @@ TEST_F(SessionExportsTest, TableStopsWriteNothingAndSendTheUserToTheCause) {
     EXPECT_TRUE(questions.saveRequests.empty());
 
     // Typed but not yet committed: the export takes it, and asks about the changed document.
-    boxes.waiting = TypedEdit{"Title Block Edit", {{{TblkJobNumber, "J100"}}, {}}};
+    boxes.waiting = TypedEdit{"Title Block Edit", {{{TblkJobNumber, " J100 "}}, {}}};
     questions.messages.clear();
     questions.answers = {MessageAnswer::Cancel};
     session.ExportTable();
@@ -104,6 +104,7 @@ TEST_F(SessionExportsTest, TableStopsWriteNothingAndSendTheUserToTheCause) {
     session.ExportTable();
     ASSERT_EQ(questions.saveRequests.size(), 1u);
     EXPECT_EQ(questions.saveRequests[0].startFolder, workFolder); // no export folder set
+    EXPECT_EQ(questions.saveRequests[0].fileName, "J100");        // the typed blanks dropped
     EXPECT_EQ(session.WorkFolder(), workFolder);
     EXPECT_FALSE(std::filesystem::exists(table));
     EXPECT_EQ(session.Doc().UndoName(), "Title Block Edit"); // and no export step

@@ -119,15 +119,29 @@ TEST_F(SessionFilesTest, AChangedDocumentWithPagesIsAskedAboutBeforeItIsDropped)
 
 TEST_F(SessionFilesTest, SaveAsNamesTheDocumentAndSaveThenWritesWithoutAsking) {
     session.Start({});
+    session.FileOpen();
     session.AddTemplatePages({1}, AfterLastPage);
     EXPECT_TRUE(session.NeedsSaveAs());
+    // Nothing to name it after: no name is proposed, and the missing Documents folder leaves
+    // the dialogs at home rather than offering "Documents" as the name.
+    EXPECT_FALSE(session.FileSaveAs());
+    for (const FileQuestion& asked : {questions.saveRequests.at(0), questions.openRequests.at(0)}) {
+        EXPECT_EQ(asked.fileName, "");
+        EXPECT_EQ(asked.startFolder, home.Path().string());
+    }
+    questions.saveRequests.clear();
     session.CommitTyping({"Title Block Edit", {{{TblkJobNumber, " 4471 "}}}});
     EXPECT_EQ(session.ProposedSaveName(), "4471.fwb");
 
     const std::string target = (work / "4471.fwb").string();
+    session.Autosave();
+    const std::filesystem::path untitledCopy = session.RecoveryPath();
+    ASSERT_TRUE(std::filesystem::exists(untitledCopy));
     notices.clear();
     questions.saveAnswers = {target + " "}; // a typed name's blanks are dropped
     ASSERT_TRUE(session.FileSaveAs());
+    // The copy under the old name would be offered again at the next start.
+    EXPECT_FALSE(std::filesystem::exists(untitledCopy));
     EXPECT_EQ(questions.saveRequests.at(0).fileName, "4471.fwb");
     EXPECT_EQ(notices, (std::vector<SessionChanges>{RecentList | History | DocumentName | Status}));
     EXPECT_EQ(session.StatusNote(), "Saved at 10:11:12.");

@@ -102,6 +102,7 @@ class SessionTest : public ::testing::Test {
     static inline std::unique_ptr<OpenedReferenceDatabase> opened;
     const std::filesystem::path program = WAYBILL_PROGRAM_DIR;
     TempDir work, recovery;
+    TempDir home; // without a Documents folder
     PathSettings paths;
     MemorySettings settings;
     FixedClock clock;
@@ -109,7 +110,7 @@ class SessionTest : public ::testing::Test {
     BlockAttribDefs defs{*opened->database};
     EditSession session{{opened->database.get(), &defs, &paths, &settings, program / "blocks",
                          program / "Red-line.fwb", recovery.Path(), &clock, nullptr,
-                         program.string()},
+                         program.string(), (home / "Documents").string(), home.Path().string()},
                         questions};
     std::vector<SessionChanges> notices;
 };

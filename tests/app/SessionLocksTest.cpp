@@ -1,13 +1,15 @@
 // The edit session's document locks: when a lock is taken and released, the question on
-// opening a document someone else holds and each answer, read-only documents, and saving over
-// someone else's lock.
+// opening a document someone else holds and each answer, read-only documents, saving over
+// someone else's lock, a lock file chosen as a document, and exports over a held document.
 #include "app/AppMessages.h"
 #include "app/Recovery.h"
 #include "platform/TextFile.h"
 #include "SessionFixture.h"
+#include "support/DocumentText.h"
 #include "support/LockEditor.h"
 
 #include <chrono>
+#include <fstream>
 
 namespace waybill {
 namespace {
@@ -278,6 +280,51 @@ TEST_F(SessionLocksTest, ALockTakenFromUsMeanwhileIsAskedAboutOnSave) {
                                               "Save over it anyway?"}));
     session.Close();
     EXPECT_EQ(Text(LockOf(doc)), line); // theirs stays
+}
+
+// Nothing is opened, compared or locked: the lock file's message says what it is.
+TEST_F(SessionLocksTest, ALockFileChosenInPlaceOfADocumentIsSaidToBeOne) {
+    EditSession& session = Locked();
+    const std::string doc = SampleDocument();
+    session.Open(doc, From::Dialog);
+    questions.messages.clear();
+    const std::string lock = LockOf(doc).string();
+    EXPECT_FALSE(session.Open(lock, From::Dialog));
+    EXPECT_FALSE(session.CompareWith(lock));
+    const std::string said = "This is a lock file of an open document, not a document.";
+    EXPECT_EQ(questions.Texts(), (std::vector<std::string>{said, said}));
+    EXPECT_EQ(session.Doc().Path(), doc);
+    EXPECT_EQ(Text(LockOf(doc)), MyLine());
+    EXPECT_FALSE(fs::exists(LockOf(lock)));
+    EXPECT_FALSE(session.Compared().Active());
+}
+
+// An export takes no lock, and writes over a document someone else holds only when told to.
+TEST_F(SessionLocksTest, AnExportAsksBeforeWritingOverADocumentSomeoneHolds) {
+    EditSession& session = Locked();
+    const fs::path doc = work / "doc.fwb";
+    std::ofstream(doc, std::ios::binary) << test::DocumentText(
+        "**PAGEDEF\r\nmisc-01,,MISC\r\nGRID: std\r\n|T|M1|2|5'-6 1/2|PLATE|P1|\r\n", "J100");
+    session.Open(doc.string(), From::Dialog);
+    const std::string held = SampleDocument("held.fwb");
+    const std::string line = HeldByOther(held);
+    const std::string before = Text(held);
+    questions.messages.clear();
+
+    paths.PunchExport = held;
+    session.ExportPunches(PunchSelection::All); // No, the default
+    questions.saveAnswers = {held};
+    session.ExportTable();
+    const std::string asked =
+        held + " is open by akim on WS-07 since 12.07.2025 14:03. Save over it anyway?";
+    EXPECT_EQ(questions.Texts(), (std::vector<std::string>{asked, asked}));
+    EXPECT_EQ(Text(held), before);
+
+    questions.answers = {MessageAnswer::Yes};
+    questions.saveAnswers = {held};
+    session.ExportTable();
+    EXPECT_NE(Text(held), before);
+    EXPECT_EQ(Text(LockOf(held)), line);
 }
 
 } // namespace

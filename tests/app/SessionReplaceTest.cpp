@@ -59,6 +59,7 @@ TEST_F(SessionReplaceTest, WhatTypingCouldNotChangeIsSkippedAndReported) {
     auto outcome = session.ReplaceAll({kept, true, true, kClip2Page}, "x");
     EXPECT_EQ(Where(outcome.skipped),
               (std::vector<std::pair<int, PlaceKind>>{{kClip2Page, PlaceKind::Cell}}));
+    EXPECT_EQ(session.SkippedByReplaceAll(), outcome.skipped);
     EXPECT_EQ(outcome.replaced, 0);
     EXPECT_EQ(Cell(2, 1), kept);
     EXPECT_FALSE(session.Doc().CanUndo()); // nothing replaced, no step
@@ -82,10 +83,34 @@ TEST_F(SessionReplaceTest, WhatTypingCouldNotChangeIsSkippedAndReported) {
     session.ShowPage(kCablePage);
     Type(1, 3, "37'-0");
     Type(2, 3, "37'-0");
+    EXPECT_EQ(session.SkippedByReplaceAll(), outcome.skipped); // typing keeps the list
     outcome = session.ReplaceAll({"37'-0", false, true}, "1'-0");
     EXPECT_EQ(outcome.replaced, 2);
     EXPECT_EQ(Cell(1, 3), "1'-0");
     EXPECT_EQ(questions.Texts(), std::vector<std::string>{InvalidLengthMessage("2'-0").text});
+    EXPECT_TRUE(session.SkippedByReplaceAll().empty()); // the latest run skipped nothing
+}
+
+TEST_F(SessionReplaceTest, TheSkippedListEndsWithUndoRedoAndAnotherDocument) {
+    OpenSample(kClip2Page);
+    const std::string finish = session.View().titleBlock[TblkFinish];
+    session.CommitTyping({"Title Block Edit", {{{TblkCustomer, finish}}}});
+    const FindOptions options{finish, true, true, kClip2Page};
+    const auto outcome = session.ReplaceAll(options, "x");
+    ASSERT_EQ(outcome.replaced, 1);
+    ASSERT_EQ(Where(outcome.skipped),
+              (std::vector<std::pair<int, PlaceKind>>{{kClip2Page, PlaceKind::TitleBlockField}}));
+    EXPECT_EQ(session.SkippedByReplaceAll(), outcome.skipped);
+    session.Undo();
+    EXPECT_TRUE(session.SkippedByReplaceAll().empty());
+    session.Undo(); // the customer: now only the finish matches
+    session.ReplaceAll(options, "x");
+    EXPECT_FALSE(session.SkippedByReplaceAll().empty());
+    session.Redo();
+    EXPECT_TRUE(session.SkippedByReplaceAll().empty());
+    session.ReplaceAll(options, "x");
+    session.New();
+    EXPECT_TRUE(session.SkippedByReplaceAll().empty());
 }
 
 TEST_F(SessionReplaceTest, ReplaceGoesToTheHitsPageAndIsItsOwnStep) {

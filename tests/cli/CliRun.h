@@ -1,10 +1,12 @@
 #pragma once
 
+#include "cli/CommandLine.h"
 #include "support/DocumentText.h"
 
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace waybill::test {
@@ -16,11 +18,11 @@ struct CliRun {
     std::string err;
 };
 
-using CliCommand = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
-
-inline CliRun RunCommand(CliCommand command, const std::vector<std::string>& args) {
+// A command of the table run as the command line runs it, without pdf.
+inline CliRun RunCommand(std::string_view command, std::vector<std::string> args) {
+    args.insert(args.begin(), std::string(command));
     std::ostringstream out, err;
-    const int status = command(args, out, err);
+    const int status = cli::RunCommandLine(cli::CommandTable(nullptr), args, out, err, "test");
     return {status, out.str(), err.str()};
 }
 

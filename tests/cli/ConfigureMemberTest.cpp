@@ -54,7 +54,7 @@ class ConfigureMemberCommand : public ::testing::Test {
     CliRun Run(std::vector<std::string> args) {
         args.insert(args.begin(), {in, out});
         args.insert(args.end(), {"--refdb", db});
-        return RunCommand(cli::ConfigureMember, args);
+        return RunCommand("configure-member", args);
     }
 
     // Runs a command that must fail with status 1 and write nothing.

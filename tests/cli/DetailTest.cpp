@@ -22,7 +22,7 @@ class DetailCommand : public testing::Test {
   protected:
     CliRun Detail(std::vector<std::string> args) {
         args.insert(args.begin(), {in.string(), out.string()});
-        return RunCommand(cli::Detail, args);
+        return RunCommand("detail", args);
     }
 
     // The pages added behind the two pages of the document.
@@ -118,9 +118,10 @@ TEST_F(DetailCommand, RefusalsWriteNothing) {
         EXPECT_EQ(run.status, 2) << args[0] << " " << args.back();
         EXPECT_NE(run.err.find("usage: waybill-cli detail"), std::string::npos);
     }
-    const CliRun run = Detail({"cap-trim", "Dim=0"});
+    // The input error names its field as the command line spells it.
+    const CliRun run = Detail({"cap-trim", "dim=0"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Invalid Number\n");
+    EXPECT_EQ(run.err, "Dim: Invalid Number\n");
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 

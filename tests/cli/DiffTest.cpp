@@ -30,7 +30,7 @@ class DiffCommand : public testing::Test {
   protected:
     CliRun Diff(std::vector<std::string> args) {
         args.insert(args.end(), {"--refdb", db.string()});
-        return RunCommand(cli::Diff, args);
+        return RunCommand("diff", args);
     }
 
     TempDir dir;
@@ -68,6 +68,18 @@ TEST_F(DiffCommand, DifferentDocumentsExitOneWithOneLinePerChange) {
                        "changed,1,1,sht01-1,3,3,d,LENGTH,2',\"1,5 \"\"x\"\"\"\n");
 }
 
+// Texts print as plain text with a file's control characters escaped; in CSV a TAB is kept
+// inside its quoted field.
+TEST_F(DiffCommand, OldAndNewValuesArePlainTextAndEscaped) {
+    const auto older = dir.Write("old.fwb", Document("|a|10'-1\xD0|\r\n"));
+    const auto newer = dir.Write("new.fwb", Document("|a|\x1B[2J\t8\xF0|\r\n"));
+    EXPECT_EQ(Diff({older.string(), newer.string()}).out,
+              "page 1 (sht01-1), row 1 (PART MARK a), LENGTH: 10'-1-1/4 -> \\x1B[2J\\x098Z\n");
+    EXPECT_EQ(Diff({older.string(), newer.string(), "--format", "csv"}).out,
+              "change,page,old page,cad #,row,old row,part mark,place,old,new\n"
+              "changed,1,1,sht01-1,1,1,a,LENGTH,10'-1-1/4,\"\\x1B[2J\t8Z\"\n");
+}
+
 TEST_F(DiffCommand, TroubleExitsTwo) {
     const auto good = dir.Write("good.fwb", Document(""));
     const auto bad = dir.Write("bad.fwb", "not a document");
@@ -85,8 +97,8 @@ TEST_F(DiffCommand, TroubleExitsTwo) {
         EXPECT_NE(run.err, "") << args.back();
         EXPECT_EQ(run.out, "") << args.back();
     }
-    const CliRun run = RunCommand(
-        cli::Diff, {good.string(), good.string(), "--refdb", (dir / "none.db").string()});
+    const CliRun run =
+        RunCommand("diff", {good.string(), good.string(), "--refdb", (dir / "none.db").string()});
     EXPECT_EQ(run.status, 2);
 }
 

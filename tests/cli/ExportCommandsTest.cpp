@@ -25,7 +25,7 @@ class ExportTableCli : public ::testing::Test {
 
     CliRun Export(const std::string& pages, const std::string& to) {
         const auto in = dir.Write("in.fwb", DocumentText(pages, "J7"));
-        return RunCommand(cli::ExportTableCommand, {in.string(), to, "--refdb", database.string()});
+        return RunCommand("export-table", {in.string(), to, "--refdb", database.string()});
     }
 
     TempDir dir;
@@ -67,8 +67,8 @@ TEST(ExportPunchesCli, UpdatesThePatternsFileOrLeavesItAsItWas) {
             dir.Write("in.fwb", DocumentText("**PAGEDEF\r\nzee00-01,,\r\nGRID: hte\r\n" + rows +
                                                  "ATTRIBLK: zee00\r\n|8|2|4|2|8 x 14GA|M|S|\r\n",
                                              "J7"));
-        return RunCommand(cli::ExportPunchesCommand, {in.string(), dat.string(), selection,
-                                                      "--templates", templates.string()});
+        return RunCommand("export-punches", {in.string(), dat.string(), selection, "--templates",
+                                             templates.string()});
     };
 
     CliRun ok = run("|Z|M1|2|20'|E|||||||E|5|\r\n", "--all");
@@ -86,7 +86,7 @@ TEST(ExportPunchesCli, UpdatesThePatternsFileOrLeavesItAsItWas) {
 
     EXPECT_EQ(run("", "--both").status, 2);
     const auto in = dir / "in.fwb";
-    EXPECT_EQ(RunCommand(cli::ExportPunchesCommand, {in.string(), " ", "--all"}).status, 2);
+    EXPECT_EQ(RunCommand("export-punches", {in.string(), " ", "--all"}).status, 2);
     EXPECT_FALSE(std::filesystem::exists(" "));
     std::filesystem::remove(" ");
 }

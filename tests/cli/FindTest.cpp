@@ -33,7 +33,7 @@ class FindCommand : public testing::Test {
 
     CliRun Find(std::vector<std::string> args) {
         args.insert(args.end(), {"--refdb", db});
-        return RunCommand(cli::Find, args);
+        return RunCommand("find", args);
     }
 
     TempDir dir;
@@ -74,13 +74,43 @@ TEST_F(FindCommand, OptionsTextAndStatus) {
                   c.lines)
             << run.out;
     }
-    EXPECT_EQ(Find({"\xC2\xBA", legacy}).out,
-              legacy + ": page 1 (sht01-1), title-block Shipping List For: Roof \xC2\xBA\n");
+    // The CAD code %%C is the diameter: printed as the plain text of the symbol, and found by
+    // it as by the character that looks like it on the page.
+    for (const std::string typed : {"\xC2\xBA", "\xC3\x98"}) {
+        EXPECT_EQ(Find({typed, legacy}).out,
+                  legacy + ": page 1 (sht01-1), title-block Shipping List For: Roof \xC3\x98\n");
+    }
+}
+
+// The drawing font's symbols print as plain text, a file's control characters as escapes, and
+// a document without pages still has its own fields.
+TEST_F(FindCommand, PrintsPlainTextAndEscapesWhatCameFromTheFiles) {
+#ifdef _WIN32
+    const std::string name = "x[2J.fwb"; // Windows names hold no control characters
+#else
+    const std::string name = "x\x1B[2J.fwb";
+#endif
+    const std::string odd =
+        dir.Write(name, test::DocumentText("**PAGEDEF\r\nsht01-1,PG,Roof\r\n"
+                                           "GRID: sht\r\n|\xD0\"\xE8 x 10'-1|\x1B]2;1/4\x07|\r\n"))
+            .string();
+    std::string cut = odd + ": page 1 (sht01-1), row 1, column ";
+    if (const std::size_t escape = cut.find('\x1B'); escape != std::string::npos) {
+        cut.replace(escape, 1, "\\x1B");
+    }
+    for (const std::string typed : {"\xC2\xBC", "1/4"}) {
+        EXPECT_EQ(Find({typed, odd}).out,
+                  cut + "0 (COMP): 1/4\"\xC3\x98 x 10'-1\n" + cut + "1 (MARK): \\x1B]2;1/4\\x07\n");
+    }
+    const std::string pageless = dir.Write("none.fwb", test::DocumentText("", "Acme 7")).string();
+    const CliRun run = Find({"acme", pageless});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, pageless + ": title-block Job Number: Acme 7\n");
 }
 
 TEST_F(FindCommand, WithoutTheDatabaseThePlacesHaveNoNames) {
     const CliRun run =
-        RunCommand(cli::Find, {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
+        RunCommand("find", {"W8X10", current, "--case", "--refdb", (dir / "no.db").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find(current + ": page 1 (sht01-1), block trim22, value 0: W8X10 a\n"),
               std::string::npos)

@@ -101,6 +101,17 @@ TEST(PdfCommand, PageRangeAndBadInput) {
     EXPECT_EQ(RunCli("'" + kDefault + "' '" + none.string() + "' --pages 3-1", dir).status, 2);
     EXPECT_EQ(RunCli("'" + kDefault + "'", dir).status, 2);
     EXPECT_FALSE(std::filesystem::exists(none));
+
+    // A document an editor holds is not turned into a PDF, unless --force.
+    const auto held = dir.Write("held.fwb", "document");
+    dir.Write("~$held.fwb", "akim\tWS-07\t4711\t2025-07-12T14:03:27+02:00\r\n");
+    const std::string toHeld = "'" + kDefault + "' '" + held.string() + "' --pages 3-3";
+    run = RunCli(toHeld, dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("was not written; --force writes it all the same."), std::string::npos);
+    EXPECT_EQ(TempDir::Read(held), "document");
+    EXPECT_EQ(RunCli(toHeld + " --force", dir).status, 0);
+    EXPECT_EQ(Count(TempDir::Read(held), R"(/Type\s*/Page\b)"), 1);
 }
 
 TEST(PdfCommand, MissingGridAndBlockAreReportedAndThePdfIsWritten) {

@@ -18,7 +18,7 @@ class RecomposeCommand : public testing::Test {
     // The document with `pages` recomposed into out.fwb.
     CliRun Recompose(const std::string& pages) {
         const auto in = dir.Write("in.fwb", DocumentText(pages));
-        return RunCommand(cli::Recompose, {in.string(), out.string(), "--refdb", db.string()});
+        return RunCommand("recompose", {in.string(), out.string(), "--refdb", db.string()});
     }
 
     TempDir dir;

@@ -37,7 +37,7 @@ const std::string kMemberPage = "**PAGEDEF\r\nzee00-01,Pre-Galvanized,HI-TENSILE
                                 "|ZEE|Z2|2|6'|||||||||528Z14G|\r\n";
 
 CliRun SetFinish(const std::vector<std::string>& args) {
-    return RunCommand(cli::SetFinish, args);
+    return RunCommand("set-finish", args);
 }
 
 class SetFinishCommand : public ::testing::Test {

@@ -1,14 +1,12 @@
 // Arguments arrive as UTF-8; the documents hold Windows-1252. Texts are converted once where the
 // arguments are split, file names stay as given.
 #include "cli/Commands.h"
-#include "cli/CommandSupport.h"
 #include "CliRun.h"
 #include "model/FwbFile.h"
 #include "platform/Cp1252.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace waybill {
 namespace {
@@ -29,10 +27,10 @@ class TextArguments : public ::testing::Test {
 };
 
 TEST_F(TextArguments, DetailFieldsAreStoredInTheDocumentsCodePage) {
-    const CliRun run = RunCommand(cli::Detail, {in, out, "cap-trim", "Dim=10",
-                                                "CtSF=\xC3\xA9"
-                                                "1",
-                                                "BcSF=\xE2\x82\xAC"});
+    const CliRun run = RunCommand("detail", {in, out, "cap-trim", "Dim=10",
+                                             "CtSF=\xC3\xA9"
+                                             "1",
+                                             "BcSF=\xE2\x82\xAC"});
     ASSERT_EQ(run.status, 0) << run.err;
     Book book;
     ASSERT_FALSE(ReadFWB(PathFromUtf8(out), book));
@@ -50,13 +48,13 @@ TEST_F(TextArguments, DetailFieldsAreStoredInTheDocumentsCodePage) {
 TEST_F(TextArguments, ACharacterWithoutACodeIsWrongUsage) {
     const std::string arrow = "\xE2\x86\x92"; // U+2192
     struct Case {
-        test::CliCommand command;
+        const char* command;
         std::vector<std::string> args;
     };
     const Case cases[] = {
-        {cli::Detail, {in, out, "cap-trim", "Dim=10", "CtSF=A" + arrow + "B"}},
-        {cli::SetFinish, {in, out, "Red" + arrow}},
-        {cli::ConfigureMember,
+        {"detail", {in, out, "cap-trim", "Dim=10", "CtSF=A" + arrow + "B"}},
+        {"set-finish", {in, out, "Red" + arrow}},
+        {"configure-member",
          {in, out, "--page", "1", "--size", "8", "--flange", "2", "--gauge", "14", "--finish",
           "Gray" + arrow}},
     };
@@ -66,23 +64,6 @@ TEST_F(TextArguments, ACharacterWithoutACodeIsWrongUsage) {
         EXPECT_NE(run.err.find("\"" + arrow + "\" (U+2192)"), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << c.args.back();
     }
-}
-
-TEST(SplitArguments, FileNamesStayAsGivenAndTextIsConverted) {
-    const std::string e = "\xC3\xA9";
-    std::ostringstream err;
-    const auto split = cli::SplitArguments({"--refdb", e + ".db", "in" + e, "--finish", "Gr" + e,
-                                            "--all", "out" + e, "x" + e, "--templates", "t" + e},
-                                           {"--refdb", "--finish", "--templates"}, {"--all"}, err);
-    ASSERT_TRUE(split) << err.str();
-    EXPECT_EQ(split->positional, (std::vector<std::string>{"in" + e, "out" + e, "x\xE9"}));
-    EXPECT_EQ(split->Option("--refdb"), e + ".db");
-    EXPECT_EQ(split->Option("--templates"), "t" + e);
-    EXPECT_EQ(split->Option("--finish"), "Gr\xE9");
-    EXPECT_EQ(split->flags, (std::vector<std::string>{"--all"}));
-
-    EXPECT_FALSE(cli::SplitArguments({"in", "out", "a\xFF"}, {}, {}, err));
-    EXPECT_NE(err.str().find("the byte 0xFF, which is not UTF-8"), std::string::npos) << err.str();
 }
 
 } // namespace

@@ -132,12 +132,29 @@ TEST(TextMatcher, FoldsAsciiLettersOnlyAndReplacesEveryMatch) {
         {{"ab", false, true}, "abc", false, "abc"},
         {{"a b", false, true}, "a  b", false, "a  b"},
         {{"long needle"}, "long", false, "long"},
+        // Drawing symbols: found by the key that looks like them and by their plain text. The
+        // glyph 1/4 is \xD0, 1/2 \xD8, the diameter \xE8 (and \xBA), the centre line \xE9.
+        {{"\xBC"}, "10'-1\xD0", true, "10'-1<>"},
+        {{"1/4"}, "10'-1\xD0 and \xBC", true, "10'-1<> and <>"},
+        {{"1\xBC"}, "10'-1\xD0", true, "10'-<>"},
+        {{"1-1/4", false, true}, "1\xD0", true, "<>"},
+        {{"\xD8"}, "\xE8 \xBA \xD8", true, "<> <> \xD8"},
+        {{"\xBD"}, "\xD8 1/2 \xBD", true, "<> <> <>"},
+        {{"1/"}, "x\xD8", true, "x<>2"},
+        {{"l"}, "\xE9\xE9", true, "C<>C<>"},
+        {{"\xE9"}, "CLIP", true, "<>IP"},
+        {{"\xD0"}, "\xD0", true, "<>"},
     };
     for (const Case& c : cases) {
         const TextMatcher matcher(c.options);
         EXPECT_EQ(matcher.Matches(c.value), c.matches) << c.options.text << " in " << c.value;
         EXPECT_EQ(matcher.Replace(c.value, "<>"), c.replaced) << c.options.text;
     }
+    // The dash that parts a fraction from a number is a blank when one is needed.
+    const TextMatcher quarter(FindOptions{"1/4"});
+    EXPECT_EQ(quarter.Replace("10'-1\xD0", "1/2"), "10'-1 1/2");
+    EXPECT_EQ(quarter.Replace("10'-1\xD0", ""), "10'-1");
+    EXPECT_EQ(TextMatcher(FindOptions{"/4"}).Replace("6\xD0", "/2"), "6 1/2");
 }
 
 TEST_F(TextSearchTest, FindNextGoesRoundTheDocumentBothWays) {
@@ -258,6 +275,21 @@ TEST(ReplaceAtPlace, RewritesThePlacesValueAsThePlaceCanKeepIt) {
                      std::to_string(c.place.field) + " attribute " + c.place.block);
         EXPECT_EQ(ReplaceAtPlace(view, c.place, matcher, c.replacement), c.expected);
     }
+}
+
+// The document's fields are searched once, though it has no page to show them on.
+TEST_F(TextSearchTest, ADocumentWithoutPagesStillHasItsFields) {
+    Book empty;
+    empty.Customer = "Acme";
+    empty.JobNumber = "acme 2";
+    PlaceNames names(&db);
+    const auto hits = FindAll(empty, names, {"acme"});
+    ASSERT_EQ(Describe(hits), (std::vector<std::string>{"0  field 6 Customer ~ Acme",
+                                                        "0  field 7 Job Number ~ acme 2"}));
+    EXPECT_EQ(DescribeWhere(hits[0].place), "title-block Customer");
+    EXPECT_EQ(FindNext(empty, names, {"acme"}, 0, hits[1].place, FindDirection::Next), hits[0]);
+    EXPECT_EQ(FindNext(empty, names, {"acme"}, 0, std::nullopt, FindDirection::Previous), hits[1]);
+    EXPECT_EQ(FindNext(empty, names, {"2"}, 0, hits[1].place, FindDirection::Next), hits[1]);
 }
 
 TEST_F(TextSearchTest, NamesAreReadOncePerGridAndBlockAndNeedNoDatabase) {

@@ -1,5 +1,7 @@
 #include "model/FwbFile.h"
 
+#include "model/ReadDocument.h"
+#include "support/PosixFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -135,11 +137,33 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FwbReadFile, MissingOrEmptyFileCannotBeOpened) {
     TempDir dir;
     Book book;
-    for (const auto& path : {dir / "missing.fwb", dir.Write("empty.fwb", ""), dir.Path()}) {
+    for (const auto& path : {dir / "missing.fwb", dir.Write("empty.fwb", "")}) {
         const auto message = ReadFWB(path, book);
         ASSERT_TRUE(message);
         EXPECT_EQ(message->text, "Cannot Open " + path.string() + ".");
         EXPECT_EQ(message->caption, "File Error");
+    }
+    EXPECT_EQ(ReadFWB(dir.Path(), book)->text,
+              "Cannot Open " + dir.Path().string() + ". It is a folder, not a file.");
+    EXPECT_EQ(book.PageCount(), 0);
+}
+
+// Documents of either format: a lock file chosen in place of one is not read, nor is a pipe
+// named like one (reading it would wait for ever).
+TEST(ReadDocument, ALockFileOrAPipeIsNoDocument) {
+    TempDir dir;
+    Book book;
+    for (const char* name : {"~$job.fwb", "~$old.WBL"}) {
+        const auto lock = dir.Write(name, "akim\tWS-07\t4711\t2025-07-12T14:03:27+02:00\r\n");
+        EXPECT_EQ(ReadDocument(lock, book),
+                  (UserMessage{"This is a lock file of an open document, not a document.",
+                               "File Error", MessageIcon::Exclamation}));
+    }
+    SKIP_WITHOUT_POSIX_FILES();
+    for (const char* name : {"pipe.fwb", "pipe.wbl"}) {
+        ASSERT_TRUE(test::MakePipe(dir / name));
+        EXPECT_EQ(ReadDocument(dir / name, book)->text,
+                  "Cannot Open " + (dir / name).string() + ". It is a pipe, not a file.");
     }
     EXPECT_EQ(book.PageCount(), 0);
 }

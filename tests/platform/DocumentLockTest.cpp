@@ -3,6 +3,7 @@
 #include "FailingFileCalls.h"
 #include "platform/TextFile.h"
 #include "support/LockEditor.h"
+#include "support/PosixFiles.h"
 #include "support/TempDir.h"
 
 #include <ctime>
@@ -32,6 +33,7 @@ TEST(LockLine, NamesProcessAndTheHoldersOwnTimeOnOneLine) {
     EXPECT_EQ(line, "jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00\r\n");
     EXPECT_EQ(ParseLockLine(line), holder);
     EXPECT_EQ(ParseLockLine("jsmith\tWS-12\t4711\t2025-07-12T14:03:27+02:00"), holder);
+    EXPECT_EQ(ParseLockLine(" jsmith \t WS-12\t4711\t2025-07-12T14:03:27+02:00"), holder);
 
     const LockHolder odd{"J\xC3\xBCrgen\tM.", " ", 9, {2024, 12, 31, 23, 59, 59, -330}};
     EXPECT_EQ(LockLine(odd), "J\xC3\xBCrgen M.\tunknown\t9\t2024-12-31T23:59:59-05:30\r\n");
@@ -67,6 +69,8 @@ TEST(LockLine, GarbledLinesAreNoHolder) {
 TEST(LockFile, SitsBesideItsDocumentUnderItsName) {
     EXPECT_EQ(LockFilePath("/jobs/24/Job 24-0173.fwb"), fs::path("/jobs/24/~$Job 24-0173.fwb"));
     EXPECT_EQ(LockFilePath("Job.fwb"), fs::path("~$Job.fwb"));
+    EXPECT_TRUE(IsLockFileName("/jobs/24/~$Job.fwb"));
+    EXPECT_FALSE(IsLockFileName("/jobs/~$24/Job~$.fwb"));
 }
 
 TEST(LockFile, TheSystemsClockGivesTheTimeWithItsOffset) {
@@ -169,6 +173,32 @@ TEST_F(DocumentLocks, AnUnreadableOrGarbledLockIsHeldByUnknown) {
     // Never taken over: it may be anyone's.
     EXPECT_FALSE(std::holds_alternative<HeldLock>(TakeOverLock(unreadable, here)));
     EXPECT_TRUE(fs::exists(lockFile));
+
+    // A pipe in the lock's place is never opened: it would wait for a writer for ever.
+    SKIP_WITHOUT_POSIX_FILES();
+    here.readFault = {};
+    fs::remove(lockFile);
+    ASSERT_TRUE(test::MakePipe(lockFile));
+    EXPECT_FALSE(Expect<ForeignLock>(LockDocument(document, here)).holder);
+    const auto piped = FindLock(document, here);
+    ASSERT_TRUE(piped);
+    EXPECT_FALSE(piped->holder);
+}
+
+// Whichever name a document is reached by, its lock is the one beside the file a save writes.
+TEST_F(DocumentLocks, ALinkIsFollowedToTheLockBesideTheFileItNames) {
+    SKIP_WITHOUT_POSIX_FILES();
+    dir.Write(document.filename().string(), "document");
+    fs::create_directory(dir / "elsewhere");
+    const fs::path link = dir / "elsewhere" / "link.fwb";
+    fs::create_symlink(fs::path("..") / document.filename(), link);
+    EXPECT_EQ(LockFilePath(link), fs::canonical(dir.Path()) / lockFile.filename());
+
+    Editor there("WS-07", 4711);
+    Expect<HeldLock>(LockDocument(document, there));
+    Editor here("WS-12", 5000);
+    EXPECT_EQ(FindLock(link, here)->holder->host, "WS-07");
+    EXPECT_EQ(Expect<ForeignLock>(LockDocument(link, here)).holder->host, "WS-07");
 }
 
 TEST_F(DocumentLocks, AFolderThatRefusesFilesGivesNoLockWithTheReason) {

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include "support/PosixFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -24,10 +25,28 @@ TEST(ReadWholeFile, ReturnsEveryByteAtAnySize) {
     }
 }
 
-TEST(ReadWholeFile, GivesNothingForAFolderOrAMissingFile) {
+// A pipe or a device is never opened (it could wait for ever, or never end); the message
+// about a file that cannot be read then says what it is.
+TEST(ReadWholeFile, GivesNothingButARegularFileAndSaysWhatItIs) {
     TempDir dir;
-    EXPECT_FALSE(ReadWholeFile(dir.Path()).has_value());
+    const auto file = dir.Write("doc.fwb", "VB WAYBILL");
+    EXPECT_EQ(ReadWholeFile(file, 2), "VB");
+    EXPECT_EQ(NotAFileNote(file), "");
     EXPECT_FALSE(ReadWholeFile(dir / "missing.fwb").has_value());
+    EXPECT_EQ(NotAFileNote(dir / "missing.fwb"), "");
+    EXPECT_FALSE(ReadWholeFile(dir.Path()).has_value());
+    EXPECT_EQ(NotAFileNote(dir.Path()), " It is a folder, not a file.");
+
+    SKIP_WITHOUT_POSIX_FILES();
+    const auto pipe = dir / "pipe.fwb";
+    ASSERT_TRUE(test::MakePipe(pipe));
+    EXPECT_FALSE(ReadWholeFile(pipe).has_value());
+    EXPECT_EQ(NotAFileNote(pipe), " It is a pipe, not a file.");
+    EXPECT_FALSE(ReadWholeFile("/dev/null").has_value());
+    EXPECT_EQ(NotAFileNote("/dev/null"), " It is a device, not a file.");
+    // A link is followed to what it names.
+    std::filesystem::create_symlink(file, dir / "link.fwb");
+    EXPECT_EQ(ReadWholeFile(dir / "link.fwb"), "VB WAYBILL");
 }
 
 #ifdef __linux__

@@ -53,12 +53,12 @@ class SheetDescription : public ::testing::Test {
               std::int64_t{0}}});
     }
 
-    PrintedSheet Describe(PageLines lines, int pages = 1) {
+    PrintedSheet Describe(PageLines lines, int pages = 1, const PageChangeMarks* marks = nullptr) {
         for (int p = 0; p < pages; ++p) {
             book.Add("pic-0" + std::to_string(p + 1), "Galvalume", "TRIM", lines, AfterLastPage);
         }
         SheetSources sources{database, attribDefs, library, Measure};
-        return DescribeSheet(book, 1, sources);
+        return DescribeSheet(book, 1, sources, marks);
     }
 
     TempDir dir;
@@ -187,6 +187,26 @@ TEST_F(SheetDescription, GridRulesEdgesAndCellsFollowTheDefinition) {
     EXPECT_DOUBLE_EQ(wide->x, 1.0 + 1.0 / 32);
     EXPECT_NEAR(wide->x + 19 * 0.08 * wide->condense, 2.5 - 1.0 / 32, 1e-12);
     EXPECT_EQ(FindText(texts, "12")->condense, 1);
+}
+
+// Marked rows get a bar in the sheet's left margin, the first and the last line item alike;
+// the header and a row past the grid get none.
+TEST_F(SheetDescription, ChangeBarsStandBesideTheMarkedLineItemRows) {
+    PageChangeMarks marks;
+    marks.rows = {0, 1, 4, 5};
+    std::vector<SheetRectangle> bars;
+    for (const SheetRectangle& r : ItemsOf<SheetRectangle>(Describe({"GRID: g"}, 1, &marks))) {
+        if (r.filled) {
+            bars.push_back(r);
+        }
+    }
+    // Rows 0.375 apart; a bar stays an eighth of that inside its row.
+    const auto bar = [](int row) {
+        const double top = 2.0 + row * 0.375;
+        return SheetRectangle{kChangeBarLeft, top + 0.046875,  kChangeBarRight,
+                              top + 0.328125, PenWeight::Thin, true};
+    };
+    EXPECT_EQ(bars, (std::vector<SheetRectangle>{bar(1), bar(4)}));
 }
 
 // Each "GRID:" line names the page's grid anew: the last is the one printed, once.

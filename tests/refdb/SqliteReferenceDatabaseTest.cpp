@@ -86,10 +86,11 @@ TEST_F(ReferenceDatabaseTest, FilesThatAreNoReferenceDatabaseGiveAnError) {
     const fs::path text = folder_ / "notes.db";
     std::ofstream(text) << "This is a text file, not a database.\n";
     const fs::path missing = folder_ / "missing.db";
-    for (const fs::path& path : {text, missing, folder_.Path()}) {
+    for (const auto& [path, note] : {std::pair{text, ""}, std::pair{missing, ""},
+                                     std::pair{folder_.Path(), " It is a folder, not a file."}}) {
         const auto opened = OpenReferenceDatabase(path);
         EXPECT_EQ(opened.database, nullptr);
-        EXPECT_EQ(opened.error, "Cannot open the reference database " + path.string() + ".");
+        EXPECT_EQ(opened.error, "Cannot open the reference database " + path.string() + "." + note);
     }
     EXPECT_FALSE(fs::exists(missing)); // opening never creates the file
 
@@ -138,6 +139,12 @@ TEST_F(ReferenceDatabaseTest, OpensInAReadOnlyFolderAndWritesNothing) {
         EXPECT_TRUE(opened.database->ReadTable("trim20"));
         EXPECT_TRUE(opened.database->FindGrid("hed"));
     }
+    // A name relative to the current folder, as "--refdb DefWaybill.db" in the program folder.
+    const fs::path startFolder = fs::current_path();
+    fs::current_path(share);
+    const auto relative = OpenReferenceDatabase("Ref Data.db");
+    fs::current_path(startFolder);
+    EXPECT_EQ(relative.error, "");
     EXPECT_EQ(listing(), before);
     EXPECT_EQ(fs::last_write_time(file), modified);
 }

@@ -22,6 +22,7 @@ const PunchTemplates& Templates() {
                            ":twice\nWEB, 1, 1\n:twice\nWEB, 2, 2\n"
                            ":wide\n[b-lead-opt]\n[b-lead-opt]\n[b-lead-opt]\n"
                            ":below\nWEB, -5, 9/16\n"
+                           ":start\nWEB, 0, 9/16\n"
                            ":huge\nWEB, 1e39, 9/16\n"
                            ":outer\nWEB, 1, 1\n[middle]\n:middle\n[below]\n"
                            ":lost\n[nowhere]\n");
@@ -69,6 +70,8 @@ TEST(PunchTemplates, UnusableTemplatesAreReportedByName) {
     EXPECT_EQ(std::get<std::string>(Expand("wide", 5)),
               "Punch template \"b-lead-opt\" (included in \"wide\") has more holes than one "
               "section of a special pattern holds.");
+    // A hole at the member's very start is no fault.
+    EXPECT_EQ(std::get<std::vector<TemplateHole>>(Expand("start")).at(0).position, 0.0f);
 }
 
 } // namespace

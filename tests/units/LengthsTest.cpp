@@ -175,12 +175,13 @@ TEST(GlyphsToText, FractionsAndSymbolsBecomePlainText) {
     EXPECT_EQ(GlyphsToText("5'-5" + Glyph(212)), "5'-5-3/8");
     EXPECT_EQ(GlyphsToText("x" + Glyph(201)), "x1/32");
     EXPECT_EQ(GlyphsToText("L" + Glyph(237)), "LL");
-    EXPECT_EQ(GlyphsToText(Glyph(232) + "4"), "\xD8"
-                                              "4");
+    EXPECT_EQ(GlyphsToText(Glyph(232) + "4" + Glyph(186)), "\xD8"
+                                                           "4\xD8");
     EXPECT_EQ(
         GlyphsToText(Glyph(233) + Glyph(234) + Glyph(235) + Glyph(236) + Glyph(240) + Glyph(241)),
         "CLPLCGZG");
-    EXPECT_EQ(GlyphsToText(Glyph(200) + Glyph(242)), Glyph(200) + Glyph(242));
+    EXPECT_EQ(GlyphsToText(Glyph(200) + Glyph(242) + Glyph(188) + Glyph(185)),
+              Glyph(200) + Glyph(242) + Glyph(188) + Glyph(185));
 }
 
 } // namespace

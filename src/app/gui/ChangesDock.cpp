@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace waybill {
@@ -49,7 +51,7 @@ void ChangesDock::ShowList() {
     list_->clear();
     QList<QTreeWidgetItem*> items;
     for (const Change& change : changes) {
-        items.push_back(new QTreeWidgetItem(QStringList{FromCp1252(DescribeChange(change))}));
+        items.push_back(new QTreeWidgetItem(QStringList{FromDrawingText(DescribeChange(change))}));
     }
     list_->addTopLevelItems(items);
     // The user stays at the change they were at, found by its place, wherever the list put it;
@@ -75,10 +77,27 @@ void ChangesDock::ShowList() {
         hide();
         return;
     }
-    setWindowTitle(tr("Changes since %1 (%2)")
-                       .arg(FromUtf8(comparison.BaseName()))
-                       .arg(static_cast<qsizetype>(changes.size())));
-    show();
+    // The count first, so that a long base name never hides it.
+    const QString base = FromUtf8(comparison.BaseName());
+    setWindowTitle(changes.size() == 1
+                       ? tr("1 change since %1").arg(base)
+                       : tr("%1 changes since %2").arg(QString::number(changes.size()), base));
+    if (isHidden()) {
+        show();
+        window_.resizeDocks({this}, {OpeningWidth()}, Qt::Horizontal);
+    }
+}
+
+// Wide enough to read the widest line, and at least a typical one when there are none yet,
+// within half the window, so that the page keeps room.
+int ChangesDock::OpeningWidth() const {
+    constexpr int kTypicalCharacters = 64;
+    const QAbstractItemView& view = *list_;
+    const int line = std::max(view.sizeHintForColumn(0),
+                              list_->fontMetrics().averageCharWidth() * kTypicalCharacters);
+    const int chrome = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width() +
+                       style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this) * 2;
+    return std::min(line + chrome, window_.width() / 2);
 }
 
 void ChangesDock::Next() {
@@ -133,7 +152,7 @@ void ChangesDock::GoTo(std::size_t index) {
     case PlaceKind::Attribute:
         break; // shaded on the block picture; the status bar says which value
     }
-    window_.statusBar()->showMessage(FromCp1252(DescribeChange(change)));
+    window_.statusBar()->showMessage(FromDrawingText(DescribeChange(change)));
 }
 
 } // namespace waybill

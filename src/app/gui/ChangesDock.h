@@ -37,6 +37,7 @@ class ChangesDock : public QDockWidget {
 
   private:
     void ShowList();
+    int OpeningWidth() const;
 
     EditSession& session_;
     PageWidget& page_;

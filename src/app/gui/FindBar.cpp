@@ -205,8 +205,9 @@ void FindBar::GoTo(const FindHit& hit, bool focus) {
     case PlaceKind::RevisionCell:
         break; // the block picture shows the values; the status bar says which one
     }
-    window_.statusBar()->showMessage(FromCp1252("Page " + std::to_string(place.page) + " (" +
-                                                place.cadNumber + "), " + DescribePlace(place)));
+    QString where = FromDrawingText(DescribeWhere(place));
+    where[0] = where[0].toUpper();
+    window_.statusBar()->showMessage(where);
 }
 
 const std::vector<FindHit>& FindBar::Hits() {
@@ -236,6 +237,7 @@ void FindBar::ShowCount() {
 
 void FindBar::DocumentChanged() {
     hits_.reset();
+    ShowSkipped();
     if (isVisible()) {
         ShowCount();
     }
@@ -244,6 +246,7 @@ void FindBar::DocumentChanged() {
 void FindBar::FindAll() {
     session_.StoreTyping();
     ListInResults(tr("Find Results"), Hits());
+    listingSkipped_ = false;
 }
 
 void FindBar::ReplaceCurrent() {
@@ -256,8 +259,16 @@ void FindBar::ReplaceCurrent() {
         return;
     }
     const auto outcome = session_.Replace(*current_, options, ToCp1252(replaceText_->text()));
-    window_.statusBar()->showMessage(
-        FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size()))));
+    const QString note =
+        FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size())));
+    if (outcome.replaced == 0 && !outcome.skipped.empty()) {
+        // Nothing could change here: the user stays on the place and is told why.
+        GoTo(*current_, false);
+        ShowCount();
+        window_.statusBar()->showMessage(note);
+        return;
+    }
+    window_.statusBar()->showMessage(note);
     Step(FindDirection::Next, true);
 }
 
@@ -271,10 +282,25 @@ void FindBar::ReplaceAll() {
         FromCp1252(ReplaceAllNote(outcome.replaced, static_cast<int>(outcome.skipped.size()))));
     current_.reset();
     hits_.reset();
-    if (!outcome.skipped.empty()) {
-        ListInResults(tr("Skipped by Replace All"), outcome.skipped);
-    }
+    ShowSkipped();
     ShowCount();
+}
+
+// The dock lists what the latest Replace All skipped, or closes when that list is gone; a
+// Find All list is left as it is.
+void FindBar::ShowSkipped() {
+    const std::vector<FindHit>& skipped = session_.SkippedByReplaceAll();
+    if (!skipped.empty()) {
+        if (!listingSkipped_ || listed_ != skipped) {
+            ListInResults(tr("Skipped by Replace All"), skipped);
+            listingSkipped_ = true;
+        }
+    } else if (listingSkipped_) {
+        listingSkipped_ = false;
+        listed_.clear();
+        resultsList_->clear();
+        results_->hide();
+    }
 }
 
 void FindBar::ListInResults(const QString& title, const std::vector<FindHit>& hits) {
@@ -282,9 +308,9 @@ void FindBar::ListInResults(const QString& title, const std::vector<FindHit>& hi
     resultsList_->clear();
     QList<QTreeWidgetItem*> items;
     for (const FindHit& hit : listed_) {
-        items.push_back(
-            new QTreeWidgetItem({QString::number(hit.place.page), FromCp1252(hit.place.cadNumber),
-                                 FromCp1252(DescribePlace(hit.place)), FromCp1252(hit.text)}));
+        items.push_back(new QTreeWidgetItem(
+            {QString::number(hit.place.page), FromDrawingText(hit.place.cadNumber),
+             FromDrawingText(DescribePlace(hit.place)), FromDrawingText(hit.text)}));
     }
     resultsList_->addTopLevelItems(items);
     results_->setWindowTitle(tr("%1 (%2)").arg(title).arg(listed_.size()));

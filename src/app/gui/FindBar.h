@@ -65,6 +65,7 @@ class FindBar : public QToolBar {
     const std::vector<FindHit>& Hits();
     void ShowCount();
     void ListInResults(const QString& title, const std::vector<FindHit>& hits);
+    void ShowSkipped();
 
     EditSession& session_;
     PageWidget& page_;
@@ -80,6 +81,7 @@ class FindBar : public QToolBar {
     QDockWidget* results_;
     QTreeWidget* resultsList_;
     std::vector<FindHit> listed_; // the hits in the results list, in its order
+    bool listingSkipped_ = false; // the list is what Replace All skipped
 
     std::optional<FindHit> current_;
     std::optional<std::vector<FindHit>> hits_; // all hits of the options, while known

@@ -43,6 +43,9 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
 void PrintWiring::ExportPdf() {
     Run([this](PrintContext& context) {
         context.exportFolder = FromUtf8(w_.session.StartFolder(FileDialogKind::Export));
+        context.mayWriteOver = [this](const std::filesystem::path& file) {
+            return w_.session.MayExportOver(file);
+        };
         if (const auto written = waybill::ExportPdf(context, w_.session.Doc().Path())) {
             w_.window.statusBar()->showMessage(PdfWrittenNote(*written));
         }

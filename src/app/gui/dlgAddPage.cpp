@@ -74,8 +74,8 @@ void dlgAddPage::FillList(const Book& defWaybill) {
     lvAddPages->clear();
     for (const auto& page : defWaybill.Pages()) {
         auto* item = new QTreeWidgetItem(lvAddPages);
-        item->setText(0, FromCp1252(page->CadNumber));
-        item->setText(1, FromCp1252(page->Description));
+        item->setText(0, FromDrawingText(page->CadNumber));
+        item->setText(1, FromDrawingText(page->Description));
     }
     lvAddPages->clearSelection();
     if (QTreeWidgetItem* first = lvAddPages->topLevelItem(0)) {

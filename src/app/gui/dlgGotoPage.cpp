@@ -69,8 +69,8 @@ void dlgGotoPage::FillList(const Book& book) {
         ++number;
         auto* item = new QTreeWidgetItem(lvPages);
         item->setText(0, QString::number(number));
-        item->setText(1, FromCp1252(page->CadNumber));
-        item->setText(2, FromCp1252(page->Description));
+        item->setText(1, FromDrawingText(page->CadNumber));
+        item->setText(2, FromDrawingText(page->Description));
     }
     chosen_.reset();
     SelectRow(book.CurPage());

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QStandardPaths>
@@ -35,7 +36,8 @@ SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
             &clock,
             &SystemLockCalls(),
             ToUtf8(module.programFolder),
-            ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))};
+            ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+            ToUtf8(QDir::homePath())};
 }
 
 } // namespace

@@ -66,7 +66,7 @@ void dlgFinishSelect::UpdateOk() {
 std::optional<ClipChoice> dlgFinishSelect::GetClip(const ClipTexts& texts, const QRect& cellRect,
                                                    const ModalRunner& runModal) {
     start_ = StartClipSelection(texts.partNo);
-    setWindowTitle(QStringLiteral("Select Size and Finish ") + FromCp1252(texts.markText));
+    setWindowTitle(QStringLiteral("Select Size and Finish ") + FromDrawingText(texts.markText));
     lblSize->setEnabled(start_.sizeEnabled);
     cmbSize->setEnabled(start_.sizeEnabled);
     cmbSize->setCurrentIndex(start_.sizeIndex ? static_cast<int>(*start_.sizeIndex) : -1);

@@ -56,7 +56,7 @@ DetailDialog::DetailDialog(const DetailDialogContext& context, const DetailVaria
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(inputs);
     layout->addWidget(preview_, 1);
-    // The preview at its readable size when the screen has room; the dialog stays resizable.
+    // The preview at its default size when the screen has room; the dialog stays resizable.
     const QSize room = screen()->availableGeometry().size() - QSize(24, 48); // the frame
     resize(sizeHint().boundedTo(room));
 }

@@ -4,33 +4,13 @@
 #include "page/PageData.h"
 
 #include <algorithm>
-#include <cmath>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QTransform>
 
 namespace waybill {
 namespace {
 
-constexpr double kPreviewDpi = 96;
 // A sheet's shape when its drawing is missing.
 const QSizeF kSheetInches(11, 8.5);
-// The smallest text the preview draws, however small it is made.
-constexpr double kReadablePoints = 7;
-
-// Enlarges a text to `pixels` about its own centre, so it stays on its dimension line.
-void GrowTo(AttributeText& text, int pixels) {
-    if (text.font.pixelSize() >= pixels) {
-        return;
-    }
-    const QFontMetricsF before(text.font);
-    const QSizeF was(before.horizontalAdvance(text.text), before.height());
-    text.font.setPixelSize(pixels);
-    const QFontMetricsF after(text.font);
-    const QSizeF now(after.horizontalAdvance(text.text), after.height());
-    const QPointF shift((was.width() - now.width()) / 2, (was.height() - now.height()) / 2);
-    text.topLeft += QTransform().rotate(-text.rotation).map(shift);
-}
 
 } // namespace
 
@@ -39,8 +19,7 @@ DetailPreview::DetailPreview(BlockLibrary* blocks, BlockAttribDefs* attribDefs, 
     setMinimumSize(320, 240);
 }
 
-// Large enough that a detail's dimension texts read at 7 pt at their own size; a smaller
-// preview draws them larger than the drawing's scale.
+// About the size a default window shows a detail's page at, so that its texts read alike.
 QSize DetailPreview::sizeHint() const {
     return {880, 640};
 }
@@ -102,35 +81,12 @@ std::vector<BlockLayer> DetailPreview::Layers(int index, const QRectF& target) c
         BlockLayer layer;
         layer.name = block.name;
         layer.drawing = blocks_->Find(block.name);
-        if (layer.drawing && layer.drawing->widthInches > 0 && layer.drawing->heightInches > 0) {
-            AttribSurface surface;
-            surface.xScale = target.width() / kPreviewDpi / layer.drawing->widthInches;
-            surface.yScale = target.height() / kPreviewDpi / layer.drawing->heightInches;
-            surface.pixelsPerInchX = kPreviewDpi;
-            surface.pixelsPerInchY = kPreviewDpi;
-            layer.texts = BlockAttributeTexts(block, attribDefs_, surface);
-            const int readable =
-                static_cast<int>(std::ceil(kReadablePoints * logicalDpiY() / 72.0));
-            for (AttributeText& text : layer.texts) {
-                GrowTo(text, readable);
-            }
+        if (layer.drawing) {
+            layer.texts = PictureTexts(block, attribDefs_, *layer.drawing, target.size());
         }
         layers.push_back(std::move(layer));
     }
     return layers;
-}
-
-double DetailPreview::SmallestTextPoints(const QSizeF& size) const {
-    double smallest = 0;
-    for (int index = 0; index < PageCount(); ++index) {
-        for (const BlockLayer& layer : Layers(index, DrawingArea(index, size))) {
-            for (const AttributeText& text : layer.texts) {
-                const double points = text.font.pixelSize() * 72.0 / logicalDpiY();
-                smallest = smallest == 0 ? points : std::min(smallest, points);
-            }
-        }
-    }
-    return smallest;
 }
 
 void DetailPreview::paintEvent(QPaintEvent*) {

@@ -26,6 +26,7 @@ class DetailPreview : public QWidget {
     void ShowProblem(const QString& text);
 
     int PageCount() const { return problem_.isEmpty() ? static_cast<int>(pages_.size()) : 0; }
+    const std::vector<Page>& Pages() const { return pages_; }
     // The layers of shown page `index` laid out over `target`.
     std::vector<BlockLayer> Layers(int index, const QRectF& target) const;
     const QString& Problem() const { return problem_; }
@@ -34,9 +35,6 @@ class DetailPreview : public QWidget {
     // warning (pages side by side or one under the other, whichever draws them larger), the
     // drawing's proportions, centred.
     QRectF DrawingArea(int index, const QSizeF& size) const;
-    // The smallest attribute text of the shown pages at `size`, in points on this screen
-    // (0 when nothing is drawn).
-    double SmallestTextPoints(const QSizeF& size) const;
 
     QSize sizeHint() const override;
 

@@ -14,8 +14,19 @@
 
 namespace waybill {
 
-std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttribDefs* definitions,
-                                               const AttribSurface& surface) {
+namespace {
+
+// Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
+// picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
+constexpr double kPlacementDpi = 96;
+
+} // namespace
+
+std::vector<AttributeText> PictureTexts(const PageBlock& block, BlockAttribDefs* definitions,
+                                        const Metafile& drawing, const QSizeF& picture) {
+    const AttribSurface surface = ScreenAttribSurface(
+        picture.width() / kPlacementDpi, picture.height() / kPlacementDpi, drawing.widthInches,
+        drawing.heightInches, kPlacementDpi, kPlacementDpi);
     const double dpi = surface.pixelsPerInchY;
     const auto fontOf = [dpi](double pointSize) {
         QFont font(QStringLiteral("ArialDT"));
@@ -38,14 +49,15 @@ std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttr
 
 namespace {
 
-// The shading under a changed value, turned with its text.
+// The shading under a changed value and the outline around it, turned with its text.
 void ShadeText(QPainter& painter, const AttributeText& text, QPointF origin) {
     const QFontMetricsF metrics(text.font);
     painter.save();
     painter.translate(origin + text.topLeft);
     painter.rotate(-text.rotation);
-    PaintChangeShading(
-        painter, QRectF(-2, -1, metrics.horizontalAdvance(text.text) + 4, metrics.height() + 2));
+    const QRectF around(-3, -2, metrics.horizontalAdvance(text.text) + 6, metrics.height() + 4);
+    PaintChangeTint(painter, around);
+    PaintChangeOutline(painter, around);
     painter.restore();
 }
 

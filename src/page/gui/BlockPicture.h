@@ -31,10 +31,12 @@ struct BlockLayer {
     std::vector<AttributeText> texts;
 };
 
-// The block's attribute texts (PlaceBlockTexts) for a picture of the surface's pixels per
-// inch, each in "ArialDT" at its size, measured as that font draws.
-std::vector<AttributeText> BlockAttributeTexts(const PageBlock& block, BlockAttribDefs* definitions,
-                                               const AttribSurface& surface);
+// The block's attribute texts (PlaceBlockTexts) on a picture of `picture` pixels that its
+// drawing is stretched over, each in "ArialDT" at its size, measured as that font draws: the
+// texts keep their size and place on the drawing at any picture size. The page and the detail
+// preview both draw these, so a preview reads as the page will.
+std::vector<AttributeText> PictureTexts(const PageBlock& block, BlockAttribDefs* definitions,
+                                        const Metafile& drawing, const QSizeF& picture);
 
 // The block picture: every block of the page painted over the whole picture, one over the
 // other, with its attribute texts.

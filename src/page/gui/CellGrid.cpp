@@ -149,6 +149,7 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     const QColor highlight = palette().color(QPalette::Highlight);
     const QColor highlightText = palette().color(QPalette::HighlightedText);
     static const std::string kNone;
+    std::vector<QRectF> changed;
 
     for (int r = 0; r < Rows(); ++r) {
         for (int c = 0; c < Columns(); ++c) {
@@ -163,7 +164,8 @@ void CellGrid::paintEvent(QPaintEvent* event) {
             } else if (selected) {
                 painter.fillRect(cell, highlight);
             } else if (changed_ && changed_(r, c)) {
-                PaintChangeShading(painter, cell);
+                PaintChangeTint(painter, cell);
+                changed.push_back(cell);
             } else if (c == shadedColumn_) {
                 painter.fillRect(cell, kShadedColor);
             }
@@ -191,6 +193,10 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     for (double x : columnEdges_) {
         const double line = std::min(x, right - 0.5);
         painter.drawLine(QPointF(line, 0), QPointF(line, bottom));
+    }
+    // Changed cells are outlined along their lines, clear of their text.
+    for (const QRectF& cell : changed) {
+        PaintChangeOutline(painter, cell);
     }
 
     // The current cell is framed while the grid has the focus, or while it is a find hit.

@@ -13,20 +13,25 @@ QColor ChangeOutline() {
     return {122, 82, 0};
 }
 
-void PaintChangeShading(QPainter& painter, const QRectF& area) {
-    painter.save();
+void PaintChangeTint(QPainter& painter, const QRectF& area) {
     painter.fillRect(area, ChangeTint());
-    QPen pen(ChangeOutline(), 1.5, Qt::DashLine);
+}
+
+void PaintChangeOutline(QPainter& painter, const QRectF& area) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(ChangeOutline(), 2, Qt::DashLine);
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.drawRect(area);
     painter.restore();
 }
 
-QString ChangedBoxStyle() {
-    return QStringLiteral("QLineEdit { background: %1; border: 2px dashed %2; }")
-        .arg(ChangeTint().name(), ChangeOutline().name());
+QPalette ChangedBoxPalette() {
+    QPalette palette;
+    palette.setColor(QPalette::Base, ChangeTint());
+    return palette;
 }
 
 } // namespace waybill

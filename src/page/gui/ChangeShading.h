@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QRectF>
-#include <QString>
 
 class QPainter;
 
@@ -10,14 +10,18 @@ namespace waybill {
 
 // How a place changed since the comparison base looks on screen: one light amber tint, which
 // prints and copies as a light grey, and a dashed dark outline, which tells it apart without
-// colour.
+// colour. The tint goes behind the text and the outline around the place, never across its
+// text, so a marked place reads as well as any other at every size.
 QColor ChangeTint();
 QColor ChangeOutline();
 
-// The tint and the outline over `area`, under the text drawn afterwards.
-void PaintChangeShading(QPainter& painter, const QRectF& area);
+// The tint over `area`, under the text drawn afterwards.
+void PaintChangeTint(QPainter& painter, const QRectF& area);
+// The outline along the edges of `area`.
+void PaintChangeOutline(QPainter& painter, const QRectF& area);
 
-// The style sheet of a marked text box.
-QString ChangedBoxStyle();
+// The palette of a marked text box: the tint as its background, all else its own, so that
+// setting the box's palette back to an empty one leaves it as it was.
+QPalette ChangedBoxPalette();
 
 } // namespace waybill

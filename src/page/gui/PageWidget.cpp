@@ -22,10 +22,6 @@
 namespace waybill {
 namespace {
 
-// Attribute texts are placed in inches of a 96 dpi surface; any resolution gives the same
-// picture, this one keeps the whole-pixel rounding of the placement as fine as the screen's.
-constexpr double kPlacementDpi = 96;
-
 // The keys that drop a list down, so the finish can be chosen without the mouse.
 bool OpensFinishList(const QKeyEvent& key) {
     switch (key.key()) {
@@ -41,23 +37,29 @@ bool OpensFinishList(const QKeyEvent& key) {
     }
 }
 
-// A sheet part drawn white with a black frame, like the printed sheet.
-class SheetPart : public QWidget {
-  public:
-    using QWidget::QWidget;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    }
-};
-
 const PageView kNoPage;
 
 } // namespace
+
+void SheetPart::SetOutlined(std::vector<const QWidget*> controls) {
+    if (controls != outlined_) {
+        outlined_ = std::move(controls);
+        update();
+    }
+}
+
+void SheetPart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    // Just outside the control, whose own frame and text stay as they are.
+    for (const QWidget* control : outlined_) {
+        if (control->isVisible()) {
+            PaintChangeOutline(painter, QRectF(control->geometry()).adjusted(-2, -2, 2, 2));
+        }
+    }
+}
 
 PageWidget::Impl::Impl(PageWidget& owner, DialogService& dialogService)
     : self(owner), dialogs(dialogService), view(&kNoPage) {
@@ -384,6 +386,7 @@ void PageWidget::Impl::LayoutTitleBlock() {
                        ResizeRows(sheet.titleBlockHeight, kRevisionRows + 1, area.unitsPerPixel),
                        {4, 4, 4}, -1);
     revision->move(0, 0);
+    titleBlock->update(); // the outlines follow their boxes
 }
 
 void PageWidget::Impl::LayoutPageArea() {
@@ -427,7 +430,8 @@ void PageWidget::Impl::LayoutPageArea() {
         for (std::size_t i = 0; i < layers.size() && i < view->blocks.size(); ++i) {
             layers[i].texts.clear();
             if (layers[i].drawing && view->blocks[i].valueLine) {
-                layers[i].texts = PlaceTexts(view->blocks[i], *layers[i].drawing, QSizeF(size));
+                layers[i].texts =
+                    PictureTexts(view->blocks[i], attribDefs, *layers[i].drawing, QSizeF(size));
             }
         }
         ShowChangeMarks();
@@ -452,13 +456,16 @@ const PageChangeMarks& PageWidget::ChangeMarks() const {
 }
 
 void PageWidget::Impl::ShowChangeMarks() {
+    std::vector<const QWidget*> outlined;
     for (int i = 0; i < kTitleBlockFields; ++i) {
         QLineEdit* box = boxes[static_cast<std::size_t>(i)];
-        const QString style = marks.Field(i) ? ChangedBoxStyle() : QString();
-        if (box->styleSheet() != style) {
-            box->setStyleSheet(style);
+        const bool marked = marks.Field(i);
+        box->setPalette(marked ? ChangedBoxPalette() : QPalette());
+        if (marked) {
+            outlined.push_back(box);
         }
     }
+    titleBlock->SetOutlined(std::move(outlined));
     // Values are told apart by their block's name and its occurrence among blocks so named.
     std::map<std::string, int> seen;
     for (BlockLayer& layer : layers) {
@@ -472,15 +479,6 @@ void PageWidget::Impl::ShowChangeMarks() {
     }
     grid->update();
     revision->update();
-}
-
-std::vector<AttributeText> PageWidget::Impl::PlaceTexts(const PageBlock& block,
-                                                        const Metafile& drawing,
-                                                        const QSizeF& pictureSize) const {
-    const AttribSurface surface = ScreenAttribSurface(
-        pictureSize.width() / kPlacementDpi, pictureSize.height() / kPlacementDpi,
-        drawing.widthInches, drawing.heightInches, kPlacementDpi, kPlacementDpi);
-    return BlockAttributeTexts(block, attribDefs, surface);
 }
 
 } // namespace waybill

@@ -14,8 +14,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <string>
+#include <vector>
 
 namespace waybill {
+
+// A sheet part drawn white with a black frame, like the printed sheet, with an outline around
+// each of its controls that changed since the comparison base.
+class SheetPart : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+    void SetOutlined(std::vector<const QWidget*> controls);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<const QWidget*> outlined_;
+};
 
 // Which grid a cell belongs to: the line-item grid or the revision grid.
 enum GridIndex : int { LineItems = 0, Revisions = 1 };
@@ -27,8 +43,6 @@ struct PageWidget::Impl {
     void Layout();
     void LayoutTitleBlock();
     void LayoutPageArea();
-    std::vector<AttributeText> PlaceTexts(const PageBlock& block, const Metafile& drawing,
-                                          const QSizeF& picture) const;
     void UpdateControls();
     void SetTitleText(int index, const std::string& text);
     // The change marks onto the title-block boxes and the attribute texts.
@@ -84,10 +98,10 @@ struct PageWidget::Impl {
     QSize laidOutSize; // the widget's size when the sheet was last laid out
     QFont pageFont;
 
-    QWidget* pageArea = nullptr;
+    SheetPart* pageArea = nullptr;
     BlockPicture* picture = nullptr;
     CellGrid* grid = nullptr;
-    QWidget* titleBlock = nullptr;
+    SheetPart* titleBlock = nullptr;
     CellGrid* revision = nullptr;
     std::array<QLabel*, kTitleBlockFields> labels{};
     std::array<QLineEdit*, kTitleBlockFields> boxes{};

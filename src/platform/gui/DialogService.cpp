@@ -1,6 +1,7 @@
 #include "platform/gui/DialogService.h"
 
 #include "platform/Cp1252.h"
+#include "platform/gui/LockFileFilter.h"
 #include "platform/gui/QtText.h"
 
 #include <algorithm>
@@ -155,6 +156,8 @@ std::optional<std::string> QtDialogService::AskForFile(const FileQuestion& quest
     dialog.setAcceptMode(question.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(question.save || !question.mustExist ? QFileDialog::AnyFile
                                                             : QFileDialog::ExistingFile);
+    // Where the platform's own dialog is used instead, a lock file picked gets its message.
+    dialog.setProxyModel(new LockFileFilter(&dialog));
     const QStringList filters = QtNameFilters(FromUtf8(question.filter));
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Cp1252.h"
+#include "units/Lengths.h"
 
 #include <filesystem>
 #include <QString>
@@ -28,6 +29,12 @@ inline QString FromCp1252(std::string_view cp1252) {
         }
     }
     return QString::fromLatin1(cp1252.data(), static_cast<qsizetype>(cp1252.size()));
+}
+
+// A document's text shown anywhere but on the drawing (docks, lists, the status bar): the
+// drawing font's symbols as their plain text, as every text leaving the drawing.
+inline QString FromDrawingText(std::string_view cp1252) {
+    return FromCp1252(GlyphsToText(cp1252));
 }
 
 inline std::string ToCp1252(const QString& text) {

@@ -194,6 +194,9 @@ std::optional<PdfWritten> ExportPdf(PrintContext& context, const std::string& do
         return std::nullopt;
     }
     const QString path = FromUtf8(*chosen);
+    if (context.mayWriteOver && !context.mayWriteOver(FsPath(path))) {
+        return std::nullopt;
+    }
     const PageRange range = RangeOf(choice, book.PageCount());
     PdfDocument pdf;
     std::string failure;

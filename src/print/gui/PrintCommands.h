@@ -2,6 +2,7 @@
 
 #include "print/gui/SheetPainter.h"
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <QString>
@@ -28,6 +29,9 @@ struct PrintContext {
     // Shows the preview modally and answers its result; empty: QDialog::exec.
     std::function<int(QDialog&)> runModal;
     QString exportFolder = {}; // where Export PDF's file dialog starts
+    // Whether Export PDF may write the chosen file (someone may hold it as a document);
+    // empty: always.
+    std::function<bool(const std::filesystem::path&)> mayWriteOver = {};
     // While comparing: the base's file name, which Print and Export PDF offer to mark the
     // changes since ("Mark changes since NAME"), and the changes of a page. Empty: no offer.
     QString markBase = {};

@@ -1,5 +1,6 @@
 // The window's side of document locks: the question's answers reach the session, a read-only
-// document disables every editing command and takes no typing, and Exit releases the lock.
+// document disables every editing command and takes no typing, Export PDF asks before writing
+// over a held document, and Exit releases the lock.
 #include "platform/DocumentLock.h"
 #include "platform/TextFile.h"
 #include "WindowFixture.h"
@@ -80,6 +81,19 @@ TEST_F(DocumentLockWindowTest, CancelKeepsTheWindowAndOpenAnywayEdits) {
     Open(sample);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Waybill - ") + Q(sample) + "[*]");
     EXPECT_TRUE(Enabled("mnuFileSave"));
+}
+
+TEST_F(DocumentLockWindowTest, ExportPdfAsksBeforeWritingOverAHeldDocument) {
+    Open(SampleDocument("mine.fwb"));
+    const std::string before = ReadWholeFile(sample).value_or("");
+    dialogs.printAnswers.push_back(PrintChoice{});
+    dialogs.saveAnswers.push_back(sample.string());
+    Trigger("mnuFileExportPdf"); // No, the default
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].message.text,
+              sample.string() + " is open by akim on WS-07 since 12.07.2025 14:03. Save over it "
+                                "anyway?");
+    EXPECT_EQ(ReadWholeFile(sample), before);
 }
 
 TEST_F(DocumentLockWindowTest, ExitReleasesTheLock) {

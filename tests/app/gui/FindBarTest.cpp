@@ -64,9 +64,16 @@ TEST_F(FindBarTest, ReplaceAllIsOneStepAndListsWhatItSkipped) {
     EXPECT_EQ(window->statusBar()->currentMessage(), FromCp1252(ReplaceAllNote(2, 0)));
     EXPECT_EQ(Count(), "No matches");
 
-    // The finish is never typed: every one is skipped and listed, and a double-click goes there.
+    // The finish is never typed: Replace stays on it and says so, Replace All skips and lists
+    // every one, and a double-click goes there.
     Bar().FindBox()->setText(QStringLiteral("Red-Oxide"));
     Bar().WholeCellBox()->setChecked(true);
+    const FindHit first = *Bar().Current();
+    const QString count = Count();
+    Bar().ReplaceCurrent();
+    EXPECT_EQ(Bar().Current(), first);
+    EXPECT_EQ(Count(), count);
+    EXPECT_EQ(window->statusBar()->currentMessage(), FromCp1252(ReplaceAllNote(0, 1)));
     Bar().ReplaceAll();
     QTreeWidget* list = Bar().ResultsList();
     ASSERT_GT(list->topLevelItemCount(), 1);
@@ -77,6 +84,18 @@ TEST_F(FindBarTest, ReplaceAllIsOneStepAndListsWhatItSkipped) {
     emit list->itemActivated(last, 0);
     EXPECT_EQ(QString::number(Page()), last->text(0));
     EXPECT_EQ(QApplication::focusWidget(), window->Page().TitleBlockBox(TblkFinish));
+
+    // The dock shows the latest run only: undone, or followed by a run that skipped nothing,
+    // the list goes.
+    Trigger("mnuEditUndo");
+    EXPECT_TRUE(Bar().ResultsDock()->isHidden());
+    Bar().ReplaceAll();
+    EXPECT_FALSE(Bar().ResultsDock()->isHidden());
+    Bar().WholeCellBox()->setChecked(false);
+    Bar().FindBox()->setText(QStringLiteral("OPNG."));
+    Bar().ReplaceAll();
+    EXPECT_EQ(window->statusBar()->currentMessage(), FromCp1252(ReplaceAllNote(2, 0)));
+    EXPECT_TRUE(Bar().ResultsDock()->isHidden());
 }
 
 TEST_F(FindBarTest, FindAllListsEveryHitWithItsPlace) {
@@ -88,6 +107,21 @@ TEST_F(FindBarTest, FindAllListsEveryHitWithItsPlace) {
     EXPECT_EQ(list->topLevelItem(0)->text(1), FromCp1252(Bar().Current()->place.cadNumber));
     EXPECT_TRUE(list->topLevelItem(1)->text(2).startsWith("row "));
     EXPECT_TRUE(list->topLevelItem(1)->text(3).endsWith("OPNG."));
+}
+
+// What the page draws as a symbol is found by the key that looks like it and by its plain
+// text, and leaves the page as plain text.
+TEST_F(FindBarTest, SymbolsAreFoundAsTheyLookAndListedAsPlainText) {
+    window->Session().ShowPage(6);
+    window->Session().CommitTyping({"Cell Edit", {{}, {{2, 1, "\xD0\"\xE8 x 10'-1"}}}});
+    Trigger("mnuEditFind");
+    for (const QString& typed : {QStringLiteral("\u00BC\"\u00D8"), QStringLiteral("1/4\"\u00D8 x 10")}) {
+        Bar().FindBox()->setText(typed);
+        EXPECT_EQ(Count(), "1 of 1");
+        EXPECT_EQ(window->statusBar()->currentMessage().left(5), "Page ");
+    }
+    Bar().FindAll();
+    EXPECT_EQ(Bar().ResultsList()->topLevelItem(0)->text(3), QStringLiteral("1/4\"\u00D8 x 10'-1"));
 }
 
 } // namespace

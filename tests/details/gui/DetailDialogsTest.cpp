@@ -3,6 +3,7 @@
 #include "details/gui/DetailPreview.h"
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
+#include "page/PageData.h"
 #include "platform/gui/QtText.h"
 #include "support/RecordingDialogService.h"
 
@@ -167,9 +168,9 @@ TEST_F(DetailDialogs, SteepSlopeWarningCancelStaysOkGoesOn) {
     EXPECT_TRUE(pages && pages->size() == 1);
 }
 
-// The preview shows what the OK will add and ask, as it is typed, readably at the dialog's
-// default size and on a small screen's.
-TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
+// The preview shows what the OK will add and ask, as it is typed, and draws it as the page
+// does at any size.
+TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndTheTextsAsThePageDoes) {
     ASSERT_TRUE(opened.database) << opened.error;
     Open("mnuOversizeStdKO", [](DetailDialog& dialog) {
         auto* preview = dialog.findChild<DetailPreview*>("picPreview");
@@ -186,11 +187,10 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
         EXPECT_FALSE(first.intersects(second));
         EXPECT_TRUE(QRectF(preview->rect()).contains(first.united(second)));
         EXPECT_FALSE(preview->Layers(1, second).empty());
-        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
         preview->grab();
         Press(dialog, "cmdCancel");
     });
-    Open("mnuAutoPgGutStandard", [](DetailDialog& dialog) {
+    Open("mnuAutoPgGutStandard", [this](DetailDialog& dialog) {
         auto* preview = dialog.findChild<DetailPreview*>("picPreview");
         // Nothing typed yet: the reason, no drawing.
         EXPECT_FALSE(preview->Problem().isEmpty());
@@ -204,8 +204,17 @@ TEST_F(DetailDialogs, PreviewShowsEveryPageTheWarningAndReadableTexts) {
         Type(dialog, {{"RoofSlope", "6.01"}});
         EXPECT_EQ(preview->Warning(), MessageText(SteepSlopeWarning().text));
         EXPECT_GE(preview->DrawingArea(0, preview->size()).top(), 1.0); // below the warning
-        EXPECT_GE(preview->SmallestTextPoints(preview->size()), 7.0);
-        EXPECT_GE(preview->SmallestTextPoints(preview->minimumSize()), 7.0);
+        // At any size the texts are the page's for a picture of that size: never grown over
+        // their neighbours, nor drawn at another scale.
+        const QRectF small = preview->DrawingArea(0, preview->minimumSize());
+        const auto shown = preview->Layers(0, small).at(0).texts;
+        const auto page = PictureTexts(ReadPageBlocks(preview->Pages().at(0).PageData).at(0),
+                                       attribDefs.get(), *layers[0].drawing, small.size());
+        ASSERT_EQ(shown.size(), page.size());
+        for (std::size_t k = 0; k < page.size(); ++k) {
+            EXPECT_EQ(shown[k].font.pixelSize(), page[k].font.pixelSize()) << k;
+            EXPECT_EQ(shown[k].topLeft, page[k].topLeft) << k;
+        }
         Type(dialog, {{"RoofSlope", "6"}});
         EXPECT_TRUE(preview->Warning().isEmpty());
         EXPECT_LT(preview->minimumWidth(), preview->width()); // it can be made smaller

@@ -1,3 +1,4 @@
+#include "page/gui/ChangeShading.h"
 #include "page/PageLayout.h"
 #include "PageWidgetFixture.h"
 #include "support/TempDir.h"
@@ -193,6 +194,55 @@ TEST_F(PageDisplay, AnSfNumberStandsOnItsLabelsBaseLine) {
         ASSERT_GE(number.first, 0) << size.width();
         EXPECT_NEAR(label.first, number.first, 1) << size.width();   // one size
         EXPECT_NEAR(label.second, number.second, 1) << size.width(); // one base line
+    }
+}
+
+// The pixels of the change outline's colour in `region`.
+int OutlineIn(const QImage& image, const QRect& region) {
+    int count = 0;
+    const QRect r = region.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            count += image.pixel(x, y) == ChangeOutline().rgb() ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A changed cell or title-block box keeps its text as legible as any other: the tint goes
+// behind the text, the outline around the cell or box, never across the text; the marks taken
+// away leave the box drawn as it was.
+TEST_F(PageDisplay, ChangeMarksGoAroundTheTextAndLeaveNothingBehind) {
+    for (const QSize size : {QSize(700, 540), QSize(1600, 1230)}) {
+        page.resize(size);
+        ShowKind("pre_rel");
+        view.titleBlock[TblkCustomer] = "ZENITH STEEL BUILDINGS";
+        page.RefreshFromView(false);
+        QLineEdit* box = page.TitleBlockBox(TblkCustomer);
+        const QImage plain = box->grab().toImage();
+        PageChangeMarks marks;
+        marks.fields = {TblkCustomer};
+        marks.cells = {{1, 1}};
+        marks.rows = {1};
+        page.SetChangeMarks(marks);
+        QApplication::processEvents();
+
+        const QImage marked = box->grab().toImage();
+        EXPECT_EQ(OutlineIn(marked, marked.rect()), 0) << size.width();
+        EXPECT_NEAR(InkIn(marked, marked.rect()), InkIn(plain, plain.rect()),
+                    InkIn(plain, plain.rect()) / 5)
+            << size.width(); // its text whole, where it was
+        EXPECT_GT(OutlineIn(box->parentWidget()->grab().toImage(),
+                            box->geometry().adjusted(-3, -3, 3, 3)),
+                  0)
+            << size.width();
+        const QImage grid = Grid().grab().toImage();
+        const QRect cell = Grid().CellRect(1, 1).toAlignedRect();
+        EXPECT_EQ(OutlineIn(grid, cell.adjusted(1, 1, -1, -1)), 0) << size.width();
+        EXPECT_GT(OutlineIn(grid, cell.adjusted(-1, -1, 1, 1)), 0) << size.width();
+
+        page.SetChangeMarks({});
+        EXPECT_EQ(box->grab().toImage(), plain) << size.width();
     }
 }
 
