@@ -1,5 +1,6 @@
+#include "compare/BookComparison.h"
+#include "compare/DifferenceText.h"
 #include "model/FwbFile.h"
-#include "page/BookComparison.h"
 #include "support/TestDatabase.h"
 
 #include <cstdint>

@@ -1,7 +1,8 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/TerminalText.h"
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
+#include "compare/DifferenceText.h"
 
 namespace waybill::cli {
 namespace {

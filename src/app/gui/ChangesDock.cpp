@@ -1,5 +1,6 @@
 #include "app/gui/ChangesDock.h"
 
+#include "compare/DifferenceText.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/QtText.h"

@@ -2,6 +2,7 @@
 // going to a change, the shading following edits, and the print option.
 #include "app/gui/ChangesDock.h"
 
+#include "compare/DifferenceText.h"
 #include "units/Lengths.h"
 #include "WindowFixture.h"
 

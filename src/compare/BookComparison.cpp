@@ -1,8 +1,8 @@
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
 
+#include "compare/Alignment.h"
 #include "model/Book.h"
 #include "model/StandardColumns.h"
-#include "page/Alignment.h"
 #include "page/AttribDefs.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"

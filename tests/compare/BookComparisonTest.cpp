@@ -1,7 +1,8 @@
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
 
-#include "support/TestDatabase.h"
+#include "compare/DifferenceText.h"
 #include "model/Book.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 

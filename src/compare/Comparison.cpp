@@ -1,4 +1,6 @@
-#include "app/Comparison.h"
+#include "compare/Comparison.h"
+
+#include "compare/DifferenceMarks.h"
 
 namespace waybill {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "compare/BookComparison.h"
 #include "model/Book.h"
-#include "page/BookComparison.h"
 #include "page/ChangeMarks.h"
 #include "refdb/ReferenceDatabase.h"
 

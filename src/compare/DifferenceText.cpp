@@ -1,4 +1,4 @@
-#include "page/BookComparison.h"
+#include "compare/DifferenceText.h"
 
 namespace waybill {
 namespace {
