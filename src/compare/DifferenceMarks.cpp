@@ -12,21 +12,22 @@ template <typename T> void SortUnique(std::vector<T>& items) {
 
 } // namespace
 
-PageChangeMarks MarksForPage(const std::vector<Change>& changes, int page) {
+PageChangeMarks MarksForPage(const std::vector<Difference>& differences, int page) {
     PageChangeMarks marks;
-    for (const Change& change : changes) {
-        const Place& place = change.place;
-        const bool documentField = place.page == 0 && change.kind == ChangeKind::TextChanged &&
+    for (const Difference& difference : differences) {
+        const Place& place = difference.place;
+        const bool documentField = place.page == 0 &&
+                                   difference.kind == DifferenceKind::TextChanged &&
                                    place.kind == PlaceKind::TitleBlockField;
         if (place.page != page && !documentField) {
             continue;
         }
-        if (change.kind == ChangeKind::RowAdded) {
+        if (difference.kind == DifferenceKind::RowAdded) {
             marks.rows.push_back(place.row);
             marks.addedRows.push_back(place.row);
             continue;
         }
-        if (change.kind != ChangeKind::TextChanged) {
+        if (difference.kind != DifferenceKind::TextChanged) {
             continue; // pages, removed rows, blocks and stored lines have no place to shade
         }
         switch (place.kind) {

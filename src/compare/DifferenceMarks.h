@@ -7,9 +7,9 @@
 
 namespace waybill {
 
-// The marks of page `page` (1-based) among `changes` (CompareBooks' list): its changed cells,
+// The marks of page `page` (1-based) among `differences` (CompareBooks' list): its changed cells,
 // added rows, changed title-block fields (the document's own fields on every page), revision
 // cells and attribute values. Removed rows and pages leave nothing to mark.
-PageChangeMarks MarksForPage(const std::vector<Change>& changes, int page);
+PageChangeMarks MarksForPage(const std::vector<Difference>& differences, int page);
 
 } // namespace waybill

@@ -11,11 +11,11 @@ std::string PagePart(int page, const std::string& cadNumber) {
     return "page " + std::to_string(page) + " (" + cadNumber + ")";
 }
 
-std::string RowPart(const Change& change) {
-    std::string text = change.place.row > 0 ? "row " + std::to_string(change.place.row)
-                                            : "old row " + std::to_string(change.oldRow);
-    if (!change.partMark.empty()) {
-        text += " (" + change.partMarkHeader + " " + change.partMark + ")";
+std::string RowPart(const Difference& difference) {
+    std::string text = difference.place.row > 0 ? "row " + std::to_string(difference.place.row)
+                                                : "old row " + std::to_string(difference.oldRow);
+    if (!difference.partMark.empty()) {
+        text += " (" + difference.partMarkHeader + " " + difference.partMark + ")";
     }
     return text;
 }
@@ -30,22 +30,22 @@ std::string BlockPart(const Place& place) {
 
 } // namespace
 
-std::string ChangePlaceName(const Change& change) {
-    const Place& place = change.place;
-    switch (change.kind) {
-    case ChangeKind::PageAdded:
-    case ChangeKind::PageRemoved:
-    case ChangeKind::PageMoved:
-    case ChangeKind::RowAdded:
-    case ChangeKind::RowRemoved:
+std::string DifferencePlaceName(const Difference& difference) {
+    const Place& place = difference.place;
+    switch (difference.kind) {
+    case DifferenceKind::PageAdded:
+    case DifferenceKind::PageRemoved:
+    case DifferenceKind::PageMoved:
+    case DifferenceKind::RowAdded:
+    case DifferenceKind::RowRemoved:
         return {};
-    case ChangeKind::BlockAdded:
-    case ChangeKind::BlockRemoved:
+    case DifferenceKind::BlockAdded:
+    case DifferenceKind::BlockRemoved:
         return BlockPart(place);
-    case ChangeKind::KeptLineAdded:
-    case ChangeKind::KeptLineRemoved:
-        return "grid " + change.grid + ", stored line";
-    case ChangeKind::TextChanged:
+    case DifferenceKind::KeptLineAdded:
+    case DifferenceKind::KeptLineRemoved:
+        return "grid " + difference.grid + ", stored line";
+    case DifferenceKind::TextChanged:
         break;
     }
     switch (place.kind) {
@@ -64,36 +64,36 @@ std::string ChangePlaceName(const Change& change) {
     return place.fieldName;
 }
 
-std::string DescribeChange(const Change& change) {
-    const Place& place = change.place;
+std::string DescribeDifference(const Difference& difference) {
+    const Place& place = difference.place;
     const std::string where =
         place.page > 0 ? PagePart(place.page, place.cadNumber) : std::string("title block");
-    switch (change.kind) {
-    case ChangeKind::PageAdded:
+    switch (difference.kind) {
+    case DifferenceKind::PageAdded:
         return where + ": page added";
-    case ChangeKind::PageRemoved:
-        return "old " + PagePart(change.oldPage, place.cadNumber) + ": page removed";
-    case ChangeKind::PageMoved:
-        return where + ": moved from page " + std::to_string(change.oldPage);
-    case ChangeKind::RowAdded:
-        return where + ", " + RowPart(change) + ": row added";
-    case ChangeKind::RowRemoved:
-        return where + ", " + RowPart(change) + ": row removed";
-    case ChangeKind::BlockAdded:
-        return where + ", " + ChangePlaceName(change) + ": block added";
-    case ChangeKind::BlockRemoved:
-        return where + ", " + ChangePlaceName(change) + ": block removed";
-    case ChangeKind::KeptLineAdded:
-        return where + ", " + ChangePlaceName(change) + " added: " + change.newText;
-    case ChangeKind::KeptLineRemoved:
-        return where + ", " + ChangePlaceName(change) + " removed: " + change.oldText;
-    case ChangeKind::TextChanged:
+    case DifferenceKind::PageRemoved:
+        return "old " + PagePart(difference.oldPage, place.cadNumber) + ": page removed";
+    case DifferenceKind::PageMoved:
+        return where + ": moved from page " + std::to_string(difference.oldPage);
+    case DifferenceKind::RowAdded:
+        return where + ", " + RowPart(difference) + ": row added";
+    case DifferenceKind::RowRemoved:
+        return where + ", " + RowPart(difference) + ": row removed";
+    case DifferenceKind::BlockAdded:
+        return where + ", " + DifferencePlaceName(difference) + ": block added";
+    case DifferenceKind::BlockRemoved:
+        return where + ", " + DifferencePlaceName(difference) + ": block removed";
+    case DifferenceKind::KeptLineAdded:
+        return where + ", " + DifferencePlaceName(difference) + " added: " + difference.newText;
+    case DifferenceKind::KeptLineRemoved:
+        return where + ", " + DifferencePlaceName(difference) + " removed: " + difference.oldText;
+    case DifferenceKind::TextChanged:
         break;
     }
     const bool cell = place.kind == PlaceKind::Cell;
-    return where + ", " + (cell ? RowPart(change) + ", " : std::string{}) +
-           ChangePlaceName(change) + ": " + Shown(change.oldText) + " -> " + Shown(change.newText) +
-           (change.sameLength ? " (same length)" : "");
+    return where + ", " + (cell ? RowPart(difference) + ", " : std::string{}) +
+           DifferencePlaceName(difference) + ": " + Shown(difference.oldText) + " -> " +
+           Shown(difference.newText) + (difference.sameLength ? " (same length)" : "");
 }
 
 } // namespace waybill

@@ -49,8 +49,8 @@ class BookComparisonTest : public testing::Test {
 
     Lines Compare(const Book& older, const Book& newer) {
         Lines lines;
-        for (const Change& change : CompareBooks(older, newer, db)) {
-            lines.push_back(DescribeChange(change));
+        for (const Difference& difference : CompareBooks(older, newer, db)) {
+            lines.push_back(DescribeDifference(difference));
         }
         return lines;
     }

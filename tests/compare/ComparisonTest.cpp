@@ -24,7 +24,7 @@ TEST(ComparisonStep, GoesRoundPastEitherEnd) {
     Comparison comparison(database);
     EXPECT_EQ(comparison.Step(std::nullopt, true), std::nullopt);
     comparison.Start(older, "old.fwb", newer);
-    ASSERT_EQ(comparison.Changes().size(), 3u); // finish, description, Rev.
+    ASSERT_EQ(comparison.Differences().size(), 3u); // finish, description, Rev.
     for (const Case& c : std::vector<Case>{{std::nullopt, true, 0},
                                            {std::nullopt, false, 2},
                                            {0, true, 1},

@@ -5,50 +5,51 @@
 namespace waybill {
 namespace {
 
-Change At(int page, PlaceKind kind, ChangeKind what = ChangeKind::TextChanged) {
-    Change change;
-    change.kind = what;
-    change.place.page = page;
-    change.place.kind = kind;
-    return change;
+Difference At(int page, PlaceKind kind, DifferenceKind what = DifferenceKind::TextChanged) {
+    Difference difference;
+    difference.kind = what;
+    difference.place.page = page;
+    difference.place.kind = kind;
+    return difference;
 }
 
-Change CellAt(int page, int row, int column, ChangeKind what = ChangeKind::TextChanged) {
-    Change change = At(page, PlaceKind::Cell, what);
-    change.place.row = row;
-    change.place.column = column;
-    return change;
+Difference CellAt(int page, int row, int column,
+                  DifferenceKind what = DifferenceKind::TextChanged) {
+    Difference difference = At(page, PlaceKind::Cell, what);
+    difference.place.row = row;
+    difference.place.column = column;
+    return difference;
 }
 
-Change FieldAt(int page, int field, PlaceKind kind = PlaceKind::TitleBlockField) {
-    Change change = At(page, kind);
-    change.place.field = field;
-    return change;
+Difference FieldAt(int page, int field, PlaceKind kind = PlaceKind::TitleBlockField) {
+    Difference difference = At(page, kind);
+    difference.place.field = field;
+    return difference;
 }
 
-TEST(ChangeMarks, ThePageGetsItsOwnPlacesAndTheDocumentsFields) {
-    Change value = At(2, PlaceKind::Attribute);
+TEST(MarksForPage, ThePageGetsItsOwnPlacesAndTheDocumentsFields) {
+    Difference value = At(2, PlaceKind::Attribute);
     value.place.block = "trim22";
     value.place.blockOccurrence = 1;
     value.place.attribute = 3;
-    Change revision = At(2, PlaceKind::RevisionCell);
+    Difference revision = At(2, PlaceKind::RevisionCell);
     revision.place.row = 2;
     revision.place.column = 1;
-    const std::vector<Change> changes = {
+    const std::vector<Difference> differences = {
         FieldAt(0, TblkCustomer), // the document's field: every page
-        At(0, PlaceKind::Cell, ChangeKind::PageRemoved),
+        At(0, PlaceKind::Cell, DifferenceKind::PageRemoved),
         CellAt(2, 4, 1),
         CellAt(2, 4, 3),
-        CellAt(2, 6, 0, ChangeKind::RowAdded),
-        CellAt(2, 0, 0, ChangeKind::RowRemoved), // nowhere to mark
+        CellAt(2, 6, 0, DifferenceKind::RowAdded),
+        CellAt(2, 0, 0, DifferenceKind::RowRemoved), // nowhere to mark
         FieldAt(2, TblkDescription, PlaceKind::PageDescription),
         value,
         revision,
         CellAt(3, 1, 1),
-        At(3, PlaceKind::Cell, ChangeKind::PageMoved),
+        At(3, PlaceKind::Cell, DifferenceKind::PageMoved),
     };
 
-    const PageChangeMarks marks = MarksForPage(changes, 2);
+    const PageChangeMarks marks = MarksForPage(differences, 2);
     EXPECT_EQ(marks.cells, (std::vector<std::pair<int, int>>{{4, 1}, {4, 3}}));
     EXPECT_EQ(marks.rows, (std::vector<int>{4, 6}));
     EXPECT_EQ(marks.fields, (std::vector<int>{TblkCustomer, TblkDescription}));
@@ -59,7 +60,7 @@ TEST(ChangeMarks, ThePageGetsItsOwnPlacesAndTheDocumentsFields) {
     EXPECT_TRUE(marks.RowAdded(6));
     EXPECT_FALSE(marks.RowAdded(4));
 
-    const PageChangeMarks other = MarksForPage(changes, 3);
+    const PageChangeMarks other = MarksForPage(differences, 3);
     EXPECT_EQ(other.rows, std::vector<int>{1});
     EXPECT_EQ(other.fields, std::vector<int>{TblkCustomer});
     EXPECT_TRUE(MarksForPage({}, 1).Empty());
