@@ -2,12 +2,12 @@
 
 #include "app/AppSettings.h"
 #include "app/CommandEnabling.h"
-#include "app/Comparison.h"
 #include "app/PageOrder.h"
 #include "app/RecentFiles.h"
 #include "app/SessionClock.h"
 #include "app/StartFolder.h"
 #include "catalog/Finishes.h"
+#include "compare/Comparison.h"
 #include "export/ExportFailure.h"
 #include "find/TextSearch.h"
 #include "model/Document.h"
