@@ -1,10 +1,10 @@
 // Comparing two states of a 2,000-page document that differ in 1% of their cells, as
 // waybill-cli diff and the window's comparison do (target: 100 ms or less); following one edit
 // of the open document; and the marks that shade one page (target: under 2 ms).
-#include "app/Comparison.h"
+#include "compare/BookComparison.h"
+#include "compare/Comparison.h"
+#include "compare/DifferenceMarks.h"
 #include "model/Book.h"
-#include "page/BookComparison.h"
-#include "page/ChangeMarks.h"
 #include "support/TestDatabase.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,6 @@
+#include "compare/BookComparison.h"
+#include "compare/DifferenceText.h"
 #include "model/FwbFile.h"
-#include "page/BookComparison.h"
 #include "support/TestDatabase.h"
 
 #include <cstdint>
@@ -38,15 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !waybill::CompareBooks(newer, newer, grids).empty()) {
         __builtin_trap();
     }
-    const auto changes = waybill::CompareBooks(older, newer, grids);
-    for (const waybill::Change& change : changes) {
-        if (waybill::DescribeChange(change).empty()) {
+    const auto differences = waybill::CompareBooks(older, newer, grids);
+    for (const waybill::Difference& difference : differences) {
+        if (waybill::DescribeDifference(difference).empty()) {
             __builtin_trap();
         }
     }
     waybill::PageComparisonCache cache;
     for (int run = 0; run < 2; ++run) {
-        if (waybill::CompareBooks(older, newer, grids, cache) != changes) {
+        if (waybill::CompareBooks(older, newer, grids, cache) != differences) {
             __builtin_trap();
         }
     }

@@ -1,4 +1,4 @@
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 
 #include <cmath>
 #include <cstdint>

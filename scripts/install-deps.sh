@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Waybill need.
+# Installs the Debian packages that building, running and testing Waybill need; with
+# "windows", those the Windows build and its run under Wine need instead (make windows).
 # Idempotent: prints nothing and touches nothing when everything is present.
 set -euo pipefail
 
-packages=(
+linux=(
     build-essential cmake ninja-build pkg-config
     clang libclang-rt-dev
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -15,6 +16,16 @@ packages=(
     locales
     fonts-dejavu-core fonts-liberation2
 )
+windows=(
+    g++-mingw-w64-x86-64-posix wine64 googletest
+    cmake ninja-build sqlite3
+    dpkg-dev gcc make tcl # apt-get source, and SQLite's one-file source made from it
+)
+if [ "${1:-}" = windows ]; then
+    packages=("${windows[@]}")
+else
+    packages=("${linux[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,8 @@
 
 A folder includes its own files and those of the folders below it:
 
-    units -> platform -> model, refdb -> page -> catalog, details, find, compare, print,
-    export -> tensile -> app -> cli
+    units -> platform -> model, refdb, metafile -> page -> catalog, details, find, compare,
+    print, export -> tensile -> app -> cli
 
 Folders on one level know nothing of each other. A gui/ folder sits just above its own folder:
 it includes its own folder, what that folder may include, and the gui/ folders of those. The
@@ -18,7 +18,7 @@ import os
 import re
 import sys
 
-LEVELS = [["units"], ["platform"], ["model", "refdb"], ["page"],
+LEVELS = [["units"], ["platform"], ["model", "refdb", "metafile"], ["page"],
           ["catalog", "details", "find", "compare", "print", "export"], ["tensile"], ["app"],
           ["cli"]]
 LEVEL = {folder: level for level, folders in enumerate(LEVELS) for folder in folders}

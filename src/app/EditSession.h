@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/CommandEnabling.h"
-#include "app/Comparison.h"
 #include "app/DocumentFiles.h"
 #include "app/PageOrder.h"
+#include "compare/Comparison.h"
 #include "find/TextSearch.h"
 #include "page/BlockLibrary.h"
 #include "page/GridSetup.h"

@@ -1,5 +1,7 @@
 #include "app/SessionClock.h"
 
+#include "platform/LocalTime.h"
+
 #include <chrono>
 #include <ctime>
 
@@ -7,8 +9,7 @@ namespace waybill {
 namespace {
 
 std::string Format(std::time_t time, const char* format) {
-    std::tm local{};
-    localtime_r(&time, &local);
+    const std::tm local = LocalTime(time);
     char text[64] = {};
     return std::string(text, std::strftime(text, sizeof text, format, &local));
 }

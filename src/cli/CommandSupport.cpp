@@ -57,14 +57,15 @@ std::optional<PageSpan> ParsePageSpan(std::string_view text) {
 
 std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
                                                    std::ostream& err) {
-    auto opened = OpenReferenceDatabase(file ? std::filesystem::path(*file) : DefaultDatabase());
+    auto opened = OpenReferenceDatabase(file ? PathFromUtf8(*file) : DefaultDatabase());
     if (!opened.database) {
         PrintMessage(err, opened.error);
     }
     return std::move(opened.database);
 }
 
-std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err) {
+std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err) {
+    const std::filesystem::path path = PathFromUtf8(file);
     Book book;
     if (const auto failure = ReadDocument(path, book)) {
         // Its message names no file, and a command may read several.
@@ -101,8 +102,8 @@ bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool f
     return true;
 }
 
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
-                      bool force) {
+bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force) {
+    const std::filesystem::path path = PathFromUtf8(file);
     if (!MayWriteOutput(path, err, force)) {
         return false;
     }

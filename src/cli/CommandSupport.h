@@ -32,8 +32,11 @@ std::optional<PageSpan> ParsePageSpan(std::string_view text);
 std::unique_ptr<ReferenceDatabase> OpenDatabaseFor(const std::optional<std::string>& file,
                                                    std::ostream& err);
 
-// The document at `path` (legacy or current); on failure the message goes to `err`.
-std::optional<Book> ReadDocumentFor(const std::filesystem::path& path, std::ostream& err);
+// File names given as arguments are UTF-8 text and become paths through PathFromUtf8: on
+// Windows a path made from a std::string reads its bytes in another code page.
+
+// The document `file` names (legacy or current); on failure the message goes to `err`.
+std::optional<Book> ReadDocumentFor(std::string_view file, std::ostream& err);
 
 // What most commands start from: the reference database (--refdb FILE, else the default) and
 // the document IN, the first argument; nothing when either cannot be read (the reason is on
@@ -53,9 +56,8 @@ int WriteOutput(const Book& book, const CommandArguments& args, std::ostream& er
 // open), unless `force`; the holder is then named on `err`.
 bool MayWriteOutput(const std::filesystem::path& path, std::ostream& err, bool force);
 
-// Writes the document, as MayWriteOutput allows; on failure the message goes to `err` and the
-// result is false.
-bool WriteDocumentFor(const Book& book, const std::filesystem::path& path, std::ostream& err,
-                      bool force);
+// Writes the document to `file`, as MayWriteOutput allows; on failure the message goes to
+// `err` and the result is false.
+bool WriteDocumentFor(const Book& book, std::string_view file, std::ostream& err, bool force);
 
 } // namespace waybill::cli

@@ -1,7 +1,8 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/TerminalText.h"
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
+#include "compare/DifferenceText.h"
 
 namespace waybill::cli {
 namespace {
@@ -12,30 +13,30 @@ constexpr int kSame = 0;
 constexpr int kDiffer = 1;
 constexpr int kTrouble = 2;
 
-std::string_view CsvChange(const Change& change) {
-    switch (change.kind) {
-    case ChangeKind::PageAdded:
+std::string_view CsvChange(const Difference& difference) {
+    switch (difference.kind) {
+    case DifferenceKind::PageAdded:
         return "page added";
-    case ChangeKind::PageRemoved:
+    case DifferenceKind::PageRemoved:
         return "page removed";
-    case ChangeKind::PageMoved:
+    case DifferenceKind::PageMoved:
         return "page moved";
-    case ChangeKind::RowAdded:
+    case DifferenceKind::RowAdded:
         return "row added";
-    case ChangeKind::RowRemoved:
+    case DifferenceKind::RowRemoved:
         return "row removed";
-    case ChangeKind::BlockAdded:
+    case DifferenceKind::BlockAdded:
         return "block added";
-    case ChangeKind::BlockRemoved:
+    case DifferenceKind::BlockRemoved:
         return "block removed";
-    case ChangeKind::KeptLineAdded:
+    case DifferenceKind::KeptLineAdded:
         return "stored line added";
-    case ChangeKind::KeptLineRemoved:
+    case DifferenceKind::KeptLineRemoved:
         return "stored line removed";
-    case ChangeKind::TextChanged:
+    case DifferenceKind::TextChanged:
         break;
     }
-    return change.sameLength ? "same length" : "changed";
+    return difference.sameLength ? "same length" : "changed";
 }
 
 // A field is quoted when it holds a separator, a quote, a line end, a TAB or blanks at an end,
@@ -60,18 +61,18 @@ std::string Number(int n) {
     return n > 0 ? std::to_string(n) : std::string{};
 }
 
-std::string CsvRecord(const Change& change) {
+std::string CsvRecord(const Difference& difference) {
     const std::string fields[] = {
-        std::string(CsvChange(change)),
-        Number(change.place.page),
-        Number(change.oldPage),
-        change.place.cadNumber,
-        Number(change.place.kind == PlaceKind::Cell ? change.place.row : 0),
-        Number(change.oldRow),
-        change.partMark,
-        ChangePlaceName(change),
-        change.oldText,
-        change.newText,
+        std::string(CsvChange(difference)),
+        Number(difference.place.page),
+        Number(difference.oldPage),
+        difference.place.cadNumber,
+        Number(difference.place.kind == PlaceKind::Cell ? difference.place.row : 0),
+        Number(difference.oldRow),
+        difference.partMark,
+        DifferencePlaceName(difference),
+        difference.oldText,
+        difference.newText,
     };
     std::string record = CsvField(fields[0]);
     for (std::size_t k = 1; k < std::size(fields); ++k) {
@@ -96,17 +97,17 @@ CommandStatus Diff(const CommandArguments& args, std::ostream& out, std::ostream
     if (!database) {
         return kTrouble;
     }
-    const std::vector<Change> changes = CompareBooks(*older, *newer, *database);
+    const std::vector<Difference> differences = CompareBooks(*older, *newer, *database);
     if (format == "csv") {
         out << "change,page,old page,cad #,row,old row,part mark,place,old,new\n";
     }
-    for (const Change& change : changes) {
+    for (const Difference& difference : differences) {
         // Only a quoted CSV field can hold a TAB.
-        out << (format == "csv" ? DocumentTerminalText(CsvRecord(change), Tabs::Kept)
-                                : DocumentTerminalText(DescribeChange(change)))
+        out << (format == "csv" ? DocumentTerminalText(CsvRecord(difference), Tabs::Kept)
+                                : DocumentTerminalText(DescribeDifference(difference)))
             << '\n';
     }
-    return changes.empty() ? kSame : kDiffer;
+    return differences.empty() ? kSame : kDiffer;
 }
 
 } // namespace waybill::cli

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
+#include "platform/Cp1252.h"
 #include "tensile/PunchExport.h"
 
 #include <algorithm>
@@ -18,17 +19,18 @@ CommandStatus ExportPunchesCommand(const CommandArguments& args, std::ostream& o
     const PunchSelection selection =
         args.Flag("--all") ? PunchSelection::All : PunchSelection::Only;
     const auto templatesFile = args.Option("--templates");
-    const std::filesystem::path templates = templatesFile ? std::filesystem::path(*templatesFile)
-                                                          : ProgramFolder() / kPunchTemplatesName;
+    const std::filesystem::path templates =
+        templatesFile ? PathFromUtf8(*templatesFile) : ProgramFolder() / kPunchTemplatesName;
+    const std::filesystem::path datPath = PathFromUtf8(*dat);
 
     const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {
         return 1;
     }
-    if (!MayWriteOutput(*dat, err, args.Flag("--force"))) {
+    if (!MayWriteOutput(datPath, err, args.Flag("--force"))) {
         return 1;
     }
-    const auto result = ExportPunches(*book, selection, templates, *dat);
+    const auto result = ExportPunches(*book, selection, templates, datPath);
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         PrintExportFailure(err, *failure);
         return 1;

@@ -3,6 +3,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/ExportFailureOutput.h"
 #include "export/TableExport.h"
+#include "platform/Cp1252.h"
 #include "refdb/ReferenceDatabase.h"
 
 namespace waybill::cli {
@@ -13,7 +14,7 @@ CommandStatus ExportTableCommand(const CommandArguments& args, std::ostream& out
     if (!outName) {
         return WrongUsage{"OUT.txt is blank"};
     }
-    const std::filesystem::path outPath = *outName;
+    const std::filesystem::path outPath = PathFromUtf8(*outName);
 
     const auto book = ReadDocumentFor(args.positional[0], err);
     if (!book) {

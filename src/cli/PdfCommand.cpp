@@ -3,6 +3,7 @@
 #include "cli/CommandSupport.h"
 #include "model/Book.h"
 #include "platform/AtomicFile.h"
+#include "platform/Cp1252.h"
 #include "platform/gui/QtText.h"
 #include "print/gui/PdfExport.h"
 #include "print/gui/SheetPainter.h"
@@ -45,8 +46,8 @@ CommandStatus Pdf(const CommandArguments& args, std::ostream&, std::ostream& err
             return WrongUsage{"--pages takes A-B, whole page numbers from 1"};
         }
     }
-    const std::filesystem::path in = args.positional[0];
-    const std::filesystem::path out = args.positional[1];
+    const std::filesystem::path in = PathFromUtf8(args.positional[0]);
+    const std::filesystem::path out = PathFromUtf8(args.positional[1]);
 
     const auto read = ReadInput(args, err);
     if (!read) {

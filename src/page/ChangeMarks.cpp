@@ -8,11 +8,6 @@
 namespace waybill {
 namespace {
 
-template <typename T> void SortUnique(std::vector<T>& items) {
-    std::sort(items.begin(), items.end());
-    items.erase(std::unique(items.begin(), items.end()), items.end());
-}
-
 template <typename T> bool Holds(const std::vector<T>& sorted, const T& item) {
     return std::binary_search(sorted.begin(), sorted.end(), item);
 }
@@ -41,49 +36,6 @@ bool PageChangeMarks::RevisionCell(int row, int column) const {
 
 bool PageChangeMarks::Value(const std::string& block, int occurrence, int attribute) const {
     return Holds(values, BlockValue{block, occurrence, attribute});
-}
-
-PageChangeMarks MarksForPage(const std::vector<Change>& changes, int page) {
-    PageChangeMarks marks;
-    for (const Change& change : changes) {
-        const Place& place = change.place;
-        const bool documentField = place.page == 0 && change.kind == ChangeKind::TextChanged &&
-                                   place.kind == PlaceKind::TitleBlockField;
-        if (place.page != page && !documentField) {
-            continue;
-        }
-        if (change.kind == ChangeKind::RowAdded) {
-            marks.rows.push_back(place.row);
-            marks.addedRows.push_back(place.row);
-            continue;
-        }
-        if (change.kind != ChangeKind::TextChanged) {
-            continue; // pages, removed rows, blocks and stored lines have no place to shade
-        }
-        switch (place.kind) {
-        case PlaceKind::Cell:
-            marks.cells.emplace_back(place.row, place.column);
-            marks.rows.push_back(place.row);
-            break;
-        case PlaceKind::TitleBlockField:
-        case PlaceKind::PageDescription:
-            marks.fields.push_back(place.field);
-            break;
-        case PlaceKind::RevisionCell:
-            marks.revisionCells.emplace_back(place.row, place.column);
-            break;
-        case PlaceKind::Attribute:
-            marks.values.push_back({place.block, place.blockOccurrence, place.attribute});
-            break;
-        }
-    }
-    SortUnique(marks.cells);
-    SortUnique(marks.rows);
-    SortUnique(marks.addedRows);
-    SortUnique(marks.fields);
-    SortUnique(marks.revisionCells);
-    SortUnique(marks.values);
-    return marks;
 }
 
 std::string NewestRevision(const RevisionTable& revision) {

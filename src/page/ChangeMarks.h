@@ -1,6 +1,5 @@
 #pragma once
 
-#include "page/BookComparison.h"
 #include "page/PageView.h"
 
 #include <compare>
@@ -38,11 +37,6 @@ struct PageChangeMarks {
     bool RevisionCell(int row, int column) const;
     bool Value(const std::string& block, int occurrence, int attribute) const;
 };
-
-// The marks of page `page` (1-based) among `changes` (CompareBooks' list): its changed cells,
-// added rows, changed title-block fields (the document's own fields on every page), revision
-// cells and attribute values. Removed rows and pages leave nothing to mark.
-PageChangeMarks MarksForPage(const std::vector<Change>& changes, int page);
 
 // The newest revision of a revision table, for the delta beside a changed field: the highest
 // whole-number Rev, else the last Rev written, else empty.

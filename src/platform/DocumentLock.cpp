@@ -1,6 +1,7 @@
 #include "platform/DocumentLock.h"
 
 #include "platform/Cp1252.h"
+#include "platform/LocalTime.h"
 #include "platform/TextFile.h"
 #include "units/Text.h"
 
@@ -216,12 +217,7 @@ class OperatingSystemLockCalls final : public LockSystem {
 
     LockTime Now() override {
         const std::time_t now = std::time(nullptr);
-        std::tm local{};
-#ifdef _WIN32
-        localtime_s(&local, &now);
-#else
-        localtime_r(&now, &local);
-#endif
+        const std::tm local = LocalTime(now);
         LockTime time{local.tm_year + 1900,
                       local.tm_mon + 1,
                       local.tm_mday,

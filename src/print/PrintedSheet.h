@@ -1,9 +1,9 @@
 #pragma once
 
+#include "metafile/Metafile.h"
 #include "page/AttribDefs.h"
 #include "page/BlockLibrary.h"
 #include "page/ChangeMarks.h"
-#include "platform/Metafile.h"
 #include "platform/UserMessage.h"
 #include "refdb/ReferenceDatabase.h"
 

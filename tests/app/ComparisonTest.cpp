@@ -18,10 +18,10 @@ class ComparisonTest : public test::SessionTest {
         notices.clear();
     }
 
-    const std::vector<Change>& Changes() const { return session.Compared().Changes(); }
+    const std::vector<Difference>& Differences() const { return session.Compared().Differences(); }
 
     // What a comparison from scratch finds, against which the followed one is checked.
-    std::vector<Change> FromScratch() const {
+    std::vector<Difference> FromScratch() const {
         return CompareBooks(Read(work / "base.fwb"), session.Waybill(), *opened->database);
     }
 
@@ -30,23 +30,23 @@ class ComparisonTest : public test::SessionTest {
 
 TEST_F(ComparisonTest, AnEditIsAChangeAtOnceAndUndoingItTakesItAway) {
     CompareWithSample();
-    EXPECT_TRUE(Changes().empty());
+    EXPECT_TRUE(Differences().empty());
     EXPECT_EQ(session.Compared().BaseName(), "base.fwb");
     EXPECT_TRUE(session.Enabling().comparing);
 
     Type(1, 2, "99");
-    ASSERT_EQ(Changes().size(), 1u);
-    EXPECT_EQ(Changes()[0].place.page, kSteelPage);
-    EXPECT_EQ(Changes()[0].newText, "99");
+    ASSERT_EQ(Differences().size(), 1u);
+    EXPECT_EQ(Differences()[0].place.page, kSteelPage);
+    EXPECT_EQ(Differences()[0].newText, "99");
     EXPECT_NE(notices.back() & Compared, 0u);
     EXPECT_TRUE(session.Compared().MarksFor(kSteelPage).Cell(1, 2));
     EXPECT_TRUE(session.Compared().MarksFor(kCablePage).Empty());
 
     session.Undo();
-    EXPECT_TRUE(Changes().empty());
+    EXPECT_TRUE(Differences().empty());
     EXPECT_TRUE(session.Compared().MarksFor(kSteelPage).Empty());
     session.Redo();
-    EXPECT_EQ(Changes().size(), 1u);
+    EXPECT_EQ(Differences().size(), 1u);
 }
 
 // Only the pages an edit touched are compared again; what is found must be what a comparison
@@ -61,11 +61,11 @@ TEST_F(ComparisonTest, FollowingEditsFindsWhatComparingAfreshFinds) {
     session.CopyPage();
     session.PastePage();
     Type(2, 1, "X");
-    EXPECT_EQ(Changes(), FromScratch());
+    EXPECT_EQ(Differences(), FromScratch());
     session.Undo();
     session.Undo();
-    EXPECT_EQ(Changes(), FromScratch());
-    EXPECT_FALSE(Changes().empty());
+    EXPECT_EQ(Differences(), FromScratch());
+    EXPECT_FALSE(Differences().empty());
 }
 
 // A notice that changes nothing in the document (showing another page) is no new comparison.
@@ -76,7 +76,7 @@ TEST_F(ComparisonTest, ShowingAPageLeavesTheChangesAndSaysNothingOfThem) {
     session.ShowPage(kCablePage);
     ASSERT_FALSE(notices.empty());
     EXPECT_EQ(notices.back() & Compared, 0u);
-    EXPECT_EQ(Changes().size(), 1u);
+    EXPECT_EQ(Differences().size(), 1u);
 }
 
 TEST_F(ComparisonTest, StoppingOrABaseThatCannotBeReadEndsOrKeepsTheComparison) {
@@ -86,15 +86,15 @@ TEST_F(ComparisonTest, StoppingOrABaseThatCannotBeReadEndsOrKeepsTheComparison) 
     EXPECT_FALSE(session.CompareWith((work / "missing.fwb").string()));
     EXPECT_EQ(questions.messages.size(), 1u);
     EXPECT_TRUE(session.Compared().Active());
-    EXPECT_EQ(Changes().size(), 1u);
+    EXPECT_EQ(Differences().size(), 1u);
 
     session.StopComparing();
     EXPECT_FALSE(session.Compared().Active());
     EXPECT_FALSE(session.Enabling().comparing);
-    EXPECT_TRUE(Changes().empty());
+    EXPECT_TRUE(Differences().empty());
     EXPECT_NE(notices.back() & Compared, 0u);
     Type(1, 2, "8");
-    EXPECT_TRUE(Changes().empty());
+    EXPECT_TRUE(Differences().empty());
 }
 
 // Compare With again replaces the base: the document itself as saved now is no change.
@@ -103,37 +103,7 @@ TEST_F(ComparisonTest, ComparingWithAnotherBaseReplacesTheFirst) {
     Type(1, 2, "7");
     ASSERT_TRUE(session.Files().Save());
     ASSERT_TRUE(session.CompareWith(base));
-    EXPECT_TRUE(Changes().empty());
-}
-
-TEST(ComparisonStep, GoesRoundPastEitherEnd) {
-    struct Case {
-        std::optional<std::size_t> from;
-        bool forward;
-        std::optional<std::size_t> expected;
-    };
-    Book older;
-    older.Add("a-1", "", "A", {"REVGRID:", "|1|||||||||||"}, AfterLastPage);
-    Book newer;
-    newer.Add("a-1", "x", "B", {"REVGRID:", "|2|||||||||||"}, AfterLastPage);
-    class NoTables : public ReferenceDatabase {
-      public:
-        std::optional<GridDefinition> FindGrid(std::string_view) const override { return {}; }
-        std::optional<TableRows> ReadTable(std::string_view) const override { return {}; }
-        bool HasTable(std::string_view) const override { return false; }
-    } database;
-    Comparison comparison(database);
-    EXPECT_EQ(comparison.Step(std::nullopt, true), std::nullopt);
-    comparison.Start(older, "old.fwb", newer);
-    ASSERT_EQ(comparison.Changes().size(), 3u); // finish, description, Rev.
-    for (const Case& c : std::vector<Case>{{std::nullopt, true, 0},
-                                           {std::nullopt, false, 2},
-                                           {0, true, 1},
-                                           {2, true, 0},
-                                           {0, false, 2},
-                                           {7, true, 0}}) {
-        EXPECT_EQ(comparison.Step(c.from, c.forward), c.expected);
-    }
+    EXPECT_TRUE(Differences().empty());
 }
 
 } // namespace

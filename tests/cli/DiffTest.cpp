@@ -1,7 +1,8 @@
 #include "cli/Commands.h"
 #include "CliRun.h"
+#include "compare/BookComparison.h"
+#include "compare/DifferenceText.h"
 #include "model/FwbFile.h"
-#include "page/BookComparison.h"
 #include "refdb/ReferenceDatabase.h"
 #include "support/TempDir.h"
 #include "support/TestDatabase.h"
@@ -54,8 +55,8 @@ TEST_F(DiffCommand, DifferentDocumentsExitOneWithOneLinePerChange) {
     Book a, b;
     ASSERT_FALSE(ReadFWB(older, a) || ReadFWB(newer, b));
     std::string described;
-    for (const Change& change : CompareBooks(a, b, *OpenReferenceDatabase(db).database)) {
-        described += DescribeChange(change) + "\n";
+    for (const Difference& change : CompareBooks(a, b, *OpenReferenceDatabase(db).database)) {
+        described += DescribeDifference(change) + "\n";
     }
     EXPECT_EQ(run.out, described);
 

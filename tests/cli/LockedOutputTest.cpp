@@ -7,7 +7,15 @@
 #include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <tlhelp32.h> // after windows.h, whose types it uses
+// clang-format on
+#else
 #include <unistd.h>
+#endif
 
 namespace waybill {
 namespace {
@@ -23,6 +31,27 @@ const std::string kOtherHost = "akim\tWS-07\t4711\t2025-07-12T14:03:27+02:00\r\n
 
 std::string ThisHostLine(std::int64_t pid) {
     return LockLine({"jsmith", SystemLockCalls().HostName(), pid, {2025, 7, 12, 14, 3, 27, 0}});
+}
+
+// Another process of this host, running while the test does.
+std::int64_t AnotherRunningProcess() {
+#ifdef _WIN32
+    // No parent's id is at hand there; any other process will do.
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    std::int64_t found = 0;
+    for (bool more = Process32FirstW(snapshot, &entry); more && found == 0;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID != 0 && entry.th32ProcessID != GetCurrentProcessId()) {
+            found = entry.th32ProcessID;
+        }
+    }
+    CloseHandle(snapshot);
+    return found;
+#else
+    return getppid();
+#endif
 }
 
 // A process id no process of this host has: past the largest the kernel hands out.
@@ -81,7 +110,7 @@ TEST_F(LockedOutput, AFileSomeoneHoldsIsNotWrittenWithoutForce) {
         {"no lock", "", false, true},
         {"another host's editor", kOtherHost, false, false},
         {"... with --force", kOtherHost, true, true},
-        {"a running editor of this host", ThisHostLine(getppid()), false, false},
+        {"a running editor of this host", ThisHostLine(AnotherRunningProcess()), false, false},
         {"an ended editor of this host", ThisHostLine(kEndedProcess), false, true},
         {"a garbled lock", "garbage", false, false},
     };

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "CliRun.h"
 #include "model/FwbFile.h"
+#include "platform/Cp1252.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ TEST_F(TextArguments, DetailFieldsAreStoredInTheDocumentsCodePage) {
                                              "BcSF=\xE2\x82\xAC"});
     ASSERT_EQ(run.status, 0) << run.err;
     Book book;
-    ASSERT_FALSE(ReadFWB(out, book));
+    ASSERT_FALSE(ReadFWB(PathFromUtf8(out), book));
     ASSERT_EQ(book.PageCount(), 2);
     const PageLines& data = book.GetPage(2).PageData;
     ASSERT_EQ(data.size(), 2u);

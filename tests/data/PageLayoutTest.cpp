@@ -1,4 +1,4 @@
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 #include "ShippedData.h"
 #include "units/Parsers.h"
 #include "units/Text.h"

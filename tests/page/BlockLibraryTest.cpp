@@ -17,7 +17,9 @@ TEST(BlockFiles, NamesMatchWithoutRegardToCaseAndOnlyInTheFolder) {
     const auto blocks = dir.Path() / "blocks";
     EXPECT_EQ(FindBlockFile(blocks, "trim22")->filename(), "Trim22.WMF");
     EXPECT_EQ(FindBlockFile(blocks, "ab")->filename(), "ab.wmf"); // the exact name wins
+#ifndef _WIN32 // on Windows "ab.wmf" and "AB.wmf" are one file
     EXPECT_EQ(FindBlockFile(blocks, "Ab")->filename(), "AB.wmf"); // else the first by name
+#endif
     for (const char* name : {"trim2", "", "../outside", "dir"}) {
         EXPECT_FALSE(FindBlockFile(blocks, name)) << name;
     }
@@ -25,6 +27,9 @@ TEST(BlockFiles, NamesMatchWithoutRegardToCaseAndOnlyInTheFolder) {
 }
 
 TEST(BlockFiles, TheBlocksFolderIsFoundWhateverItsLetterCase) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file system itself ignores letter case there";
+#endif
     test::TempDir dir;
     dir.Write("placeholder", "");
     std::filesystem::create_directories(dir.Path() / "Blocks");

@@ -5,66 +5,6 @@
 namespace waybill {
 namespace {
 
-Change At(int page, PlaceKind kind, ChangeKind what = ChangeKind::TextChanged) {
-    Change change;
-    change.kind = what;
-    change.place.page = page;
-    change.place.kind = kind;
-    return change;
-}
-
-Change CellAt(int page, int row, int column, ChangeKind what = ChangeKind::TextChanged) {
-    Change change = At(page, PlaceKind::Cell, what);
-    change.place.row = row;
-    change.place.column = column;
-    return change;
-}
-
-Change FieldAt(int page, int field, PlaceKind kind = PlaceKind::TitleBlockField) {
-    Change change = At(page, kind);
-    change.place.field = field;
-    return change;
-}
-
-TEST(ChangeMarks, ThePageGetsItsOwnPlacesAndTheDocumentsFields) {
-    Change value = At(2, PlaceKind::Attribute);
-    value.place.block = "trim22";
-    value.place.blockOccurrence = 1;
-    value.place.attribute = 3;
-    Change revision = At(2, PlaceKind::RevisionCell);
-    revision.place.row = 2;
-    revision.place.column = 1;
-    const std::vector<Change> changes = {
-        FieldAt(0, TblkCustomer), // the document's field: every page
-        At(0, PlaceKind::Cell, ChangeKind::PageRemoved),
-        CellAt(2, 4, 1),
-        CellAt(2, 4, 3),
-        CellAt(2, 6, 0, ChangeKind::RowAdded),
-        CellAt(2, 0, 0, ChangeKind::RowRemoved), // nowhere to mark
-        FieldAt(2, TblkDescription, PlaceKind::PageDescription),
-        value,
-        revision,
-        CellAt(3, 1, 1),
-        At(3, PlaceKind::Cell, ChangeKind::PageMoved),
-    };
-
-    const PageChangeMarks marks = MarksForPage(changes, 2);
-    EXPECT_EQ(marks.cells, (std::vector<std::pair<int, int>>{{4, 1}, {4, 3}}));
-    EXPECT_EQ(marks.rows, (std::vector<int>{4, 6}));
-    EXPECT_EQ(marks.fields, (std::vector<int>{TblkCustomer, TblkDescription}));
-    EXPECT_TRUE(marks.RevisionCell(2, 1));
-    EXPECT_TRUE(marks.Value("trim22", 1, 3));
-    EXPECT_FALSE(marks.Value("trim22", 0, 3));
-    EXPECT_FALSE(marks.Cell(6, 0)); // an added row is marked whole, not cell by cell
-    EXPECT_TRUE(marks.RowAdded(6));
-    EXPECT_FALSE(marks.RowAdded(4));
-
-    const PageChangeMarks other = MarksForPage(changes, 3);
-    EXPECT_EQ(other.rows, std::vector<int>{1});
-    EXPECT_EQ(other.fields, std::vector<int>{TblkCustomer});
-    EXPECT_TRUE(MarksForPage({}, 1).Empty());
-}
-
 TEST(ChangeMarks, TheNewestRevisionIsTheHighestNumberElseTheLastWritten) {
     struct Case {
         std::vector<std::string> revs;

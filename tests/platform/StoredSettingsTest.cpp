@@ -20,6 +20,9 @@ TEST(StoredSettings, FindsKeysInTheirSection) {
 }
 
 TEST(StoredSettings, ReadsTheUsersStoreFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the store on Windows is no file under XDG_CONFIG_HOME";
+#else
     test::TempDir dir;
     std::filesystem::create_directories(dir / "Waybill");
     dir.Write("Waybill/Waybill.conf", "[Config]\r\nDefDB=/x/DefWaybill.db\r\n");
@@ -33,6 +36,7 @@ TEST(StoredSettings, ReadsTheUsersStoreFile) {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+#endif
 }
 
 } // namespace

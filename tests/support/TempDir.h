@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Cp1252.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -24,10 +26,13 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    // Names are UTF-8, as on the command line.
+    std::filesystem::path operator/(const std::string& name) const {
+        return path_ / PathFromUtf8(name);
+    }
 
     std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-        const auto p = path_ / name;
+        const auto p = *this / name;
         std::ofstream(p, std::ios::binary) << bytes;
         return p;
     }

@@ -5,9 +5,9 @@
 // folder, or of --fonts, are loaded first, so drawings in the product's own faces look as
 // the editor shows them. A file that cannot be read is reported and drawn as the editor's
 // placeholder; the exit status is then 1.
+#include "metafile/gui/MetafilePainter.h"
+#include "metafile/Metafile.h"
 #include "platform/Cp1252.h"
-#include "platform/gui/MetafilePainter.h"
-#include "platform/Metafile.h"
 
 #include <algorithm>
 #include <cmath>

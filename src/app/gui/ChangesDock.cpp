@@ -1,5 +1,6 @@
 #include "app/gui/ChangesDock.h"
 
+#include "compare/DifferenceText.h"
 #include "page/gui/CellGrid.h"
 #include "page/gui/PageWidget.h"
 #include "platform/gui/QtText.h"
@@ -47,25 +48,27 @@ void ChangesDock::Refresh(SessionChanges changes) {
 
 void ChangesDock::ShowList() {
     const Comparison& comparison = session_.Compared();
-    const std::vector<Change>& changes = comparison.Changes();
+    const std::vector<Difference>& differences = comparison.Differences();
     list_->clear();
     QList<QTreeWidgetItem*> items;
-    for (const Change& change : changes) {
-        items.push_back(new QTreeWidgetItem(QStringList{FromDrawingText(DescribeChange(change))}));
+    for (const Difference& difference : differences) {
+        items.push_back(
+            new QTreeWidgetItem(QStringList{FromDrawingText(DescribeDifference(difference))}));
     }
     list_->addTopLevelItems(items);
     // The user stays at the change they were at, found by its place, wherever the list put it;
     // when it is gone, at its position.
     if (at_) {
-        const auto same = std::find_if(changes.begin(), changes.end(), [this](const Change& c) {
-            return c.kind == at_->kind && c.place == at_->place && c.oldPage == at_->oldPage &&
-                   c.oldRow == at_->oldRow;
-        });
-        if (same != changes.end()) {
-            current_ = static_cast<std::size_t>(same - changes.begin());
+        const auto same =
+            std::find_if(differences.begin(), differences.end(), [this](const Difference& c) {
+                return c.kind == at_->kind && c.place == at_->place && c.oldPage == at_->oldPage &&
+                       c.oldRow == at_->oldRow;
+            });
+        if (same != differences.end()) {
+            current_ = static_cast<std::size_t>(same - differences.begin());
         }
     }
-    if (current_ && *current_ >= changes.size()) {
+    if (current_ && *current_ >= differences.size()) {
         current_.reset();
     }
     if (current_) {
@@ -79,9 +82,9 @@ void ChangesDock::ShowList() {
     }
     // The count first, so that a long base name never hides it.
     const QString base = FromUtf8(comparison.BaseName());
-    setWindowTitle(changes.size() == 1
+    setWindowTitle(differences.size() == 1
                        ? tr("1 change since %1").arg(base)
-                       : tr("%1 changes since %2").arg(QString::number(changes.size()), base));
+                       : tr("%1 changes since %2").arg(QString::number(differences.size()), base));
     if (isHidden()) {
         show();
         window_.resizeDocks({this}, {OpeningWidth()}, Qt::Horizontal);
@@ -113,16 +116,16 @@ void ChangesDock::Previous() {
 }
 
 void ChangesDock::GoTo(std::size_t index) {
-    const std::vector<Change>& changes = session_.Compared().Changes();
-    if (index >= changes.size()) {
+    const std::vector<Difference>& differences = session_.Compared().Differences();
+    if (index >= differences.size()) {
         return;
     }
     current_ = index;
-    at_ = changes[index];
+    at_ = differences[index];
     list_->setCurrentItem(list_->topLevelItem(static_cast<int>(index)));
     // Copied: showing a page may compare again and replace the list.
-    const Change change = changes[index];
-    const Place& place = change.place;
+    const Difference difference = differences[index];
+    const Place& place = difference.place;
     if (place.page > 0 && session_.Waybill().CurPage() != place.page) {
         session_.ShowPage(place.page);
     }
@@ -152,7 +155,7 @@ void ChangesDock::GoTo(std::size_t index) {
     case PlaceKind::Attribute:
         break; // shaded on the block picture; the status bar says which value
     }
-    window_.statusBar()->showMessage(FromDrawingText(DescribeChange(change)));
+    window_.statusBar()->showMessage(FromDrawingText(DescribeDifference(difference)));
 }
 
 } // namespace waybill

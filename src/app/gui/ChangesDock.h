@@ -44,7 +44,7 @@ class ChangesDock : public QDockWidget {
     QMainWindow& window_;
     QTreeWidget* list_;
     std::optional<std::size_t> current_;
-    std::optional<Change> at_; // the change at current_ when the user went there
+    std::optional<Difference> at_; // the change at current_ when the user went there
 };
 
 } // namespace waybill

@@ -1,10 +1,10 @@
 #include "page/gui/BlockPicture.h"
 
+#include "metafile/gui/MetafilePainter.h"
 #include "page/BlockTexts.h"
 #include "page/gui/ChangeShading.h"
 #include "platform/Cp1252.h"
 #include "platform/gui/CornerText.h"
-#include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "metafile/Metafile.h"
 #include "page/AttribDefs.h"
 #include "page/PageView.h"
-#include "platform/Metafile.h"
 
 #include <memory>
 #include <QFont>

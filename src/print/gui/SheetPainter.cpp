@@ -1,8 +1,8 @@
 #include "print/gui/SheetPainter.h"
 
+#include "metafile/gui/MetafilePainter.h"
 #include "page/ChangeMarks.h"
 #include "platform/gui/CornerText.h"
-#include "platform/gui/MetafilePainter.h"
 #include "platform/gui/QtText.h"
 #include "print/PrintScale.h"
 

@@ -2,6 +2,7 @@
 // going to a change, the shading following edits, and the print option.
 #include "app/gui/ChangesDock.h"
 
+#include "compare/DifferenceText.h"
 #include "units/Lengths.h"
 #include "WindowFixture.h"
 
@@ -33,8 +34,8 @@ class ChangesDockTest : public WindowTest {
     }
     QStringList Expected() {
         QStringList texts;
-        for (const Change& change : Session().Compared().Changes()) {
-            texts << QString::fromStdString(GlyphsToText(DescribeChange(change)));
+        for (const Difference& change : Session().Compared().Differences()) {
+            texts << QString::fromStdString(GlyphsToText(DescribeDifference(change)));
         }
         return texts;
     }
@@ -75,10 +76,10 @@ TEST_F(ChangesDockTest, F8AndADoubleClickGoToTheChangeGoingRound) {
     Session().CommitTyping({"Cell Edit", {{}, {{2, 1, "Q7"}}}}); // a blank row: added
     Session().ShowPage(1);
     TypeCustomer("Acme");
-    const std::vector<Change> changes = Session().Compared().Changes();
+    const std::vector<Difference> changes = Session().Compared().Differences();
     ASSERT_EQ(changes.size(), 2u);
     ASSERT_EQ(changes[1].place.page, kCablePage);
-    ASSERT_EQ(changes[1].kind, ChangeKind::RowAdded);
+    ASSERT_EQ(changes[1].kind, DifferenceKind::RowAdded);
 
     Trigger("mnuEditNextChange"); // the document's field, on the page shown
     EXPECT_EQ(Session().Waybill().CurPage(), 1);
@@ -88,7 +89,7 @@ TEST_F(ChangesDockTest, F8AndADoubleClickGoToTheChangeGoingRound) {
     EXPECT_EQ(window->Page().LineItemGrid()->Row(), 2);
     EXPECT_TRUE(Shaded().RowAdded(2));
     EXPECT_EQ(window->statusBar()->currentMessage(),
-              QString::fromStdString(DescribeChange(changes[1])));
+              QString::fromStdString(DescribeDifference(changes[1])));
     Trigger("mnuEditNextChange"); // round to the first
     EXPECT_EQ(Dock().Current(), 0u);
     Trigger("mnuEditPrevChange"); // and back round to the last

@@ -1,4 +1,4 @@
-#include "platform/gui/MetafilePainter.h"
+#include "metafile/gui/MetafilePainter.h"
 
 #include "platform/Cp1252.h"
 #include "platform/gui/QtText.h"

@@ -1,8 +1,8 @@
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
 
+#include "compare/Alignment.h"
 #include "model/Book.h"
 #include "model/StandardColumns.h"
-#include "page/Alignment.h"
 #include "page/AttribDefs.h"
 #include "page/GridSetup.h"
 #include "page/PageData.h"
@@ -114,14 +114,14 @@ class BookComparer {
                  PageComparisonCache* cache)
         : older_(older), newer_(newer), database_(database), attribDefs_(database), cache_(cache) {}
 
-    std::vector<Change> Run() {
+    std::vector<Difference> Run() {
         Header();
         MatchPages();
         EmitPages();
         if (cache_ != nullptr) {
             cache_->byNewerPage = std::move(kept_);
         }
-        return std::move(changes_);
+        return std::move(differences_);
     }
 
   private:
@@ -140,13 +140,13 @@ class BookComparer {
             const std::string& from = TitleBlockText(older_, kNoPage, field);
             const std::string& to = TitleBlockText(newer_, kNoPage, field);
             if (from != to) {
-                Change change;
-                change.place.kind = PlaceKind::TitleBlockField;
-                change.place.field = field;
-                change.place.fieldName = TitleBlockFieldName(field);
-                change.oldText = from;
-                change.newText = to;
-                changes_.push_back(std::move(change));
+                Difference difference;
+                difference.place.kind = PlaceKind::TitleBlockField;
+                difference.place.field = field;
+                difference.place.fieldName = TitleBlockFieldName(field);
+                difference.oldText = from;
+                difference.newText = to;
+                differences_.push_back(std::move(difference));
             }
         }
     }
@@ -210,11 +210,11 @@ class BookComparer {
         const auto removedUpTo = [&](int end) {
             for (; nextOld < end; ++nextOld) {
                 if (oldMatch_[nextOld].other < 0) {
-                    Change change;
-                    change.kind = ChangeKind::PageRemoved;
-                    change.oldPage = nextOld + 1;
-                    change.place.cadNumber = older_.Pages()[nextOld]->CadNumber;
-                    changes_.push_back(std::move(change));
+                    Difference difference;
+                    difference.kind = DifferenceKind::PageRemoved;
+                    difference.oldPage = nextOld + 1;
+                    difference.place.cadNumber = older_.Pages()[nextOld]->CadNumber;
+                    differences_.push_back(std::move(difference));
                 }
             }
         };
@@ -224,27 +224,27 @@ class BookComparer {
                 removedUpTo(match.other);
                 nextOld = match.other + 1;
             }
-            Change change;
-            change.place.page = j + 1;
-            change.place.cadNumber = newer_.Pages()[j]->CadNumber;
-            change.oldPage = match.other + 1;
+            Difference difference;
+            difference.place.page = j + 1;
+            difference.place.cadNumber = newer_.Pages()[j]->CadNumber;
+            difference.oldPage = match.other + 1;
             if (match.other < 0) {
-                change.kind = ChangeKind::PageAdded;
-                changes_.push_back(std::move(change));
+                difference.kind = DifferenceKind::PageAdded;
+                differences_.push_back(std::move(difference));
                 continue;
             }
             if (match.moved) {
-                change.kind = ChangeKind::PageMoved;
-                changes_.push_back(change);
+                difference.kind = DifferenceKind::PageMoved;
+                differences_.push_back(difference);
             }
-            ComparePair(older_.Pages()[match.other], newer_.Pages()[j], change);
+            ComparePair(older_.Pages()[match.other], newer_.Pages()[j], difference);
         }
         removedUpTo(static_cast<int>(oldMatch_.size()));
     }
 
-    // A pair compared before, both pages the same objects, gives its changes again at the
+    // A pair compared before, both pages the same objects, gives its differences again at the
     // pages' present numbers.
-    void ComparePair(const Book::PagePtr& a, const Book::PagePtr& b, const Change& at) {
+    void ComparePair(const Book::PagePtr& a, const Book::PagePtr& b, const Difference& at) {
         if (cache_ == nullptr) {
             ComparePage(*a, *b, at);
             return;
@@ -252,22 +252,23 @@ class BookComparer {
         PageComparisonCache::Entry entry{a, b, {}};
         const auto found = cache_->byNewerPage.find(b.get());
         if (found != cache_->byNewerPage.end() && found->second.older == a) {
-            entry.changes = found->second.changes;
-            for (Change& change : entry.changes) {
-                change.place.page = at.place.page;
-                change.oldPage = at.oldPage;
+            entry.differences = found->second.differences;
+            for (Difference& difference : entry.differences) {
+                difference.place.page = at.place.page;
+                difference.oldPage = at.oldPage;
             }
-            changes_.insert(changes_.end(), entry.changes.begin(), entry.changes.end());
+            differences_.insert(differences_.end(), entry.differences.begin(),
+                                entry.differences.end());
         } else {
-            const std::size_t first = changes_.size();
+            const std::size_t first = differences_.size();
             ComparePage(*a, *b, at);
-            entry.changes.assign(changes_.begin() + static_cast<std::ptrdiff_t>(first),
-                                 changes_.end());
+            entry.differences.assign(differences_.begin() + static_cast<std::ptrdiff_t>(first),
+                                     differences_.end());
         }
         kept_.emplace(b.get(), std::move(entry));
     }
 
-    void ComparePage(const Page& a, const Page& b, const Change& at) {
+    void ComparePage(const Page& a, const Page& b, const Difference& at) {
         if (a.Finish == b.Finish && a.CadNumber == b.CadNumber && a.Description == b.Description &&
             a.PageData == b.PageData) {
             return;
@@ -276,15 +277,15 @@ class BookComparer {
             const std::string& from = TitleBlockText(older_, a, index);
             const std::string& to = TitleBlockText(newer_, b, index);
             if (from != to) {
-                Change change = at;
-                change.kind = ChangeKind::TextChanged;
-                change.place.kind = index == TblkDescription ? PlaceKind::PageDescription
-                                                             : PlaceKind::TitleBlockField;
-                change.place.field = index;
-                change.place.fieldName = TitleBlockFieldName(index);
-                change.oldText = from;
-                change.newText = to;
-                changes_.push_back(std::move(change));
+                Difference difference = at;
+                difference.kind = DifferenceKind::TextChanged;
+                difference.place.kind = index == TblkDescription ? PlaceKind::PageDescription
+                                                                 : PlaceKind::TitleBlockField;
+                difference.place.field = index;
+                difference.place.fieldName = TitleBlockFieldName(index);
+                difference.oldText = from;
+                difference.newText = to;
+                differences_.push_back(std::move(difference));
             }
         }
         if (a.PageData == b.PageData) {
@@ -312,7 +313,7 @@ class BookComparer {
     // compared as texts, each with its grid's name, so a line added or removed there is told
     // and nothing else cascades.
     void KeptLines(const std::vector<KeptLine>& from, const std::vector<KeptLine>& to,
-                   const Change& at) {
+                   const Difference& at) {
         if (from.empty() && to.empty()) {
             return;
         }
@@ -323,42 +324,43 @@ class BookComparer {
             }
             return out;
         };
-        const auto lineChange = [&](ChangeKind kind, const KeptLine& kept) {
-            Change change = at;
-            change.kind = kind;
-            change.grid = kept.grid;
-            (kind == ChangeKind::KeptLineAdded ? change.newText : change.oldText) = *kept.line;
-            changes_.push_back(std::move(change));
+        const auto lineDifference = [&](DifferenceKind kind, const KeptLine& kept) {
+            Difference difference = at;
+            difference.kind = kind;
+            difference.grid = kept.grid;
+            (kind == DifferenceKind::KeptLineAdded ? difference.newText : difference.oldText) =
+                *kept.line;
+            differences_.push_back(std::move(difference));
         };
         WalkAlignment(
             AlignSequences(keys(from), keys(to)), static_cast<int>(from.size()),
             static_cast<int>(to.size()),
             [&](int i0, int i1, int j0, int j1) {
                 for (int i = i0; i < i1; ++i) {
-                    lineChange(ChangeKind::KeptLineRemoved, from[i]);
+                    lineDifference(DifferenceKind::KeptLineRemoved, from[i]);
                 }
                 for (int j = j0; j < j1; ++j) {
-                    lineChange(ChangeKind::KeptLineAdded, to[j]);
+                    lineDifference(DifferenceKind::KeptLineAdded, to[j]);
                 }
             },
             [](int, int) {});
     }
 
-    void Revision(const PageParts& from, const PageParts& to, const Change& at) {
+    void Revision(const PageParts& from, const PageParts& to, const Difference& at) {
         for (int r = 0; r < kRevisionRows; ++r) {
             for (int c = 0; c < kRevisionColumns; ++c) {
                 const std::string& a = from.revision[r][c];
                 const std::string& b = to.revision[r][c];
                 if (a != b) {
-                    Change change = at;
-                    change.kind = ChangeKind::TextChanged;
-                    change.place.kind = PlaceKind::RevisionCell;
-                    change.place.row = r + 1;
-                    change.place.column = c;
-                    change.place.columnHeader = kRevisionHeaders[static_cast<std::size_t>(c)];
-                    change.oldText = a;
-                    change.newText = b;
-                    changes_.push_back(std::move(change));
+                    Difference difference = at;
+                    difference.kind = DifferenceKind::TextChanged;
+                    difference.place.kind = PlaceKind::RevisionCell;
+                    difference.place.row = r + 1;
+                    difference.place.column = c;
+                    difference.place.columnHeader = kRevisionHeaders[static_cast<std::size_t>(c)];
+                    difference.oldText = a;
+                    difference.newText = b;
+                    differences_.push_back(std::move(difference));
                 }
             }
         }
@@ -385,7 +387,7 @@ class BookComparer {
         return found->second;
     }
 
-    void CompareGrid(const GridSection* from, const GridSection* to, const Change& at) {
+    void CompareGrid(const GridSection* from, const GridSection* to, const Difference& at) {
         const GridColumns& columns = Columns((to != nullptr ? to : from)->name);
         std::size_t width = columns.headers.size();
         if (width == 0) {
@@ -433,17 +435,18 @@ class BookComparer {
             }
             return out;
         };
-        const auto rowChange = [&](ChangeKind kind, const Item* old, const Item* now) {
-            Change change = at;
-            change.kind = kind;
-            change.place.kind = PlaceKind::Cell;
-            change.place.row = now != nullptr ? now->row : 0;
-            change.oldRow = old != nullptr ? old->row : 0;
-            change.partMark = (now != nullptr ? now : old)->mark;
+        const auto rowDifference = [&](DifferenceKind kind, const Item* old, const Item* now) {
+            Difference difference = at;
+            difference.kind = kind;
+            difference.place.kind = PlaceKind::Cell;
+            difference.place.row = now != nullptr ? now->row : 0;
+            difference.oldRow = old != nullptr ? old->row : 0;
+            difference.partMark = (now != nullptr ? now : old)->mark;
             if (columns.partMark >= 0) {
-                change.partMarkHeader = columns.headers[static_cast<std::size_t>(columns.partMark)];
+                difference.partMarkHeader =
+                    columns.headers[static_cast<std::size_t>(columns.partMark)];
             }
-            return change;
+            return difference;
         };
         const auto cells = [&](const Item& old, const Item& now) {
             for (std::size_t k = 0; k < width; ++k) {
@@ -452,15 +455,15 @@ class BookComparer {
                 if (x == y) {
                     continue;
                 }
-                Change change = rowChange(ChangeKind::TextChanged, &old, &now);
-                change.place.column = static_cast<int>(k);
+                Difference difference = rowDifference(DifferenceKind::TextChanged, &old, &now);
+                difference.place.column = static_cast<int>(k);
                 if (k < columns.headers.size()) {
-                    change.place.columnHeader = columns.headers[k];
-                    change.sameLength = columns.lengths[k] && SameLength(x, y);
+                    difference.place.columnHeader = columns.headers[k];
+                    difference.sameLength = columns.lengths[k] && SameLength(x, y);
                 }
-                change.oldText = x;
-                change.newText = y;
-                changes_.push_back(std::move(change));
+                difference.oldText = x;
+                difference.newText = y;
+                differences_.push_back(std::move(difference));
             }
         };
         WalkAlignment(
@@ -480,14 +483,16 @@ class BookComparer {
                 }
                 for (int i = i0; i < i1; ++i) {
                     if (!paired[i - i0]) {
-                        changes_.push_back(rowChange(ChangeKind::RowRemoved, &a[i], nullptr));
+                        differences_.push_back(
+                            rowDifference(DifferenceKind::RowRemoved, &a[i], nullptr));
                     }
                 }
                 for (int j = j0; j < j1; ++j) {
                     if (partner[j - j0] >= 0) {
                         cells(a[partner[j - j0]], b[j]);
                     } else {
-                        changes_.push_back(rowChange(ChangeKind::RowAdded, nullptr, &b[j]));
+                        differences_.push_back(
+                            rowDifference(DifferenceKind::RowAdded, nullptr, &b[j]));
                     }
                 }
             },
@@ -495,7 +500,7 @@ class BookComparer {
     }
 
     void Blocks(const std::vector<PageBlock>& from, const std::vector<PageBlock>& to,
-                const Change& at) {
+                const Difference& at) {
         const auto names = [](const std::vector<PageBlock>& blocks) {
             std::vector<std::string> out;
             for (const PageBlock& block : blocks) {
@@ -508,23 +513,26 @@ class BookComparer {
             return static_cast<int>(
                 std::count(newNames.begin(), newNames.begin() + j, newNames[j]));
         };
-        const auto blockChange = [&](ChangeKind kind, const PageBlock& block, int occurrence) {
-            Change change = at;
-            change.kind = kind;
-            change.place.kind = PlaceKind::Attribute;
-            change.place.block = block.name;
-            change.place.blockOccurrence = occurrence;
-            return change;
+        const auto blockDifference = [&](DifferenceKind kind, const PageBlock& block,
+                                         int occurrence) {
+            Difference difference = at;
+            difference.kind = kind;
+            difference.place.kind = PlaceKind::Attribute;
+            difference.place.block = block.name;
+            difference.place.blockOccurrence = occurrence;
+            return difference;
         };
         WalkAlignment(
             AlignSequences(names(from), newNames), static_cast<int>(from.size()),
             static_cast<int>(to.size()),
             [&](int i0, int i1, int j0, int j1) {
                 for (int i = i0; i < i1; ++i) {
-                    changes_.push_back(blockChange(ChangeKind::BlockRemoved, from[i], 0));
+                    differences_.push_back(
+                        blockDifference(DifferenceKind::BlockRemoved, from[i], 0));
                 }
                 for (int j = j0; j < j1; ++j) {
-                    changes_.push_back(blockChange(ChangeKind::BlockAdded, to[j], occurrence(j)));
+                    differences_.push_back(
+                        blockDifference(DifferenceKind::BlockAdded, to[j], occurrence(j)));
                 }
             },
             [&](int i, int j) {
@@ -549,14 +557,15 @@ class BookComparer {
                     if (oldText == newText) {
                         continue;
                     }
-                    Change change = blockChange(ChangeKind::TextChanged, to[j], occurrence(j));
-                    change.place.attribute = static_cast<int>(k);
+                    Difference difference =
+                        blockDifference(DifferenceKind::TextChanged, to[j], occurrence(j));
+                    difference.place.attribute = static_cast<int>(k);
                     if (defs != nullptr) {
-                        change.place.tag = (*defs)[k].Tag;
+                        difference.place.tag = (*defs)[k].Tag;
                     }
-                    change.oldText = oldText;
-                    change.newText = newText;
-                    changes_.push_back(std::move(change));
+                    difference.oldText = oldText;
+                    difference.newText = newText;
+                    differences_.push_back(std::move(difference));
                 }
             });
     }
@@ -568,20 +577,21 @@ class BookComparer {
     std::map<std::string, GridColumns> grids_; // key: lower-case grid name
     std::vector<PageMatch> oldMatch_;
     std::vector<PageMatch> newMatch_;
-    std::vector<Change> changes_;
+    std::vector<Difference> differences_;
     PageComparisonCache* cache_;
     std::unordered_map<const Page*, PageComparisonCache::Entry> kept_;
 };
 
 } // namespace
 
-std::vector<Change> CompareBooks(const Book& older, const Book& newer,
-                                 const ReferenceDatabase& database) {
+std::vector<Difference> CompareBooks(const Book& older, const Book& newer,
+                                     const ReferenceDatabase& database) {
     return BookComparer(older, newer, database, nullptr).Run();
 }
 
-std::vector<Change> CompareBooks(const Book& older, const Book& newer,
-                                 const ReferenceDatabase& database, PageComparisonCache& cache) {
+std::vector<Difference> CompareBooks(const Book& older, const Book& newer,
+                                     const ReferenceDatabase& database,
+                                     PageComparisonCache& cache) {
     return BookComparer(older, newer, database, &cache).Run();
 }
 

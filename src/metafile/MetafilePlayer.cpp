@@ -1,4 +1,4 @@
-#include "platform/MetafilePlayer.h"
+#include "metafile/MetafilePlayer.h"
 
 #include <algorithm>
 #include <cmath>

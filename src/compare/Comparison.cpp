@@ -1,4 +1,6 @@
-#include "app/Comparison.h"
+#include "compare/Comparison.h"
+
+#include "compare/DifferenceMarks.h"
 
 namespace waybill {
 
@@ -6,7 +8,7 @@ void Comparison::Start(Book base, std::string baseName, const Book& current) {
     base_ = std::move(base);
     baseName_ = std::move(baseName);
     cache_ = {};
-    changes_ = CompareBooks(*base_, current, database_, cache_);
+    differences_ = CompareBooks(*base_, current, database_, cache_);
     compared_ = current;
 }
 
@@ -14,7 +16,7 @@ void Comparison::Stop() {
     base_.reset();
     baseName_.clear();
     cache_ = {};
-    changes_.clear();
+    differences_.clear();
     compared_ = Book();
 }
 
@@ -22,21 +24,21 @@ bool Comparison::Update(const Book& current) {
     if (!base_ || (compared_.Pages() == current.Pages() && compared_.SameHeader(current))) {
         return false;
     }
-    std::vector<Change> changes = CompareBooks(*base_, current, database_, cache_);
+    std::vector<Difference> differences = CompareBooks(*base_, current, database_, cache_);
     compared_ = current;
-    if (changes == changes_) {
+    if (differences == differences_) {
         return false;
     }
-    changes_ = std::move(changes);
+    differences_ = std::move(differences);
     return true;
 }
 
 PageChangeMarks Comparison::MarksFor(int page) const {
-    return MarksForPage(changes_, page);
+    return MarksForPage(differences_, page);
 }
 
 std::optional<std::size_t> Comparison::Step(std::optional<std::size_t> from, bool forward) const {
-    const std::size_t count = changes_.size();
+    const std::size_t count = differences_.size();
     if (count == 0) {
         return std::nullopt;
     }

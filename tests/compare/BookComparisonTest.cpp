@@ -1,7 +1,8 @@
-#include "page/BookComparison.h"
+#include "compare/BookComparison.h"
 
-#include "support/TestDatabase.h"
+#include "compare/DifferenceText.h"
 #include "model/Book.h"
+#include "support/TestDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,8 @@ class BookComparisonTest : public testing::Test {
 
     Lines Compare(const Book& older, const Book& newer) {
         Lines lines;
-        for (const Change& change : CompareBooks(older, newer, db)) {
-            lines.push_back(DescribeChange(change));
+        for (const Difference& difference : CompareBooks(older, newer, db)) {
+            lines.push_back(DescribeDifference(difference));
         }
         return lines;
     }

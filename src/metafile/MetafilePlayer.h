@@ -3,7 +3,7 @@
 // Plays the records of a metafile into drawing items: each record changes the drawing state
 // or adds a figure or a text, in logical coordinates until the frame is known.
 
-#include "platform/MetafileObjects.h"
+#include "metafile/MetafileObjects.h"
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 #include "support/WmfWriter.h"
 
 #include <gtest/gtest.h>

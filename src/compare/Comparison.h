@@ -1,7 +1,7 @@
 #pragma once
 
+#include "compare/BookComparison.h"
 #include "model/Book.h"
-#include "page/BookComparison.h"
 #include "page/ChangeMarks.h"
 #include "refdb/ReferenceDatabase.h"
 
@@ -13,8 +13,8 @@
 namespace waybill {
 
 // The open document compared with an older state of it (the base) while the user edits: the
-// changes from the base to the document as it stands, worked out again whenever the document
-// may have changed, so an edit adds its change and undoing it takes the change away.
+// differences from the base to the document as it stands, worked out again whenever the
+// document may have changed, so an edit adds its difference and undoing it takes it away.
 class Comparison {
   public:
     // The database gives column headers and attribute tags.
@@ -28,15 +28,15 @@ class Comparison {
     const std::string& BaseName() const { return baseName_; }
 
     // The document as it stands; only the pages changed since the last call are compared
-    // again. True when the changes are not what they were.
+    // again. True when the differences are not what they were.
     bool Update(const Book& current);
 
     // In the document's order, a removed page where it stood (empty while not comparing).
-    const std::vector<Change>& Changes() const { return changes_; }
+    const std::vector<Difference>& Differences() const { return differences_; }
     PageChangeMarks MarksFor(int page) const;
 
-    // The change after (or before) change `from`, going round past either end; from nothing,
-    // the first (or last). Nothing when there are no changes.
+    // The difference after (or before) difference `from`, going round past either end; from
+    // nothing, the first (or last). Nothing when there are no differences.
     std::optional<std::size_t> Step(std::optional<std::size_t> from, bool forward) const;
 
   private:
@@ -45,7 +45,7 @@ class Comparison {
     std::string baseName_;
     Book compared_; // the document as last compared, sharing its pages
     PageComparisonCache cache_;
-    std::vector<Change> changes_;
+    std::vector<Difference> differences_;
 };
 
 } // namespace waybill

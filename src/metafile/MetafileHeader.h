@@ -3,7 +3,7 @@
 // The header of a metafile file: the optional placeable header, which gives the drawing's
 // bounding box and size, and the standard header in front of the records.
 
-#include "platform/MetafileRecords.h"
+#include "metafile/MetafileRecords.h"
 
 #include <cstddef>
 #include <optional>

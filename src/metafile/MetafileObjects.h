@@ -3,7 +3,7 @@
 // The drawing state and the object table of a metafile being played: pens, brushes and
 // fonts are created into numbered slots, selected into the state and deleted again.
 
-#include "platform/MetafileRecords.h"
+#include "metafile/MetafileRecords.h"
 
 #include <set>
 #include <variant>

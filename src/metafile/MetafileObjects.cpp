@@ -1,4 +1,4 @@
-#include "platform/MetafileObjects.h"
+#include "metafile/MetafileObjects.h"
 
 namespace waybill::wmf {
 

@@ -1,4 +1,4 @@
-#include "platform/MetafileHeader.h"
+#include "metafile/MetafileHeader.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "page/Alignment.h"
+#include "compare/Alignment.h"
 
 #include <algorithm>
 #include <unordered_map>

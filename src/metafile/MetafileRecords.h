@@ -4,7 +4,7 @@
 // little-endian words of a record's parameters, and how logical coordinates map onto the
 // drawing's frame.
 
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "page/Alignment.h"
+#include "compare/Alignment.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 
-#include "platform/MetafileHeader.h"
-#include "platform/MetafilePlayer.h"
+#include "metafile/MetafileHeader.h"
+#include "metafile/MetafilePlayer.h"
 #include "platform/TextFile.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Metafile.h"
+#include "metafile/Metafile.h"
 
 #include <QPointF>
 #include <QRectF>

@@ -1,4 +1,4 @@
-#include "platform/gui/MetafilePainter.h"
+#include "metafile/gui/MetafilePainter.h"
 
 #include "support/WmfWriter.h"
 
