@@ -49,6 +49,9 @@ struct FileSetup {
 // A document someone else holds is opened read-only, anyway, or not at all, as the user
 // answers; a read-only document takes no change (the session refuses it), Save is Save As for
 // it, and it gets no recovery copies.
+//
+// The methods are implemented in DocumentFiles.cpp (the run, new, open, save, folders),
+// DocumentRecovery.cpp and DocumentFileCommands.cpp.
 class DocumentFiles {
   public:
     // What the files need of the editing of the document.
