@@ -11,7 +11,8 @@
 namespace waybill::cli {
 
 // The commands of the command table: each takes its arguments as its synopsis reads them, so
-// the arguments and options the synopsis requires are there.
+// the arguments and options the synopsis requires are there. Each is in the .cpp file of its
+// name with "Command" (Convert in ConvertCommand.cpp).
 CommandStatus Convert(const CommandArguments& args, std::ostream& out, std::ostream& err);
 CommandStatus Recompose(const CommandArguments& args, std::ostream& out, std::ostream& err);
 CommandStatus SetFinish(const CommandArguments& args, std::ostream& out, std::ostream& err);

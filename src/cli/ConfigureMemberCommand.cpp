@@ -1,3 +1,4 @@
+// waybill-cli configure-member (ConfigureMember, cli/Commands.h).
 #include "catalog/Finishes.h"
 #include "cli/Commands.h"
 #include "cli/CommandSession.h"

@@ -1,3 +1,4 @@
+// waybill-cli convert (Convert, cli/Commands.h).
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 

@@ -1,3 +1,4 @@
+// waybill-cli export-punches (ExportPunchesCommand, cli/Commands.h).
 #include "app/DocumentName.h"
 #include "app/ProgramFolder.h"
 #include "cli/Commands.h"

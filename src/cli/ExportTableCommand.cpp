@@ -1,3 +1,4 @@
+// waybill-cli export-table (ExportTableCommand, cli/Commands.h).
 #include "app/DocumentName.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"

@@ -1,3 +1,4 @@
+// waybill-cli find (Find, cli/Commands.h).
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/TerminalText.h"

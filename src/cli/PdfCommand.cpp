@@ -1,3 +1,4 @@
+// waybill-cli pdf (Pdf, cli/Commands.h), built with the editor only: it paints the sheets.
 #include "app/ProgramFolder.h"
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"

@@ -1,3 +1,4 @@
+// waybill-cli set-finish (SetFinish, cli/Commands.h).
 #include "cli/Commands.h"
 #include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"

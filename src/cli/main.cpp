@@ -1,3 +1,4 @@
+// waybill-cli: the command table (cli/CommandTable.h) run on the command line.
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 

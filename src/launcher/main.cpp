@@ -1,3 +1,4 @@
+// WaybillStart, the launcher: --help and --version, else the install or update, then the editor.
 #include "Launcher.h"
 #include "PlatformNames.h"
 #include "QtServices.h"

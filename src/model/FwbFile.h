@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+// The document file: read in FwbReader.cpp, written in FwbWriter.cpp.
 namespace waybill {
 
 inline constexpr const char* kFwbSignature = "VB WAYBILL 1.0";

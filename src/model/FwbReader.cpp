@@ -1,3 +1,4 @@
+// The document file reader (ReadFWB, ParseFWB, model/FwbFile.h).
 #include "model/FwbFile.h"
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"

@@ -1,3 +1,4 @@
+// The document file writer (FormatFWB, WriteFWB and the line escapes, model/FwbFile.h).
 #include "model/FwbFile.h"
 #include "platform/AtomicFile.h"
 #include "units/Text.h"

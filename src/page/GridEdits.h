@@ -11,7 +11,7 @@ namespace waybill {
 
 // A grid read through the writes made so far, so rules that run one after another (a finish
 // suffix, then the short-length mark) see each other's results without touching the page.
-// Cells outside the grid read empty and ignore writes.
+// Cells outside the grid read empty and ignore writes. Implemented in PageChanges.cpp.
 class GridEdits {
   public:
     explicit GridEdits(const GridView& grid) : grid_(grid) {}

@@ -89,7 +89,8 @@ struct SheetSources {
 
 // The sheet of page `pageNumber` (1-based, within the book's pages). With `marks`, its
 // changes since a comparison base are marked: a bar in the left margin of each changed row and,
-// beside each changed title-block field, a delta with the page's newest revision.
+// beside each changed title-block field, a delta with the page's newest revision. In
+// DescribeSheet.cpp.
 PrintedSheet DescribeSheet(const Book& book, int pageNumber, SheetSources& sources,
                            const PageChangeMarks* marks = nullptr);
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Adds drawing steps to a sheet, measuring texts so that each fits its slot. Shared by the
-// parts of DescribeSheet.
+// parts of DescribeSheet: the builder is implemented in DescribeSheet.cpp, AddGrid in
+// SheetGrid.cpp.
 
 #include "print/PrintedSheet.h"
 

@@ -75,8 +75,9 @@ struct OpenedReferenceDatabase {
     std::string error;                           // what went wrong, for the user
 };
 
-// Opens an SQLite reference database read-only. Texts are stored as UTF-8 and read as
-// Windows-1252; a text that is not valid UTF-8 is taken as Windows-1252 bytes already.
+// Opens an SQLite reference database read-only (SqliteReferenceDatabase.cpp). Texts are
+// stored as UTF-8 and read as Windows-1252; a text that is not valid UTF-8 is taken as
+// Windows-1252 bytes already.
 OpenedReferenceDatabase OpenReferenceDatabase(const std::filesystem::path& path);
 
 } // namespace waybill

@@ -22,7 +22,8 @@ enum class CellHandOver;
 enum class CellListKind;
 
 // What the window's command groups work with. Each group runs its dialogs and hands what the
-// user chose to the edit session, which changes the document.
+// user chose to the edit session, which changes the document. Each group is implemented in the
+// .cpp file of its name.
 struct WindowParts {
     WaybillMain& module;
     EditSession& session;

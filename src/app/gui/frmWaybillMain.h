@@ -75,7 +75,7 @@ class frmWaybillMain : public QMainWindow {
     void ShowRecentFiles();
 
     // The AutoPage menu, one entry per catalogue entry: its dialog's page(s) are added as the
-    // entry's step.
+    // entry's step (DetailCommands.cpp).
     void CreateDetailMenu();
     void AddDetail(const DetailVariant& variant);
 

@@ -29,6 +29,9 @@ class DialogService;
 // and never changes it: what the user types waits in the cell box or a title-block box, and a
 // commit, a paste, a cut or a delete goes to the TypingTarget as one TypedEdit. Typing still
 // waiting is handed over when the session asks for it (PendingTyping).
+//
+// Implemented in PageWidget.cpp (display) and PageCellEditing.cpp (editing), over the state
+// in PageWidgetImpl.h.
 class PageWidget : public QWidget, public PendingTyping {
     Q_OBJECT
 

@@ -45,7 +45,8 @@ class DialogService : public Questions {
     virtual std::optional<PrintChoice> GetPageRange(const PrintDialogRequest& request) = 0;
 };
 
-// The platform's own dialogs, parented to `parent` (may be null).
+// The platform's own dialogs, parented to `parent` (may be null): DialogService.cpp, the print
+// dialogs in PrintDialogs.cpp.
 class QtDialogService : public DialogService {
   public:
     explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}

@@ -1,4 +1,4 @@
-// The print, printer set-up and page-range dialogs of QtDialogService.
+// The print, printer set-up and page-range dialogs of QtDialogService (DialogService.h).
 
 #include "platform/gui/DialogService.h"
 
