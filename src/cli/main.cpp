@@ -6,7 +6,7 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <windows.h>
+#include "platform/Cp1252.h"
 #endif
 
 namespace {
@@ -31,12 +31,7 @@ int Run(const std::vector<std::string>& args) {
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        const int length =
-            WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string arg(static_cast<std::size_t>(length > 0 ? length : 1), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, argv[i], -1, arg.data(), length, nullptr, nullptr);
-        arg.pop_back(); // the terminating null
-        args.push_back(std::move(arg));
+        args.push_back(waybill::WideToUtf8(argv[i]));
     }
     return Run(args);
 }
