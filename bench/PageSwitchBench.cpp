@@ -18,8 +18,7 @@ using namespace waybill;
 struct Editor {
     Editor()
         : opened(OpenReferenceDatabase(WAYBILL_REFERENCE_DB)), defs(*opened.database),
-          session({opened.database.get(), &defs, nullptr, nullptr, WAYBILL_PROGRAM_DIR "/blocks"},
-                  dialogs),
+          session({opened.database.get(), &defs, WAYBILL_PROGRAM_DIR "/blocks"}, dialogs),
           page(dialogs), image(1024, 775, QImage::Format_ARGB32_Premultiplied) {
         ReadFWB(WAYBILL_PROGRAM_DIR "/Default.fwb", book);
         page.SetEnvironment(opened.database.get(), &defs, &session.Blocks(), &session);

@@ -1,11 +1,14 @@
-// The edit session: the shown page and the record path. Page commands and rules are in
-// SessionPages.cpp, the file policy in SessionFiles.cpp.
+// The edit session (EditSession.h): the shown page and the record path. Page commands are in
+// SessionPages.cpp, the rules on the shown page in SessionRules.cpp, the document's files in
+// DocumentFiles.h.
 #include "app/EditSession.h"
 
 #include "catalog/AfterCommit.h"
+#include "model/FwbFile.h"
 #include "model/Page.h"
 #include "page/CellRules.h"
 #include "page/PageData.h"
+#include "platform/Cp1252.h"
 #include "units/Text.h"
 
 #include <set>
@@ -26,10 +29,44 @@ class NoDatabase : public ReferenceDatabase {
 } // namespace
 
 EditSession::EditSession(SessionSetup setup, Questions& questions)
-    : setup_(std::move(setup)), questions_(questions), comparison_(Database()) {
+    : setup_(std::move(setup)), questions_(questions), comparison_(Database()),
+      files_(setup_.files, questions, document_, defWblIdx_, *this) {
     if (!setup_.blocksFolder.empty()) {
         blocks_.SetFolder(setup_.blocksFolder);
     }
+}
+
+// The default document is read before the document named at start, so the pages of that
+// document get their positions like any other opened document.
+void EditSession::Start(const std::string& path) {
+    ReadDefaultDocument();
+    files_.Start(path);
+}
+
+void EditSession::ReadDefaultDocument() {
+    defWaybill_ = Book{};
+    if (setup_.files.paths != nullptr) {
+        if (const auto failure = ReadFWB(PathFromUtf8(setup_.files.paths->DefFwb), defWaybill_)) {
+            ShowMessage(*failure);
+        }
+    }
+    defWblIdx_ = MakeLocationIndex(defWaybill_);
+}
+
+void EditSession::LoadBook(Book book) {
+    files_.ReleaseFile();
+    replaceSkipped_.clear();
+    document_.Reset(std::move(book), {}, false);
+    view_ = PageView{};
+    shown_ = false;
+    cadBase_.clear();
+    Notify(WholeDocument);
+}
+
+void EditSession::ShowReplaced(SessionChanges changes) {
+    replaceSkipped_.clear(); // listed for the document before
+    Render();
+    Notify(changes);
 }
 
 const ReferenceDatabase& EditSession::Database() const {
@@ -53,16 +90,17 @@ void EditSession::ShowMessage(const UserMessage& message) {
 
 CommandEnabling EditSession::Enabling() const {
     const Book& book = document_.GetBook();
+    const bool readOnly = files_.IsReadOnly();
     CommandEnabling enabling =
-        ComputeEnabling(book.PageCount(), book.CurPage(), book.HasPageBuf(), started_);
+        ComputeEnabling(book.PageCount(), book.CurPage(), book.HasPageBuf(), files_.IsStarted());
     enabling.sort = !IsSorted(book);
     enabling.undo = document_.CanUndo();
     enabling.redo = document_.CanRedo();
-    enabling.editing = !readOnly_;
-    enabling.pageEdits = enabling.pageCommands && !readOnly_;
-    enabling.save = enabling.documentCommands && !readOnly_;
+    enabling.editing = !readOnly;
+    enabling.pageEdits = enabling.pageCommands && !readOnly;
+    enabling.save = enabling.documentCommands && !readOnly;
     enabling.comparing = comparison_.Active();
-    if (readOnly_) {
+    if (readOnly) {
         enabling.addPage = enabling.pastePage = enabling.sort = false;
         enabling.undo = enabling.redo = false;
     }
@@ -146,7 +184,7 @@ EditSession::CellCommit EditSession::CommitCell(const CellChange& cell,
 // cell: a paste behaves as the same values typed one after another.
 TypingOutcome EditSession::CommitTyping(const TypedEdit& edit) {
     TypingOutcome outcome;
-    if (!shown_ || readOnly_) {
+    if (!shown_ || files_.IsReadOnly()) {
         return outcome;
     }
     const PageChanges& typed = edit.changes;
@@ -187,7 +225,7 @@ void EditSession::RecordView(std::string_view step, SessionChanges changes) {
 
 bool EditSession::RecordPageChanges(std::string_view step, const PageChanges& changes) {
     StoreTyping();
-    if (!shown_ || readOnly_ || !ApplyPageChanges(view_, changes)) {
+    if (!shown_ || files_.IsReadOnly() || !ApplyPageChanges(view_, changes)) {
         return false;
     }
     RecordView(step, changes.attributes.empty() ? PageTexts : PageTexts | PageDrawing);
@@ -197,7 +235,7 @@ bool EditSession::RecordPageChanges(std::string_view step, const PageChanges& ch
 void EditSession::RecordDocumentEdit(std::string_view step,
                                      const std::function<void(Book&)>& change) {
     StoreTyping();
-    if (readOnly_) {
+    if (files_.IsReadOnly()) {
         return;
     }
     document_.Record(step, change);

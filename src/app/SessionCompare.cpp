@@ -1,4 +1,4 @@
-// The edit session's comparison with an older state of the document.
+// The edit session's comparison with an older state of the document (EditSession.h).
 #include "app/EditSession.h"
 #include "model/ReadDocument.h"
 #include "platform/Cp1252.h"
@@ -16,6 +16,12 @@ bool EditSession::CompareWith(const std::string& path) {
                       document_.GetBook());
     Notify(SessionChange::Compared);
     return true;
+}
+
+void EditSession::FileCompareWith() {
+    if (const auto path = files_.AskForDocument("Compare With")) {
+        CompareWith(*path);
+    }
 }
 
 void EditSession::StopComparing() {

@@ -1,6 +1,6 @@
-// The File menu's exports: the line-item table for order entry and the punch patterns for the
-// punching machine. Both read the whole document and change nothing in it; a stop shows its
-// page and message, then sends the user to the field or cell it names.
+// The edit session's exports (EditSession.h): the line-item table for order entry and the
+// punch patterns for the punching machine. Both read the whole document and change nothing in
+// it; a stop shows its page and message, then sends the user to the field or cell it names.
 #include "app/EditSession.h"
 #include "app/StartFolder.h"
 #include "export/TableExport.h"
@@ -41,7 +41,7 @@ bool EditSession::ReadyToExport() {
         ShowExportFailure(*failure);
         return false;
     }
-    return MayDropDocument();
+    return files_.MayDropDocument();
 }
 
 void EditSession::ExportTable() {
@@ -62,14 +62,14 @@ void EditSession::ExportTable() {
     question.title = kExportTableTitle;
     question.filter = kExportTableFilter;
     question.defaultExtension = kExportTableExtension;
-    question.startFolder = StartFolder(FileDialogKind::Export);
+    question.startFolder = files_.StartFolder(FileDialogKind::Export);
     question.fileName = Cp1252ToUtf8(Trim(Waybill().JobNumber));
-    const std::optional<std::string> name = AskWhereToSave(std::move(question));
+    const std::optional<std::string> name = files_.AskWhereToSave(std::move(question));
     if (!name) {
         return;
     }
     const std::filesystem::path file = PathFromUtf8(*name);
-    if (!MayExportOver(file)) {
+    if (!files_.MayExportOver(file)) {
         return;
     }
     std::optional<UserMessage> failure;
@@ -81,7 +81,7 @@ void EditSession::ExportTable() {
         ShowMessage(*failure);
         return;
     }
-    SetWorkFolderFrom(*name);
+    files_.SetWorkFolderFrom(*name);
     ShowMessage(TableExportedMessage(table, file));
 }
 
@@ -89,7 +89,7 @@ bool EditSession::ReadyToExportPunches() {
     if (!ReadyToExport()) {
         return false;
     }
-    if (setup_.paths == nullptr || setup_.paths->PunchExport.empty()) {
+    if (setup_.files.paths == nullptr || setup_.files.paths->PunchExport.empty()) {
         ShowMessage(PatternsFileNotSetMessage());
         return false;
     }
@@ -97,16 +97,16 @@ bool EditSession::ReadyToExportPunches() {
 }
 
 void EditSession::ExportPunches(PunchSelection selection) {
-    const std::filesystem::path patterns = PathFromUtf8(setup_.paths->PunchExport);
-    if (!MayExportOver(patterns)) {
+    const std::filesystem::path patterns = PathFromUtf8(setup_.files.paths->PunchExport);
+    if (!files_.MayExportOver(patterns)) {
         return;
     }
     std::variant<PunchExportDone, ExportFailure> result;
     {
         BusyWhile busy(questions_);
-        result = waybill::ExportPunches(Waybill(), selection,
-                                        PathFromUtf8(setup_.programFolder) / kPunchTemplatesName,
-                                        patterns);
+        result = waybill::ExportPunches(
+            Waybill(), selection, PathFromUtf8(setup_.files.programFolder) / kPunchTemplatesName,
+            patterns);
     }
     if (const auto* failure = std::get_if<ExportFailure>(&result)) {
         ShowExportFailure(*failure);

@@ -1,16 +1,11 @@
-// The edit session's page commands and the rules it runs on the shown page.
+// The edit session's page commands (EditSession.h): the page clipboard, pages added, removed,
+// sorted and recomposed, the numbering options.
 #include "app/AppMessages.h"
 #include "app/EditSession.h"
-#include "catalog/Finishes.h"
-#include "catalog/FinishRules.h"
-#include "catalog/SheetParts.h"
 #include "details/DetailPage.h"
 #include "model/FwbFile.h"
 #include "model/Page.h"
 #include "page/PageData.h"
-#include "units/Text.h"
-
-#include <variant>
 
 namespace waybill {
 
@@ -83,49 +78,6 @@ void EditSession::ToggleNumberPages() {
 
 void EditSession::ToggleShowPageTotal() {
     RecordDocumentEdit("Show Total Pages", [](Book& book) { book.ShowPgTot = !book.ShowPgTot; });
-}
-
-const FinishCatalogue& EditSession::PageFinishes() const {
-    return SetPageFinishes(cadBase_, view_.titleBlock[TblkFinish]);
-}
-
-bool EditSession::PickFinish(std::string_view name) {
-    StoreTyping();
-    if (!shown_) {
-        return false;
-    }
-    const clsFinish* offered = nullptr;
-    for (const clsFinish& entry : PageFinishes().Entries()) {
-        if (offered == nullptr && EqualsNoCase(entry.LongName, name)) {
-            offered = &entry;
-        }
-    }
-    if (offered == nullptr) {
-        ShowMessage(FinishNotOfferedMessage(name, document_.GetBook().CurPage()));
-        return false;
-    }
-    const auto sheetParts = setup_.database ? SheetPartTable::Read(*setup_.database) : std::nullopt;
-    const auto picked = waybill::PickFinish(view_, sheetParts, offered->LongName);
-    if (const auto* refusal = std::get_if<UserMessage>(&picked)) {
-        ShowMessage(*refusal);
-        return false;
-    }
-    RecordPageChanges("Finish Change", std::get<PageChanges>(picked));
-    return true;
-}
-
-std::optional<MemberTarget> EditSession::MemberToConfigure() const {
-    return shown_ ? FindMemberTarget(cadBase_, view_) : std::nullopt;
-}
-
-bool EditSession::ConfigureMember(const MemberEncoding& encoding) {
-    StoreTyping();
-    const auto target = MemberToConfigure();
-    const auto changes = target ? PlanMemberEdit(*target, view_, encoding) : std::nullopt;
-    if (changes) {
-        RecordPageChanges("Member Configuration", *changes);
-    }
-    return changes.has_value();
 }
 
 void EditSession::Recompose() {

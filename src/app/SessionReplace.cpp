@@ -1,4 +1,5 @@
-// The edit session's replace: each replaced value goes through the rules typing goes through.
+// The edit session's replace (EditSession.h): each replaced value goes through the rules typing
+// goes through.
 #include "app/EditSession.h"
 #include "page/PageData.h"
 #include "units/Text.h"
@@ -51,8 +52,7 @@ EditSession::CellCommit EditSession::ReplaceInView(const FindHit& hit, const Tex
         break;
     case PlaceKind::Attribute:
         // The member editor keeps a member's values consistent with its part code.
-        if (const auto member = MemberToConfigure();
-            member && EqualsNoCase(member->block, hit.place.block)) {
+        if (IsMemberBlock(hit.place.block)) {
             return CellCommit::Refused;
         }
         break;

@@ -2,6 +2,8 @@
 #include "cli/Commands.h"
 #include "cli/CommandSession.h"
 #include "cli/CommandSupport.h"
+#include "tensile/MemberConfig.h"
+#include "tensile/MemberPage.h"
 #include "units/Text.h"
 
 #include <charconv>

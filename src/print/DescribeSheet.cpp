@@ -1,3 +1,4 @@
+// The sheet description of one page (DescribeSheet, PrintedSheet.h).
 #include "model/Book.h"
 #include "page/BlockTexts.h"
 #include "page/ChangeMarks.h"

@@ -1,3 +1,4 @@
+// The line-item grid on the sheet (AddGrid, SheetBuilder.h).
 #include "page/PageLayout.h"
 #include "page/PageView.h"
 #include "print/SheetBuilder.h"

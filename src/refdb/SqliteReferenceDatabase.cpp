@@ -1,3 +1,4 @@
+// The reference database in an SQLite file (OpenReferenceDatabase, ReferenceDatabase.h).
 #include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "refdb/ReferenceDatabase.h"

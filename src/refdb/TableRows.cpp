@@ -1,3 +1,4 @@
+// The rows a table of the reference database reads as (TableRows, ReferenceDatabase.h).
 #include "refdb/ReferenceDatabase.h"
 #include "units/NumberText.h"
 #include "units/Text.h"

@@ -101,7 +101,7 @@ TEST_F(ComparisonTest, StoppingOrABaseThatCannotBeReadEndsOrKeepsTheComparison) 
 TEST_F(ComparisonTest, ComparingWithAnotherBaseReplacesTheFirst) {
     CompareWithSample();
     Type(1, 2, "7");
-    ASSERT_TRUE(session.Save());
+    ASSERT_TRUE(session.Files().Save());
     ASSERT_TRUE(session.CompareWith(base));
     EXPECT_TRUE(Differences().empty());
 }

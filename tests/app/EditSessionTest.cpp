@@ -1,9 +1,13 @@
 // The edit session's record path, page commands and rules on the shipped default document.
 #include "app/AppMessages.h"
+#include "catalog/CellLists.h"
+#include "catalog/ClipParts.h"
 #include "catalog/SheetParts.h"
 #include "model/Page.h"
 #include "page/CellRules.h"
 #include "SessionFixture.h"
+#include "tensile/MemberConfig.h"
+#include "tensile/MemberPage.h"
 
 namespace waybill {
 namespace {
@@ -15,7 +19,11 @@ using test::kRoofPanelPage;
 using test::kShippedPages;
 using test::kSteelPage;
 using test::kZeePage;
+using test::LockEditor;
 using Names = std::vector<std::string>;
+constexpr int kClipPage = 10;
+constexpr int kEaveStrutPage = 14; // an attribute block that is no member
+constexpr int kZeePurlinPage = 17;
 
 using EditSessionTest = test::SessionTest;
 using test::WaitingTyping;
@@ -147,7 +155,7 @@ TEST_F(EditSessionTest, RedLinePagesComeFromTheirFileOrNothingIsAdded) {
     EXPECT_EQ(session.Waybill().CurPage(), kShippedPages + 2);
     EXPECT_EQ(session.Doc().UndoName(), "Red Line");
 
-    EditSession without{{opened->database.get(), &defs, &paths, nullptr, {}, work / "missing.fwb"},
+    EditSession without{{opened->database.get(), &defs, {}, work / "missing.fwb", {&paths}},
                         questions};
     without.Start({});
     without.AddRedLinePages(false);
@@ -200,6 +208,94 @@ TEST_F(EditSessionTest, TheMemberEditorConfiguresZeeAndCeePagesOnly) {
     EXPECT_EQ(session.Doc().UndoName(), "Member Configuration");
     EXPECT_EQ(session.Waybill().GetPage(kZeePage).Finish, "Pre-Galvanized");
     EXPECT_EQ(notices.back(), PageTexts | PageDrawing | History);
+}
+
+// What the cell lists and the clip, punch and attribute dialogs chose is written as one step.
+TEST_F(EditSessionTest, TheCellDialogsAndListsWriteWhatWasChosenAsOneNamedStep) {
+    OpenSample(kZeePage);
+    EXPECT_TRUE(session.PickFromCellList(CellListKind::PunchCodes, 1, 4, "C"));
+    EXPECT_EQ(Cell(1, 4), "C");
+    EXPECT_EQ(Cell(1, 11), "C"); // the trailing punch follows the leading one
+    EXPECT_EQ(session.Doc().UndoName(), "Cell Edit");
+    // The member editor's block takes no value from the attribute editor.
+    EXPECT_FALSE(session.EditAttributes({{"ZEE00", 0, "|8|2.5|2.5|0|x|y|z|"}}));
+
+    session.ShowPage(kClipPage);
+    const auto texts = session.ClipToEdit(1);
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->partNo, "59A_101P");
+    EXPECT_TRUE(session.EditClip(1, {"C", "P"}));
+    EXPECT_EQ(Cell(1, 5), "59AC101P");
+    EXPECT_EQ(session.Doc().UndoName(), "Size and Finish");
+    session.RecordPageChanges("Cell Edit", CellTextChange(*session.View().grid, 1, 5, "A"));
+    questions.messages.clear();
+    EXPECT_FALSE(session.ClipToEdit(1)); // no room for the size letter: said, not opened
+    EXPECT_EQ(
+        questions.Texts(),
+        std::vector<std::string>{ClipEditRefusal(ClipTextsForEdit(*session.View().grid, 1))->text});
+
+    session.ShowPage(kZeePurlinPage);
+    EXPECT_TRUE(session.SelectPunch(1, 5, "6\" ZEE PURLINS (punch=WB)"));
+    EXPECT_EQ(Cell(1, 5), "6\" ZEE PURLINS (punch=WB)");
+    EXPECT_EQ(session.Doc().UndoName(), "Punch Selection");
+
+    session.ShowPage(kEaveStrutPage);
+    const std::string values = "|10|1|8\" EAVE STRUT x 14GA|ASTM A1011 Grade 55|";
+    EXPECT_TRUE(session.EditAttributes({{"eav00", 0, values}}));
+    EXPECT_EQ(session.Waybill().GetPage(kEaveStrutPage).PageData.back(), values);
+    EXPECT_EQ(session.Doc().UndoName(), "Edit Attributes");
+    EXPECT_EQ(session.Doc().StepCount(), 5u);
+}
+
+// The document's files replace the document; the session shows the new one from its current
+// page.
+TEST_F(EditSessionTest, ADocumentThatReplacesAnotherIsShown) {
+    const std::string sample = OpenSample(kSteelPage);
+    session.Files().New();
+    EXPECT_FALSE(session.IsPageShown());
+    EXPECT_EQ(session.View().titleBlock[TblkDate], "8.12.25");
+    session.Files().Open(work.Write("bad.fwb", "PK").string(), DocumentFiles::OpenedFrom::Dialog);
+    EXPECT_FALSE(session.IsPageShown());
+    session.Files().Open(sample, DocumentFiles::OpenedFrom::RecentFiles);
+    ASSERT_TRUE(session.IsPageShown());
+    EXPECT_EQ(session.View().titleBlock[TblkCadNumber], session.Waybill().GetPage(1).CadNumber);
+    // A lock file is no comparison base either.
+    EXPECT_FALSE(session.CompareWith(work.Write("~$sample.fwb", "x").string()));
+    EXPECT_EQ(questions.Texts().back(), "This is a lock file of an open document, not a document.");
+    EXPECT_FALSE(session.Compared().Active());
+}
+
+// Someone else holds the document: opened read-only, it takes no change at all.
+TEST_F(EditSessionTest, AReadOnlyDocumentTakesNoChange) {
+    EditSession& locked = Locked();
+    const std::string held = SampleDocument("held.fwb");
+    LockEditor other{"WS-07", 4711};
+    LockDocument(held, other);
+    locked.Files().Open(held, DocumentFiles::OpenedFrom::Dialog); // Read-Only, the default
+    ASSERT_TRUE(locked.Files().IsReadOnly());
+    locked.ShowPage(kSteelPage);
+
+    const CommandEnabling enabling = locked.Enabling();
+    EXPECT_FALSE(enabling.editing);
+    EXPECT_FALSE(enabling.save);
+    EXPECT_FALSE(enabling.addPage);
+    EXPECT_FALSE(enabling.pageEdits);
+    EXPECT_TRUE(enabling.pageCommands);     // Copy Page
+    EXPECT_TRUE(enabling.documentCommands); // Save As, print, export
+
+    const std::string cell = locked.View().grid->Cell(1, 0);
+    locked.CommitTyping({"Cell Edit", {{}, {{1, 0, "99"}}}});
+    locked.CommitTyping({"Title Block Edit", {{{TblkCustomer, "Someone"}}}});
+    EXPECT_FALSE(locked.RecordPageChanges("Finish Change", {{{TblkCustomer, "Other"}}}));
+    locked.ToggleNumberPages();
+    locked.DeletePage();
+    EXPECT_EQ(locked.View().grid->Cell(1, 0), cell);
+    EXPECT_EQ(locked.Waybill().PageCount(), kShippedPages);
+    EXPECT_FALSE(locked.Doc().FileChanged());
+    EXPECT_FALSE(locked.Doc().CanUndo());
+
+    ASSERT_TRUE(locked.Files().SaveAs((work / "copy.fwb").string()));
+    EXPECT_TRUE(locked.Enabling().save); // the copy is the user's own
 }
 
 // Each showing of a page reports what it lacks: a missing drawing once, whatever its case.

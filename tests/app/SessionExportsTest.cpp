@@ -1,4 +1,5 @@
 #include "export/TableExport.h"
+#include "platform/TextFile.h"
 #include "SessionFixture.h"
 #include "support/DocumentText.h"
 #include "tensile/PunchExport.h"
@@ -37,7 +38,7 @@ class SessionExportsTest : public test::SessionTest {
     void OpenDocument(const std::string& job, const std::string& pages) {
         const auto path = work / "doc.fwb";
         std::ofstream(path, std::ios::binary) << test::DocumentText(pages, job);
-        session.Open(path.string(), EditSession::OpenedFrom::Dialog);
+        session.Files().Open(path.string(), DocumentFiles::OpenedFrom::Dialog);
         questions.messages.clear();
         questions.onMessage = [this](const auto&) {
             pagesAtMessage.push_back(session.Waybill().CurPage());
@@ -68,7 +69,7 @@ TEST_F(SessionExportsTest, TableIsWrittenWhereChosenAndSummarised) {
     EXPECT_EQ(ReadBytes(table), ReadBytes(work / "expected.txt"));
     ASSERT_EQ(questions.messages.size(), 1u);
     EXPECT_EQ(questions.messages[0].message, TableExportedMessage(expected, table));
-    EXPECT_EQ(session.WorkFolder(), (work / "out").string());
+    EXPECT_EQ(session.Files().WorkFolder(), (work / "out").string());
     EXPECT_EQ(paths.ExportFolder, (work / "exports").string());
     EXPECT_FALSE(session.Doc().FileChanged());
 }
@@ -98,14 +99,14 @@ TEST_F(SessionExportsTest, TableStopsWriteNothingAndSendTheUserToTheCause) {
     EXPECT_TRUE(questions.saveRequests.empty());
 
     // Not saved, and the save dialog cancelled: nothing written, the work folder stays.
-    const std::string workFolder = session.WorkFolder();
+    const std::string workFolder = session.Files().WorkFolder();
     questions.answers = {MessageAnswer::No};
     questions.saveAnswers = {std::nullopt};
     session.ExportTable();
     ASSERT_EQ(questions.saveRequests.size(), 1u);
     EXPECT_EQ(questions.saveRequests[0].startFolder, workFolder); // no export folder set
     EXPECT_EQ(questions.saveRequests[0].fileName, "J100");        // the typed blanks dropped
-    EXPECT_EQ(session.WorkFolder(), workFolder);
+    EXPECT_EQ(session.Files().WorkFolder(), workFolder);
     EXPECT_FALSE(std::filesystem::exists(table));
     EXPECT_EQ(session.Doc().UndoName(), "Title Block Edit"); // and no export step
 }
@@ -145,6 +146,36 @@ TEST_F(SessionExportsTest, PunchStopsLeaveTheFileAsItWas) {
     ASSERT_EQ(boxes.retyped.size(), 1u);
     EXPECT_EQ(boxes.retyped[0].row, 5);
     EXPECT_EQ(ReadBytes(dat), "old");
+}
+
+// An export takes no lock, and writes over a document someone else holds only when told to.
+TEST_F(SessionExportsTest, AnExportAsksBeforeWritingOverADocumentSomeoneHolds) {
+    EditSession& locking = Locked();
+    const std::filesystem::path doc = work / "doc.fwb";
+    std::ofstream(doc, std::ios::binary) << test::DocumentText(
+        "**PAGEDEF\r\nmisc-01,,MISC\r\nGRID: std\r\n|T|M1|2|5'-6 1/2|PLATE|P1|\r\n", "J100");
+    locking.Files().Open(doc.string(), DocumentFiles::OpenedFrom::Dialog);
+    const std::string held = SampleDocument("held.fwb");
+    test::LockEditor other{"WS-07", 4711};
+    other.user = "akim";
+    const std::string line = std::get<HeldLock>(LockDocument(held, other)).line;
+    const std::string before = ReadBytes(held);
+    questions.messages.clear();
+
+    paths.PunchExport = held;
+    locking.ExportPunches(PunchSelection::All); // No, the default
+    questions.saveAnswers = {held};
+    locking.ExportTable();
+    const std::string asked =
+        held + " is open by akim on WS-07 since 12.07.2025 14:03. Save over it anyway?";
+    EXPECT_EQ(questions.Texts(), (std::vector<std::string>{asked, asked}));
+    EXPECT_EQ(ReadBytes(held), before);
+
+    questions.answers = {MessageAnswer::Yes};
+    questions.saveAnswers = {held};
+    locking.ExportTable();
+    EXPECT_NE(ReadBytes(held), before);
+    EXPECT_EQ(ReadWholeFile(LockFilePath(held)), line);
 }
 
 } // namespace

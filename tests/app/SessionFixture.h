@@ -1,24 +1,16 @@
 #pragma once
 
 #include "app/EditSession.h"
-#include "model/FwbFile.h"
-#include "support/MemorySettings.h"
-#include "support/RecordingQuestions.h"
-#include "support/TempDir.h"
+#include "FilesFixture.h"
+#include "page/AttribDefs.h"
+#include "refdb/ReferenceDatabase.h"
+#include "support/LockEditor.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
 
 namespace waybill::test {
-
-// Dates and times that do not move.
-class FixedClock : public SessionClock {
-  public:
-    std::string Today() const override { return "8/12/25"; }
-    std::string TimeOfDay() const override { return "10:11:12"; }
-    std::string FileTime(std::filesystem::file_time_type) const override { return "8/12/25 10:00"; }
-};
 
 // The window's boxes as the session sees them: typing waiting to be taken, and the cells and
 // fields the user was sent back to.
@@ -39,12 +31,10 @@ inline constexpr int kCablePage = 6;
 inline constexpr int kClip2Page = 11;
 inline constexpr int kZeePage = 12;
 inline constexpr int kRoofPanelPage = 24;
-inline constexpr int kShippedPages = 29;
 
-// An edit session on the shipped reference database, default document, red-line pages and
-// drawings, with settings in memory, recovery copies in a folder of its own, and every
-// notice kept.
-class SessionTest : public ::testing::Test {
+// An edit session of a run on the shipped reference database, default document, red-line
+// pages and drawings, with every notice kept.
+class SessionTest : public RunTest {
   protected:
     static void SetUpTestSuite() {
         opened =
@@ -54,21 +44,30 @@ class SessionTest : public ::testing::Test {
     static void TearDownTestSuite() { opened.reset(); }
 
     SessionTest() {
-        paths.DefFwb = (program / "Default.fwb").string();
         session.SetListener([this](SessionChanges changes) { notices.push_back(changes); });
     }
 
-    // A copy of the shipped default document in the work folder.
-    std::string SampleDocument(const std::string& name = "sample.fwb") {
-        std::filesystem::copy_file(program / "Default.fwb", work / name);
-        return (work / name).string();
+    SessionSetup Setup(LockSystem* locks = nullptr) {
+        return {opened->database.get(), &defs, program / "blocks", program / "Red-line.fwb",
+                Files(locks)};
+    }
+
+    // A session of this workstation (WS-12, process 5000) that locks its documents, started
+    // on no document.
+    EditSession& Locked() {
+        if (!locked) {
+            locked = std::make_unique<EditSession>(Setup(&me), questions);
+            locked->Start({});
+            questions.messages.clear();
+        }
+        return *locked;
     }
 
     // Starts the run and opens a copy of the default document on page `page`.
     std::string OpenSample(int page = 1) {
         session.Start({});
         const std::string sample = SampleDocument();
-        session.Open(sample, EditSession::OpenedFrom::Dialog);
+        session.Files().Open(sample, DocumentFiles::OpenedFrom::Dialog);
         session.ShowPage(page);
         questions.messages.clear();
         notices.clear();
@@ -93,26 +92,12 @@ class SessionTest : public ::testing::Test {
         return cads;
     }
 
-    static Book Read(const std::filesystem::path& path) {
-        Book book;
-        EXPECT_EQ(ReadFWB(path, book), std::nullopt);
-        return book;
-    }
-
     static inline std::unique_ptr<OpenedReferenceDatabase> opened;
-    const std::filesystem::path program = WAYBILL_PROGRAM_DIR;
-    TempDir work, recovery;
-    TempDir home; // without a Documents folder
-    PathSettings paths;
-    MemorySettings settings;
-    FixedClock clock;
-    RecordingQuestions questions;
     BlockAttribDefs defs{*opened->database};
-    EditSession session{{opened->database.get(), &defs, &paths, &settings, program / "blocks",
-                         program / "Red-line.fwb", recovery.Path(), &clock, nullptr,
-                         program.string(), (home / "Documents").string(), home.Path().string()},
-                        questions};
+    EditSession session{Setup(), questions};
     std::vector<SessionChanges> notices;
+    LockEditor me{"WS-12", 5000};
+    std::unique_ptr<EditSession> locked;
 };
 
 } // namespace waybill::test

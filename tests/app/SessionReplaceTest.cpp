@@ -109,7 +109,7 @@ TEST_F(SessionReplaceTest, TheSkippedListEndsWithUndoRedoAndAnotherDocument) {
     session.Redo();
     EXPECT_TRUE(session.SkippedByReplaceAll().empty());
     session.ReplaceAll(options, "x");
-    session.New();
+    session.Files().New();
     EXPECT_TRUE(session.SkippedByReplaceAll().empty());
 }
 

@@ -1,5 +1,6 @@
-// Finishes and part numbers on the shown page: the finish list over the Finish box, the lists
-// and dialogs line-item cells hand over to. Each pick is one step of the session.
+// Finishes and part numbers on the shown page (WindowCommands.h): the finish list over the
+// Finish box, the lists and dialogs line-item cells hand over to. Each pick goes to the session,
+// which records it as one step.
 #include "app/EditSession.h"
 #include "app/gui/WindowCommands.h"
 #include "catalog/CellLists.h"
@@ -49,10 +50,7 @@ cmbGridCell& CatalogCommands::CellList() {
     cellList_ = new cmbGridCell(page);
     QObject::connect(cellList_, &cmbGridCell::Picked, page,
                      [this](CellListKind kind, int row, int column, const std::string& item) {
-                         if (const auto& grid = w_.session.View().grid) {
-                             w_.session.RecordPageChanges(
-                                 "Cell Edit", PickCellListItem(*grid, kind, row, column, item));
-                         }
+                         w_.session.PickFromCellList(kind, row, column, item);
                          ReturnToGrid();
                      });
     QObject::connect(cellList_, &DropDownList::Escaped, page, [this] { ReturnToGrid(); });
@@ -93,16 +91,12 @@ void CatalogCommands::HandOverCell(CellHandOver kind, int row, int column) {
 }
 
 void CatalogCommands::EditClipRow(int row, int column) {
-    const ClipTexts texts = ClipTextsForEdit(*w_.session.View().grid, row);
-    if (const auto refusal = ClipEditRefusal(texts)) {
-        w_.dialogs.ShowMessage(*refusal);
-        ReturnToGrid();
-        return;
-    }
-    dlgFinishSelect dialog(&w_.window);
-    const auto choice = dialog.GetClip(texts, w_.page.ScreenCellRect(row, column), w_.runModal);
-    if (const auto& grid = w_.session.View().grid; choice && grid) {
-        w_.session.RecordPageChanges("Size and Finish", EditClipCell(*grid, row, *choice));
+    if (const auto texts = w_.session.ClipToEdit(row)) {
+        dlgFinishSelect dialog(&w_.window);
+        if (const auto choice =
+                dialog.GetClip(*texts, w_.page.ScreenCellRect(row, column), w_.runModal)) {
+            w_.session.EditClip(row, *choice);
+        }
     }
     ReturnToGrid();
 }
@@ -111,8 +105,8 @@ void CatalogCommands::SelectPunchPattern(int row, int column) {
     dlgSelectPunch dialog(&w_.window);
     const auto text = dialog.StartSelectPunch(w_.session.View().grid->Cell(row, column),
                                               w_.page.ScreenCellRect(row, column), w_.runModal);
-    if (const auto& grid = w_.session.View().grid; text && grid) {
-        w_.session.RecordPageChanges("Punch Selection", CellTextChange(*grid, row, column, *text));
+    if (text) {
+        w_.session.SelectPunch(row, column, *text);
     }
     ReturnToGrid();
 }

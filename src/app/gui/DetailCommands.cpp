@@ -1,5 +1,5 @@
-// The AutoPage menu: each entry opens a trim-detail dialog, and the page(s) it makes are added
-// after the current page as one undoable step.
+// The main window's AutoPage menu (frmWaybillMain.h): each entry opens a trim-detail dialog,
+// and the page(s) it makes are added after the current page as one undoable step.
 #include "app/gui/frmWaybillMain.h"
 #include "app/gui/WaybillMain.h"
 #include "details/DetailCatalogue.h"

@@ -1,5 +1,5 @@
-// Export Punches: the session checks the document and writes the punching machine's file; the
-// window asks which members to export.
+// Export Punches (WindowCommands.h): the session checks the document and writes the punching
+// machine's file; the window asks which members to export.
 #include "app/EditSession.h"
 #include "app/gui/WindowCommands.h"
 #include "tensile/gui/dlgExportPunches.h"

@@ -1,5 +1,5 @@
-// The main window's actions, menus and toolbar, from one table. A toolbar button runs the same
-// action as its menu entry, so one enabling rule serves both.
+// The main window's actions, menus and toolbar (frmWaybillMain.h), from one table. A toolbar
+// button runs the same action as its menu entry, so one enabling rule serves both.
 #include "app/AppMessages.h"
 #include "app/gui/ChangesDock.h"
 #include "app/gui/FindBar.h"
@@ -47,6 +47,7 @@ QAction* frmWaybillMain::Action(const QString& name) const {
 
 void frmWaybillMain::CreateActions() {
     EditSession& s = session_;
+    DocumentFiles& f = session_.Files();
     const auto print = [this](auto command) {
         return [this, command] { printing_->Run(command); };
     };
@@ -58,10 +59,10 @@ void frmWaybillMain::CreateActions() {
     };
     // clang-format off
     std::vector<ActionRow> rows = {
-        {"mnuFileNew", "&New", {QKeySequence::New}, [&s] { s.FileNew(); }, {}, "New", "New"},
-        {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [&s] { s.FileOpen(); }, {}, "Open", "Open"},
-        {"mnuFileSave", "&Save", {QKeySequence::Save}, [&s] { s.FileSave(); }, &E::save, "Save", "Save"},
-        {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [&s] { s.FileSaveAs(); }, &E::documentCommands},
+        {"mnuFileNew", "&New", {QKeySequence::New}, [&f] { f.FileNew(); }, {}, "New", "New"},
+        {"mnuFileOpen", "&Open...", {QKeySequence::Open}, [&f] { f.FileOpen(); }, {}, "Open", "Open"},
+        {"mnuFileSave", "&Save", {QKeySequence::Save}, [&f] { f.FileSave(); }, &E::save, "Save", "Save"},
+        {"mnuFileSaveAs", "Save &As...", {Ctrl(Qt::Key_S, true)}, [&f] { f.FileSaveAs(); }, &E::documentCommands},
         {"mnuFilePrintPreview", "Print Pre&view", {}, print([](PrintContext& c) { PreviewWaybill(c); }), &E::documentCommands},
         {"mnuFilePrint", "&Print...", {QKeySequence::Print}, print([](PrintContext& c) { PrintWaybill(c); }), &E::documentCommands, "Print", "Print"},
         {"mnuFilePrintSetup", "Printer Set&up...", {}, print([](PrintContext& c) { SetUpPrinter(c); })},
@@ -115,7 +116,7 @@ void frmWaybillMain::CreateActions() {
     // clang-format on
     std::size_t index = 0;
     for (const char* name : {"mnuFileMRU0", "mnuFileMRU1", "mnuFileMRU2", "mnuFileMRU3"}) {
-        rows.push_back({name, "", {}, [&s, i = index++] { s.FileOpenRecent(i); }});
+        rows.push_back({name, "", {}, [&f, i = index++] { f.FileOpenRecent(i); }});
     }
     AddActions(rows);
 }

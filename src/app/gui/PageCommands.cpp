@@ -1,5 +1,6 @@
-// The dialogs of the Pages and Options menus. The page moves, the page clipboard, Sort and the
-// numbering options need no dialog: the window's actions call the session directly.
+// The dialogs of the Pages and Options menus (WindowCommands.h). The page moves, the page
+// clipboard, Sort and the numbering options need no dialog: the window's actions call the session
+// directly.
 #include "app/EditSession.h"
 #include "app/gui/dlgAddPage.h"
 #include "app/gui/dlgGotoPage.h"
@@ -9,6 +10,7 @@
 #include "catalog/Finishes.h"
 #include "page/gui/dlgEditAttrib.h"
 #include "tensile/gui/dlgEditTensile.h"
+#include "tensile/MemberPage.h"
 
 #include <QMainWindow>
 
@@ -42,7 +44,7 @@ void PageCommands::RedLine() {
     dlgRedLine dialog(&w_.window);
     switch (w_.runModal(dialog)) {
     case dlgRedLine::CreateNew:
-        if (w_.session.FileNew()) {
+        if (w_.session.Files().FileNew()) {
             w_.session.AddRedLinePages(false);
         }
         break;
@@ -75,7 +77,7 @@ void PageCommands::EditAttributes() {
     dlgEditAttrib dialog(&w_.window);
     dialog.Load(view.BlockAttribValues, *w_.module.attribDefs);
     if (w_.runModal(dialog) == QDialog::Accepted) {
-        w_.session.RecordPageChanges("Edit Attributes", dialog.Changes());
+        w_.session.EditAttributes(dialog.Changes().attributes);
     }
 }
 

@@ -1,4 +1,5 @@
-// The window's print commands: Print, Printer Setup, Print Preview and Export PDF.
+// The window's print commands (WindowCommands.h): Print, Printer Setup, Print Preview and
+// Export PDF.
 #include "app/EditSession.h"
 #include "app/gui/WaybillMain.h"
 #include "app/gui/WindowCommands.h"
@@ -42,9 +43,9 @@ void PrintWiring::Run(const std::function<void(PrintContext&)>& command) {
 
 void PrintWiring::ExportPdf() {
     Run([this](PrintContext& context) {
-        context.exportFolder = FromUtf8(w_.session.StartFolder(FileDialogKind::Export));
+        context.exportFolder = FromUtf8(w_.session.Files().StartFolder(FileDialogKind::Export));
         context.mayWriteOver = [this](const std::filesystem::path& file) {
-            return w_.session.MayExportOver(file);
+            return w_.session.Files().MayExportOver(file);
         };
         if (const auto written = waybill::ExportPdf(context, w_.session.Doc().Path())) {
             w_.window.statusBar()->showMessage(PdfWrittenNote(*written));

@@ -93,7 +93,7 @@ std::unique_ptr<frmWaybillMain> StartWaybill(WaybillMain& module, DialogService&
     window->show();
     // Asked over the shown document rather than before the window appears.
     QTimer::singleShot(0, window.get(),
-                       [shown = window.get()] { shown->Session().OfferStartRecovery(); });
+                       [shown = window.get()] { shown->Session().Files().OfferStartRecovery(); });
     return window;
 }
 

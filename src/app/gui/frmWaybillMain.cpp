@@ -28,16 +28,12 @@ namespace {
 SessionSetup SetupFor(WaybillMain& module, const SessionClock& clock) {
     return {module.database.get(),
             module.attribDefs.get(),
-            &module.paths,
-            &module.settings,
             FsPath(module.programFolder + QStringLiteral("/blocks")),
             FsPath(module.programFolder + QStringLiteral("/Red-line.fwb")),
-            FsPath(module.recoveryFolder),
-            &clock,
-            &SystemLockCalls(),
-            ToUtf8(module.programFolder),
-            ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
-            ToUtf8(QDir::homePath())};
+            {&module.paths, &module.settings, FsPath(module.recoveryFolder), &clock,
+             &SystemLockCalls(), ToUtf8(module.programFolder),
+             ToUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+             ToUtf8(QDir::homePath())}};
 }
 
 } // namespace
@@ -59,7 +55,8 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     exports_ = std::make_unique<ExportCommands>(parts);
     printing_ = std::make_unique<PrintWiring>(parts);
     CreateActions();
-    proportions_ = new SheetProportions(*this, *toolbar_, [this] { return session_.IsStarted(); });
+    proportions_ =
+        new SheetProportions(*this, *toolbar_, [this] { return session_.Files().IsStarted(); });
     statusBar(); // from the start, so the page never changes size when a note first shows
 
     session_.SetListener([this](SessionChanges changes) { Refresh(changes); });
@@ -71,7 +68,7 @@ frmWaybillMain::frmWaybillMain(WaybillMain& module, DialogService& dialogs, Moda
     connect(page_, &PageWidget::BlockPictureDoubleClicked, this,
             [this] { Action(QStringLiteral("mnuCtrlsEditAttrib"))->trigger(); });
     autosaveTimer_ = new QTimer(this);
-    connect(autosaveTimer_, &QTimer::timeout, this, [this] { session_.Autosave(); });
+    connect(autosaveTimer_, &QTimer::timeout, this, [this] { session_.Files().Autosave(); });
     Refresh(SessionChange::WholeDocument);
 }
 
@@ -91,7 +88,7 @@ void frmWaybillMain::Load(const QString& commandLine) {
     page_->FitToSize();
     session_.Start(commandLine.isEmpty() ? std::string()
                                          : ToUtf8(QFileInfo(commandLine).absoluteFilePath()));
-    if (const int seconds = session_.AutosaveSeconds(); seconds > 0) {
+    if (const int seconds = session_.Files().AutosaveSeconds(); seconds > 0) {
         autosaveTimer_->start(seconds * 1000);
     }
 }
@@ -121,9 +118,10 @@ void frmWaybillMain::Refresh(SessionChanges changes) {
         Action(QStringLiteral("mnuEditRedo"))->setText(name("&Redo", session_.Doc().RedoName()));
     }
     if (changes & DocumentName) {
-        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path(), session_.IsReadOnly())) +
+        const bool readOnly = session_.Files().IsReadOnly();
+        setWindowTitle(FromUtf8(WindowCaption(session_.Doc().Path(), readOnly)) +
                        QStringLiteral("[*]"));
-        page_->SetReadOnly(session_.IsReadOnly());
+        page_->SetReadOnly(readOnly);
     }
     if (changes & (History | DocumentName)) {
         setWindowModified(session_.Doc().FileChanged());
@@ -167,7 +165,7 @@ void frmWaybillMain::SetEnabling() {
 }
 
 void frmWaybillMain::ShowRecentFiles() {
-    const RecentFiles& recent = session_.RecentFileList();
+    const RecentFiles& recent = session_.Files().RecentFileList();
     for (std::size_t i = 0; i < recent.size(); ++i) {
         QAction* entry = Action(QStringLiteral("mnuFileMRU%1").arg(i));
         entry->setText(FromUtf8(recent[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
@@ -177,12 +175,12 @@ void frmWaybillMain::ShowRecentFiles() {
 }
 
 void frmWaybillMain::closeEvent(QCloseEvent* event) {
-    if (!session_.MayDropDocument()) {
+    if (!session_.Files().MayDropDocument()) {
         event->ignore();
         return;
     }
     autosaveTimer_->stop();
-    session_.Close();
+    session_.Files().Close();
     event->accept();
 }
 

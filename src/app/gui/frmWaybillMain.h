@@ -33,10 +33,11 @@ struct WaybillMain;
 // AutoPage, Options and Help menus and the toolbar.
 //
 // The window is a shell over the edit session, which holds the document, the default
-// document, the shown page's working copy and every rule of editing and of files. The menus
-// and the toolbar come from one table of actions (MainWindowActions.cpp); the commands with
-// dialogs live in small groups (WindowCommands.h) that hand what the user chose to the
-// session; and the window follows the session's one notice in Refresh.
+// document, the shown page's working copy and every rule of editing, and over the session's
+// document files (Session().Files()), which the File menu runs. The menus and the toolbar come
+// from one table of actions (MainWindowActions.cpp); the commands with dialogs live in small
+// groups (WindowCommands.h) that hand what the user chose to the session; and the window
+// follows the session's one notice in Refresh.
 class frmWaybillMain : public QMainWindow {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
-// Cell editing on the page: the in-place cell box, the page-kind rules that decide how a cell
-// opens, the title-block boxes' commit and the Edit menu. What is typed goes to the session.
+// Cell editing on the page (PageWidgetImpl.h): the in-place cell box, the page-kind rules that
+// decide how a cell opens, the title-block boxes' commit and the Edit menu. What is typed goes
+// to the session.
 
 #include "page/gui/PageWidgetImpl.h"
 #include "platform/gui/DialogService.h"

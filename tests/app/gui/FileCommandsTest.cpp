@@ -61,7 +61,8 @@ TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
     Open(a);
     Open(b);
     Open(a);
-    EXPECT_EQ(window->Session().RecentFileList(), (RecentFiles{a.string(), b.string(), "", ""}));
+    EXPECT_EQ(window->Session().Files().RecentFileList(),
+              (RecentFiles{a.string(), b.string(), "", ""}));
     EXPECT_FALSE(window->Action(QStringLiteral("mnuFileMRU2"))->isVisible());
     EXPECT_EQ(window->Action(QStringLiteral("mnuFileMRU0"))->text(),
               Q(work / "a && b.fwb")); // no mnemonic
@@ -71,7 +72,7 @@ TEST_F(FileCommandsTest, RecentFilesKeepOneEntryPerFileAndAreStoredOnClose) {
     Trigger("mnuFileMRU1");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].message, CannotOpenMessage(b));
-    EXPECT_EQ(window->Session().RecentFileList()[0], b.string());
+    EXPECT_EQ(window->Session().Files().RecentFileList()[0], b.string());
 
     EXPECT_FALSE(Settings().contains(QStringLiteral("MRU/MRU0")));
     window->close();

@@ -69,8 +69,8 @@ TEST_F(HistoryTest, UndoNamesTheStepAndTheOptionsFollowTheDocument) {
 TEST_F(HistoryTest, AutosaveKeepsItsCopyInTheRunsRecoveryFolderAndSaysSo) {
     Open(SampleDocument());
     TypeCell(1, 2, QStringLiteral("QC42"));
-    window->Session().Autosave();
-    const std::filesystem::path copy = window->Session().RecoveryPath();
+    window->Session().Files().Autosave();
+    const std::filesystem::path copy = window->Session().Files().RecoveryPath();
     EXPECT_EQ(copy.parent_path(), recovery.Path());
     EXPECT_TRUE(std::filesystem::exists(copy));
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(
@@ -84,7 +84,7 @@ TEST_F(HistoryTest, AutosaveKeepsItsCopyInTheRunsRecoveryFolderAndSaysSo) {
 
     TypeCell(1, 2, QStringLiteral("QC43"));
     EXPECT_TRUE(window->isWindowModified());
-    window->Session().Autosave();
+    window->Session().Files().Autosave();
     dialogs.answers = {MessageAnswer::No}; // the changes are dropped
     window->close();
     EXPECT_FALSE(std::filesystem::exists(copy));

@@ -113,7 +113,7 @@ TEST_F(PrintCommandsTest, ExportPdfWritesOneSheetPerChosenPage) {
     ASSERT_EQ(dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(dialogs.saveRequests[0].fileName, "job 4471.pdf");
     EXPECT_EQ(dialogs.saveRequests[0].startFolder,
-              window->Session().WorkFolder()); // no export folder set
+              window->Session().Files().WorkFolder()); // no export folder set
     EXPECT_EQ(PdfPages(TempDir::Read(all)), pages);
     EXPECT_EQ(window->statusBar()->currentMessage(),
               QStringLiteral("%1 page(s) written to %2.").arg(pages).arg(Q(all)));

@@ -22,7 +22,7 @@ TEST_F(StartupTest, NoSettingsAtAllShowsNoDialogAndWritesNoSetting) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(modal.shown.empty());
     EXPECT_TRUE(Settings().allKeys().isEmpty());
-    EXPECT_TRUE(window->Session().IsStarted());
+    EXPECT_TRUE(window->Session().Files().IsStarted());
     EXPECT_TRUE(window->isMaximized()); // the test screen is no more than 1024 pixels wide
     EXPECT_GT(window->Session().DefWaybill().PageCount(), 20);
     EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("ArialDT")));

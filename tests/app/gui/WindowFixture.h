@@ -159,7 +159,9 @@ class WindowTest : public ::testing::Test {
     }
 
     QString DocPath() const { return QString::fromStdString(window->Session().Doc().Path()); }
-    QString WorkFolder() const { return QString::fromStdString(window->Session().WorkFolder()); }
+    QString WorkFolder() const {
+        return QString::fromStdString(window->Session().Files().WorkFolder());
+    }
 
     TempDir program, work, settingsDir, recovery;
     QString settingsFile = Q(settingsDir / "Waybill.conf");

@@ -1,8 +1,7 @@
-// The File menu's commands as the user runs them: the question before a changed document goes,
-// the file dialog, then the file policy of SessionFiles.cpp.
+// The document's files (DocumentFiles.h): the File menu's commands as the user runs them, the
+// question before a changed document goes, the file dialog, then New, Open or Save.
+#include "app/DocumentFiles.h"
 #include "app/DocumentName.h"
-#include "app/EditSession.h"
-#include "app/StartFolder.h"
 #include "units/Text.h"
 
 namespace waybill {
@@ -12,14 +11,7 @@ const char* const kDocumentFilter = "Waybill Files (*.fwb, *.wbl)|*.fwb;*.wbl|Al
 
 } // namespace
 
-std::string EditSession::StartFolder(FileDialogKind kind) const {
-    static const PathSettings none;
-    return DialogStartFolder(
-        kind, setup_.paths != nullptr ? *setup_.paths : none,
-        {document_.Path(), setup_.programFolder, setup_.documentsFolder, setup_.homeFolder});
-}
-
-std::optional<std::string> EditSession::AskForDocument(std::string title) {
+std::optional<std::string> DocumentFiles::AskForDocument(std::string title) {
     FileQuestion question;
     question.title = std::move(title);
     question.filter = kDocumentFilter;
@@ -32,13 +24,13 @@ std::optional<std::string> EditSession::AskForDocument(std::string title) {
     return chosen;
 }
 
-std::optional<std::string> EditSession::AskWhereToSave(FileQuestion question) {
+std::optional<std::string> DocumentFiles::AskWhereToSave(FileQuestion question) {
     question.save = true;
     const std::optional<std::string> chosen = questions_.AskForFile(question);
     return chosen ? ChosenFileName(*chosen) : std::nullopt;
 }
 
-bool EditSession::MayDropDocument() {
+bool DocumentFiles::MayDropDocument() {
     switch (AskToDrop()) {
     case DropAnswer::Drop:
         return true;
@@ -51,7 +43,7 @@ bool EditSession::MayDropDocument() {
 }
 
 // A cancelled New keeps the page as it is, typed text included.
-bool EditSession::FileNew() {
+bool DocumentFiles::FileNew() {
     if (!MayDropDocument()) {
         return false;
     }
@@ -59,7 +51,7 @@ bool EditSession::FileNew() {
     return true;
 }
 
-void EditSession::FileOpen() {
+void DocumentFiles::FileOpen() {
     if (!MayDropDocument()) {
         return;
     }
@@ -68,14 +60,14 @@ void EditSession::FileOpen() {
     }
 }
 
-void EditSession::FileOpenRecent(std::size_t index) {
+void DocumentFiles::FileOpenRecent(std::size_t index) {
     const std::string path = index < recent_.size() ? recent_[index] : std::string();
     if (!path.empty() && MayDropDocument()) {
         Open(path, OpenedFrom::RecentFiles);
     }
 }
 
-void EditSession::FileSave() {
+void DocumentFiles::FileSave() {
     if (NeedsSaveAs()) {
         FileSaveAs();
     } else {
@@ -83,7 +75,7 @@ void EditSession::FileSave() {
     }
 }
 
-bool EditSession::FileSaveAs() {
+bool DocumentFiles::FileSaveAs() {
     FileQuestion question;
     question.title = "Save As";
     question.filter = "Waybill Files (*.fwb)|*.fwb";
@@ -92,12 +84,6 @@ bool EditSession::FileSaveAs() {
     question.startFolder = StartFolder(FileDialogKind::Document);
     const std::optional<std::string> path = AskWhereToSave(std::move(question));
     return path && SaveAs(*path);
-}
-
-void EditSession::FileCompareWith() {
-    if (const auto path = AskForDocument("Compare With")) {
-        CompareWith(*path);
-    }
 }
 
 } // namespace waybill

@@ -1,7 +1,6 @@
-// The edit session's document lock: taken on opening and on the first save, asked about when
-// someone else holds the document, released when the document goes.
+#include "app/DocumentLockHolder.h"
+
 #include "app/DocumentLockPolicy.h"
-#include "app/EditSession.h"
 #include "platform/Cp1252.h"
 
 namespace waybill {
@@ -14,31 +13,35 @@ constexpr int kTakeOvers = 3;
 
 } // namespace
 
-EditSession::~EditSession() {
-    ReleaseHeld(lock_);
+DocumentLockHolder::DocumentLockHolder(LockSystem* system, const SettingsStore* settings,
+                                       Questions& questions)
+    : system_(system), settings_(settings), questions_(questions) {}
+
+DocumentLockHolder::~DocumentLockHolder() {
+    Release(held_);
 }
 
-void EditSession::ReleaseHeld(const std::optional<HeldLock>& lock) {
-    if (lock && setup_.locks != nullptr) {
-        ReleaseLock(*lock, *setup_.locks);
+void DocumentLockHolder::Release(const std::optional<HeldLock>& lock) const {
+    if (lock && system_ != nullptr) {
+        ReleaseLock(*lock, *system_);
     }
 }
 
-void EditSession::HoldLock(std::optional<HeldLock> lock) {
-    if (lock && lock_ && lock->file == lock_->file) {
+void DocumentLockHolder::Hold(std::optional<HeldLock> lock) {
+    if (lock && held_ && lock->file == held_->file) {
         return; // still the one held
     }
-    ReleaseHeld(lock_);
-    lock_ = std::move(lock);
+    Release(held_);
+    held_ = std::move(lock);
 }
 
-EditSession::OpenLock EditSession::LockForOpen(const std::filesystem::path& document) {
-    if (setup_.locks == nullptr) {
+DocumentLockHolder::ForOpen DocumentLockHolder::LockForOpen(const std::filesystem::path& document) {
+    if (system_ == nullptr) {
         return {};
     }
-    LockSystem& system = *setup_.locks;
-    if (lock_ && lock_->file == LockFilePath(document)) {
-        return {lock_}; // the open document again
+    LockSystem& system = *system_;
+    if (held_ && held_->file == LockFilePath(document)) {
+        return {held_}; // the open document again
     }
     LockResult result = LockDocument(document, system);
     for (int takeOvers = 0;; ++takeOvers) {
@@ -49,8 +52,8 @@ EditSession::OpenLock EditSession::LockForOpen(const std::filesystem::path& docu
             return {.note = refused->reason + " The document is open without a lock."};
         }
         const ForeignLock found = std::get<ForeignLock>(result);
-        const int staleHours = setup_.settings != nullptr ? ReadStaleLockHours(*setup_.settings)
-                                                          : kDefaultStaleLockHours;
+        const int staleHours =
+            settings_ != nullptr ? ReadStaleLockHours(*settings_) : kDefaultStaleLockHours;
         const LockDecision decision =
             DecideOnLock(PathText(document), found, UtcSeconds(system.Now()), staleHours);
         if (decision.step == LockStep::TakeOver) {
@@ -74,11 +77,11 @@ EditSession::OpenLock EditSession::LockForOpen(const std::filesystem::path& docu
 }
 
 // An export takes no lock: a stale lock stays where it is, and only a holder is asked about.
-bool EditSession::MayExportOver(const std::filesystem::path& file) {
-    if (setup_.locks == nullptr) {
+bool DocumentLockHolder::MayExportOver(const std::filesystem::path& file) {
+    if (system_ == nullptr) {
         return true;
     }
-    const std::optional<ForeignLock> found = FindLock(file, *setup_.locks);
+    const std::optional<ForeignLock> found = FindLock(file, *system_);
     if (!found || !IsHeldBySomeone(*found)) {
         return true;
     }
@@ -86,37 +89,36 @@ bool EditSession::MayExportOver(const std::filesystem::path& file) {
                                   MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
 }
 
-bool EditSession::MayWriteOver(const std::filesystem::path& document,
-                               std::optional<HeldLock>& made) {
-    if (setup_.locks == nullptr) {
-        return true;
+DocumentLockHolder::ForWrite
+DocumentLockHolder::LockForWrite(const std::filesystem::path& document) {
+    if (system_ == nullptr) {
+        return {true};
     }
-    LockSystem& system = *setup_.locks;
-    if (lock_ && lock_->file == LockFilePath(document)) {
+    LockSystem& system = *system_;
+    if (held_ && held_->file == LockFilePath(document)) {
         std::string text;
-        if (!system.Read(lock_->file, text) && text == lock_->line) {
-            return true;
+        if (!system.Read(held_->file, text) && text == held_->line) {
+            return {true};
         }
-        lock_.reset(); // removed or taken over by someone else: no longer ours to release
+        held_.reset(); // removed or taken over by someone else: no longer ours to release
     }
     LockResult result = LockDocument(document, system);
     for (int takeOvers = 0; takeOvers <= kTakeOvers; ++takeOvers) {
         if (const auto* held = std::get_if<HeldLock>(&result)) {
-            made = *held;
-            return true;
+            return {true, *held};
         }
         if (std::holds_alternative<NoLock>(result)) {
-            return true; // a folder without lock files: the write itself says what fails
+            return {true}; // a folder without lock files: the write itself says what fails
         }
         const ForeignLock found = std::get<ForeignLock>(result);
         const LockDecision decision = DecideOnSave(PathText(document), found);
         if (decision.step == LockStep::Ask) {
-            return questions_.ShowMessage(decision.question, MessageButtons::YesNo,
-                                          MessageAnswer::No) == MessageAnswer::Yes;
+            return {questions_.ShowMessage(decision.question, MessageButtons::YesNo,
+                                           MessageAnswer::No) == MessageAnswer::Yes};
         }
         result = TakeOverLock(found, system);
     }
-    return true;
+    return {true};
 }
 
 } // namespace waybill
