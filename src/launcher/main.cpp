@@ -1,11 +1,9 @@
 #include "Launcher.h"
-#include "PlatformNames.h"
 #include "QtServices.h"
 
 #include <cstdio>
 #include <cstring>
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -55,10 +53,9 @@ int main(int argc, char* argv[]) {
     QtLauncherUi ui;
     const std::unique_ptr<QtSettingsStore> settings = QtSettingsStore::ForUser();
     DetachedStarter starter;
-    Launcher launcher(
-        ui, *settings, starter,
-        {NormaliseFolder(QCoreApplication::applicationDirPath()),
-         NormaliseFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))});
+    Launcher launcher(ui, *settings, starter,
+                      {QCoreApplication::applicationDirPath(),
+                       QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)});
     launcher.Run(commandLine);
     return 0;
 }
