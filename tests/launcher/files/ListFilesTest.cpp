@@ -2,7 +2,9 @@
 
 #include "FilesFixture.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -21,6 +23,14 @@ TEST_F(FilesTest, FieldsAreSplitAtLineEndsAndCommasTrimmedAndEmptyOnesSkipped) {
                        "Blocks\\é 日本.wmf\r\n");
     EXPECT_EQ(ReadFields(Root() + "Files.txt"), Fields{"Blocks\\é 日本.wmf"});
 
+#ifdef _WIN32
+    // Any other list is in the system's 8-bit code page.
+    if (GetACP() == 1252) {
+        Write("Files.txt", "\xE9.dll");
+        EXPECT_EQ(ReadFields(Root() + "Files.txt"), Fields{"é.dll"});
+    }
+#endif
+
     Write("Files.txt", "");
     EXPECT_EQ(ReadFields(Root() + "Files.txt"), Fields{});
     EXPECT_EQ(ReadFields(Root() + "Missing.txt"), std::nullopt);
@@ -37,8 +47,8 @@ TEST_F(FilesTest, AListFileThatIsAPipeIsNotWaitedFor) {
 }
 
 TEST_F(FilesTest, ConfigValuesAreTheTrimmedTextAfterTheFirstEqualsSign) {
-    Write("Waybill.cfg", "LocalPath = C:\\Waybill é=1\\ \r\nExportPath=\r\n");
-    EXPECT_EQ(ReadConfig(Root() + "Waybill.cfg"), (LauncherConfig{"C:\\Waybill é=1\\", ""}));
+    Write("Waybill.cfg", "LocalPath = C:\\My Waybill=1\\ \r\nExportPath=\r\n");
+    EXPECT_EQ(ReadConfig(Root() + "Waybill.cfg"), (LauncherConfig{"C:\\My Waybill=1\\", ""}));
 }
 
 class BadConfigTest : public FilesTest, public testing::WithParamInterface<const char*> {};
