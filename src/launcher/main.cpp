@@ -1,3 +1,4 @@
+#include "files/CommandLine.h"
 #include "Launcher.h"
 #include "QtServices.h"
 
@@ -46,8 +47,8 @@ int main(int argc, char* argv[]) {
 
     // Taken before QApplication removes the arguments it knows, so the editor gets them all.
     QStringList commandLine;
-    for (int i = 1; i < argc; ++i)
-        commandLine.append(QString::fromLocal8Bit(argv[i]));
+    for (const std::string& argument : ProgramArguments(argc, argv))
+        commandLine.append(QString::fromStdString(argument));
 
     QApplication app(argc, argv);
     QtLauncherUi ui;
