@@ -20,12 +20,14 @@ class FileUpdateTest : public FilesTest {
 
 TEST_F(FileUpdateTest, CopiesOnlyNewerFilesAndNeverCopiesAnInstalledFileBack) {
     Write("source/Files.txt", "newer.dll\r\nolder.dll\r\nsame.dll,new\\sub\\new.dll\r\n");
-    Write("source/newer.dll", "source newer", HoursAgo(24));
-    Write("install/newer.dll", "installed older", HoursAgo(48));
-    Write("source/older.dll", "source older", HoursAgo(48));
-    Write("install/older.dll", "installed newer", HoursAgo(24));
-    Write("source/same.dll", "source same", HoursAgo(24));
-    Write("install/same.dll", "installed same", HoursAgo(24));
+    const Time earlier = HoursAgo(48);
+    const Time later = HoursAgo(24);
+    Write("source/newer.dll", "source newer", later);
+    Write("install/newer.dll", "installed older", earlier);
+    Write("source/older.dll", "source older", earlier);
+    Write("install/older.dll", "installed newer", later);
+    Write("source/same.dll", "source same", later);
+    Write("install/same.dll", "installed same", later);
     Write("source/new/sub/new.dll", "new");
     ASSERT_EQ(Update(), std::vector<std::string>{});
 
