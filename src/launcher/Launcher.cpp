@@ -6,8 +6,6 @@
 #include "files/ListFiles.h"
 #include "files/PlatformNames.h"
 
-#include <utility>
-
 namespace waybill::launcher {
 
 namespace {
@@ -57,7 +55,6 @@ bool Launcher::Install() {
         ShowError(QStringLiteral("Config file error.  Installation is aborted."));
         return false;
     }
-    sourceFolder_ = NormaliseFolder(sourceFolder_);
     installFolder_ = NormaliseFolder(config->installFolder);
     exportFolder_ = NormaliseFolder(config->exportFolder);
 
