@@ -87,17 +87,18 @@ TEST_F(FileCopyTest, ReplacesTheFileWithTheSourcePermissionsInsteadOfWritingInto
     EXPECT_EQ(Names("install"), (std::vector<std::string>{"lib.so", "link.so"}));
 }
 
-// Windows has no permission bits but a read-only mark, which would make the copy refuse the
-// next release.
-TEST_F(FileCopyTest, ACopyOfAReadOnlyReleaseCanBeReplacedByTheNext) {
-    fs::permissions(Path("source/lib.so"),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+// Windows keeps a read-only mark for permissions, and a read-only copy would refuse the next
+// release.
+TEST_F(FileCopyTest, ACopyOfAReadOnlyReleaseStaysWritableOnWindows) {
+#ifndef _WIN32
+    GTEST_SKIP() << "elsewhere the copy keeps the release's permissions";
+#else
+    fs::permissions(Path("source/lib.so"), fs::perms::all & ~fs::perms::owner_write);
     ASSERT_TRUE(CopyFileOver(Path("source/lib.so"), Path("install/lib.so")));
-    Write("source/next.so", "next release");
-    EXPECT_TRUE(CopyFileOver(Path("source/next.so"), Path("install/lib.so")));
-    EXPECT_EQ(Read("install/lib.so"), "next release");
+    EXPECT_NE(fs::status(Path("install/lib.so")).permissions() & fs::perms::owner_write,
+              fs::perms::none);
     fs::permissions(Path("source/lib.so"), fs::perms::owner_write, fs::perm_options::add);
+#endif
 }
 
 TEST_F(FileCopyTest, NothingButARegularFileIsCopied) {
