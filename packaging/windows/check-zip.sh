@@ -4,7 +4,7 @@
 # The program needs no DLL beyond Windows' own; the README is Windows text naming every
 # command; unpacked into a folder whose name holds a blank and an accented letter, the
 # program finds its database and templates beside itself and runs detail, export-table and
-# find there.
+# find there, and prints to a console what reads right.
 set -euo pipefail
 
 zip=$1
@@ -65,6 +65,14 @@ cli export-table "With cap trim.fwb" order.txt
 cli find "cap trim" "With cap trim.fwb"
 grep -q "^With cap trim.fwb: page 30 (captrim), title-block" out.txt ||
     fail "find printed: $(cat out.txt)"
+
+# On a console (a terminal's, under the emulator) the text reads right, whatever the console's
+# code page: names outside it included.
+cp "With cap trim.fwb" "Job 日本 é.fwb"
+LC_ALL=C.UTF-8 script -qec "$(printf '%q ' "${run[@]}" "$folder/waybill-cli.exe" find "cap trim" \
+    "Job 日本 é.fwb")" /dev/null </dev/null >console.txt 2>&1 || true
+grep -q "Job 日本 é.fwb: page 30 (captrim)" <(sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' console.txt) ||
+    fail "find printed on the console: $(cat console.txt)"
 
 [ $failed -eq 0 ] && echo "check-zip: $(basename "$zip") works from $folder"
 exit $failed

@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 
+#include "platform/Cp1252.h"
 #include "units/Text.h"
 
 #include <charconv>
@@ -10,7 +11,7 @@ namespace {
 
 bool IsFile(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+    return !path.empty() && std::filesystem::is_regular_file(PathFromUtf8(path), ec);
 }
 
 std::string OrDefault(std::string value, std::string_view programFolder, std::string_view name) {

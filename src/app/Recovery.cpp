@@ -2,12 +2,11 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
+#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 
 namespace waybill {
 
@@ -26,7 +25,8 @@ std::string RecoveryFileName(std::string_view docPath) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 1099511628211ull;
     }
-    std::string stem = std::filesystem::path(docPath).stem().string();
+    const std::u8string utf8 = PathFromUtf8(docPath).stem().u8string();
+    std::string stem(utf8.begin(), utf8.end());
     for (char& c : stem) {
         const auto code = static_cast<unsigned char>(c);
         if (code < 32 || code == 127 ||
@@ -69,15 +69,12 @@ std::vector<RecoveryCopy> FindRecoveryCopies(const std::filesystem::path& folder
             continue;
         }
         std::string documentPath;
-        if (copy.filename() != RecoveryFileName("")) {
-            std::ifstream note(RecoveryNotePath(copy), std::ios::binary);
-            if (!note) {
+        if (copy.filename() != PathFromUtf8(RecoveryFileName(""))) {
+            auto note = ReadWholeFile(RecoveryNotePath(copy));
+            if (!note || note->empty()) {
                 continue;
             }
-            documentPath.assign(std::istreambuf_iterator<char>(note), {});
-            if (documentPath.empty()) {
-                continue;
-            }
+            documentPath = std::move(*note);
         }
         if (RecoveryIsNewer(copy, PathFromUtf8(documentPath))) {
             found.push_back({copy, std::move(documentPath)});

@@ -31,7 +31,7 @@ void PrintMessage(std::ostream& stream, const std::string& cp1252Text) {
 std::filesystem::path DefaultDatabase() {
     if (const auto stored = ReadStoredSetting(kConfigSection, "DefDB");
         stored && !stored->empty()) {
-        return *stored;
+        return PathFromUtf8(*stored);
     }
     return ProgramFolder() / kDefaultDatabaseName;
 }

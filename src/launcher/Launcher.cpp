@@ -1,44 +1,44 @@
 #include "Launcher.h"
 
-#include "DesktopShortcut.h"
-#include "FileCopy.h"
-#include "ListFiles.h"
-#include "PlatformNames.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <utility>
+#include "files/DesktopShortcut.h"
+#include "files/FileUpdate.h"
+#include "files/FolderChecks.h"
+#include "files/ListFiles.h"
+#include "files/PlatformNames.h"
 
 namespace waybill::launcher {
 
 namespace {
 
-const QString editorName = ExecutableName(QStringLiteral("Waybill"));
+// The file work takes and gives UTF-8; the dialogs, settings and messages take QString.
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+const std::string editorName = ExecutableName("Waybill");
 
 // The editor reads its drawings from this folder below its program folder; off Windows the
 // letter case of the name matters, so one that exists in another case is used as it is.
-const QString blocksFolder = QStringLiteral("blocks");
+const std::string blocksFolder = "blocks";
 
 const QString installedFirstLine =
     QStringLiteral("The Waybill program has been installed on your computer");
-
-// The dialog's source folder is taken only when it is a folder holding at least one file.
-bool HoldsFiles(const QString& folder) {
-    return !folder.isEmpty() &&
-           !QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty();
-}
 
 } // namespace
 
 Launcher::Launcher(LauncherUi& ui, SettingsStore& settings, ProgramStarter& starter,
                    LauncherPlaces places)
     : ui_(ui), settings_(settings), starter_(starter),
-      sourceFolder_(std::move(places.sourceFolder)),
-      desktopFolder_(std::move(places.desktopFolder)) {}
+      sourceFolder_(NormaliseFolder(Utf8(places.sourceFolder))),
+      desktopFolder_(NormaliseFolder(Utf8(places.desktopFolder))) {}
 
 void Launcher::Run(const QStringList& commandLine) {
-    installFolder_ = NormaliseFolder(settings_.Read(QStringLiteral("LocalExecPath")));
-    if (!installFolder_.isEmpty() && QFileInfo(installFolder_ + editorName).isFile()) {
+    installFolder_ = NormaliseFolder(Utf8(settings_.Read(QStringLiteral("LocalExecPath"))));
+    if (!installFolder_.empty() && IsFile(installFolder_ + editorName)) {
         Update();
     } else {
         // After a stopped installation the install folder was never set, so there is no
@@ -50,28 +50,29 @@ void Launcher::Run(const QStringList& commandLine) {
 }
 
 bool Launcher::Install() {
-    const std::optional<LauncherConfig> config =
-        ReadConfig(sourceFolder_ + QStringLiteral("Waybill.cfg"));
+    const std::optional<LauncherConfig> config = ReadConfig(sourceFolder_ + "Waybill.cfg");
     if (!config) {
         ShowError(QStringLiteral("Config file error.  Installation is aborted."));
         return false;
     }
-    sourceFolder_ = NormaliseFolder(sourceFolder_);
     installFolder_ = NormaliseFolder(config->installFolder);
     exportFolder_ = NormaliseFolder(config->exportFolder);
 
-    const std::optional<FolderChoice> choice = ui_.AskFolders({sourceFolder_, installFolder_});
+    const std::optional<FolderChoice> choice =
+        ui_.AskFolders({Text(sourceFolder_), Text(installFolder_)});
     if (!choice)
         return false;
-    if (HoldsFiles(NormaliseFolder(choice->sourceFolder))) {
-        installFolder_ = NormaliseFolder(choice->installFolder);
-        sourceFolder_ = NormaliseFolder(choice->sourceFolder);
+    // The dialog's source folder is taken only when it is a folder holding at least one file.
+    const std::string chosenSource = NormaliseFolder(Utf8(choice->sourceFolder));
+    if (HoldsFiles(chosenSource)) {
+        installFolder_ = NormaliseFolder(Utf8(choice->installFolder));
+        sourceFolder_ = chosenSource;
     } else {
         ShowError(QStringLiteral("Source folder not found."));
     }
 
-    if (!CreateFolder(installFolder_) ||
-        !CreateFolder(installFolder_ + ExistingFolderName(installFolder_, blocksFolder)))
+    if (!CreateInstallFolder(installFolder_) ||
+        !CreateInstallFolder(installFolder_ + ExistingFolderName(installFolder_, blocksFolder)))
         return false;
 
     Update();
@@ -79,13 +80,13 @@ bool Launcher::Install() {
     const ShortcutPlan shortcut = PlanShortcut(desktopFolder_, sourceFolder_);
     const bool shortcutMade = CreateDesktopShortcut(desktopFolder_, shortcut);
     if (!shortcutMade)
-        ShowError(QStringLiteral("Cannot create the shortcut ") + shortcut.path +
+        ShowError(QStringLiteral("Cannot create the shortcut ") + Text(shortcut.path) +
                   QStringLiteral("."));
 
-    settings_.Write(QStringLiteral("DefFwb"), installFolder_ + QStringLiteral("Default.fwb"));
-    settings_.Write(QStringLiteral("DefDB"), installFolder_ + QStringLiteral("DefWaybill.db"));
-    settings_.Write(QStringLiteral("LocalExecPath"), installFolder_);
-    settings_.Write(QStringLiteral("ExportFolder"), exportFolder_);
+    settings_.Write(QStringLiteral("DefFwb"), Text(installFolder_ + "Default.fwb"));
+    settings_.Write(QStringLiteral("DefDB"), Text(installFolder_ + "DefWaybill.db"));
+    settings_.Write(QStringLiteral("LocalExecPath"), Text(installFolder_));
+    settings_.Write(QStringLiteral("ExportFolder"), Text(exportFolder_));
 
     // Only claim the shortcut when there is one.
     const QString text =
@@ -96,43 +97,25 @@ bool Launcher::Install() {
     return true;
 }
 
-bool Launcher::CreateFolder(const QString& folder) {
-    if (!folder.isEmpty() && (QFileInfo(folder).isDir() || QDir().mkdir(folder)))
+bool Launcher::CreateInstallFolder(const std::string& folder) {
+    if (CreateFolder(folder))
         return true;
-    ShowError(QStringLiteral("Cannot create folder ") + folder + QStringLiteral(".  ") +
+    ShowError(QStringLiteral("Cannot create folder ") + Text(folder) + QStringLiteral(".  ") +
               QStringLiteral("Installation is aborted."));
     return false;
 }
 
 void Launcher::Update() {
-    const QString failure = QStringLiteral("Cannot open Files.txt.  Cannot check for updates.");
-    const std::optional<QStringList> names =
-        ReadFields(sourceFolder_ + QStringLiteral("Files.txt"));
-    if (!names) {
-        ShowError(failure);
-        return;
-    }
-    for (const QString& name : *names) {
-        const QString source = ListedPath(sourceFolder_, name);
-        const QFileInfo sourceInfo(source);
-        if (!sourceInfo.isFile()) {
-            ShowError(QStringLiteral("File ") + source + QStringLiteral(" not found."));
-            continue;
-        }
-        const QString target = ListedPath(installFolder_, name);
-        const QFileInfo targetInfo(target);
-        if (targetInfo.exists() && targetInfo.lastModified() >= sourceInfo.lastModified())
-            continue;
-        // A release may bring a sub-folder that older installations lack (the fonts, say).
-        if (!QDir().mkpath(targetInfo.absolutePath()) || !CopyFileOver(source, target)) {
-            ShowError(failure);
-            return;
-        }
-    }
+    const bool updated =
+        UpdateFiles(sourceFolder_, installFolder_, [this](const std::string& source) {
+            ShowError(QStringLiteral("File ") + Text(source) + QStringLiteral(" not found."));
+        });
+    if (!updated)
+        ShowError(QStringLiteral("Cannot open Files.txt.  Cannot check for updates."));
 }
 
 void Launcher::StartEditor(const QStringList& commandLine) {
-    const QString program = installFolder_ + editorName;
+    const QString program = Text(installFolder_ + editorName);
     if (!starter_.Start(program, commandLine))
         ShowError(QStringLiteral("Cannot start ") + program + QStringLiteral("."));
 }

@@ -4,10 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace waybill::launcher {
 
-// Where the launcher finds itself and the user's desktop; both with a closing separator.
+// Where the launcher finds itself and the user's desktop.
 struct LauncherPlaces {
     QString sourceFolder;
     QString desktopFolder;
@@ -26,7 +27,7 @@ class Launcher {
   private:
     // False when the installation was stopped or cancelled.
     bool Install();
-    bool CreateFolder(const QString& folder);
+    bool CreateInstallFolder(const std::string& folder);
     void Update();
     void StartEditor(const QStringList& commandLine);
     void ShowError(const QString& text);
@@ -34,10 +35,11 @@ class Launcher {
     LauncherUi& ui_;
     SettingsStore& settings_;
     ProgramStarter& starter_;
-    QString sourceFolder_;
-    QString desktopFolder_;
-    QString installFolder_;
-    QString exportFolder_;
+    // UTF-8, as the file work takes them.
+    std::string sourceFolder_;
+    std::string desktopFolder_;
+    std::string installFolder_;
+    std::string exportFolder_;
 };
 
 } // namespace waybill::launcher

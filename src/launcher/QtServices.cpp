@@ -28,9 +28,11 @@ std::optional<FolderChoice> QtLauncherUi::AskFolders(const FolderChoice& shown) 
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)) {}
 
+// The editor's own store: an INI file on every system (on Windows %APPDATA%\Waybill\Waybill.ini,
+// not the registry), which the editor and the command-line tool read.
 std::unique_ptr<QtSettingsStore> QtSettingsStore::ForUser() {
     return std::make_unique<QtSettingsStore>(
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                     QStringLiteral("Waybill"), QStringLiteral("Waybill")));
 }
 

@@ -1,12 +1,11 @@
 // WaybillStart, the launcher: --help and --version, else the install or update, then the editor.
+#include "files/CommandLine.h"
 #include "Launcher.h"
-#include "PlatformNames.h"
 #include "QtServices.h"
 
 #include <cstdio>
 #include <cstring>
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -49,17 +48,16 @@ int main(int argc, char* argv[]) {
 
     // Taken before QApplication removes the arguments it knows, so the editor gets them all.
     QStringList commandLine;
-    for (int i = 1; i < argc; ++i)
-        commandLine.append(QString::fromLocal8Bit(argv[i]));
+    for (const std::string& argument : ProgramArguments(argc, argv))
+        commandLine.append(QString::fromStdString(argument));
 
     QApplication app(argc, argv);
     QtLauncherUi ui;
     const std::unique_ptr<QtSettingsStore> settings = QtSettingsStore::ForUser();
     DetachedStarter starter;
-    Launcher launcher(
-        ui, *settings, starter,
-        {NormaliseFolder(QCoreApplication::applicationDirPath()),
-         NormaliseFolder(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))});
+    Launcher launcher(ui, *settings, starter,
+                      {QCoreApplication::applicationDirPath(),
+                       QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)});
     launcher.Run(commandLine);
     return 0;
 }

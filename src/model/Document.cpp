@@ -1,5 +1,7 @@
 #include "model/Document.h"
 
+#include "platform/Cp1252.h"
+
 namespace waybill {
 
 std::optional<FileStamp> ReadFileStamp(const std::filesystem::path& path) {
@@ -43,7 +45,7 @@ bool Document::ChangedOnDisk() const {
     if (!diskStamp_ || path_.empty()) {
         return false;
     }
-    const auto now = ReadFileStamp(std::filesystem::path(path_));
+    const auto now = ReadFileStamp(PathFromUtf8(path_));
     return now && *now != *diskStamp_;
 }
 

@@ -1,6 +1,7 @@
 #include "model/LegacyImport.h"
 
 #include "model/FwbFile.h"
+#include "platform/Cp1252.h"
 #include "platform/TextFile.h"
 #include "units/Parsers.h"
 #include "units/Text.h"
@@ -80,7 +81,7 @@ std::string DefinitionValue(std::string_view text) {
 } // namespace
 
 bool IsLegacyDocumentPath(const std::filesystem::path& path) {
-    const std::string text = path.filename().string();
+    const std::string text = PathText(path.filename());
     const std::size_t dot = text.rfind('.');
     return dot != std::string::npos && EqualsNoCase(text.substr(dot), ".wbl");
 }

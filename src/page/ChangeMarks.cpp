@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace waybill {
 namespace {
@@ -40,14 +41,14 @@ bool PageChangeMarks::Value(const std::string& block, int occurrence, int attrib
 
 std::string NewestRevision(const RevisionTable& revision) {
     std::string last;
-    long highest = -1;
+    std::int64_t highest = -1; // a long has 32 bits on Windows
     for (const auto& row : revision) {
         const std::string rev(Trim(row[0]));
         if (rev.empty()) {
             continue;
         }
         last = rev;
-        long number = 0;
+        std::int64_t number = 0;
         const auto [end, error] = std::from_chars(rev.data(), rev.data() + rev.size(), number);
         if (error == std::errc() && end == rev.data() + rev.size() && number > highest) {
             highest = number;

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,6 +25,40 @@ namespace {
 std::error_code LastError() {
     return {errno, std::generic_category()};
 }
+
+class RefusalCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "replace"; }
+    std::string message(int code) const override {
+        switch (static_cast<ReplaceRefusal>(code)) {
+        case ReplaceRefusal::ReadOnly:
+            return "The file is read-only";
+        case ReplaceRefusal::InUse:
+            return "The file is open in another program";
+        }
+        return "The file cannot be replaced";
+    }
+};
+
+#ifdef _WIN32
+// Windows refuses to replace a file that is open without delete sharing, as "access denied"
+// (or a sharing violation); asking for the right to delete it tells that case from a file
+// the user may not change.
+bool HeldOpen(const fs::path& path) {
+    const HANDLE probe =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// The attributes a replacement keeps: the ones a user or a program sets on a document.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+#endif
 
 class OperatingSystemCalls final : public FileSystemCalls {
   public:
@@ -76,7 +111,10 @@ class OperatingSystemCalls final : public FileSystemCalls {
 
     std::error_code Flush(int handle) override {
 #if defined(_WIN32)
-        return ::_commit(handle) == 0 ? std::error_code{} : LastError();
+        const auto file = reinterpret_cast<HANDLE>(::_get_osfhandle(handle));
+        return FlushFileBuffers(file)
+                   ? std::error_code{}
+                   : std::error_code(static_cast<int>(GetLastError()), std::system_category());
 #elif defined(__APPLE__)
         return ::fsync(handle) == 0 ? std::error_code{} : LastError();
 #else
@@ -94,6 +132,14 @@ class OperatingSystemCalls final : public FileSystemCalls {
     }
 
     std::error_code CopyPermissions(const fs::path& like, const fs::path& path) override {
+#ifdef _WIN32
+        const DWORD attributes = GetFileAttributesW(like.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kKeptAttributes) == 0 ||
+            SetFileAttributesW(path.c_str(), attributes & kKeptAttributes)) {
+            return {};
+        }
+        return {static_cast<int>(GetLastError()), std::system_category()};
+#else
         std::error_code error;
         const fs::file_status status = fs::status(like, error);
         if (!fs::exists(status)) {
@@ -101,12 +147,27 @@ class OperatingSystemCalls final : public FileSystemCalls {
         }
         fs::permissions(path, status.permissions(), fs::perm_options::replace, error);
         return error;
+#endif
     }
 
     std::error_code Rename(const fs::path& from, const fs::path& to) override {
+#ifdef _WIN32
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {};
+        }
+        const DWORD error = GetLastError();
+        if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+             error == ERROR_LOCK_VIOLATION) &&
+            HeldOpen(to)) {
+            return MakeErrorCode(ReplaceRefusal::InUse);
+        }
+        return {static_cast<int>(error), std::system_category()};
+#else
         std::error_code error;
         fs::rename(from, to, error);
         return error;
+#endif
     }
 
     void Remove(const fs::path& path) override {
@@ -223,6 +284,15 @@ std::string WriteInPlace(const fs::path& target, std::string_view oldContent,
     return error ? error.message() : std::string{};
 }
 
+// A file marked read-only is the user's word that it stays as it is. Windows' read-only
+// attribute reads as a file without write permission, as does a share's read-only file.
+bool IsReadOnly(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return fs::is_regular_file(status) &&
+           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
 // With `inPlaceFrom` (the file's content as read), a folder that refuses the temporary file
 // leaves the way of writing in place open.
 std::string Replace(const fs::path& requested, std::string_view content,
@@ -231,6 +301,9 @@ std::string Replace(const fs::path& requested, std::string_view content,
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
         return "is a folder";
+    }
+    if (IsReadOnly(target)) {
+        return MakeErrorCode(ReplaceRefusal::ReadOnly).message();
     }
     auto temp = CreateTemporary(target, calls);
     if (const auto* error = std::get_if<std::error_code>(&temp)) {
@@ -258,6 +331,11 @@ fs::path WrittenFile(const fs::path& path) {
 FileSystemCalls& SystemFileCalls() {
     static OperatingSystemCalls calls;
     return calls;
+}
+
+std::error_code MakeErrorCode(ReplaceRefusal refusal) {
+    static const RefusalCategory category;
+    return {static_cast<int>(refusal), category};
 }
 
 std::string WriteFileAtomically(const fs::path& target, std::string_view content) {

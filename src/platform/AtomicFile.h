@@ -24,10 +24,12 @@ class FileSystemCalls {
     // Puts the written bytes on the disk.
     virtual std::error_code Flush(int handle) = 0;
     virtual std::error_code Close(int handle) = 0;
-    // Gives `path` the permissions of the file `like`, when there is one.
+    // Gives `path` the permissions of the file `like`, when there is one (on Windows its
+    // attributes: hidden, system, archive...).
     virtual std::error_code CopyPermissions(const std::filesystem::path& like,
                                             const std::filesystem::path& path) = 0;
-    // Replaces `to` with `from` in one step.
+    // Replaces `to` with `from` in one step, the data on the disk when it returns. A `to` that
+    // another program holds open (Windows refuses it then) gives ReplaceRefusal::InUse.
     virtual std::error_code Rename(const std::filesystem::path& from,
                                    const std::filesystem::path& to) = 0;
     virtual void Remove(const std::filesystem::path& path) = 0;
@@ -35,6 +37,13 @@ class FileSystemCalls {
 
 // The calls of the operating system.
 FileSystemCalls& SystemFileCalls();
+
+// Why a file that exists is not replaced, in the words a message gives after its name.
+enum class ReplaceRefusal {
+    ReadOnly = 1, // marked read-only (no write permission for its owner): never made writable
+    InUse,        // another program has it open and does not let it be replaced
+};
+std::error_code MakeErrorCode(ReplaceRefusal refusal);
 
 // The file a write to `path` replaces: a symbolic link is kept and the file it names (links
 // followed) replaced; any other path is itself.
@@ -44,8 +53,9 @@ std::filesystem::path WrittenFile(const std::filesystem::path& path);
 // old file as it was: the bytes go to a temporary file beside the target, are flushed to
 // disk, get the old file's permissions, and only then is the temporary renamed over the
 // target (a symbolic link is kept and the file it points to replaced). No temporary file is
-// left behind. Returns an empty text on success, otherwise what went wrong (in the
-// system's words, for the terminal or a log).
+// left behind, and a read-only target is refused before anything is written. Returns an
+// empty text on success, otherwise what went wrong (in the system's words, for the terminal
+// or a log).
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
 std::string WriteFileAtomically(const std::filesystem::path& target, std::string_view content,
                                 FileSystemCalls& calls);

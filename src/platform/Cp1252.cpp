@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <optional>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace waybill {
 namespace {
 
@@ -133,5 +137,16 @@ std::string PathText(const std::filesystem::path& path) {
 std::filesystem::path PathFromUtf8(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
+
+#ifdef _WIN32
+std::string WideToUtf8(std::wstring_view wide) {
+    const int wideSize = static_cast<int>(wide.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideSize, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+#endif
 
 } // namespace waybill

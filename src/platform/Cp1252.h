@@ -32,4 +32,9 @@ std::string PathText(const std::filesystem::path& path);
 // system.
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 
+#ifdef _WIN32
+// Text Windows gives as UTF-16 (the command line, user and host names) as UTF-8.
+std::string WideToUtf8(std::wstring_view wide);
+#endif
+
 } // namespace waybill

@@ -156,7 +156,9 @@ class OperatingSystemLockCalls final : public LockSystem {
 
     std::string UserName() override {
 #ifdef _WIN32
-        return Environment(L"USERNAME");
+        std::array<wchar_t, 257> name{}; // UNLEN + 1
+        DWORD size = static_cast<DWORD>(name.size());
+        return GetUserNameW(name.data(), &size) ? WideToUtf8(name.data()) : std::string(kUnknown);
 #else
         std::array<char, 4096> buffer{};
         passwd entry{};
@@ -176,7 +178,12 @@ class OperatingSystemLockCalls final : public LockSystem {
 
     std::string HostName() override {
 #ifdef _WIN32
-        return Environment(L"COMPUTERNAME");
+        // The DNS name without its domain, as a Linux host tells its name.
+        std::array<wchar_t, 256> name{};
+        DWORD size = static_cast<DWORD>(name.size());
+        return GetComputerNameExW(ComputerNameDnsHostname, name.data(), &size)
+                   ? WideToUtf8(name.data())
+                   : std::string(kUnknown);
 #else
         std::array<char, 256> buffer{};
         if (gethostname(buffer.data(), buffer.size() - 1) != 0) {
@@ -229,18 +236,6 @@ class OperatingSystemLockCalls final : public LockSystem {
         time.utcOffsetMinutes = static_cast<int>((UtcSeconds(time) - now) / 60);
         return time;
     }
-
-  private:
-#ifdef _WIN32
-    static std::string Environment(const wchar_t* name) {
-        const wchar_t* value = _wgetenv(name);
-        if (!value || !*value) {
-            return std::string(kUnknown);
-        }
-        const std::u8string utf8 = fs::path(value).u8string();
-        return std::string(utf8.begin(), utf8.end());
-    }
-#endif
 };
 
 ForeignLock Found(const fs::path& file, std::optional<std::string> text, LockSystem& system) {

@@ -1,5 +1,6 @@
 #include "platform/ExecutableFolder.h"
 
+#include <string>
 #include <system_error>
 
 #ifdef _WIN32
@@ -11,10 +12,19 @@ namespace fs = std::filesystem;
 
 fs::path ExecutableFolder() {
 #ifdef _WIN32
-    wchar_t buffer[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    if (n > 0 && n < MAX_PATH) {
-        return fs::path(buffer).parent_path();
+    // A folder deeper than MAX_PATH characters is told only to a buffer large enough.
+    std::wstring buffer(MAX_PATH, L'\0');
+    while (buffer.size() <= 32768) {
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) {
+            break;
+        }
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return fs::path(buffer).parent_path();
+        }
+        buffer.resize(buffer.size() * 2);
     }
 #else
     std::error_code ec;

@@ -7,9 +7,10 @@
 
 namespace waybill {
 
-// The file of the per-user settings store that the editor and the launcher write (through
-// Qt, application "Waybill"): on Linux $XDG_CONFIG_HOME/Waybill/Waybill.conf, else
-// ~/.config/Waybill/Waybill.conf. Nothing where the store is not a file.
+// The file of the per-user settings store that the editor and the launcher write through Qt
+// in its INI format, and the command-line tool reads: on Windows %APPDATA%\Waybill\Waybill.ini;
+// elsewhere $XDG_CONFIG_HOME/Waybill/Waybill.conf, else ~/.config/Waybill/Waybill.conf (where
+// Qt keeps an application's settings there). Nothing when neither folder is known.
 std::optional<std::filesystem::path> StoredSettingsFile();
 
 // A value of that store, for programs without Qt (the command-line tool): section, key.

@@ -2,6 +2,7 @@
 #include "cli/TerminalText.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/StandardStreams.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -42,6 +43,21 @@ TEST(TerminalText, MessagesKeepTheirLinesAndEscapeTheRest) {
     std::ostringstream out;
     PrintMessage(out, "one\rtwo\r\nthree\n\x1B[2J\xE9\x81");
     EXPECT_EQ(out.str(), "one\ntwo\nthree\n\\x1B[2J\xC3\xA9\\x81\n");
+}
+
+// A console is handed whole characters only: the bytes of one cut by a write wait for the rest.
+TEST(TerminalText, AConsoleGetsWholeCharacters) {
+    for (const auto& [text, whole] :
+         std::vector<std::pair<std::string, std::size_t>>{{"", 0},
+                                                          {"ab", 2},
+                                                          {"a\xC3", 1},
+                                                          {"a\xC3\xA9", 3},
+                                                          {"\xE6\x97", 0},
+                                                          {"\xE6\x97\xA5", 3},
+                                                          {"x\xF0\x9F\x98", 1},
+                                                          {"\xF0\x9F\x98\x80", 4}}) {
+        EXPECT_EQ(CompleteUtf8Length(text), whole) << text;
+    }
 }
 
 } // namespace

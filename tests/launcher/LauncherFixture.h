@@ -78,7 +78,9 @@ class LauncherTest : public testing::Test {
     QString Setting(const QString& key) { return settings_->Read(key); }
     Message Error(const QString& text) const { return {"Error", text, MessageIcon::Warning}; }
 
-    QTemporaryDir root_;
+    // Named as a site's shared folder may be, so that names cross the edge between Qt and the
+    // file work whole.
+    QTemporaryDir root_{QDir::tempPath() + "/Jobs é 日本-XXXXXX"};
     RecordingUi ui_;
     RecordingStarter starter_;
     std::unique_ptr<QtSettingsStore> settings_;

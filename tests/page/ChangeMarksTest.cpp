@@ -15,7 +15,8 @@ TEST(ChangeMarks, TheNewestRevisionIsTheHighestNumberElseTheLastWritten) {
                                            {{"A", "B", "", ""}, "B"},
                                            {{"A", "2", "", "C"}, "2"},
                                            {{"", "", "", ""}, ""},
-                                           {{"2a", "", "", ""}, "2a"}}) {
+                                           {{"2a", "", "", ""}, "2a"},
+                                           {{"3000000000", "7", "", ""}, "3000000000"}}) {
         RevisionTable table;
         for (std::size_t r = 0; r < c.revs.size(); ++r) {
             table[r][0] = c.revs[r];

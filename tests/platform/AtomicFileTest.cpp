@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace waybill {
 namespace {
 
@@ -34,6 +38,9 @@ TEST_P(AtomicFileFailure, LeavesTheOldFileAsItWasAndNoTemporaryBehind) {
     FailingCalls calls(GetParam());
     const std::string failure = WriteFileAtomically(path, std::string(100000, 'x'), calls);
     EXPECT_FALSE(failure.empty());
+    if (GetParam() == Step::Rename) {
+        EXPECT_EQ(failure, "The file is open in another program");
+    }
     EXPECT_EQ(TempDir::Read(path), old);
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"job.fwb"});
 
@@ -60,12 +67,43 @@ TEST(AtomicFile, ReplacesTheFileInsteadOfWritingIntoIt) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read,
                     fs::perm_options::replace);
     const fs::perms kept = fs::status(path).permissions(); // as far as the system keeps them
+#ifdef _WIN32
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+#endif
     FailingCalls calls(Step::None);
     ASSERT_EQ(WriteFileAtomically(path, "new", calls), "");
     EXPECT_EQ(TempDir::Read(path), "new");
     EXPECT_EQ(TempDir::Read(dir / "link.fwb"), "old");
     EXPECT_EQ(fs::status(path).permissions(), kept);
+#ifdef _WIN32
+    EXPECT_EQ(GetFileAttributesW(path.c_str()),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE});
+#endif
     EXPECT_EQ(Names(dir.Path()).size(), 2u);
+}
+
+// A file marked read-only, and on Windows one another program holds open, is refused in
+// plain words; it keeps its bytes and its mark, and nothing is left beside it.
+TEST(AtomicFile, ARefusedTargetStaysAsItWas) {
+    TempDir dir;
+    const auto path = dir.Write("job.fwb", "old");
+    fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(WriteFileAtomically(path, "new"), "The file is read-only");
+    FailingCalls noNewFiles(Step::Create); // nor is it written in place
+    EXPECT_EQ(UpdateFile(path, "old", "new!", noNewFiles), "The file is read-only");
+    EXPECT_EQ(TempDir::Read(path), "old");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::owner_write, fs::perms::none);
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+#ifdef _WIN32
+    const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(WriteFileAtomically(path, "new"), "The file is open in another program");
+    CloseHandle(held);
+    EXPECT_EQ(TempDir::Read(path), "old");
+#endif
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"job.fwb"});
 }
 
 TEST(AtomicFile, ASymbolicLinkIsKeptAndItsFileReplaced) {

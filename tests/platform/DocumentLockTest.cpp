@@ -4,10 +4,18 @@
 #include "platform/TextFile.h"
 #include "support/LockEditor.h"
 #include "support/PosixFiles.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 #include <ctime>
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace waybill {
 namespace {
@@ -64,6 +72,76 @@ TEST(LockLine, GarbledLinesAreNoHolder) {
          }) {
         EXPECT_FALSE(ParseLockLine(text)) << text;
     }
+}
+
+// An editor on Windows and one on Linux read each other's lock files: these were written by
+// the other system's build (user, host, process, time), and each system writes the same form.
+TEST(LockLine, ReadsTheLinesBothSystemsWrite) {
+    for (const char* name : {"lock-written-on-linux", "lock-written-on-windows"}) {
+        const std::string line = FileText(fs::path(WAYBILL_PLATFORM_TEST_DATA) / name);
+        const auto holder = ParseLockLine(line);
+        ASSERT_TRUE(holder) << name;
+        EXPECT_EQ(LockLine(*holder), line) << name;
+    }
+}
+
+// The process id of a program that ran and has ended.
+std::int64_t EndedProcess() {
+#ifdef _WIN32
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring commandLine = L"\"" + std::wstring(self) + L"\" --gtest_list_tests";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &process)) {
+        return 0;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return process.dwProcessId;
+#else
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+#endif
+}
+
+// User and host come from the system, whatever the environment says; a lock this host's
+// crashed editor left is taken over, one of a process that runs is not.
+TEST(LockFile, TheSystemTellsUserHostAndProcessesThatRun) {
+    test::TempDir dir;
+    std::vector<std::unique_ptr<test::ScopedEnvironment>> fakes;
+    for (const char* name : {"USERNAME", "USER", "LOGNAME", "COMPUTERNAME", "HOSTNAME"}) {
+        fakes.push_back(std::make_unique<test::ScopedEnvironment>(name, "fake"));
+    }
+    LockSystem& system = SystemLockCalls();
+    for (const std::string& name : {system.UserName(), system.HostName()}) {
+        EXPECT_NE(name, "fake");
+        EXPECT_NE(name, "unknown");
+        EXPECT_FALSE(name.empty());
+    }
+
+    const std::int64_t ended = EndedProcess();
+    ASSERT_GT(ended, 0);
+    EXPECT_FALSE(system.ProcessRuns(ended));
+    EXPECT_TRUE(system.ProcessRuns(system.ProcessId()));
+
+    const fs::path document = dir / "Job.fwb";
+    dir.Write("~$Job.fwb", LockLine({"crashed", system.HostName(), ended, kOpened}));
+    const auto stale = FindLock(document);
+    ASSERT_TRUE(stale && stale->holder);
+    EXPECT_TRUE(stale->onThisHost);
+    EXPECT_TRUE(stale->processEnded);
+    const HeldLock taken = Expect<HeldLock>(TakeOverLock(*stale));
+    EXPECT_EQ(ParseLockLine(FileText(taken.file))->processId, system.ProcessId());
+    ReleaseLock(taken);
+    EXPECT_FALSE(fs::exists(taken.file));
 }
 
 TEST(LockFile, SitsBesideItsDocumentUnderItsName) {

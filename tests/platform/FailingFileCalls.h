@@ -60,7 +60,7 @@ class FailingCalls final : public FileSystemCalls {
                                              : real_.CopyPermissions(like, path);
     }
     std::error_code Rename(const fs::path& from, const fs::path& to) override {
-        return failing_ == Step::Rename ? Fail(std::errc::cross_device_link)
+        return failing_ == Step::Rename ? MakeErrorCode(ReplaceRefusal::InUse)
                                         : real_.Rename(from, to);
     }
     void Remove(const fs::path& path) override { real_.Remove(path); }

@@ -65,7 +65,8 @@ class TestDatabase : public ReferenceDatabase {
     // The same grids and tables as a database file. Grids keep the order of their names.
     std::filesystem::path Write(const std::filesystem::path& path) const {
         sqlite3* db = nullptr;
-        Check(db, sqlite3_open(path.string().c_str(), &db));
+        const std::u8string name = path.u8string(); // SQLite takes UTF-8 names
+        Check(db, sqlite3_open(reinterpret_cast<const char*>(name.c_str()), &db));
         std::vector<std::vector<FieldValue>> grids;
         for (const auto& [key, grid] : grids_) {
             grids.push_back({grid.GridName, std::int64_t{grid.Columns}, std::int64_t{grid.Rows},

@@ -1,7 +1,8 @@
 // Numbers in typed text, files and the database use "." whatever the locale. The editor's
 // QCoreApplication adopts the environment's locale on Unix, so these tests start one under
 // a German locale (generated with localedef when the system has none) and read and write
-// numbers through the core.
+// numbers through the core. On Windows the program adopts the user's locale itself, as any
+// program or library in the process may; its test run gives the user a German locale.
 #include "model/FwbFile.h"
 #include "refdb/ReferenceDatabase.h"
 #include "units/Lengths.h"
@@ -11,8 +12,10 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
+#ifndef _WIN32
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#endif
 
 // Set by main: why the comma locale could not be had (the tests fail with it), or why
 // there is no way to have one (the tests are skipped).
@@ -69,6 +72,17 @@ TEST_F(CommaLocale, FilesAndDatabaseValuesKeepThePoint) {
 } // namespace
 } // namespace waybill
 
+#ifdef _WIN32
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    if (std::string(std::localeconv()->decimal_point) != ",") {
+        localeFailure = "the user's locale has no decimal comma: run with one (LC_ALL=de_DE.UTF-8 "
+                        "under Wine)";
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+#else
 namespace {
 
 // Makes a comma-decimal locale the environment's choice, generating one into `folder` when
@@ -108,3 +122,4 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+#endif

@@ -1,5 +1,8 @@
 #include "app/gui/QSettingsStore.h"
 
+#include "platform/gui/QtText.h"
+#include "platform/StoredSettings.h"
+
 namespace waybill {
 namespace {
 
@@ -13,9 +16,14 @@ QString KeyPath(std::string_view section, std::string_view key) {
 QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)) {}
 
+// The file the command-line tool reads too; on Linux the one Qt's own rule names.
 std::unique_ptr<QSettingsStore> QSettingsStore::ForUser() {
+    if (const auto file = StoredSettingsFile()) {
+        return std::make_unique<QSettingsStore>(
+            std::make_unique<QSettings>(FromPath(*file), QSettings::IniFormat));
+    }
     return std::make_unique<QSettingsStore>(
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                     QStringLiteral("Waybill"), QStringLiteral("Waybill")));
 }
 

@@ -12,7 +12,8 @@ class QSettingsStore : public SettingsStore {
   public:
     explicit QSettingsStore(std::unique_ptr<QSettings> settings);
 
-    // The per-user store of application "Waybill", the one the launcher writes.
+    // The per-user store of application "Waybill", the one the launcher writes and the
+    // command-line tool reads (StoredSettingsFile).
     static std::unique_ptr<QSettingsStore> ForUser();
 
     std::string Read(std::string_view section, std::string_view key) const override;

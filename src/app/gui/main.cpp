@@ -29,9 +29,16 @@ after "--".
   --help      Show this text.
   --version   Show the program's version.
 
-The settings are kept in ~/.config/Waybill/Waybill.conf, recovery copies of changed
+)"
+#ifdef _WIN32
+                              R"(The settings are kept in %APPDATA%\Waybill\Waybill.ini, recovery
+copies of changed documents in %APPDATA%\Waybill\Waybill\recovery.
+)";
+#else
+                              R"(The settings are kept in ~/.config/Waybill/Waybill.conf, recovery copies of changed
 documents in ~/.local/share/Waybill/Waybill/recovery.
 )";
+#endif
 
 // Only the exact options, each alone: any other command line is a document path.
 bool PrintInformation(int argc, char** argv) {

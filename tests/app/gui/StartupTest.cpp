@@ -2,6 +2,8 @@
 #include "app/gui/DeferredIconStyle.h"
 #include "app/gui/dlgConfigPaths.h"
 #include "app/Recovery.h"
+#include "platform/StoredSettings.h"
+#include "support/ScopedEnvironment.h"
 #include "WindowFixture.h"
 
 #include <fstream>
@@ -128,17 +130,25 @@ TEST(CommandLineTest, TheArgumentsAreOneDocumentPathAndALeadingDashDashIsDropped
     }
 }
 
-TEST(QSettingsStoreTest, ValuesRoundTripAsUtf8) {
+// The editor's store is the file the command-line tool reads: every value the editor writes
+// reads the same there, Windows paths and texts Qt escapes included.
+TEST(QSettingsStoreTest, TheCommandLineToolReadsWhatTheEditorWrites) {
     test::TempDir dir;
-    const QString file = Q(dir / "Waybill.conf");
-    const std::string path = "/opt/w\xC3\xA9/Default.fwb";
-    QSettingsStore(std::make_unique<QSettings>(file, QSettings::IniFormat))
-        .Write("Config", "DefFwb", path);
-    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Config/DefFwb")),
-              QStringLiteral("/opt/w\u00e9/Default.fwb"));
-    QSettingsStore again(std::make_unique<QSettings>(file, QSettings::IniFormat));
-    EXPECT_EQ(again.Read("Config", "DefFwb"), path);
-    EXPECT_EQ(again.Read("Config", "DefDB"), "");
+    const test::ScopedEnvironment config("XDG_CONFIG_HOME", dir.Path());
+    const std::vector<std::pair<const char*, std::string>> values = {
+        {"DefFwb", "/opt/w\xC3\xA9 \xE6\x97\xA5/Default.fwb"},
+        {"DefDB", "\\\\srv\\jobs, \"new\"\\DefWaybill.db"},
+        {"ExportFolder", "C:\\jobs\\out"},
+        {"WorkFolder", " @home;=x\t\x01"},
+    };
+    for (const auto& [key, value] : values) {
+        QSettingsStore::ForUser()->Write("Config", key, value);
+    }
+    for (const auto& [key, value] : values) {
+        EXPECT_EQ(QSettingsStore::ForUser()->Read("Config", key), value) << key;
+        EXPECT_EQ(ReadStoredSetting("Config", key), value) << key;
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "Waybill/Waybill.conf"));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ShellLink.h"
+#include "files/ShellLink.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -19,8 +19,8 @@ template <typename T> struct ComRef {
 
 } // namespace
 
-bool WriteShellLink(const std::wstring& linkPath, const std::wstring& target,
-                    const std::wstring& icon, int showCommand) {
+bool WriteShellLink(const std::filesystem::path& linkPath, const std::filesystem::path& target,
+                    const std::filesystem::path& icon, int showCommand) {
     const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const bool mustUninitialize = SUCCEEDED(init);
     bool written = false;
