@@ -28,11 +28,17 @@ std::optional<FolderChoice> QtLauncherUi::AskFolders(const FolderChoice& shown) 
 QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)) {}
 
-// The editor's own store: an INI file on every system (on Windows %APPDATA%\Waybill\Waybill.ini,
-// not the registry), which the editor and the command-line tool read.
+// The editor's own store, which the editor and the command-line tool read: an INI file on every
+// system. On Windows that is %APPDATA%\Waybill\Waybill.ini, not the native registry; elsewhere
+// the native format is that INI file, ~/.config/Waybill/Waybill.conf.
 std::unique_ptr<QtSettingsStore> QtSettingsStore::ForUser() {
+#ifdef Q_OS_WIN
+    constexpr QSettings::Format format = QSettings::IniFormat;
+#else
+    constexpr QSettings::Format format = QSettings::NativeFormat;
+#endif
     return std::make_unique<QtSettingsStore>(
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+        std::make_unique<QSettings>(format, QSettings::UserScope,
                                     QStringLiteral("Waybill"), QStringLiteral("Waybill")));
 }
 

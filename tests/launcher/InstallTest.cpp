@@ -78,5 +78,17 @@ TEST_F(InstallTest, ConfigErrorStopsTheInstallationAndStartsNothing) {
     EXPECT_FALSE(QFileInfo::exists(DesktopFolder()));
 }
 
+// The settings the installation writes are the editor's: the file the editor and the
+// command-line tool read, never another store beside it.
+TEST(UserSettings, AreWrittenIntoTheEditorsSettingsFile) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QtSettingsStore::ForUser()->Write("DefFwb", "/opt/wb/Default.fwb");
+    qunsetenv("XDG_CONFIG_HOME");
+
+    QSettings editors(config.path() + "/Waybill/Waybill.conf", QSettings::IniFormat);
+    EXPECT_EQ(editors.value("Config/DefFwb").toString(), "/opt/wb/Default.fwb");
+}
+
 } // namespace
 } // namespace waybill::launcher

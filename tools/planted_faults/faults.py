@@ -326,4 +326,8 @@ FAULTS = [
      "src/launcher/files/PlatformNames.cpp",
      "SameIgnoringCase(folder, name)",
      "folder == name"),
+    ("F104", "the launcher writes the editor's settings into a store of its own beside the editor's file",
+     "src/launcher/QtServices.cpp",
+     "constexpr QSettings::Format format = QSettings::NativeFormat;",
+     "constexpr QSettings::Format format = QSettings::IniFormat;"),
 ]
