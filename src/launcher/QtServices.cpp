@@ -37,9 +37,8 @@ std::unique_ptr<QtSettingsStore> QtSettingsStore::ForUser() {
 #else
     constexpr QSettings::Format format = QSettings::NativeFormat;
 #endif
-    return std::make_unique<QtSettingsStore>(
-        std::make_unique<QSettings>(format, QSettings::UserScope,
-                                    QStringLiteral("Waybill"), QStringLiteral("Waybill")));
+    return std::make_unique<QtSettingsStore>(std::make_unique<QSettings>(
+        format, QSettings::UserScope, QStringLiteral("Waybill"), QStringLiteral("Waybill")));
 }
 
 QString QtSettingsStore::Read(const QString& key) {
