@@ -25,7 +25,8 @@ constexpr std::string_view kLockedDocuments =
     "and the exit status is 1. --force writes it all the same. Reading a locked IN is fine.";
 
 constexpr std::string_view kUsageLines = "usage: waybill-cli COMMAND [ARGS]\n"
-                                         "       waybill-cli --help | --version\n";
+                                         "       waybill-cli [COMMAND] --help\n"
+                                         "       waybill-cli --version\n";
 
 std::vector<std::string_view> Split(std::string_view text, std::string_view separator) {
     std::vector<std::string_view> parts;
@@ -115,6 +116,19 @@ std::string Joined(const std::vector<std::string>& words) {
     return text;
 }
 
+// A command's description: ordinary paragraphs indented by `indent`, list entries' terms by
+// two more and their texts by four more.
+void WriteDescription(std::ostream& out, const CliCommand& command, std::size_t indent) {
+    for (std::string_view paragraph : Split(command.description, "\n\n")) {
+        if (const auto entry = AsEntry(paragraph)) {
+            WriteWrapped(out, entry->term, indent + 2, indent + 2);
+            WriteWrapped(out, entry->text, indent + 4, indent + 4);
+        } else {
+            WriteWrapped(out, paragraph, indent, indent);
+        }
+    }
+}
+
 } // namespace
 
 void WriteCommandUsage(std::ostream& out, const CliCommand& command) {
@@ -122,6 +136,17 @@ void WriteCommandUsage(std::ostream& out, const CliCommand& command) {
                  "usage: waybill-cli " + std::string(command.name) + " " +
                      std::string(command.synopsis),
                  0, 7);
+}
+
+void WriteCommandHelp(std::ostream& out, const CliCommand& command) {
+    WriteCommandUsage(out, command);
+    out << '\n';
+    WriteDescription(out, command, 0);
+    out << '\n';
+    WriteWrapped(out,
+                 "Exit status: " +
+                     std::string(command.exitStatus.empty() ? kExitStatus : command.exitStatus),
+                 0, 0);
 }
 
 void WriteShortUsage(std::ostream& out, std::span<const CliCommand> commands) {
@@ -138,18 +163,11 @@ void WriteUsage(std::ostream& out, std::span<const CliCommand> commands) {
     out << kUsageLines << "\nCommands:\n";
     for (const CliCommand& command : commands) {
         WriteWrapped(out, std::string(command.name) + " " + std::string(command.synopsis), 2, 6);
-        for (std::string_view paragraph : Split(command.description, "\n\n")) {
-            if (const auto entry = AsEntry(paragraph)) {
-                WriteWrapped(out, entry->term, 8, 8);
-                WriteWrapped(out, entry->text, 10, 10);
-            } else {
-                WriteWrapped(out, paragraph, 6, 6);
-            }
-        }
+        WriteDescription(out, command, 6);
         out << '\n';
     }
     out << "Options:\n"
-           "  --help       Show this list.\n"
+           "  --help       Show this list; after a command, that command's help.\n"
            "  --version    Show the version.\n\n";
     WriteWrapped(out, std::string(kTextArguments), 0, 0);
     out << '\n';
@@ -203,7 +221,9 @@ void WriteManPage(std::ostream& out, std::span<const CliCommand> commands,
         out << (inList ? ".RE\n" : "");
     }
     out << ".SH OPTIONS\n"
-           ".TP\n.B \\-\\-help\nShow the commands and exit.\n"
+           ".TP\n.B \\-\\-help\nShow the commands and exit; after a command (\\fBwaybill\\-cli\\fR "
+           "\\fICOMMAND\\fR \\fB\\-\\-help\\fR), show that command's usage, description and exit "
+           "status.\n"
            ".TP\n.B \\-\\-version\nShow the version and exit.\n"
            ".SH NOTES\n"
         << Roff(kTextArguments) << "\n.PP\n"

@@ -21,6 +21,9 @@ struct GeneratorWords {
 // shows.
 void WriteCommandUsage(std::ostream& out, const CliCommand& command);
 
+// The text of "waybill-cli NAME --help": the command's usage, description and exit status.
+void WriteCommandHelp(std::ostream& out, const CliCommand& command);
+
 // The text of --help: the usage, every command with its arguments and description, the
 // options and the exit status, wrapped to 80 columns.
 void WriteUsage(std::ostream& out, std::span<const CliCommand> commands);

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandHelp.h"
 #include "cli/Commands.h"
 
 namespace waybill::cli {
@@ -9,6 +10,10 @@ namespace {
 // told with the command's usage.
 int RunCommand(const CliCommand& command, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        WriteCommandHelp(out, command);
+        return 0;
+    }
     const auto parsed = ParseArguments(ReadSynopsis(command.synopsis), args);
     const auto* arguments = std::get_if<CommandArguments>(&parsed);
     if (arguments && !command.run) {

@@ -59,6 +59,23 @@ TEST(CommandHelpTest, UsageWrapsAtEightyColumnsAndIndentsListEntries) {
     at("  detail: 0 detailed, 1 -not.");
 }
 
+// One command's help: its usage, its description as --help gives it (less the indent) and
+// its own exit status where it has one.
+TEST(CommandHelpTest, ACommandsHelpHasItsUsageDescriptionAndExitStatus) {
+    std::ostringstream copy, detail;
+    WriteCommandHelp(copy, kTable[0]);
+    WriteCommandHelp(detail, kTable[1]);
+    const std::vector<std::string> lines = Lines(copy.str());
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "usage: waybill-cli copy IN OUT [--refdb FILE] [--pages A-B]");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2].rfind("Copy IN to OUT, ", 0), 0u);
+    EXPECT_EQ(lines[4], "  first-word");
+    EXPECT_NE(copy.str().find("\n\nExit status: 0 success, "), std::string::npos);
+    EXPECT_EQ(detail.str(), "usage: waybill-cli detail IN (--all | --only) [--flag]\n\n"
+                            "Detail IN.\n\nExit status: 0 detailed, 1 -not.\n");
+}
+
 TEST(CommandHelpTest, ManPageEscapesRoffAndNestsTheListInItsCommand) {
     std::ostringstream out;
     WriteManPage(out, kTable, "2.5");

@@ -63,6 +63,19 @@ TEST(CommandLine, WrongUsageOfACommandShowsItsRow) {
     EXPECT_EQ(paint.err, "waybill-cli: paint needs the build with the editor (Qt)\n");
 }
 
+// "COMMAND --help" alone is the command's help on stdout; beside other arguments it is an
+// unknown option.
+TEST(CommandLine, ACommandsHelpGoesToStdout) {
+    const CliRun help = RunLine({"differ", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: waybill-cli differ OLD NEW\n", 0), 0u);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(RunLine({"say", "-h"}).status, 0);
+    const CliRun mixed = RunLine({"differ", "a", "--help"});
+    EXPECT_EQ(mixed.status, 2);
+    EXPECT_EQ(mixed.out, "");
+}
+
 // Takes what is written into its buffer, as a buffered standard output does, and fails only
 // when it is flushed: a full disk.
 class FullDisk : public std::streambuf {
